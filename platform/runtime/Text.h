@@ -1,0 +1,53 @@
+#pragma once
+// Text, number and date helpers of the classic run time, locale-free.
+// Text is UTF-8; "without regard to case" folds ASCII letters only, which is
+// what every code, key and name of the data set needs.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+std::string Trim(std::string_view s);    // blanks at both ends
+std::string LTrim(std::string_view s);
+std::string RTrim(std::string_view s);
+std::string LCase(std::string_view s);
+std::string UCase(std::string_view s);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+// <0, 0, >0 like StrComp with text comparison.
+int CompareNoCase(std::string_view a, std::string_view b);
+// 1-based position of `find` in `s` from 1-based `start`, 0 when absent
+// (InStr); `noCase` selects text comparison.
+size_t InStr(std::string_view s, std::string_view find, size_t start = 1, bool noCase = false);
+// Every non-overlapping occurrence, left to right (Replace).
+std::string Replace(std::string_view s, std::string_view find, std::string_view with);
+std::vector<std::string> Split(std::string_view s, std::string_view delimiter);
+std::string Join(const std::vector<std::string>& items, std::string_view delimiter);
+bool StartsWith(std::string_view s, std::string_view prefix);
+bool EndsWith(std::string_view s, std::string_view suffix);
+
+// Classic Val: the leading number of the text (blanks ignored, "&H"/"&O"
+// prefixes read), 0 when there is none.  Never fails.
+double Val(std::string_view s);
+// True when the text converts to a number (IsNumeric of a text).
+bool IsNumericText(std::string_view s);
+// Parses a whole text as a number the way CDbl does; false when it is not one.
+bool ParseNumber(std::string_view s, double& out);
+// Hex of a 32-bit value, upper case, no leading zeros (negative numbers print
+// their two's complement, as the classic Hex does).
+std::string Hex(int32_t n);
+
+// Dates are serial days since 1899-12-30, the fraction being the time of day.
+double DateSerial(int year, int month, int day);
+double TimeSerial(int hour, int minute, int second);
+struct DateParts {
+    int year, month, day, hour, minute, second;
+};
+DateParts SplitDate(double serial);
+// "YYYY-MM-DD", followed by " HH:MM:SS" when the time is not midnight.
+std::string DateToText(double serial);
+// "MM-DD-YYYY".
+std::string FormatDateMDY(double serial);
+// Reads "YYYY-MM-DD[ HH:MM:SS]", "MM-DD-YYYY" and "M/D/YYYY" forms.
+bool ParseDate(std::string_view s, double& out);
+// The current local date and time as a serial.
+double Now();

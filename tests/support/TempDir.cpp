@@ -1,0 +1,32 @@
+#include "support/TempDir.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+TempDir::TempDir() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "terralith-test-XXXXXX").string();
+    if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot make a temporary folder");
+    path_ = tmpl + "/";
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempDir::Write(const std::string& name, const std::string& content) const {
+    std::string full = path_ + name;
+    std::filesystem::create_directories(std::filesystem::path(full).parent_path());
+    std::ofstream out(full, std::ios::binary);
+    out << content;
+    return full;
+}
+
+std::string SampleDataFolder() {
+    const char* env = std::getenv("TERRALITH_SAMPLE_DATA");
+    std::string folder = env && *env ? env : TERRALITH_SAMPLE_DATA;
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder;
+}
