@@ -1,0 +1,36 @@
+#include "MsgBox.h"
+
+#include <iostream>
+
+namespace ui {
+namespace {
+MessageBoxHandler& Handler() {
+    thread_local MessageBoxHandler handler;
+    return handler;
+}
+}  // namespace
+
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
+    MessageBoxHandler old = std::move(Handler());
+    Handler() = std::move(handler);
+    return old;
+}
+
+int32_t DefaultAnswer(int32_t style) {
+    static const int32_t buttons[][3] = {
+        {vbOK, vbOK, vbOK},            {vbOK, vbCancel, vbCancel},  {vbAbort, vbRetry, vbIgnore},
+        {vbYes, vbNo, vbCancel},       {vbYes, vbNo, vbNo},         {vbRetry, vbCancel, vbCancel},
+    };
+    int32_t set = style & 7;
+    if (set > 5) set = 0;
+    int32_t which = (style & vbDefaultButton3) ? 2 : (style & vbDefaultButton2) ? 1 : 0;
+    return buttons[set][which];
+}
+
+int32_t MsgBox(const std::string& text, int32_t style, const std::string& title) {
+    if (Handler()) return Handler()(text, style, title);
+    std::cerr << (title.empty() ? std::string("Message") : title) << ": " << text << "\n";
+    return DefaultAnswer(style);
+}
+
+}  // namespace ui
