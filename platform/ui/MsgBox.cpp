@@ -2,19 +2,14 @@
 
 #include <iostream>
 
+#include "ThreadHook.h"
+
 namespace ui {
 namespace {
-MessageBoxHandler& Handler() {
-    thread_local MessageBoxHandler handler;
-    return handler;
+using Hook = ThreadHook<MessageBoxHandler, struct MessageBoxTag>;
 }
-}  // namespace
 
-MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
-    MessageBoxHandler old = std::move(Handler());
-    Handler() = std::move(handler);
-    return old;
-}
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) { return Hook::Set(std::move(handler)); }
 
 int32_t DefaultAnswer(int32_t style) {
     static const int32_t buttons[][3] = {
@@ -28,7 +23,7 @@ int32_t DefaultAnswer(int32_t style) {
 }
 
 int32_t MsgBox(const std::string& text, int32_t style, const std::string& title) {
-    if (Handler()) return Handler()(text, style, title);
+    if (Hook::Get()) return Hook::Get()(text, style, title);
     std::cerr << (title.empty() ? std::string("Message") : title) << ": " << text << "\n";
     return DefaultAnswer(style);
 }

@@ -1,0 +1,169 @@
+#include "HuntERR31.h"
+
+#include <charconv>
+
+#include "core/ErrorReport.h"
+#include "platform/runtime/Text.h"
+
+void Check(bool bCondition, int32_t lErrNumber, std::string_view sMessage, const Variant& vArgs) {
+    if (bCondition) return;
+    std::string message = Replace(sMessage, "||", "\r\n");
+    if (!vArgs.IsMissing()) message = FormatArgs(message, vArgs);
+    // A number of 0 would read as "no error" to every handler above.
+    Raise(lErrNumber != 0 ? lErrNumber : ERR_GENERAL, kCheckSource, message);
+}
+
+std::string SafeCStr(const Variant& vValue) {
+    try {
+        return vValue.ToString();
+    } catch (...) {
+        return "";
+    }
+}
+
+std::string FormatArgs(std::string_view sMessage, const Variant& vArgs) {
+    std::string out;
+    try {
+        out.reserve(sMessage.size());
+        size_t i = 0;
+        while (i < sMessage.size()) {
+            char c = sMessage[i];
+            size_t digits = i + 1;
+            while (c == '%' && digits < sMessage.size() && sMessage[digits] >= '0' && sMessage[digits] <= '9')
+                ++digits;
+            if (c != '%' || digits == i + 1) {
+                out += c;
+                ++i;
+                continue;
+            }
+            size_t index = 0;
+            auto parsed = std::from_chars(sMessage.data() + i + 1, sMessage.data() + digits, index);
+            const Variant* value = nullptr;
+            if (parsed.ec == std::errc()) {
+                if (vArgs.IsArray()) {
+                    if (index < vArgs.ArrayRef().size()) value = &vArgs.ArrayRef()[index];
+                } else if (!vArgs.IsMissing() && index == 0) {
+                    value = &vArgs;
+                }
+            }
+            if (value)
+                out += SafeCStr(*value);
+            else
+                out.append(sMessage.substr(i, digits - i));
+            i = digits;
+        }
+    } catch (...) {
+        return std::string(sMessage);
+    }
+    return out;
+}
+
+PreservedError& ErrState() {
+    thread_local PreservedError state;
+    return state;
+}
+
+void ErrPreserve() {
+    PreservedError& p = ErrState();
+    const ErrObject& err = Err();
+    if (err.Number == 0 || p.Preserved) return;
+    p.Number = err.Number;
+    p.Description = err.Description;
+    p.Source = err.Source;
+    p.HelpFile = err.HelpFile;
+    p.HelpContext = std::to_string(err.HelpContext);
+    p.Line = err.Line;
+    p.LastDllError = err.LastDllError;
+    p.Preserved = true;
+}
+
+void ErrRestore() {
+    PreservedError& p = ErrState();
+    if (!p.Preserved) return;
+    ErrObject& err = Err();
+    err.Clear();
+    err.Number = p.Number;
+    err.Source = p.Source;
+    err.Description = p.Description;
+    if (!p.HelpContext.empty()) err.HelpContext = static_cast<int32_t>(Val(p.HelpContext));
+    err.HelpFile = p.HelpFile;
+    p.Preserved = false;
+}
+
+void ErrClear() {
+    PreservedError& p = ErrState();
+    p.Number = 0;
+    p.Line = 0;
+    p.LastDllError = 0;
+    p.Source.clear();
+    p.Description.clear();
+    p.HelpFile.clear();
+    p.HelpContext = std::to_string(0);  // (a literal here trips a false -Wrestrict in GCC 12)
+    p.Preserved = false;
+}
+
+int32_t ErrNumber() { return ErrState().Number; }
+std::string ErrSource() { return ErrState().Source; }
+std::string ErrDescription() { return ErrState().Description; }
+
+bool IsUserError(int32_t lNumber) { return lNumber >= ERR_USER_FIRST && lNumber < ERR_USER_END; }
+bool ErrIsUserError() { return IsUserError(ErrState().Number); }
+bool ErrIsPropagated() { return ErrState().Source == kErrorInSource; }
+
+std::string ErrReportText() {
+    if (!ErrState().Report.empty()) return ErrState().Report;
+    if (ErrIsPropagated()) return Err().Description;
+    return "";
+}
+
+namespace {
+
+// Starts the report for a new exception or takes the one a called operation
+// built, then adds this operation's call-stack line.  Never raises: a report
+// cut short is still better than a second error hiding the first.
+void RecordOperation(std::string_view sLocation, const Variant& vArgs) {
+    PreservedError& p = ErrState();
+    try {
+        size_t open = sLocation.find('(');
+        std::string methodName(sLocation.substr(0, open));
+        std::string argumentNames;
+        if (open != std::string_view::npos && open + 1 < sLocation.size())
+            argumentNames = std::string(sLocation.substr(open + 1, sLocation.size() - open - 2));
+        if (ErrIsPropagated()) {
+            p.Report = p.Description;
+        } else {
+            ErrBuildReport(methodName);
+            ApiErrorLine();
+        }
+        CallStackLine(methodName, argumentNames, vArgs);
+    } catch (...) {
+    }
+    p.Source = kErrorInSource;
+    p.Description = p.Report;
+}
+
+}  // namespace
+
+std::string ErrorIn(std::string_view sLocation, const Variant& vArgs, int32_t lOptions) {
+    PreservedError& p = ErrState();
+    if (Err().Number == 0 && !p.Preserved) {
+        // A handler that let the error be cleared before it got here still
+        // reports that something failed.
+        Err().Clear();
+        Err().Number = ERR_GENERAL;
+        Err().Source = kAppTitle;
+        Err().Description =
+            "ErrorIn: Error information was lost. To fix: call ErrPreserve before doing anything in error handler.";
+    }
+    ErrPreserve();
+    if (ErrIsUserError()) {
+        p.Report.clear();
+    } else if (lOptions & ERR_OPT_REPORT) {
+        RecordOperation(sLocation, vArgs);
+    }
+    ErrRestore();
+    if (lOptions & ERR_OPT_RAISE) Err().Raise();
+    return p.Report;
+}
+
+void ResetErrorState() { ErrState() = PreservedError{}; }

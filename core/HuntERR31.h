@@ -1,0 +1,87 @@
+#pragma once
+// The error framework's core: the check routine that raises the library's own
+// errors with formatted messages, the thread's preserved copy of the current
+// error, and ErrorIn, the step every operation's handler runs to record the
+// failing operation and pass the error on or end it.
+//
+// Message texts use "||" for a line break and "%0", "%1", ... for the 0-based
+// entries of an argument array.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/mTL5ErrorCodes.h"
+#include "platform/runtime/Variant.h"
+
+// Option words of ErrorIn: bit 1 passes the error on, bit 2 builds and
+// records the report.  The other bits of both words are kept for the record:
+// they only meant something inside a transaction server.
+constexpr int32_t ERR_OPT_RAISE = 1;
+constexpr int32_t ERR_OPT_REPORT = 2;
+constexpr int32_t ERR_PASS_ON = 43;
+constexpr int32_t ERR_END_HERE = 42;
+
+// Sources the framework gives the errors it raises.
+inline constexpr const char* kCheckSource = "HuntERR.Check";
+inline constexpr const char* kErrorInSource = "HuntERR.ErrorIn";
+
+// Raises lErrNumber with source "HuntERR.Check" unless bCondition holds.  The
+// message has each "||" turned into CR LF and, when vArgs is given, its
+// placeholders filled (FormatArgs).
+void Check(bool bCondition, int32_t lErrNumber, std::string_view sMessage, const Variant& vArgs = Variant::Missing());
+
+// Replaces each "%i" (i the whole run of digits) by SafeCStr of entry i of
+// vArgs, in one pass: a "%" without a matching entry stays, and text taken
+// from a value is never read for placeholders.  A vArgs that is not an array
+// is the one entry 0; a missing vArgs fills nothing.  Never fails.
+std::string FormatArgs(std::string_view sMessage, const Variant& vArgs);
+
+// The value's text, or "" when it has none (Null, an array, an object).
+std::string SafeCStr(const Variant& vValue);
+
+// The thread's preserved copy of the current error, kept while the framework
+// works so that its own steps cannot lose it.
+struct PreservedError {
+    int32_t Number = 0;
+    std::string Source;
+    std::string Description;   // after ErrorIn has reported an exception: the whole report
+    std::string HelpFile;
+    std::string HelpContext;   // decimal text; "" means none
+    int32_t Line = 0;          // line of the failing statement; 0, we carry none
+    int32_t LastDllError = 0;
+    bool Preserved = false;    // holds an error that has not been put back
+    std::string Report;        // the report being built
+    std::string ValueBlocks;   // long argument values waiting to follow a call-stack line
+};
+PreservedError& ErrState();
+
+// Copies the thread's current error into the preserved state, unless there is
+// none or a copy is already held: the first copy wins.
+void ErrPreserve();
+// Puts the preserved error back into the thread's current error and drops the
+// flag; the preserved fields keep their values.
+void ErrRestore();
+// Empties the preserved error and drops the flag; the report stays.
+void ErrClear();
+
+int32_t ErrNumber();
+std::string ErrSource();
+std::string ErrDescription();
+bool IsUserError(int32_t lNumber);
+bool ErrIsUserError();
+// True when the error already passed through the handler of a called operation.
+bool ErrIsPropagated();
+// The report; for a propagated error without one, the current description.
+std::string ErrReportText();
+
+// Records the failing operation.  sLocation is its signature text
+// ("CTools.FixupSQLParameterData(sValue)"), vArgs its argument values (one
+// value, an array of them, or Missing for none) and lOptions ERR_PASS_ON or
+// ERR_END_HERE.  An exception gets a report (or, when propagated, one more
+// call-stack line), the source "HuntERR.ErrorIn" and the report as its
+// description; a user error passes unchanged with an empty report.  With
+// ERR_PASS_ON the error is raised again; otherwise the report is returned.
+std::string ErrorIn(std::string_view sLocation, const Variant& vArgs, int32_t lOptions);
+
+// Empties the preserved state, the report and the value blocks (tests).
+void ResetErrorState();

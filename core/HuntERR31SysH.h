@@ -1,0 +1,40 @@
+#pragma once
+// What the error report and the log need from the system: texts of system
+// error codes, the computer's name, the database layer's version, the
+// component's name and version, and appending to the log file.  Each gives a
+// fallback instead of failing, and the log never raises.
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// The system's message for a system error code ("" when it has none).
+std::string ApiErrorText(int32_t lCode);
+
+// The computer's name; "" when it cannot be read.
+std::string ComputerName();
+
+// The database layer's version as a new connection reports it.  The layer is
+// reached through a reader that whoever owns the connection installs; with
+// none, or when it fails, the version is "?".
+using AdoVersionReader = std::function<std::string()>;
+AdoVersionReader SetAdoVersionReader(AdoVersionReader reader);
+std::string AdoVersion();
+
+// The component's name and its three-part version ("1.0.1").
+std::string AppTitle();
+std::string AppVersionText();
+
+// The log file's name in the temporary folder.
+inline constexpr const char* kErrorLogFile = "Errors.txt";
+
+// Appends the report and a blank line to a log file: sFile itself when it
+// holds a path separator, else sFile in the temporary folder.  Writes nothing
+// when there is no report (user errors).  A file that cannot be opened is
+// tried again every 200 ms for up to one second, then the entry is dropped.
+void ErrSaveToFile(std::string_view sFile);
+// The same for a report already taken from the error state.
+void AppendReportToFile(const std::string& report, std::string_view sFile);
+bool OpenWithRetry(const std::string& sPath, std::ofstream& file);
+bool TryOpenAppend(const std::string& sPath, std::ofstream& file);

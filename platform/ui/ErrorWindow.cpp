@@ -1,0 +1,42 @@
+#include "ErrorWindow.h"
+
+#include <iostream>
+
+namespace ui {
+namespace {
+
+// Writes each report once: when the window is shown and when its text is
+// replaced while it is showing.
+class StandardErrorPresenter final : public ErrorWindowPresenter {
+public:
+    void Show(const std::string& caption, const std::string& text) override {
+        std::cerr << caption << ":\n" << text << "\n";
+    }
+    void SetText(const std::string& text) override { std::cerr << text << "\n"; }
+    void Activate() override {}
+    void MakeTopmost() override {}
+    void Hide() override {}
+};
+
+std::shared_ptr<ErrorWindowPresenter>& Installed() {
+    thread_local std::shared_ptr<ErrorWindowPresenter> presenter;
+    return presenter;
+}
+
+}  // namespace
+
+std::shared_ptr<ErrorWindowPresenter> SetErrorWindowPresenter(std::shared_ptr<ErrorWindowPresenter> presenter) {
+    auto old = std::move(Installed());
+    Installed() = std::move(presenter);
+    return old;
+}
+
+ErrorWindowPresenter& ErrorWindow() {
+    thread_local StandardErrorPresenter standard;
+    if (Installed()) return *Installed();
+    return standard;
+}
+
+void ResetErrorWindow() { Installed().reset(); }
+
+}  // namespace ui

@@ -1,0 +1,14 @@
+#include "UiServices.h"
+
+namespace ui {
+
+void ResetUiServices() {
+    SetMessageBoxHandler({});
+    ResetErrorWindow();
+    Clipboard::Reset();
+    ResetMousePointer();
+    SetDoEventsHook({});
+    SetNetworkNameResolver({});
+}
+
+}  // namespace ui
