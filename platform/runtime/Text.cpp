@@ -5,6 +5,8 @@
 #include <cmath>
 #include <ctime>
 
+#include "Error.h"
+
 namespace {
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -116,35 +118,61 @@ bool EndsWith(std::string_view s, std::string_view suffix) {
 namespace {
 
 // Reads a decimal number (sign, digits, point, exponent) from the start of s;
-// returns the characters used (0 when there is no number).
+// returns the characters used (0 when there is no number).  A number past the
+// range of a Double reads as an infinity of its sign, one too small for it as
+// zero.
 size_t ReadDecimal(std::string_view s, double& out) {
     size_t i = 0;
     std::string digits;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) digits += s[i++];
     size_t mantissa = 0;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') digits += s[i++], ++mantissa;
+    // The decimal exponent of the first significant digit, so that a result
+    // out of range can be told apart as overflow or underflow.
+    long lead = 0;
+    bool significant = false;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+        if (significant) ++lead;
+        else if (s[i] != '0') significant = true;
+        digits += s[i++], ++mantissa;
+    }
     if (i < s.size() && s[i] == '.') {
         digits += s[i++];
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') digits += s[i++], ++mantissa;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+            if (!significant) {
+                --lead;
+                significant = s[i] != '0';
+            }
+            digits += s[i++], ++mantissa;
+        }
     }
     if (mantissa == 0) return 0;
+    long exponent = 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         size_t j = i + 1;
         std::string exp = "e";
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exp += s[j++];
+        bool negative = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) negative = s[j] == '-', exp += s[j++];
         size_t expDigits = 0;
-        while (j < s.size() && s[j] >= '0' && s[j] <= '9') exp += s[j++], ++expDigits;
+        while (j < s.size() && s[j] >= '0' && s[j] <= '9') {
+            if (exponent < 100000) exponent = exponent * 10 + (s[j] - '0');
+            exp += s[j++], ++expDigits;
+        }
+        if (negative) exponent = -exponent;
         if (expDigits) {
             digits += exp;
             i = j;
+        } else {
+            exponent = 0;
         }
     }
     const char* b = digits.c_str();
     if (*b == '+') ++b;
     auto r = std::from_chars(b, digits.c_str() + digits.size(), out);
-    if (r.ec != std::errc()) {
-        if (r.ec == std::errc::result_out_of_range) out = (*b == '-') ? -HUGE_VAL : HUGE_VAL;
-        else return 0;
+    if (r.ec == std::errc::result_out_of_range) {
+        double magnitude = lead + exponent > 0 ? HUGE_VAL : 0.0;
+        out = *b == '-' ? -magnitude : magnitude;
+    } else if (r.ec != std::errc()) {
+        return 0;
     }
     return i;
 }
@@ -182,7 +210,10 @@ double Val(std::string_view s) {
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r') compact += c;
     double d = 0;
     if (ReadRadix(compact, d)) return d;
-    if (ReadDecimal(compact, d)) return d;
+    if (ReadDecimal(compact, d)) {
+        if (std::isinf(d)) Raise(rt::kOverflow);
+        return d;
+    }
     return 0;
 }
 
@@ -204,7 +235,7 @@ bool ParseNumber(std::string_view s, double& out) {
 
 bool IsNumericText(std::string_view s) {
     double d;
-    return ParseNumber(s, d);
+    return ParseNumber(s, d) && std::isfinite(d);
 }
 
 std::string Hex(int32_t n) {
@@ -253,7 +284,13 @@ double TimeSerial(int hour, int minute, int second) {
     return (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
 }
 
+bool IsDateSerial(double serial) {
+    // 100-01-01 to the last moment of 9999-12-31, the classic range of dates.
+    return serial >= -657434.0 && serial < 2958466.0;
+}
+
 DateParts SplitDate(double serial) {
+    if (!IsDateSerial(serial)) Raise(rt::kOverflow);
     // Negative serials count whole days back, with the time as a positive
     // fraction of the day (the classic representation).
     double whole = std::trunc(serial);

@@ -26,11 +26,14 @@ bool StartsWith(std::string_view s, std::string_view prefix);
 bool EndsWith(std::string_view s, std::string_view suffix);
 
 // Classic Val: the leading number of the text (blanks ignored, "&H"/"&O"
-// prefixes read), 0 when there is none.  Never fails.
+// prefixes read), 0 when there is none.  A number past the range of a Double
+// raises 6 (overflow), as the classic Val does.
 double Val(std::string_view s);
 // True when the text converts to a number (IsNumeric of a text).
 bool IsNumericText(std::string_view s);
 // Parses a whole text as a number the way CDbl does; false when it is not one.
+// A number past the range of a Double gives an infinity of its sign (callers
+// that convert raise 6 for it), one too small for a Double gives 0.
 bool ParseNumber(std::string_view s, double& out);
 // Hex of a 32-bit value, upper case, no leading zeros (negative numbers print
 // their two's complement, as the classic Hex does).
@@ -42,6 +45,9 @@ double TimeSerial(int hour, int minute, int second);
 struct DateParts {
     int year, month, day, hour, minute, second;
 };
+// True when the serial lies between 100-01-01 and the end of 9999-12-31; the
+// date routines raise 6 (overflow) for any other serial.
+bool IsDateSerial(double serial);
 DateParts SplitDate(double serial);
 // "YYYY-MM-DD", followed by " HH:MM:SS" when the time is not midnight.
 std::string DateToText(double serial);

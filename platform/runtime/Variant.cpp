@@ -154,6 +154,7 @@ double Variant::ToDouble() const {
         case VarKind::String: {
             double d;
             if (!ParseNumber(s_, d)) Mismatch();
+            if (std::isinf(d)) OverflowError();
             return d;
         }
         default: Mismatch();
@@ -195,16 +196,17 @@ bool Variant::ToBool() const {
 }
 
 double Variant::ToDate() const {
+    double d = 0;
     switch (kind_) {
         case VarKind::Date: return d_;
-        case VarKind::String: {
-            double d;
+        case VarKind::String:
             if (ParseDate(s_, d)) return d;
-            if (ParseNumber(s_, d)) return d;
-            Mismatch();
-        }
-        default: return ToDouble();
+            d = ToDouble();
+            break;
+        default: d = ToDouble(); break;
     }
+    if (!IsDateSerial(d)) OverflowError();
+    return d;
 }
 
 int64_t Variant::ToCurrency() const {
@@ -262,10 +264,13 @@ Variant Arith(const Variant& a, const Variant& b, int sign) {
         return Variant(static_cast<double>(z));
     }
     if (r == 3) {
-        int64_t x = a.ToCurrency(), y = b.ToCurrency();
-        return Variant::Currency(sign > 0 ? x + y : x - y);
+        int64_t x = a.ToCurrency(), y = b.ToCurrency(), z = 0;
+        if (sign > 0 ? __builtin_add_overflow(x, y, &z) : __builtin_sub_overflow(x, y, &z)) OverflowError();
+        return Variant::Currency(z);
     }
-    double z = sign > 0 ? a.ToDouble() + b.ToDouble() : a.ToDouble() - b.ToDouble();
+    double x = a.ToDouble(), y = b.ToDouble();
+    double z = sign > 0 ? x + y : x - y;
+    if (std::isinf(z) && std::isfinite(x) && std::isfinite(y)) OverflowError();
     if (r == 5 && !(a.Kind() == VarKind::Date && b.Kind() == VarKind::Date && sign < 0))
         return Variant::Date(z);
     return Variant(z);

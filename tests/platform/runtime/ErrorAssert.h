@@ -1,0 +1,19 @@
+#pragma once
+// Checks that a call raises a numbered run-time error.  Shared by the test
+// programs of the platform layer.
+#include <cstdint>
+#include <functional>
+
+#include "platform/runtime/Error.h"
+
+// The number of the Error the call raises, 0 when it raises none.
+inline int32_t ErrorNumberOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const Error& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+#define EXPECT_RAISES(number, expression) EXPECT_EQ(ErrorNumberOf([&] { (void)(expression); }), (number))
