@@ -1,0 +1,123 @@
+#pragma once
+// The settings document ("cvSettings.Settings"): an XML document over
+// pugixml, bound to an element and addressed by paths relative to it.
+//
+// Three positions are kept apart:
+// - the bound element, where every path starts (Attach and Node set it);
+// - the selected element, whose child elements Count and SelectIndex address
+//   (Select and Attach set it);
+// - the current node, which Text, Attribute, SetAttribute, SetText,
+//   DeleteNode, RemoveChildren, NodeXML, FirstChild and the child walk act on
+//   (Select, SelectRelative, SelectIndex, MoveNext, FindChild, CreateNode and
+//   the walks move it).
+// A loop "SelectIndex(i) ... MoveNext" therefore still indexes the selected
+// element's children on its next pass.
+//
+// A document that was loaded rather than attached is bound to the document
+// node, and resolves a path first from the document node and, when nothing
+// matches there, from the root element.  So a chart definition read as
+// "TerralithChart/Chart/Title", a manifest read as "Colours" and
+// "Charts/Field" below a root of any name, and the host's settings read as
+// "Options/Paths/DataFolder" all find their elements.
+//
+// A failed Select, SelectIndex or move leaves every position as it was.  When
+// an element is removed (DeleteNode, RemoveChildren, ReplaceXML) through any
+// object on the same XML, an object whose current or selected node lay in the
+// removed part moves to the removed element's parent; one whose bound element
+// went stands on nothing: its reads answer Null, False, 0 or "" and its
+// writes raise 91.
+//
+// Modified is one flag per XML: objects attached to one another share it.
+// Load and LoadXML give this object a new XML of its own; objects attached to
+// the old one keep it.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <pugixml.hpp>
+
+#include "XmlStore.h"
+#include "interfaces/ISettings2.h"
+#include "kqXML.h"       // what XMLObject hands out
+#include "kqXMLNode.h"
+
+class cvSettings final : public ISettings2, private XmlNodeHolder {
+public:
+    static constexpr const char* kProgID = "cvSettings.Settings";
+
+    cvSettings();
+    ~cvSettings() override;
+    cvSettings(const cvSettings&) = delete;
+    cvSettings& operator=(const cvSettings&) = delete;
+
+    void Attach(const Ref<ISettings2>& oSettings) override;
+    Ref<ISettings2> Node() override;
+
+    bool Select(const std::string& sPath) override;
+    bool SelectRelative(const std::string& sPath) override;
+    int32_t Count() override;
+    bool SelectIndex(int32_t lIndex) override;
+    bool MoveNext() override;
+    bool SelectNext() override;
+    bool FirstChild() override;
+    bool NextSibling() override;
+
+    Variant GetValue(const std::string& sPath) override;
+    void SetValue(const std::string& sPath, const Variant& vValue) override;
+    std::string Text() override;
+    std::string Attribute(const std::string& sName) override;
+    void SetAttribute(const std::string& sName, const Variant& vValue) override;
+    void SetText(const Variant& vValue) override;
+    bool FindChild(const std::string& sPath, const std::string& sAttribute, const Variant& vValue) override;
+    bool CreateNode(const std::string& sElement, const std::string& sParentPath, int32_t l1 = -1,
+                    int32_t l2 = -1, int32_t l3 = -1) override;
+    void DeleteNode() override;
+    void RemoveChildren() override;
+
+    bool Modified() override;
+    void SetModified(bool bModified) override;
+    std::string FileName() override;
+    bool Load(const std::string& sFile) override;
+    bool LoadXML(const std::string& sXML) override;
+    void Save(const std::string& sFile) override;
+    std::string NodeXML() override;
+    void ReplaceXML(const std::string& sXML, const std::string& sPath) override;
+    Ref<kqXML> XMLObject() override;
+
+    int32_t ChildCount() override;
+    bool EnterChild(int32_t lIndex) override;
+    bool LeaveChild() override;
+
+private:
+    void BindTo(std::shared_ptr<XmlStore> store, pugi::xml_node node);
+    void NodeRemoving(pugi::xml_node removed) override;
+
+    // The first element (or the document) the path selects from `context`,
+    // loaded documents falling back to their root element.
+    pugi::xml_node FindNode(pugi::xml_node context, const std::string& sPath,
+                            pugi::xpath_variable_set* variables = nullptr);
+    pugi::xpath_node FindFirst(pugi::xml_node context, const std::string& sXPath,
+                               pugi::xpath_variable_set* variables, bool elementsOnly);
+    // The element at a path from the bound element, made (with whatever is
+    // missing on the way) when absent; raises 5 for a path that cannot be made.
+    pugi::xml_node ElementAt(const std::string& sPath);
+    pugi::xml_node MakePath(const std::string& sPath, std::string& attribute);
+    pugi::xml_node CurrentElement(const char* operation);
+    bool MoveTo(pugi::xml_node node);
+
+    std::shared_ptr<XmlStore> store_;
+    pugi::xml_node bound_;
+    pugi::xml_node selected_;
+    pugi::xml_node current_;
+    std::vector<pugi::xml_node> entered_;  // EnterChild's way back
+
+    // SelectIndex walks on from the child it found last, so that a loop over
+    // the children does not start from the first one each time.
+    struct IndexCache {
+        pugi::xml_node parent;
+        int32_t index = -1;
+        pugi::xml_node child;
+        uint64_t revision = 0;
+    } indexCache_;
+};

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/runtime/ErrorAssert.h"
+#include "platform/xml/cvSettings.h"
+#include "platform/xml/kqXML.h"
+#include "platform/xml/kqXMLNode.h"
+#include "support/TempDir.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(SettingsDocument, AttachedObjectsShareOneDocument) {
+    TempDir dir;
+    std::string file = dir.Write("q.xml", "<Query><Parameters><General/><Field/></Parameters></Query>");
+    auto query = New<cvSettings>();
+    ASSERT_TRUE(query->Load(file));
+    ASSERT_TRUE(query->Select("Query/Parameters/General"));
+    auto general = New<cvSettings>();
+    general->Attach(query->Node());
+    EXPECT_EQ(general->FileName(), file);
+
+    general->SetValue("CompanyDetail/Netting", "Net");  // a change through the attached object...
+    EXPECT_EQ(query->GetValue("Query/Parameters/General/CompanyDetail/Netting").ToString(), "Net");
+    query->SetValue("Query/Parameters/General/CompanyDetail/Netting", "Gross");  // ...and back
+    EXPECT_EQ(general->GetValue("CompanyDetail/Netting").ToString(), "Gross");
+
+    // One changed flag per document.
+    EXPECT_FALSE(query->Modified());
+    general->SetModified(true);
+    EXPECT_TRUE(query->Modified());
+    query->SetModified(false);
+    EXPECT_FALSE(general->Modified());
+
+    // The document outlives the object it was loaded into.
+    query = Ref<cvSettings>();
+    EXPECT_EQ(general->GetValue("CompanyDetail/Netting").ToString(), "Gross");
+    EXPECT_NE(general->XMLObject()->DocumentNode()->xml().find("<Field/>"), std::string::npos);
+
+    EXPECT_RAISES(91, general->Attach(Ref<ISettings2>()));
+}
+
+TEST(SettingsDocument, RemovingAnElementMovesEveryObjectOutOfIt) {
+    auto doc = New<cvSettings>();
+    ASSERT_TRUE(doc->LoadXML("<Q><P><General><Items><I C='1'/><I C='2'/></Items></General></P></Q>"));
+    ASSERT_TRUE(doc->Select("Q/P/General"));
+    auto general = New<cvSettings>();
+    general->Attach(doc->Node());
+    ASSERT_TRUE(general->Select("Items"));
+    ASSERT_TRUE(general->SelectIndex(1));
+    Ref<ISettings2> walker = general->Node();  // stands on the second item
+
+    ASSERT_TRUE(doc->Select("Q/P/General/Items"));
+    doc->RemoveChildren();
+    // The walker's element is gone: it answers as an object on nothing.
+    EXPECT_TRUE(walker->GetValue("@C").IsNull());
+    EXPECT_EQ(walker->Attribute("C"), "");
+    EXPECT_FALSE(walker->Select("."));
+    EXPECT_RAISES(91, walker->SetAttribute("C", "3"));
+    // The attached object was standing on a removed item: it is back on Items.
+    EXPECT_EQ(general->NodeXML(), "<Items/>");
+    EXPECT_EQ(general->Count(), 0);
+
+    ASSERT_TRUE(doc->Select("Q/P/General"));
+    doc->DeleteNode();
+    EXPECT_EQ(doc->NodeXML(), "<P/>");  // the deleting object stands on the parent
+    EXPECT_TRUE(general->GetValue("Items").IsNull());
+    EXPECT_RAISES(91, general->SetValue("Items/I@C", "1"));
+}
+
+TEST(SettingsDocument, LoadFailuresKeepThePreviousContent) {
+    TempDir dir;
+    auto s = New<cvSettings>();
+    ASSERT_TRUE(s->LoadXML("<A><B>1</B></A>"));
+    EXPECT_FALSE(s->Load(dir.Path() + "missing.xml"));
+    EXPECT_FALSE(s->Load(dir.Write("bad.xml", "<A><B></A>")));
+    EXPECT_FALSE(s->Load(dir.Write("empty.xml", "")));
+    EXPECT_FALSE(s->Load(dir.Path()));
+    EXPECT_FALSE(s->LoadXML("<A><B></A>"));
+    EXPECT_FALSE(s->LoadXML(""));
+    EXPECT_EQ(s->GetValue("A/B").ToString(), "1");
+    EXPECT_EQ(s->FileName(), "");
+
+    std::string good = dir.Write("good.xml", "<?xml version=\"1.0\"?><!-- kept --><A><B>2</B></A>");
+    ASSERT_TRUE(s->Load(good));
+    EXPECT_EQ(s->FileName(), good);
+    // Text loaded back after a conversion still names the file.
+    ASSERT_TRUE(s->LoadXML(s->XMLObject()->DocumentNode()->xml()));
+    EXPECT_EQ(s->FileName(), good);
+    EXPECT_EQ(s->GetValue("B").ToString(), "2");
+    EXPECT_NE(s->XMLObject()->DocumentNode()->xml().find("<!-- kept -->"), std::string::npos);
+}
+
+TEST(SettingsDocument, SaveReplacesTheFileWholeOrNotAtAll) {
+    TempDir dir;
+    auto s = New<cvSettings>();
+    ASSERT_TRUE(s->LoadXML("<GridLayouts><AssetTypes a='&lt;&quot;'>x &amp; y</AssetTypes></GridLayouts>"));
+    std::string file = dir.Path() + "layout.xml";
+    s->Save(file);
+    auto back = New<cvSettings>();
+    ASSERT_TRUE(back->Load(file));
+    EXPECT_EQ(back->GetValue("GridLayouts/AssetTypes").ToString(), "x & y");
+    EXPECT_EQ(back->GetValue("GridLayouts/AssetTypes@a").ToString(), "<\"");
+
+    // The rename cannot happen (a folder stands under the name): the folder
+    // and its content are as they were and no temporary file is left.
+    std::string folder = dir.Path() + "taken.xml";
+    std::filesystem::create_directory(folder);
+    dir.Write("taken.xml/inside.txt", "keep");
+    EXPECT_RAISES(75, s->Save(folder));
+    EXPECT_EQ(ReadFile(folder + "/inside.txt"), "keep");
+
+    // A missing folder: the error is numbered, the old file elsewhere intact.
+    std::string before = ReadFile(file);
+    EXPECT_RAISES(75, s->Save(dir.Path() + "no/such/folder/layout.xml"));
+    EXPECT_RAISES(52, s->Save(""));
+    EXPECT_EQ(ReadFile(file), before);
+    int entries = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+        (void)e;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 2);  // layout.xml and taken.xml only: no temporary file is left
+}
+
+TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
+    TempDir dir;
+    std::string file = dir.Write("settings.xml", "<Old/>");
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    std::string link = dir.Path() + "link.xml";
+    ASSERT_EQ(::link(file.c_str(), link.c_str()), 0);
+    auto s = New<cvSettings>();
+    ASSERT_TRUE(s->LoadXML("<New/>"));
+    s->Save(file);
+    // A new file took the name: the old one, still reachable through its
+    // second name, was never written to.
+    EXPECT_EQ(ReadFile(link), "<Old/>");
+    EXPECT_NE(ReadFile(file).find("<New />"), std::string::npos);
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);  // the permissions carry over
+
+    // A write that fails half way (the file size limit is hit) leaves the
+    // old file whole.
+    ASSERT_TRUE(s->LoadXML("<New>" + std::string(4096, 'x') + "</New>"));
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    int32_t number = ErrorNumberOf([&] { s->Save(file); });
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(number, 75);
+    EXPECT_NE(ReadFile(file).find("<New />"), std::string::npos);
+    EXPECT_EQ(ReadFile(file).find("xxx"), std::string::npos);
+}
+
+TEST(SettingsDocument, ReplaceXMLTakesTheElementsPlaceOrItsContent) {
+    auto g = New<cvSettings>();
+    ASSERT_TRUE(g->LoadXML("<General><CompanyDetail><CompetitorAnalysis><Permutations old='1'><Stale/>"
+                           "</Permutations></CompetitorAnalysis></CompanyDetail></General>"));
+    const std::string palette = "<Palette><Permutations><Permutation Code='AB' Active='True'/></Permutations>"
+                                "</Palette>";
+    // Markup of other elements becomes the content...
+    g->ReplaceXML(palette, "CompanyDetail/CompetitorAnalysis/Permutations");
+    ASSERT_TRUE(g->Select("CompanyDetail/CompetitorAnalysis/Permutations/Palette/Permutations"));
+    EXPECT_EQ(g->NodeXML(), "<Permutations><Permutation Code=\"AB\" Active=\"True\"/></Permutations>");
+    EXPECT_FALSE(g->Select("CompanyDetail/CompetitorAnalysis/Permutations/Stale"));
+    EXPECT_EQ(g->GetValue("CompanyDetail/CompetitorAnalysis/Permutations@old").ToString(), "1");
+    // ...markup of the element itself takes its place.
+    g->ReplaceXML("<Permutations new='2'>" + palette + "</Permutations>",
+                  "CompanyDetail/CompetitorAnalysis/Permutations");
+    EXPECT_TRUE(g->GetValue("CompanyDetail/CompetitorAnalysis/Permutations@old").IsNull());
+    EXPECT_EQ(g->XMLObject()->CountNodes("//Permutation[@Code='AB']"), 1);
+    EXPECT_TRUE(g->Select("CompanyDetail/CompetitorAnalysis/Permutations/Palette/Permutations"));
+
+    EXPECT_RAISES(5, g->ReplaceXML("<Palette>", "CompanyDetail"));
+    EXPECT_EQ(g->XMLObject()->CountNodes("//Permutation"), 1);
+}
+
+}  // namespace
