@@ -418,6 +418,11 @@ bool cvSettings::LoadXML(const std::string& sXML) {
 }
 
 void cvSettings::Save(const std::string& sFile) {
+    // A document without a root element is what a failed LoadXML leaves in
+    // a new object; writing it would replace a good file with nothing.
+    if (!FirstElement(store_->DocumentNode())) {
+        Raise(rt::kInvalidCall, kSource, "Cannot save \"" + sFile + "\": the document has no root element");
+    }
     WriteFileAtomically(sFile, FileText(store_->Document()), kSource);
 }
 

@@ -11,7 +11,8 @@
 //   (Select, SelectRelative, SelectIndex, MoveNext, FindChild, CreateNode and
 //   the walks move it).
 // A loop "SelectIndex(i) ... MoveNext" therefore still indexes the selected
-// element's children on its next pass.
+// element's children on its next pass, and so does a loop that reads each
+// child's elements with SelectRelative ("Name", then "../SQL").
 //
 // A document that was loaded rather than attached is bound to the document
 // node, and resolves a path first from the document node and, when nothing
@@ -28,8 +29,14 @@
 // writes raise 91.
 //
 // Modified is one flag per XML: objects attached to one another share it.
-// Load and LoadXML give this object a new XML of its own; objects attached to
-// the old one keep it.
+// Only SetModified changes it (callers decide what counts as a change); a
+// newly loaded XML starts unchanged.  Load and LoadXML give this object a new
+// XML of its own; objects attached to the old one keep it.
+//
+// ReplaceXML: markup that is one element of the target's own name takes the
+// target's place; any other markup becomes the target's content.  Save writes
+// the whole document to a new file and renames it over the old one, and
+// refuses a document without a root element.
 #include <cstdint>
 #include <memory>
 #include <string>

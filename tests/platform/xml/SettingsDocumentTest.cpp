@@ -127,6 +127,9 @@ TEST(SettingsDocument, SaveReplacesTheFileWholeOrNotAtAll) {
     std::string before = ReadFile(file);
     EXPECT_RAISES(75, s->Save(dir.Path() + "no/such/folder/layout.xml"));
     EXPECT_RAISES(52, s->Save(""));
+    auto empty = New<cvSettings>();
+    EXPECT_FALSE(empty->LoadXML("<Query>"));
+    EXPECT_RAISES(5, empty->Save(file));  // nothing to write over a good file
     EXPECT_EQ(ReadFile(file), before);
     int entries = 0;
     for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
