@@ -1,0 +1,146 @@
+// The user-interface services: each hook's default, an installed hook, and
+// the reset that tests rely on.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <thread>
+
+#include "platform/ui/ThreadHook.h"
+#include "platform/ui/UiServices.h"
+
+namespace {
+
+class UiServices : public ::testing::Test {
+protected:
+    void SetUp() override { ui::ResetUiServices(); }
+    void TearDown() override { ui::ResetUiServices(); }
+};
+
+struct CountingWindow : ui::ErrorWindowPresenter {
+    int shows = 0;
+    void Show(const std::string&, const std::string&) override { ++shows; }
+    void SetText(const std::string&) override {}
+    void Activate() override {}
+    void MakeTopmost() override {}
+    void Hide() override {}
+};
+
+TEST_F(UiServices, ClipboardHoldsTheLastTextUntilCleared) {
+    EXPECT_EQ(ui::Clipboard::GetText(), "");
+    ui::Clipboard::SetText("first");
+    ui::Clipboard::SetText("second\r\nline");
+    EXPECT_EQ(ui::Clipboard::GetText(), "second\r\nline");
+    ui::Clipboard::Clear();
+    EXPECT_EQ(ui::Clipboard::GetText(), "");
+    ui::Clipboard::SetText("kept");
+    ui::ResetUiServices();
+    EXPECT_EQ(ui::Clipboard::GetText(), "");
+}
+
+TEST_F(UiServices, MousePointerStartsAtDefault) {
+    EXPECT_EQ(ui::MousePointer(), ui::vbDefault);
+    ui::SetMousePointer(ui::vbHourglass);
+    EXPECT_EQ(ui::MousePointer(), 11);
+    ui::ResetUiServices();
+    EXPECT_EQ(ui::MousePointer(), 0);
+}
+
+TEST_F(UiServices, DoEventsCallsTheHostsHookOnly) {
+    EXPECT_NO_THROW(ui::DoEvents());
+    int calls = 0;
+    EXPECT_FALSE(ui::SetDoEventsHook([&] { ++calls; }));
+    ui::DoEvents();
+    ui::DoEvents();
+    EXPECT_EQ(calls, 2);
+    auto old = ui::SetDoEventsHook({});
+    ASSERT_TRUE(old);
+    ui::DoEvents();
+    EXPECT_EQ(calls, 2);
+    old();  // the replaced hook is handed back intact
+    EXPECT_EQ(calls, 3);
+}
+
+TEST_F(UiServices, ComputerNameIsTheHostName) {
+    char buf[256] = {};
+    ASSERT_EQ(gethostname(buf, sizeof buf - 1), 0);
+    EXPECT_EQ(ui::ComputerName(), std::string(buf));
+    EXPECT_FALSE(ui::ComputerName().empty());
+}
+
+TEST_F(UiServices, NetworkNameLookUpAnswersNotConnectedUnlessTold) {
+    std::string remote = "untouched";
+    EXPECT_EQ(ui::WNetGetConnection("X:", remote), ui::ERROR_NOT_CONNECTED);
+    EXPECT_EQ(ui::WNetGetConnection("X:", remote), 2250);
+    EXPECT_EQ(remote, "untouched");
+
+    std::string asked;
+    ui::SetNetworkNameResolver([&](const std::string& local, std::string& out) {
+        asked = local;
+        out = "\\\\server\\share";
+        return ui::NO_ERROR;
+    });
+    EXPECT_EQ(ui::WNetGetConnection("Q:", remote), 0);
+    EXPECT_EQ(asked, "Q:");
+    EXPECT_EQ(remote, "\\\\server\\share");
+
+    // Any other answer leaves the remote name alone, whatever the resolver wrote.
+    for (int32_t answer : {ui::ERROR_CONNECTION_UNAVAIL, 1200, 87}) {
+        ui::SetNetworkNameResolver([answer](const std::string&, std::string& out) {
+            out = "garbage";
+            return answer;
+        });
+        remote = "before";
+        EXPECT_EQ(ui::WNetGetConnection("Q:", remote), answer);
+        EXPECT_EQ(remote, "before");
+    }
+    ui::ResetUiServices();
+    EXPECT_EQ(ui::WNetGetConnection("Q:", remote), 2250);
+}
+
+TEST_F(UiServices, ErrorWindowGoesToStandardErrorUntilAPresenterIsInstalled) {
+    testing::internal::CaptureStderr();
+    ui::ErrorWindow().Show("Error Report", "the report");
+    ui::ErrorWindow().SetText("the next report");
+    ui::ErrorWindow().Activate();
+    ui::ErrorWindow().MakeTopmost();
+    ui::ErrorWindow().Hide();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error Report:\nthe report\nthe next report\n");
+
+    auto mine = std::make_shared<CountingWindow>();
+    EXPECT_FALSE(ui::SetErrorWindowPresenter(mine));
+    ui::ErrorWindow().Show("c", "t");
+    EXPECT_EQ(mine->shows, 1);
+    EXPECT_EQ(ui::SetErrorWindowPresenter(nullptr), mine);
+    testing::internal::CaptureStderr();
+    ui::ErrorWindow().Show("c", "t");
+    EXPECT_EQ(mine->shows, 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "c:\nt\n");
+}
+
+TEST_F(UiServices, MessageBoxWithoutHandlerAnswersTheDefaultButton) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(ui::MsgBox("Delete?", ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, "Confirm"), ui::vbNo);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Confirm: Delete?\n");
+    ui::SetMessageBoxHandler([](const std::string&, int32_t, const std::string&) { return ui::vbYes; });
+    EXPECT_EQ(ui::MsgBox("Delete?", ui::vbYesNo), ui::vbYes);
+    ui::ResetUiServices();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(ui::MsgBox("Delete?", ui::vbYesNo), ui::vbYes);
+    testing::internal::GetCapturedStderr();
+}
+
+TEST_F(UiServices, HooksAreKeptPerThread) {
+    int here = 0;
+    ui::SetDoEventsHook([&] { ++here; });
+    std::thread other([] {
+        ui::DoEvents();  // nothing installed on this thread
+        ui::SetMousePointer(ui::vbHourglass);
+    });
+    other.join();
+    ui::DoEvents();
+    EXPECT_EQ(here, 1);
+    EXPECT_EQ(ui::MousePointer(), ui::vbDefault);
+}
+
+}  // namespace
