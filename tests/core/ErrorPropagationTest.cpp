@@ -321,13 +321,4 @@ TEST_F(ErrorPropagation, ErrorInWithNothingToReportReportsTheLostError) {
     EXPECT_EQ(e->Number(), ERR_GENERAL);
 }
 
-TEST_F(ErrorPropagation, ErrorInWithoutTheReportBitLeavesTheErrorAsItIs) {
-    Err().Number = 70;
-    Err().Source = "io";
-    Err().Description = "denied";
-    EXPECT_EQ(ErrorIn("CX.Y()", Variant::Missing(), 0), "");
-    EXPECT_EQ(Err().Source, "io");
-    EXPECT_EQ(Err().Description, "denied");
-}
-
 }  // namespace

@@ -2,8 +2,6 @@
 // the reset that tests rely on.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <thread>
 
 #include "platform/ui/ThreadHook.h"
@@ -59,13 +57,6 @@ TEST_F(UiServices, DoEventsCallsTheHostsHookOnly) {
     EXPECT_EQ(calls, 2);
     old();  // the replaced hook is handed back intact
     EXPECT_EQ(calls, 3);
-}
-
-TEST_F(UiServices, ComputerNameIsTheHostName) {
-    char buf[256] = {};
-    ASSERT_EQ(gethostname(buf, sizeof buf - 1), 0);
-    EXPECT_EQ(ui::ComputerName(), std::string(buf));
-    EXPECT_FALSE(ui::ComputerName().empty());
 }
 
 TEST_F(UiServices, NetworkNameLookUpAnswersNotConnectedUnlessTold) {
