@@ -8,6 +8,7 @@
 
 #include "platform/runtime/Error.h"
 #include "platform/units/Units.h"
+#include "platform/xml/cvSettings.h"
 
 namespace {
 
@@ -196,6 +197,48 @@ TEST(SampleUnits, EveryUnitRoundTripsAndTheNamedQuantitiesExist) {
     EXPECT_DOUBLE_EQ(units.Convert(0.25, "Percentage", ""), 25);
     EXPECT_EQ(units.DatabaseUnit("Depth"), "m");
     EXPECT_EQ(units.UnitLabel("Money", "MUSD"), "US$ million");
+}
+
+}  // namespace
+
+namespace {
+
+// The way the root hands the element over: select it in the application
+// settings and give the units component a document standing on it.
+Ref<ISettings2> UnitsElementOf(const std::string& sSettingsXML) {
+    Ref<ISettings2> settings = New<cvSettings>();
+    EXPECT_TRUE(settings->LoadXML(sSettingsXML));
+    EXPECT_TRUE(settings->Select("Units"));
+    return settings->Node();
+}
+
+TEST(UnitsSettings, ReadsTheElementItIsHandedAndRefusesAnotherOne) {
+    Units units;
+    units.Settings(UnitsElementOf("<Settings><Options><Files i18N=''/></Options>" +
+                                  ReadFile(TERRALITH_SOURCE_SAMPLE "/Units.xml") +
+                                  "<QueryManager/></Settings>"));
+    EXPECT_EQ(units.DefaultUnit("oil_reserves"), "MMbbl");
+    EXPECT_EQ(units.UnitLabel("Gas_Production", "mmm3/d"), "MMm³/d");
+    EXPECT_NEAR(units.ToDatabaseUnit(1000, "Pipeline Length", "mi"), 1609.344, 1e-9);
+
+    // A corrupt element raises and the loaded definitions stay.
+    Error e = CaughtError([&] {
+        units.Settings(UnitsElementOf(
+            R"(<Settings><Units><Category ID="Depth" DatabaseUnit="m" Default="fathom"><Unit ID="m" Factor="1"/></Category></Units></Settings>)"));
+    });
+    EXPECT_EQ(e.Number(), Units::kErrBadSettings);
+    EXPECT_TRUE(Contains(e.Description(), "Depth")) << e.Description();
+    EXPECT_TRUE(Contains(e.Description(), "fathom")) << e.Description();
+    EXPECT_TRUE(units.UnitExists("Oil_Reserves", "MMm3"));
+
+    // A document standing on another element is not a units definition.
+    Ref<ISettings2> options = New<cvSettings>();
+    options->LoadXML("<Settings><Options/><Units/></Settings>");
+    options->Select("Options");
+    EXPECT_EQ(CaughtError([&] { units.Settings(options->Node()); }).Number(), Units::kErrBadSettings);
+
+    // Nothing handed over is a run-time error, not a crash.
+    EXPECT_EQ(CaughtError([&] { units.Settings(Ref<ISettings2>()); }).Number(), 91);
 }
 
 }  // namespace
