@@ -1,0 +1,30 @@
+#include "FieldCollection.h"
+
+#include "AdoErrors.h"
+#include "RecordsetState.h"
+
+namespace ADODB {
+
+namespace {
+const char* const kSource = "ADODB.Fields";
+}
+
+FieldCollection::FieldCollection(std::shared_ptr<const RecordsetState> state) : state_(std::move(state)) {}
+
+int32_t FieldCollection::Count() const { return state_->open ? state_->rows.Columns() : 0; }
+
+Field FieldCollection::Item(const Variant& Index) const {
+    const RecordsetState& s = *state_;
+    if (!s.open) RaiseAdo(adErrObjectClosed, kSource);
+    int c = -1;
+    if (Index.IsString()) {
+        c = s.rows.Find(Index.StringRef());
+    } else if (Index.IsNumber()) {
+        double d = Index.ToDouble();
+        if (d >= 0 && d < s.rows.Columns()) c = static_cast<int>(Index.ToLong());
+    }
+    if (c < 0 || c >= s.rows.Columns()) RaiseAdo(adErrItemNotFound, kSource);
+    return Field(state_, c);
+}
+
+}  // namespace ADODB

@@ -1,0 +1,205 @@
+#include "Recordset.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+#include "AdoErrors.h"
+#include "Connection.h"
+#include "JetTranslator.h"
+#include "RecordsetState.h"
+#include "SqliteStatement.h"
+#include "platform/runtime/Error.h"
+#include "platform/runtime/Text.h"
+
+namespace ADODB {
+
+namespace {
+
+const char* const kSource = "ADODB.Recordset";
+
+// What the engine left unread after the one statement may only be blanks,
+// semicolons and comments; the translator already refuses a second
+// statement, and this keeps the rule whatever the engine's tokenizer sees.
+bool OnlyFiller(const std::string& tail) {
+    size_t i = 0;
+    while (i < tail.size()) {
+        char c = tail[i];
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v' || c == ';') {
+            ++i;
+        } else if (tail.compare(i, 2, "--") == 0) {
+            i = tail.find('\n', i);
+            if (i == std::string::npos) return true;
+        } else if (tail.compare(i, 2, "/*") == 0) {
+            i = tail.find("*/", i + 2);
+            if (i == std::string::npos) return true;
+            i += 2;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct SortKey {
+    int column;
+    bool descending;
+};
+
+std::vector<SortKey> ParseSort(const std::string& sSort, const RowStore& rows) {
+    std::vector<SortKey> keys;
+    for (const std::string& part : Split(sSort, ",")) {
+        std::string item = Trim(part);
+        if (item.empty()) continue;
+        bool descending = false;
+        size_t space = item.find_last_of(' ');
+        if (space != std::string::npos) {
+            std::string dir = item.substr(space + 1);
+            if (EqualsNoCase(dir, "DESC") || EqualsNoCase(dir, "ASC")) {
+                descending = EqualsNoCase(dir, "DESC");
+                item = Trim(item.substr(0, space));
+            }
+        }
+        if (item.size() >= 2 && item.front() == '[' && item.back() == ']') item = item.substr(1, item.size() - 2);
+        int c = rows.Find(item);
+        if (c < 0) RaiseAdo(adErrItemNotFound, kSource);
+        keys.push_back({c, descending});
+    }
+    return keys;
+}
+
+}  // namespace
+
+Recordset::Recordset() : state_(std::make_shared<RecordsetState>()), fields_(state_) {}
+
+Recordset::~Recordset() = default;
+
+RecordsetState& Recordset::Open_() const {
+    if (!state_->open) RaiseAdo(adErrObjectClosed, kSource);
+    return *state_;
+}
+
+void Recordset::Open(const std::string& Source, const Ref<Connection>& ActiveConnection, int32_t, int32_t) {
+    RecordsetState& s = *state_;
+    if (s.open) RaiseAdo(adErrObjectOpen, kSource);
+    if (!ActiveConnection || ActiveConnection->State() != adStateOpen) RaiseAdo(adErrInvalidConnection, kSource);
+    if (Trim(Source).empty())
+        Raise(adErrNoCommandText, kProviderSource, "Command text was not set for the command object.");
+    std::string sql = JetTranslator::Translate(Source);
+    if (sql.size() > static_cast<size_t>(INT32_MAX))
+        Raise(adErrProviderFailed, kProviderSource, "The statement is too big.");
+    sqlite3* db = ActiveConnection->db_.Handle();
+    std::string tail;
+    SqliteStatement stmt(db, sql, &tail);
+    if (!OnlyFiller(tail)) Raise(adErrCommandErrors, kProviderSource, "Characters found after end of SQL statement.");
+    if (sqlite3_column_count(stmt.get()) == 0) {
+        // A statement without a result runs once; there is nothing to keep.
+        while (stmt.Step()) {
+        }
+        return;
+    }
+    s.rows.Load(db, stmt.get());
+    s.order.clear();
+    s.sort.clear();
+    s.position = s.rows.Rows() > 0 ? 0 : -1;
+    ++s.generation;
+    s.open = true;
+    source_ = Source;
+}
+
+void Recordset::Close() {
+    RecordsetState& s = Open_();
+    s.open = false;
+    ++s.generation;
+    s.rows.Clear();
+    s.order = {};
+    s.position = -1;
+}
+
+int32_t Recordset::State() const { return state_->open ? adStateOpen : adStateClosed; }
+
+bool Recordset::Eof() const {
+    const RecordsetState& s = Open_();
+    return s.rows.Rows() == 0 || s.position >= static_cast<int64_t>(s.rows.Rows());
+}
+
+bool Recordset::Bof() const {
+    const RecordsetState& s = Open_();
+    return s.rows.Rows() == 0 || s.position < 0;
+}
+
+void Recordset::MoveFirst() {
+    RecordsetState& s = Open_();
+    if (s.rows.Rows() == 0) RaiseAdo(adErrNoCurrentRecord, kSource);
+    s.position = 0;
+}
+
+void Recordset::MoveLast() {
+    RecordsetState& s = Open_();
+    if (s.rows.Rows() == 0) RaiseAdo(adErrNoCurrentRecord, kSource);
+    s.position = static_cast<int64_t>(s.rows.Rows()) - 1;
+}
+
+void Recordset::MoveNext() {
+    if (Eof()) RaiseAdo(adErrNoCurrentRecord, kSource);
+    ++state_->position;
+}
+
+void Recordset::MovePrevious() {
+    if (Bof()) RaiseAdo(adErrNoCurrentRecord, kSource);
+    --state_->position;
+}
+
+void Recordset::Move(int32_t NumRecords) {
+    RecordsetState& s = Open_();
+    const int64_t n = s.rows.Rows();
+    // Moving needs a record to start from, unless it leads away from the end
+    // the set stands at.
+    if (n == 0 || (Bof() && NumRecords <= 0) || (Eof() && NumRecords >= 0)) RaiseAdo(adErrNoCurrentRecord, kSource);
+    s.position = std::clamp<int64_t>(s.position + NumRecords, -1, n);
+}
+
+int32_t Recordset::AbsolutePosition() const {
+    const RecordsetState& s = Open_();
+    if (s.rows.Rows() == 0) return adPosUnknown;
+    if (s.position < 0) return adPosBOF;
+    if (s.position >= static_cast<int64_t>(s.rows.Rows())) return adPosEOF;
+    return static_cast<int32_t>(s.position + 1);
+}
+
+void Recordset::SetAbsolutePosition(int32_t lPosition) {
+    RecordsetState& s = Open_();
+    if (lPosition < 1 || static_cast<uint32_t>(lPosition) > s.rows.Rows()) RaiseAdo(adErrInvalidArgument, kSource);
+    s.position = lPosition - 1;
+}
+
+int32_t Recordset::RecordCount() const { return static_cast<int32_t>(Open_().rows.Rows()); }
+
+std::string Recordset::Sort() const { return state_->sort; }
+
+void Recordset::SetSort(const std::string& sSort) {
+    RecordsetState& s = Open_();
+    std::vector<SortKey> keys = ParseSort(sSort, s.rows);
+    std::vector<uint32_t> order;
+    if (!keys.empty()) {
+        order.resize(s.rows.Rows());
+        for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+        const RowStore& rows = s.rows;
+        std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+            for (const SortKey& k : keys) {
+                int c = rows.Compare(k.column, a, b);
+                if (c != 0) return k.descending ? c > 0 : c < 0;
+            }
+            return false;
+        });
+    }
+    s.order.swap(order);
+    s.sort = sSort;
+    s.position = s.rows.Rows() > 0 ? 0 : -1;
+}
+
+size_t Recordset::MemoryBytes() const {
+    return state_->rows.MemoryBytes() + state_->order.capacity() * sizeof(uint32_t);
+}
+
+}  // namespace ADODB

@@ -1,0 +1,66 @@
+#pragma once
+// ADODB.Recordset as the library uses it: a static, read-only set that runs
+// its statement at Open and keeps every row, so RecordCount is exact and
+// the rows can be walked both ways, positioned and sorted.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "AdoTypes.h"
+#include "Field.h"
+#include "FieldCollection.h"
+#include "platform/runtime/Object.h"
+
+namespace ADODB {
+
+class Connection;
+struct RecordsetState;
+
+class Recordset : public virtual Object {
+public:
+    Recordset();
+    ~Recordset() override;
+
+    // Runs a statement in the Jet dialect on an open connection.  Every
+    // cursor and lock type gives a static, read-only set.  A statement that
+    // returns no columns runs and leaves the record set closed.
+    void Open(const std::string& Source, const Ref<Connection>& ActiveConnection,
+              int32_t CursorType = adOpenStatic, int32_t LockType = adLockReadOnly);
+    void Close();
+    int32_t State() const;
+
+    bool Eof() const;  // EOF and BOF are C macros, hence the spelling
+    bool Bof() const;
+    void MoveFirst();
+    void MoveNext();
+    void MovePrevious();
+    void MoveLast();
+    void Move(int32_t NumRecords);
+    // 1-based; adPosBOF, adPosEOF or adPosUnknown without a current record.
+    int32_t AbsolutePosition() const;
+    void SetAbsolutePosition(int32_t lPosition);
+    int32_t RecordCount() const;
+
+    FieldCollection& Fields() { return fields_; }
+    Field Fields(const Variant& Index) const { return fields_.Item(Index); }
+
+    // "col [ASC|DESC], ..." orders the rows (stably, Null first, text without
+    // regard to case) and moves to the first; "" restores the read order.
+    std::string Sort() const;
+    void SetSort(const std::string& sSort);
+
+    // The statement as given to Open.
+    std::string Source() const { return source_; }
+    // What the kept rows occupy.
+    size_t MemoryBytes() const;
+    std::string TypeName() const override { return "Recordset"; }
+
+private:
+    RecordsetState& Open_() const;
+
+    std::shared_ptr<RecordsetState> state_;
+    FieldCollection fields_;
+    std::string source_;
+};
+
+}  // namespace ADODB

@@ -1,0 +1,85 @@
+#include "SqliteDatabase.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include "AdoErrors.h"
+#include "platform/runtime/Error.h"
+
+namespace ADODB {
+
+namespace {
+
+// How long a statement waits for another process's write lock before the
+// engine reports the database busy.
+constexpr int kBusyTimeoutMs = 2000;
+
+}  // namespace
+
+SqliteDatabase::~SqliteDatabase() { Close(); }
+
+bool SqliteDatabase::FileExists(const std::string& sPath) {
+    struct stat st {};
+    return ::stat(sPath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string SqliteDatabase::FileUri(const std::string& sPath, bool bReadOnly) {
+    static const char* hex = "0123456789ABCDEF";
+    // An absolute path gets an empty authority ("file:///..."), so that a path
+    // beginning with "//" is never read as a host name.
+    std::string uri = sPath.starts_with('/') ? "file://" : "file:";
+    for (unsigned char c : sPath) {
+        bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                     c == '-' || c == '_' || c == '.' || c == '~' || c == '/';
+        if (plain) {
+            uri += static_cast<char>(c);
+        } else {
+            uri += '%';
+            uri += hex[c >> 4];
+            uri += hex[c & 15];
+        }
+    }
+    uri += bReadOnly ? "?mode=ro" : "?mode=rw";
+    return uri;
+}
+
+void SqliteDatabase::Open(const std::string& sPath, bool bReadOnly) {
+    Close();
+    if (sPath.empty())
+        Raise(adErrProviderFailed, kProviderSource, "No database file was named in the connection string.");
+    if (!FileExists(sPath))
+        Raise(adErrProviderFailed, kProviderSource, "Could not find file '" + sPath + "'.");
+    int flags = (bReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI;
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(FileUri(sPath, bReadOnly).c_str(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close_v2(db);
+        Raise(adErrProviderFailed, kProviderSource, "Cannot open database file '" + sPath + "': " + message);
+    }
+    sqlite3_extended_result_codes(db, 0);
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    // The engine opens lazily; reading the schema now turns a file that is
+    // not a database into an error at Open rather than at the first query.
+    rc = sqlite3_exec(db, "SELECT 1 FROM sqlite_master LIMIT 1", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        std::string message = sqlite3_errmsg(db);
+        sqlite3_close_v2(db);
+        Raise(adErrProviderFailed, kProviderSource, "Cannot open database file '" + sPath + "': " + message);
+    }
+    db_ = db;
+    path_ = sPath;
+}
+
+void SqliteDatabase::Close() {
+    if (db_) sqlite3_close_v2(db_);
+    db_ = nullptr;
+    path_.clear();
+}
+
+void SqliteDatabase::Execute(const std::string& sql) const {
+    int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) RaiseEngineError(db_, rc);
+}
+
+}  // namespace ADODB
