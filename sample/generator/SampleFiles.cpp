@@ -1,0 +1,51 @@
+#include "SampleFiles.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/runtime/Error.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+const char* const kSource = "SampleFiles";
+}
+
+void WriteFileAtomically(const std::string& path, const std::string& content) {
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) Raise(rt::kPathFileAccess, kSource, "cannot write " + temporary);
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        out.flush();
+        if (!out) Raise(rt::kPathFileAccess, kSource, "cannot write " + temporary);
+    }
+    ReplaceFile(temporary, path);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) Raise(rt::kFileNotFound, kSource, "cannot read " + path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+void ReplaceFile(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    if (ec) Raise(rt::kPathFileAccess, kSource, "cannot move " + from + " to " + to + ": " + ec.message());
+}
+
+void MakeFolder(const std::string& path) {
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    if (ec || !fs::is_directory(path, ec))
+        Raise(rt::kPathFileAccess, kSource, "cannot make the folder " + path + (ec ? ": " + ec.message() : ""));
+}

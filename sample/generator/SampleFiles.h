@@ -1,0 +1,15 @@
+#pragma once
+// File handling of the generator.  Files are written beside their final name
+// and renamed over it, so a run that fails half-way never leaves a truncated
+// file where the data set expects a whole one.
+#include <string>
+
+// Writes `content` to `path`; raises 75 (path/file access error) naming the path.
+void WriteFileAtomically(const std::string& path, const std::string& content);
+// The whole file; raises 53 when it is missing.
+std::string ReadWholeFile(const std::string& path);
+bool FileExists(const std::string& path);
+// Renames `from` over `to`; raises 75 naming both.
+void ReplaceFile(const std::string& from, const std::string& to);
+// Makes the folder and its parents; raises 75 when a file stands in the way.
+void MakeFolder(const std::string& path);
