@@ -286,3 +286,33 @@ Variant VarAdd(const Variant& a, const Variant& b) {
 }
 
 Variant VarSub(const Variant& a, const Variant& b) { return Arith(a, b, -1); }
+
+std::string FillPlaceholders(std::string_view sTemplate, const Variant& vValues, int32_t lBase) {
+    const VariantArray* array = vValues.IsArray() ? &vValues.ArrayRef() : nullptr;
+    const size_t entries = array ? array->size() : vValues.IsMissing() ? 0 : 1;
+    std::string out;
+    out.reserve(sTemplate.size());
+    size_t i = 0;
+    while (i < sTemplate.size()) {
+        char c = sTemplate[i];
+        size_t digits = i + 1;
+        while (digits < sTemplate.size() && sTemplate[digits] >= '0' && sTemplate[digits] <= '9') ++digits;
+        if (c != '%' || digits == i + 1) {
+            out += c;
+            ++i;
+            continue;
+        }
+        // A run too long for any index names no entry.
+        uint64_t n = 0;
+        bool tooLong = digits - i - 1 > 9;
+        for (size_t k = i + 1; !tooLong && k < digits; ++k) n = n * 10 + static_cast<uint64_t>(sTemplate[k] - '0');
+        if (tooLong || n < static_cast<uint64_t>(lBase) || n - lBase >= entries) {
+            out.append(sTemplate.substr(i, digits - i));
+        } else {
+            const Variant& v = array ? (*array)[n - lBase] : vValues;
+            out += v.ToString();
+        }
+        i = digits;
+    }
+    return out;
+}

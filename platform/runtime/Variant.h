@@ -137,3 +137,11 @@ std::string DoubleToText(double d);
 std::string CurrencyToText(int64_t scaled);
 // Classic banker's rounding of a Double to a whole number.
 double RoundHalfEven(double d);
+
+// Fills the "%<n>" placeholders of a template (n a whole run of digits) with
+// the text of the values: entry n - lBase of an array, or the value itself
+// for n = lBase when it is not an array (Missing gives no entries).  One pass:
+// text that a value brings in is never expanded again.  A placeholder with no
+// entry stays as written.  Message texts number their values from 0, host
+// command templates from 1.
+std::string FillPlaceholders(std::string_view sTemplate, const Variant& vValues, int32_t lBase);

@@ -11,6 +11,8 @@
 
 class cvCollection : public virtual Object {
 public:
+    static constexpr const char* kProgID = "cvTools2.cvCollection";
+
     // `before` is a 1-based position to insert in front of (0: append).
     void Add(const Variant& item, const std::string& key, int32_t before = 0);
     // By key (a text Variant) or by 1-based position (a number Variant).
