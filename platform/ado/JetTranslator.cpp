@@ -317,6 +317,16 @@ void TranslateConcatenation(Tokens& t) {
     }
 }
 
+// LEFT and RIGHT are join words to the engine, which will not read them as
+// function names; bracketed, they name the registered functions.
+void QuoteJoinWordCalls(Tokens& t) {
+    for (int i = 0; i < static_cast<int>(t.size()); ++i) {
+        if (!IsWord(t[i], "LEFT") && !IsWord(t[i], "RIGHT")) continue;
+        int open = NextSig(t, i);
+        if (open < static_cast<int>(t.size()) && IsOp(t[open], "(")) t[i] = {Tok::Name, "[" + t[i].text + "]"};
+    }
+}
+
 }  // namespace
 
 std::string JetTranslator::Translate(const std::string& sJet) {
@@ -324,6 +334,7 @@ std::string JetTranslator::Translate(const std::string& sJet) {
     RefuseSecondStatement(t);
     TranslateIsNull(t);
     TranslateConcatenation(t);
+    QuoteJoinWordCalls(t);
     std::string out;
     out.reserve(sJet.size() + 16);
     for (const Token& x : t) out += x.text;

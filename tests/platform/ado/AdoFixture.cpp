@@ -2,12 +2,14 @@
 
 #include <sqlite3.h>
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "platform/runtime/Error.h"
 
 std::string MakeDatabase(const TempDir& dir, const std::string& name, const std::string& sql) {
     std::string path = dir.Path() + name;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     sqlite3* db = nullptr;
     if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) throw std::runtime_error("cannot create " + path);
     char* err = nullptr;

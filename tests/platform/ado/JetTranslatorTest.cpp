@@ -42,7 +42,7 @@ TEST(JetTranslator, ConcatenationOperands) {
     EXPECT_EQ(T("WHERE n = 2 - -a & c"), "WHERE n = JetConcat(2 - -a,c)");
     // Qualified names, brackets, calls and groups are whole operands.
     EXPECT_EQ(T("ORDER BY A.Grp & [A].[Sys Name]"), "ORDER BY JetConcat(A.Grp,[A].[Sys Name])");
-    EXPECT_EQ(T("SELECT Left(a, 2) & (b + c) AS k"), "SELECT JetConcat(Left(a, 2),(b + c)) AS k");
+    EXPECT_EQ(T("SELECT Left(a, 2) & (b + c) AS k"), "SELECT JetConcat([Left](a, 2),(b + c)) AS k");
     EXPECT_EQ(T("SELECT Nz(a & b, 'z'), c"), "SELECT Nz(JetConcat(a,b), 'z'), c");
     EXPECT_EQ(T("WHERE x LIKE 'a' & '%' AND y"), "WHERE x LIKE JetConcat('a','%') AND y");
     EXPECT_EQ(T("SELECT CASE WHEN a THEN 'x' END & b"), "SELECT JetConcat(CASE WHEN a THEN 'x' END,b)");
@@ -57,6 +57,7 @@ TEST(JetTranslator, IsNullAndStatementEnd) {
     EXPECT_EQ(T("SELECT IIf(IsNull(g), s, g)"), "SELECT IIf(((g) IS NULL), s, g)");
     EXPECT_EQ(T("SELECT IsNull(a) & 'x'"), "SELECT JetConcat(((a) IS NULL),'x')");
     EXPECT_EQ(T("SELECT t.IsNull FROM t"), "SELECT t.IsNull FROM t");
+    EXPECT_EQ(T("SELECT Right(a, 1) FROM t LEFT JOIN u ON 1"), "SELECT [Right](a, 1) FROM t LEFT JOIN u ON 1");
     EXPECT_EQ(T("SELECT 1;"), "SELECT 1;");
     EXPECT_EQ(T("SELECT 1; -- done\n"), "SELECT 1; -- done\n");
     EXPECT_EQ(T("SELECT ';' AS a"), "SELECT ';' AS a");

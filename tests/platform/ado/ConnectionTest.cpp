@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "AdoFixture.h"
+#include "platform/ado/AdoErrors.h"
+#include "platform/ado/Catalog.h"
+#include "platform/runtime/ErrorAssert.h"
+#include "platform/runtime/Text.h"
+
+using namespace ADODB;
+
+namespace {
+
+std::string OpenError(const std::string& provider, int32_t mode, const std::string& cs) {
+    auto cn = New<Connection>();
+    cn->SetProvider(provider);
+    cn->SetMode(mode);
+    try {
+        cn->Open(cs);
+    } catch (const Error& e) {
+        return Hex(e.Number()) + " " + e.Description();
+    }
+    return "";
+}
+
+TEST(Connection, ProviderModeAndMissingFiles) {
+    TempDir dir;
+    std::string path = MakeDatabase(dir, "core.db", "CREATE TABLE T (A INTEGER); INSERT INTO T VALUES (1);");
+    EXPECT_EQ(OpenError("sqlite", adModeRead, "Data Source=" + path), "");
+    EXPECT_EQ(OpenError("Microsoft.Jet.OLEDB.4.0", adModeRead, "Data Source=" + path).substr(0, 4), "E7A ");
+    EXPECT_EQ(OpenError("SQLite", adModeRead, "Provider=Jet;Data Source=" + path).substr(0, 4), "E7A ");
+    EXPECT_EQ(OpenError("", adModeRead, "Provider=SQLite; Data Source = \"" + path + "\" ;Persist=1"), "");
+
+    std::string missing = dir.Path() + "sub/none.db";
+    EXPECT_EQ(OpenError("SQLite", adModeRead, "Data Source=" + missing), "80004005 Could not find file '" + missing + "'.");
+    EXPECT_EQ(OpenError("SQLite", adModeReadWrite, "Data Source=" + missing).substr(0, 9), "80004005 ");
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_EQ(OpenError("SQLite", adModeRead, "Data Source=").substr(0, 9), "80004005 ");
+    std::string junk = dir.Write("junk.db", std::string(4096, 'x'));
+    std::string e = OpenError("SQLite", adModeRead, "Data Source=" + junk);
+    EXPECT_EQ(e.substr(0, 9), "80004005 ");
+    EXPECT_NE(e.find(junk), std::string::npos) << e;
+    // A path with URI-looking characters is still just a path.
+    std::string odd = MakeDatabase(dir, "a?mode=rwc#x%20.db", "CREATE TABLE T (A INTEGER);");
+    EXPECT_EQ(OpenError("SQLite", adModeRead, "Data Source=" + odd), "");
+
+    auto cn = OpenReadOnly(path);
+    EXPECT_EQ(cn->State(), adStateOpen);
+    EXPECT_EQ(cn->ConnectionString(), "Data Source=" + path);
+    EXPECT_FALSE(cn->Version().empty());
+    EXPECT_RAISES(adErrObjectOpen, cn->Open("Data Source=" + path));
+    EXPECT_RAISES(adErrObjectOpen, cn->SetMode(3));
+    cn->Close();
+    EXPECT_EQ(cn->State(), adStateClosed);
+    EXPECT_RAISES(adErrObjectClosed, cn->Close());
+    cn->Open("");  // reopens with the connection string it had
+    EXPECT_EQ(cn->State(), adStateOpen);
+}
+
+TEST(Connection, ReadOnlyModeNeverWrites) {
+    TempDir dir;
+    std::string path = MakeDatabase(dir, "core.db", "CREATE TABLE T (A INTEGER); INSERT INTO T VALUES (1);");
+    auto ro = OpenReadOnly(path);
+    std::string d;
+    EXPECT_EQ(QueryError(ro, "DELETE FROM T", &d), adErrPermissionDenied) << d;
+    EXPECT_EQ(QueryError(ro, "CREATE TABLE U (B)"), adErrPermissionDenied);
+    EXPECT_EQ(Query(ro, "SELECT Count(*) AS n FROM T")->Fields("n").Value().ToLong(), 1);
+
+    // A read-write connection runs a statement without rows and keeps the set closed.
+    auto rw = New<Connection>();
+    rw->Open("Data Source=" + path);
+    auto rs = New<Recordset>();
+    rs->Open("DELETE FROM T", rw);
+    EXPECT_EQ(rs->State(), adStateClosed);
+    EXPECT_EQ(Query(ro, "SELECT Count(*) AS n FROM T")->Fields("n").Value().ToLong(), 0);
+}
+
+class LinkedTablesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        annual_ = MakeDatabase(dir_, "annual.db",
+                               "CREATE TABLE AnnualData (Code TEXT, Yr INTEGER, Oil REAL, Stamp DATE);"
+                               "INSERT INTO AnnualData VALUES ('F1', 2001, 1.5, '2001-12-31');"
+                               "INSERT INTO AnnualData VALUES ('F1', 2002, 2.5, '2002-12-31');"
+                               "CREATE TABLE Wells (Code TEXT);"
+                               "INSERT INTO Wells VALUES ('W1');");
+        MakeDatabase(dir_, "other/annual.db",
+                     "CREATE TABLE AnnualData (Code TEXT, Yr INTEGER, Oil REAL, Stamp DATE);"
+                     "INSERT INTO AnnualData VALUES ('OTHER', 1990, 0, NULL);");
+        core_ = MakeDatabase(dir_, "core.db",
+                             "CREATE TABLE Field (Code TEXT); INSERT INTO Field VALUES ('F1');"
+                             "CREATE VIEW FieldView AS SELECT Code FROM Field;"
+                             "CREATE TABLE LinkedTables (Name TEXT, Datasource TEXT, ForeignName TEXT);"
+                             "INSERT INTO LinkedTables VALUES ('Annual', 'annual.db', 'AnnualData');"
+                             "INSERT INTO LinkedTables VALUES ('LinkedWells', '" + annual_ + "', 'Wells');"
+                             "INSERT INTO LinkedTables VALUES ('Notes', 'missing.db', 'Notes');"
+                             "INSERT INTO LinkedTables VALUES ('Ghost', 'annual.db', 'NoSuchTable');");
+    }
+
+    TempDir dir_;
+    std::string annual_, core_;
+};
+
+TEST_F(LinkedTablesTest, LinksReadThroughViews) {
+    auto cn = OpenReadOnly(core_);  // a missing link target does not stop the open
+    auto rs = Query(cn, "SELECT F.Code, A.Yr, A.Oil, A.Stamp FROM Field F INNER JOIN Annual A ON A.Code = F.Code "
+                        "ORDER BY A.Yr");
+    ASSERT_EQ(rs->RecordCount(), 2);
+    EXPECT_EQ(rs->Fields("Yr").Type(), adInteger);  // declared types carry through the view
+    EXPECT_EQ(rs->Fields("Stamp").Value().Kind(), VarKind::Date);
+    rs->MoveLast();
+    EXPECT_EQ(rs->Fields("Oil").Value().ToDouble(), 2.5);
+    EXPECT_EQ(Query(cn, "SELECT Code FROM LinkedWells")->Fields(0).Value().StringRef(), "W1");
+    std::string d;
+    EXPECT_EQ(QueryError(cn, "SELECT * FROM Notes", &d), adErrNoSuchTable) << d;
+    EXPECT_EQ(QueryError(cn, "SELECT * FROM Ghost", &d), adErrNoSuchTable) << d;
+
+    // The linked file is attached read-only even on a read-write connection.
+    auto rw = New<Connection>();
+    rw->Open("Data Source=" + core_);
+    EXPECT_EQ(QueryError(rw, "DELETE FROM link1.AnnualData", &d), adErrPermissionDenied) << d;
+    EXPECT_EQ(Query(cn, "SELECT Count(*) AS n FROM Annual")->Fields("n").Value().ToLong(), 2);
+}
+
+TEST_F(LinkedTablesTest, CatalogueListsAndRepointsLinks) {
+    auto cat = New<ADOX::Catalog>();
+    EXPECT_RAISES(adErrInvalidConnection, cat->Tables());
+    EXPECT_RAISES(adErrProviderNotFound, cat->SetActiveConnection("Provider=Jet;Data Source=" + core_));
+    cat->SetActiveConnection("Data Source=" + core_);
+    std::string listed;
+    for (const Ref<ADOX::Table>& t : cat->Tables()) listed += t->Name() + ":" + t->Type() + ",";
+    EXPECT_EQ(listed,
+              "Annual:LINK,Field:TABLE,FieldView:VIEW,Ghost:LINK,LinkedTables:SYSTEM TABLE,LinkedWells:LINK,"
+              "Notes:LINK,");
+    auto annual = cat->Tables().Item("annual");
+    EXPECT_EQ(annual->Properties("Jet OLEDB:Link Datasource").Value().StringRef(), "annual.db");
+    EXPECT_EQ(cat->Tables()(1)->Properties("Jet OLEDB:Link Datasource").Value().StringRef(), "");
+    EXPECT_RAISES(adErrItemNotFound, annual->Properties("Jet OLEDB:Nope"));
+    EXPECT_RAISES(adErrItemNotFound, cat->Tables().Item("Nope"));
+    EXPECT_RAISES(adErrFeatureNotAvailable,
+                  cat->Tables().Item("Field")->Properties("Jet OLEDB:Link Datasource").SetValue(Variant("x.db")));
+
+    std::string other = dir_.Path() + "other/annual.db";
+    annual->Properties("Jet OLEDB:Link Datasource").SetValue(Variant(other));
+    EXPECT_EQ(annual->Properties("Jet OLEDB:Link Datasource").Value().StringRef(), other);
+    cat->SetActiveConnectionNothing();
+    EXPECT_RAISES(adErrInvalidConnection, cat->Tables());
+    EXPECT_RAISES(adErrObjectClosed, annual->Properties("Jet OLEDB:Link Datasource").SetValue(Variant("y.db")));
+
+    // The rewritten row is what the next connection links.
+    auto cn = OpenReadOnly(core_);
+    auto rs = Query(cn, "SELECT Code FROM Annual");
+    ASSERT_EQ(rs->RecordCount(), 1);
+    EXPECT_EQ(rs->Fields("Code").Value().StringRef(), "OTHER");
+    EXPECT_EQ(Query(cn, "SELECT Code FROM LinkedWells")->RecordCount(), 1);  // the other links are untouched
+}
+
+}  // namespace

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include "AdoFixture.h"
+#include "platform/ado/AdoErrors.h"
+#include "platform/runtime/ErrorAssert.h"
+#include "platform/runtime/Text.h"
+
+using namespace ADODB;
+
+namespace {
+
+class RecordsetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path_ = MakeDatabase(dir_, "core.db",
+                             "CREATE TABLE Field (Code TEXT COLLATE NOCASE, Name VARCHAR(50), Wells INTEGER,"
+                             "  Depth REAL, Cost CURRENCY, Found DATE, Onshore BOOLEAN, Note);"
+                             "INSERT INTO Field VALUES ('F1', 'Alpha', 12, 1500.5, 12.3456, '1999-05-01', 1, 'n');"
+                             "INSERT INTO Field VALUES ('f2', 'beta', NULL, NULL, NULL, NULL, NULL, NULL);"
+                             "INSERT INTO Field VALUES ('F3', 'Gamma', 3000000000, 2, 7, '2001-12-31 08:30:00', 0, 5);"
+                             "INSERT INTO Field VALUES ('F4', 'Alpha', 7, -1, 0.5, 'not a date', 1, 'x');"
+                             "CREATE TABLE Empty (A INTEGER);");
+        cn_ = OpenReadOnly(path_);
+    }
+
+    TempDir dir_;
+    std::string path_;
+    Ref<Connection> cn_;
+};
+
+TEST_F(RecordsetTest, DeclaredTypesGiveAdoTypesAndVariantKinds) {
+    auto rs = Query(cn_, "SELECT * FROM Field");
+    ASSERT_EQ(rs->Fields().Count(), 8);
+    const int32_t types[] = {adVarWChar, adVarWChar, adInteger, adDouble, adCurrency, adDate, adBoolean, adVarWChar};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(rs->Fields(i).Type(), types[i]) << rs->Fields(i).Name();
+
+    EXPECT_EQ(rs->Fields("code").Value().StringRef(), "F1");
+    EXPECT_EQ(rs->Fields("Wells").Value().Kind(), VarKind::Long);
+    EXPECT_EQ(rs->Fields("Wells").Value().ToLong(), 12);
+    EXPECT_EQ(rs->Fields("Depth").Value().ToDouble(), 1500.5);
+    EXPECT_EQ(rs->Fields("Cost").Value().Kind(), VarKind::Currency);
+    EXPECT_EQ(rs->Fields("Cost").Value().CurrencyRaw(), 123456);
+    EXPECT_EQ(rs->Fields("Found").Value().Kind(), VarKind::Date);
+    EXPECT_EQ(rs->Fields("Found").Value().DateSerial(), DateSerial(1999, 5, 1));
+    EXPECT_EQ(rs->Fields("ONSHORE").Value().Kind(), VarKind::Boolean);
+    EXPECT_TRUE(rs->Fields("Onshore").Value().ToBool());
+
+    rs->MoveNext();  // every column Null
+    for (int i = 2; i < 8; ++i) EXPECT_TRUE(rs->Fields(i).Value().IsNull()) << i;
+
+    rs->MoveNext();
+    // A whole number beyond a Long keeps its value; date and time survive.
+    EXPECT_EQ(rs->Fields("Wells").Value().ToDouble(), 3000000000.0);
+    EXPECT_EQ(rs->Fields("Found").Value().DateSerial(), DateSerial(2001, 12, 31) + TimeSerial(8, 30, 0));
+    EXPECT_FALSE(rs->Fields("Onshore").Value().ToBool());
+    // A column declared without a type gives each value its own kind.
+    EXPECT_EQ(rs->Fields("Note").Value().Kind(), VarKind::Long);
+    EXPECT_EQ(rs->Fields("Note").Value().ToLong(), 5);
+
+    rs->MoveNext();
+    // A value that contradicts its column is kept as it is, not lost.
+    EXPECT_EQ(rs->Fields("Found").Value().StringRef(), "not a date");
+    EXPECT_EQ(rs->Fields("Found").Type(), adDate);
+    rs->MovePrevious();
+    EXPECT_EQ(rs->Fields("Found").Value().Kind(), VarKind::Date);
+}
+
+TEST_F(RecordsetTest, ExpressionColumnsTakeTheTypeOfTheirValues) {
+    auto rs = Query(cn_, "SELECT Count(*) AS n, Sum(Depth) AS s, Max(Name) AS m, NULL AS z "
+                         "FROM Field GROUP BY Name ORDER BY Name");
+    EXPECT_EQ(rs->Fields("n").Type(), adInteger);
+    EXPECT_EQ(rs->Fields("s").Type(), adDouble);
+    EXPECT_EQ(rs->Fields("m").Type(), adVarWChar);
+    EXPECT_EQ(rs->Fields("z").Type(), adVarWChar);
+    EXPECT_EQ(rs->Fields("n").Value().ToLong(), 2);
+    EXPECT_EQ(rs->Fields("s").Value().ToDouble(), 1499.5);
+    EXPECT_TRUE(rs->Fields("z").Value().IsNull());
+
+    // Values of different kinds in one expression column each keep theirs.
+    auto mixed = Query(cn_, "SELECT IIf(Wells > 10, 'many', Wells) AS w FROM Field ORDER BY Code");
+    EXPECT_EQ(mixed->Fields("w").Type(), adVarWChar);
+    EXPECT_EQ(mixed->Fields("w").Value().StringRef(), "many");
+    mixed->MoveNext();
+    EXPECT_TRUE(mixed->Fields("w").Value().IsNull());
+    mixed->MoveLast();
+    EXPECT_EQ(mixed->Fields("w").Value().Kind(), VarKind::Long);
+    EXPECT_EQ(mixed->Fields("w").Value().ToLong(), 7);
+    mixed->SetSort("w DESC");  // numbers before text, Null first
+    EXPECT_EQ(mixed->Fields("w").Value().StringRef(), "many");
+    mixed->MoveLast();
+    EXPECT_TRUE(mixed->Fields("w").Value().IsNull());
+}
+
+TEST_F(RecordsetTest, CountNavigationAndPosition) {
+    auto rs = Query(cn_, "SELECT Code FROM Field ORDER BY Code");
+    EXPECT_EQ(rs->State(), adStateOpen);
+    EXPECT_EQ(rs->RecordCount(), 4);
+    EXPECT_FALSE(rs->Bof());
+    EXPECT_EQ(rs->AbsolutePosition(), 1);
+    std::string seen;
+    while (!rs->Eof()) {
+        seen += rs->Fields("Code").Value().StringRef() + ",";
+        rs->MoveNext();
+    }
+    EXPECT_EQ(seen, "F1,f2,F3,F4,");
+    EXPECT_EQ(rs->AbsolutePosition(), adPosEOF);
+    EXPECT_RAISES(adErrNoCurrentRecord, rs->Fields("Code").Value());
+    EXPECT_RAISES(adErrNoCurrentRecord, rs->MoveNext());
+    rs->MoveLast();
+    EXPECT_EQ(rs->AbsolutePosition(), 4);
+    rs->Move(-2);
+    EXPECT_EQ(rs->Fields(0).Value().StringRef(), "f2");
+    rs->Move(-5);
+    EXPECT_TRUE(rs->Bof());
+    EXPECT_EQ(rs->AbsolutePosition(), adPosBOF);
+    EXPECT_RAISES(adErrNoCurrentRecord, rs->MovePrevious());
+    EXPECT_RAISES(adErrNoCurrentRecord, rs->Move(-1));
+    rs->Move(1);
+    EXPECT_EQ(rs->AbsolutePosition(), 1);
+    rs->SetAbsolutePosition(3);
+    EXPECT_EQ(rs->Fields(0).Value().StringRef(), "F3");
+    EXPECT_RAISES(adErrInvalidArgument, rs->SetAbsolutePosition(5));
+    EXPECT_RAISES(adErrInvalidArgument, rs->SetAbsolutePosition(0));
+    rs->MoveFirst();
+    EXPECT_EQ(rs->Fields(0).Value().StringRef(), "F1");
+
+    auto empty = Query(cn_, "SELECT A FROM Empty");
+    EXPECT_EQ(empty->RecordCount(), 0);
+    EXPECT_TRUE(empty->Eof());
+    EXPECT_TRUE(empty->Bof());
+    EXPECT_RAISES(adErrNoCurrentRecord, empty->MoveFirst());
+    EXPECT_RAISES(adErrNoCurrentRecord, empty->Fields("A").Value());
+    EXPECT_EQ(empty->Fields("A").Type(), adInteger);
+}
+
+TEST_F(RecordsetTest, SortIsStableAndRestorable) {
+    auto rs = Query(cn_, "SELECT Code, Name, Wells FROM Field");
+    auto codes = [&] {
+        std::string s;
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) s += rs->Fields("Code").Value().StringRef() + ",";
+        return s;
+    };
+    rs->MoveLast();
+    rs->SetSort("Name");  // text without regard to case; equal names keep their order
+    EXPECT_EQ(rs->AbsolutePosition(), 1);
+    EXPECT_EQ(rs->Fields("Code").Value().StringRef(), "F1");
+    EXPECT_EQ(codes(), "F1,F4,f2,F3,");
+    rs->SetSort("[Name] DESC, Wells ASC");
+    EXPECT_EQ(codes(), "F3,f2,F4,F1,");
+    EXPECT_EQ(rs->Sort(), "[Name] DESC, Wells ASC");
+    rs->SetSort("Wells");  // Null first
+    EXPECT_EQ(codes(), "f2,F4,F1,F3,");
+    rs->SetSort("wells desc");
+    EXPECT_EQ(codes(), "F3,F1,F4,f2,");
+    rs->SetSort("");
+    EXPECT_EQ(codes(), "F1,f2,F3,F4,");
+    EXPECT_RAISES(adErrItemNotFound, rs->SetSort("Nope"));
+    EXPECT_EQ(codes(), "F1,f2,F3,F4,");  // a refused sort changes nothing
+}
+
+TEST_F(RecordsetTest, ClosedFieldsAndObjectErrors) {
+    auto rs = New<Recordset>();
+    EXPECT_EQ(rs->State(), adStateClosed);
+    EXPECT_RAISES(adErrObjectClosed, rs->RecordCount());
+    EXPECT_RAISES(adErrObjectClosed, rs->Eof());
+    EXPECT_RAISES(adErrObjectClosed, rs->Fields("Code"));
+    EXPECT_RAISES(adErrObjectClosed, rs->Close());
+    EXPECT_EQ(rs->Fields().Count(), 0);
+    EXPECT_RAISES(adErrInvalidConnection, rs->Open("SELECT 1", Ref<Connection>()));
+
+    rs->Open("SELECT Code, Name FROM Field", cn_);
+    EXPECT_RAISES(adErrObjectOpen, rs->Open("SELECT 1", cn_));
+    EXPECT_RAISES(adErrItemNotFound, rs->Fields("Nope"));
+    EXPECT_RAISES(adErrItemNotFound, rs->Fields(2));
+    EXPECT_RAISES(adErrItemNotFound, rs->Fields(-1));
+    EXPECT_EQ(rs->Fields(1).Name(), "Name");
+    Field kept = rs->Fields("Name");
+    rs->Close();
+    EXPECT_RAISES(adErrObjectClosed, kept.Value());
+    rs->Open("SELECT Wells FROM Field", cn_);
+    EXPECT_RAISES(adErrItemNotFound, kept.Value());  // a handle of the earlier opening
+    Field alive = rs->Fields(0);
+    rs.Reset();                                      // the handle outlives its record set
+    EXPECT_EQ(alive.Value().ToLong(), 12);
+
+    // The connection may close under an open record set: its rows are kept.
+    auto open = Query(cn_, "SELECT Code FROM Field");
+    cn_->Close();
+    EXPECT_EQ(open->RecordCount(), 4);
+    EXPECT_RAISES(adErrInvalidConnection, Query(cn_, "SELECT 1"));
+}
+
+TEST_F(RecordsetTest, StatementErrorsCarryProviderNumbers) {
+    std::string d;
+    EXPECT_EQ(QueryError(cn_, "", &d), adErrNoCommandText);
+    EXPECT_EQ(QueryError(cn_, "   "), adErrNoCommandText);
+    EXPECT_EQ(QueryError(cn_, "-- nothing"), adErrNoCommandText);
+    EXPECT_EQ(QueryError(cn_, "SELEC Code FROM Field", &d), adErrCommandErrors);
+    EXPECT_NE(d.find("syntax error"), std::string::npos) << d;  // the engine's own message
+    EXPECT_EQ(QueryError(cn_, "SELECT * FROM Nowhere", &d), adErrNoSuchTable);
+    EXPECT_EQ(d, "no such table: Nowhere");
+    EXPECT_EQ(QueryError(cn_, "SELECT Nope FROM Field", &d), adErrMissingParameter);
+    EXPECT_EQ(d, "no such column: Nope");
+    EXPECT_EQ(QueryError(cn_, "SELECT 1; SELECT 2"), adErrCommandErrors);
+    EXPECT_EQ(QueryError(cn_, "SELECT 'open"), adErrCommandErrors);
+    EXPECT_EQ(QueryError(cn_, "SELECT #01-01-2000"), adErrCommandErrors);
+    EXPECT_EQ(QueryError(cn_, "SELECT Year('soon')", &d), adErrCantConvert);
+    // Too complex for the engine: a size limit, not a wording error.
+    std::string deep = "SELECT ";
+    for (int i = 0; i < 1200; ++i) deep += "(";
+    deep += "1";
+    for (int i = 0; i < 1200; ++i) deep += ")";
+    EXPECT_EQ(QueryError(cn_, deep, &d), adErrProviderFailed) << d;
+    // A statement that fails half way keeps nothing and leaves the set closed.
+    auto rs = New<Recordset>();
+    EXPECT_RAISES(adErrCantConvert, rs->Open("SELECT Year(Found) FROM Field", cn_));
+    EXPECT_EQ(rs->State(), adStateClosed);
+}
+
+TEST_F(RecordsetTest, JetStatementsRunThroughTheTranslator) {
+    auto rs = Query(cn_, "SELECT Code & '-' & Note AS k, Name & Note AS j, Note & Note AS n, "
+                         "Wells + 1 & 'x' AS w FROM Field WHERE Found < #01/01/2002# OR IsNull(Found) ORDER BY Code");
+    ASSERT_EQ(rs->RecordCount(), 3);
+    EXPECT_EQ(rs->Fields("k").Value().StringRef(), "F1-n");
+    EXPECT_EQ(rs->Fields("w").Value().StringRef(), "13x");
+    rs->MoveNext();  // f2: Null & Null is Null, Null beside text is empty
+    EXPECT_EQ(rs->Fields("k").Value().StringRef(), "f2-");
+    EXPECT_EQ(rs->Fields("j").Value().StringRef(), "beta");
+    EXPECT_TRUE(rs->Fields("n").Value().IsNull());
+    EXPECT_EQ(rs->Fields("w").Value().StringRef(), "x");
+    rs->MoveNext();
+    EXPECT_EQ(rs->Fields("k").Value().StringRef(), "F3-5");
+
+    auto fn = Query(cn_, "SELECT Nz(Wells) AS a, Nz(Wells, 0) AS b, Val('12.5 m') AS c, Left(Name, 2) AS d, "
+                         "Right(Name, 3) AS e, Mid(Name, 2, 3) AS f, Len(Name) AS g, UCase(Name) AS h, "
+                         "InStr(Name, 'ET') AS i, Year(Found) AS y, Month(Found) AS m, Day(Found) AS dd, "
+                         "CLng(2.5) AS l, CDbl('1.25') AS x, CStr(0.1 + 0.2) AS s, Format(Found, 'dd/mm/yyyy') AS fm, "
+                         "IIf(Onshore, 'on', 'off') AS o, \"it's\" AS q FROM Field WHERE Code = 'F2'");
+    ASSERT_EQ(fn->RecordCount(), 1);  // text compared without regard to case
+    EXPECT_EQ(fn->Fields("a").Value().StringRef(), "");
+    EXPECT_EQ(fn->Fields("b").Value().ToLong(), 0);
+    EXPECT_EQ(fn->Fields("c").Value().ToDouble(), 12.5);
+    EXPECT_EQ(fn->Fields("d").Value().StringRef(), "be");
+    EXPECT_EQ(fn->Fields("e").Value().StringRef(), "eta");
+    EXPECT_EQ(fn->Fields("f").Value().StringRef(), "eta");
+    EXPECT_EQ(fn->Fields("g").Value().ToLong(), 4);
+    EXPECT_EQ(fn->Fields("h").Value().StringRef(), "BETA");
+    EXPECT_EQ(fn->Fields("i").Value().ToLong(), 2);
+    EXPECT_TRUE(fn->Fields("y").Value().IsNull());
+    EXPECT_EQ(fn->Fields("l").Value().ToLong(), 2);
+    EXPECT_EQ(fn->Fields("x").Value().ToDouble(), 1.25);
+    EXPECT_EQ(fn->Fields("s").Value().StringRef(), "0.3");
+    EXPECT_TRUE(fn->Fields("fm").Value().IsNull());
+    EXPECT_EQ(fn->Fields("o").Value().StringRef(), "off");
+    EXPECT_EQ(fn->Fields("q").Value().StringRef(), "it's");
+
+    auto dates = Query(cn_, "SELECT Year(Found) AS y, Month(Found) AS m, Day(Found) AS d, "
+                            "Format(Found, 'yyyy-mm-dd hh:nn') AS f FROM Field WHERE Code = 'F3'");
+    EXPECT_EQ(dates->Fields("y").Value().ToLong(), 2001);
+    EXPECT_EQ(dates->Fields("m").Value().ToLong(), 12);
+    EXPECT_EQ(dates->Fields("d").Value().ToLong(), 31);
+    EXPECT_EQ(dates->Fields("f").Value().StringRef(), "2001-12-31 08:30");
+    auto unicode = Query(cn_, "SELECT Left('Ærøskøbing', 3) AS l, Len('Ærø') AS n, Mid('Ærøskøbing', 3, 2) AS m");
+    EXPECT_EQ(unicode->Fields("l").Value().StringRef(), "Ærø");
+    EXPECT_EQ(unicode->Fields("n").Value().ToLong(), 3);
+    EXPECT_EQ(unicode->Fields("m").Value().StringRef(), "øs");
+    EXPECT_EQ(QueryError(cn_, "SELECT Left('abc', -1)"), adErrCommandErrors);
+}
+
+}  // namespace
