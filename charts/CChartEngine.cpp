@@ -1,0 +1,5 @@
+#include "charts/CChartEngine.h"
+
+#include "core/Neighbours.h"
+
+Ref<IChartEngine> NewChartEngine() { return New<CChartEngine>(); }

@@ -1,0 +1,5 @@
+#include "queries/CQueryManager.h"
+
+#include "core/Neighbours.h"
+
+Ref<IQueryManager> NewQueryManager() { return New<CQueryManager>(); }
