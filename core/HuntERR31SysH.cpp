@@ -6,6 +6,7 @@
 
 #include "Version.h"
 #include "core/HuntERR31.h"
+#include "platform/ado/Connection.h"
 #include "platform/runtime/Error.h"
 #include "platform/ui/ComputerName.h"
 #include "platform/ui/ThreadHook.h"
@@ -43,6 +44,7 @@ AdoVersionReader SetAdoVersionReader(AdoVersionReader reader) { return Reader::S
 std::string AdoVersion() {
     try {
         if (Reader::Get()) return Reader::Get()();
+        return ADODB::Connection().Version();
     } catch (...) {
     }
     return "?";

@@ -15,9 +15,8 @@ std::string ApiErrorText(int32_t lCode);
 // The computer's name; "" when it cannot be read.
 std::string ComputerName();
 
-// The database layer's version as a new connection reports it.  The layer is
-// reached through a reader that whoever owns the connection installs; with
-// none, or when it fails, the version is "?".
+// The database layer's version as a new connection reports it, "?" when it
+// cannot be read.  A reader may be installed in its place (tests).
 using AdoVersionReader = std::function<std::string()>;
 AdoVersionReader SetAdoVersionReader(AdoVersionReader reader);
 std::string AdoVersion();

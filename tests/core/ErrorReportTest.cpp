@@ -5,6 +5,7 @@
 #include "core/ErrorHandler.h"
 #include "core/ErrorReport.h"
 #include "core/HuntERR31SysH.h"
+#include "platform/ado/Connection.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/UiServices.h"
 
@@ -49,7 +50,8 @@ TEST_F(ErrorReport, HeaderLinesAndNumberLine) {
             EXPECT_EQ(lines[1][i], shape[i]) << lines[1];
     }
     EXPECT_EQ(lines[1].substr(shape.size()), " App='TerralithData:" + AppVersionText() +
-                                                 "' ADO-version='?' Computer='" + ui::ComputerName() + "' ");
+                                                 "' ADO-version='" + ADODB::Connection().Version() +
+                                                 "' Computer='" + ui::ComputerName() + "' ");
     EXPECT_EQ(Split(AppVersionText(), ".").size(), 3u);
     EXPECT_EQ(lines[2], "  Method: CQuery.IQuery_Results ");
     EXPECT_EQ(lines[3], "  Number: -2147215305 = &H80041837 = vbObjectError + 6199 = ERRMAP_APP_FIRST + 0 = ERR_GENERAL");
