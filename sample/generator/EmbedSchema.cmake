@@ -11,7 +11,7 @@ foreach(script IN LISTS scripts)
   endif()
   string(APPEND body "        {\"${script}\", R\"tlsql(${text})tlsql\"},\n")
 endforeach()
-file(WRITE ${OUT}.new "// Generated from sample/schema by EmbedSchema.cmake; edit the scripts, not this file.
+file(WRITE ${OUT} "// Generated from sample/schema by EmbedSchema.cmake; edit the scripts, not this file.
 #include \"SampleSchema.h\"
 
 const std::vector<SampleScript>& SampleScripts() {
@@ -20,5 +20,3 @@ ${body}    };
     return scripts;
 }
 ")
-file(COPY_FILE ${OUT}.new ${OUT} ONLY_IF_DIFFERENT)
-file(REMOVE ${OUT}.new)

@@ -94,14 +94,14 @@ SampleWorld::Counts SampleGenerator::Generate(const SampleOptions& options) {
         Raise(rt::kInvalidCall, kSource, "the number of fields must lie between 0 and " + IntText(kMaxFields));
     std::string folder = fs::absolute(options.outFolder).lexically_normal().string();
     if (folder.empty() || folder.back() != '/') folder += '/';
-    const std::string database = folder + "Core/Database/";
-    for (const char* sub : {"Core/Database", "Core/Cache", "Core/Notes", "Default", "User"}) MakeFolder(folder + sub);
-    MakeFolder(folder + kProductFolder);
-
-    // The settings file names the units; read them first so a bad units file
+    // The settings file carries the units; read them first so a bad units file
     // stops the run before anything is written.
     std::string units;
     if (!options.unitsFile.empty() && FileExists(options.unitsFile)) units = SampleSettings::UnitsElement(options.unitsFile);
+
+    const std::string database = folder + "Core/Database/";
+    for (const char* sub : {"Core/Database", "Core/Cache", "Core/Notes", "Default", "User"}) MakeFolder(folder + sub);
+    MakeFolder(folder + kProductFolder);
 
     SampleWorld::Counts counts;
     std::vector<SampleIndexEntry> entries;

@@ -11,7 +11,8 @@
 
 namespace {
 // How assets spread over a sector and what they look like there.  Sectors the
-// scripts add without a profile here take the default one.
+// scripts add without a profile here take the default one.  No two sectors
+// share a quadrant, so a block reference names one block in the whole data set.
 struct SectorProfile {
     int64_t code;
     double weight;                         // share of the fields
@@ -31,19 +32,19 @@ struct SectorProfile {
 const std::vector<SectorProfile>& Profiles() {
     static const std::vector<SectorProfile> p = {
         {11, 12, {"2", "3", "9", "210", "211"}, 30, true, "P.", "UK", {212, 216, 202, 111}, 0.2, 1971, 2000, 3600, 200, 260, 0.40},
-        {12, 12, {"14", "15", "16", "20", "21", "22", "23", "29", "30"}, 30, true, "P.", "UK", {113, 211, 201, 114}, 0.35, 1969, 2200, 4600, 200, 260, 0.40},
+        {12, 12, {"14", "16", "20", "21", "22", "23", "29"}, 30, true, "P.", "UK", {113, 211, 201, 114}, 0.35, 1969, 2200, 4600, 200, 260, 0.40},
         {13, 9, {"41", "42", "43", "44", "47", "48", "49", "53"}, 30, true, "P.", "UK", {302, 311, 222}, 0.95, 1965, 2400, 3600, 200, 260, 0.40},
         {14, 3, {"202", "204", "205", "206", "208", "213", "214"}, 30, true, "P.", "UK", {202, 113, 321, 401}, 0.3, 1977, 1800, 4200, 200, 260, 0.40},
         {15, 2, {"110", "113"}, 30, true, "P.", "UK", {222}, 0.7, 1974, 700, 1600, 200, 260, 0.40},
         {16, 3, {}, 0, false, "PEDL", "UK Onshore", {222, 211, 311}, 0.2, 1973, 500, 2200, 40, 300, 0.40},
-        {21, 14, {"1", "2", "6", "7", "15", "16", "24", "25", "30", "31", "33", "34", "35"}, 12, false, "PL", "Norwegian", {212, 216, 113, 114, 201, 221}, 0.35, 1966, 1700, 4600, 480, 560, 0.78},
+        {21, 14, {"1", "6", "7", "15", "17", "24", "25", "30", "31", "33", "34", "35"}, 12, false, "PL", "Norwegian", {212, 216, 113, 114, 201, 221}, 0.35, 1966, 1700, 4600, 480, 560, 0.78},
         {22, 7, {"6406", "6407", "6506", "6507", "6608", "6609", "6705"}, 12, false, "PL", "Norwegian", {213, 214, 202}, 0.6, 1981, 2000, 4800, 480, 560, 0.78},
         {23, 3, {"7120", "7121", "7122", "7220", "7222", "7324"}, 12, false, "PL", "Norwegian", {215, 223, 221}, 0.6, 1981, 1000, 2800, 480, 560, 0.78},
         {31, 5, {"5504", "5505", "5603", "5604"}, 32, false, "DK ", "Danish", {201, 211}, 0.35, 1966, 1800, 3600, 250, 320, 0.64},
         {41, 5, {"F", "J", "K", "L", "P", "Q"}, 18, false, "P/", "Dutch", {302, 311, 222}, 0.95, 1970, 2500, 4200, 380, 420, 0.50},
         {42, 2, {}, 0, false, "OL", "Dutch Onshore", {302, 222}, 0.9, 1959, 1500, 3200, 40, 300, 0.50},
-        {51, 1.5, {"48", "49", "50"}, 30, false, "SEL ", "Irish", {202, 212}, 0.8, 1971, 800, 1800, 200, 260, 0.25},
-        {52, 1, {"18", "26", "27", "35"}, 30, false, "FEL ", "Irish", {221, 311}, 0.8, 1996, 2500, 4000, 200, 260, 0.25},
+        {51, 1.5, {"50", "56", "57"}, 30, false, "SEL ", "Irish", {202, 212}, 0.8, 1971, 800, 1800, 200, 260, 0.25},
+        {52, 1, {"18", "26", "27", "36"}, 30, false, "FEL ", "Irish", {221, 311}, 0.8, 1996, 2500, 4000, 200, 260, 0.25},
         {61, 1, {"6004", "6005", "6104", "6105"}, 30, false, "L", "Faroese", {113, 321}, 0.2, 2001, 2500, 4200, 200, 260, 0.27},
     };
     return p;
@@ -764,7 +765,15 @@ SampleWorld::Field SampleWorld::Grouping(const std::vector<Field*>& members) {
     g.basin = largest->basin;
     g.offshore = largest->offshore;
     g.fieldType = largest->fieldType;
+    // A grouping is as far along as its most advanced member.
+    static const std::vector<std::string> progress = {"UNAPPR", "TECHRES", "ABANDON", "CEASED", "PROBABLE", "UNDERDEV",
+                                                      "ONSTREAM"};
+    auto rank = [&](const std::string& status) {
+        return std::find(progress.begin(), progress.end(), status) - progress.begin();
+    };
     g.devStatus = largest->devStatus;
+    for (const Field* m : members)
+        if (rank(m->devStatus) > rank(g.devStatus)) g.devStatus = m->devStatus;
     g.shares = largest->shares;
     g.waterDepth = largest->waterDepth;
     g.reservoirDepth = largest->reservoirDepth;
