@@ -10,12 +10,12 @@ class cvCollection;
 
 class IListField : public virtual Object {
 public:
-    virtual std::string FieldTypeCode(int32_t lIndex) = 0;
-    virtual std::string FieldTypeDescription(int32_t lIndex) = 0;
-    virtual std::string DevelopmentStatusCode(int32_t lIndex) = 0;
-    virtual std::string DevelopmentStatusDescription(int32_t lIndex) = 0;
-    virtual std::string DevelopmentTypeCode(int32_t lIndex) = 0;
-    virtual std::string DevelopmentTypeDescription(int32_t lIndex) = 0;
+    virtual std::string FieldTypeCode(int32_t lID) = 0;
+    virtual std::string FieldTypeDescription(int32_t lID) = 0;
+    virtual std::string DevelopmentStatusCode(int32_t lID) = 0;
+    virtual std::string DevelopmentStatusDescription(int32_t lID) = 0;
+    virtual std::string DevelopmentTypeCode(int32_t lID) = 0;
+    virtual std::string DevelopmentTypeDescription(int32_t lID) = 0;
 };
 
 class IListWell : public virtual Object {

@@ -1,0 +1,65 @@
+#include "criteria/CParameters.h"
+
+#include "core/CTools.h"
+#include "core/ErrorHandler.h"
+#include "core/Globals.h"
+#include "core/mTL5ErrorCodes.h"
+#include "criteria/CBlock.h"
+#include "criteria/CField.h"
+#include "criteria/CGeneral.h"
+#include "criteria/CTransport.h"
+#include "criteria/CWell.h"
+#include "platform/xml/kqXML.h"
+#include "platform/xml/kqXMLNode.h"
+
+Ref<IParameters> NewParameters() { return New<CParameters>(); }
+
+CParameters::CParameters() {
+    PassOn("CParameters.Class_Initialize()", ERR_ARGS(), [&] {
+        settings_ = gTools()->NewSettingsObject();
+        general_ = New<CGeneral>();
+        block_ = New<CBlock>();
+        field_ = New<CField>();
+        well_ = New<CWell>();
+        transport_ = New<CTransport>();
+    });
+}
+
+bool CParameters::Modified() {
+    // No short cut: every set is asked.
+    bool modified = general_->Modified();
+    modified = block_->Modified() || modified;
+    modified = field_->Modified() || modified;
+    modified = well_->Modified() || modified;
+    modified = transport_->Modified() || modified;
+    return modified;
+}
+
+void CParameters::SetModified(bool bModified) {
+    general_->SetModified(bModified);
+    block_->SetModified(bModified);
+    field_->SetModified(bModified);
+    well_->SetModified(bModified);
+    transport_->SetModified(bModified);
+}
+
+std::string CParameters::ParamXML() { return settings_->XMLObject()->DocumentNode()->xml(); }
+
+void CParameters::Settings(const Ref<ISettings2>& oSettings) {
+    EndHere(*this, "CParameters.ISettingsObject2_Settings(oSettings)", ERR_ARGS(oSettings), [&] {
+        settings_->Attach(oSettings);
+        const std::pair<const char*, Ref<ISettingsObject2>> sets[] = {
+            {"General", Cast<ISettingsObject2>(general_)}, {"Block", Cast<ISettingsObject2>(block_)},
+            {"Field", Cast<ISettingsObject2>(field_)},     {"Well", Cast<ISettingsObject2>(well_)},
+            {"Transport", Cast<ISettingsObject2>(transport_)},
+        };
+        // A missing element stops the binding there: the sets before it are
+        // bound to the new query, the ones after it keep their old binding.
+        for (const auto& [name, set] : sets) {
+            Check(settings_->Select(name), ERR_MISSING_SETTINGS_ELEMENT,
+                  "Invalid Settings File. Element %0 is Missing or corrupt||%1",
+                  Variant{Variant(name), Variant(settings_->FileName())});
+            set->Settings(settings_->Node());
+        }
+    });
+}

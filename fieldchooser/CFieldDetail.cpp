@@ -1,0 +1,12 @@
+#include "fieldchooser/CFieldDetail.h"
+
+#include "core/Globals.h"
+#include "interfaces/IDataManager.h"
+#include "platform/units/Units.h"
+
+Ref<IFieldDetail> NewFieldDetail() { return New<CFieldDetail>(); }
+
+std::string CFieldDetail::DefaultUnit() {
+    if (defaultUnit_.empty() && !category_.empty()) defaultUnit_ = gDataManager()->Units()->DefaultUnit(category_);
+    return defaultUnit_;
+}

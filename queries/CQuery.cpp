@@ -1,0 +1,104 @@
+#include "queries/CQuery.h"
+
+#include "core/CTools.h"
+#include "core/ErrorHandler.h"
+#include "core/Globals.h"
+#include "core/cvDataManager.h"
+#include "core/mTL5ErrorCodes.h"
+#include "interfaces/IParameters.h"
+#include "platform/ado/Recordset.h"
+#include "platform/i18n/i18N.h"
+#include "platform/toolslib/cvWindows.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/xml/kqXML.h"
+#include "platform/xml/kqXMLNode.h"
+#include "queries/CQueryRenderer.h"
+
+namespace {
+// The markup of the whole document a settings object stands in.
+std::string WholeXml(const Ref<ISettings2>& oSettings) { return oSettings->XMLObject()->DocumentNode()->xml(); }
+}  // namespace
+
+CQuery::CQuery() {
+    PassOn("CQuery.Class_Initialize", ERR_ARGS(), [&] {
+        Ref<CTools> tools = gTools();
+        settings_ = tools->NewSettingsObject();
+        document_ = tools->NewSettingsObject();
+        parameters_ = NewParameters();
+        renderer_ = New<CQueryRenderer>();
+        renderer_->SetQueryDescription(document_);
+        id_ = tools->Windows()->NewID();
+    });
+}
+
+CQuery::~CQuery() {
+    // Release never fails outward.
+    for (auto& rs : recordsets_) {
+        try {
+            if (rs && rs->State() == 1) rs->Close();
+        } catch (...) {
+        }
+        rs.Reset();
+    }
+}
+
+bool CQuery::Active() { return static_cast<bool>(recordsets_[0]); }
+
+void CQuery::Settings(const Ref<ISettings2>& oSettings) {
+    PassOn("CQuery.ISettingsObject2_Settings(oSettings)", ERR_ARGS(oSettings), [&] {
+        settings_->Attach(oSettings);
+        // DataFolder ends in a separator.
+        Load(gDataManager()->DataFolder() + "Default/" + settings_->GetValue("Options/DefaultQueryFile").ToString());
+    });
+}
+
+void CQuery::Load(const std::string& sFile) {
+    PassOn("CQuery.IQuery_Load(sFile)", ERR_ARGS(sFile), [&] {
+        // A file that cannot be read must not pass for a loaded query: the
+        // document would still hold the previous one.  It fails as a file
+        // without "Parameters" does, and the query stays as it was.
+        bool loaded = document_->Load(sFile);
+        if (loaded) document_->LoadXML(gTools()->i18N()->ToUserLanguage(WholeXml(document_)));
+        Check(loaded && document_->Select("Query/Parameters"), ERR_MISSING_SETTINGS_ELEMENT,
+              "Invalid Settings File. Element %0 is Missing or corrupt||%1",
+              Variant{Variant("Parameters"), Variant(settings_->FileName())});
+        Cast<ISettingsObject2>(parameters_)->Settings(document_->Node());
+    });
+}
+
+void CQuery::Save(const std::string& sFile) {
+    EndHere(*this, "CQuery.IQuery_Save", ERR_ARGS(sFile), [&] {
+        Ref<ISettings2> stored = gTools()->NewSettingsObject();
+        stored->LoadXML(gTools()->i18N()->ToStoredForm(parameters_->ParamXML()));
+        stored->Save(sFile);
+    });
+}
+
+std::string CQuery::QueryType() {
+    Variant type = document_->GetValue(kAssetTypePath);
+    if (type.IsNull()) {
+        document_->SetValue(kAssetTypePath, Variant("Block"));
+        type = document_->GetValue(kAssetTypePath);
+    }
+    return type.ToString();
+}
+
+void CQuery::SetQueryType(const std::string& sType) { document_->SetValue(kAssetTypePath, Variant(sType)); }
+
+std::string CQuery::GrossNet() {
+    Variant grossNet = document_->GetValue(kGrossNetPath);
+    return grossNet.IsNull() ? "Gross" : grossNet.ToString();
+}
+
+void CQuery::SetGrossNet(const std::string& sGrossNet) { document_->SetValue(kGrossNetPath, Variant(sGrossNet)); }
+
+void CQuery::BuildDescriptionTree() {
+    PassOn("CQuery.IQuery_BuildDescriptionTree()", ERR_ARGS(), [&] {
+        renderer_->SetDescriptionTree(gDataManagerObject()->QueryDescriptionTree());
+        renderer_->RenderDescriptionTree();
+    });
+}
+
+void CQuery::Clear() {
+    PassOn("CQuery.IQuery_Clear()", ERR_ARGS(), [&] { gTools()->Windows()->ShowMessage("N/A", ui::vbCritical); });
+}
