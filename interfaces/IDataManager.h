@@ -37,7 +37,7 @@ public:
     virtual std::string DataRelease() = 0;
     virtual std::string DataYear() = 0;
 
-    virtual Ref<Units> Units() = 0;
+    virtual Ref<::Units> Units() = 0;
     virtual Ref<IQueryManager> Queries() = 0;
     virtual Ref<IDataLists> Lists() = 0;
     virtual Ref<IChartEngine> Charts() = 0;

@@ -70,7 +70,7 @@ std::vector<SortKey> ParseSort(const std::string& sSort, const RowStore& rows) {
 
 }  // namespace
 
-Recordset::Recordset() : state_(std::make_shared<RecordsetState>()), fields_(state_) {}
+Recordset::Recordset() : state_(new RecordsetState), fields_(state_) {}
 
 Recordset::~Recordset() = default;
 
@@ -79,7 +79,40 @@ RecordsetState& Recordset::Open_() const {
     return *state_;
 }
 
-void Recordset::Open(const std::string& Source, const Ref<Connection>& ActiveConnection, int32_t, int32_t) {
+void Recordset::Open(const std::string& Source, const Ref<Connection>& ActiveConnection, int32_t CursorType,
+                     int32_t LockType) {
+    Open(Source, ActiveConnection, CursorType, LockType, VariantArray{});
+}
+
+namespace {
+// Values for the statement's "?" parameters, in order.
+void BindParameters(sqlite3_stmt* stmt, const VariantArray& parameters) {
+    if (sqlite3_bind_parameter_count(stmt) != static_cast<int>(parameters.size()))
+        Raise(adErrCommandErrors, kProviderSource, "The statement's parameters and the values given do not match.");
+    for (size_t i = 0; i < parameters.size(); ++i) {
+        const Variant& v = parameters[i];
+        int at = static_cast<int>(i) + 1;
+        int rc;
+        switch (v.Kind()) {
+            case VarKind::Null:
+            case VarKind::Empty: rc = sqlite3_bind_null(stmt, at); break;
+            case VarKind::Boolean: rc = sqlite3_bind_int(stmt, at, v.ToBool() ? 1 : 0); break;
+            case VarKind::Integer:
+            case VarKind::Long: rc = sqlite3_bind_int(stmt, at, v.ToLong()); break;
+            case VarKind::Double:
+            case VarKind::Currency: rc = sqlite3_bind_double(stmt, at, v.ToDouble()); break;
+            default: {
+                std::string text = v.ToString();
+                rc = sqlite3_bind_text(stmt, at, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+            }
+        }
+        if (rc != SQLITE_OK) Raise(adErrProviderFailed, kProviderSource, sqlite3_errstr(rc));
+    }
+}
+}  // namespace
+
+void Recordset::Open(const std::string& Source, const Ref<Connection>& ActiveConnection, int32_t, int32_t,
+                     const VariantArray& Parameters) {
     RecordsetState& s = *state_;
     if (s.open) RaiseAdo(adErrObjectOpen, kSource);
     if (!ActiveConnection || ActiveConnection->State() != adStateOpen) RaiseAdo(adErrInvalidConnection, kSource);
@@ -92,6 +125,7 @@ void Recordset::Open(const std::string& Source, const Ref<Connection>& ActiveCon
     std::string tail;
     SqliteStatement stmt(db, sql, &tail);
     if (!OnlyFiller(tail)) Raise(adErrCommandErrors, kProviderSource, "Characters found after end of SQL statement.");
+    BindParameters(stmt.get(), Parameters);
     if (sqlite3_column_count(stmt.get()) == 0) {
         // A statement without a result runs once; there is nothing to keep.
         while (stmt.Step()) {

@@ -3,7 +3,6 @@
 // its statement at Open and keeps every row, so RecordCount is exact and
 // the rows can be walked both ways, positioned and sorted.
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "AdoTypes.h"
@@ -14,7 +13,6 @@
 namespace ADODB {
 
 class Connection;
-struct RecordsetState;
 
 class Recordset : public virtual Object {
 public:
@@ -26,6 +24,10 @@ public:
     // returns no columns runs and leaves the record set closed.
     void Open(const std::string& Source, const Ref<Connection>& ActiveConnection,
               int32_t CursorType = adOpenStatic, int32_t LockType = adLockReadOnly);
+    // The same with values bound to the statement's "?" parameters, in order,
+    // so that text never has to be pasted into a statement.
+    void Open(const std::string& Source, const Ref<Connection>& ActiveConnection, int32_t CursorType,
+              int32_t LockType, const VariantArray& Parameters);
     void Close();
     int32_t State() const;
 
@@ -43,6 +45,7 @@ public:
 
     FieldCollection& Fields() { return fields_; }
     Field Fields(const Variant& Index) const { return fields_.Item(Index); }
+    Field Fields(int32_t Index) const { return fields_.Item(Index); }
 
     // "col [ASC|DESC], ..." orders the rows (stably, Null first, text without
     // regard to case) and moves to the first; "" restores the read order.
@@ -58,7 +61,7 @@ public:
 private:
     RecordsetState& Open_() const;
 
-    std::shared_ptr<RecordsetState> state_;
+    StateRef state_;
     FieldCollection fields_;
     std::string source_;
 };

@@ -133,6 +133,30 @@ TEST_F(RecordsetTest, CountNavigationAndPosition) {
     EXPECT_EQ(empty->Fields("A").Type(), adInteger);
 }
 
+TEST_F(RecordsetTest, LargeResultsSurviveStorageBoundaries) {
+    // Enough rows and text to fill several storage chunks, and one text
+    // longer than a chunk.
+    auto rs = Query(cn_, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000) "
+                         "SELECT i, 'text ' || i AS t, printf('%.*c', 100 + i % 7, 'p') AS pad, "
+                         "IIf(i = 20000, printf('%.*c', 1500000, 'x'), IIf(i % 3 = 0, NULL, i * 0.5)) AS big "
+                         "FROM n");
+    ASSERT_EQ(rs->RecordCount(), 40000);
+    for (int32_t i = 1; !rs->Eof(); ++i, rs->MoveNext()) {
+        ASSERT_EQ(rs->Fields("i").Value().ToLong(), i);
+        ASSERT_EQ(rs->Fields("t").Value().StringRef(), "text " + std::to_string(i));
+        ASSERT_EQ(rs->Fields("pad").Value().StringRef().size(), static_cast<size_t>(100 + i % 7));
+        Variant big = rs->Fields("big").Value();
+        if (i == 20000) ASSERT_EQ(big.StringRef(), std::string(1500000, 'x'));
+        else if (i % 3 == 0) ASSERT_TRUE(big.IsNull()) << i;
+        else ASSERT_EQ(big.ToDouble(), i * 0.5) << i;
+    }
+    rs->SetSort("t DESC");
+    EXPECT_EQ(rs->Fields("t").Value().StringRef(), "text 9999");
+    rs->SetAbsolutePosition(40000);
+    EXPECT_EQ(rs->Fields("t").Value().StringRef(), "text 1");
+    EXPECT_GT(rs->MemoryBytes(), 40000u * 100u);
+}
+
 TEST_F(RecordsetTest, SortIsStableAndRestorable) {
     auto rs = Query(cn_, "SELECT Code, Name, Wells FROM Field");
     auto codes = [&] {
@@ -265,6 +289,25 @@ TEST_F(RecordsetTest, JetStatementsRunThroughTheTranslator) {
     EXPECT_EQ(unicode->Fields("n").Value().ToLong(), 3);
     EXPECT_EQ(unicode->Fields("m").Value().StringRef(), "øs");
     EXPECT_EQ(QueryError(cn_, "SELECT Left('abc', -1)"), adErrCommandErrors);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RecordsetTest, ParametersAreBoundNotPasted) {
+    auto rs = New<Recordset>();
+    rs->Open("SELECT Name FROM Field WHERE Code = ? OR Name = ?", cn_, adOpenStatic, adLockReadOnly,
+             VariantArray{Variant("f1"), Variant("x' OR '1'='1")});
+    ASSERT_EQ(rs->RecordCount(), 1);
+    EXPECT_EQ(rs->Fields("Name").Value().ToString(), "Alpha");
+    rs->Close();
+    rs->Open("SELECT Name FROM Field WHERE Wells = ?", cn_, adOpenStatic, adLockReadOnly, VariantArray{Variant(int32_t(7))});
+    EXPECT_EQ(rs->RecordCount(), 1);
+    rs->Close();
+    EXPECT_RAISES(adErrCommandErrors, rs->Open("SELECT Name FROM Field WHERE Code = ?", cn_, adOpenStatic, adLockReadOnly,
+                                 VariantArray{}));
+    EXPECT_EQ(rs->State(), adStateClosed);
 }
 
 }  // namespace

@@ -1,0 +1,62 @@
+#include "core/Globals.h"
+
+#include "core/CTools.h"
+#include "core/cvDataManager.h"
+
+namespace {
+
+// One struct so that the order of release at thread exit is ours, not the
+// order in which the thread happened to first touch each reference.
+struct ModuleData {
+    Ref<IDataManager> dataManager;
+    Ref<cvDataManager> dataManagerObject;
+    Ref<CTools> tools;
+
+    ~ModuleData() { Release(); }
+    void Release() {
+        dataManager.Reset();
+        dataManagerObject.Reset();
+        tools.Reset();
+    }
+};
+
+ModuleData& Data() {
+    thread_local ModuleData data;
+    return data;
+}
+
+}  // namespace
+
+const Ref<IDataManager>& gDataManager() { return Data().dataManager; }
+const Ref<cvDataManager>& gDataManagerObject() { return Data().dataManagerObject; }
+
+Ref<CTools> gTools() {
+    auto& data = Data();
+    if (!data.tools) data.tools = New<CTools>();
+    return data.tools;
+}
+
+void SetRootReferences(const Ref<cvDataManager>& root) {
+    auto& data = Data();
+    // Hold the new root before dropping the old one, so that the old root's
+    // release never runs while neither is in place.
+    Ref<IDataManager> previous = data.dataManager;
+    Ref<cvDataManager> previousObject = data.dataManagerObject;
+    data.dataManager = Ref<IDataManager>(root);
+    data.dataManagerObject = root;
+    previous.Reset();
+    previousObject.Reset();
+}
+
+void ReleaseModuleData() {
+    // Move the references out first: a release that reads the module data
+    // (the root closing its connection) finds it already empty, not half gone.
+    auto& data = Data();
+    Ref<IDataManager> root = std::move(data.dataManager);
+    Ref<cvDataManager> rootObject = std::move(data.dataManagerObject);
+    data.dataManager = Ref<IDataManager>();
+    data.dataManagerObject = Ref<cvDataManager>();
+    root.Reset();
+    rootObject.Reset();
+    data.tools.Reset();
+}

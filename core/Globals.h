@@ -1,0 +1,27 @@
+#pragma once
+// The module-level references every class reaches the root and the tools
+// object through.  Each thread that uses the library has its own set: a root
+// created on a thread replaces the one an earlier creation left there, and
+// nothing else clears them, so they hold the root until they are replaced or
+// the thread's module data is released.
+#include "platform/runtime/Object.h"
+
+class IDataManager;
+class cvDataManager;
+class CTools;
+
+// The root as IDataManager (Nothing before a root was created on this thread).
+const Ref<IDataManager>& gDataManager();
+// The root as its own class, for Connection, Cancelled, the status and
+// progress members and QueryDescriptionTree.
+const Ref<cvDataManager>& gDataManagerObject();
+// The tools object, created by whichever class reads it first.
+Ref<CTools> gTools();
+
+// Set by the root's creation.
+void SetRootReferences(const Ref<cvDataManager>& root);
+
+// Releases this thread's module data: the root references first (so the root's
+// release can still reach the tools object), then the tools object.  Tests use
+// it to start from a clean thread.
+void ReleaseModuleData();

@@ -1,0 +1,404 @@
+#include "core/cvDataManager.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "Version.h"
+#include "core/CTools.h"
+#include "core/CreateObject.h"
+#include "core/ErrorHandler.h"
+#include "core/Globals.h"
+#include "core/Neighbours.h"
+#include "core/mTL5ErrorCodes.h"
+#include "interfaces/IChartEngine.h"
+#include "interfaces/IDataLists.h"
+#include "interfaces/IFieldChooser.h"
+#include "interfaces/IQueryManager.h"
+#include "platform/ado/Catalog.h"
+#include "platform/ado/Table.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "platform/i18n/i18N.h"
+#include "platform/runtime/Codepage.h"
+#include "platform/runtime/Text.h"
+#include "platform/runtime/cvCollection.h"
+#include "platform/toolslib/FileSystemObject.h"
+#include "platform/toolslib/cvFileIO.h"
+#include "platform/toolslib/cvMessaging.h"
+#include "platform/toolslib/cvStrings.h"
+#include "platform/toolslib/cvWindows.h"
+#include "platform/ui/MsgBox.h"
+#include "platform/units/Units.h"
+
+namespace {
+constexpr const char* kDestination = "A.CV";
+constexpr const char* kStartupDestination = "A";
+}  // namespace
+
+// ---------------------------------------------------------------- creation
+
+cvDataManager::cvDataManager() = default;
+
+Ref<cvDataManager> cvDataManager::Create() {
+    auto root = New<cvDataManager>();
+    root->Initialize();
+    return root;
+}
+
+void cvDataManager::Initialize() {
+    PassOn("cvDataManager.Class_Initialize()", ERR_ARGS(), [&] {
+        SetRootReferences(Ref<cvDataManager>(shared_from_this()));
+        Ref<CTools> tools = gTools();
+        settings_ = tools->NewSettingsObject();
+        units_ = CreateObjectAs<::Units>("cvUnits.Units");
+        companyNames_ = tools->NewCollection();
+        lists_ = NewLists();
+        queryManager_ = NewQueryManager();
+        chartEngine_ = NewChartEngine();
+        clientID_ = tools->Windows()->NewID();
+        cancelled_ = false;
+    });
+}
+
+cvDataManager::~cvDataManager() {
+    // Release never fails outward.
+    try {
+        if (connection_ && connection_->State() != 0) connection_->Close();
+    } catch (...) {
+    }
+    connection_.Reset();
+    settings_.Reset();
+    units_.Reset();
+    companyNames_.Reset();
+    chartEngine_.Reset();
+}
+
+std::string cvDataManager::VersionString() {
+    return std::to_string(TERRALITH_VERSION_MAJOR) + "." + std::to_string(TERRALITH_VERSION_MINOR) + "." +
+           std::to_string(TERRALITH_VERSION_REVISION);
+}
+
+// ---------------------------------------------------------------- settings
+
+void cvDataManager::Settings(const Ref<ISettings2>& oSettings) {
+    PassOn("cvDataManager.ISettingsObject2_Settings(oSettings)", ERR_ARGS(oSettings), [&] {
+        settings_->Attach(oSettings);
+        gTools()->i18N()->LoadTranslations(settings_->GetValue("Options/Files/i18N").ToString());
+        auto hand = [&](const char* element, ISettingsObject2& target) {
+            Check(settings_->Select(element), ERR_MISSING_SETTINGS_ELEMENT,
+                  "Invalid Settings File. Element %0 is Missing or corrupt||%1",
+                  Variant{Variant(element), Variant(settings_->FileName())});
+            target.Settings(settings_->Node());
+        };
+        hand("Units", *units_);
+        hand("QueryManager", *Cast<ISettingsObject2>(queryManager_));
+    });
+}
+
+// ---------------------------------------------------------------- folders
+
+std::string cvDataManager::SettingText(const std::string& sPath) { return settings_->GetValue(sPath).ToString(); }
+
+std::string cvDataManager::DataFolder() {
+    return gTools()->Str()->WithTrailingSeparator(SettingText("Options/Paths/DataFolder"), 0);
+}
+std::string cvDataManager::UserDataFolder() {
+    return gTools()->Str()->WithTrailingSeparator(SettingText("Options/Paths/UserDataFolder"), 0);
+}
+std::string cvDataManager::BaseDataFolder() { return DataFolder() + "Core/"; }
+std::string cvDataManager::CoreDatabaseFolder() { return BaseDataFolder() + "Database/"; }
+std::string cvDataManager::CacheFolder() { return BaseDataFolder() + "Cache/"; }
+std::string cvDataManager::NotesFolder() { return BaseDataFolder() + "Notes/"; }
+std::string cvDataManager::DatabaseFileName() { return SettingText("Options/Files/CoreDatabase"); }
+std::string cvDataManager::NotesDatabaseFileName() { return SettingText("Options/Files/NotesDatabase"); }
+std::string cvDataManager::Database() { return CoreDatabaseFolder() + DatabaseFileName(); }
+std::string cvDataManager::NotesDatabase() { return CoreDatabaseFolder() + NotesDatabaseFileName(); }
+
+Ref<IFieldChooser> cvDataManager::FieldChooser() { return fieldChooser_; }
+
+// ---------------------------------------------------------------- opening the database
+
+void cvDataManager::OpenDatabase() {
+    EndHere(*this, "cvDataManager.IDataManager_OpenDatabase()", ERR_ARGS(), [&] {
+        // A successful open must never report an earlier failure.
+        errorFields_ = ErrorFields{};
+        Ref<CTools> tools = gTools();
+
+        struct Required {
+            const char* path;
+            int32_t number;
+            const char* message;
+        };
+        const Required required[] = {
+            {"Options/Connection/DataProvider", ERR_MISSING_DATA_PROVIDER, "Data Provider in Settings file is missing."},
+            {"Options/Connection/ConnectionString", ERR_MISSING_CONNECTION_STRING,
+             "Connection string in Settings file is missing."},
+            {"Options/Connection/ConnectionStringADOX", ERR_MISSING_ADOX_CONNECTION_STRING,
+             "ADOX Connection string in Settings file is missing."},
+        };
+        for (const Required& r : required) {
+            Variant value = settings_->GetValue(r.path);
+            Check(!value.IsNull() && !Trim(value.ToString()).empty(), r.number, r.message);
+        }
+
+        connectionType_ = "file";
+        Variant type = settings_->GetValue("Options/Connection/ConnectionType");
+        if (!type.IsNull() && !type.ToString().empty()) connectionType_ = LCase(type.ToString());
+        dataProvider_ = SettingText("Options/Connection/DataProvider");
+        connectionString_ = SettingText("Options/Connection/ConnectionString");
+        connectionStringADOX_ = SettingText("Options/Connection/ConnectionStringADOX");
+
+        std::string source;
+        if (connectionType_ != "file") {
+            // Another connection type names its database in the connection
+            // string itself.
+            source = connectionString_;
+        } else {
+            std::string database = Database();
+            if (!tools->FSO()->FileExists(database)) {
+                SendCommand("CMD=%1!DEST=%2", {Variant("KILL_SPLASH"), Variant(kStartupDestination)});
+                int32_t answer = tools->Windows()->ShowMessage(
+                    "Unable to locate Terralith Database: ||||" + database +
+                        "|||| Do you want to reset your settings file?",
+                    ui::vbYesNo + ui::vbQuestion, "Corvantis Terralith", 0, 0);
+                if (answer == ui::vbYes)
+                    SendCommand("CMD=%1!DEST=%2", {Variant("KILL_SETTINGS_FILE"), Variant(kStartupDestination)});
+                errorFields_.ErrorNumber = ERR_DATABASE_NOT_FOUND;
+                errorFields_.ErrorIsException = false;
+                return;
+            }
+            std::string folder =
+                tools->Str()->WithTrailingSeparator(tools->Str()->Token(Replace(database, "\\", "/"), "/", 0, -1), 0);
+            std::string check = Trim(tools->IO()->ReadINI(folder + "Options.ini", "Startup", "CheckAttachedTables"));
+            if (check.empty() || LCase(check) == "yes") UpdateAttachedPaths(database);
+            source = connectionString_ + database;
+        }
+
+        // Opened before it is kept, so a failed re-open leaves the working
+        // connection in place.
+        auto connection = CreateObjectAs<ADODB::Connection>("ADODB.Connection");
+        connection->SetMode(1);
+        connection->SetProvider(dataProvider_);
+        connection->Open(source);
+        if (connection_ && connection_->State() != 0) connection_->Close();
+        connection_ = connection;
+
+        fieldChooser_ = NewSelectedFields();
+    });
+}
+
+void cvDataManager::UpdateAttachedPaths(std::string sPrimaryDatabase) {
+    PassOn("cvDataManager.UpdateAttachedPaths(sPrimaryDatabase)", ERR_ARGS(sPrimaryDatabase), [&] {
+        Ref<CTools> tools = gTools();
+        auto str = tools->Str();
+        SetStatusMessage("Connecting to Database...");
+        std::string path = Replace(sPrimaryDatabase, "\\", "/");
+        std::string folder = tools->ConvertPathToUNC(str->Token(path, "/", 0, -1));
+        std::string file = str->Token(path, "/", -1, 1);
+        sPrimaryDatabase = folder + file;
+        if (folder.empty()) return;
+
+        auto catalog = CreateObjectAs<ADOX::Catalog>("ADOX.Catalog");
+        catalog->SetActiveConnection(connectionStringADOX_ + sPrimaryDatabase);
+        for (auto& table : catalog->Tables()) {
+            SetStatusMessage("Checking Table: " + table->Name());
+            if (UCase(table->Type()) != "LINK") continue;
+            std::string source = Replace(table->Properties(ADOX::kLinkDatasource).Value().ToString(), "\\", "/");
+            std::string linkFolder = str->WithTrailingSeparator(str->Token(source, "/", 0, -1), 0);
+            std::string linkFile = str->Token(source, "/", -1, 1);
+            if (!EqualsNoCase(linkFolder, folder))
+                table->Properties(ADOX::kLinkDatasource).SetValue(Variant(folder + linkFile));
+        }
+        catalog->SetActiveConnectionNothing();
+    });
+}
+
+// ---------------------------------------------------------------- the Options table
+
+std::string cvDataManager::GetOption(const std::string& sKey) {
+    std::string result;
+    EndHere(*this, "cvDataManager.IDataManager_GetOption(sKey)", ERR_ARGS(sKey), [&] {
+        Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
+        // The key is bound, not pasted into the statement text.
+        rs->Open("SELECT Value FROM Options WHERE [Key] = ?", connection_, 3, 1, VariantArray{Variant(sKey)});
+        if (rs->RecordCount() > 0) result = rs->Fields("Value").Value().ToString();
+        rs->Close();
+    });
+    return result;
+}
+
+std::string cvDataManager::CachedOption(std::string& cache, const char* key) {
+    // An empty value is not cached: the next read asks the table again.
+    if (cache.empty()) cache = GetOption(key);
+    return cache;
+}
+
+std::string cvDataManager::ApplicationMaxVersion() { return CachedOption(maxVersion_, "MaxVersion"); }
+std::string cvDataManager::ApplicationMinVersion() { return CachedOption(minVersion_, "MinVersion"); }
+std::string cvDataManager::DataRelease() { return CachedOption(dataRelease_, "DataRelease"); }
+std::string cvDataManager::DataYear() { return CachedOption(dataYear_, "DataYear"); }
+
+std::string cvDataManager::GetShortCompanyName(const std::string& sKey) {
+    return PassOn("cvDataManager.IDatamanager_GetShortCompanyName(sKey)", ERR_ARGS(sKey), [&] {
+        std::string part = gTools()->Str()->Token(sKey, "_", 1, 1);
+        return companyNames_->Item(Variant("K_" + part)).ToString();
+    });
+}
+
+// ---------------------------------------------------------------- asset-code index files
+
+namespace {
+
+constexpr size_t kRecordSize = 776;
+struct FieldSpan {
+    size_t offset, width;
+};
+constexpr FieldSpan kFields[5] = {{0, 10}, {10, 255}, {265, 255}, {520, 255}, {775, 1}};
+
+class IndexRecord {
+public:
+    // A short read leaves the rest blank, as an empty record would be.
+    explicit IndexRecord(std::string bytes = {}) : bytes_(std::move(bytes)) { bytes_.resize(kRecordSize, ' '); }
+    // The field's raw single-byte text, trimmed of blanks.
+    std::string Raw(int field) const {
+        const FieldSpan& f = kFields[field - 1];
+        return Trim(std::string_view(bytes_).substr(f.offset, f.width));
+    }
+    std::string Text(int field) const { return FromWindows1252(Raw(field)); }
+
+private:
+    std::string bytes_;
+};
+
+}  // namespace
+
+std::string cvDataManager::GetQZAssetCode(const std::string& sCountryCode, const std::string& sAssetCode,
+                                          const std::string& sLookupCode) {
+    std::string result = "||||";
+    EndHere(*this, "cvDataManager.IDataManager_GetQZAssetCode(sCountryCode,sAssetCode,sLookupCode)",
+            ERR_ARGS(sCountryCode, sAssetCode, sLookupCode), [&] {
+                // A country code names a file in one folder and nothing else.
+                if (sCountryCode.find_first_of("/\\") != std::string::npos ||
+                    sCountryCode.find("..") != std::string::npos)
+                    return;
+                std::string file = gTools()->Str()->WithTrailingSeparator(DataFolder(), 0) + kAssetIndexFolder +
+                                   "/ind" + sCountryCode + ".dat";
+                std::ifstream in(file, std::ios::binary);
+                if (!in) Raise(rt::kFileNotFound, "", "File not found: " + file);
+                in.seekg(0, std::ios::end);
+                int64_t recordsInFile = static_cast<int64_t>(in.tellg()) / static_cast<int64_t>(kRecordSize);
+                auto read = [&](int64_t n) {
+                    std::string bytes(kRecordSize, ' ');
+                    in.clear();
+                    in.seekg((n - 1) * static_cast<int64_t>(kRecordSize));
+                    in.read(bytes.data(), kRecordSize);
+                    bytes.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+                    return IndexRecord(std::move(bytes));
+                };
+
+                IndexRecord record = read(1);
+                // The header's count cannot promise more records than the file holds.
+                int64_t n = static_cast<int64_t>(Val(record.Raw(2)));
+                n = std::clamp<int64_t>(n, 0, std::max<int64_t>(recordsInFile - 1, 0));
+                int64_t high = n + 1, low = 1;
+                bool found = false;
+                if (sLookupCode.empty()) {
+                    // Records 2..N+1 are sorted by asset code without regard to
+                    // case; the upper bound is probed once when the bounds meet.
+                    std::string key = ToWindows1252(sAssetCode);
+                    bool last = false;
+                    while (!found) {
+                        int64_t mid = low + (high - low) / 2;
+                        if (mid == high || last) break;
+                        if (high - low == 1) {
+                            mid = high;
+                            last = true;
+                        }
+                        record = read(mid);
+                        int cmp = CompareNoCase(key, record.Raw(2));
+                        if (cmp < 0) high = mid;
+                        else if (cmp == 0) found = true;
+                        else low = mid;
+                    }
+                } else {
+                    for (int64_t i = 1; i <= high && !found; ++i) {
+                        record = read(i);
+                        found = record.Text(1) == sLookupCode;
+                    }
+                }
+                if (!found) return;
+                result = record.Text(1) + "|" + record.Text(4) + "|" + record.Text(2) + "|" + record.Text(3) + "|" +
+                         record.Text(5);
+            });
+    return result;
+}
+
+// ---------------------------------------------------------------- host callback
+
+void cvDataManager::RegisterCallBack(const Ref<IParentCallBack>& oParentCallBack) {
+    PassOn("cvDataManager.ICallBackClient2_RegisterCallBack(oParentCallBack)", ERR_ARGS(oParentCallBack),
+           [&] { parentCallBack_ = oParentCallBack; });
+}
+
+void cvDataManager::UnRegisterCallBack() {
+    PassOn("cvDataManager.ICallBackClient2_UnRegisterCallBack()", ERR_ARGS(), [&] { parentCallBack_.Reset(); });
+}
+
+int32_t cvDataManager::Call(const Variant& Params) {
+    return PassOn("cvDataManager.ICallBackClient2_Call(Params)", ERR_ARGS(Params), [&] {
+        parentCallBack_->Call(Ref<ICallBackClient2>(shared_from_this()), Params);
+        return int32_t{0};
+    });
+}
+
+void cvDataManager::CallParent(const Variant& Command) {
+    PassOn("cvDataManager.CallParent(Command)", ERR_ARGS(Command),
+           [&] { parentCallBack_->Call(Ref<ICallBackClient2>(shared_from_this()), Command); });
+}
+
+void cvDataManager::SendCommand(const char* sTemplate, VariantArray values) {
+    CallParent(Variant(gTools()->msg()->BuildCommand(sTemplate, Variant(std::move(values)))));
+}
+
+void cvDataManager::SetStatusMessage(const std::string& sMessage) {
+    SendCommand("CMD=%1!DEST=%2!MSG=%3", {Variant("STATUS_MESSAGE"), Variant(kDestination), Variant(sMessage)});
+}
+
+void cvDataManager::SetProgressMessage(const std::string& sMessage) {
+    SendCommand("CMD=%1!DEST=%2!MSG=%3",
+                {Variant("PROGRESS_BAR_MESSAGE"), Variant(kDestination), Variant(sMessage)});
+}
+
+void cvDataManager::SetProgressMax(int32_t lMax) {
+    SendCommand("CMD=%1!DEST=%2!VALUE=%3", {Variant("PROGRESS_BAR_MAX"), Variant(kDestination), Variant(lMax)});
+}
+
+void cvDataManager::SetProgressValue(int32_t lValue) {
+    SendCommand("CMD=%1!DEST=%2!VALUE=%3", {Variant("PROGRESS_BAR_VALUE"), Variant(kDestination), Variant(lValue)});
+}
+
+void cvDataManager::SetProgressVisible(bool bVisible) {
+    SendCommand("CMD=%1!DEST=%2!VALUE=%3", {Variant("FROM_DATA"), Variant(kDestination), Variant(bVisible)});
+    SendCommand("CMD=%1!DEST=%2!VISIBLE=%3",
+                {Variant("PROGRESS_BAR_VISIBLE"), Variant(kDestination), Variant(bVisible)});
+}
+
+void cvDataManager::SetProgressCancel(bool bCancel) {
+    SendCommand("CMD=%1!DEST=%2!CANCEL=%3",
+                {Variant("PROGRESS_BAR_CANCEL"), Variant(kDestination), Variant(bCancel)});
+    cancelled_ = false;
+}
+
+void cvDataManager::Progress(const std::string& sMsg, int32_t lMax, int32_t lValue, bool bVisible) {
+    PassOn("cvDataManager.Progress(sMsg,lMax,lValue,bVisible)", ERR_ARGS(sMsg, lMax, lValue, bVisible), [&] {
+        SendCommand("DEST=%1!CMD=%2!MSG=%3", {Variant(kDestination), Variant("PROGRESS_BAR_MESSAGE"), Variant(sMsg)});
+        SendCommand("DEST=%1!CMD=%2!VALUE=%3", {Variant(kDestination), Variant("PROGRESS_BAR_MAX"), Variant(lMax)});
+        SendCommand("DEST=%1!CMD=%2!VALUE=%3",
+                    {Variant(kDestination), Variant("PROGRESS_BAR_VALUE"), Variant(lValue)});
+        SendCommand("DEST=%1!CMD=%2!VISIBLE=%3",
+                    {Variant(kDestination), Variant("PROGRESS_BAR_VISIBLE"), Variant(bVisible)});
+        SendCommand("CMD=%1!DEST=%2!VALUE=%3", {Variant("FROM_DATA"), Variant(kDestination), Variant(bVisible)});
+    });
+}
+
+Ref<ITreeView> cvDataManager::QueryDescriptionTree() { return queryManager_->DescriptionTree(); }
