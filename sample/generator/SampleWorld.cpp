@@ -181,37 +181,34 @@ void SampleWorld::Build() {
     MakeCompanies();
     WriteCompanies();
 
-    // Field records per sector, groupings among them: a grouping gathers two
-    // to five fields of its sector, so a sector needs fields to hold one.
-    const size_t groupings = fieldCount_ >= 30 ? static_cast<size_t>(fieldCount_) / 30 : 0;
-    const size_t underlying = static_cast<size_t>(fieldCount_) - groupings;
+    // Field records per sector by weight, by largest remainder so they add up
+    // to exactly what was asked.  About one record in twenty is a grouping; a
+    // grouping gathers two to five fields of its own sector, so a sector holds
+    // one only where it has at least two fields for it besides.
     std::vector<double> weights;
     double totalWeight = 0;
     for (const RefSector& s : ref_.sectors) {
         weights.push_back(ProfileOf(s.code).weight);
         totalWeight += weights.back();
     }
-    // Largest remainder, so the counts add up to exactly what was asked.
+    const size_t records = static_cast<size_t>(fieldCount_);
     std::vector<size_t> perSector(weights.size(), 0);
     std::vector<std::pair<double, size_t>> remainders;
     size_t given = 0;
     for (size_t i = 0; i < weights.size(); ++i) {
-        const double exact = underlying * weights[i] / totalWeight;
+        const double exact = records * weights[i] / totalWeight;
         perSector[i] = static_cast<size_t>(exact);
         given += perSector[i];
         remainders.push_back({exact - perSector[i], i});
     }
     std::stable_sort(remainders.begin(), remainders.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (size_t k = 0; given < underlying; ++k, ++given) ++perSector[remainders[k % remainders.size()].second];
+    for (size_t k = 0; given < records; ++k, ++given) ++perSector[remainders[k % remainders.size()].second];
     std::vector<size_t> groupingsPerSector(weights.size(), 0);
-    size_t placed = 0;
-    for (size_t round = 0; placed < groupings && round < groupings + 1; ++round)
-        for (size_t i = 0; i < weights.size() && placed < groupings; ++i)
-            if ((groupingsPerSector[i] + 1) * 5 <= perSector[i] || (round > 0 && (groupingsPerSector[i] + 1) * 2 <= perSector[i])) {
-                ++groupingsPerSector[i];
-                ++placed;
-            }
+    for (size_t i = 0; i < weights.size(); ++i) {
+        groupingsPerSector[i] = perSector[i] / 20;
+        perSector[i] -= groupingsPerSector[i];   // the fields beside the groupings
+    }
 
     std::vector<size_t> blocksPerSector;
     for (size_t i = 0; i < perSector.size(); ++i) blocksPerSector.push_back(2 * perSector[i] + (fieldCount_ > 0 ? 1 : 0));
@@ -268,21 +265,21 @@ void SampleWorld::MakeCompanies() {
 std::vector<SampleWorld::Share> SampleWorld::Participants(const std::string& country) {
     // Who can hold equity in the country: a parent's subsidiary there, or the
     // parent itself at home when it holds directly.
-    std::vector<const Company*> active;
-    for (const Company& c : companies_) {
-        if (c.parent != 0) {
-            if (c.home == country) active.push_back(&c);
-            continue;
-        }
-        if (c.home != country) continue;
-        bool hasSubsidiary = false;
-        for (const Company& s : companies_)
-            if (s.parent == c.code && s.home == country) hasSubsidiary = true;
-        if (!hasSubsidiary) active.push_back(&c);
-    }
-    if (active.empty())
+    auto found = holders_.find(country);
+    if (found == holders_.end()) {
+        std::set<int64_t> withSubsidiary;
         for (const Company& c : companies_)
-            if (c.parent == 0) active.push_back(&c);
+            if (c.parent != 0 && c.home == country) withSubsidiary.insert(c.parent);
+        std::vector<const Company*> list;
+        for (const Company& c : companies_)
+            if ((c.parent != 0 && c.home == country) || (c.parent == 0 && c.home == country && !withSubsidiary.count(c.code)))
+                list.push_back(&c);
+        if (list.empty())
+            for (const Company& c : companies_)
+                if (c.parent == 0) list.push_back(&c);
+        found = holders_.emplace(country, std::move(list)).first;
+    }
+    const std::vector<const Company*>& active = found->second;
 
     static const std::vector<double> sizes = {0.10, 0.25, 0.30, 0.25, 0.10};
     const size_t k = std::min(active.size(), rnd_.Weighted(sizes) + 1);
@@ -319,10 +316,10 @@ std::vector<SampleWorld::Share> SampleWorld::Participants(const std::string& cou
 }
 
 const SampleWorld::Company& SampleWorld::Operator(const std::vector<Share>& shares) const {
-    const int64_t code = shares.empty() ? companies_.front().code : shares.front().company;
-    for (const Company& c : companies_)
-        if (c.code == code) return c;
-    return companies_.front();
+    // Codes run on from the first company without gaps.
+    const int64_t at = shares.empty() ? 0 : shares.front().company - companies_.front().code;
+    return at >= 0 && at < static_cast<int64_t>(companies_.size()) ? companies_[static_cast<size_t>(at)]
+                                                                     : companies_.front();
 }
 
 void SampleWorld::WriteCompanies() {

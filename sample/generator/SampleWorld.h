@@ -5,6 +5,7 @@
 // each from the previous ones, all from one seed.
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -148,6 +149,7 @@ private:
     SampleRandom rnd_;
     SampleNames names_;
     std::vector<Company> companies_;
+    std::map<std::string, std::vector<const Company*>> holders_;  // per country, made on first use
     std::vector<Block> blocks_;
     std::vector<std::vector<size_t>> sectorBlocks_;
     std::vector<Field> fields_;

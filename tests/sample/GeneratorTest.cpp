@@ -56,6 +56,16 @@ TEST(SampleFolder, LayoutSettingsAndDefaultQuery) {
     const size_t categories = units.document_element().select_nodes("Category").size();
     EXPECT_GT(categories, 5u);
     EXPECT_EQ(settings.document_element().select_nodes("Units/Category").size(), categories);
+    // Every unit category the field catalogue names is one the units component knows.
+    ReadDb db(folder + "Core/Database/Terralith.db");
+    const Rows used = db.Query("SELECT DISTINCT Category FROM FieldChooser WHERE Category <> ''");
+    EXPECT_GT(used.size(), 5u);
+    for (const auto& row : used) {
+        bool known = false;
+        for (const auto& c : settings.document_element().select_nodes("Units/Category"))
+            known = known || EqualsNoCase(c.node().attribute("ID").as_string(), *row[0]);
+        EXPECT_TRUE(known) << "unit category " << *row[0];
+    }
     EXPECT_EQ(ReadWholeFile(folder + "Translations.xml"),
               ReadWholeFile(std::string(TERRALITH_SAMPLE_SOURCE) + "/Translations.xml"));
 
