@@ -9,7 +9,7 @@ namespace {
 const char* const kSource = "ADODB.Field";
 }
 
-Field::Field(std::shared_ptr<const RecordsetState> state, int lIndex)
+Field::Field(StateRef state, int lIndex)
     : state_(std::move(state)), index_(lIndex), generation_(state_->generation) {}
 
 const RecordsetState& Field::Checked() const {

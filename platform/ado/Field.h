@@ -3,18 +3,16 @@
 // Field is a small handle: reading it after its record set was closed,
 // reopened, or moved off the rows raises a numbered error.
 #include <cstdint>
-#include <memory>
 #include <string>
 
+#include "RecordsetState.h"
 #include "platform/runtime/Variant.h"
 
 namespace ADODB {
 
-struct RecordsetState;
-
 class Field {
 public:
-    Field(std::shared_ptr<const RecordsetState> state, int lIndex);
+    Field(StateRef state, int lIndex);
 
     std::string Name() const;
     // The value of the current row (Null for SQL NULL); 3021 at BOF or EOF,
@@ -27,7 +25,7 @@ public:
 private:
     const RecordsetState& Checked() const;
 
-    std::shared_ptr<const RecordsetState> state_;
+    StateRef state_;
     int index_;
     uint64_t generation_;
 };

@@ -9,9 +9,16 @@ namespace {
 const char* const kSource = "ADODB.Fields";
 }
 
-FieldCollection::FieldCollection(std::shared_ptr<const RecordsetState> state) : state_(std::move(state)) {}
+FieldCollection::FieldCollection(StateRef state) : state_(std::move(state)) {}
 
 int32_t FieldCollection::Count() const { return state_->open ? state_->rows.Columns() : 0; }
+
+Field FieldCollection::Item(int32_t Index) const {
+    const RecordsetState& s = *state_;
+    if (!s.open) RaiseAdo(adErrObjectClosed, kSource);
+    if (Index < 0 || Index >= s.rows.Columns()) RaiseAdo(adErrItemNotFound, kSource);
+    return Field(state_, Index);
+}
 
 Field FieldCollection::Item(const Variant& Index) const {
     const RecordsetState& s = *state_;
@@ -19,6 +26,8 @@ Field FieldCollection::Item(const Variant& Index) const {
     int c = -1;
     if (Index.IsString()) {
         c = s.rows.Find(Index.StringRef());
+    } else if (Index.Kind() == VarKind::Long || Index.Kind() == VarKind::Integer) {
+        return Item(Index.ToLong());
     } else if (Index.IsNumber()) {
         double d = Index.ToDouble();
         if (d >= 0 && d < s.rows.Columns()) c = static_cast<int>(Index.ToLong());

@@ -2,7 +2,6 @@
 // The Fields of a record set: by 0-based index or by name without regard
 // to case.
 #include <cstdint>
-#include <memory>
 
 #include "Field.h"
 #include "platform/runtime/Variant.h"
@@ -11,17 +10,18 @@ namespace ADODB {
 
 class FieldCollection {
 public:
-    explicit FieldCollection(std::shared_ptr<const RecordsetState> state);
+    explicit FieldCollection(StateRef state);
 
     // The number of columns; 0 while the record set is closed.
     int32_t Count() const;
     // By a number (0-based) or a name; 3265 when there is no such field,
     // 3704 when the record set is closed.
     Field Item(const Variant& Index) const;
+    Field Item(int32_t Index) const;
     Field operator()(const Variant& Index) const { return Item(Index); }
 
 private:
-    std::shared_ptr<const RecordsetState> state_;
+    StateRef state_;
 };
 
 }  // namespace ADODB

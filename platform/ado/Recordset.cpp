@@ -87,7 +87,10 @@ void Recordset::Open(const std::string& Source, const Ref<Connection>& ActiveCon
 namespace {
 // Values for the statement's "?" parameters, in order.
 void BindParameters(sqlite3_stmt* stmt, const VariantArray& parameters) {
-    if (sqlite3_bind_parameter_count(stmt) != static_cast<int>(parameters.size()))
+    const int wanted = sqlite3_bind_parameter_count(stmt);
+    if (wanted > static_cast<int>(parameters.size()))
+        Raise(adErrMissingParameter, kProviderSource, "No value given for one or more required parameters.");
+    if (wanted < static_cast<int>(parameters.size()))
         Raise(adErrCommandErrors, kProviderSource, "The statement's parameters and the values given do not match.");
     for (size_t i = 0; i < parameters.size(); ++i) {
         const Variant& v = parameters[i];
@@ -102,7 +105,8 @@ void BindParameters(sqlite3_stmt* stmt, const VariantArray& parameters) {
             case VarKind::Double:
             case VarKind::Currency: rc = sqlite3_bind_double(stmt, at, v.ToDouble()); break;
             default: {
-                std::string text = v.ToString();
+                // Dates are stored as ISO text, so that is what they compare with.
+                std::string text = v.Kind() == VarKind::Date ? DateToText(v.DateSerial()) : v.ToString();
                 rc = sqlite3_bind_text(stmt, at, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
             }
         }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <new>
 
@@ -65,11 +66,26 @@ bool ReadDate(std::string_view s, double& out) {
     return ParseDate(s, out);
 }
 
-std::string_view ColumnText(sqlite3_stmt* stmt, int c) {
-    const unsigned char* p = sqlite3_column_text(stmt, c);
-    return p ? std::string_view(reinterpret_cast<const char*>(p), static_cast<size_t>(sqlite3_column_bytes(stmt, c)))
+std::string_view ValueText(sqlite3_value* v) {
+    const unsigned char* p = sqlite3_value_text(v);
+    return p ? std::string_view(reinterpret_cast<const char*>(p), static_cast<size_t>(sqlite3_value_bytes(v)))
              : std::string_view();
 }
+
+// Holds the connection's own (recursive) lock while the rows are read.
+// Besides keeping another thread off the statement, it makes the values
+// the statement hands out "protected", so they may be read directly: one
+// call per cell instead of one lock and unlock per call.
+class DbLock {
+public:
+    explicit DbLock(sqlite3* db) : m_(sqlite3_db_mutex(db)) { sqlite3_mutex_enter(m_); }
+    ~DbLock() { sqlite3_mutex_leave(m_); }
+    DbLock(const DbLock&) = delete;
+    DbLock& operator=(const DbLock&) = delete;
+
+private:
+    sqlite3_mutex* m_;
+};
 
 [[noreturn]] void TooBig() {
     Raise(adErrProviderFailed, kProviderSource, "The result of the statement is too big to hold in memory.");
@@ -90,16 +106,50 @@ size_t Bytes(const std::vector<T>& v) {
 
 }  // namespace
 
+namespace {
+
+uint32_t NameHash(std::string_view s) {
+    uint32_t h = 2166136261u;
+    for (char c : s) {
+        unsigned char b = static_cast<unsigned char>(c);
+        if (b >= 'A' && b <= 'Z') b = static_cast<unsigned char>(b + 32);
+        h = (h ^ b) * 16777619u;
+    }
+    return h;
+}
+
+}  // namespace
+
+void RowStore::IndexNames() {
+    size_t size = 8;
+    while (size < cols_.size() * 2) size *= 2;
+    nameIndex_.assign(size, -1);
+    successor_.assign(cols_.size(), -1);
+    last_ = -1;
+    for (size_t c = 0; c < cols_.size(); ++c) {
+        // Of two columns with one name, the first is the one found.
+        if (Find(cols_[c].name) >= 0) continue;
+        size_t i = NameHash(cols_[c].name) & (size - 1);
+        while (nameIndex_[i] >= 0) i = (i + 1) & (size - 1);
+        nameIndex_[i] = static_cast<int32_t>(c);
+    }
+    successor_.assign(cols_.size(), -1);
+    last_ = -1;
+}
+
 void RowStore::Clear() {
+    nameIndex_.clear();
+    successor_.clear();
+    last_ = -1;
     cols_.clear();
     cols_.shrink_to_fit();
-    arena_.clear();
-    arena_.shrink_to_fit();
+    arena_.Clear();
     rows_ = 0;
 }
 
 void RowStore::Load(sqlite3* db, sqlite3_stmt* stmt) {
     Clear();
+    DbLock lock(db);
     try {
         const int n = sqlite3_column_count(stmt);
         cols_.resize(static_cast<size_t>(n));
@@ -111,25 +161,26 @@ void RowStore::Load(sqlite3* db, sqlite3_stmt* stmt) {
             col.declared = col.type != 0;
             if (col.declared) Decide(col, 0);
         }
+        IndexNames();
         for (;;) {
             int rc = sqlite3_step(stmt);
             if (rc == SQLITE_DONE) break;
             if (rc != SQLITE_ROW) RaiseEngineError(db, rc);
             if (rows_ == static_cast<uint32_t>(std::numeric_limits<int32_t>::max())) TooBig();
-            for (int c = 0; c < n; ++c) Append(cols_[c], stmt, c);
+            for (int c = 0; c < n; ++c) Append(cols_[c], sqlite3_column_value(stmt, c));
             ++rows_;
         }
         // Growth left spare room in every array; give it back, since the
         // rows are kept for as long as the record set is open.
         for (Column& col : cols_) {
             if (col.store == Store::Pending) Decide(col, SQLITE_TEXT);  // no value: text
-            col.ints.shrink_to_fit();
-            col.reals.shrink_to_fit();
-            col.texts.shrink_to_fit();
+            col.ints.shrink();
+            col.reals.shrink();
+            col.texts.shrink();
             col.vars.shrink_to_fit();
             col.nulls.shrink_to_fit();
         }
-        arena_.shrink_to_fit();
+        arena_.Shrink();
     } catch (const std::bad_alloc&) {
         Clear();
         Raise(adErrProviderFailed, kProviderSource, "Not enough memory to hold the result of the statement.");
@@ -168,42 +219,15 @@ void RowStore::MakeVariant(Column& col) {
     std::vector<Variant> vars;
     vars.reserve(rows_ + 1);
     for (uint32_t r = 0; r < rows_; ++r) vars.push_back(IsNull(col, r) ? Variant() : CellValue(col, r));
-    col.ints = {};
-    col.reals = {};
-    col.texts = {};
+    col.ints.clear();
+    col.reals.clear();
+    col.texts.clear();
     col.vars.swap(vars);
     col.store = Store::Var;
 }
 
-void RowStore::AppendText(Column& col, std::string_view s) {
-    // Each text is its length (7 bits a byte, high bit = more) then its bytes.
-    size_t need = s.size() + 10;
-    if (arena_.size() + need > std::numeric_limits<uint32_t>::max()) TooBig();
-    col.texts.push_back(static_cast<uint32_t>(arena_.size()));
-    uint64_t len = s.size();
-    do {
-        char b = static_cast<char>(len & 0x7F);
-        len >>= 7;
-        arena_.push_back(len ? static_cast<char>(b | 0x80) : b);
-    } while (len);
-    arena_.append(s);
-}
-
-std::string_view RowStore::TextAt(uint32_t offset) const {
-    const char* p = arena_.data() + offset;
-    uint64_t len = 0;
-    int shift = 0;
-    for (;;) {
-        unsigned char b = static_cast<unsigned char>(*p++);
-        len |= static_cast<uint64_t>(b & 0x7F) << shift;
-        if (!(b & 0x80)) break;
-        shift += 7;
-    }
-    return std::string_view(p, len);
-}
-
-void RowStore::Append(Column& col, sqlite3_stmt* stmt, int c) {
-    const int t = sqlite3_column_type(stmt, c);
+void RowStore::Append(Column& col, sqlite3_value* value) {
+    const int t = sqlite3_value_type(value);
     if (t == SQLITE_NULL) {
         size_t w = rows_ >> 6;
         if (col.nulls.size() <= w) col.nulls.resize(w + 1);
@@ -221,14 +245,14 @@ void RowStore::Append(Column& col, sqlite3_stmt* stmt, int c) {
     switch (col.store) {
         case Store::Int:
             if (t == SQLITE_INTEGER) {
-                int64_t v = sqlite3_column_int64(stmt, c);
+                int64_t v = sqlite3_value_int64(value);
                 if (col.type == adBoolean) v = v != 0;
                 if (col.type != adCurrency || ToCurrency(static_cast<double>(v), v)) {
                     col.ints.push_back(v);
                     return;
                 }
             } else if (t == SQLITE_FLOAT) {
-                double d = sqlite3_column_double(stmt, c);
+                double d = sqlite3_value_double(value);
                 int64_t v = 0;
                 if (col.type == adCurrency ? ToCurrency(d, v)
                                            : (d == std::trunc(d) && std::fabs(d) < 9.2e18 && (v = static_cast<int64_t>(d), true))) {
@@ -239,12 +263,12 @@ void RowStore::Append(Column& col, sqlite3_stmt* stmt, int c) {
             break;
         case Store::Real:
             if (t == SQLITE_FLOAT || t == SQLITE_INTEGER) {
-                col.reals.push_back(sqlite3_column_double(stmt, c));
+                col.reals.push_back(sqlite3_value_double(value));
                 return;
             }
             if (col.type == adDate) {
                 double d = 0;
-                if (ReadDate(ColumnText(stmt, c), d)) {
+                if (ReadDate(ValueText(value), d)) {
                     col.reals.push_back(d);
                     return;
                 }
@@ -254,7 +278,7 @@ void RowStore::Append(Column& col, sqlite3_stmt* stmt, int c) {
             // A declared text column reads every value as text, as the
             // provider would; an expression keeps each value's own type.
             if (t == SQLITE_TEXT || t == SQLITE_BLOB || col.declared) {
-                AppendText(col, ColumnText(stmt, c));
+                col.texts.push_back(arena_.Add(ValueText(value)));
                 return;
             }
             break;
@@ -266,16 +290,16 @@ void RowStore::Append(Column& col, sqlite3_stmt* stmt, int c) {
     if (col.store != Store::Var) MakeVariant(col);
     switch (t) {
         case SQLITE_INTEGER: {
-            int64_t v = sqlite3_column_int64(stmt, c);
+            int64_t v = sqlite3_value_int64(value);
             if (v >= INT32_MIN && v <= INT32_MAX) col.vars.emplace_back(static_cast<int32_t>(v));
             else col.vars.emplace_back(static_cast<double>(v));
             break;
         }
         case SQLITE_FLOAT:
-            col.vars.emplace_back(sqlite3_column_double(stmt, c));
+            col.vars.emplace_back(sqlite3_value_double(value));
             break;
         default:
-            col.vars.emplace_back(ColumnText(stmt, c));
+            col.vars.emplace_back(ValueText(value));
             break;
     }
 }
@@ -293,7 +317,7 @@ Variant RowStore::CellValue(const Column& col, uint32_t row) const {
         case Store::Real:
             return col.type == adDate ? Variant::Date(col.reals[row]) : Variant(col.reals[row]);
         case Store::Text:
-            return Variant(TextAt(col.texts[row]));
+            return Variant(arena_.Get(col.texts[row]));
         case Store::Var:
             return col.vars[row];
         case Store::Pending:
@@ -309,9 +333,27 @@ Variant RowStore::Value(int c, uint32_t row) const {
 }
 
 int RowStore::Find(std::string_view sName) const {
-    for (size_t c = 0; c < cols_.size(); ++c)
-        if (cols_[c].name.size() == sName.size() && EqualsNoCase(cols_[c].name, sName)) return static_cast<int>(c);
-    return -1;
+    if (nameIndex_.empty()) return -1;
+    // A walk over the rows reads the same fields in the same order on every
+    // row, so the field that followed the last one found last time is tried
+    // first, on its exact bytes.
+    if (last_ >= 0) {
+        int32_t guess = successor_[static_cast<size_t>(last_)];
+        if (guess >= 0) {
+            const std::string& name = cols_[static_cast<size_t>(guess)].name;
+            if (name.size() == sName.size() && std::memcmp(name.data(), sName.data(), name.size()) == 0)
+                return last_ = guess;
+        }
+    }
+    const size_t mask = nameIndex_.size() - 1;
+    for (size_t i = NameHash(sName) & mask;; i = (i + 1) & mask) {
+        int32_t c = nameIndex_[i];
+        if (c < 0) return -1;
+        if (EqualsNoCase(cols_[static_cast<size_t>(c)].name, sName)) {
+            if (last_ >= 0) successor_[static_cast<size_t>(last_)] = c;
+            return last_ = c;
+        }
+    }
 }
 
 namespace {
@@ -338,7 +380,7 @@ int RowStore::Compare(int c, uint32_t a, uint32_t b) const {
     switch (col.store) {
         case Store::Int: return Order(col.ints[a], col.ints[b]);
         case Store::Real: return Order(col.reals[a], col.reals[b]);
-        case Store::Text: return CompareNoCase(TextAt(col.texts[a]), TextAt(col.texts[b]));
+        case Store::Text: return CompareNoCase(arena_.Get(col.texts[a]), arena_.Get(col.texts[b]));
         case Store::Var: return CompareVariants(col.vars[a], col.vars[b]);
         case Store::Pending: break;
     }
@@ -346,9 +388,9 @@ int RowStore::Compare(int c, uint32_t a, uint32_t b) const {
 }
 
 size_t RowStore::MemoryBytes() const {
-    size_t total = arena_.capacity() + Bytes(cols_);
+    size_t total = arena_.Bytes() + Bytes(cols_) + Bytes(nameIndex_) + Bytes(successor_);
     for (const Column& col : cols_) {
-        total += Bytes(col.ints) + Bytes(col.reals) + Bytes(col.texts) + Bytes(col.vars) + Bytes(col.nulls);
+        total += col.ints.bytes() + col.reals.bytes() + col.texts.bytes() + Bytes(col.vars) + Bytes(col.nulls);
         total += col.name.capacity();
         for (const Variant& v : col.vars)
             if (v.IsString()) total += v.StringRef().capacity();

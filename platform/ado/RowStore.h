@@ -9,10 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "ChunkedArray.h"
+#include "TextArena.h"
 #include "platform/runtime/Variant.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
+struct sqlite3_value;
 
 namespace ADODB {
 
@@ -46,26 +49,31 @@ private:
         int32_t type = 0;            // ADO type number
         bool declared = false;       // the type came from the column's declaration
         Store store = Store::Pending;
-        std::vector<int64_t> ints;   // Integer, Boolean, Currency (scaled by 10000)
-        std::vector<double> reals;   // Double, Date (serial)
-        std::vector<uint32_t> texts; // arena offsets of length-prefixed texts
+        ChunkedArray<int64_t> ints;   // Integer, Boolean, Currency (scaled by 10000)
+        ChunkedArray<double> reals;   // Double, Date (serial)
+        ChunkedArray<uint32_t> texts; // handles of texts in the arena
         std::vector<Variant> vars;   // cells that contradict the column's type
         std::vector<uint64_t> nulls; // one bit per row; empty until the first Null
     };
 
-    void Append(Column& col, sqlite3_stmt* stmt, int c);
-    void AppendText(Column& col, std::string_view s);
+    void Append(Column& col, sqlite3_value* value);
     void Decide(Column& col, int sqlType);
     void MakeVariant(Column& col);
     bool IsNull(const Column& col, uint32_t row) const {
         size_t w = row >> 6;
         return w < col.nulls.size() && (col.nulls[w] >> (row & 63) & 1);
     }
-    std::string_view TextAt(uint32_t offset) const;
     Variant CellValue(const Column& col, uint32_t row) const;
 
+    void IndexNames();
+
     std::vector<Column> cols_;
-    std::string arena_;
+    // Open addressing over the names folded to lower case: a field is read
+    // by name in the innermost loop of every result walk.
+    std::vector<int32_t> nameIndex_;
+    mutable std::vector<int32_t> successor_;  // the field looked up after each one, last time
+    mutable int32_t last_ = -1;
+    TextArena arena_;
     uint32_t rows_ = 0;
 };
 

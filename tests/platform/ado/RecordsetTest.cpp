@@ -305,8 +305,14 @@ TEST_F(RecordsetTest, ParametersAreBoundNotPasted) {
     rs->Open("SELECT Name FROM Field WHERE Wells = ?", cn_, adOpenStatic, adLockReadOnly, VariantArray{Variant(int32_t(7))});
     EXPECT_EQ(rs->RecordCount(), 1);
     rs->Close();
-    EXPECT_RAISES(adErrCommandErrors, rs->Open("SELECT Name FROM Field WHERE Code = ?", cn_, adOpenStatic, adLockReadOnly,
-                                 VariantArray{}));
+    rs->Open("SELECT Code FROM Field WHERE Found = ?", cn_, adOpenStatic, adLockReadOnly,
+             VariantArray{Variant::Date(DateSerial(1999, 5, 1))});
+    EXPECT_EQ(rs->Fields("Code").Value().StringRef(), "F1");
+    rs->Close();
+    EXPECT_RAISES(adErrMissingParameter, rs->Open("SELECT Name FROM Field WHERE Code = ?", cn_, adOpenStatic,
+                                                  adLockReadOnly, VariantArray{}));
+    EXPECT_RAISES(adErrCommandErrors, rs->Open("SELECT Name FROM Field", cn_, adOpenStatic, adLockReadOnly,
+                                               VariantArray{Variant(1)}));
     EXPECT_EQ(rs->State(), adStateClosed);
 }
 
