@@ -1,0 +1,291 @@
+// The root object: creation, settings, folders, opening the database, the
+// Options table and the host callback protocol, on a private copy of the
+// sample data set.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+
+#include "core/mTL5ErrorCodes.h"
+#include "interfaces/IQuery.h"
+#include "interfaces/IQueryManager.h"
+#include "platform/ado/Connection.h"
+#include "platform/units/Units.h"
+#include "support/RootFixture.h"
+
+namespace {
+
+// Runs one statement on a database file with its own connection.
+void Exec(const std::string& db, const std::string& sql) {
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
+    char* err = nullptr;
+    int rc = sqlite3_exec(h, sql.c_str(), nullptr, nullptr, &err);
+    std::string msg = err ? err : "";
+    sqlite3_free(err);
+    sqlite3_close(h);
+    ASSERT_EQ(rc, SQLITE_OK) << msg;
+}
+
+std::vector<std::string> Column(const std::string& db, const std::string& sql) {
+    sqlite3* h = nullptr;
+    std::vector<std::string> out;
+    sqlite3_open(db.c_str(), &h);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(h, sql.c_str(), -1, &st, nullptr);
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        auto t = sqlite3_column_text(st, 0);
+        out.emplace_back(t ? reinterpret_cast<const char*>(t) : "");
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(h);
+    return out;
+}
+
+int32_t ErrorNumberOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Error& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+using RootObject = RootFixture;
+
+TEST_F(RootObject, CreationSetsTheThreadsReferencesAndASecondRootReplacesTheFirst) {
+    MakeRoot();
+    EXPECT_TRUE(gDataManager() == root);
+    EXPECT_TRUE(gDataManagerObject() == root);
+    EXPECT_TRUE(root->Connection().IsNothing());
+    EXPECT_TRUE(root->FieldChooser().IsNothing());
+    EXPECT_FALSE(root->Cancelled());
+    EXPECT_FALSE(root->ID().empty());
+    auto parts = Split(root->VersionString(), ".");
+    ASSERT_EQ(parts.size(), 3u) << root->VersionString();
+    for (const auto& p : parts) EXPECT_TRUE(!p.empty() && p.find_first_not_of("0123456789") == std::string::npos) << p;
+
+    std::weak_ptr<cvDataManager> first = root.shared();
+    auto second = cvDataManager::Create();
+    EXPECT_TRUE(gDataManager() == second);
+    EXPECT_NE(first.lock(), nullptr) << "the test still holds the first root";
+    root.Reset();
+    EXPECT_EQ(first.lock(), nullptr) << "the module references no longer hold the replaced root";
+}
+
+TEST_F(RootObject, MissingSettingsElementsAreNamedWithTheSettingsFile) {
+    RemoveSetting("Units");
+    settingsFile = data.Write("Test.settings.xml", settingsXml);
+    root = cvDataManager::Create();
+    Ref<ISettings2> settings = gTools()->NewSettingsObject();
+    ASSERT_TRUE(settings->Load(settingsFile));
+    try {
+        root->Settings(settings);
+        FAIL() << "missing Units accepted";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.Number(), ERR_MISSING_SETTINGS_ELEMENT);
+        EXPECT_NE(e.Description().find("Element Units is Missing or corrupt\r\n" + settingsFile), std::string::npos)
+            << e.Description();
+    }
+}
+
+TEST_F(RootObject, MissingQueryManagerFailsAfterTheUnitsReceivedTheirElement) {
+    RemoveSetting("QueryManager");
+    settingsFile = data.Write("Test.settings.xml", settingsXml);
+    root = cvDataManager::Create();
+    Ref<ISettings2> settings = gTools()->NewSettingsObject();
+    ASSERT_TRUE(settings->Load(settingsFile));
+    EXPECT_EQ(ErrorNumberOf([&] { root->Settings(settings); }), ERR_MISSING_SETTINGS_ELEMENT);
+    EXPECT_FALSE(root->Units()->CategoryIDs().empty());
+}
+
+TEST_F(RootObject, FoldersAndFileNamesFollowTheSettingsAtEveryRead) {
+    MakeRoot();
+    EXPECT_EQ(root->DataFolder(), data.Path());
+    EXPECT_EQ(root->BaseDataFolder(), data.Path() + "Core/");
+    EXPECT_EQ(root->CoreDatabaseFolder(), data.Path() + "Core/Database/");
+    EXPECT_EQ(root->CacheFolder(), data.Path() + "Core/Cache/");
+    EXPECT_EQ(root->NotesFolder(), data.Path() + "Core/Notes/");
+    EXPECT_EQ(root->Database(), data.Path() + "Core/Database/" + root->DatabaseFileName());
+    EXPECT_EQ(root->NotesDatabase(), data.Path() + "Core/Database/" + root->NotesDatabaseFileName());
+
+    // With or without the final separator the folders are the same.
+    std::string folder = data.Path().substr(0, data.Path().size() - 1);
+    SetSetting("DataFolder", folder);
+    SetSetting("CoreDatabase", " Odd Name.db ");
+    MakeRoot();
+    EXPECT_EQ(root->BaseDataFolder(), data.Path() + "Core/");
+    EXPECT_EQ(root->DatabaseFileName(), " Odd Name.db ");
+
+    // Before the settings arrive there is no folder to give.
+    auto bare = cvDataManager::Create();
+    EXPECT_EQ(ErrorNumberOf([&] { bare->DataFolder(); }), rt::kInvalidNull);
+}
+
+TEST_F(RootObject, OpensTheSampleDatabaseAndReadsItsOptions) {
+    OpenRoot();
+    ASSERT_FALSE(root->Connection().IsNothing());
+    EXPECT_EQ(root->Connection()->State(), 1);
+    EXPECT_FALSE(root->FieldChooser().IsNothing());
+    EXPECT_FALSE(root->DataRelease().empty());
+    EXPECT_FALSE(root->DataYear().empty());
+    EXPECT_EQ(root->GetOption("No such key"), "");
+    // A key holding a quote is just a key: no statement error, no report.
+    EXPECT_EQ(root->GetOption("O'Brien"), "");
+    EXPECT_EQ(root->ErrorNumber(), 0);
+}
+
+TEST_F(RootObject, CachedOptionsAreReadOnceOnlyWhenFound) {
+    Exec(DatabasePath(), "DELETE FROM Options WHERE Key = 'DataRelease'");
+    OpenRoot();
+    std::string year = root->DataYear();
+    ASSERT_FALSE(year.empty());
+    Exec(DatabasePath(), "UPDATE Options SET Value = 'changed' WHERE Key = 'DataYear'");
+    EXPECT_EQ(root->DataYear(), year) << "a found value is cached";
+
+    EXPECT_EQ(root->DataRelease(), "");
+    Exec(DatabasePath(), "INSERT INTO Options (Key, Value) VALUES ('DataRelease', 'R9')");
+    EXPECT_EQ(root->DataRelease(), "R9") << "a missing value is asked for again";
+}
+
+TEST_F(RootObject, DuplicateOptionKeysGiveTheFirstRow) {
+    Exec(DatabasePath(), "INSERT INTO Options (Key, Value) VALUES ('Twice', 'first'), ('Twice', 'second')");
+    OpenRoot();
+    EXPECT_EQ(root->GetOption("Twice"), "first");
+}
+
+TEST_F(RootObject, GetOptionBeforeOpeningShowsTheErrorAndReturnsEmptyText) {
+    MakeRoot();
+    EXPECT_EQ(root->GetOption("DataYear"), "");
+    EXPECT_NE(root->ErrorNumber(), 0);
+    EXPECT_EQ(root->ErrorSource(), "HuntERR.ErrorIn");
+    EXPECT_FALSE(root->ErrorIsException());
+    EXPECT_NE(root->ErrorDescription().find("cvDataManager.IDataManager_GetOption(sKey=" "'DataYear')"),
+              std::string::npos)
+        << root->ErrorDescription();
+    EXPECT_TRUE(CwndShowError::Instance().Visible());
+}
+
+TEST_F(RootObject, RequiredConnectionSettingsAreCheckedInOrder) {
+    SetSetting("DataProvider", "   ");
+    SetSetting("ConnectionString", "");
+    MakeRoot();
+    root->OpenDatabase();
+    EXPECT_EQ(root->ErrorNumber(), ERR_MISSING_DATA_PROVIDER);
+    EXPECT_NE(root->ErrorDescription().find("Data Provider in Settings file is missing."), std::string::npos);
+    EXPECT_TRUE(root->Connection().IsNothing());
+    EXPECT_TRUE(root->FieldChooser().IsNothing());
+
+    settingsXml = ReadFile(data.Path() + "Test.settings.xml");
+    SetSetting("DataProvider", "SQLite");
+    SetSetting("ConnectionString", "Data Source=");
+    SetSetting("ConnectionStringADOX", " ");
+    MakeRoot();
+    root->OpenDatabase();
+    EXPECT_EQ(root->ErrorNumber(), ERR_MISSING_ADOX_CONNECTION_STRING);
+}
+
+TEST_F(RootObject, ASuccessfulOpenClearsAnEarlierFailure) {
+    SetSetting("DataProvider", "");
+    MakeRoot();
+    root->OpenDatabase();
+    ASSERT_EQ(root->ErrorNumber(), ERR_MISSING_DATA_PROVIDER);
+    hostSettings->SetValue("Options/Connection/DataProvider", Variant("SQLite"));
+    root->OpenDatabase();
+    EXPECT_EQ(root->ErrorNumber(), 0);
+    EXPECT_EQ(root->ErrorSource(), "");
+    EXPECT_EQ(root->ErrorDescription(), "");
+    EXPECT_FALSE(root->Connection().IsNothing());
+}
+
+TEST_F(RootObject, AFailedReopenKeepsTheWorkingConnection) {
+    OpenRoot();
+    Ref<ADODB::Connection> working = root->Connection();
+    hostSettings->SetValue("Options/Connection/DataProvider", Variant("NoSuchProvider"));
+    root->OpenDatabase();
+    EXPECT_NE(root->ErrorNumber(), 0);
+    EXPECT_TRUE(root->Connection() == working);
+    EXPECT_EQ(working->State(), 1);
+    EXPECT_EQ(root->GetOption("DataYear").empty(), false);
+}
+
+TEST_F(RootObject, ConnectionTypeIsReadWithoutRegardToCase) {
+    SetSetting("ConnectionType", "FILE");
+    OpenRoot();
+    EXPECT_FALSE(callBack->With("Connecting to Database...").empty()) << "the file branch repairs links";
+}
+
+TEST_F(RootObject, AnotherConnectionTypeOpensTheConnectionStringAlone) {
+    SetSetting("ConnectionType", "server");
+    SetSetting("ConnectionString", "Data Source=" + DatabasePath());
+    OpenRoot();
+    EXPECT_EQ(root->Connection()->State(), 1);
+    EXPECT_TRUE(callBack->With("Connecting to Database...").empty()) << "no link repair for other types";
+    EXPECT_FALSE(root->FieldChooser().IsNothing());
+}
+
+TEST_F(RootObject, AMissingDatabaseAsksTheUserAndStoresItsNumber) {
+    SetSetting("CoreDatabase", "Missing.db");
+    MakeRoot();
+    root->OpenDatabase();
+    ASSERT_EQ(callBack->commands.size(), 1u);
+    EXPECT_EQ(callBack->commands[0], "CMD=KILL_SPLASH!DEST=A");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].style, 36);
+    EXPECT_EQ(messages[0].title, "Corvantis Terralith");
+    EXPECT_EQ(messages[0].text, "Unable to locate Terralith Database: \r\n\r\n" + root->Database() +
+                                    "\r\n\r\n Do you want to reset your settings file?");
+    EXPECT_EQ(root->ErrorNumber(), ERR_DATABASE_NOT_FOUND);
+    EXPECT_FALSE(root->ErrorIsException());
+    EXPECT_TRUE(root->Connection().IsNothing());
+    EXPECT_TRUE(root->FieldChooser().IsNothing());
+
+    answer = 6;  // Yes
+    callBack->commands.clear();
+    root->OpenDatabase();
+    ASSERT_EQ(callBack->commands.size(), 2u);
+    EXPECT_EQ(callBack->commands[1], "CMD=KILL_SETTINGS_FILE!DEST=A");
+}
+
+TEST_F(RootObject, LinkedTablesAreRepointedToTheDatabaseFolder) {
+    std::string folder = data.Path() + "Core/Database/";
+    Exec(DatabasePath(), "INSERT INTO LinkedTables (Name, Datasource, ForeignName) VALUES "
+                         "('UpperCaseLink', '" + UCase(folder) + "Annual.db', 'FieldAnnual')");
+    OpenRoot();
+    auto sources = Column(DatabasePath(), "SELECT Datasource FROM LinkedTables WHERE Name <> 'UpperCaseLink'");
+    ASSERT_FALSE(sources.empty());
+    for (const auto& s : sources) EXPECT_TRUE(StartsWith(s, folder)) << s;
+    EXPECT_EQ(Column(DatabasePath(), "SELECT Datasource FROM LinkedTables WHERE Name = 'UpperCaseLink'")[0],
+              UCase(folder) + "Annual.db")
+        << "a link in the same folder but for letter case is left alone";
+    EXPECT_EQ(callBack->commands.front(), "CMD=STATUS_MESSAGE!DEST=A.CV!MSG=Connecting to Database...");
+    EXPECT_FALSE(callBack->With("MSG=Checking Table: Options").empty());
+}
+
+TEST_F(RootObject, OptionsIniDecidesWhetherLinksAreChecked) {
+    for (const char* value : {" YES ", ""}) {
+        data.Write("Core/Database/Options.ini", std::string("[Startup]\nCheckAttachedTables=") + value + "\n");
+        callBack->commands.clear();
+        OpenRoot();
+        EXPECT_FALSE(callBack->With("Connecting to Database...").empty()) << "'" << value << "'";
+    }
+    for (const char* value : {"no", "0"}) {
+        data.Write("Core/Database/Options.ini", std::string("[Startup]\nCheckAttachedTables=") + value + "\n");
+        callBack->commands.clear();
+        OpenRoot();
+        EXPECT_TRUE(callBack->With("Connecting to Database...").empty()) << value;
+    }
+}
+
+TEST_F(RootObject, RepairWithoutACallbackFailsAndIsReported) {
+    MakeRoot(false);
+    root->OpenDatabase();
+    EXPECT_EQ(root->ErrorNumber(), rt::kObjectNotSet);
+    EXPECT_TRUE(root->Connection().IsNothing());
+}
+
+TEST_F(RootObject, ShortCompanyNamesAreNotKnown) {
+    MakeRoot();
+    EXPECT_EQ(ErrorNumberOf([&] { root->GetShortCompanyName("C_12"); }), rt::kInvalidCall);
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+#pragma once
+// A root object on a private copy of the sample data set: each test gets its
+// own data folder and settings file in a temporary folder, with message
+// boxes, the error window and the host callback recorded instead of shown.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/CTools.h"
+#include "core/CwndShowError.h"
+#include "core/ErrorHandler.h"
+#include "core/Globals.h"
+#include "core/cvDataManager.h"
+#include "interfaces/ICallBackClient2.h"
+#include "platform/runtime/Text.h"
+#include "platform/toolslib/cvCommand.h"
+#include "platform/ui/UiServices.h"
+#include "support/TempDir.h"
+
+// Keeps every command the root sends, as "KEY=value!KEY=value" text.
+class RecordingCallBack final : public IParentCallBack {
+public:
+    void Call(const Ref<ICallBackClient2>& oSender, const Variant& vCommand) override {
+        lastSender = oSender;
+        commands.push_back(vCommand.ToObject<cvCommand>()->Text());
+    }
+    // The commands whose text contains `part`.
+    std::vector<std::string> With(const std::string& part) const {
+        std::vector<std::string> out;
+        for (const auto& c : commands)
+            if (c.find(part) != std::string::npos) out.push_back(c);
+        return out;
+    }
+    std::vector<std::string> commands;
+    Ref<ICallBackClient2> lastSender;
+};
+
+struct ShownMessage {
+    std::string text;
+    int32_t style;
+    std::string title;
+};
+
+class RootFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReleaseModuleData();
+        ResetErrorFramework();
+        ui::ResetUiServices();
+        ui::SetMessageBoxHandler([this](const std::string& text, int32_t style, const std::string& title) {
+            messages.push_back({text, style, title});
+            return answer;
+        });
+        std::filesystem::copy(SampleDataFolder(), data.Path(),
+                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+        settingsXml = ReadFile(data.Path() + "Terralith.settings.xml");
+        settingsXml = Replace(settingsXml, SampleDataFolder(), data.Path());
+    }
+
+    void TearDown() override {
+        ReleaseModuleData();
+        ResetErrorFramework();
+        ui::ResetUiServices();
+    }
+
+    static std::string ReadFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+
+    // Replaces the text of the first element named `element` in the settings.
+    void SetSetting(const std::string& element, const std::string& value) {
+        std::string open = "<" + element + ">", close = "</" + element + ">";
+        auto a = settingsXml.find(open);
+        auto b = settingsXml.find(close, a);
+        ASSERT_NE(a, std::string::npos) << element;
+        settingsXml = settingsXml.substr(0, a + open.size()) + value + settingsXml.substr(b);
+    }
+    // Removes the first element named `element` (with its content).
+    void RemoveSetting(const std::string& element) {
+        std::string open = "<" + element + ">", close = "</" + element + ">";
+        auto a = settingsXml.find(open);
+        auto b = settingsXml.find(close, a);
+        ASSERT_NE(a, std::string::npos) << element;
+        settingsXml = settingsXml.substr(0, a) + settingsXml.substr(b + close.size());
+    }
+
+    // Creates the root and hands it the settings (written to a file first).
+    Ref<cvDataManager> MakeRoot(bool withCallBack = true) {
+        settingsFile = data.Write("Test.settings.xml", settingsXml);
+        root = cvDataManager::Create();
+        hostSettings = gTools()->NewSettingsObject();
+        EXPECT_TRUE(hostSettings->Load(settingsFile));
+        root->Settings(hostSettings);
+        if (withCallBack) root->RegisterCallBack(callBack);
+        return root;
+    }
+
+    Ref<cvDataManager> OpenRoot() {
+        MakeRoot();
+        root->OpenDatabase();
+        EXPECT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
+        return root;
+    }
+
+    std::string DatabasePath() const { return data.Path() + "Core/Database/Terralith.db"; }
+
+    TempDir data;
+    std::string settingsXml;
+    std::string settingsFile;
+    Ref<cvDataManager> root;
+    Ref<ISettings2> hostSettings;  // the host's settings document the root is bound into
+    Ref<RecordingCallBack> callBack = New<RecordingCallBack>();
+    std::vector<ShownMessage> messages;
+    int32_t answer = 7;  // No
+};
