@@ -1,3 +1,4 @@
+#include "platform/runtime/Codepage.h"
 #include "AssetIndexFile.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@
 std::string AssetIndexFile::Encode(const Record& record) {
     std::string bytes(kRecordSize, ' ');
     for (size_t i = 0; i < 5; ++i) {
-        std::string field = Utf8ToCp1252(record.fields[i]);
+        std::string field = ToWindows1252(record.fields[i]);
         if (field.size() > kWidths[i]) field.resize(kWidths[i]);
         bytes.replace(kOffsets[i], field.size(), field);
     }
@@ -21,9 +22,9 @@ size_t AssetIndexFile::Write(const std::string& path, std::vector<Record> record
     // Sort on the key as a reader sees it: encoded, cut to its width, read
     // back and trimmed.
     for (Record& r : records) {
-        std::string key = Utf8ToCp1252(r.fields[1]);
+        std::string key = ToWindows1252(r.fields[1]);
         if (key.size() > kWidths[1]) key.resize(kWidths[1]);
-        r.fields[1] = Trim(Cp1252ToUtf8(key));
+        r.fields[1] = Trim(FromWindows1252(key));
     }
     std::stable_sort(records.begin(), records.end(), [](const Record& a, const Record& b) {
         return CompareNoCase(a.fields[1], b.fields[1]) < 0;

@@ -13,12 +13,6 @@ std::string IntTextPadded(int64_t n, int width);
 // "YYYY-MM-DD", the form the database stores dates in.
 std::string IsoDate(int year, int month, int day);
 
-// UTF-8 to Windows-1252; a character the code page lacks becomes "?".
-std::string Utf8ToCp1252(std::string_view text);
-// Windows-1252 to UTF-8; the five bytes the code page leaves unassigned
-// become U+FFFD.
-std::string Cp1252ToUtf8(std::string_view bytes);
-
 // Upper-case ASCII letters and digits of a name, accented letters spelled
 // without their marks (ø as O, æ as AE, å as A), at most `width` characters.
 std::string AsciiMnemonic(std::string_view name, size_t width);

@@ -1,3 +1,4 @@
+#include "platform/runtime/Codepage.h"
 #include "SampleTestSupport.h"
 
 #include <sqlite3.h>
@@ -98,5 +99,5 @@ std::vector<std::string> IndexRecords(const std::string& path) {
 }
 
 std::string IndexField(const std::string& record, int i) {
-    return Trim(Cp1252ToUtf8(record.substr(AssetIndexFile::kOffsets[i], AssetIndexFile::kWidths[i])));
+    return Trim(FromWindows1252(record.substr(AssetIndexFile::kOffsets[i], AssetIndexFile::kWidths[i])));
 }
