@@ -36,7 +36,8 @@ Data& TheData() {
     if (!data.path.empty()) return data;
     data.path = data.dir.Path() + "bench.db";
     sqlite3* db = nullptr;
-    if (sqlite3_open(data.path.c_str(), &db) != SQLITE_OK) throw std::runtime_error("cannot create the database");
+    if (sqlite3_open(data.path.c_str(), &db) != SQLITE_OK)
+        throw std::runtime_error("cannot create the database");
     std::string create = "CREATE TABLE Big (";
     std::string insert = "INSERT INTO Big VALUES (";
     for (int c = 0; c < 20; ++c) {
@@ -47,8 +48,9 @@ Data& TheData() {
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt* st = nullptr;
     sqlite3_prepare_v2(db, (insert + ")").c_str(), -1, &st, nullptr);
-    static const char* const words[] = {"North Sea", "Brent", "Ekofisk", "Troll Field Phase II", "Statfjord",
-                                        "Gullfaks Sør", "Oseberg", "Forties", "Ninian", "Piper Alpha"};
+    static const char* const words[] = {"North Sea", "Brent",        "Ekofisk", "Troll Field Phase II",
+                                        "Statfjord", "Gullfaks Sør", "Oseberg", "Forties",
+                                        "Ninian",    "Piper Alpha"};
     uint64_t seed = 42;
     auto next = [&] { return seed = seed * 6364136223846793005ull + 1442695040888963407ull, seed >> 33; };
     for (int r = 0; r < kRows; ++r) {
@@ -97,9 +99,16 @@ void BM_RawSqlite(benchmark::State& state) {
         while (sqlite3_step(st) == SQLITE_ROW) {
             for (int c = 0; c < n; ++c) {
                 switch (sqlite3_column_type(st, c)) {
-                    case SQLITE_INTEGER: sum += static_cast<double>(sqlite3_column_int64(st, c)); bytes += 8; break;
-                    case SQLITE_FLOAT: sum += sqlite3_column_double(st, c); bytes += 8; break;
-                    case SQLITE_NULL: break;
+                    case SQLITE_INTEGER:
+                        sum += static_cast<double>(sqlite3_column_int64(st, c));
+                        bytes += 8;
+                        break;
+                    case SQLITE_FLOAT:
+                        sum += sqlite3_column_double(st, c);
+                        bytes += 8;
+                        break;
+                    case SQLITE_NULL:
+                        break;
                     default: {
                         const unsigned char* p = sqlite3_column_text(st, c);
                         int len = sqlite3_column_bytes(st, c);
@@ -141,9 +150,16 @@ void BM_Recordset(benchmark::State& state) {
             for (int c = 0; c < n; ++c) {
                 Variant v = ByName ? rs->Fields(names[c]).Value() : rs->Fields(c).Value();
                 switch (v.Kind()) {
-                    case VarKind::Long: case VarKind::Double: case VarKind::Date: sum += v.ToDouble(); break;
-                    case VarKind::String: sum += static_cast<unsigned char>(v.StringRef()[0]); break;
-                    default: break;
+                    case VarKind::Long:
+                    case VarKind::Double:
+                    case VarKind::Date:
+                        sum += v.ToDouble();
+                        break;
+                    case VarKind::String:
+                        sum += static_cast<unsigned char>(v.StringRef()[0]);
+                        break;
+                    default:
+                        break;
                 }
                 ++values;
             }
@@ -163,7 +179,8 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs)
             if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-                seconds[r.run_name.function_name] = r.real_accumulated_time / static_cast<double>(r.iterations);
+                seconds[r.run_name.function_name] =
+                    r.real_accumulated_time / static_cast<double>(r.iterations);
     }
 };
 
@@ -181,12 +198,13 @@ int main(int argc, char** argv) {
     for (const char* name : {"BM_RecordsetByIndex", "BM_RecordsetByName"}) {
         double t = reporter.seconds[name];
         if (raw > 0 && t > 0)
-            std::printf("%-20s %8.1f ms   raw engine %8.1f ms   ratio %.2f\n", name, t * 1e3, raw * 1e3, t / raw);
+            std::printf("%-20s %8.1f ms   raw engine %8.1f ms   ratio %.2f\n", name, t * 1e3, raw * 1e3,
+                        t / raw);
     }
     size_t rawBytes = TheData().rawBytes;
     if (rawBytes && gMemoryBytes)
-        std::printf("memory: record set %zu bytes, raw values %zu bytes, ratio %.2f\n", gMemoryBytes, rawBytes,
-                    static_cast<double>(gMemoryBytes) / static_cast<double>(rawBytes));
+        std::printf("memory: record set %zu bytes, raw values %zu bytes, ratio %.2f\n", gMemoryBytes,
+                    rawBytes, static_cast<double>(gMemoryBytes) / static_cast<double>(rawBytes));
     benchmark::Shutdown();
     return 0;
 }

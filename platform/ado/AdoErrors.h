@@ -13,9 +13,9 @@ namespace ADODB {
 constexpr int32_t HResult(uint32_t h) { return static_cast<int32_t>(h); }
 
 // Provider errors (the full HRESULT is the error number).
-constexpr int32_t adErrProviderFailed = HResult(0x80004005u);    // E_FAIL: memory, size, file, busy
-constexpr int32_t adErrNoCommandText = HResult(0x80040E0Cu);     // empty statement
-constexpr int32_t adErrCommandErrors = HResult(0x80040E14u);     // syntax and other statement errors
+constexpr int32_t adErrProviderFailed = HResult(0x80004005u);  // E_FAIL: memory, size, file, busy
+constexpr int32_t adErrNoCommandText = HResult(0x80040E0Cu);   // empty statement
+constexpr int32_t adErrCommandErrors = HResult(0x80040E14u);   // syntax and other statement errors
 constexpr int32_t adErrNoSuchTable = HResult(0x80040E37u);
 constexpr int32_t adErrMissingParameter = HResult(0x80040E10u);  // what Jet says of an unknown column
 constexpr int32_t adErrCantConvert = HResult(0x80040E07u);       // data type mismatch in an expression
@@ -24,14 +24,14 @@ constexpr int32_t adErrIntegrity = HResult(0x80040E2Fu);         // a constraint
 
 // Errors of the ADO objects themselves (facility control: the run time
 // reports the low word, as it does for every control error).
-constexpr int32_t adErrInvalidArgument = 3001;     // &H800A0BB9
-constexpr int32_t adErrNoCurrentRecord = 3021;     // &H800A0BCD, BOF or EOF
-constexpr int32_t adErrFeatureNotAvailable = 3251; // &H800A0CB3
-constexpr int32_t adErrItemNotFound = 3265;        // &H800A0CC1
-constexpr int32_t adErrObjectClosed = 3704;        // &H800A0E78
-constexpr int32_t adErrObjectOpen = 3705;          // &H800A0E79
-constexpr int32_t adErrProviderNotFound = 3706;    // &H800A0E7A
-constexpr int32_t adErrInvalidConnection = 3709;   // &H800A0E7D
+constexpr int32_t adErrInvalidArgument = 3001;      // &H800A0BB9
+constexpr int32_t adErrNoCurrentRecord = 3021;      // &H800A0BCD, BOF or EOF
+constexpr int32_t adErrFeatureNotAvailable = 3251;  // &H800A0CB3
+constexpr int32_t adErrItemNotFound = 3265;         // &H800A0CC1
+constexpr int32_t adErrObjectClosed = 3704;         // &H800A0E78
+constexpr int32_t adErrObjectOpen = 3705;           // &H800A0E79
+constexpr int32_t adErrProviderNotFound = 3706;     // &H800A0E7A
+constexpr int32_t adErrInvalidConnection = 3709;    // &H800A0E7D
 
 // The source a provider error carries.
 inline constexpr const char* kProviderSource = "SQLite";

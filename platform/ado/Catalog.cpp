@@ -18,7 +18,8 @@ const char* const kSource = "ADOX.Catalog";
 
 std::string Text(sqlite3_stmt* st, int c) {
     const unsigned char* p = sqlite3_column_text(st, c);
-    return p ? std::string(reinterpret_cast<const char*>(p), static_cast<size_t>(sqlite3_column_bytes(st, c))) : "";
+    return p ? std::string(reinterpret_cast<const char*>(p), static_cast<size_t>(sqlite3_column_bytes(st, c)))
+             : "";
 }
 
 }  // namespace
@@ -59,24 +60,27 @@ void Catalog::ReadTables() {
     std::vector<Ref<Table>> items;
     bool hasLinks = false;
     {
-        ADODB::SqliteStatement st(db, "SELECT name, type FROM main.sqlite_master WHERE type IN ('table', 'view')");
+        ADODB::SqliteStatement st(
+            db, "SELECT name, type FROM main.sqlite_master WHERE type IN ('table', 'view')");
         while (st.Step()) {
             std::string name = Text(st.get(), 0), type = Text(st.get(), 1);
             bool linkTable = EqualsNoCase(name, "LinkedTables");
             hasLinks = hasLinks || (linkTable && type == "table");
             // The engine's own tables and the table of links are not data.
             const char* kind = StartsWith(LCase(name), "sqlite_") || linkTable ? "SYSTEM TABLE"
-                               : type == "view"                                 ? "VIEW"
-                                                                                : "TABLE";
+                               : type == "view"                                ? "VIEW"
+                                                                               : "TABLE";
             items.push_back(New<Table>(db_, name, kind));
         }
     }
     if (hasLinks) {
-        ADODB::SqliteStatement st(db, "SELECT Name, Datasource FROM main.LinkedTables WHERE Name IS NOT NULL");
+        ADODB::SqliteStatement st(db,
+                                  "SELECT Name, Datasource FROM main.LinkedTables WHERE Name IS NOT NULL");
         while (st.Step()) items.push_back(New<Table>(db_, Text(st.get(), 0), "LINK", Text(st.get(), 1)));
     }
-    std::stable_sort(items.begin(), items.end(),
-                     [](const Ref<Table>& a, const Ref<Table>& b) { return CompareNoCase(a->Name(), b->Name()) < 0; });
+    std::stable_sort(items.begin(), items.end(), [](const Ref<Table>& a, const Ref<Table>& b) {
+        return CompareNoCase(a->Name(), b->Name()) < 0;
+    });
     tables_.items_.swap(items);
 }
 

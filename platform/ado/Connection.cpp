@@ -29,7 +29,8 @@ std::string LinkedFile(const std::string& datasource, const std::string& corePat
 
 std::string ColumnString(sqlite3_stmt* st, int c) {
     const unsigned char* p = sqlite3_column_text(st, c);
-    return p ? std::string(reinterpret_cast<const char*>(p), static_cast<size_t>(sqlite3_column_bytes(st, c))) : "";
+    return p ? std::string(reinterpret_cast<const char*>(p), static_cast<size_t>(sqlite3_column_bytes(st, c)))
+             : "";
 }
 
 }  // namespace
@@ -70,7 +71,9 @@ void Connection::Open(const std::string& sConnectionString) {
 void Connection::AttachLinkedTables() {
     sqlite3* db = db_.Handle();
     {
-        SqliteStatement probe(db, "SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = 'LinkedTables' COLLATE NOCASE");
+        SqliteStatement probe(
+            db,
+            "SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = 'LinkedTables' COLLATE NOCASE");
         if (!probe.Step()) return;
     }
     struct Link {

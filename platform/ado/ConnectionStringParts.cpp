@@ -43,8 +43,10 @@ ConnectionStringParts ConnectionStringParts::Parse(const std::string& s) {
             value = Trim(std::string_view(s).substr(v, end - v));
             i = end + 1;
         }
-        if (EqualsNoCase(key, "Data Source")) out.DataSource = value;
-        else if (EqualsNoCase(key, "Provider")) out.Provider = value;
+        if (EqualsNoCase(key, "Data Source"))
+            out.DataSource = value;
+        else if (EqualsNoCase(key, "Provider"))
+            out.Provider = value;
     }
     return out;
 }

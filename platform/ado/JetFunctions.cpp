@@ -168,7 +168,8 @@ void FnRight(sqlite3_context* ctx, int, Args a) {
 void FnMid(sqlite3_context* ctx, int argc, Args a) {
     int64_t start = 0, n = std::numeric_limits<int32_t>::max();
     if (IsNullArg(a[0])) return sqlite3_result_null(ctx);
-    if (!ToCount(a[1], start) || start < 1 || (argc > 2 && !ToCount(a[2], n))) return InvalidArgument(ctx, "Mid");
+    if (!ToCount(a[1], start) || start < 1 || (argc > 2 && !ToCount(a[2], n)))
+        return InvalidArgument(ctx, "Mid");
     std::string s = ToText(a[0]);
     ResultText(ctx, CharSlice(s, static_cast<size_t>(start - 1), static_cast<size_t>(n)));
 }
@@ -209,7 +210,8 @@ void FnInStr(sqlite3_context* ctx, int argc, Args a) {
     size_t from = ByteOfChar(s, static_cast<size_t>(start - 1));
     if (static_cast<size_t>(start - 1) > CharCount(s)) return sqlite3_result_int(ctx, 0);
     size_t at = InStr(s, find, from + 1, noCase);
-    sqlite3_result_int64(ctx, at == 0 ? 0 : static_cast<sqlite3_int64>(CharCount(std::string_view(s).substr(0, at - 1)) + 1));
+    sqlite3_result_int64(
+        ctx, at == 0 ? 0 : static_cast<sqlite3_int64>(CharCount(std::string_view(s).substr(0, at - 1)) + 1));
 }
 
 template <int Part>
@@ -242,7 +244,9 @@ void FnCStr(sqlite3_context* ctx, int, Args a) {
     ResultText(ctx, ToText(a[0]));
 }
 
-std::string Pad2(int v) { return std::string(1, static_cast<char>('0' + v / 10 % 10)) + static_cast<char>('0' + v % 10); }
+std::string Pad2(int v) {
+    return std::string(1, static_cast<char>('0' + v / 10 % 10)) + static_cast<char>('0' + v % 10);
+}
 
 // Format of a date with the usual date picture letters (yyyy, yy, mmmm,
 // mmm, mm, m, dd, d, hh, h, nn, n, ss, s); anything else is copied.
@@ -261,7 +265,10 @@ std::string FormatDatePicture(double serial, std::string_view pic) {
             out += run >= 4 ? y : y.substr(y.size() - 2);
         } else if (c == 'm') {
             std::string name = months[p.month - 1];
-            out += run >= 4 ? name : run == 3 ? name.substr(0, 3) : run == 2 ? Pad2(p.month) : std::to_string(p.month);
+            out += run >= 4   ? name
+                   : run == 3 ? name.substr(0, 3)
+                   : run == 2 ? Pad2(p.month)
+                              : std::to_string(p.month);
         } else if (c == 'd') {
             out += run >= 2 ? Pad2(p.day) : std::to_string(p.day);
         } else if (c == 'h') {
@@ -325,7 +332,8 @@ void RegisterJetFunctions(sqlite3* db) {
     };
     for (const FunctionDef& d : defs) {
         int flags = SQLITE_UTF8 | (d.deterministic ? SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS : 0);
-        int rc = sqlite3_create_function_v2(db, d.name, d.argc, flags, nullptr, d.fn, nullptr, nullptr, nullptr);
+        int rc =
+            sqlite3_create_function_v2(db, d.name, d.argc, flags, nullptr, d.fn, nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK) RaiseEngineError(db, rc);
     }
 }

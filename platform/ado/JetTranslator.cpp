@@ -24,10 +24,14 @@ using Tokens = std::vector<Token>;
     Raise(adErrCommandErrors, kProviderSource, description);
 }
 
-bool IsIdentStart(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80; }
+bool IsIdentStart(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
+}
 bool IsIdentChar(unsigned char c) { return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '$'; }
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-bool IsSpace(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool IsSpace(unsigned char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
 
 // Reads a quoted run starting at s[i] (the opening quote) up to its closing
 // quote, a doubled closing quote standing for one; returns the position
@@ -50,8 +54,7 @@ size_t ReadQuoted(const std::string& s, size_t i, char close, bool doubled, std:
 
 std::string DateLiteral(const std::string& body) {
     double serial = 0;
-    if (!ParseDate(body, serial))
-        SyntaxError("Syntax error in date in query expression '#" + body + "#'.");
+    if (!ParseDate(body, serial)) SyntaxError("Syntax error in date in query expression '#" + body + "#'.");
     return "'" + DateToText(serial) + "'";
 }
 
@@ -144,13 +147,13 @@ int NextSig(const Tokens& t, int i) {
 // Words that end or join expressions rather than being a value themselves.
 bool IsKeyword(const Token& t) {
     static const char* const words[] = {
-        "ALL",    "AND",     "AS",     "ASC",      "BETWEEN",   "BY",        "CASE",   "COLLATE", "CROSS",
-        "DELETE", "DESC",    "DISTINCT", "DISTINCTROW", "ELSE",  "END",       "EQV",    "ESCAPE",  "EXCEPT",
-        "EXISTS", "FROM",    "FULL",   "GLOB",     "GROUP",     "HAVING",    "IMP",    "IN",      "INNER",
-        "INSERT", "INTERSECT", "INTO", "IS",       "ISNULL",    "JOIN",      "LEFT",   "LIKE",    "LIMIT",
-        "MATCH",  "MOD",     "NATURAL", "NOT",     "NOTNULL",   "OFFSET",    "ON",     "OR",      "ORDER",
-        "OUTER",  "OVER",    "PARTITION", "REGEXP", "RIGHT",    "SELECT",    "SET",    "THEN",    "TOP",
-        "UNION",  "UPDATE",  "USING",  "VALUES",   "WHEN",      "WHERE",     "WINDOW", "WITH",    "XOR"};
+        "ALL",    "AND",       "AS",        "ASC",         "BETWEEN", "BY",     "CASE",   "COLLATE", "CROSS",
+        "DELETE", "DESC",      "DISTINCT",  "DISTINCTROW", "ELSE",    "END",    "EQV",    "ESCAPE",  "EXCEPT",
+        "EXISTS", "FROM",      "FULL",      "GLOB",        "GROUP",   "HAVING", "IMP",    "IN",      "INNER",
+        "INSERT", "INTERSECT", "INTO",      "IS",          "ISNULL",  "JOIN",   "LEFT",   "LIKE",    "LIMIT",
+        "MATCH",  "MOD",       "NATURAL",   "NOT",         "NOTNULL", "OFFSET", "ON",     "OR",      "ORDER",
+        "OUTER",  "OVER",      "PARTITION", "REGEXP",      "RIGHT",   "SELECT", "SET",    "THEN",    "TOP",
+        "UNION",  "UPDATE",    "USING",     "VALUES",      "WHEN",    "WHERE",  "WINDOW", "WITH",    "XOR"};
     if (t.kind != Tok::Word) return false;
     for (const char* w : words)
         if (EqualsNoCase(t.text, w)) return true;
@@ -180,12 +183,18 @@ bool IsArithmetic(const Token& t) {
 // The partner of a bracketing token: "(" and ")" or CASE and END.
 int Match(const Tokens& t, int i, int step) {
     const bool paren = t[i].kind == Tok::Op;
-    auto opens = [&](const Token& x) { return paren ? IsOp(x, step > 0 ? "(" : ")") : IsWord(x, step > 0 ? "CASE" : "END"); };
-    auto closes = [&](const Token& x) { return paren ? IsOp(x, step > 0 ? ")" : "(") : IsWord(x, step > 0 ? "END" : "CASE"); };
+    auto opens = [&](const Token& x) {
+        return paren ? IsOp(x, step > 0 ? "(" : ")") : IsWord(x, step > 0 ? "CASE" : "END");
+    };
+    auto closes = [&](const Token& x) {
+        return paren ? IsOp(x, step > 0 ? ")" : "(") : IsWord(x, step > 0 ? "END" : "CASE");
+    };
     int depth = 0;
     for (int k = i; k >= 0 && k < static_cast<int>(t.size()); k += step) {
-        if (opens(t[k])) ++depth;
-        else if (closes(t[k]) && --depth == 0) return k;
+        if (opens(t[k]))
+            ++depth;
+        else if (closes(t[k]) && --depth == 0)
+            return k;
     }
     return -1;
 }
@@ -273,8 +282,10 @@ int RightOperandEnd(const Tokens& t, int amp) {
 void RefuseSecondStatement(const Tokens& t) {
     bool ended = false;
     for (const Token& x : t) {
-        if (IsOp(x, ";")) ended = true;
-        else if (ended && !Insignificant(x)) SyntaxError("Characters found after end of SQL statement.");
+        if (IsOp(x, ";"))
+            ended = true;
+        else if (ended && !Insignificant(x))
+            SyntaxError("Characters found after end of SQL statement.");
     }
 }
 
@@ -288,8 +299,9 @@ void TranslateIsNull(Tokens& t) {
         int close = Match(t, open, +1);
         if (close < 0) continue;  // the engine reports the unbalanced parenthesis
         t[i] = {Tok::Op, "("};
-        t.insert(t.begin() + close + 1, {{Tok::Space, " "}, {Tok::Word, "IS"}, {Tok::Space, " "},
-                                         {Tok::Word, "NULL"}, {Tok::Op, ")"}});
+        t.insert(
+            t.begin() + close + 1,
+            {{Tok::Space, " "}, {Tok::Word, "IS"}, {Tok::Space, " "}, {Tok::Word, "NULL"}, {Tok::Op, ")"}});
     }
 }
 
@@ -323,7 +335,8 @@ void QuoteJoinWordCalls(Tokens& t) {
     for (int i = 0; i < static_cast<int>(t.size()); ++i) {
         if (!IsWord(t[i], "LEFT") && !IsWord(t[i], "RIGHT")) continue;
         int open = NextSig(t, i);
-        if (open < static_cast<int>(t.size()) && IsOp(t[open], "(")) t[i] = {Tok::Name, "[" + t[i].text + "]"};
+        if (open < static_cast<int>(t.size()) && IsOp(t[open], "("))
+            t[i] = {Tok::Name, "[" + t[i].text + "]"};
     }
 }
 

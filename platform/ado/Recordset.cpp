@@ -60,7 +60,8 @@ std::vector<SortKey> ParseSort(const std::string& sSort, const RowStore& rows) {
                 item = Trim(item.substr(0, space));
             }
         }
-        if (item.size() >= 2 && item.front() == '[' && item.back() == ']') item = item.substr(1, item.size() - 2);
+        if (item.size() >= 2 && item.front() == '[' && item.back() == ']')
+            item = item.substr(1, item.size() - 2);
         int c = rows.Find(item);
         if (c < 0) RaiseAdo(adErrItemNotFound, kSource);
         keys.push_back({c, descending});
@@ -91,23 +92,33 @@ void BindParameters(sqlite3_stmt* stmt, const VariantArray& parameters) {
     if (wanted > static_cast<int>(parameters.size()))
         Raise(adErrMissingParameter, kProviderSource, "No value given for one or more required parameters.");
     if (wanted < static_cast<int>(parameters.size()))
-        Raise(adErrCommandErrors, kProviderSource, "The statement's parameters and the values given do not match.");
+        Raise(adErrCommandErrors, kProviderSource,
+              "The statement's parameters and the values given do not match.");
     for (size_t i = 0; i < parameters.size(); ++i) {
         const Variant& v = parameters[i];
         int at = static_cast<int>(i) + 1;
         int rc;
         switch (v.Kind()) {
             case VarKind::Null:
-            case VarKind::Empty: rc = sqlite3_bind_null(stmt, at); break;
-            case VarKind::Boolean: rc = sqlite3_bind_int(stmt, at, v.ToBool() ? 1 : 0); break;
+            case VarKind::Empty:
+                rc = sqlite3_bind_null(stmt, at);
+                break;
+            case VarKind::Boolean:
+                rc = sqlite3_bind_int(stmt, at, v.ToBool() ? 1 : 0);
+                break;
             case VarKind::Integer:
-            case VarKind::Long: rc = sqlite3_bind_int(stmt, at, v.ToLong()); break;
+            case VarKind::Long:
+                rc = sqlite3_bind_int(stmt, at, v.ToLong());
+                break;
             case VarKind::Double:
-            case VarKind::Currency: rc = sqlite3_bind_double(stmt, at, v.ToDouble()); break;
+            case VarKind::Currency:
+                rc = sqlite3_bind_double(stmt, at, v.ToDouble());
+                break;
             default: {
                 // Dates are stored as ISO text, so that is what they compare with.
                 std::string text = v.Kind() == VarKind::Date ? DateToText(v.DateSerial()) : v.ToString();
-                rc = sqlite3_bind_text(stmt, at, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+                rc =
+                    sqlite3_bind_text(stmt, at, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
             }
         }
         if (rc != SQLITE_OK) Raise(adErrProviderFailed, kProviderSource, sqlite3_errstr(rc));
@@ -119,7 +130,8 @@ void Recordset::Open(const std::string& Source, const Ref<Connection>& ActiveCon
                      const VariantArray& Parameters) {
     RecordsetState& s = *state_;
     if (s.open) RaiseAdo(adErrObjectOpen, kSource);
-    if (!ActiveConnection || ActiveConnection->State() != adStateOpen) RaiseAdo(adErrInvalidConnection, kSource);
+    if (!ActiveConnection || ActiveConnection->State() != adStateOpen)
+        RaiseAdo(adErrInvalidConnection, kSource);
     if (Trim(Source).empty())
         Raise(adErrNoCommandText, kProviderSource, "Command text was not set for the command object.");
     std::string sql = JetTranslator::Translate(Source);
@@ -128,7 +140,8 @@ void Recordset::Open(const std::string& Source, const Ref<Connection>& ActiveCon
     sqlite3* db = ActiveConnection->db_.Handle();
     std::string tail;
     SqliteStatement stmt(db, sql, &tail);
-    if (!OnlyFiller(tail)) Raise(adErrCommandErrors, kProviderSource, "Characters found after end of SQL statement.");
+    if (!OnlyFiller(tail))
+        Raise(adErrCommandErrors, kProviderSource, "Characters found after end of SQL statement.");
     BindParameters(stmt.get(), Parameters);
     if (sqlite3_column_count(stmt.get()) == 0) {
         // A statement without a result runs once; there is nothing to keep.
@@ -193,7 +206,8 @@ void Recordset::Move(int32_t NumRecords) {
     const int64_t n = s.rows.Rows();
     // Moving needs a record to start from, unless it leads away from the end
     // the set stands at.
-    if (n == 0 || (Bof() && NumRecords <= 0) || (Eof() && NumRecords >= 0)) RaiseAdo(adErrNoCurrentRecord, kSource);
+    if (n == 0 || (Bof() && NumRecords <= 0) || (Eof() && NumRecords >= 0))
+        RaiseAdo(adErrNoCurrentRecord, kSource);
     s.position = std::clamp<int64_t>(s.position + NumRecords, -1, n);
 }
 
@@ -207,7 +221,8 @@ int32_t Recordset::AbsolutePosition() const {
 
 void Recordset::SetAbsolutePosition(int32_t lPosition) {
     RecordsetState& s = Open_();
-    if (lPosition < 1 || static_cast<uint32_t>(lPosition) > s.rows.Rows()) RaiseAdo(adErrInvalidArgument, kSource);
+    if (lPosition < 1 || static_cast<uint32_t>(lPosition) > s.rows.Rows())
+        RaiseAdo(adErrInvalidArgument, kSource);
     s.position = lPosition - 1;
 }
 

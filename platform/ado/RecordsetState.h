@@ -13,12 +13,12 @@ namespace ADODB {
 
 struct RecordsetState {
     bool open = false;
-    uint64_t generation = 0;      // counts openings, so a stale Field is noticed
+    uint64_t generation = 0;  // counts openings, so a stale Field is noticed
     RowStore rows;
     std::vector<uint32_t> order;  // row per position while sorted; empty = as read
     int64_t position = -1;        // 0-based; -1 BOF, Rows() EOF
     std::string sort;
-    mutable uint32_t refs = 0;    // see StateRef
+    mutable uint32_t refs = 0;  // see StateRef
 
     bool HasRecord() const { return open && position >= 0 && position < static_cast<int64_t>(rows.Rows()); }
     uint32_t CurrentRow() const {

@@ -28,7 +28,8 @@ int32_t DeclaredType(const char* decl) {
     if (has("CURRENCY") || has("MONEY")) return adCurrency;
     if (has("REAL") || has("DOUBLE") || has("FLOAT") || has("NUMERIC") || has("DECIMAL") || has("SINGLE"))
         return adDouble;
-    if (has("INT") || has("LONG") || has("COUNTER") || has("AUTOINCREMENT") || d == "BYTE") return adInteger;
+    if (has("INT") || has("LONG") || has("SHORT") || has("COUNTER") || has("AUTOINCREMENT") || d == "BYTE")
+        return adInteger;
     return adVarWChar;
 }
 
@@ -233,11 +234,20 @@ void RowStore::Append(Column& col, sqlite3_value* value) {
         if (col.nulls.size() <= w) col.nulls.resize(w + 1);
         col.nulls[w] |= uint64_t{1} << (rows_ & 63);
         switch (col.store) {
-            case Store::Int: col.ints.push_back(0); break;
-            case Store::Real: col.reals.push_back(0); break;
-            case Store::Text: col.texts.push_back(0); break;
-            case Store::Var: col.vars.emplace_back(); break;
-            case Store::Pending: break;
+            case Store::Int:
+                col.ints.push_back(0);
+                break;
+            case Store::Real:
+                col.reals.push_back(0);
+                break;
+            case Store::Text:
+                col.texts.push_back(0);
+                break;
+            case Store::Var:
+                col.vars.emplace_back();
+                break;
+            case Store::Pending:
+                break;
         }
         return;
     }
@@ -255,7 +265,8 @@ void RowStore::Append(Column& col, sqlite3_value* value) {
                 double d = sqlite3_value_double(value);
                 int64_t v = 0;
                 if (col.type == adCurrency ? ToCurrency(d, v)
-                                           : (d == std::trunc(d) && std::fabs(d) < 9.2e18 && (v = static_cast<int64_t>(d), true))) {
+                                           : (d == std::trunc(d) && std::fabs(d) < 9.2e18 &&
+                                              (v = static_cast<int64_t>(d), true))) {
                     col.ints.push_back(col.type == adBoolean ? v != 0 : v);
                     return;
                 }
@@ -291,8 +302,10 @@ void RowStore::Append(Column& col, sqlite3_value* value) {
     switch (t) {
         case SQLITE_INTEGER: {
             int64_t v = sqlite3_value_int64(value);
-            if (v >= INT32_MIN && v <= INT32_MAX) col.vars.emplace_back(static_cast<int32_t>(v));
-            else col.vars.emplace_back(static_cast<double>(v));
+            if (v >= INT32_MIN && v <= INT32_MAX)
+                col.vars.emplace_back(static_cast<int32_t>(v));
+            else
+                col.vars.emplace_back(static_cast<double>(v));
             break;
         }
         case SQLITE_FLOAT:
@@ -378,11 +391,16 @@ int RowStore::Compare(int c, uint32_t a, uint32_t b) const {
     bool na = IsNull(col, a), nb = IsNull(col, b);
     if (na || nb) return na == nb ? 0 : na ? -1 : 1;
     switch (col.store) {
-        case Store::Int: return Order(col.ints[a], col.ints[b]);
-        case Store::Real: return Order(col.reals[a], col.reals[b]);
-        case Store::Text: return CompareNoCase(arena_.Get(col.texts[a]), arena_.Get(col.texts[b]));
-        case Store::Var: return CompareVariants(col.vars[a], col.vars[b]);
-        case Store::Pending: break;
+        case Store::Int:
+            return Order(col.ints[a], col.ints[b]);
+        case Store::Real:
+            return Order(col.reals[a], col.reals[b]);
+        case Store::Text:
+            return CompareNoCase(arena_.Get(col.texts[a]), arena_.Get(col.texts[b]));
+        case Store::Var:
+            return CompareVariants(col.vars[a], col.vars[b]);
+        case Store::Pending:
+            break;
     }
     return 0;
 }
@@ -390,7 +408,8 @@ int RowStore::Compare(int c, uint32_t a, uint32_t b) const {
 size_t RowStore::MemoryBytes() const {
     size_t total = arena_.Bytes() + Bytes(cols_) + Bytes(nameIndex_) + Bytes(successor_);
     for (const Column& col : cols_) {
-        total += col.ints.bytes() + col.reals.bytes() + col.texts.bytes() + Bytes(col.vars) + Bytes(col.nulls);
+        total +=
+            col.ints.bytes() + col.reals.bytes() + col.texts.bytes() + Bytes(col.vars) + Bytes(col.nulls);
         total += col.name.capacity();
         for (const Variant& v : col.vars)
             if (v.IsString()) total += v.StringRef().capacity();

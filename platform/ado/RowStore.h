@@ -46,14 +46,14 @@ private:
 
     struct Column {
         std::string name;
-        int32_t type = 0;            // ADO type number
-        bool declared = false;       // the type came from the column's declaration
+        int32_t type = 0;       // ADO type number
+        bool declared = false;  // the type came from the column's declaration
         Store store = Store::Pending;
-        ChunkedArray<int64_t> ints;   // Integer, Boolean, Currency (scaled by 10000)
-        ChunkedArray<double> reals;   // Double, Date (serial)
-        ChunkedArray<uint32_t> texts; // handles of texts in the arena
-        std::vector<Variant> vars;   // cells that contradict the column's type
-        std::vector<uint64_t> nulls; // one bit per row; empty until the first Null
+        ChunkedArray<int64_t> ints;    // Integer, Boolean, Currency (scaled by 10000)
+        ChunkedArray<double> reals;    // Double, Date (serial)
+        ChunkedArray<uint32_t> texts;  // handles of texts in the arena
+        std::vector<Variant> vars;     // cells that contradict the column's type
+        std::vector<uint64_t> nulls;   // one bit per row; empty until the first Null
     };
 
     void Append(Column& col, sqlite3_value* value);

@@ -29,8 +29,8 @@ std::string SqliteDatabase::FileUri(const std::string& sPath, bool bReadOnly) {
     // beginning with "//" is never read as a host name.
     std::string uri = sPath.starts_with('/') ? "file://" : "file:";
     for (unsigned char c : sPath) {
-        bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                     c == '-' || c == '_' || c == '.' || c == '~' || c == '/';
+        bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+                     c == '_' || c == '.' || c == '~' || c == '/';
         if (plain) {
             uri += static_cast<char>(c);
         } else {

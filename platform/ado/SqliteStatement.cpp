@@ -11,7 +11,8 @@ SqliteStatement::SqliteStatement(sqlite3* db, const std::string& sql, std::strin
     const char* rest = nullptr;
     int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, &rest);
     if (rc != SQLITE_OK) RaiseEngineError(db, rc);
-    if (!stmt_) Raise(adErrNoCommandText, kProviderSource, "Command text was not set for the command object.");
+    if (!stmt_)
+        Raise(adErrNoCommandText, kProviderSource, "Command text was not set for the command object.");
     if (tail) tail->assign(rest ? rest : "");
 }
 

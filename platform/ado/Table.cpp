@@ -13,14 +13,19 @@ namespace {
 const char* const kSource = "ADOX.Table";
 }
 
-Property::Property(std::shared_ptr<Table> table, std::string sName) : table_(std::move(table)), name_(std::move(sName)) {}
+Property::Property(std::shared_ptr<Table> table, std::string sName)
+    : table_(std::move(table)), name_(std::move(sName)) {}
 
 Variant Property::Value() const { return table_->PropertyValue(name_); }
 
 void Property::SetValue(const Variant& vValue) { table_->SetPropertyValue(name_, vValue); }
 
-Table::Table(std::shared_ptr<ADODB::SqliteDatabase> db, std::string sName, std::string sType, std::string sDatasource)
-    : db_(std::move(db)), name_(std::move(sName)), type_(std::move(sType)), datasource_(std::move(sDatasource)) {}
+Table::Table(std::shared_ptr<ADODB::SqliteDatabase> db, std::string sName, std::string sType,
+             std::string sDatasource)
+    : db_(std::move(db)),
+      name_(std::move(sName)),
+      type_(std::move(sType)),
+      datasource_(std::move(sDatasource)) {}
 
 Property Table::Properties(const std::string& sName) {
     if (!EqualsNoCase(sName, kLinkDatasource)) ADODB::RaiseAdo(ADODB::adErrItemNotFound, kSource);

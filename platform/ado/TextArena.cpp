@@ -30,7 +30,8 @@ uint32_t TextArena::Add(std::string_view s) {
     bool fits = !chunks_.empty() && chunks_.back().size() + need <= kChunk;
     if (!fits) {
         if (chunks_.size() == kMaxChunks)
-            Raise(adErrProviderFailed, kProviderSource, "The result of the statement is too big to hold in memory.");
+            Raise(adErrProviderFailed, kProviderSource,
+                  "The result of the statement is too big to hold in memory.");
         chunks_.emplace_back();
         if (chunks_.size() > 1 || need > kChunk) chunks_.back().reserve(std::max(kChunk, need));
     }

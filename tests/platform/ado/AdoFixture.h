@@ -18,4 +18,5 @@ Ref<ADODB::Connection> OpenReadOnly(const std::string& path);
 Ref<ADODB::Recordset> Query(const Ref<ADODB::Connection>& cn, const std::string& sql);
 
 // The number of the Error that opening `sql` raises, 0 when none.
-int32_t QueryError(const Ref<ADODB::Connection>& cn, const std::string& sql, std::string* description = nullptr);
+int32_t QueryError(const Ref<ADODB::Connection>& cn, const std::string& sql,
+                   std::string* description = nullptr);

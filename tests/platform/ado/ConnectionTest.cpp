@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 
 #include "AdoFixture.h"
 #include "platform/ado/AdoErrors.h"
 #include "platform/ado/Catalog.h"
-#include "platform/runtime/ErrorAssert.h"
+#include "support/ErrorAssert.h"
 #include "platform/runtime/Text.h"
 
 using namespace ADODB;
@@ -33,7 +34,8 @@ TEST(Connection, ProviderModeAndMissingFiles) {
     EXPECT_EQ(OpenError("", adModeRead, "Provider=SQLite; Data Source = \"" + path + "\" ;Persist=1"), "");
 
     std::string missing = dir.Path() + "sub/none.db";
-    EXPECT_EQ(OpenError("SQLite", adModeRead, "Data Source=" + missing), "80004005 Could not find file '" + missing + "'.");
+    EXPECT_EQ(OpenError("SQLite", adModeRead, "Data Source=" + missing),
+              "80004005 Could not find file '" + missing + "'.");
     EXPECT_EQ(OpenError("SQLite", adModeReadWrite, "Data Source=" + missing).substr(0, 9), "80004005 ");
     EXPECT_FALSE(std::filesystem::exists(missing));
     EXPECT_EQ(OpenError("SQLite", adModeRead, "Data Source=").substr(0, 9), "80004005 ");
@@ -44,6 +46,12 @@ TEST(Connection, ProviderModeAndMissingFiles) {
     // A path with URI-looking characters is still just a path.
     std::string odd = MakeDatabase(dir, "a?mode=rwc#x%20.db", "CREATE TABLE T (A INTEGER);");
     EXPECT_EQ(OpenError("SQLite", adModeRead, "Data Source=" + odd), "");
+
+    // A quoted value may hold the separator.
+    std::string semi = MakeDatabase(dir, "a;b.db", "CREATE TABLE T (A INTEGER);");
+    EXPECT_EQ(OpenError("SQLite", adModeRead, "Data Source='" + semi + "';Mode=Read"), "");
+    EXPECT_EQ(OpenError("SQLite", adModeRead, "Extended Properties=\"x;y\";Data Source=\"" + semi + "\""),
+              "");
 
     auto cn = OpenReadOnly(path);
     EXPECT_EQ(cn->State(), adStateOpen);
@@ -76,6 +84,21 @@ TEST(Connection, ReadOnlyModeNeverWrites) {
     EXPECT_EQ(Query(ro, "SELECT Count(*) AS n FROM T")->Fields("n").Value().ToLong(), 0);
 }
 
+TEST(Connection, BusyDatabaseIsAProviderFailure) {
+    TempDir dir;
+    std::string path = MakeDatabase(dir, "core.db", "CREATE TABLE T (A INTEGER); INSERT INTO T VALUES (1);");
+    auto cn = OpenReadOnly(path);
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::string d;
+    EXPECT_EQ(QueryError(cn, "SELECT A FROM T", &d), adErrProviderFailed);  // after the busy wait
+    EXPECT_EQ(d, "database is locked");
+    sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+    EXPECT_EQ(Query(cn, "SELECT A FROM T")->RecordCount(), 1);
+}
+
 class LinkedTablesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -93,9 +116,11 @@ protected:
                              "CREATE VIEW FieldView AS SELECT Code FROM Field;"
                              "CREATE TABLE LinkedTables (Name TEXT, Datasource TEXT, ForeignName TEXT);"
                              "INSERT INTO LinkedTables VALUES ('Annual', 'annual.db', 'AnnualData');"
-                             "INSERT INTO LinkedTables VALUES ('LinkedWells', '" + annual_ + "', 'Wells');"
-                             "INSERT INTO LinkedTables VALUES ('Notes', 'missing.db', 'Notes');"
-                             "INSERT INTO LinkedTables VALUES ('Ghost', 'annual.db', 'NoSuchTable');");
+                             "INSERT INTO LinkedTables VALUES ('LinkedWells', '" +
+                                 annual_ +
+                                 "', 'Wells');"
+                                 "INSERT INTO LinkedTables VALUES ('Notes', 'missing.db', 'Notes');"
+                                 "INSERT INTO LinkedTables VALUES ('Ghost', 'annual.db', 'NoSuchTable');");
     }
 
     TempDir dir_;
@@ -104,8 +129,9 @@ protected:
 
 TEST_F(LinkedTablesTest, LinksReadThroughViews) {
     auto cn = OpenReadOnly(core_);  // a missing link target does not stop the open
-    auto rs = Query(cn, "SELECT F.Code, A.Yr, A.Oil, A.Stamp FROM Field F INNER JOIN Annual A ON A.Code = F.Code "
-                        "ORDER BY A.Yr");
+    auto rs = Query(cn,
+                    "SELECT F.Code, A.Yr, A.Oil, A.Stamp FROM Field F INNER JOIN Annual A ON A.Code = F.Code "
+                    "ORDER BY A.Yr");
     ASSERT_EQ(rs->RecordCount(), 2);
     EXPECT_EQ(rs->Fields("Yr").Type(), adInteger);  // declared types carry through the view
     EXPECT_EQ(rs->Fields("Stamp").Value().Kind(), VarKind::Date);
@@ -138,15 +164,17 @@ TEST_F(LinkedTablesTest, CatalogueListsAndRepointsLinks) {
     EXPECT_EQ(cat->Tables()(1)->Properties("Jet OLEDB:Link Datasource").Value().StringRef(), "");
     EXPECT_RAISES(adErrItemNotFound, annual->Properties("Jet OLEDB:Nope"));
     EXPECT_RAISES(adErrItemNotFound, cat->Tables().Item("Nope"));
-    EXPECT_RAISES(adErrFeatureNotAvailable,
-                  cat->Tables().Item("Field")->Properties("Jet OLEDB:Link Datasource").SetValue(Variant("x.db")));
+    EXPECT_RAISES(
+        adErrFeatureNotAvailable,
+        cat->Tables().Item("Field")->Properties("Jet OLEDB:Link Datasource").SetValue(Variant("x.db")));
 
     std::string other = dir_.Path() + "other/annual.db";
     annual->Properties("Jet OLEDB:Link Datasource").SetValue(Variant(other));
     EXPECT_EQ(annual->Properties("Jet OLEDB:Link Datasource").Value().StringRef(), other);
     cat->SetActiveConnectionNothing();
     EXPECT_RAISES(adErrInvalidConnection, cat->Tables());
-    EXPECT_RAISES(adErrObjectClosed, annual->Properties("Jet OLEDB:Link Datasource").SetValue(Variant("y.db")));
+    EXPECT_RAISES(adErrObjectClosed,
+                  annual->Properties("Jet OLEDB:Link Datasource").SetValue(Variant("y.db")));
 
     // The rewritten row is what the next connection links.
     auto cn = OpenReadOnly(core_);

@@ -2,7 +2,7 @@
 
 #include "platform/ado/AdoErrors.h"
 #include "platform/ado/JetTranslator.h"
-#include "platform/runtime/ErrorAssert.h"
+#include "support/ErrorAssert.h"
 
 using ADODB::JetTranslator;
 
@@ -12,7 +12,8 @@ std::string T(const std::string& s) { return JetTranslator::Translate(s); }
 
 TEST(JetTranslator, DateLiterals) {
     EXPECT_EQ(T("WHERE d > #01-31-2001#"), "WHERE d > '2001-01-31'");
-    EXPECT_EQ(T("WHERE d BETWEEN #1/2/2003# AND #12/31/2003#"), "WHERE d BETWEEN '2003-01-02' AND '2003-12-31'");
+    EXPECT_EQ(T("WHERE d BETWEEN #1/2/2003# AND #12/31/2003#"),
+              "WHERE d BETWEEN '2003-01-02' AND '2003-12-31'");
     EXPECT_EQ(T("WHERE d = #2/3/2004 13:05:09#"), "WHERE d = '2004-02-03 13:05:09'");
     // Text that merely looks like a date stays as it is.
     EXPECT_EQ(T("WHERE a = '#01-31-2001#' AND [x#1#] = 1"), "WHERE a = '#01-31-2001#' AND [x#1#] = 1");
@@ -57,7 +58,8 @@ TEST(JetTranslator, IsNullAndStatementEnd) {
     EXPECT_EQ(T("SELECT IIf(IsNull(g), s, g)"), "SELECT IIf(((g) IS NULL), s, g)");
     EXPECT_EQ(T("SELECT IsNull(a) & 'x'"), "SELECT JetConcat(((a) IS NULL),'x')");
     EXPECT_EQ(T("SELECT t.IsNull FROM t"), "SELECT t.IsNull FROM t");
-    EXPECT_EQ(T("SELECT Right(a, 1) FROM t LEFT JOIN u ON 1"), "SELECT [Right](a, 1) FROM t LEFT JOIN u ON 1");
+    EXPECT_EQ(T("SELECT Right(a, 1) FROM t LEFT JOIN u ON 1"),
+              "SELECT [Right](a, 1) FROM t LEFT JOIN u ON 1");
     EXPECT_EQ(T("SELECT 1;"), "SELECT 1;");
     EXPECT_EQ(T("SELECT 1; -- done\n"), "SELECT 1; -- done\n");
     EXPECT_EQ(T("SELECT ';' AS a"), "SELECT ';' AS a");

@@ -2,7 +2,7 @@
 
 #include "AdoFixture.h"
 #include "platform/ado/AdoErrors.h"
-#include "platform/runtime/ErrorAssert.h"
+#include "support/ErrorAssert.h"
 #include "platform/runtime/Text.h"
 
 using namespace ADODB;
@@ -12,14 +12,15 @@ namespace {
 class RecordsetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = MakeDatabase(dir_, "core.db",
-                             "CREATE TABLE Field (Code TEXT COLLATE NOCASE, Name VARCHAR(50), Wells INTEGER,"
-                             "  Depth REAL, Cost CURRENCY, Found DATE, Onshore BOOLEAN, Note);"
-                             "INSERT INTO Field VALUES ('F1', 'Alpha', 12, 1500.5, 12.3456, '1999-05-01', 1, 'n');"
-                             "INSERT INTO Field VALUES ('f2', 'beta', NULL, NULL, NULL, NULL, NULL, NULL);"
-                             "INSERT INTO Field VALUES ('F3', 'Gamma', 3000000000, 2, 7, '2001-12-31 08:30:00', 0, 5);"
-                             "INSERT INTO Field VALUES ('F4', 'Alpha', 7, -1, 0.5, 'not a date', 1, 'x');"
-                             "CREATE TABLE Empty (A INTEGER);");
+        path_ = MakeDatabase(
+            dir_, "core.db",
+            "CREATE TABLE Field (Code TEXT COLLATE NOCASE, Name VARCHAR(50), Wells LONG,"
+            "  Depth REAL, Cost CURRENCY, Found DATE, Onshore BOOLEAN, Note);"
+            "INSERT INTO Field VALUES ('F1', 'Alpha', 12, 1500.5, 12.3456, '1999-05-01', 1, 'n');"
+            "INSERT INTO Field VALUES ('f2', 'beta', NULL, NULL, NULL, NULL, NULL, NULL);"
+            "INSERT INTO Field VALUES ('F3', 'Gamma', 3000000000, 2, 7, '2001-12-31 08:30:00', 0, 5);"
+            "INSERT INTO Field VALUES ('F4', 'Alpha', 7, -1, 0.5, 'not a date', 1, 'x');"
+            "CREATE TABLE Empty (A INTEGER);");
         cn_ = OpenReadOnly(path_);
     }
 
@@ -31,7 +32,8 @@ protected:
 TEST_F(RecordsetTest, DeclaredTypesGiveAdoTypesAndVariantKinds) {
     auto rs = Query(cn_, "SELECT * FROM Field");
     ASSERT_EQ(rs->Fields().Count(), 8);
-    const int32_t types[] = {adVarWChar, adVarWChar, adInteger, adDouble, adCurrency, adDate, adBoolean, adVarWChar};
+    const int32_t types[] = {adVarWChar, adVarWChar, adInteger, adDouble,
+                             adCurrency, adDate,     adBoolean, adVarWChar};
     for (int i = 0; i < 8; ++i) EXPECT_EQ(rs->Fields(i).Type(), types[i]) << rs->Fields(i).Name();
 
     EXPECT_EQ(rs->Fields("code").Value().StringRef(), "F1");
@@ -66,8 +68,9 @@ TEST_F(RecordsetTest, DeclaredTypesGiveAdoTypesAndVariantKinds) {
 }
 
 TEST_F(RecordsetTest, ExpressionColumnsTakeTheTypeOfTheirValues) {
-    auto rs = Query(cn_, "SELECT Count(*) AS n, Sum(Depth) AS s, Max(Name) AS m, NULL AS z "
-                         "FROM Field GROUP BY Name ORDER BY Name");
+    auto rs = Query(cn_,
+                    "SELECT Count(*) AS n, Sum(Depth) AS s, Max(Name) AS m, NULL AS z "
+                    "FROM Field GROUP BY Name ORDER BY Name");
     EXPECT_EQ(rs->Fields("n").Type(), adInteger);
     EXPECT_EQ(rs->Fields("s").Type(), adDouble);
     EXPECT_EQ(rs->Fields("m").Type(), adVarWChar);
@@ -123,6 +126,13 @@ TEST_F(RecordsetTest, CountNavigationAndPosition) {
     EXPECT_RAISES(adErrInvalidArgument, rs->SetAbsolutePosition(0));
     rs->MoveFirst();
     EXPECT_EQ(rs->Fields(0).Value().StringRef(), "F1");
+    rs->Move(0);  // stays on its record
+    EXPECT_EQ(rs->AbsolutePosition(), 1);
+    rs->Move(10);
+    EXPECT_TRUE(rs->Eof());
+    EXPECT_RAISES(adErrNoCurrentRecord, rs->Move(0));
+    EXPECT_EQ(rs->Fields(Variant(0.0)).Name(), "Code");  // an index may come as any number
+    EXPECT_RAISES(adErrItemNotFound, rs->Fields(Variant(1.0)));
 
     auto empty = Query(cn_, "SELECT A FROM Empty");
     EXPECT_EQ(empty->RecordCount(), 0);
@@ -136,19 +146,23 @@ TEST_F(RecordsetTest, CountNavigationAndPosition) {
 TEST_F(RecordsetTest, LargeResultsSurviveStorageBoundaries) {
     // Enough rows and text to fill several storage chunks, and one text
     // longer than a chunk.
-    auto rs = Query(cn_, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000) "
-                         "SELECT i, 'text ' || i AS t, printf('%.*c', 100 + i % 7, 'p') AS pad, "
-                         "IIf(i = 20000, printf('%.*c', 1500000, 'x'), IIf(i % 3 = 0, NULL, i * 0.5)) AS big "
-                         "FROM n");
+    auto rs = Query(cn_,
+                    "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000) "
+                    "SELECT i, 'text ' || i AS t, printf('%.*c', 100 + i % 7, 'p') AS pad, "
+                    "IIf(i = 20000, printf('%.*c', 1500000, 'x'), IIf(i % 3 = 0, NULL, i * 0.5)) AS big "
+                    "FROM n");
     ASSERT_EQ(rs->RecordCount(), 40000);
     for (int32_t i = 1; !rs->Eof(); ++i, rs->MoveNext()) {
         ASSERT_EQ(rs->Fields("i").Value().ToLong(), i);
         ASSERT_EQ(rs->Fields("t").Value().StringRef(), "text " + std::to_string(i));
         ASSERT_EQ(rs->Fields("pad").Value().StringRef().size(), static_cast<size_t>(100 + i % 7));
         Variant big = rs->Fields("big").Value();
-        if (i == 20000) ASSERT_EQ(big.StringRef(), std::string(1500000, 'x'));
-        else if (i % 3 == 0) ASSERT_TRUE(big.IsNull()) << i;
-        else ASSERT_EQ(big.ToDouble(), i * 0.5) << i;
+        if (i == 20000)
+            ASSERT_EQ(big.StringRef(), std::string(1500000, 'x'));
+        else if (i % 3 == 0)
+            ASSERT_TRUE(big.IsNull()) << i;
+        else
+            ASSERT_EQ(big.ToDouble(), i * 0.5) << i;
     }
     rs->SetSort("t DESC");
     EXPECT_EQ(rs->Fields("t").Value().StringRef(), "text 9999");
@@ -204,7 +218,7 @@ TEST_F(RecordsetTest, ClosedFieldsAndObjectErrors) {
     rs->Open("SELECT Wells FROM Field", cn_);
     EXPECT_RAISES(adErrItemNotFound, kept.Value());  // a handle of the earlier opening
     Field alive = rs->Fields(0);
-    rs.Reset();                                      // the handle outlives its record set
+    rs.Reset();  // the handle outlives its record set
     EXPECT_EQ(alive.Value().ToLong(), 12);
 
     // The connection may close under an open record set: its rows are kept.
@@ -242,8 +256,10 @@ TEST_F(RecordsetTest, StatementErrorsCarryProviderNumbers) {
 }
 
 TEST_F(RecordsetTest, JetStatementsRunThroughTheTranslator) {
-    auto rs = Query(cn_, "SELECT Code & '-' & Note AS k, Name & Note AS j, Note & Note AS n, "
-                         "Wells + 1 & 'x' AS w FROM Field WHERE Found < #01/01/2002# OR IsNull(Found) ORDER BY Code");
+    auto rs =
+        Query(cn_,
+              "SELECT Code & '-' & Note AS k, Name & Note AS j, Note & Note AS n, "
+              "Wells + 1 & 'x' AS w FROM Field WHERE Found < #01/01/2002# OR IsNull(Found) ORDER BY Code");
     ASSERT_EQ(rs->RecordCount(), 3);
     EXPECT_EQ(rs->Fields("k").Value().StringRef(), "F1-n");
     EXPECT_EQ(rs->Fields("w").Value().StringRef(), "13x");
@@ -255,11 +271,13 @@ TEST_F(RecordsetTest, JetStatementsRunThroughTheTranslator) {
     rs->MoveNext();
     EXPECT_EQ(rs->Fields("k").Value().StringRef(), "F3-5");
 
-    auto fn = Query(cn_, "SELECT Nz(Wells) AS a, Nz(Wells, 0) AS b, Val('12.5 m') AS c, Left(Name, 2) AS d, "
-                         "Right(Name, 3) AS e, Mid(Name, 2, 3) AS f, Len(Name) AS g, UCase(Name) AS h, "
-                         "InStr(Name, 'ET') AS i, Year(Found) AS y, Month(Found) AS m, Day(Found) AS dd, "
-                         "CLng(2.5) AS l, CDbl('1.25') AS x, CStr(0.1 + 0.2) AS s, Format(Found, 'dd/mm/yyyy') AS fm, "
-                         "IIf(Onshore, 'on', 'off') AS o, \"it's\" AS q FROM Field WHERE Code = 'F2'");
+    auto fn =
+        Query(cn_,
+              "SELECT Nz(Wells) AS a, Nz(Wells, 0) AS b, Val('12.5 m') AS c, Left(Name, 2) AS d, "
+              "Right(Name, 3) AS e, Mid(Name, 2, 3) AS f, Len(Name) AS g, UCase(Name) AS h, "
+              "InStr(Name, 'ET') AS i, Year(Found) AS y, Month(Found) AS m, Day(Found) AS dd, "
+              "CLng(2.5) AS l, CDbl('1.25') AS x, CStr(0.1 + 0.2) AS s, Format(Found, 'dd/mm/yyyy') AS fm, "
+              "IIf(Onshore, 'on', 'off') AS o, \"it's\" AS q FROM Field WHERE Code = 'F2'");
     ASSERT_EQ(fn->RecordCount(), 1);  // text compared without regard to case
     EXPECT_EQ(fn->Fields("a").Value().StringRef(), "");
     EXPECT_EQ(fn->Fields("b").Value().ToLong(), 0);
@@ -278,17 +296,39 @@ TEST_F(RecordsetTest, JetStatementsRunThroughTheTranslator) {
     EXPECT_EQ(fn->Fields("o").Value().StringRef(), "off");
     EXPECT_EQ(fn->Fields("q").Value().StringRef(), "it's");
 
-    auto dates = Query(cn_, "SELECT Year(Found) AS y, Month(Found) AS m, Day(Found) AS d, "
-                            "Format(Found, 'yyyy-mm-dd hh:nn') AS f FROM Field WHERE Code = 'F3'");
+    auto dates = Query(cn_,
+                       "SELECT Year(Found) AS y, Month(Found) AS m, Day(Found) AS d, "
+                       "Format(Found, 'yyyy-mm-dd hh:nn') AS f FROM Field WHERE Code = 'F3'");
     EXPECT_EQ(dates->Fields("y").Value().ToLong(), 2001);
     EXPECT_EQ(dates->Fields("m").Value().ToLong(), 12);
     EXPECT_EQ(dates->Fields("d").Value().ToLong(), 31);
     EXPECT_EQ(dates->Fields("f").Value().StringRef(), "2001-12-31 08:30");
-    auto unicode = Query(cn_, "SELECT Left('Ærøskøbing', 3) AS l, Len('Ærø') AS n, Mid('Ærøskøbing', 3, 2) AS m");
+    auto unicode =
+        Query(cn_, "SELECT Left('Ærøskøbing', 3) AS l, Len('Ærø') AS n, Mid('Ærøskøbing', 3, 2) AS m");
     EXPECT_EQ(unicode->Fields("l").Value().StringRef(), "Ærø");
     EXPECT_EQ(unicode->Fields("n").Value().ToLong(), 3);
     EXPECT_EQ(unicode->Fields("m").Value().StringRef(), "øs");
     EXPECT_EQ(QueryError(cn_, "SELECT Left('abc', -1)"), adErrCommandErrors);
+    EXPECT_EQ(QueryError(cn_, "SELECT CLng(3000000000)"), adErrCommandErrors);
+    EXPECT_EQ(QueryError(cn_, "SELECT CDbl('abc')"), adErrCantConvert);
+
+    auto more =
+        Query(cn_,
+              "SELECT InStr(3, 'abcabc', 'B') AS a, InStr(1, 'abc', 'B', 0) AS b, InStr(9, 'abc', 'a') AS c, "
+              "Mid('abcdef', 3) AS d, Right('ab', 5) AS e, Val('&H10') AS f, Val(' 1 2x') AS g, "
+              "Format('2004-03-07', 'mmm d, yyyy') AS h, Format(12.5, '0.00') AS i, Nz(NULL, 3) AS j, "
+              "InStr('Ærø', 'ø') AS k");
+    EXPECT_EQ(more->Fields("a").Value().ToLong(), 5);
+    EXPECT_EQ(more->Fields("b").Value().ToLong(), 0);  // binary comparison on request
+    EXPECT_EQ(more->Fields("c").Value().ToLong(), 0);
+    EXPECT_EQ(more->Fields("d").Value().StringRef(), "cdef");
+    EXPECT_EQ(more->Fields("e").Value().StringRef(), "ab");
+    EXPECT_EQ(more->Fields("f").Value().ToDouble(), 16.0);
+    EXPECT_EQ(more->Fields("g").Value().ToDouble(), 12.0);
+    EXPECT_EQ(more->Fields("h").Value().StringRef(), "Mar 7, 2004");
+    EXPECT_EQ(more->Fields("i").Value().StringRef(), "12.5");  // number pictures are not read
+    EXPECT_EQ(more->Fields("j").Value().ToLong(), 3);
+    EXPECT_EQ(more->Fields("k").Value().ToLong(), 3);  // characters, not bytes
 }
 
 }  // namespace
@@ -302,7 +342,8 @@ TEST_F(RecordsetTest, ParametersAreBoundNotPasted) {
     ASSERT_EQ(rs->RecordCount(), 1);
     EXPECT_EQ(rs->Fields("Name").Value().ToString(), "Alpha");
     rs->Close();
-    rs->Open("SELECT Name FROM Field WHERE Wells = ?", cn_, adOpenStatic, adLockReadOnly, VariantArray{Variant(int32_t(7))});
+    rs->Open("SELECT Name FROM Field WHERE Wells = ?", cn_, adOpenStatic, adLockReadOnly,
+             VariantArray{Variant(int32_t(7))});
     EXPECT_EQ(rs->RecordCount(), 1);
     rs->Close();
     rs->Open("SELECT Code FROM Field WHERE Found = ?", cn_, adOpenStatic, adLockReadOnly,
