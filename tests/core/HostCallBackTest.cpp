@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/toolslib/cvMessaging.h"
+#include "support/ErrorAssert.h"
 #include "support/RootFixture.h"
 
 namespace {
@@ -55,17 +56,9 @@ TEST_F(HostCallBack, ProgressCancelAlwaysClearsTheCancelFlag) {
 TEST_F(HostCallBack, WithoutACallbackEveryMessageFailsAndNothingIsQueued) {
     MakeRoot();
     root->UnRegisterCallBack();
-    auto number = [](const std::function<void()>& f) {
-        try {
-            f();
-        } catch (const Error& e) {
-            return e.Number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(number([&] { root->SetStatusMessage("lost"); }), rt::kObjectNotSet);
-    EXPECT_EQ(number([&] { root->Progress("lost", 1, 1, true); }), rt::kObjectNotSet);
-    EXPECT_EQ(number([&] { root->Call(Variant("x")); }), rt::kObjectNotSet);
+    EXPECT_EQ(ErrorNumberOf([&] { root->SetStatusMessage("lost"); }), rt::kObjectNotSet);
+    EXPECT_EQ(ErrorNumberOf([&] { root->Progress("lost", 1, 1, true); }), rt::kObjectNotSet);
+    EXPECT_EQ(ErrorNumberOf([&] { root->Call(Variant("x")); }), rt::kObjectNotSet);
     root->RegisterCallBack(callBack);
     root->SetStatusMessage("back");
     EXPECT_EQ(callBack->commands, (std::vector<std::string>{"CMD=STATUS_MESSAGE!DEST=A.CV!MSG=back"}));

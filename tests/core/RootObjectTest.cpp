@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 
+#include "support/ErrorAssert.h"
 #include "core/mTL5ErrorCodes.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
@@ -39,15 +40,6 @@ std::vector<std::string> Column(const std::string& db, const std::string& sql) {
     sqlite3_finalize(st);
     sqlite3_close(h);
     return out;
-}
-
-int32_t ErrorNumberOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.Number();
-    }
-    return 0;
 }
 
 using RootObject = RootFixture;

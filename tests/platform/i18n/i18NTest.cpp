@@ -2,20 +2,12 @@
 
 #include <functional>
 
+#include "support/ErrorAssert.h"
 #include "platform/i18n/i18N.h"
 #include "platform/runtime/Error.h"
 #include "support/TempDir.h"
 
 namespace {
-
-Error CaughtError(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e;
-    }
-    return Error(0, "", "");
-}
 
 bool Contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "platform/runtime/ErrorAssert.h"
+#include "support/ErrorAssert.h"
 #include "platform/runtime/Text.h"
 
 namespace {

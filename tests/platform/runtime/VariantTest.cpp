@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/runtime/ErrorAssert.h"
+#include "support/ErrorAssert.h"
 #include "platform/runtime/Variant.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <map>
 #include <vector>
 
-#include "platform/runtime/ErrorAssert.h"
+#include "support/ErrorAssert.h"
 #include "platform/toolslib/cvControlHandlers.h"
 
 namespace {

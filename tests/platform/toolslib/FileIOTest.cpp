@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/runtime/ErrorAssert.h"
+#include "support/ErrorAssert.h"
 #include "platform/toolslib/cvFileIO.h"
 #include "support/TempDir.h"
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "platform/runtime/ErrorAssert.h"
+#include "support/ErrorAssert.h"
 #include "platform/toolslib/FileSystemObject.h"
 #include "support/TempDir.h"
 

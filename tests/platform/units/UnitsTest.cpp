@@ -6,6 +6,7 @@
 #include <functional>
 #include <sstream>
 
+#include "support/ErrorAssert.h"
 #include "platform/runtime/Error.h"
 #include "platform/units/Units.h"
 #include "platform/xml/cvSettings.h"
@@ -28,15 +29,6 @@ const char* const kDefinitions = R"(<Units>
     <Unit ID="degF" Label="°F" Factor="1.8" Offset="32"/>
   </Category>
 </Units>)";
-
-Error CaughtError(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e;
-    }
-    return Error(0, "", "");
-}
 
 bool Contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
 

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/runtime/ErrorAssert.h"
+#include "support/ErrorAssert.h"
 #include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "LoadedSettings.h"
-#include "platform/runtime/ErrorAssert.h"
+#include "support/ErrorAssert.h"
 #include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 
