@@ -21,7 +21,7 @@ TEST_F(HostCallBack, SingleMembersSendOneCommandEach) {
                                       "CMD=PROGRESS_BAR_MAX!DEST=A.CV!VALUE=200",
                                       "CMD=PROGRESS_BAR_VALUE!DEST=A.CV!VALUE=-5",
                                   }));
-    EXPECT_TRUE(callBack->lastSender == root) << "the root sends as itself";
+    EXPECT_EQ(callBack->lastSender, dynamic_cast<const Object*>(root.get())) << "the root sends as itself";
 }
 
 TEST_F(HostCallBack, VisibilityAndProgressSendFromDataOnOppositeEnds) {

@@ -25,7 +25,8 @@
 class RecordingCallBack final : public IParentCallBack {
 public:
     void Call(const Ref<ICallBackClient2>& oSender, const Variant& vCommand) override {
-        lastSender = oSender;
+        // Only the identity: holding the sender would keep the root alive.
+        lastSender = dynamic_cast<const Object*>(oSender.get());
         commands.push_back(vCommand.ToObject<cvCommand>()->Text());
     }
     // The commands whose text contains `part`.
@@ -36,7 +37,7 @@ public:
         return out;
     }
     std::vector<std::string> commands;
-    Ref<ICallBackClient2> lastSender;
+    const Object* lastSender = nullptr;
 };
 
 struct ShownMessage {
