@@ -14,7 +14,8 @@ CAssetCriteriaSet::CAssetCriteriaSet(const CriteriaSetProfile& profile, std::str
 
 void CAssetCriteriaSet::AddShoreStatus(const std::string& sCode) {
     Handle(profile_.shoreStatus, Member("AddShoreStatus(sCode)"), ERR_ARGS(sCode), [&] {
-        gTools()->AddQueryParameter(settings_, setRoot_, kSection, kItem, Variant(VariantArray{Variant(kCode)}),
+        gTools()->AddQueryParameter(settings_, setRoot_, kSection, kItem,
+                                    Variant(VariantArray{Variant(kCode)}),
                                     Variant(VariantArray{Variant(sCode)}));
     });
 }

@@ -24,13 +24,13 @@ enum class Handling : char {
 };
 
 struct CriteriaSetProfile {
-    const char* className;       // "CField"
-    const char* interfaceName;   // "IField"
-    ErrDisplay display;          // how an ended error is shown
-    Handling construction;       // Class_Initialize
-    Handling binding;            // ISettingsObject2_Settings and Modified
-    Handling shoreStatus;        // AddShoreStatus, ShoreStatus, RemoveShoreStatus, ClearShoreStatuses
-    Handling shoreStatusCount;   // ShoreStatusCount
+    const char* className;      // "CField"
+    const char* interfaceName;  // "IField"
+    ErrDisplay display;         // how an ended error is shown
+    Handling construction;      // Class_Initialize
+    Handling binding;           // ISettingsObject2_Settings and Modified
+    Handling shoreStatus;       // AddShoreStatus, ShoreStatus, RemoveShoreStatus, ClearShoreStatuses
+    Handling shoreStatusCount;  // ShoreStatusCount
 };
 
 class CCriteriaSet : public virtual ICriteriaSet, public ISettingsObject2 {

@@ -49,8 +49,8 @@ void CParameters::Settings(const Ref<ISettings2>& oSettings) {
     EndHere(*this, "CParameters.ISettingsObject2_Settings(oSettings)", ERR_ARGS(oSettings), [&] {
         settings_->Attach(oSettings);
         const std::pair<const char*, Ref<ISettingsObject2>> sets[] = {
-            {"General", Cast<ISettingsObject2>(general_)}, {"Block", Cast<ISettingsObject2>(block_)},
-            {"Field", Cast<ISettingsObject2>(field_)},     {"Well", Cast<ISettingsObject2>(well_)},
+            {"General", Cast<ISettingsObject2>(general_)},     {"Block", Cast<ISettingsObject2>(block_)},
+            {"Field", Cast<ISettingsObject2>(field_)},         {"Well", Cast<ISettingsObject2>(well_)},
             {"Transport", Cast<ISettingsObject2>(transport_)},
         };
         // A missing element stops the binding there: the sets before it are

@@ -7,6 +7,7 @@
 Ref<IFieldDetail> NewFieldDetail() { return New<CFieldDetail>(); }
 
 std::string CFieldDetail::DefaultUnit() {
-    if (defaultUnit_.empty() && !category_.empty()) defaultUnit_ = gDataManager()->Units()->DefaultUnit(category_);
+    if (defaultUnit_.empty() && !category_.empty())
+        defaultUnit_ = gDataManager()->Units()->DefaultUnit(category_);
     return defaultUnit_;
 }

@@ -13,5 +13,6 @@ std::string CListBlock::LicenceAreaStatusCode(int32_t lID) {
 }
 
 std::string CListBlock::LicenceAreaStatusDescription(int32_t lID) {
-    return licenceAreaStatuses_.DescriptionFor("CListBlock.IListBlock_LicenceAreaStatusDescription(lID)", lID);
+    return licenceAreaStatuses_.DescriptionFor("CListBlock.IListBlock_LicenceAreaStatusDescription(lID)",
+                                               lID);
 }

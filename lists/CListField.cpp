@@ -13,7 +13,8 @@ std::string CListField::DevelopmentStatusCode(int32_t lID) {
 }
 
 std::string CListField::DevelopmentStatusDescription(int32_t lID) {
-    return developmentStatuses_.DescriptionFor("CListField.IListField_DevelopmentStatusDescription(lID)", lID);
+    return developmentStatuses_.DescriptionFor("CListField.IListField_DevelopmentStatusDescription(lID)",
+                                               lID);
 }
 
 std::string CListField::DevelopmentTypeCode(int32_t lID) {

@@ -5,7 +5,8 @@ std::string CListTransport::TransportMethodCode(int32_t lID) {
 }
 
 std::string CListTransport::TransportMethodDescription(int32_t lID) {
-    return transportMethods_.DescriptionFor("CListTransport.IListTransport_TransportMethodDescription(lID)", lID);
+    return transportMethods_.DescriptionFor("CListTransport.IListTransport_TransportMethodDescription(lID)",
+                                            lID);
 }
 
 std::string CListTransport::TransportStatusCode(int32_t lID) {
@@ -13,5 +14,6 @@ std::string CListTransport::TransportStatusCode(int32_t lID) {
 }
 
 std::string CListTransport::TransportStatusDescription(int32_t lID) {
-    return transportStatuses_.DescriptionFor("CListTransport.IListTransport_TransportStatusDescription(lID)", lID);
+    return transportStatuses_.DescriptionFor("CListTransport.IListTransport_TransportStatusDescription(lID)",
+                                             lID);
 }

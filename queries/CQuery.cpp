@@ -16,7 +16,9 @@
 
 namespace {
 // The markup of the whole document a settings object stands in.
-std::string WholeXml(const Ref<ISettings2>& oSettings) { return oSettings->XMLObject()->DocumentNode()->xml(); }
+std::string WholeXml(const Ref<ISettings2>& oSettings) {
+    return oSettings->XMLObject()->DocumentNode()->xml();
+}
 }  // namespace
 
 CQuery::CQuery() {
@@ -48,20 +50,25 @@ void CQuery::Settings(const Ref<ISettings2>& oSettings) {
     PassOn("CQuery.ISettingsObject2_Settings(oSettings)", ERR_ARGS(oSettings), [&] {
         settings_->Attach(oSettings);
         // DataFolder ends in a separator.
-        Load(gDataManager()->DataFolder() + "Default/" + settings_->GetValue("Options/DefaultQueryFile").ToString());
+        Load(gDataManager()->DataFolder() + "Default/" +
+             settings_->GetValue("Options/DefaultQueryFile").ToString());
     });
 }
 
 void CQuery::Load(const std::string& sFile) {
     PassOn("CQuery.IQuery_Load(sFile)", ERR_ARGS(sFile), [&] {
-        // A file that cannot be read must not pass for a loaded query: the
-        // document would still hold the previous one.  It fails as a file
-        // without "Parameters" does, and the query stays as it was.
-        bool loaded = document_->Load(sFile);
-        if (loaded) document_->LoadXML(gTools()->i18N()->ToUserLanguage(WholeXml(document_)));
-        Check(loaded && document_->Select("Query/Parameters"), ERR_MISSING_SETTINGS_ELEMENT,
+        // Read into a document of its own first: a file that cannot be read,
+        // or holds no "Parameters", leaves the query, its options and its
+        // criteria sets on the document they had, instead of splitting them
+        // between two files.
+        Ref<ISettings2> loaded = gTools()->NewSettingsObject();
+        bool read = loaded->Load(sFile);
+        if (read) loaded->LoadXML(gTools()->i18N()->ToUserLanguage(WholeXml(loaded)));
+        Check(read && loaded->Select("Query/Parameters"), ERR_MISSING_SETTINGS_ELEMENT,
               "Invalid Settings File. Element %0 is Missing or corrupt||%1",
               Variant{Variant("Parameters"), Variant(settings_->FileName())});
+        document_ = loaded;
+        renderer_->SetQueryDescription(document_);
         Cast<ISettingsObject2>(parameters_)->Settings(document_->Node());
     });
 }
@@ -90,7 +97,9 @@ std::string CQuery::GrossNet() {
     return grossNet.IsNull() ? "Gross" : grossNet.ToString();
 }
 
-void CQuery::SetGrossNet(const std::string& sGrossNet) { document_->SetValue(kGrossNetPath, Variant(sGrossNet)); }
+void CQuery::SetGrossNet(const std::string& sGrossNet) {
+    document_->SetValue(kGrossNetPath, Variant(sGrossNet));
+}
 
 void CQuery::BuildDescriptionTree() {
     PassOn("CQuery.IQuery_BuildDescriptionTree()", ERR_ARGS(), [&] {
@@ -100,5 +109,6 @@ void CQuery::BuildDescriptionTree() {
 }
 
 void CQuery::Clear() {
-    PassOn("CQuery.IQuery_Clear()", ERR_ARGS(), [&] { gTools()->Windows()->ShowMessage("N/A", ui::vbCritical); });
+    PassOn("CQuery.IQuery_Clear()", ERR_ARGS(),
+           [&] { gTools()->Windows()->ShowMessage("N/A", ui::vbCritical); });
 }

@@ -43,7 +43,8 @@ public:
     void BuildDescriptionTree() override;
     // Not available: says so and changes nothing.
     void Clear() override;
-    // Loads a query file and binds the criteria sets to it.
+    // Loads a query file and binds the criteria sets to it.  A file that
+    // cannot be read or holds no "Parameters" fails and changes nothing.
     void Load(const std::string& sFile) override;
     // Writes the query to a file in its stored form; a failure is shown, never
     // raised.  The query's own document and file name stay as they are.
@@ -59,8 +60,8 @@ private:
     static constexpr const char* kAssetTypePath = "Query/Options/AssetType";
     static constexpr const char* kGrossNetPath = "Query/Options/GrossNet";
 
-    Ref<ISettings2> settings_;   // the host settings' "Query" element
-    Ref<ISettings2> document_;   // the loaded query file
+    Ref<ISettings2> settings_;  // the host settings' "Query" element
+    Ref<ISettings2> document_;  // the loaded query file
     // Result record sets by type: 0 asset, 1 participant, 2 annual.
     Ref<ADODB::Recordset> recordsets_[3];
     std::string id_;

@@ -1,0 +1,113 @@
+// The parameters container: binding the five sets to a query's elements,
+// the combined changed flag and the XML of the whole query.
+#include <gtest/gtest.h>
+
+#include "criteria/CGeneral.h"
+#include "criteria/CParameters.h"
+#include "criteria/NeighbourFixture.h"
+#include "interfaces/IQuery.h"
+#include "interfaces/IQueryManager.h"
+
+namespace {
+
+std::string QueryXml(const std::string& parameters) {
+    return "<Query><Options><AssetType>Well</AssetType></Options><Parameters>" + parameters +
+           "</Parameters></Query>";
+}
+
+const char* const kAllSets =
+    "<General><CompanyDetail/><LocationDetail/></General><Block><BlockDetail/></Block>"
+    "<Field><FieldDetail/></Field><Well><WellDetail/></Well><Transport><TransportDetail/></Transport>";
+
+class Parameters : public NeighbourFixture {
+protected:
+    void SetUp() override {
+        NeighbourFixture::SetUp();
+        MakeRoot();
+        active = root->Queries()->Query("-1");
+        ASSERT_TRUE(active);
+    }
+    // Loads a query file and binds the container to its "Parameters" element.
+    Ref<ISettings2> Bind(const Ref<CParameters>& params, const std::string& name, const std::string& xml) {
+        Ref<ISettings2> doc = gTools()->NewSettingsObject();
+        EXPECT_TRUE(doc->Load(data.Write(name, xml)));
+        EXPECT_TRUE(doc->Select("Query/Parameters"));
+        params->Settings(doc->Node());
+        return doc;
+    }
+
+    Ref<IQuery> active;
+};
+
+TEST_F(Parameters, BindingStopsAtAMissingElementAndShowsIt) {
+    auto params = New<CParameters>();
+    Ref<ISettings2> first = Bind(params, "first.xml", QueryXml(kAllSets));
+    params->Well()->AddShoreStatus("WELL-FIRST");
+    params->Transport()->AddShoreStatus("TRANSPORT-FIRST");
+    params->Field()->AddShoreStatus("FIELD-FIRST");
+    EXPECT_EQ(Dialog(), "");
+
+    Ref<ISettings2> second;
+    EXPECT_NO_THROW(second =
+                        Bind(params, "second.xml",
+                             QueryXml("<General/><Block><BlockDetail/></Block><Field><FieldDetail/></Field>"
+                                      "<Transport><TransportDetail/></Transport>")));
+    EXPECT_TRUE(Contains(Dialog(), "Invalid Settings File. Element Well is Missing or corrupt\r\n" +
+                                       data.Path() + "second.xml"))
+        << Dialog();
+    EXPECT_TRUE(Contains(Log(), "Element Well is Missing")) << "the container logs what it shows";
+
+    // General, Block and Field now read the second file; Well and Transport
+    // still the first.
+    EXPECT_FALSE(params->Field()->ShoreStatus("FIELD-FIRST"));
+    params->Field()->AddShoreStatus("FIELD-SECOND");
+    EXPECT_TRUE(Contains(WholeXml(second), "FIELD-SECOND"));
+    EXPECT_TRUE(params->Well()->ShoreStatus("WELL-FIRST"));
+    EXPECT_TRUE(params->Transport()->ShoreStatus("TRANSPORT-FIRST"));
+    EXPECT_TRUE(Contains(params->ParamXML(), "FIELD-SECOND")) << "the container reads the second file";
+}
+
+TEST_F(Parameters, ParamXMLIsTheWholeQueryDocument) {
+    auto params = New<CParameters>();
+    Bind(params, "query.xml", QueryXml(kAllSets));
+    params->Block()->AddShoreStatus("OFFSHORE");
+    std::string xml = params->ParamXML();
+    EXPECT_TRUE(Contains(xml, "<AssetType>Well</AssetType>")) << xml;
+    EXPECT_TRUE(Contains(xml, "<BlockDetail>")) << xml;
+    EXPECT_TRUE(Contains(xml, "Code=\"OFFSHORE\"")) << xml;
+}
+
+TEST_F(Parameters, ModifiedCombinesTheSetsAndALetReachesEveryOne) {
+    // Unbound sets keep a flag each, so one set's change shows alone.
+    auto params = New<CParameters>();
+    EXPECT_FALSE(params->Modified());
+    params->Transport()->SetModified(true);
+    EXPECT_FALSE(params->General()->Modified());
+    EXPECT_TRUE(params->Modified());
+
+    params->SetModified(true);
+    for (Ref<ICriteriaSet> set : {Ref<ICriteriaSet>(params->General()), Ref<ICriteriaSet>(params->Block()),
+                                  Ref<ICriteriaSet>(params->Field()), Ref<ICriteriaSet>(params->Well()),
+                                  Ref<ICriteriaSet>(params->Transport())})
+        EXPECT_TRUE(set->Modified());
+
+    // While the active query is read-only a Let changes no set.
+    active->SetReadOnly(true);
+    params->SetModified(false);
+    EXPECT_TRUE(params->General()->Modified());
+    EXPECT_TRUE(params->Transport()->Modified());
+    active->SetReadOnly(false);
+    params->SetModified(false);
+    EXPECT_FALSE(params->Modified());
+}
+
+TEST_F(Parameters, General2HoldsOnlyWhatACallerPutThere) {
+    auto params = New<CParameters>();
+    EXPECT_TRUE(params->General2().IsNothing());
+    auto general = New<CGeneral>();
+    params->SetGeneral2(general);
+    EXPECT_TRUE(params->General2() == general);
+    EXPECT_FALSE(params->General2() == params->General());
+}
+
+}  // namespace

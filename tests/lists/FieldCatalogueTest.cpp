@@ -1,0 +1,201 @@
+// The field catalogue the lists root builds from the database: its shape,
+// the field descriptions read from each row, and a build that fails.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include "criteria/NeighbourFixture.h"
+#include "interfaces/IDataLists.h"
+#include "interfaces/IFieldChooser.h"
+#include "platform/runtime/cvCollection.h"
+
+namespace {
+
+void Exec(const std::string& db, const std::string& sql) {
+    sqlite3* h = nullptr;
+    ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
+    char* err = nullptr;
+    int rc = sqlite3_exec(h, sql.c_str(), nullptr, nullptr, &err);
+    std::string msg = err ? err : "";
+    sqlite3_free(err);
+    sqlite3_close(h);
+    ASSERT_EQ(rc, SQLITE_OK) << msg;
+}
+
+Ref<cvCollection> Item(const Ref<cvCollection>& c, const std::string& key) {
+    return c->Item(Variant(key)).ToObject<cvCollection>();
+}
+
+std::vector<std::string> Keys(const Ref<cvCollection>& c) {
+    std::vector<std::string> keys;
+    for (int32_t i = 1; i <= c->Count(); ++i) keys.push_back(c->KeyAt(i));
+    return keys;
+}
+
+Ref<IDisplayField> Field(const Ref<cvCollection>& catalogue, const std::string& asset,
+                         const std::string& grid, const std::string& name) {
+    return Item(Item(Item(catalogue, asset), grid), "FIELDS")->Item(Variant(name)).ToObject<IDisplayField>();
+}
+
+constexpr const char* kBuilding = "Loading Terralith - Building Field Lists...";
+
+// Columns of the catalogue statement, with a table of crafted rows.
+constexpr const char* kColumns =
+    "Field_Name, Display_Name, Description, DataType, FormatString, Category, NetValueStatus, Mandatory, "
+    "MultiLine, MergeColumn, ParticipantRollUpHide, HideInFieldChooser, FixedOnGrid, WrapColumn, "
+    "ParticipantRollUponly, CompetitorAnalysisOnly, FieldAnnualRow";
+
+class FieldCatalogue : public NeighbourFixture {
+protected:
+    void UseStatement(const std::string& sql) {
+        Exec(DatabasePath(), "UPDATE Options SET Value = '" + Replace(sql, "'", "''") +
+                                 "' WHERE Key = 'SQL_FIELD_CHOOSER_FIELDS'");
+    }
+    size_t Builds() const { return callBack->With(kBuilding).size(); }
+};
+
+TEST_F(FieldCatalogue, NineGridsInTheirOrderEachWithFieldsAndAnEmptyIndexCollection) {
+    OpenRoot();
+    EXPECT_EQ(Builds(), 1u) << "opening the database builds the catalogue for the field chooser";
+    Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
+    ASSERT_TRUE(catalogue);
+    EXPECT_EQ(Keys(catalogue), (std::vector<std::string>{"Block", "Field", "Well", "Transport"}));
+    EXPECT_EQ(Keys(Item(catalogue, "Field")), (std::vector<std::string>{"Assets", "Ownership", "Annual"}));
+    for (const char* asset : {"Block", "Well", "Transport"})
+        EXPECT_EQ(Keys(Item(catalogue, asset)), (std::vector<std::string>{"Assets", "Ownership"})) << asset;
+    for (const std::string asset : {"Block", "Field", "Well", "Transport"}) {
+        Ref<cvCollection> grids = Item(catalogue, asset);
+        for (int32_t g = 1; g <= grids->Count(); ++g) {
+            Ref<cvCollection> grid = grids->Item(Variant(g)).ToObject<cvCollection>();
+            EXPECT_EQ(Keys(grid), (std::vector<std::string>{"FIELDS", "INDICES"}));
+            EXPECT_GT(Item(grid, "FIELDS")->Count(), 0) << asset;
+            EXPECT_EQ(Item(grid, "INDICES")->Count(), 0) << asset;
+        }
+    }
+
+    // The sample's rows: a column pinned first, one pinned last, annual rows.
+    Ref<IDisplayField> name = Field(catalogue, "Field", "Assets", "Field_Name");
+    EXPECT_EQ(name->Mandatory(), 1);
+    EXPECT_EQ(name->Sequence(), 1);
+    EXPECT_TRUE(name->FrozenColumnInGrid());
+    EXPECT_EQ(name->AssetType(), "Field");
+    EXPECT_EQ(name->GridType(), "Assets");
+    EXPECT_FALSE(name->Visible());
+    EXPECT_EQ(Field(catalogue, "Field", "Assets", "EVMnemonic")->Sequence(), -1);
+    EXPECT_TRUE(Field(catalogue, "Field", "Annual", "Prod_Year")->AnnualRow());
+    EXPECT_TRUE(Field(catalogue, "Field", "Annual", "Prod_Year")->Visible());
+    EXPECT_EQ(Keys(Item(Item(Item(catalogue, "Field"), "Assets"), "FIELDS")).front(), "Field_Name")
+        << "the statement's row order";
+
+    // Asked again: the same collection, and no statement runs.
+    EXPECT_TRUE(root->Lists()->AvailableFields() == catalogue);
+    EXPECT_EQ(Builds(), 1u);
+}
+
+TEST_F(FieldCatalogue, RowsAreReadWithTheirDefaultsForNull) {
+    Exec(
+        DatabasePath(),
+        "CREATE TABLE Crafted (Asset TEXT, Grid TEXT, Tag TEXT, Seq INTEGER, Field_Name TEXT, Display_Name "
+        "TEXT,"
+        " Description TEXT, DataType TEXT, FormatString TEXT, Category TEXT, NetValueStatus INTEGER,"
+        " Mandatory INTEGER, MultiLine BOOLEAN, MergeColumn BOOLEAN, ParticipantRollUpHide BOOLEAN,"
+        " HideInFieldChooser BOOLEAN, FixedOnGrid BOOLEAN, WrapColumn BOOLEAN, ParticipantRollUponly BOOLEAN,"
+        " CompetitorAnalysisOnly BOOLEAN, FieldAnnualRow BOOLEAN);"
+        "INSERT INTO Crafted VALUES"
+        " ('Field','Assets','Field.Assets',2,'NULLS',NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,NULL,"
+        "NULL,"
+        "  NULL,NULL,NULL,NULL),"
+        " ('Field','Assets','Field.Assets',1,'FULL','Full','All "
+        "set','Double','0.0','Money',1,2,1,1,1,1,1,1,1,0,1),"
+        " ('Field','Ownership','Field.Ownership',1,'CA','Competitor',NULL,'Long',NULL,NULL,0,0,0,0,0,0,0,0,0,"
+        "1,0);");
+    UseStatement(
+        std::string("SELECT ") + kColumns +
+        " FROM Crafted WHERE Asset = '<Asset>' AND Grid = '<Grid>' AND Tag = '<Asset>.<Grid>' ORDER BY Seq");
+    OpenRoot();
+    Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
+    ASSERT_TRUE(catalogue);
+    EXPECT_EQ(Keys(Item(Item(Item(catalogue, "Field"), "Assets"), "FIELDS")),
+              (std::vector<std::string>{"FULL", "NULLS"}));
+    EXPECT_EQ(Item(Item(Item(catalogue, "Well"), "Assets"), "FIELDS")->Count(), 0) << "no rows, still a grid";
+
+    Ref<IDisplayField> nulls = Field(catalogue, "Field", "Assets", "NULLS");
+    EXPECT_EQ(nulls->DataType(), "String");
+    EXPECT_EQ(nulls->DisplayName(), "");
+    EXPECT_EQ(nulls->Description(), "");
+    EXPECT_EQ(nulls->FormatString(), "");
+    EXPECT_EQ(nulls->Category(), "");
+    EXPECT_EQ(nulls->Mandatory(), 0);
+    EXPECT_EQ(nulls->Sequence(), 0);
+    EXPECT_EQ(nulls->NetValueStatus(), 0);
+    EXPECT_FALSE(nulls->MultiLine() || nulls->MergeColumn() || nulls->Hidden() ||
+                 nulls->HideInFieldChooser() || nulls->FrozenColumnInGrid() || nulls->WrapColumn() ||
+                 nulls->RollUpOnly() || nulls->CAOnly() || nulls->AnnualRow() || nulls->Visible());
+
+    Ref<IDisplayField> full = Field(catalogue, "Field", "Assets", "FULL");
+    EXPECT_EQ(full->DisplayName(), "Full");
+    EXPECT_EQ(full->Description(), "All set");
+    EXPECT_EQ(full->DataType(), "Double");
+    EXPECT_EQ(full->FormatString(), "0.0");
+    EXPECT_EQ(full->Mandatory(), 2);
+    EXPECT_EQ(full->Sequence(), 2);
+    EXPECT_EQ(full->NetValueStatus(), 1);
+    EXPECT_TRUE(full->MultiLine() && full->MergeColumn() && full->Hidden() && full->HideInFieldChooser() &&
+                full->FrozenColumnInGrid() && full->WrapColumn());
+    EXPECT_TRUE(full->RollUpOnly());
+    EXPECT_TRUE(full->AnnualRow());
+    EXPECT_FALSE(full->CAOnly());
+    EXPECT_TRUE(full->Visible());
+    EXPECT_EQ(full->ColumnWidth(), 0);
+    EXPECT_FALSE(full->RollupValue());
+
+    Ref<IDisplayField> ca = Field(catalogue, "Field", "Ownership", "CA");
+    EXPECT_TRUE(ca->CAOnly());
+    EXPECT_TRUE(ca->Visible());
+}
+
+TEST_F(FieldCatalogue, AFailureOnTheThirdAssetTypeKeepsTheFirstTwo) {
+    Exec(DatabasePath(),
+         "CREATE TABLE ChooserBlock AS SELECT * FROM FieldChooser WHERE Asset_Type = 'Block';"
+         "CREATE TABLE ChooserField AS SELECT * FROM FieldChooser WHERE Asset_Type = 'Field';");
+    UseStatement(std::string("SELECT ") + kColumns + " FROM Chooser<Asset> WHERE Grid_Type = '<Grid>'");
+    OpenRoot();
+    // The field chooser's request met the failure, which the lists showed.
+    EXPECT_TRUE(Contains(Dialog(), "CLists.GetFields(sAsset='Well', sGrid='Assets')")) << Dialog();
+    EXPECT_TRUE(Contains(Dialog(), "CLists.IDataLists_AvailableFields")) << Dialog();
+    EXPECT_TRUE(Contains(Dialog(), "ChooserWell")) << Dialog();
+    EXPECT_EQ(Log(), "") << "the lists do not log";
+
+    Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
+    ASSERT_TRUE(catalogue);
+    EXPECT_EQ(Keys(catalogue), (std::vector<std::string>{"Block", "Field"}));
+    EXPECT_EQ(Builds(), 1u) << "never built a second time";
+}
+
+TEST_F(FieldCatalogue, ARequestBeforeTheDatabaseIsOpenLeavesAnEmptyCatalogueForGood) {
+    MakeRoot();
+    EXPECT_TRUE(root->Lists()->AvailableFields().IsNothing());
+    EXPECT_TRUE(Contains(Dialog(), "CLists.IDataLists_AvailableFields")) << Dialog();
+
+    root->OpenDatabase();
+    EXPECT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
+    Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
+    ASSERT_TRUE(catalogue);
+    EXPECT_EQ(catalogue->Count(), 0);
+    EXPECT_EQ(Builds(), 1u);
+}
+
+TEST_F(FieldCatalogue, WithoutAHostCallbackTheBuildFailsBeforeItAttachesACatalogue) {
+    // The linked tables are left alone: re-pointing them reports its progress.
+    data.Write("Core/Database/Options.ini", "[Startup]\nCheckAttachedTables=no\n");
+    MakeRoot(/*withCallBack=*/false);
+    root->OpenDatabase();
+    EXPECT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
+    EXPECT_TRUE(Contains(Dialog(), "CLists.BuildAvailableFields()")) << Dialog();
+    // Nothing was attached, so a request once a host listens builds it.
+    root->RegisterCallBack(callBack);
+    Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
+    ASSERT_TRUE(catalogue);
+    EXPECT_EQ(catalogue->Count(), 4);
+}
+
+}  // namespace
