@@ -9,7 +9,7 @@
 #include "SampleProfile.h"
 #include "SampleTestSupport.h"
 #include "SampleText.h"
-#include "platform/runtime/ErrorAssert.h"
+#include "support/ErrorAssert.h"
 #include "platform/runtime/Text.h"
 #include "support/TempDir.h"
 
