@@ -9,6 +9,7 @@ void ResetUiServices() {
     ResetMousePointer();
     SetDoEventsHook({});
     SetNetworkNameResolver({});
+    SetWindowUpdateHook({});
 }
 
 }  // namespace ui

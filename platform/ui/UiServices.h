@@ -7,6 +7,7 @@
 #include "platform/ui/MousePointer.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/NetworkName.h"
+#include "platform/ui/WindowUpdate.h"
 
 namespace ui {
 
