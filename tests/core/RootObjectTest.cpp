@@ -2,7 +2,6 @@
 // Options table and the host callback protocol, on a private copy of the
 // sample data set.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 
 #include "support/ErrorAssert.h"
@@ -12,35 +11,9 @@
 #include "platform/ado/Connection.h"
 #include "platform/units/Units.h"
 #include "support/RootFixture.h"
+#include "support/SqliteFile.h"
 
 namespace {
-
-// Runs one statement on a database file with its own connection.
-void Exec(const std::string& db, const std::string& sql) {
-    sqlite3* h = nullptr;
-    ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
-    char* err = nullptr;
-    int rc = sqlite3_exec(h, sql.c_str(), nullptr, nullptr, &err);
-    std::string msg = err ? err : "";
-    sqlite3_free(err);
-    sqlite3_close(h);
-    ASSERT_EQ(rc, SQLITE_OK) << msg;
-}
-
-std::vector<std::string> Column(const std::string& db, const std::string& sql) {
-    sqlite3* h = nullptr;
-    std::vector<std::string> out;
-    sqlite3_open(db.c_str(), &h);
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(h, sql.c_str(), -1, &st, nullptr);
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        auto t = sqlite3_column_text(st, 0);
-        out.emplace_back(t ? reinterpret_cast<const char*>(t) : "");
-    }
-    sqlite3_finalize(st);
-    sqlite3_close(h);
-    return out;
-}
 
 using RootObject = RootFixture;
 

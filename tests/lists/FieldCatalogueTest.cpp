@@ -1,25 +1,14 @@
 // The field catalogue the lists root builds from the database: its shape,
 // the field descriptions read from each row, and a build that fails.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "criteria/NeighbourFixture.h"
 #include "interfaces/IDataLists.h"
 #include "interfaces/IFieldChooser.h"
 #include "platform/runtime/cvCollection.h"
+#include "support/SqliteFile.h"
 
 namespace {
-
-void Exec(const std::string& db, const std::string& sql) {
-    sqlite3* h = nullptr;
-    ASSERT_EQ(sqlite3_open(db.c_str(), &h), SQLITE_OK);
-    char* err = nullptr;
-    int rc = sqlite3_exec(h, sql.c_str(), nullptr, nullptr, &err);
-    std::string msg = err ? err : "";
-    sqlite3_free(err);
-    sqlite3_close(h);
-    ASSERT_EQ(rc, SQLITE_OK) << msg;
-}
 
 Ref<cvCollection> Item(const Ref<cvCollection>& c, const std::string& key) {
     return c->Item(Variant(key)).ToObject<cvCollection>();
