@@ -75,9 +75,10 @@ std::string CTools::ConvertPathToUNC(const std::string& sPath) {
                     result = sPath;
                     break;
                 default:
-                    windows_->ShowMessage("Unable to resolve path:||" + sPath +
-                                              "||||Please ensure the database exists in the specified folder.",
-                                          0, "", 0, 0);
+                    windows_->ShowMessage(
+                        "Unable to resolve path:||" + sPath +
+                            "||||Please ensure the database exists in the specified folder.",
+                        0, "", 0, 0);
                     break;
             }
         }
@@ -86,19 +87,21 @@ std::string CTools::ConvertPathToUNC(const std::string& sPath) {
 }
 
 std::string CTools::RemoveStrings(const std::string& sAllValues, const std::string& sExcludeValues) {
-    return PassOn("CTools.RemoveStrings(sAllValues,sExcludeValues)", ERR_ARGS(sAllValues, sExcludeValues), [&] {
-        std::string wrapped = "," + str_->TrimList(sAllValues, ",", 1) + ",";
-        std::string excluded = str_->TrimList(sExcludeValues, ",", 1);
-        for (const std::string& item : Split(excluded, ",")) {
-            if (item.empty()) continue;
-            std::string needle = "," + item + ",";
-            if (InStr(wrapped, needle, 1, true) == 0) continue;
-            // Repeat until none is left: one left-to-right pass lets the second
-            // of two equal neighbours survive.
-            while (wrapped.find(needle) != std::string::npos) wrapped = Replace(wrapped, needle, ",");
-        }
-        return str_->TrimList(wrapped, ",", 1);
-    });
+    return PassOn("CTools.RemoveStrings(sAllValues,sExcludeValues)", ERR_ARGS(sAllValues, sExcludeValues),
+                  [&] {
+                      std::string wrapped = "," + str_->TrimList(sAllValues, ",", 1) + ",";
+                      std::string excluded = str_->TrimList(sExcludeValues, ",", 1);
+                      for (const std::string& item : Split(excluded, ",")) {
+                          if (item.empty()) continue;
+                          std::string needle = "," + item + ",";
+                          if (InStr(wrapped, needle, 1, true) == 0) continue;
+                          // Repeat until none is left: one left-to-right pass lets the second
+                          // of two equal neighbours survive.
+                          while (wrapped.find(needle) != std::string::npos)
+                              wrapped = Replace(wrapped, needle, ",");
+                      }
+                      return str_->TrimList(wrapped, ",", 1);
+                  });
 }
 
 namespace {
@@ -108,7 +111,11 @@ std::vector<std::string> Characters(const std::string& s) {
     std::vector<std::string> chars;
     for (size_t i = 0; i < s.size();) {
         auto b = static_cast<unsigned char>(s[i]);
-        size_t len = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 1;
+        size_t len = b < 0x80             ? 1
+                     : (b & 0xE0) == 0xC0 ? 2
+                     : (b & 0xF0) == 0xE0 ? 3
+                     : (b & 0xF8) == 0xF0 ? 4
+                                          : 1;
         len = std::min(len, s.size() - i);
         chars.push_back(s.substr(i, len));
         i += len;

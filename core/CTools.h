@@ -77,7 +77,8 @@ public:
     std::string GetQueryParameterAttributeList(Ref<ISettings2>& oParams, const std::string& sRoot,
                                                const std::string& sParent, const std::string& sAttribute,
                                                bool bQuoted = false);
-    int32_t GetQueryParameterCount(Ref<ISettings2>& oParams, const std::string& sRoot, const std::string& sParent);
+    int32_t GetQueryParameterCount(Ref<ISettings2>& oParams, const std::string& sRoot,
+                                   const std::string& sParent);
     std::string GetQueryParameterByAttribute(Ref<ISettings2>& oParams, const std::string& sRoot,
                                              const std::string& sParent, const std::string& sElement,
                                              const std::string& sKeyAttribute, const std::string& sKeyValue,
@@ -85,24 +86,28 @@ public:
     std::string GetQueryParameterByIndex(Ref<ISettings2>& oParams, const std::string& sRoot,
                                          const std::string& sParent, const std::string& sAttribute,
                                          int32_t lIndex);
-    std::string GetQueryParameter(Ref<ISettings2>& oParams, const std::string& sRoot, const std::string& sParent,
-                                  const std::string& sElement, const std::string& sAttribute = "");
+    std::string GetQueryParameter(Ref<ISettings2>& oParams, const std::string& sRoot,
+                                  const std::string& sParent, const std::string& sElement,
+                                  const std::string& sAttribute = "");
     std::string GetQueryParameterSearch(Ref<ISettings2>& oParams, const std::string& sRoot,
                                         const std::string& sParent, const std::string& sElement,
-                                        const std::string& sParameterIDName, const std::string& sParameterIDValue,
+                                        const std::string& sParameterIDName,
+                                        const std::string& sParameterIDValue,
                                         const std::string& sParameterName);
     Variant SetQueryParameter(Ref<ISettings2>& oParams, const std::string& sRoot, const std::string& sParent,
                               const std::string& sElement, const std::string& sParameterIDName,
                               const std::string& sParameterIDValue, const Variant& avAttributeNames,
                               const Variant& avAttributeValues);
-    Variant AddQueryParameter(Ref<ISettings2>& oParams, const std::string& sParent, const std::string& sSection,
-                              const std::string& sElement, const Variant& avAttributeNames = Variant::Missing(),
+    Variant AddQueryParameter(Ref<ISettings2>& oParams, const std::string& sParent,
+                              const std::string& sSection, const std::string& sElement,
+                              const Variant& avAttributeNames = Variant::Missing(),
                               const Variant& avAttributeValues = Variant::Missing(),
                               const Variant& sElementValue = Variant::Missing());
     void RemoveQueryParameter(Ref<ISettings2>& oParams, const std::string& sElement,
                               const Variant& avAttributeNames = Variant::Missing(),
                               const Variant& avAttributeValues = Variant::Missing());
-    Variant ClearQueryParameters(Ref<ISettings2>& oParams, const std::string& sRoot, const std::string& sParent);
+    Variant ClearQueryParameters(Ref<ISettings2>& oParams, const std::string& sRoot,
+                                 const std::string& sParent);
     std::string FixupSQLParameterData(const std::string& sValue);
 
     std::string TypeName() const override { return "CTools"; }

@@ -56,20 +56,22 @@ std::string CTools::GetQueryParameterAttributeList(Ref<ISettings2>& oParams, con
 
 int32_t CTools::GetQueryParameterCount(Ref<ISettings2>& oParams, const std::string& sRoot,
                                        const std::string& sParent) {
-    return PassOn("CTools.GetQueryParameterCount(oParams,sRoot,sParent)", ERR_ARGS(oParams, sRoot, sParent), [&] {
-        return oParams->Select(sRoot + "/" + sParent) ? oParams->Count() : 0;
-    });
+    return PassOn("CTools.GetQueryParameterCount(oParams,sRoot,sParent)", ERR_ARGS(oParams, sRoot, sParent),
+                  [&] { return oParams->Select(sRoot + "/" + sParent) ? oParams->Count() : 0; });
 }
 
 std::string CTools::GetQueryParameterByAttribute(Ref<ISettings2>& oParams, const std::string& sRoot,
                                                  const std::string& sParent, const std::string& sElement,
-                                                 const std::string& sKeyAttribute, const std::string& sKeyValue,
+                                                 const std::string& sKeyAttribute,
+                                                 const std::string& sKeyValue,
                                                  const std::string& sAttribute) {
     return PassOn(
-        "CTools.GetQueryParameterByAttribute(oParams,sRoot,sParent,sElement,sKeyAttribute,sKeyValue,sAttribute)",
+        "CTools.GetQueryParameterByAttribute(oParams,sRoot,sParent,sElement,sKeyAttribute,sKeyValue,"
+        "sAttribute)",
         ERR_ARGS(oParams, sRoot, sParent, sElement, sKeyAttribute, sKeyValue, sAttribute), [&] {
             std::string result;
-            if (oParams->Select(sRoot + "/" + sParent) && oParams->FindChild(sElement, sKeyAttribute, sKeyValue))
+            if (oParams->Select(sRoot + "/" + sParent) &&
+                oParams->FindChild(sElement, sKeyAttribute, sKeyValue))
                 result = oParams->Attribute(sAttribute);
             return result;
         });
@@ -116,7 +118,8 @@ std::string CTools::GetQueryParameterSearch(Ref<ISettings2>& oParams, const std:
     return PassOn(
         "CTools.GetQueryParameterSearch(oParams,sRoot,sParent,sElement,sParameterIDName,sParameterIDValue,"
         "sParameterName)",
-        ERR_ARGS(oParams, sRoot, sParent, sElement, sParameterIDName, sParameterIDValue, sParameterName), [&] {
+        ERR_ARGS(oParams, sRoot, sParent, sElement, sParameterIDName, sParameterIDValue, sParameterName),
+        [&] {
             // The search covers the whole bound element: the set root and
             // section are not selected first.
             std::string result;
@@ -126,10 +129,10 @@ std::string CTools::GetQueryParameterSearch(Ref<ISettings2>& oParams, const std:
         });
 }
 
-Variant CTools::SetQueryParameter(Ref<ISettings2>& oParams, const std::string& sRoot, const std::string& sParent,
-                                  const std::string& sElement, const std::string& sParameterIDName,
-                                  const std::string& sParameterIDValue, const Variant& avAttributeNames,
-                                  const Variant& avAttributeValues) {
+Variant CTools::SetQueryParameter(Ref<ISettings2>& oParams, const std::string& sRoot,
+                                  const std::string& sParent, const std::string& sElement,
+                                  const std::string& sParameterIDName, const std::string& sParameterIDValue,
+                                  const Variant& avAttributeNames, const Variant& avAttributeValues) {
     EndHere(*this,
             "CTools.SetQueryParameter(oParams,sRoot,sParent,sElement,sParameterIDName,sParameterIDValue,"
             "avAttributeNames,avAttributeValues)",
@@ -145,45 +148,51 @@ Variant CTools::SetQueryParameter(Ref<ISettings2>& oParams, const std::string& s
                 for (auto& v : values)
                     if (!v.IsMissing()) v = Variant(DoubleBackslashes(v.ToString()));
                 if (!oParams->FindChild(sElement, sParameterIDName, sParameterIDValue)) return;
-                for (size_t i = 0; i < names.size(); ++i) oParams->SetAttribute(names[i].ToString(), ValueAt(values, i));
+                for (size_t i = 0; i < names.size(); ++i)
+                    oParams->SetAttribute(names[i].ToString(), ValueAt(values, i));
             });
     return Variant();
 }
 
-Variant CTools::AddQueryParameter(Ref<ISettings2>& oParams, const std::string& sParent, const std::string& sSection,
-                                  const std::string& sElement, const Variant& avAttributeNames,
-                                  const Variant& avAttributeValues, const Variant& sElementValue) {
-    EndHere(*this,
-            "CTools.AddQueryParameter(oParams,sParent,sSection,sElement,[avAttributeNames],[avAttributeValues],"
-            "[sElementValue])",
-            ERR_ARGS(oParams, sParent, sSection, sElement, avAttributeNames, avAttributeValues, sElementValue), [&] {
-                if (ActiveQueryIsReadOnly()) return;
-                oParams->SetModified(true);
-                std::string sectionPath = sParent + "/" + sSection;
-                auto ensureSection = [&] {
-                    if (!oParams->Select(sectionPath)) oParams->CreateNode(sSection, sParent, -1, -1, -1);
-                };
-                VariantArray names = AsArray(avAttributeNames);
-                if (names.empty()) {
-                    // A single value: the element's text.
-                    ensureSection();
-                    std::string elementPath = sectionPath + "/" + sElement;
-                    if (!oParams->Select(elementPath)) oParams->CreateNode(sElement, sectionPath, -1, -1, -1);
-                    std::string text = sElementValue.IsMissing() ? "" : sElementValue.ToString();
-                    oParams->SetText(FixupSQLParameterData(text));
-                    return;
-                }
-                VariantArray values = AsArray(avAttributeValues);
-                for (auto& v : values)
-                    if (!v.IsMissing()) v = Variant(FixupSQLParameterData(v.ToString()));
-                // The first attribute is the item's key: an item that already
-                // carries it stays as it is.
-                if (oParams->FindChild(sectionPath + "/" + sElement, names[0].ToString(), Variant(ValueAt(values, 0))))
-                    return;
+Variant CTools::AddQueryParameter(Ref<ISettings2>& oParams, const std::string& sParent,
+                                  const std::string& sSection, const std::string& sElement,
+                                  const Variant& avAttributeNames, const Variant& avAttributeValues,
+                                  const Variant& sElementValue) {
+    EndHere(
+        *this,
+        "CTools.AddQueryParameter(oParams,sParent,sSection,sElement,[avAttributeNames],[avAttributeValues],"
+        "[sElementValue])",
+        ERR_ARGS(oParams, sParent, sSection, sElement, avAttributeNames, avAttributeValues, sElementValue),
+        [&] {
+            if (ActiveQueryIsReadOnly()) return;
+            oParams->SetModified(true);
+            std::string sectionPath = sParent + "/" + sSection;
+            auto ensureSection = [&] {
+                if (!oParams->Select(sectionPath)) oParams->CreateNode(sSection, sParent, -1, -1, -1);
+            };
+            VariantArray names = AsArray(avAttributeNames);
+            if (names.empty()) {
+                // A single value: the element's text.
                 ensureSection();
-                oParams->CreateNode(sElement, sectionPath, -1, -1, -1);
-                for (size_t i = 0; i < names.size(); ++i) oParams->SetAttribute(names[i].ToString(), ValueAt(values, i));
-            });
+                std::string elementPath = sectionPath + "/" + sElement;
+                if (!oParams->Select(elementPath)) oParams->CreateNode(sElement, sectionPath, -1, -1, -1);
+                std::string text = sElementValue.IsMissing() ? "" : sElementValue.ToString();
+                oParams->SetText(FixupSQLParameterData(text));
+                return;
+            }
+            VariantArray values = AsArray(avAttributeValues);
+            for (auto& v : values)
+                if (!v.IsMissing()) v = Variant(FixupSQLParameterData(v.ToString()));
+            // The first attribute is the item's key: an item that already
+            // carries it stays as it is.
+            if (oParams->FindChild(sectionPath + "/" + sElement, names[0].ToString(),
+                                   Variant(ValueAt(values, 0))))
+                return;
+            ensureSection();
+            oParams->CreateNode(sElement, sectionPath, -1, -1, -1);
+            for (size_t i = 0; i < names.size(); ++i)
+                oParams->SetAttribute(names[i].ToString(), ValueAt(values, i));
+        });
     return Variant();
 }
 
@@ -197,7 +206,8 @@ void CTools::RemoveQueryParameter(Ref<ISettings2>& oParams, const std::string& s
                 // The given values are compared in the form the adder stored
                 // them in, so an item holding a quote or a backslash can go.
                 std::vector<std::string> stored;
-                for (size_t i = 0; i < names.size(); ++i) stored.push_back(FixupSQLParameterData(ValueAt(values, i)));
+                for (size_t i = 0; i < names.size(); ++i)
+                    stored.push_back(FixupSQLParameterData(ValueAt(values, i)));
                 for (size_t i = 0; i < names.size(); ++i) {
                     if (!oParams->FindChild(sElement, names[i].ToString(), Variant(stored[i]))) continue;
                     bool all = true;
@@ -208,7 +218,8 @@ void CTools::RemoveQueryParameter(Ref<ISettings2>& oParams, const std::string& s
             });
 }
 
-Variant CTools::ClearQueryParameters(Ref<ISettings2>& oParams, const std::string& sRoot, const std::string& sParent) {
+Variant CTools::ClearQueryParameters(Ref<ISettings2>& oParams, const std::string& sRoot,
+                                     const std::string& sParent) {
     PassOn("CTools.ClearQueryParameters(oParams,sRoot,sParent)", ERR_ARGS(oParams, sRoot, sParent), [&] {
         if (ActiveQueryIsReadOnly()) return;
         oParams->SetModified(true);

@@ -51,7 +51,8 @@ public:
     // Where the controls go for an inner size: buttons 60 twips from the
     // bottom-right corner, Copy left of Close, the text box filling the rest
     // above them.  Outside the normal state the layout stays as it is.
-    static Layout Arrange(const Layout& current, int32_t innerWidth, int32_t innerHeight, int32_t windowState);
+    static Layout Arrange(const Layout& current, int32_t innerWidth, int32_t innerHeight,
+                          int32_t windowState);
 
     const std::string& Caption() const { return caption_; }
     const std::string& Text() const { return text_; }

@@ -105,12 +105,10 @@ void ErrEndCaught(const ErrorDisplayTarget& target, std::string_view sLocation, 
 inline ErrorDisplayTarget DisplayTargetOf(const ErrorDisplayTarget& target) { return target; }
 inline ErrorDisplayTarget DisplayTargetOf(ErrDisplay variant) { return {variant, nullptr}; }
 template <class O>
-    requires requires(const O& o) {
-        { o.HandlerDisplay() } -> std::same_as<ErrorDisplayTarget>;
-    }
-ErrorDisplayTarget DisplayTargetOf(const O& owner) {
-    return owner.HandlerDisplay();
+requires requires(const O& o) {
+    { o.HandlerDisplay() } -> std::same_as<ErrorDisplayTarget>;
 }
+ErrorDisplayTarget DisplayTargetOf(const O& owner) { return owner.HandlerDisplay(); }
 
 template <class Args, class Body>
 auto PassOn(std::string_view sLocation, Args&& args, Body&& body) -> std::invoke_result_t<Body&> {
@@ -122,7 +120,8 @@ auto PassOn(std::string_view sLocation, Args&& args, Body&& body) -> std::invoke
 }
 
 template <class Owner, class Args, class Body>
-auto EndHere(Owner&& owner, std::string_view sLocation, Args&& args, Body&& body) -> std::invoke_result_t<Body&> {
+auto EndHere(Owner&& owner, std::string_view sLocation, Args&& args, Body&& body)
+    -> std::invoke_result_t<Body&> {
     using R = std::invoke_result_t<Body&>;
     static_assert(!std::is_reference_v<R>, "an operation that ends its errors returns a value");
     try {

@@ -77,8 +77,8 @@ std::string FillReportTemplate(std::string_view tmpl,
 std::string ReportTime() {
     DateParts t = SplitDate(Now());
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d/%02d/%02d %02d:%02d:%02d", t.month, t.day, t.year % 100, t.hour, t.minute,
-                  t.second);
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%02d %02d:%02d:%02d", t.month, t.day, t.year % 100, t.hour,
+                  t.minute, t.second);
     return buf;
 }
 
@@ -89,21 +89,21 @@ void ErrBuildReport(std::string_view sMethodName) {
         return SignedOffset(static_cast<int32_t>(static_cast<uint32_t>(n) - static_cast<uint32_t>(base)));
     };
     p.Report = FillReportTemplate(kReportTemplate, {
-        {"nl", "\r\n"},
-        {"MethodName", std::string(sMethodName)},
-        {"Comp", ComputerName()},
-        {"Time", ReportTime()},
-        {"App", AppTitle()},
-        {"Ver", AppVersionText()},
-        {"ADOVersion", AdoVersion()},
-        {"ErrNum", std::to_string(n)},
-        {"ErrHex", Hex(n)},
-        {"ErrNumRel1", offset(vbObjectError)},
-        {"ErrNumRel2", offset(ERRMAP_APP_FIRST)},
-        {"ErrStd", n == ERR_GENERAL ? "= ERR_GENERAL" : ""},
-        {"Source", p.Source},
-        {"Descr", p.Description},
-    });
+                                                       {"nl", "\r\n"},
+                                                       {"MethodName", std::string(sMethodName)},
+                                                       {"Comp", ComputerName()},
+                                                       {"Time", ReportTime()},
+                                                       {"App", AppTitle()},
+                                                       {"Ver", AppVersionText()},
+                                                       {"ADOVersion", AdoVersion()},
+                                                       {"ErrNum", std::to_string(n)},
+                                                       {"ErrHex", Hex(n)},
+                                                       {"ErrNumRel1", offset(vbObjectError)},
+                                                       {"ErrNumRel2", offset(ERRMAP_APP_FIRST)},
+                                                       {"ErrStd", n == ERR_GENERAL ? "= ERR_GENERAL" : ""},
+                                                       {"Source", p.Source},
+                                                       {"Descr", p.Description},
+                                                   });
 }
 
 void ReportAddLine(std::string_view sLine) {
@@ -120,18 +120,25 @@ void ApiErrorLine() {
 std::string ValueText(const Variant& vValue) {
     try {
         switch (vValue.Kind()) {
-            case VarKind::Array: return "{Array}";
-            case VarKind::Empty: return "{Empty}";
-            case VarKind::Null: return "{Null}";
+            case VarKind::Array:
+                return "{Array}";
+            case VarKind::Empty:
+                return "{Empty}";
+            case VarKind::Null:
+                return "{Null}";
             case VarKind::Integer:
             case VarKind::Long:
             case VarKind::Double:
             case VarKind::Currency:
-            case VarKind::Boolean: return vValue.ToString();
+            case VarKind::Boolean:
+                return vValue.ToString();
             case VarKind::Date:
-            case VarKind::String: return "'" + vValue.ToString() + "'";
-            case VarKind::Object: return "{" + vValue.TypeName() + "}";
-            case VarKind::Missing: return "";
+            case VarKind::String:
+                return "'" + vValue.ToString() + "'";
+            case VarKind::Object:
+                return "{" + vValue.TypeName() + "}";
+            case VarKind::Missing:
+                return "";
         }
     } catch (...) {
     }
@@ -163,7 +170,8 @@ std::string ArgumentList(std::string_view sArgumentNames, const Variant& vArgs) 
 }
 
 void CallStackLine(std::string_view sMethodName, std::string_view sArgumentNames, const Variant& vArgs) {
-    std::string line = "  Call Stack: " + std::string(sMethodName) + "(" + ArgumentList(sArgumentNames, vArgs) + ")";
+    std::string line =
+        "  Call Stack: " + std::string(sMethodName) + "(" + ArgumentList(sArgumentNames, vArgs) + ")";
     if (ErrState().Line != 0) line += "  at Line " + std::to_string(ErrState().Line);
     line += " ";
     size_t width = CharCount(line);

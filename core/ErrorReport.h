@@ -14,7 +14,8 @@
 inline constexpr const char* kReportTemplate =
     "%Descr% %nl%  Time='%Time%' App='%App%:%Ver%' ADO-version='%ADOVersion%' Computer='%Comp%' %nl%"
     "  Method: %MethodName% %nl%"
-    "  Number: %ErrNum% = &H%ErrHex% = vbObjectError %ErrNumRel1% = ERRMAP_APP_FIRST %ErrNumRel2% %ErrStd%%nl%"
+    "  Number: %ErrNum% = &H%ErrHex% = vbObjectError %ErrNumRel1% = ERRMAP_APP_FIRST %ErrNumRel2% "
+    "%ErrStd%%nl%"
     "  Source: %Source% %nl%"
     "  Description: %Descr%%nl%";
 

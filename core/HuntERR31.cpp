@@ -153,7 +153,8 @@ std::string ErrorIn(std::string_view sLocation, const Variant& vArgs, int32_t lO
         Err().Number = ERR_GENERAL;
         Err().Source = kAppTitle;
         Err().Description =
-            "ErrorIn: Error information was lost. To fix: call ErrPreserve before doing anything in error handler.";
+            "ErrorIn: Error information was lost. To fix: call ErrPreserve before doing anything in error "
+            "handler.";
     }
     ErrPreserve();
     if (ErrIsUserError()) {

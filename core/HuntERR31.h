@@ -28,7 +28,8 @@ inline constexpr const char* kErrorInSource = "HuntERR.ErrorIn";
 // Raises lErrNumber with source "HuntERR.Check" unless bCondition holds.  The
 // message has each "||" turned into CR LF and, when vArgs is given, its
 // placeholders filled (FormatArgs).
-void Check(bool bCondition, int32_t lErrNumber, std::string_view sMessage, const Variant& vArgs = Variant::Missing());
+void Check(bool bCondition, int32_t lErrNumber, std::string_view sMessage,
+           const Variant& vArgs = Variant::Missing());
 
 // Replaces each "%i" (i the whole run of digits) by SafeCStr of entry i of
 // vArgs, in one pass: a "%" without a matching entry stays, and text taken
@@ -44,14 +45,14 @@ std::string SafeCStr(const Variant& vValue);
 struct PreservedError {
     int32_t Number = 0;
     std::string Source;
-    std::string Description;   // after ErrorIn has reported an exception: the whole report
+    std::string Description;  // after ErrorIn has reported an exception: the whole report
     std::string HelpFile;
-    std::string HelpContext;   // decimal text; "" means none
-    int32_t Line = 0;          // line of the failing statement; 0, we carry none
+    std::string HelpContext;  // decimal text; "" means none
+    int32_t Line = 0;         // line of the failing statement; 0, we carry none
     int32_t LastDllError = 0;
-    bool Preserved = false;    // holds an error that has not been put back
-    std::string Report;        // the report being built
-    std::string ValueBlocks;   // long argument values waiting to follow a call-stack line
+    bool Preserved = false;   // holds an error that has not been put back
+    std::string Report;       // the report being built
+    std::string ValueBlocks;  // long argument values waiting to follow a call-stack line
 };
 PreservedError& ErrState();
 

@@ -15,15 +15,24 @@ std::string ApiErrorText(int32_t lCode) {
     // The codes the library's own system calls can leave behind, worded as
     // the system words them.
     switch (lCode) {
-        case 2: return "The system cannot find the file specified.";
-        case 3: return "The system cannot find the path specified.";
-        case 5: return "Access is denied.";
-        case 32: return "The process cannot access the file because it is being used by another process.";
-        case 1200: return "The specified device name is invalid.";
-        case 1201: return "The device is not currently connected but it is a remembered connection.";
-        case 1222: return "The network is not present or not started.";
-        case 2250: return "This network connection does not exist.";
-        default: return "";
+        case 2:
+            return "The system cannot find the file specified.";
+        case 3:
+            return "The system cannot find the path specified.";
+        case 5:
+            return "Access is denied.";
+        case 32:
+            return "The process cannot access the file because it is being used by another process.";
+        case 1200:
+            return "The specified device name is invalid.";
+        case 1201:
+            return "The device is not currently connected but it is a remembered connection.";
+        case 1222:
+            return "The network is not present or not started.";
+        case 2250:
+            return "This network connection does not exist.";
+        default:
+            return "";
     }
 }
 
@@ -89,7 +98,8 @@ void AppendReportToFile(const std::string& report, std::string_view sFile) {
             path = (std::filesystem::temp_directory_path() / path).string();
         std::ofstream file;
         if (!OpenWithRetry(path, file)) return;
-        file << report << "\r\n\r\n" << "\r\n";
+        file << report << "\r\n\r\n"
+             << "\r\n";
         file.close();
     } catch (...) {
         // The log is a courtesy; it must never turn one failure into two.

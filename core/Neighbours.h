@@ -8,7 +8,7 @@ class IQueryManager;
 class IChartEngine;
 class IFieldChooser;
 
-Ref<IDataLists> NewLists();                // a new CLists
-Ref<IQueryManager> NewQueryManager();      // a new CQueryManager
-Ref<IChartEngine> NewChartEngine();        // a new CChartEngine
-Ref<IFieldChooser> NewSelectedFields();    // a new CSelectedFields
+Ref<IDataLists> NewLists();              // a new CLists
+Ref<IQueryManager> NewQueryManager();    // a new CQueryManager
+Ref<IChartEngine> NewChartEngine();      // a new CChartEngine
+Ref<IFieldChooser> NewSelectedFields();  // a new CSelectedFields

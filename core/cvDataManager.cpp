@@ -15,9 +15,9 @@
 #include "interfaces/IFieldChooser.h"
 #include "interfaces/IQueryManager.h"
 #include "platform/ado/Catalog.h"
-#include "platform/ado/Table.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/Table.h"
 #include "platform/i18n/i18N.h"
 #include "platform/runtime/Codepage.h"
 #include "platform/runtime/Text.h"
@@ -97,7 +97,9 @@ void cvDataManager::Settings(const Ref<ISettings2>& oSettings) {
 
 // ---------------------------------------------------------------- folders
 
-std::string cvDataManager::SettingText(const std::string& sPath) { return settings_->GetValue(sPath).ToString(); }
+std::string cvDataManager::SettingText(const std::string& sPath) {
+    return settings_->GetValue(sPath).ToString();
+}
 
 std::string cvDataManager::DataFolder() {
     return gTools()->Str()->WithTrailingSeparator(SettingText("Options/Paths/DataFolder"), 0);
@@ -130,7 +132,8 @@ void cvDataManager::OpenDatabase() {
             const char* message;
         };
         const Required required[] = {
-            {"Options/Connection/DataProvider", ERR_MISSING_DATA_PROVIDER, "Data Provider in Settings file is missing."},
+            {"Options/Connection/DataProvider", ERR_MISSING_DATA_PROVIDER,
+             "Data Provider in Settings file is missing."},
             {"Options/Connection/ConnectionString", ERR_MISSING_CONNECTION_STRING,
              "Connection string in Settings file is missing."},
             {"Options/Connection/ConnectionStringADOX", ERR_MISSING_ADOX_CONNECTION_STRING,
@@ -157,19 +160,21 @@ void cvDataManager::OpenDatabase() {
             std::string database = Database();
             if (!tools->FSO()->FileExists(database)) {
                 SendCommand("CMD=%1!DEST=%2", {Variant("KILL_SPLASH"), Variant(kStartupDestination)});
-                int32_t answer = tools->Windows()->ShowMessage(
-                    "Unable to locate Terralith Database: ||||" + database +
-                        "|||| Do you want to reset your settings file?",
-                    ui::vbYesNo + ui::vbQuestion, "Corvantis Terralith", 0, 0);
+                int32_t answer =
+                    tools->Windows()->ShowMessage("Unable to locate Terralith Database: ||||" + database +
+                                                      "|||| Do you want to reset your settings file?",
+                                                  ui::vbYesNo + ui::vbQuestion, "Corvantis Terralith", 0, 0);
                 if (answer == ui::vbYes)
-                    SendCommand("CMD=%1!DEST=%2", {Variant("KILL_SETTINGS_FILE"), Variant(kStartupDestination)});
+                    SendCommand("CMD=%1!DEST=%2",
+                                {Variant("KILL_SETTINGS_FILE"), Variant(kStartupDestination)});
                 errorFields_.ErrorNumber = ERR_DATABASE_NOT_FOUND;
                 errorFields_.ErrorIsException = false;
                 return;
             }
-            std::string folder =
-                tools->Str()->WithTrailingSeparator(tools->Str()->Token(Replace(database, "\\", "/"), "/", 0, -1), 0);
-            std::string check = Trim(tools->IO()->ReadINI(folder + "Options.ini", "Startup", "CheckAttachedTables"));
+            std::string folder = tools->Str()->WithTrailingSeparator(
+                tools->Str()->Token(Replace(database, "\\", "/"), "/", 0, -1), 0);
+            std::string check =
+                Trim(tools->IO()->ReadINI(folder + "Options.ini", "Startup", "CheckAttachedTables"));
             if (check.empty() || LCase(check) == "yes") UpdateAttachedPaths(database);
             source = connectionString_ + database;
         }
@@ -203,7 +208,8 @@ void cvDataManager::UpdateAttachedPaths(std::string sPrimaryDatabase) {
         for (auto& table : catalog->Tables()) {
             SetStatusMessage("Checking Table: " + table->Name());
             if (UCase(table->Type()) != "LINK") continue;
-            std::string source = Replace(table->Properties(ADOX::kLinkDatasource).Value().ToString(), "\\", "/");
+            std::string source =
+                Replace(table->Properties(ADOX::kLinkDatasource).Value().ToString(), "\\", "/");
             std::string linkFolder = str->WithTrailingSeparator(str->Token(source, "/", 0, -1), 0);
             std::string linkFile = str->Token(source, "/", -1, 1);
             if (!EqualsNoCase(linkFolder, folder))
@@ -258,7 +264,9 @@ constexpr FieldSpan kFields[5] = {{0, 10}, {10, 255}, {265, 255}, {520, 255}, {7
 class IndexRecord {
 public:
     // A short read leaves the rest blank, as an empty record would be.
-    explicit IndexRecord(std::string bytes = {}) : bytes_(std::move(bytes)) { bytes_.resize(kRecordSize, ' '); }
+    explicit IndexRecord(std::string bytes = {}) : bytes_(std::move(bytes)) {
+        bytes_.resize(kRecordSize, ' ');
+    }
     // The field's raw single-byte text, trimmed of blanks.
     std::string Raw(int field) const {
         const FieldSpan& f = kFields[field - 1];
@@ -281,8 +289,8 @@ std::string cvDataManager::GetQZAssetCode(const std::string& sCountryCode, const
                 if (sCountryCode.find_first_of("/\\") != std::string::npos ||
                     sCountryCode.find("..") != std::string::npos)
                     return;
-                std::string file = gTools()->Str()->WithTrailingSeparator(DataFolder(), 0) + kAssetIndexFolder +
-                                   "/ind" + sCountryCode + ".dat";
+                std::string file = gTools()->Str()->WithTrailingSeparator(DataFolder(), 0) +
+                                   kAssetIndexFolder + "/ind" + sCountryCode + ".dat";
                 std::ifstream in(file, std::ios::binary);
                 if (!in) Raise(rt::kFileNotFound, "", "File not found: " + file);
                 in.seekg(0, std::ios::end);
@@ -316,9 +324,12 @@ std::string cvDataManager::GetQZAssetCode(const std::string& sCountryCode, const
                         }
                         record = read(mid);
                         int cmp = CompareNoCase(key, record.Raw(2));
-                        if (cmp < 0) high = mid;
-                        else if (cmp == 0) found = true;
-                        else low = mid;
+                        if (cmp < 0)
+                            high = mid;
+                        else if (cmp == 0)
+                            found = true;
+                        else
+                            low = mid;
                     }
                 } else {
                     for (int64_t i = 1; i <= high && !found; ++i) {
@@ -327,8 +338,8 @@ std::string cvDataManager::GetQZAssetCode(const std::string& sCountryCode, const
                     }
                 }
                 if (!found) return;
-                result = record.Text(1) + "|" + record.Text(4) + "|" + record.Text(2) + "|" + record.Text(3) + "|" +
-                         record.Text(5);
+                result = record.Text(1) + "|" + record.Text(4) + "|" + record.Text(2) + "|" + record.Text(3) +
+                         "|" + record.Text(5);
             });
     return result;
 }
@@ -341,7 +352,8 @@ void cvDataManager::RegisterCallBack(const Ref<IParentCallBack>& oParentCallBack
 }
 
 void cvDataManager::UnRegisterCallBack() {
-    PassOn("cvDataManager.ICallBackClient2_UnRegisterCallBack()", ERR_ARGS(), [&] { parentCallBack_.Reset(); });
+    PassOn("cvDataManager.ICallBackClient2_UnRegisterCallBack()", ERR_ARGS(),
+           [&] { parentCallBack_.Reset(); });
 }
 
 int32_t cvDataManager::Call(const Variant& Params) {
@@ -361,7 +373,8 @@ void cvDataManager::SendCommand(const char* sTemplate, VariantArray values) {
 }
 
 void cvDataManager::SetStatusMessage(const std::string& sMessage) {
-    SendCommand("CMD=%1!DEST=%2!MSG=%3", {Variant("STATUS_MESSAGE"), Variant(kDestination), Variant(sMessage)});
+    SendCommand("CMD=%1!DEST=%2!MSG=%3",
+                {Variant("STATUS_MESSAGE"), Variant(kDestination), Variant(sMessage)});
 }
 
 void cvDataManager::SetProgressMessage(const std::string& sMessage) {
@@ -370,11 +383,13 @@ void cvDataManager::SetProgressMessage(const std::string& sMessage) {
 }
 
 void cvDataManager::SetProgressMax(int32_t lMax) {
-    SendCommand("CMD=%1!DEST=%2!VALUE=%3", {Variant("PROGRESS_BAR_MAX"), Variant(kDestination), Variant(lMax)});
+    SendCommand("CMD=%1!DEST=%2!VALUE=%3",
+                {Variant("PROGRESS_BAR_MAX"), Variant(kDestination), Variant(lMax)});
 }
 
 void cvDataManager::SetProgressValue(int32_t lValue) {
-    SendCommand("CMD=%1!DEST=%2!VALUE=%3", {Variant("PROGRESS_BAR_VALUE"), Variant(kDestination), Variant(lValue)});
+    SendCommand("CMD=%1!DEST=%2!VALUE=%3",
+                {Variant("PROGRESS_BAR_VALUE"), Variant(kDestination), Variant(lValue)});
 }
 
 void cvDataManager::SetProgressVisible(bool bVisible) {
@@ -391,13 +406,16 @@ void cvDataManager::SetProgressCancel(bool bCancel) {
 
 void cvDataManager::Progress(const std::string& sMsg, int32_t lMax, int32_t lValue, bool bVisible) {
     PassOn("cvDataManager.Progress(sMsg,lMax,lValue,bVisible)", ERR_ARGS(sMsg, lMax, lValue, bVisible), [&] {
-        SendCommand("DEST=%1!CMD=%2!MSG=%3", {Variant(kDestination), Variant("PROGRESS_BAR_MESSAGE"), Variant(sMsg)});
-        SendCommand("DEST=%1!CMD=%2!VALUE=%3", {Variant(kDestination), Variant("PROGRESS_BAR_MAX"), Variant(lMax)});
+        SendCommand("DEST=%1!CMD=%2!MSG=%3",
+                    {Variant(kDestination), Variant("PROGRESS_BAR_MESSAGE"), Variant(sMsg)});
+        SendCommand("DEST=%1!CMD=%2!VALUE=%3",
+                    {Variant(kDestination), Variant("PROGRESS_BAR_MAX"), Variant(lMax)});
         SendCommand("DEST=%1!CMD=%2!VALUE=%3",
                     {Variant(kDestination), Variant("PROGRESS_BAR_VALUE"), Variant(lValue)});
         SendCommand("DEST=%1!CMD=%2!VISIBLE=%3",
                     {Variant(kDestination), Variant("PROGRESS_BAR_VISIBLE"), Variant(bVisible)});
-        SendCommand("CMD=%1!DEST=%2!VALUE=%3", {Variant("FROM_DATA"), Variant(kDestination), Variant(bVisible)});
+        SendCommand("CMD=%1!DEST=%2!VALUE=%3",
+                    {Variant("FROM_DATA"), Variant(kDestination), Variant(bVisible)});
     });
 }
 

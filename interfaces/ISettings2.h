@@ -35,7 +35,8 @@ public:
     virtual std::string Attribute(const std::string& sName) = 0;
     virtual void SetAttribute(const std::string& sName, const Variant& vValue) = 0;
     virtual void SetText(const Variant& vValue) = 0;
-    virtual bool FindChild(const std::string& sPath, const std::string& sAttribute, const Variant& vValue) = 0;
+    virtual bool FindChild(const std::string& sPath, const std::string& sAttribute,
+                           const Variant& vValue) = 0;
     virtual bool CreateNode(const std::string& sElement, const std::string& sParentPath, int32_t l1 = -1,
                             int32_t l2 = -1, int32_t l3 = -1) = 0;
     virtual void DeleteNode() = 0;

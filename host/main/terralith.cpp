@@ -123,7 +123,8 @@ private:
 int32_t ConsoleMessageBox(const std::string& text, int32_t style, const std::string& title) {
     std::cerr << (title.empty() ? "Message" : title) << ": " << Replace(text, "\r\n", "\n") << "\n";
     int32_t buttons = style & 7;
-    if ((buttons != ui::vbYesNo && buttons != ui::vbYesNoCancel) || !Interactive()) return ui::DefaultAnswer(style);
+    if ((buttons != ui::vbYesNo && buttons != ui::vbYesNoCancel) || !Interactive())
+        return ui::DefaultAnswer(style);
     std::cerr << "[y/n] " << std::flush;
     std::string answer;
     std::getline(std::cin, answer);
@@ -133,7 +134,8 @@ int32_t ConsoleMessageBox(const std::string& text, int32_t style, const std::str
 void PrintTable(const std::vector<std::pair<std::string, std::string>>& rows) {
     size_t width = 0;
     for (const auto& row : rows) width = std::max(width, row.first.size());
-    for (const auto& row : rows) std::cout << row.first << std::string(width - row.first.size() + 2, ' ') << row.second << "\n";
+    for (const auto& row : rows)
+        std::cout << row.first << std::string(width - row.first.size() + 2, ' ') << row.second << "\n";
 }
 
 int Fail(const std::string& message) {
@@ -143,8 +145,10 @@ int Fail(const std::string& message) {
 
 int Run(const std::string& settingsFile, const std::vector<std::string>& args) {
     const std::string& command = args[0];
-    if (command != "info" && command != "option" && command != "asset-code") return Fail("unknown command: " + command);
-    if ((command == "option" && args.size() != 2) || (command == "asset-code" && (args.size() < 3 || args.size() > 4)) ||
+    if (command != "info" && command != "option" && command != "asset-code")
+        return Fail("unknown command: " + command);
+    if ((command == "option" && args.size() != 2) ||
+        (command == "asset-code" && (args.size() < 3 || args.size() > 4)) ||
         (command == "info" && args.size() != 1)) {
         std::cerr << kUsage;
         return 2;
@@ -160,7 +164,8 @@ int Run(const std::string& settingsFile, const std::vector<std::string>& args) {
     if (root->ErrorNumber() != 0) {
         char hex[16];
         std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(root->ErrorNumber()));
-        return Fail("the database could not be opened: error " + std::to_string(root->ErrorNumber()) + " (&H" + hex + ")");
+        return Fail("the database could not be opened: error " + std::to_string(root->ErrorNumber()) +
+                    " (&H" + hex + ")");
     }
 
     if (command == "info") {
@@ -218,7 +223,8 @@ int main(int argc, char** argv) {
         ReleaseModuleData();
         return rc;
     } catch (const Error& e) {
-        std::cerr << "terralith: error " << e.Number() << ": " << Replace(e.Description(), "\r\n", "\n") << "\n";
+        std::cerr << "terralith: error " << e.Number() << ": " << Replace(e.Description(), "\r\n", "\n")
+                  << "\n";
         return 1;
     }
 }

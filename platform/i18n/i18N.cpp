@@ -1,11 +1,10 @@
 #include "i18N.h"
 
 #include <filesystem>
+#include <pugixml.hpp>
 #include <sstream>
 #include <system_error>
 #include <utility>
-
-#include <pugixml.hpp>
 
 #include "platform/runtime/Error.h"
 
@@ -16,7 +15,8 @@ const char* const kSource = i18N::kProgID;
 // Everything a stored file may hold is kept, line ends included, so that
 // writing it again loses nothing but formatting between the top-level parts.
 const unsigned kParseOptions = (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_declaration |
-                               pugi::parse_doctype | pugi::parse_pi | pugi::parse_comments | pugi::parse_ws_pcdata;
+                               pugi::parse_doctype | pugi::parse_pi | pugi::parse_comments |
+                               pugi::parse_ws_pcdata;
 
 [[noreturn]] void RaiseInvalidFile(const std::string& sFile, const std::string& sDetail) {
     Raise(i18N::kErrInvalid, kSource, "Invalid translation file '" + sFile + "': " + sDetail);
@@ -26,7 +26,8 @@ std::string Quoted(const std::string& s) { return "'" + s + "'"; }
 
 // Replaces one value when it is a term; true when it did.
 template <class Setter>
-bool TranslateValue(const char* value, const std::unordered_map<std::string, std::string>& terms, Setter set) {
+bool TranslateValue(const char* value, const std::unordered_map<std::string, std::string>& terms,
+                    Setter set) {
     auto it = terms.find(value);
     if (it == terms.end()) return false;
     set(it->second.c_str());
@@ -45,24 +46,31 @@ void i18N::LoadTranslations(const std::string& sFile) {
     }
 
     std::error_code ec;
-    if (!std::filesystem::exists(sFile, ec)) Raise(rt::kFileNotFound, kSource, "File not found: " + Quoted(sFile));
+    if (!std::filesystem::exists(sFile, ec))
+        Raise(rt::kFileNotFound, kSource, "File not found: " + Quoted(sFile));
     if (std::filesystem::is_directory(sFile, ec))
         Raise(rt::kPathFileAccess, kSource, "Path/File access error: " + Quoted(sFile) + " is a folder");
 
     pugi::xml_document doc;
     pugi::xml_parse_result parsed = doc.load_file(sFile.c_str());
     switch (parsed.status) {
-        case pugi::status_ok: break;
-        case pugi::status_file_not_found: Raise(rt::kFileNotFound, kSource, "File not found: " + Quoted(sFile));
-        case pugi::status_io_error: Raise(rt::kPathFileAccess, kSource, "Path/File access error: " + Quoted(sFile));
-        case pugi::status_out_of_memory: Raise(rt::kOutOfMemory, kSource);
+        case pugi::status_ok:
+            break;
+        case pugi::status_file_not_found:
+            Raise(rt::kFileNotFound, kSource, "File not found: " + Quoted(sFile));
+        case pugi::status_io_error:
+            Raise(rt::kPathFileAccess, kSource, "Path/File access error: " + Quoted(sFile));
+        case pugi::status_out_of_memory:
+            Raise(rt::kOutOfMemory, kSource);
         default:
-            RaiseInvalidFile(sFile, std::string(parsed.description()) + " at offset " + std::to_string(parsed.offset));
+            RaiseInvalidFile(
+                sFile, std::string(parsed.description()) + " at offset " + std::to_string(parsed.offset));
     }
 
     pugi::xml_node root = doc.document_element();
     if (std::string(root.name()) != "Translations")
-        RaiseInvalidFile(sFile, "the document element is <" + std::string(root.name()) + ">, not <Translations>");
+        RaiseInvalidFile(sFile,
+                         "the document element is <" + std::string(root.name()) + ">, not <Translations>");
 
     TermMap toUser;
     TermMap toStored;
@@ -82,8 +90,9 @@ void i18N::LoadTranslations(const std::string& sFile) {
                                         Quoted(u->second) + " and as " + Quoted(user));
         auto [s, newUser] = toStored.emplace(user, stored);
         if (!newUser && s->second != stored)
-            RaiseInvalidFile(sFile, "the user term " + Quoted(user) + " translates both " + Quoted(s->second) +
-                                        " and " + Quoted(stored) + ", so it could not be stored back");
+            RaiseInvalidFile(sFile, "the user term " + Quoted(user) + " translates both " +
+                                        Quoted(s->second) + " and " + Quoted(stored) +
+                                        ", so it could not be stored back");
     }
 
     toUser_ = std::move(toUser);
@@ -98,7 +107,8 @@ std::string i18N::ToStoredForm(const std::string& sXML) const { return Translate
 
 std::string i18N::Translate(const std::string& sXML, const TermMap& terms) {
     pugi::xml_document doc;
-    pugi::xml_parse_result parsed = doc.load_buffer(sXML.data(), sXML.size(), kParseOptions, pugi::encoding_utf8);
+    pugi::xml_parse_result parsed =
+        doc.load_buffer(sXML.data(), sXML.size(), kParseOptions, pugi::encoding_utf8);
     if (!parsed)
         Raise(kErrInvalid, kSource,
               "The XML text cannot be translated: " + std::string(parsed.description()) + " at offset " +

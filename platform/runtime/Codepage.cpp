@@ -42,12 +42,16 @@ std::string ToWindows1252(std::string_view s) {
         auto b = static_cast<unsigned char>(s[i]);
         char32_t c;
         size_t len;
-        if (b < 0x80) c = b, len = 1;
-        else if ((b & 0xE0) == 0xC0 && i + 1 < s.size()) c = ((b & 0x1F) << 6) | (s[i + 1] & 0x3F), len = 2;
+        if (b < 0x80)
+            c = b, len = 1;
+        else if ((b & 0xE0) == 0xC0 && i + 1 < s.size())
+            c = ((b & 0x1F) << 6) | (s[i + 1] & 0x3F), len = 2;
         else if ((b & 0xF0) == 0xE0 && i + 2 < s.size())
             c = ((b & 0x0F) << 12) | ((s[i + 1] & 0x3F) << 6) | (s[i + 2] & 0x3F), len = 3;
-        else if ((b & 0xF8) == 0xF0 && i + 3 < s.size()) c = 0x110000, len = 4;  // beyond the page
-        else c = '?', len = 1;
+        else if ((b & 0xF8) == 0xF0 && i + 3 < s.size())
+            c = 0x110000, len = 4;  // beyond the page
+        else
+            c = '?', len = 1;
         i += len;
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
             out += static_cast<char>(c);

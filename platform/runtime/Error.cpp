@@ -7,24 +7,42 @@ const char* const kAppTitle = "TerralithData";
 
 std::string RuntimeErrorText(int32_t number) {
     switch (number) {
-        case 5: return "Invalid procedure call or argument";
-        case 6: return "Overflow";
-        case 7: return "Out of memory";
-        case 9: return "Subscript out of range";
-        case 11: return "Division by zero";
-        case 13: return "Type mismatch";
-        case 51: return "Internal error";
-        case 52: return "Bad file name or number";
-        case 53: return "File not found";
-        case 70: return "Permission denied";
-        case 75: return "Path/File access error";
-        case 91: return "Object variable or With block variable not set";
-        case 94: return "Invalid use of Null";
-        case 424: return "Object required";
-        case 429: return "ActiveX component can't create object";
-        case 438: return "Object doesn't support this property or method";
-        case 457: return "This key is already associated with an element of this collection";
-        default: return "";
+        case 5:
+            return "Invalid procedure call or argument";
+        case 6:
+            return "Overflow";
+        case 7:
+            return "Out of memory";
+        case 9:
+            return "Subscript out of range";
+        case 11:
+            return "Division by zero";
+        case 13:
+            return "Type mismatch";
+        case 51:
+            return "Internal error";
+        case 52:
+            return "Bad file name or number";
+        case 53:
+            return "File not found";
+        case 70:
+            return "Permission denied";
+        case 75:
+            return "Path/File access error";
+        case 91:
+            return "Object variable or With block variable not set";
+        case 94:
+            return "Invalid use of Null";
+        case 424:
+            return "Object required";
+        case 429:
+            return "ActiveX component can't create object";
+        case 438:
+            return "Object doesn't support this property or method";
+        case 457:
+            return "This key is already associated with an element of this collection";
+        default:
+            return "";
     }
 }
 
@@ -83,7 +101,8 @@ Error CurrentExceptionAsError() {
     } catch (const std::invalid_argument&) {
         return Error(rt::kInvalidCall, kAppTitle, RuntimeErrorText(rt::kInvalidCall));
     } catch (const std::exception& e) {
-        return Error(rt::kInternal, kAppTitle, std::string(RuntimeErrorText(rt::kInternal)) + ": " + e.what());
+        return Error(rt::kInternal, kAppTitle,
+                     std::string(RuntimeErrorText(rt::kInternal)) + ": " + e.what());
     } catch (...) {
         return Error(rt::kInternal, kAppTitle, RuntimeErrorText(rt::kInternal));
     }

@@ -8,14 +8,14 @@
 
 // Run-time error numbers as the classic run time numbers them.
 namespace rt {
-constexpr int32_t kInvalidCall = 5;        // invalid procedure call or argument
+constexpr int32_t kInvalidCall = 5;  // invalid procedure call or argument
 constexpr int32_t kOverflow = 6;
 constexpr int32_t kOutOfMemory = 7;
-constexpr int32_t kSubscript = 9;          // subscript out of range
+constexpr int32_t kSubscript = 9;  // subscript out of range
 constexpr int32_t kDivisionByZero = 11;
 constexpr int32_t kTypeMismatch = 13;
 constexpr int32_t kInternal = 51;
-constexpr int32_t kBadFileName = 52;       // bad file name or number
+constexpr int32_t kBadFileName = 52;  // bad file name or number
 constexpr int32_t kFileNotFound = 53;
 constexpr int32_t kPermissionDenied = 70;
 constexpr int32_t kPathFileAccess = 75;
@@ -38,8 +38,8 @@ std::string RuntimeErrorText(int32_t number);
 
 class Error : public std::exception {
 public:
-    Error(int32_t number, std::string source, std::string description,
-          std::string helpFile = "", int32_t helpContext = 0);
+    Error(int32_t number, std::string source, std::string description, std::string helpFile = "",
+          int32_t helpContext = 0);
     int32_t Number() const { return number_; }
     const std::string& Source() const { return source_; }
     const std::string& Description() const { return description_; }

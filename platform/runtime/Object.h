@@ -14,8 +14,8 @@ public:
     virtual std::string TypeName() const;
 };
 
-[[noreturn]] void RaiseObjectNotSet();   // run-time error 91
-[[noreturn]] void RaiseTypeMismatch();   // run-time error 13
+[[noreturn]] void RaiseObjectNotSet();  // run-time error 91
+[[noreturn]] void RaiseTypeMismatch();  // run-time error 13
 
 template <class T>
 class Ref {

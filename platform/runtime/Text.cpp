@@ -131,8 +131,10 @@ size_t ReadDecimal(std::string_view s, double& out) {
     long lead = 0;
     bool significant = false;
     while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-        if (significant) ++lead;
-        else if (s[i] != '0') significant = true;
+        if (significant)
+            ++lead;
+        else if (s[i] != '0')
+            significant = true;
         digits += s[i++], ++mantissa;
     }
     if (i < s.size() && s[i] == '.') {
@@ -186,10 +188,10 @@ size_t ReadRadix(std::string_view s, double& out) {
     size_t n = 0;
     while (i < s.size()) {
         char c = s[i];
-        int d = (c >= '0' && c <= '9') ? c - '0'
+        int d = (c >= '0' && c <= '9')                 ? c - '0'
                 : (base == 16 && c >= 'a' && c <= 'f') ? c - 'a' + 10
                 : (base == 16 && c >= 'A' && c <= 'F') ? c - 'A' + 10
-                                                        : -1;
+                                                       : -1;
         if (d < 0 || d >= base) break;
         v = v * base + d;
         ++i, ++n;
@@ -197,8 +199,10 @@ size_t ReadRadix(std::string_view s, double& out) {
     }
     if (!n) return 0;
     // A 32-bit pattern reads as a signed Long, as in the classic run time.
-    if (v > 0xFFFF) out = static_cast<int32_t>(static_cast<uint32_t>(v));
-    else out = static_cast<int16_t>(static_cast<uint16_t>(v));
+    if (v > 0xFFFF)
+        out = static_cast<int32_t>(static_cast<uint32_t>(v));
+    else
+        out = static_cast<int16_t>(static_cast<uint16_t>(v));
     return i;
 }
 
@@ -312,8 +316,8 @@ std::string DateToText(double serial) {
     DateParts p = SplitDate(serial);
     char buf[40];
     if (p.hour || p.minute || p.second)
-        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day, p.hour, p.minute,
-                      p.second);
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", p.year, p.month, p.day, p.hour,
+                      p.minute, p.second);
     else
         std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", p.year, p.month, p.day);
     return buf;
@@ -391,5 +395,6 @@ double Now() {
     std::time_t t = std::time(nullptr);
     std::tm lt{};
     localtime_r(&t, &lt);
-    return DateSerial(lt.tm_year + 1900, lt.tm_mon + 1, lt.tm_mday) + TimeSerial(lt.tm_hour, lt.tm_min, lt.tm_sec);
+    return DateSerial(lt.tm_year + 1900, lt.tm_mon + 1, lt.tm_mday) +
+           TimeSerial(lt.tm_hour, lt.tm_min, lt.tm_sec);
 }

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-std::string Trim(std::string_view s);    // blanks at both ends
+std::string Trim(std::string_view s);  // blanks at both ends
 std::string LTrim(std::string_view s);
 std::string RTrim(std::string_view s);
 std::string LCase(std::string_view s);

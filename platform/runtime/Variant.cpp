@@ -128,45 +128,67 @@ double RoundHalfEven(double d) {
 
 std::string Variant::ToString() const {
     switch (kind_) {
-        case VarKind::Empty: return "";
-        case VarKind::Null: InvalidNull();
-        case VarKind::Boolean: return b_ ? "True" : "False";
-        case VarKind::Integer: return std::to_string(i_);
-        case VarKind::Long: return std::to_string(l_);
-        case VarKind::Double: return DoubleToText(d_);
-        case VarKind::Currency: return CurrencyToText(cy_);
-        case VarKind::Date: return DateToText(d_);
-        case VarKind::String: return s_;
-        default: Mismatch();
+        case VarKind::Empty:
+            return "";
+        case VarKind::Null:
+            InvalidNull();
+        case VarKind::Boolean:
+            return b_ ? "True" : "False";
+        case VarKind::Integer:
+            return std::to_string(i_);
+        case VarKind::Long:
+            return std::to_string(l_);
+        case VarKind::Double:
+            return DoubleToText(d_);
+        case VarKind::Currency:
+            return CurrencyToText(cy_);
+        case VarKind::Date:
+            return DateToText(d_);
+        case VarKind::String:
+            return s_;
+        default:
+            Mismatch();
     }
 }
 
 double Variant::ToDouble() const {
     switch (kind_) {
-        case VarKind::Empty: return 0;
-        case VarKind::Null: InvalidNull();
-        case VarKind::Boolean: return b_ ? -1 : 0;
-        case VarKind::Integer: return i_;
-        case VarKind::Long: return l_;
+        case VarKind::Empty:
+            return 0;
+        case VarKind::Null:
+            InvalidNull();
+        case VarKind::Boolean:
+            return b_ ? -1 : 0;
+        case VarKind::Integer:
+            return i_;
+        case VarKind::Long:
+            return l_;
         case VarKind::Double:
-        case VarKind::Date: return d_;
-        case VarKind::Currency: return static_cast<double>(cy_) / 10000.0;
+        case VarKind::Date:
+            return d_;
+        case VarKind::Currency:
+            return static_cast<double>(cy_) / 10000.0;
         case VarKind::String: {
             double d;
             if (!ParseNumber(s_, d)) Mismatch();
             if (std::isinf(d)) OverflowError();
             return d;
         }
-        default: Mismatch();
+        default:
+            Mismatch();
     }
 }
 
 int32_t Variant::ToLong() const {
     switch (kind_) {
-        case VarKind::Long: return l_;
-        case VarKind::Integer: return i_;
-        case VarKind::Boolean: return b_ ? -1 : 0;
-        default: break;
+        case VarKind::Long:
+            return l_;
+        case VarKind::Integer:
+            return i_;
+        case VarKind::Boolean:
+            return b_ ? -1 : 0;
+        default:
+            break;
     }
     double d = RoundHalfEven(ToDouble());
     if (!(d >= -2147483648.0 && d <= 2147483647.0)) OverflowError();
@@ -181,9 +203,12 @@ int16_t Variant::ToInteger() const {
 
 bool Variant::ToBool() const {
     switch (kind_) {
-        case VarKind::Empty: return false;
-        case VarKind::Null: InvalidNull();
-        case VarKind::Boolean: return b_;
+        case VarKind::Empty:
+            return false;
+        case VarKind::Null:
+            InvalidNull();
+        case VarKind::Boolean:
+            return b_;
         case VarKind::String: {
             if (EqualsNoCase(Trim(s_), "True")) return true;
             if (EqualsNoCase(Trim(s_), "False")) return false;
@@ -191,19 +216,23 @@ bool Variant::ToBool() const {
             if (!ParseNumber(s_, d)) Mismatch();
             return d != 0;
         }
-        default: return ToDouble() != 0;
+        default:
+            return ToDouble() != 0;
     }
 }
 
 double Variant::ToDate() const {
     double d = 0;
     switch (kind_) {
-        case VarKind::Date: return d_;
+        case VarKind::Date:
+            return d_;
         case VarKind::String:
             if (ParseDate(s_, d)) return d;
             d = ToDouble();
             break;
-        default: d = ToDouble(); break;
+        default:
+            d = ToDouble();
+            break;
     }
     if (!IsDateSerial(d)) OverflowError();
     return d;
@@ -218,18 +247,30 @@ int64_t Variant::ToCurrency() const {
 
 std::string Variant::TypeName() const {
     switch (kind_) {
-        case VarKind::Empty: return "Empty";
-        case VarKind::Null: return "Null";
-        case VarKind::Integer: return "Integer";
-        case VarKind::Long: return "Long";
-        case VarKind::Double: return "Double";
-        case VarKind::Currency: return "Currency";
-        case VarKind::Date: return "Date";
-        case VarKind::String: return "String";
-        case VarKind::Object: return obj_ ? obj_->TypeName() : "Nothing";
-        case VarKind::Missing: return "Error";
-        case VarKind::Boolean: return "Boolean";
-        case VarKind::Array: return "Variant()";
+        case VarKind::Empty:
+            return "Empty";
+        case VarKind::Null:
+            return "Null";
+        case VarKind::Integer:
+            return "Integer";
+        case VarKind::Long:
+            return "Long";
+        case VarKind::Double:
+            return "Double";
+        case VarKind::Currency:
+            return "Currency";
+        case VarKind::Date:
+            return "Date";
+        case VarKind::String:
+            return "String";
+        case VarKind::Object:
+            return obj_ ? obj_->TypeName() : "Nothing";
+        case VarKind::Missing:
+            return "Error";
+        case VarKind::Boolean:
+            return "Boolean";
+        case VarKind::Array:
+            return "Variant()";
     }
     return "Unknown";
 }
@@ -241,13 +282,19 @@ int Rank(VarKind k) {
     switch (k) {
         case VarKind::Empty:
         case VarKind::Boolean:
-        case VarKind::Integer: return 1;
-        case VarKind::Long: return 2;
-        case VarKind::Currency: return 3;
+        case VarKind::Integer:
+            return 1;
+        case VarKind::Long:
+            return 2;
+        case VarKind::Currency:
+            return 3;
         case VarKind::Double:
-        case VarKind::String: return 4;
-        case VarKind::Date: return 5;
-        default: return 0;
+        case VarKind::String:
+            return 4;
+        case VarKind::Date:
+            return 5;
+        default:
+            return 0;
     }
 }
 
@@ -305,7 +352,8 @@ std::string FillPlaceholders(std::string_view sTemplate, const Variant& vValues,
         // A run too long for any index names no entry.
         uint64_t n = 0;
         bool tooLong = digits - i - 1 > 9;
-        for (size_t k = i + 1; !tooLong && k < digits; ++k) n = n * 10 + static_cast<uint64_t>(sTemplate[k] - '0');
+        for (size_t k = i + 1; !tooLong && k < digits; ++k)
+            n = n * 10 + static_cast<uint64_t>(sTemplate[k] - '0');
         if (tooLong || n < static_cast<uint64_t>(lBase) || n - lBase >= entries) {
             out.append(sTemplate.substr(i, digits - i));
         } else {

@@ -36,11 +36,11 @@ using VariantArray = std::vector<Variant>;
 
 class Variant {
 public:
-    Variant() = default;                       // Empty
+    Variant() = default;  // Empty
     Variant(bool b);
     Variant(int16_t i);
     Variant(int32_t l);
-    Variant(int64_t) = delete;                 // say which: Long or Currency
+    Variant(int64_t) = delete;  // say which: Long or Currency
     Variant(double d);
     Variant(const char* s);
     Variant(std::string s);
@@ -55,7 +55,7 @@ public:
     static Variant Missing();
     static Variant Date(double serial);
     static Variant Currency(int64_t scaledBy10000);
-    static Variant Nothing();                  // an Object variant holding no object
+    static Variant Nothing();  // an Object variant holding no object
 
     VarKind Kind() const { return kind_; }
     bool IsEmpty() const { return kind_ == VarKind::Empty; }
@@ -75,13 +75,13 @@ public:
     double DateSerial() const;
 
     // Conversions with the classic rules.
-    std::string ToString() const;   // CStr
-    int16_t ToInteger() const;      // CInt (half to even)
-    int32_t ToLong() const;         // CLng (half to even)
-    double ToDouble() const;        // CDbl
-    bool ToBool() const;            // CBool
-    double ToDate() const;          // CDate (as a serial)
-    int64_t ToCurrency() const;     // CCur (scaled by 10000)
+    std::string ToString() const;  // CStr
+    int16_t ToInteger() const;     // CInt (half to even)
+    int32_t ToLong() const;        // CLng (half to even)
+    double ToDouble() const;       // CDbl
+    bool ToBool() const;           // CBool
+    double ToDate() const;         // CDate (as a serial)
+    int64_t ToCurrency() const;    // CCur (scaled by 10000)
 
     // The object held, cast to an interface (Nothing for Empty or Nothing;
     // 13 for any other kind or an object without that interface).

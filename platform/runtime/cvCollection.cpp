@@ -25,7 +25,9 @@ size_t cvCollection::PositionOf(const Variant& keyOrPosition) const {
     return static_cast<size_t>(pos - 1);
 }
 
-Variant cvCollection::Item(const Variant& keyOrPosition) const { return entries_[PositionOf(keyOrPosition)].item; }
+Variant cvCollection::Item(const Variant& keyOrPosition) const {
+    return entries_[PositionOf(keyOrPosition)].item;
+}
 
 void cvCollection::ReplaceItem(const std::string& key, const Variant& item) {
     entries_[PositionOfKey(key)].item = item;

@@ -30,7 +30,8 @@ std::string FileSystemObject::BuildPath(const std::string& sFolder, const std::s
 
 std::string FileSystemObject::GetSpecialFolder(int32_t lFolder) {
     if (lFolder != 2)
-        Raise(rt::kInvalidCall, kProgID, "GetSpecialFolder: only the temporary folder (2) exists on this system");
+        Raise(rt::kInvalidCall, kProgID,
+              "GetSpecialFolder: only the temporary folder (2) exists on this system");
     const char* env = std::getenv("TMPDIR");
     std::string folder = env && *env ? env : "/tmp";
     if (IsOnlySeparators(folder)) return "/";

@@ -14,7 +14,9 @@ std::string_view WithoutLeadingSeparators(std::string_view sPath) {
     return sPath.substr(i);
 }
 
-bool IsOnlySeparators(std::string_view sPath) { return !sPath.empty() && WithoutTrailingSeparators(sPath).empty(); }
+bool IsOnlySeparators(std::string_view sPath) {
+    return !sPath.empty() && WithoutTrailingSeparators(sPath).empty();
+}
 
 size_t LastSeparator(std::string_view sPath) { return sPath.find_last_of("/\\"); }
 

@@ -5,8 +5,9 @@
 
 const cvCommand::Pair& cvCommand::At(int32_t lIndex) const {
     if (lIndex < 0 || lIndex >= Count())
-        Raise(rt::kSubscript, "cvCommand", "Subscript out of range: the command has " + std::to_string(Count()) +
-                                               " pairs, index " + std::to_string(lIndex) + " was asked for");
+        Raise(rt::kSubscript, "cvCommand",
+              "Subscript out of range: the command has " + std::to_string(Count()) + " pairs, index " +
+                  std::to_string(lIndex) + " was asked for");
     return pairs_[static_cast<size_t>(lIndex)];
 }
 

@@ -18,7 +18,8 @@ std::string TrimWhite(std::string_view s) {
 
 }  // namespace
 
-std::string cvFileIO::ReadINI(const std::string& sFile, const std::string& sSection, const std::string& sKey) {
+std::string cvFileIO::ReadINI(const std::string& sFile, const std::string& sSection,
+                              const std::string& sKey) {
     std::error_code ec;
     if (sFile.empty() || !std::filesystem::exists(sFile, ec)) return "";
     std::ifstream in;
@@ -37,13 +38,16 @@ std::string cvFileIO::ReadINI(const std::string& sFile, const std::string& sSect
         if (t.empty() || t[0] == ';' || t[0] == '#') continue;
         if (t[0] == '[') {
             size_t close = t.find(']');
-            inSection = close != std::string::npos && EqualsNoCase(TrimWhite(t.substr(1, close - 1)), section);
+            inSection =
+                close != std::string::npos && EqualsNoCase(TrimWhite(t.substr(1, close - 1)), section);
             continue;
         }
         if (!inSection) continue;
         size_t eq = t.find('=');
-        if (eq != std::string::npos && EqualsNoCase(TrimWhite(t.substr(0, eq)), key)) return TrimWhite(t.substr(eq + 1));
+        if (eq != std::string::npos && EqualsNoCase(TrimWhite(t.substr(0, eq)), key))
+            return TrimWhite(t.substr(eq + 1));
     }
-    if (in.bad()) Raise(rt::kPathFileAccess, kProgID, RuntimeErrorText(rt::kPathFileAccess) + ": \"" + sFile + "\"");
+    if (in.bad())
+        Raise(rt::kPathFileAccess, kProgID, RuntimeErrorText(rt::kPathFileAccess) + ": \"" + sFile + "\"");
     return "";
 }

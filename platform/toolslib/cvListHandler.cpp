@@ -1,6 +1,7 @@
 #include "cvListHandler.h"
 
-int32_t cvListHandler::AddListItem(const Ref<IListControl>& oList, const std::string& sText, int32_t lItemData) {
+int32_t cvListHandler::AddListItem(const Ref<IListControl>& oList, const std::string& sText,
+                                   int32_t lItemData) {
     oList->AddItem(sText);
     int32_t index = oList->NewIndex();
     oList->SetItemData(index, lItemData);

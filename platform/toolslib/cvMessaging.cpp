@@ -14,7 +14,8 @@ Ref<cvCommand> cvMessaging::BuildCommand(const std::string& sTemplate, const Var
             size_t eq = slot.find('=');
             if (eq == std::string::npos || eq == 0)
                 Raise(rt::kInvalidCall, kProgID,
-                      "BuildCommand: the template \"" + sTemplate + "\" holds a pair without a key: \"" + slot + "\"");
+                      "BuildCommand: the template \"" + sTemplate + "\" holds a pair without a key: \"" +
+                          slot + "\"");
             pairs.emplace_back(slot.substr(0, eq), FillPlaceholders(slot.substr(eq + 1), *values, 1));
         }
     }

@@ -27,7 +27,8 @@ std::vector<std::string> Items(const std::string& sText, const std::string& sDel
     return items;
 }
 
-std::string JoinRange(const std::vector<std::string>& items, int64_t from, int64_t to, const std::string& sDelimiter) {
+std::string JoinRange(const std::vector<std::string>& items, int64_t from, int64_t to,
+                      const std::string& sDelimiter) {
     std::string out;
     for (int64_t i = from; i < to; ++i) {
         if (i > from) out += sDelimiter;
@@ -54,8 +55,10 @@ std::string cvStrings::Token(const std::string& sText, const std::string& sDelim
     const int64_t start = lStart < 0 ? n + lStart : lStart;
     if (start < 0 || start >= n) return "";
     int64_t end = n;
-    if (lCount > 0) end = std::min<int64_t>(n, start + lCount);
-    else if (lCount < 0) end = n + lCount;
+    if (lCount > 0)
+        end = std::min<int64_t>(n, start + lCount);
+    else if (lCount < 0)
+        end = n + lCount;
     if (end <= start) return "";
     return JoinRange(items, start, end, sDelimiter);
 }
@@ -76,14 +79,15 @@ std::string cvStrings::Between(const std::string& sText, const std::string& sSta
     return sText.substr(inner, endAt - 1 - inner);
 }
 
-std::string cvStrings::TextBetween(const std::string& sText, const std::string& sStart, const std::string& sEnd,
-                                   int32_t lInclude, int32_t lCompare) {
+std::string cvStrings::TextBetween(const std::string& sText, const std::string& sStart,
+                                   const std::string& sEnd, int32_t lInclude, int32_t lCompare) {
     return Between(sText, sStart, sEnd, lInclude, lCompare);
 }
 
 std::string cvStrings::WithTrailingSeparator(const std::string& sFolder, int32_t lFlag) {
     if (lFlag != 0 && lFlag != 1)
-        Raise(rt::kInvalidCall, kProgID, "WithTrailingSeparator: the flag must be 0 (folder) or 1 (share name)");
+        Raise(rt::kInvalidCall, kProgID,
+              "WithTrailingSeparator: the flag must be 0 (folder) or 1 (share name)");
     if (sFolder.empty()) return "";
     std::string stripped(toolslib::WithoutTrailingSeparators(sFolder));
     if (lFlag == 1) return stripped;
@@ -101,7 +105,8 @@ std::string cvStrings::FormatText(const std::string& sTemplate, const Variant& v
     return FillPlaceholders(sTemplate, vValues, 0);
 }
 
-std::string cvStrings::QuoteList(const std::string& sList, const std::string& sQuote, const std::string& sDelimiter) {
+std::string cvStrings::QuoteList(const std::string& sList, const std::string& sQuote,
+                                 const std::string& sDelimiter) {
     if (sList.empty()) return "";
     const std::string quote = sQuote == "''" ? "'" : sQuote;
     std::vector<std::string> items = Items(sList, sDelimiter);

@@ -17,7 +17,8 @@ public:
     // stops that many items before the end (-1: up to, not including, the
     // last).  A start past either end gives "".  With "/" or "\" as the
     // delimiter the text is a path and both separate its items.
-    std::string Token(const std::string& sText, const std::string& sDelimiter, int32_t lStart, int32_t lCount);
+    std::string Token(const std::string& sText, const std::string& sDelimiter, int32_t lStart,
+                      int32_t lCount);
     // The number of items of the delimited text; 0 for "".
     int32_t ItemCount(const std::string& sText, const std::string& sDelimiter);
 

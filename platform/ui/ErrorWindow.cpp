@@ -25,7 +25,8 @@ std::shared_ptr<ErrorWindowPresenter>& Installed() {
 
 }  // namespace
 
-std::shared_ptr<ErrorWindowPresenter> SetErrorWindowPresenter(std::shared_ptr<ErrorWindowPresenter> presenter) {
+std::shared_ptr<ErrorWindowPresenter> SetErrorWindowPresenter(
+    std::shared_ptr<ErrorWindowPresenter> presenter) {
     auto old = std::move(Installed());
     Installed() = std::move(presenter);
     return old;

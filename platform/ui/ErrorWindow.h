@@ -26,7 +26,8 @@ public:
 
 // Installs the host's presenter (an empty one restores the default) and
 // returns the one it replaces (empty when the default was in place).
-std::shared_ptr<ErrorWindowPresenter> SetErrorWindowPresenter(std::shared_ptr<ErrorWindowPresenter> presenter);
+std::shared_ptr<ErrorWindowPresenter> SetErrorWindowPresenter(
+    std::shared_ptr<ErrorWindowPresenter> presenter);
 
 // The presenter in use on this thread: the host's, or the default one.
 ErrorWindowPresenter& ErrorWindow();

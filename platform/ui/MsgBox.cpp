@@ -13,8 +13,8 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) { return Hook:
 
 int32_t DefaultAnswer(int32_t style) {
     static const int32_t buttons[][3] = {
-        {vbOK, vbOK, vbOK},            {vbOK, vbCancel, vbCancel},  {vbAbort, vbRetry, vbIgnore},
-        {vbYes, vbNo, vbCancel},       {vbYes, vbNo, vbNo},         {vbRetry, vbCancel, vbCancel},
+        {vbOK, vbOK, vbOK},      {vbOK, vbCancel, vbCancel}, {vbAbort, vbRetry, vbIgnore},
+        {vbYes, vbNo, vbCancel}, {vbYes, vbNo, vbNo},        {vbRetry, vbCancel, vbCancel},
     };
     int32_t set = style & 7;
     if (set > 5) set = 0;

@@ -32,7 +32,8 @@ constexpr int32_t vbNo = 7;
 
 // Receives the text (line breaks as CR LF), the style and the title; answers
 // with the button pressed.
-using MessageBoxHandler = std::function<int32_t(const std::string& text, int32_t style, const std::string& title)>;
+using MessageBoxHandler =
+    std::function<int32_t(const std::string& text, int32_t style, const std::string& title)>;
 
 // Installs the host's handler (an empty one restores the default) and returns
 // the one it replaces.

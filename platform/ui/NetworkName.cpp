@@ -7,7 +7,9 @@ namespace {
 using Hook = ThreadHook<NetworkNameResolver, struct NetworkNameTag>;
 }
 
-NetworkNameResolver SetNetworkNameResolver(NetworkNameResolver resolver) { return Hook::Set(std::move(resolver)); }
+NetworkNameResolver SetNetworkNameResolver(NetworkNameResolver resolver) {
+    return Hook::Set(std::move(resolver));
+}
 
 int32_t WNetGetConnection(const std::string& localName, std::string& remoteName) {
     if (!Hook::Get()) return ERROR_NOT_CONNECTED;

@@ -1,9 +1,8 @@
 #include "Units.h"
 
 #include <cmath>
-#include <utility>
-
 #include <pugixml.hpp>
+#include <utility>
 
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
@@ -49,7 +48,8 @@ void Units::Settings(const Ref<ISettings2>& oSettings) {
 
 void Units::LoadDefinitions(const std::string& sXML) {
     pugi::xml_document doc;
-    pugi::xml_parse_result parsed = doc.load_buffer(sXML.data(), sXML.size(), pugi::parse_default, pugi::encoding_utf8);
+    pugi::xml_parse_result parsed =
+        doc.load_buffer(sXML.data(), sXML.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed)
         RaiseBadSettings(std::string("the XML cannot be read (") + parsed.description() + " at offset " +
                          std::to_string(parsed.offset) + ").");
@@ -76,7 +76,8 @@ void Units::LoadDefinitions(const std::string& sXML) {
                 RaiseBadSettings(CategoryText(c.id) + ": unexpected element <" + u.name() + ">.");
             std::string id = Trim(u.attribute("ID").value());
             if (id.empty()) RaiseBadSettings(CategoryText(c.id) + ": a unit has no ID.");
-            if (c.byID.count(Fold(id))) RaiseBadSettings(CategoryText(c.id) + ": unit '" + id + "' is defined twice.");
+            if (c.byID.count(Fold(id)))
+                RaiseBadSettings(CategoryText(c.id) + ": unit '" + id + "' is defined twice.");
             double factor = ReadNumber(u, "Factor", c.id, id, true, 0);
             if (factor == 0)
                 RaiseBadSettings(CategoryText(c.id) + ": unit '" + id +
@@ -101,7 +102,8 @@ void Units::LoadDefinitions(const std::string& sXML) {
         std::string defaultUnit = node.attribute("Default").value();
         const Ref<Unit>* def = Trim(defaultUnit).empty() ? db : FindUnit(c, defaultUnit);
         if (!def)
-            RaiseBadSettings(CategoryText(c.id) + ": the Default '" + defaultUnit + "' names no unit of the category.");
+            RaiseBadSettings(CategoryText(c.id) + ": the Default '" + defaultUnit +
+                             "' names no unit of the category.");
         c.defaultUnit = *def;
 
         byID.emplace(Fold(c.id), categories.size());
@@ -145,7 +147,9 @@ std::string Units::DatabaseUnit(const std::string& sCategory) const {
     return CategoryOrRaise(sCategory).database->ID();
 }
 
-std::string Units::CategoryName(const std::string& sCategory) const { return CategoryOrRaise(sCategory).name; }
+std::string Units::CategoryName(const std::string& sCategory) const {
+    return CategoryOrRaise(sCategory).name;
+}
 
 bool Units::UnitExists(const std::string& sCategory, const std::string& sUnit) const {
     const Category* c = FindCategory(sCategory);

@@ -65,7 +65,8 @@ void WriteFileAtomically(const std::string& sFile, std::string_view content, con
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temp = TemporaryName(target);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) RaiseFileError(errno, sFile, "cannot create a file in its folder", source);
+        if (fd < 0 && errno != EEXIST)
+            RaiseFileError(errno, sFile, "cannot create a file in its folder", source);
     }
     if (fd < 0) RaiseFileError(EEXIST, sFile, "cannot create a temporary file", source);
 

@@ -13,9 +13,7 @@ bool IsNameStart(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || c >= 0x80;
 }
 
-bool IsNameChar(unsigned char c) {
-    return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
-}
+bool IsNameChar(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
 
 // Where the "@" of a trailing "Element@attribute" stands, or npos.  Only an
 // "@" outside predicates and quotes that directly follows a step counts: the
@@ -31,18 +29,29 @@ size_t AttributeSuffixAt(std::string_view path) {
         }
         switch (c) {
             case '\'':
-            case '"': quote = c; break;
-            case '[': ++brackets; break;
-            case ']': --brackets; break;
-            case '(': ++parens; break;
-            case ')': --parens; break;
+            case '"':
+                quote = c;
+                break;
+            case '[':
+                ++brackets;
+                break;
+            case ']':
+                --brackets;
+                break;
+            case '(':
+                ++parens;
+                break;
+            case ')':
+                --parens;
+                break;
             case '@':
                 if (brackets == 0 && parens == 0 && i > 0) {
                     unsigned char prev = static_cast<unsigned char>(path[i - 1]);
                     if (IsNameChar(prev) || prev == ']' || prev == ')' || prev == '*') return i;
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     return std::string_view::npos;
@@ -96,7 +105,8 @@ bool IsXmlName(std::string_view s) {
     return true;
 }
 
-pugi::xpath_query Compile(const std::string& sXPath, const char* source, pugi::xpath_variable_set* variables) {
+pugi::xpath_query Compile(const std::string& sXPath, const char* source,
+                          pugi::xpath_variable_set* variables) {
     try {
         return pugi::xpath_query(sXPath.c_str(), variables);
     } catch (const pugi::xpath_exception& e) {

@@ -9,19 +9,18 @@
 // the settings document is bound to, so code written against a bound element
 // keeps working whether or not it spells the leading "/".
 #include <cstdint>
+#include <pugixml.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <pugixml.hpp>
 
 namespace xmlpath {
 
 // The options every document is read with: comments, processing
 // instructions, the declaration and the document type survive a load/save
 // round trip.
-constexpr unsigned kParseOptions =
-    pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments |
+                                   pugi::parse_pi | pugi::parse_doctype;
 
 // The XPath expression for a settings path, to be evaluated with the bound
 // element (or the current node) as context: a leading "/" is dropped ("//"

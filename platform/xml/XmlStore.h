@@ -9,10 +9,9 @@
 // so every removal goes through the store, which first tells each holder to
 // step out of the subtree.
 #include <cstdint>
+#include <pugixml.hpp>
 #include <string>
 #include <vector>
-
-#include <pugixml.hpp>
 
 // What the store tells a holder of node handles before a subtree goes.
 class XmlNodeHolder {

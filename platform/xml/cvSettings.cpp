@@ -24,7 +24,8 @@ const char* const kSource = "cvSettings";
 void SetNodeText(pugi::xml_node element, const std::string& text) {
     for (pugi::xml_node child = element.first_child(); child;) {
         pugi::xml_node next = child.next_sibling();
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) element.remove_child(child);
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
+            element.remove_child(child);
         child = next;
     }
     if (!text.empty()) element.prepend_child(pugi::node_pcdata).set_value(text.c_str());
@@ -271,10 +272,15 @@ void cvSettings::SetValue(const std::string& sPath, const Variant& vValue) {
         }
     }
     switch (node.type()) {
-        case pugi::node_element: SetNodeText(node, text); break;
+        case pugi::node_element:
+            SetNodeText(node, text);
+            break;
         case pugi::node_pcdata:
-        case pugi::node_cdata: node.set_value(text.c_str()); break;
-        default: Raise(rt::kInvalidCall, kSource, "SetValue: \"" + sPath + "\" does not name an element");
+        case pugi::node_cdata:
+            node.set_value(text.c_str());
+            break;
+        default:
+            Raise(rt::kInvalidCall, kSource, "SetValue: \"" + sPath + "\" does not name an element");
     }
 }
 
@@ -323,7 +329,8 @@ bool cvSettings::CreateNode(const std::string& sElement, const std::string& sPar
         if (root) parent = root;
     }
     pugi::xml_node element = parent.append_child(sElement.c_str());
-    if (!element) Raise(rt::kInvalidCall, kSource, "CreateNode: \"" + sParentPath + "\" cannot hold elements");
+    if (!element)
+        Raise(rt::kInvalidCall, kSource, "CreateNode: \"" + sParentPath + "\" cannot hold elements");
     store_->StructureChanged();
     current_ = element;
     return true;
@@ -346,14 +353,14 @@ void cvSettings::RemoveChildren() {
 
 void cvSettings::ReplaceXML(const std::string& sXML, const std::string& sPath) {
     pugi::xml_document fragment;
-    pugi::xml_parse_result parsed =
-        fragment.load_buffer(sXML.data(), sXML.size(),
-                             pugi::parse_default | pugi::parse_fragment | pugi::parse_comments | pugi::parse_pi,
-                             pugi::encoding_utf8);
+    pugi::xml_parse_result parsed = fragment.load_buffer(
+        sXML.data(), sXML.size(),
+        pugi::parse_default | pugi::parse_fragment | pugi::parse_comments | pugi::parse_pi,
+        pugi::encoding_utf8);
     if (!parsed) {
         Raise(rt::kInvalidCall, kSource,
-              std::string("ReplaceXML: the XML text cannot be read: ") + parsed.description() + " at offset " +
-                  std::to_string(parsed.offset));
+              std::string("ReplaceXML: the XML text cannot be read: ") + parsed.description() +
+                  " at offset " + std::to_string(parsed.offset));
     }
     pugi::xml_node target = ElementAt(sPath);
     if (target.type() == pugi::node_document) {
@@ -409,7 +416,8 @@ bool cvSettings::Load(const std::string& sFile) {
 
 bool cvSettings::LoadXML(const std::string& sXML) {
     auto fresh = std::make_shared<XmlStore>();
-    if (!fresh->Document().load_buffer(sXML.data(), sXML.size(), kParseOptions, pugi::encoding_utf8)) return false;
+    if (!fresh->Document().load_buffer(sXML.data(), sXML.size(), kParseOptions, pugi::encoding_utf8))
+        return false;
     // The text usually comes from the file this object was loaded from (read,
     // converted, put back), so messages go on naming that file.
     fresh->SetFileName(store_->FileName());

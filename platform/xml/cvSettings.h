@@ -39,14 +39,13 @@
 // refuses a document without a root element.
 #include <cstdint>
 #include <memory>
+#include <pugixml.hpp>
 #include <string>
 #include <vector>
 
-#include <pugixml.hpp>
-
 #include "XmlStore.h"
 #include "interfaces/ISettings2.h"
-#include "kqXML.h"       // what XMLObject hands out
+#include "kqXML.h"  // what XMLObject hands out
 #include "kqXMLNode.h"
 
 class cvSettings final : public ISettings2, private XmlNodeHolder {

@@ -1,10 +1,10 @@
-#include "platform/runtime/Codepage.h"
 #include "AssetIndexFile.h"
 
 #include <algorithm>
 
 #include "SampleFiles.h"
 #include "SampleText.h"
+#include "platform/runtime/Codepage.h"
 #include "platform/runtime/Text.h"
 
 std::string AssetIndexFile::Encode(const Record& record) {
@@ -31,7 +31,8 @@ size_t AssetIndexFile::Write(const std::string& path, std::vector<Record> record
     });
     std::vector<Record> unique;
     for (Record& r : records)
-        if (unique.empty() || CompareNoCase(unique.back().fields[1], r.fields[1]) != 0) unique.push_back(std::move(r));
+        if (unique.empty() || CompareNoCase(unique.back().fields[1], r.fields[1]) != 0)
+            unique.push_back(std::move(r));
 
     Record header;
     header.fields[1] = IntText(static_cast<int64_t>(unique.size()));

@@ -23,7 +23,7 @@ public:
     static constexpr size_t kOffsets[5] = {0, 10, 265, 520, 775};
 
     struct Record {
-        std::string fields[5];   // UTF-8
+        std::string fields[5];  // UTF-8
     };
 
     // Sorts the records by asset code, drops any whose code repeats one before

@@ -23,8 +23,9 @@ int main(int argc, char** argv) {
     }
     try {
         const SampleWorld::Counts c = SampleGenerator::Generate(options);
-        std::cout << "terralith-sample: " << options.outFolder << ": " << IntText(static_cast<int64_t>(c.fields))
-                  << " fields, " << IntText(static_cast<int64_t>(c.wells)) << " wells, "
+        std::cout << "terralith-sample: " << options.outFolder << ": "
+                  << IntText(static_cast<int64_t>(c.fields)) << " fields, "
+                  << IntText(static_cast<int64_t>(c.wells)) << " wells, "
                   << IntText(static_cast<int64_t>(c.blocks)) << " blocks, "
                   << IntText(static_cast<int64_t>(c.transport)) << " transport systems, "
                   << IntText(static_cast<int64_t>(c.companies)) << " companies, "

@@ -2,9 +2,9 @@
 
 #include <sqlite3.h>
 
-#include "SampleText.h"
 #include <filesystem>
 
+#include "SampleText.h"
 #include "platform/runtime/Error.h"
 
 namespace {
@@ -42,7 +42,8 @@ void SampleDatabase::Exec(const std::string& sql, const std::string& name) {
         std::string message = err ? err : "unknown failure";
         sqlite3_free(err);
         Raise(kErrDatabase, kSource,
-              "script " + (name.empty() ? std::string("statement") : name) + " failed on " + path_ + ": " + message);
+              "script " + (name.empty() ? std::string("statement") : name) + " failed on " + path_ + ": " +
+                  message);
     }
 }
 
@@ -57,9 +58,15 @@ std::vector<std::vector<SqlValue>> SampleDatabase::Query(const std::string& sql)
         row.reserve(n);
         for (int i = 0; i < n; ++i) {
             switch (sqlite3_column_type(stmt, i)) {
-                case SQLITE_INTEGER: row.emplace_back(static_cast<int64_t>(sqlite3_column_int64(stmt, i))); break;
-                case SQLITE_FLOAT: row.emplace_back(sqlite3_column_double(stmt, i)); break;
-                case SQLITE_NULL: row.emplace_back(std::monostate{}); break;
+                case SQLITE_INTEGER:
+                    row.emplace_back(static_cast<int64_t>(sqlite3_column_int64(stmt, i)));
+                    break;
+                case SQLITE_FLOAT:
+                    row.emplace_back(sqlite3_column_double(stmt, i));
+                    break;
+                case SQLITE_NULL:
+                    row.emplace_back(std::monostate{});
+                    break;
                 default:
                     row.emplace_back(std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
                                                  sqlite3_column_bytes(stmt, i)));
@@ -73,7 +80,8 @@ std::vector<std::vector<SqlValue>> SampleDatabase::Query(const std::string& sql)
 }
 
 SampleDatabase::Insert::Insert(SampleDatabase& db, const std::string& sql) : db_(db), sql_(sql) {
-    if (sqlite3_prepare_v2(db_.db_, sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) db_.Fail("cannot prepare: " + sql);
+    if (sqlite3_prepare_v2(db_.db_, sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK)
+        db_.Fail("cannot prepare: " + sql);
 }
 
 SampleDatabase::Insert::~Insert() { sqlite3_finalize(stmt_); }

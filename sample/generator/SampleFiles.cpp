@@ -47,5 +47,6 @@ void MakeFolder(const std::string& path) {
     std::error_code ec;
     fs::create_directories(path, ec);
     if (ec || !fs::is_directory(path, ec))
-        Raise(rt::kPathFileAccess, kSource, "cannot make the folder " + path + (ec ? ": " + ec.message() : ""));
+        Raise(rt::kPathFileAccess, kSource,
+              "cannot make the folder " + path + (ec ? ": " + ec.message() : ""));
 }

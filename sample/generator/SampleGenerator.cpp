@@ -46,7 +46,9 @@ const std::vector<std::string>& SampleGenerator::IndexCountries() {
 std::string SampleGenerator::Usage() {
     return "usage: terralith-sample OUT_FOLDER [--fields N] [--seed S] [--units FILE] [--translations FILE]\n"
            "  Writes a sample data folder: core, annual and notes databases, index files, settings.\n"
-           "  --fields N          number of field records, 0 to " + IntText(kMaxFields) + " (default 300)\n"
+           "  --fields N          number of field records, 0 to " +
+           IntText(kMaxFields) +
+           " (default 300)\n"
            "  --seed S            seed of the generated data (default 20241231)\n"
            "  --units FILE        units settings element to put into the settings file\n"
            "  --translations FILE translation file to copy into the data folder\n";
@@ -91,16 +93,19 @@ SampleOptions SampleGenerator::ParseArguments(const std::vector<std::string>& ar
 SampleWorld::Counts SampleGenerator::Generate(const SampleOptions& options) {
     if (options.outFolder.empty()) Raise(rt::kInvalidCall, kSource, "no output folder given");
     if (options.fields < 0 || options.fields > kMaxFields)
-        Raise(rt::kInvalidCall, kSource, "the number of fields must lie between 0 and " + IntText(kMaxFields));
+        Raise(rt::kInvalidCall, kSource,
+              "the number of fields must lie between 0 and " + IntText(kMaxFields));
     std::string folder = fs::absolute(options.outFolder).lexically_normal().string();
     if (folder.empty() || folder.back() != '/') folder += '/';
     // The settings file carries the units; read them first so a bad units file
     // stops the run before anything is written.
     std::string units;
-    if (!options.unitsFile.empty() && FileExists(options.unitsFile)) units = SampleSettings::UnitsElement(options.unitsFile);
+    if (!options.unitsFile.empty() && FileExists(options.unitsFile))
+        units = SampleSettings::UnitsElement(options.unitsFile);
 
     const std::string database = folder + "Core/Database/";
-    for (const char* sub : {"Core/Database", "Core/Cache", "Core/Notes", "Default", "User"}) MakeFolder(folder + sub);
+    for (const char* sub : {"Core/Database", "Core/Cache", "Core/Notes", "Default", "User"})
+        MakeFolder(folder + sub);
     MakeFolder(folder + kProductFolder);
 
     SampleWorld::Counts counts;
@@ -131,8 +136,8 @@ SampleWorld::Counts SampleGenerator::Generate(const SampleOptions& options) {
         for (const SampleIndexEntry& e : entries)
             if (e.country == country)
                 records.push_back({{e.shortCode, e.name, e.mnemonic, e.kind, std::string(1, e.shore)}});
-        AssetIndexFile::Write(folder + kProductFolder + "/ind" + country + ".dat", records, "Quartz asset index",
-                              country);
+        AssetIndexFile::Write(folder + kProductFolder + "/ind" + country + ".dat", records,
+                              "Quartz asset index", country);
     }
 
     WriteFileAtomically(database + "Options.ini", SampleSettings::OptionsIni());

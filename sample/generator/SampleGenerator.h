@@ -23,8 +23,8 @@ struct SampleOptions {
     std::string outFolder;
     int fields = 300;
     uint64_t seed = 20241231;
-    std::string unitsFile;          // sample/Units.xml; missing: an empty Units element
-    std::string translationsFile;   // sample/Translations.xml; missing: an empty translation file
+    std::string unitsFile;         // sample/Units.xml; missing: an empty Units element
+    std::string translationsFile;  // sample/Translations.xml; missing: an empty translation file
 };
 
 class SampleGenerator {

@@ -10,57 +10,65 @@ namespace {
 // letters (ø, æ, å, ú), always in lower case inside a word.
 const std::map<std::string, std::vector<std::string>>& Stocks() {
     static const std::map<std::string, std::vector<std::string>> stocks = {
-        {"GB", {"Whinchat", "Dunnock", "Shelduck", "Goosander", "Merganser", "Scaup", "Garganey", "Wigeon",
-                "Pintail", "Shoveler", "Ptarmigan", "Capercaillie", "Dotterel", "Greenshank", "Redshank",
-                "Whimbrel", "Godwit", "Sanderling", "Turnstone", "Stonechat", "Wheatear", "Linnet", "Twite",
-                "Siskin", "Redpoll", "Crossbill", "Firecrest", "Nuthatch", "Treecreeper", "Wryneck", "Hobby",
-                "Harrier", "Osprey", "Buzzard", "Bittern", "Spoonbill", "Avocet", "Lapwing", "Curlew",
-                "Woodcock", "Shearwater", "Razorbill", "Corncrake", "Yellowhammer", "Chiffchaff", "Brambling",
-                "Fieldfare", "Redwing", "Waxwing", "Skylark", "Goldcrest", "Kingfisher", "Sandpiper",
-                "Oystercatcher", "Cormorant", "Ardmore", "Ballater", "Cairnwell", "Dunmore", "Glenrossal",
-                "Invergarry", "Kilchattan", "Lochaber", "Morven", "Rannoch", "Strathy", "Torridon", "Ullapool",
-                "Carrick", "Loxley", "Hatherleigh", "Kingsmoor", "Stockwell", "Ashdown", "Bramber", "ap Gwilym",
-                "ap Rhys", "de Braose"}},
-        {"NO", {"Frøya", "Måke", "Sølvtind", "Kråkefjell", "Bjørnebær", "Lysefjord", "Trollkjerring",
-                "Gråspurv", "Fjellrev", "Nøkken", "Huldra", "Draug", "Fossegrim", "Lyngør", "Sjøorm", "Havørn",
-                "Tindved", "Rognebær", "Multebær", "Tyttebær", "Blåbær", "Bringebær", "Jærstrand", "Hestøy",
-                "Ullr", "Vidar", "Forseti", "Mime", "Magne", "Svalin", "Sunna", "Dellingr", "Eikthyrnir",
-                "Gjallar", "Hugin", "Munin", "Ratatosk", "Skinfakse", "Rimfakse", "Vegtam", "Grane", "Alsvinn",
-                "Aldebaran", "Lomvi", "Teist", "Alke", "Havhest", "Krykkje", "Svartand", "Sjøpiple", "Lundefugl",
-                "Steinkobbe", "Nise", "Spekkhogger", "Makrellstørje", "Brisling", "Sild", "Lyr", "Brosme",
-                "Kveite", "Rødspette", "Steinbit", "Uer", "Hyse", "Lange", "af Klint", "von Krogh"}},
-        {"DK", {"Rask", "Lysning", "Hedeblomst", "Strandsten", "Fyrtårn", "Ravnkilde", "Havgræs", "Mågeø",
-                "Klitrose", "Marehalm", "Sandhjelme", "Tangloppe", "Strandkrabbe", "Hvidtjørn", "Lyngbakke",
-                "Skovsnep", "Vibe", "Stær", "Digesvale", "Ederfugl"}},
-        {"NL", {"Zeehond", "Garnaal", "Wadvogel", "Kievit", "Grutto", "Tureluur", "Scholekster", "Kluut",
-                "Lepelaar", "Zilvermeeuw", "Zeekraal", "Helmgras", "Duinroos", "de Kwelder", "het Slik",
-                "van Brakel", "de Plaat", "ter Heide", "Zandhaven", "Veenhoop"}},
-        {"IE", {"Brannock", "Lugh", "Dagda", "Macha", "Niamh", "Clodagh", "Eithne", "Fionnuala", "Oisín",
-                "Caoimhe", "Tadhg", "Ronan", "Aoibheann", "Cathal", "Dervla", "Fiachra"}},
-        {"FO", {"Grindhvalur", "Lundi", "Tjaldur", "Skarvur", "Súla", "Ternan", "Dunna", "Kjógvi", "Ravnur",
-                "Spógvi"}},
+        {"GB", {"Whinchat",   "Dunnock",      "Shelduck",   "Goosander",  "Merganser",   "Scaup",
+                "Garganey",   "Wigeon",       "Pintail",    "Shoveler",   "Ptarmigan",   "Capercaillie",
+                "Dotterel",   "Greenshank",   "Redshank",   "Whimbrel",   "Godwit",      "Sanderling",
+                "Turnstone",  "Stonechat",    "Wheatear",   "Linnet",     "Twite",       "Siskin",
+                "Redpoll",    "Crossbill",    "Firecrest",  "Nuthatch",   "Treecreeper", "Wryneck",
+                "Hobby",      "Harrier",      "Osprey",     "Buzzard",    "Bittern",     "Spoonbill",
+                "Avocet",     "Lapwing",      "Curlew",     "Woodcock",   "Shearwater",  "Razorbill",
+                "Corncrake",  "Yellowhammer", "Chiffchaff", "Brambling",  "Fieldfare",   "Redwing",
+                "Waxwing",    "Skylark",      "Goldcrest",  "Kingfisher", "Sandpiper",   "Oystercatcher",
+                "Cormorant",  "Ardmore",      "Ballater",   "Cairnwell",  "Dunmore",     "Glenrossal",
+                "Invergarry", "Kilchattan",   "Lochaber",   "Morven",     "Rannoch",     "Strathy",
+                "Torridon",   "Ullapool",     "Carrick",    "Loxley",     "Hatherleigh", "Kingsmoor",
+                "Stockwell",  "Ashdown",      "Bramber",    "ap Gwilym",  "ap Rhys",     "de Braose"}},
+        {"NO", {"Frøya",         "Måke",      "Sølvtind",   "Kråkefjell", "Bjørnebær", "Lysefjord",
+                "Trollkjerring", "Gråspurv",  "Fjellrev",   "Nøkken",     "Huldra",    "Draug",
+                "Fossegrim",     "Lyngør",    "Sjøorm",     "Havørn",     "Tindved",   "Rognebær",
+                "Multebær",      "Tyttebær",  "Blåbær",     "Bringebær",  "Jærstrand", "Hestøy",
+                "Ullr",          "Vidar",     "Forseti",    "Mime",       "Magne",     "Svalin",
+                "Sunna",         "Dellingr",  "Eikthyrnir", "Gjallar",    "Hugin",     "Munin",
+                "Ratatosk",      "Skinfakse", "Rimfakse",   "Vegtam",     "Grane",     "Alsvinn",
+                "Aldebaran",     "Lomvi",     "Teist",      "Alke",       "Havhest",   "Krykkje",
+                "Svartand",      "Sjøpiple",  "Lundefugl",  "Steinkobbe", "Nise",      "Spekkhogger",
+                "Makrellstørje", "Brisling",  "Sild",       "Lyr",        "Brosme",    "Kveite",
+                "Rødspette",     "Steinbit",  "Uer",        "Hyse",       "Lange",     "af Klint",
+                "von Krogh"}},
+        {"DK", {"Rask",      "Lysning",  "Hedeblomst", "Strandsten", "Fyrtårn",   "Ravnkilde",    "Havgræs",
+                "Mågeø",     "Klitrose", "Marehalm",   "Sandhjelme", "Tangloppe", "Strandkrabbe", "Hvidtjørn",
+                "Lyngbakke", "Skovsnep", "Vibe",       "Stær",       "Digesvale", "Ederfugl"}},
+        {"NL", {"Zeehond",  "Garnaal",    "Wadvogel",    "Kievit",    "Grutto",    "Tureluur", "Scholekster",
+                "Kluut",    "Lepelaar",   "Zilvermeeuw", "Zeekraal",  "Helmgras",  "Duinroos", "de Kwelder",
+                "het Slik", "van Brakel", "de Plaat",    "ter Heide", "Zandhaven", "Veenhoop"}},
+        {"IE",
+         {"Brannock", "Lugh", "Dagda", "Macha", "Niamh", "Clodagh", "Eithne", "Fionnuala", "Oisín", "Caoimhe",
+          "Tadhg", "Ronan", "Aoibheann", "Cathal", "Dervla", "Fiachra"}},
+        {"FO",
+         {"Grindhvalur", "Lundi", "Tjaldur", "Skarvur", "Súla", "Ternan", "Dunna", "Kjógvi", "Ravnur",
+          "Spógvi"}},
     };
     return stocks;
 }
 
 const std::vector<std::string>& Suffixes() {
-    static const std::vector<std::string> s = {"North", "South", "East", "West", "Deep", "Central",
-                                               "Ridge", "Terrace", "High", "Flank"};
+    static const std::vector<std::string> s = {"North",   "South", "East",    "West", "Deep",
+                                               "Central", "Ridge", "Terrace", "High", "Flank"};
     return s;
 }
 
 const std::vector<std::string>& CompanyWords() {
-    static const std::vector<std::string> w = {"Amberlea", "Basalt", "Cobalt", "Dunlin", "Emberfield", "Flintock",
-                                               "Granitehead", "Harbourne", "Inverlane", "Juniper", "Keelson",
-                                               "Lanternfish", "Marram", "Northwick", "Orrery", "Pennant",
-                                               "Quillon", "Rockhopper", "Saltmarsh", "Tidemark", "Umbrella",
-                                               "Vantage", "Westerly", "Yarrow", "Zephyr"};
+    static const std::vector<std::string> w = {
+        "Amberlea",  "Basalt",    "Cobalt",  "Dunlin",     "Emberfield",  "Flintock", "Granitehead",
+        "Harbourne", "Inverlane", "Juniper", "Keelson",    "Lanternfish", "Marram",   "Northwick",
+        "Orrery",    "Pennant",   "Quillon", "Rockhopper", "Saltmarsh",   "Tidemark", "Umbrella",
+        "Vantage",   "Westerly",  "Yarrow",  "Zephyr"};
     return w;
 }
 
 const std::vector<std::string>& CompanyKinds() {
-    static const std::vector<std::string> k = {"Energy", "Petroleum", "Resources", "Oil", "Exploration",
-                                               "Hydrocarbons"};
+    static const std::vector<std::string> k = {"Energy", "Petroleum",   "Resources",
+                                               "Oil",    "Exploration", "Hydrocarbons"};
     return k;
 }
 }  // namespace

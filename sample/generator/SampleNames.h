@@ -26,7 +26,7 @@ public:
 
 private:
     bool Take(const std::string& name);
-    std::set<std::string> used_;       // lower-cased
+    std::set<std::string> used_;  // lower-cased
     std::set<std::string> mnemonics_;
     struct Rotation {
         std::vector<std::string> order;

@@ -5,11 +5,11 @@
 #include <map>
 
 namespace {
-constexpr double kLiquidPrice = 70.0;   // USD per bbl, real
-constexpr double kGasPrice = 7.5;       // USD per Mscf, real
+constexpr double kLiquidPrice = 70.0;  // USD per bbl, real
+constexpr double kGasPrice = 7.5;      // USD per Mscf, real
 constexpr double kDiscount = 0.10;
 constexpr double kInflation = 0.025;
-constexpr double kEconomicLimit = 0.04; // of the plateau rate
+constexpr double kEconomicLimit = 0.04;  // of the plateau rate
 
 double NetPresentValue(const std::vector<double>& flows, double rate) {
     double v = 0, factor = 1;
@@ -103,8 +103,8 @@ SampleProfile::SampleProfile(const Inputs& in, SampleRandom& rnd) : dataYear_(in
     for (size_t i = 0; i < years_.size(); ++i) {
         const AnnualFigures& f = years_[i];
         if (f.Total() > Peak().Total()) peakIndex_ = i;
-        const double liquidVolume = f.Liquid() * 0.365;                 // MMbbl
-        const double gasVolume = f.gas * 0.365;                         // bcf
+        const double liquidVolume = f.Liquid() * 0.365;  // MMbbl
+        const double gasVolume = f.gas * 0.365;          // bcf
         if (f.year <= in.dataYear) {
             cumOil_ += f.oil * 0.365;
             cumCond_ += f.cond * 0.365;

@@ -18,11 +18,12 @@ struct ProductShares {
 // One year of a field: average daily rates and the year's spend.
 struct AnnualFigures {
     int year = 0;
-    double oil = 0, cond = 0, lpg = 0;   // Mbbl/d
-    double gas = 0;                      // MMscf/d
-    double devDrilling = 0, otherCapex = 0, transportCapex = 0, opex = 0, abandonment = 0;  // USD million, real
+    double oil = 0, cond = 0, lpg = 0;  // Mbbl/d
+    double gas = 0;                     // MMscf/d
+    double devDrilling = 0, otherCapex = 0, transportCapex = 0, opex = 0,
+           abandonment = 0;  // USD million, real
     double Liquid() const { return oil + cond + lpg; }
-    double Total() const;                // Mboe/d
+    double Total() const;  // Mboe/d
     double Capex() const { return devDrilling + otherCapex + transportCapex; }
 };
 
@@ -32,13 +33,13 @@ public:
     static constexpr double kMscfPerBoe = 5.8;
 
     struct Inputs {
-        int firstYear = 0;           // first production
-        int dataYear = 0;            // figures up to this year are history
-        double reserves = 0;         // MMboe recoverable
+        int firstYear = 0;    // first production
+        int dataYear = 0;     // figures up to this year are history
+        double reserves = 0;  // MMboe recoverable
         ProductShares shares;
-        double unitCapex = 10;       // USD per boe, real
-        double unitOpex = 8;         // USD per boe produced, real
-        double taxRate = 0.4;        // share of positive pre-tax cash flow
+        double unitCapex = 10;  // USD per boe, real
+        double unitOpex = 8;    // USD per boe produced, real
+        double taxRate = 0.4;   // share of positive pre-tax cash flow
     };
 
     SampleProfile(const Inputs& in, SampleRandom& rnd);
@@ -70,7 +71,7 @@ public:
     // year of spend, the remaining life (data year on) to the data year.
     double TotalPV() const { return totalPV_; }
     double RemainingPV() const { return remainingPV_; }
-    std::optional<double> PreTaxIRR() const { return preTaxIRR_; }       // percent
+    std::optional<double> PreTaxIRR() const { return preTaxIRR_; }  // percent
     std::optional<double> PostTaxIRR() const { return postTaxIRR_; }
     // Post-tax with losses relieved against the company's other income.
     std::optional<double> PostTaxIRRCompany() const { return postTaxIRRCompany_; }

@@ -68,4 +68,6 @@ size_t SampleRandom::Weighted(const std::vector<double>& weights) {
 
 size_t SampleRandom::Index(size_t n) { return static_cast<size_t>(Next() % n); }
 
-SampleRandom SampleRandom::Fork(uint64_t salt) { return SampleRandom(Next() ^ (salt * 0x9E3779B97F4A7C15ull)); }
+SampleRandom SampleRandom::Fork(uint64_t salt) {
+    return SampleRandom(Next() ^ (salt * 0x9E3779B97F4A7C15ull));
+}

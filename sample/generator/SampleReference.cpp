@@ -24,9 +24,10 @@ int YearOption(SampleDatabase& db, const std::string& key) {
 
 SampleReference SampleReference::Read(SampleDatabase& db) {
     SampleReference ref;
-    for (auto& row : db.Query("SELECT S.Sector_Code, S.Sector_Name, S.Country_Code, C.Country_Name, S.OFFSHORE_CODE, "
-                              "S.Water_Depth_Min, S.Water_Depth_Max FROM Sector S "
-                              "INNER JOIN Country C ON C.Country_Code = S.Country_Code ORDER BY S.Sector_Code")) {
+    for (auto& row :
+         db.Query("SELECT S.Sector_Code, S.Sector_Name, S.Country_Code, C.Country_Name, S.OFFSHORE_CODE, "
+                  "S.Water_Depth_Min, S.Water_Depth_Max FROM Sector S "
+                  "INNER JOIN Country C ON C.Country_Code = S.Country_Code ORDER BY S.Sector_Code")) {
         RefSector s;
         s.code = SqlInt(row[0]);
         s.name = SqlString(row[1]);
@@ -35,8 +36,10 @@ SampleReference SampleReference::Read(SampleDatabase& db) {
         s.offshore = SqlString(row[4]);
         if (!std::holds_alternative<std::monostate>(row[5])) s.waterDepthMin = SqlDouble(row[5]);
         if (!std::holds_alternative<std::monostate>(row[6])) s.waterDepthMax = SqlDouble(row[6]);
-        for (auto& b : db.Query("SELECT B.Basin_Name FROM SectorBasin SB INNER JOIN Basin B ON B.Basin_Code = "
-                                "SB.Basin_Code WHERE SB.Sector_Code = " + SqlString(row[0]) + " ORDER BY B.Basin_Code"))
+        for (auto& b :
+             db.Query("SELECT B.Basin_Name FROM SectorBasin SB INNER JOIN Basin B ON B.Basin_Code = "
+                      "SB.Basin_Code WHERE SB.Sector_Code = " +
+                      SqlString(row[0]) + " ORDER BY B.Basin_Code"))
             s.basins.push_back(SqlString(b[0]));
         ref.sectors.push_back(std::move(s));
     }
@@ -56,7 +59,8 @@ SampleReference SampleReference::Read(SampleDatabase& db) {
     for (auto& row : db.Query("SELECT Rig_Code, Rig_Name, RIG_TYPE FROM Rig ORDER BY Rig_Code"))
         ref.rigs.push_back({SqlInt(row[0]), SqlString(row[1]), SqlString(row[2])});
     if (ref.sectors.empty() || ref.ages.empty() || ref.rigs.empty())
-        Raise(rt::kInvalidCall, kSource, "the reference tables Sector, GeologicalAge and Rig must not be empty");
+        Raise(rt::kInvalidCall, kSource,
+              "the reference tables Sector, GeologicalAge and Rig must not be empty");
     ref.dataYear = YearOption(db, "DataYear");
     ref.firstAnnualYear = YearOption(db, "ANNUAL_DATA_START_YEAR");
     ref.lastAnnualYear = YearOption(db, "ANNUAL_DATA_END_YEAR");

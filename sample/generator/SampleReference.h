@@ -34,7 +34,7 @@ public:
     static SampleReference Read(SampleDatabase& db);
 
     std::vector<RefSector> sectors;
-    std::vector<RefAge> ages;          // youngest first
+    std::vector<RefAge> ages;  // youngest first
     std::vector<RefRig> rigs;
     int dataYear = 0, firstAnnualYear = 0, lastAnnualYear = 0;
 

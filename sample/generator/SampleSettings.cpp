@@ -1,7 +1,6 @@
 #include "SampleSettings.h"
 
 #include <pugixml.hpp>
-
 #include <sstream>
 
 #include "SampleFiles.h"
@@ -33,9 +32,11 @@ std::string SampleSettings::UnitsElement(const std::string& path) {
     pugi::xml_document doc;
     const pugi::xml_parse_result parsed = doc.load_buffer(content.data(), content.size());
     if (!parsed)
-        Raise(rt::kInvalidCall, kSource, "the units file " + path + " is not well-formed: " + parsed.description());
+        Raise(rt::kInvalidCall, kSource,
+              "the units file " + path + " is not well-formed: " + parsed.description());
     pugi::xml_node units = doc.document_element();
-    if (std::string(units.name()) != "Units") units = units.find_node([](pugi::xml_node n) { return std::string(n.name()) == "Units"; });
+    if (std::string(units.name()) != "Units")
+        units = units.find_node([](pugi::xml_node n) { return std::string(n.name()) == "Units"; });
     if (!units) Raise(rt::kInvalidCall, kSource, "the units file " + path + " holds no Units element");
     std::ostringstream out;
     units.print(out, "  ", pugi::format_default, pugi::encoding_utf8);

@@ -27,18 +27,55 @@ char32_t NextCodePoint(std::string_view s, size_t& i) {
 // The plain letters an accented Latin-1 letter is spelt with in a mnemonic.
 const char* Unaccented(char32_t cp) {
     switch (cp) {
-        case 0xC6: case 0xE6: return "AE";
-        case 0xD8: case 0xF8: return "O";
-        case 0xC5: case 0xE5: case 0xC0: case 0xE0: case 0xC1: case 0xE1: case 0xC2: case 0xE2:
-        case 0xC4: case 0xE4: return "A";
-        case 0xC9: case 0xE9: case 0xC8: case 0xE8: case 0xCA: case 0xEA: return "E";
-        case 0xCD: case 0xED: return "I";
-        case 0xD3: case 0xF3: case 0xD6: case 0xF6: case 0xD4: case 0xF4: return "O";
-        case 0xDA: case 0xFA: case 0xDC: case 0xFC: return "U";
-        case 0xDD: case 0xFD: return "Y";
-        case 0xD0: case 0xF0: return "D";
-        case 0xDF: return "SS";
-        default: return "";
+        case 0xC6:
+        case 0xE6:
+            return "AE";
+        case 0xD8:
+        case 0xF8:
+            return "O";
+        case 0xC5:
+        case 0xE5:
+        case 0xC0:
+        case 0xE0:
+        case 0xC1:
+        case 0xE1:
+        case 0xC2:
+        case 0xE2:
+        case 0xC4:
+        case 0xE4:
+            return "A";
+        case 0xC9:
+        case 0xE9:
+        case 0xC8:
+        case 0xE8:
+        case 0xCA:
+        case 0xEA:
+            return "E";
+        case 0xCD:
+        case 0xED:
+            return "I";
+        case 0xD3:
+        case 0xF3:
+        case 0xD6:
+        case 0xF6:
+        case 0xD4:
+        case 0xF4:
+            return "O";
+        case 0xDA:
+        case 0xFA:
+        case 0xDC:
+        case 0xFC:
+            return "U";
+        case 0xDD:
+        case 0xFD:
+            return "Y";
+        case 0xD0:
+        case 0xF0:
+            return "D";
+        case 0xDF:
+            return "SS";
+        default:
+            return "";
     }
 }
 }  // namespace

@@ -15,43 +15,212 @@ namespace {
 // share a quadrant, so a block reference names one block in the whole data set.
 struct SectorProfile {
     int64_t code;
-    double weight;                         // share of the fields
-    std::vector<const char*> quadrants;    // empty: onshore licence areas
+    double weight;                       // share of the fields
+    std::vector<const char*> quadrants;  // empty: onshore licence areas
     int blocksPerQuadrant;
     bool subBlocks;
     const char* licencePrefix;
-    const char* award;                     // "<award> Round n"
-    std::vector<int64_t> formations;       // reservoir ages found there
+    const char* award;                // "<award> Round n"
+    std::vector<int64_t> formations;  // reservoir ages found there
     double gasShare;
     int firstDiscovery;
-    double reservoirMin, reservoirMax;     // m
-    double blockAreaMin, blockAreaMax;     // km2
+    double reservoirMin, reservoirMax;  // m
+    double blockAreaMin, blockAreaMax;  // km2
     double taxRate;
 };
 
 const std::vector<SectorProfile>& Profiles() {
     static const std::vector<SectorProfile> p = {
-        {11, 12, {"2", "3", "9", "210", "211"}, 30, true, "P.", "UK", {212, 216, 202, 111}, 0.2, 1971, 2000, 3600, 200, 260, 0.40},
-        {12, 12, {"14", "16", "20", "21", "22", "23", "29"}, 30, true, "P.", "UK", {113, 211, 201, 114}, 0.35, 1969, 2200, 4600, 200, 260, 0.40},
-        {13, 9, {"41", "42", "43", "44", "47", "48", "49", "53"}, 30, true, "P.", "UK", {302, 311, 222}, 0.95, 1965, 2400, 3600, 200, 260, 0.40},
-        {14, 3, {"202", "204", "205", "206", "208", "213", "214"}, 30, true, "P.", "UK", {202, 113, 321, 401}, 0.3, 1977, 1800, 4200, 200, 260, 0.40},
+        {11,
+         12,
+         {"2", "3", "9", "210", "211"},
+         30,
+         true,
+         "P.",
+         "UK",
+         {212, 216, 202, 111},
+         0.2,
+         1971,
+         2000,
+         3600,
+         200,
+         260,
+         0.40},
+        {12,
+         12,
+         {"14", "16", "20", "21", "22", "23", "29"},
+         30,
+         true,
+         "P.",
+         "UK",
+         {113, 211, 201, 114},
+         0.35,
+         1969,
+         2200,
+         4600,
+         200,
+         260,
+         0.40},
+        {13,
+         9,
+         {"41", "42", "43", "44", "47", "48", "49", "53"},
+         30,
+         true,
+         "P.",
+         "UK",
+         {302, 311, 222},
+         0.95,
+         1965,
+         2400,
+         3600,
+         200,
+         260,
+         0.40},
+        {14,
+         3,
+         {"202", "204", "205", "206", "208", "213", "214"},
+         30,
+         true,
+         "P.",
+         "UK",
+         {202, 113, 321, 401},
+         0.3,
+         1977,
+         1800,
+         4200,
+         200,
+         260,
+         0.40},
         {15, 2, {"110", "113"}, 30, true, "P.", "UK", {222}, 0.7, 1974, 700, 1600, 200, 260, 0.40},
         {16, 3, {}, 0, false, "PEDL", "UK Onshore", {222, 211, 311}, 0.2, 1973, 500, 2200, 40, 300, 0.40},
-        {21, 14, {"1", "6", "7", "15", "17", "24", "25", "30", "31", "33", "34", "35"}, 12, false, "PL", "Norwegian", {212, 216, 113, 114, 201, 221}, 0.35, 1966, 1700, 4600, 480, 560, 0.78},
-        {22, 7, {"6406", "6407", "6506", "6507", "6608", "6609", "6705"}, 12, false, "PL", "Norwegian", {213, 214, 202}, 0.6, 1981, 2000, 4800, 480, 560, 0.78},
-        {23, 3, {"7120", "7121", "7122", "7220", "7222", "7324"}, 12, false, "PL", "Norwegian", {215, 223, 221}, 0.6, 1981, 1000, 2800, 480, 560, 0.78},
-        {31, 5, {"5504", "5505", "5603", "5604"}, 32, false, "DK ", "Danish", {201, 211}, 0.35, 1966, 1800, 3600, 250, 320, 0.64},
-        {41, 5, {"F", "J", "K", "L", "P", "Q"}, 18, false, "P/", "Dutch", {302, 311, 222}, 0.95, 1970, 2500, 4200, 380, 420, 0.50},
+        {21,
+         14,
+         {"1", "6", "7", "15", "17", "24", "25", "30", "31", "33", "34", "35"},
+         12,
+         false,
+         "PL",
+         "Norwegian",
+         {212, 216, 113, 114, 201, 221},
+         0.35,
+         1966,
+         1700,
+         4600,
+         480,
+         560,
+         0.78},
+        {22,
+         7,
+         {"6406", "6407", "6506", "6507", "6608", "6609", "6705"},
+         12,
+         false,
+         "PL",
+         "Norwegian",
+         {213, 214, 202},
+         0.6,
+         1981,
+         2000,
+         4800,
+         480,
+         560,
+         0.78},
+        {23,
+         3,
+         {"7120", "7121", "7122", "7220", "7222", "7324"},
+         12,
+         false,
+         "PL",
+         "Norwegian",
+         {215, 223, 221},
+         0.6,
+         1981,
+         1000,
+         2800,
+         480,
+         560,
+         0.78},
+        {31,
+         5,
+         {"5504", "5505", "5603", "5604"},
+         32,
+         false,
+         "DK ",
+         "Danish",
+         {201, 211},
+         0.35,
+         1966,
+         1800,
+         3600,
+         250,
+         320,
+         0.64},
+        {41,
+         5,
+         {"F", "J", "K", "L", "P", "Q"},
+         18,
+         false,
+         "P/",
+         "Dutch",
+         {302, 311, 222},
+         0.95,
+         1970,
+         2500,
+         4200,
+         380,
+         420,
+         0.50},
         {42, 2, {}, 0, false, "OL", "Dutch Onshore", {302, 222}, 0.9, 1959, 1500, 3200, 40, 300, 0.50},
-        {51, 1.5, {"50", "56", "57"}, 30, false, "SEL ", "Irish", {202, 212}, 0.8, 1971, 800, 1800, 200, 260, 0.25},
-        {52, 1, {"18", "26", "27", "36"}, 30, false, "FEL ", "Irish", {221, 311}, 0.8, 1996, 2500, 4000, 200, 260, 0.25},
-        {61, 1, {"6004", "6005", "6104", "6105"}, 30, false, "L", "Faroese", {113, 321}, 0.2, 2001, 2500, 4200, 200, 260, 0.27},
+        {51,
+         1.5,
+         {"50", "56", "57"},
+         30,
+         false,
+         "SEL ",
+         "Irish",
+         {202, 212},
+         0.8,
+         1971,
+         800,
+         1800,
+         200,
+         260,
+         0.25},
+        {52,
+         1,
+         {"18", "26", "27", "36"},
+         30,
+         false,
+         "FEL ",
+         "Irish",
+         {221, 311},
+         0.8,
+         1996,
+         2500,
+         4000,
+         200,
+         260,
+         0.25},
+        {61,
+         1,
+         {"6004", "6005", "6104", "6105"},
+         30,
+         false,
+         "L",
+         "Faroese",
+         {113, 321},
+         0.2,
+         2001,
+         2500,
+         4200,
+         200,
+         260,
+         0.27},
     };
     return p;
 }
 
 const SectorProfile& ProfileOf(int64_t sectorCode) {
-    static const SectorProfile fallback{0, 1, {"1", "2", "3"}, 30, false, "L", "Licensing", {212}, 0.4, 1975, 1500, 3500, 200, 260, 0.40};
+    static const SectorProfile fallback{
+        0, 1, {"1", "2", "3"}, 30, false, "L", "Licensing", {212}, 0.4, 1975, 1500, 3500, 200, 260, 0.40};
     for (const SectorProfile& p : Profiles())
         if (p.code == sectorCode) return p;
     return fallback;
@@ -59,7 +228,8 @@ const SectorProfile& ProfileOf(int64_t sectorCode) {
 
 // Sectors that face each other across a median line: some fields straddle it.
 const std::map<int64_t, int64_t>& Neighbours() {
-    static const std::map<int64_t, int64_t> n = {{11, 21}, {21, 11}, {12, 31}, {31, 12}, {13, 41}, {41, 13}, {14, 61}, {61, 14}};
+    static const std::map<int64_t, int64_t> n = {{11, 21}, {21, 11}, {12, 31}, {31, 12},
+                                                 {13, 41}, {41, 13}, {14, 61}, {61, 14}};
     return n;
 }
 
@@ -72,18 +242,30 @@ struct NamedCompany {
 
 const std::vector<NamedCompany>& NamedCompanies() {
     static const std::vector<NamedCompany> c = {
-        {"Borealis Energy", "Borealis", "NO", 10}, {"Northgate Petroleum", "Northgate", "GB", 9},
-        {"Skagerrak Oil", "Skagerrak", "NO", 7},   {"Halcyon Resources", "Halcyon", "GB", 6},
-        {"Meridian Gas", "Meridian", "NL", 6},     {"Continental Petroleum", "Continental", "NL", 6},
-        {"Kestrel Exploration", "Kestrel", "GB", 4}, {"Fjordline Energi", "Fjordline", "NO", 4},
-        {"Tidewater Hydrocarbons", "Tidewater", "GB", 4}, {"Ironbridge Petroleum", "Ironbridge", "GB", 3},
-        {"Saltire Energy", "Saltire", "GB", 3},    {"Nordkapp Petroleum", "Nordkapp", "NO", 3},
-        {"Albion Oil & Gas", "Albion", "GB", 3},   {"Caledonia Resources", "Caledonia", "GB", 2},
-        {"Polar Basin Oil", "Polar Basin", "NO", 2}, {"Jutland Energy", "Jutland", "DK", 3},
-        {"Hollandse Gasmaatschappij", "HGM", "NL", 3}, {"Emerald Isle Petroleum", "Emerald Isle", "IE", 2},
-        {"Sørvest Energi", "Sørvest", "NO", 2},    {"Atlantic Frontier Oil", "Atl Frontier", "GB", 1.5},
-        {"Grampian Energy", "Grampian", "GB", 1.5}, {"Norsk Kontinental", "Norsk Kont", "NO", 2},
-        {"Dansk Undergrund", "Dansk UG", "DK", 2}, {"Føroya Kolvetni", "Føroya", "FO", 1},
+        {"Borealis Energy", "Borealis", "NO", 10},
+        {"Northgate Petroleum", "Northgate", "GB", 9},
+        {"Skagerrak Oil", "Skagerrak", "NO", 7},
+        {"Halcyon Resources", "Halcyon", "GB", 6},
+        {"Meridian Gas", "Meridian", "NL", 6},
+        {"Continental Petroleum", "Continental", "NL", 6},
+        {"Kestrel Exploration", "Kestrel", "GB", 4},
+        {"Fjordline Energi", "Fjordline", "NO", 4},
+        {"Tidewater Hydrocarbons", "Tidewater", "GB", 4},
+        {"Ironbridge Petroleum", "Ironbridge", "GB", 3},
+        {"Saltire Energy", "Saltire", "GB", 3},
+        {"Nordkapp Petroleum", "Nordkapp", "NO", 3},
+        {"Albion Oil & Gas", "Albion", "GB", 3},
+        {"Caledonia Resources", "Caledonia", "GB", 2},
+        {"Polar Basin Oil", "Polar Basin", "NO", 2},
+        {"Jutland Energy", "Jutland", "DK", 3},
+        {"Hollandse Gasmaatschappij", "HGM", "NL", 3},
+        {"Emerald Isle Petroleum", "Emerald Isle", "IE", 2},
+        {"Sørvest Energi", "Sørvest", "NO", 2},
+        {"Atlantic Frontier Oil", "Atl Frontier", "GB", 1.5},
+        {"Grampian Energy", "Grampian", "GB", 1.5},
+        {"Norsk Kontinental", "Norsk Kont", "NO", 2},
+        {"Dansk Undergrund", "Dansk UG", "DK", 2},
+        {"Føroya Kolvetni", "Føroya", "FO", 1},
     };
     return c;
 }
@@ -207,11 +389,12 @@ void SampleWorld::Build() {
     std::vector<size_t> groupingsPerSector(weights.size(), 0);
     for (size_t i = 0; i < weights.size(); ++i) {
         groupingsPerSector[i] = perSector[i] / 20;
-        perSector[i] -= groupingsPerSector[i];   // the fields beside the groupings
+        perSector[i] -= groupingsPerSector[i];  // the fields beside the groupings
     }
 
     std::vector<size_t> blocksPerSector;
-    for (size_t i = 0; i < perSector.size(); ++i) blocksPerSector.push_back(2 * perSector[i] + (fieldCount_ > 0 ? 1 : 0));
+    for (size_t i = 0; i < perSector.size(); ++i)
+        blocksPerSector.push_back(2 * perSector[i] + (fieldCount_ > 0 ? 1 : 0));
     MakeBlocks(blocksPerSector);
 
     core_.Exec("BEGIN");
@@ -244,7 +427,8 @@ void SampleWorld::MakeCompanies() {
     }
     std::vector<std::string> countries;
     for (const RefSector& s : ref_.sectors)
-        if (std::find(countries.begin(), countries.end(), s.country) == countries.end()) countries.push_back(s.country);
+        if (std::find(countries.begin(), countries.end(), s.country) == countries.end())
+            countries.push_back(s.country);
 
     int64_t code = 101;
     for (const Parent& p : parents) {
@@ -272,7 +456,8 @@ std::vector<SampleWorld::Share> SampleWorld::Participants(const std::string& cou
             if (c.parent != 0 && c.home == country) withSubsidiary.insert(c.parent);
         std::vector<const Company*> list;
         for (const Company& c : companies_)
-            if ((c.parent != 0 && c.home == country) || (c.parent == 0 && c.home == country && !withSubsidiary.count(c.code)))
+            if ((c.parent != 0 && c.home == country) ||
+                (c.parent == 0 && c.home == country && !withSubsidiary.count(c.code)))
                 list.push_back(&c);
         if (list.empty())
             for (const Company& c : companies_)
@@ -319,12 +504,14 @@ const SampleWorld::Company& SampleWorld::Operator(const std::vector<Share>& shar
     // Codes run on from the first company without gaps.
     const int64_t at = shares.empty() ? 0 : shares.front().company - companies_.front().code;
     return at >= 0 && at < static_cast<int64_t>(companies_.size()) ? companies_[static_cast<size_t>(at)]
-                                                                     : companies_.front();
+                                                                   : companies_.front();
 }
 
 void SampleWorld::WriteCompanies() {
-    SampleDatabase::Insert ins(core_, "INSERT INTO Company (Company_Code, Company_Name, Company_Short_Name, Parent_Code, "
-                                      "Country_Code) VALUES (?, ?, ?, ?, ?)");
+    SampleDatabase::Insert ins(
+        core_,
+        "INSERT INTO Company (Company_Code, Company_Name, Company_Short_Name, Parent_Code, "
+        "Country_Code) VALUES (?, ?, ?, ?, ?)");
     for (const Company& c : companies_) ins.Row({c.code, c.name, c.shortName, c.parent, c.home});
     counts_.companies = companies_.size();
 }
@@ -344,8 +531,8 @@ void SampleWorld::MakeBlocks(const std::vector<size_t>& blocksPerSector) {
         // set numbers its blocks beyond the usual grid.
         std::vector<std::pair<std::string, int>> slots;
         if (!prof.quadrants.empty()) {
-            const int perQuadrant = std::max(prof.blocksPerQuadrant,
-                                             static_cast<int>(wanted / prof.quadrants.size()) + 2);
+            const int perQuadrant =
+                std::max(prof.blocksPerQuadrant, static_cast<int>(wanted / prof.quadrants.size()) + 2);
             for (const char* q : prof.quadrants)
                 for (int b = 1; b <= perQuadrant; ++b) slots.push_back({q, b});
             for (size_t i = slots.size(); i > 1; --i) std::swap(slots[i - 1], slots[rnd_.Index(i)]);
@@ -363,7 +550,8 @@ void SampleWorld::MakeBlocks(const std::vector<size_t>& blocksPerSector) {
                 group.push_back(b);
             } else {
                 const auto& [quadrant, number] = slots[slot++ % slots.size()];
-                const std::string whole = quadrant + (std::isdigit(static_cast<unsigned char>(quadrant[0])) ? "/" : "") +
+                const std::string whole = quadrant +
+                                          (std::isdigit(static_cast<unsigned char>(quadrant[0])) ? "/" : "") +
                                           IntText(number);
                 // Some UK blocks are split into part-blocks, each licensed apart.
                 const int parts = prof.subBlocks && rnd_.Chance(0.3) ? static_cast<int>(rnd_.Int(2, 3)) : 1;
@@ -417,7 +605,7 @@ void SampleWorld::MakeBlocks(const std::vector<size_t>& blocksPerSector) {
                 award = "APA " + IntText(year);
             } else if (sector.country == "GB") {
                 subType = year >= 2003 && rnd_.Chance(0.3) ? (rnd_.Chance(0.5) ? "PROMOTE" : "INNOV")
-                          : (sector.code == 14 ? "FRONT" : "TRAD");
+                                                           : (sector.code == 14 ? "FRONT" : "TRAD");
             } else if (sector.country == "IE" || sector.country == "FO") {
                 type = rnd_.Chance(0.5) ? "EXPL" : "PROD";
                 if (type == "PROD") subType = "FRONT";
@@ -425,7 +613,8 @@ void SampleWorld::MakeBlocks(const std::vector<size_t>& blocksPerSector) {
                 subType = "TRAD";
             }
             const std::string issue = RandomDate(year);
-            const double issued = DateSerial(year, static_cast<int>(Val(issue.substr(5, 2))), static_cast<int>(Val(issue.substr(8, 2))));
+            const double issued = DateSerial(year, static_cast<int>(Val(issue.substr(5, 2))),
+                                             static_cast<int>(Val(issue.substr(8, 2))));
             const std::string first = DateText(issued + 365.25 * static_cast<double>(rnd_.Int(4, 6)));
             const std::string expiry = DateText(issued + 365.25 * static_cast<double>(rnd_.Int(30, 46)));
             const std::vector<Share> shares = Participants(sector.country);
@@ -455,14 +644,18 @@ void SampleWorld::MakeBlocks(const std::vector<size_t>& blocksPerSector) {
 void SampleWorld::WriteBlocks() {
     SampleDatabase::Insert ins(
         core_,
-        "INSERT INTO Block (Block_Code, Block_Reference, Quadrant, Block, Sub_Block, Basin_Name, Country_Code, "
+        "INSERT INTO Block (Block_Code, Block_Reference, Quadrant, Block, Sub_Block, Basin_Name, "
+        "Country_Code, "
         "Country_Name, Sector_Code, Sector_Name, OFFSHORE_CODE, Licence_Reference, Licence_Type_Code, "
-        "Licence_Sub_Type_Code, Licence_Status_Code, Licence_Area_Status_Code, Licence_Round, Licence_Round_Year, "
-        "Licence_Award_Desc, Issue_Date, First_Round, Final_Expiry, Fallow_No_Year, Signature_Bonus, Block_Area, "
+        "Licence_Sub_Type_Code, Licence_Status_Code, Licence_Area_Status_Code, Licence_Round, "
+        "Licence_Round_Year, "
+        "Licence_Award_Desc, Issue_Date, First_Round, Final_Expiry, Fallow_No_Year, Signature_Bonus, "
+        "Block_Area, "
         "Water_Depth_Min, Water_Depth_Max, Operator_Code, Operator_Name) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    SampleDatabase::Insert interest(core_, "INSERT INTO BlockInterest (Block_Code, Company_Code, Interest_Perc, "
-                                           "Ownership_Status) VALUES (?, ?, ?, ?)");
+    SampleDatabase::Insert interest(core_,
+                                    "INSERT INTO BlockInterest (Block_Code, Company_Code, Interest_Perc, "
+                                    "Ownership_Status) VALUES (?, ?, ?, ?)");
     // A licence past its final expiry has lapsed unless it holds a field; areas
     // without a field are given up more often than not over the years.  A
     // licence stays extant while any of its blocks is held.
@@ -483,11 +676,35 @@ void SampleWorld::WriteBlocks() {
         const RefSector& sector = ref_.sectors[b.sector];
         b.licenceStatus = licenceStatus[IntText(static_cast<int64_t>(b.sector)) + "|" + b.licence];
         const Company& op = Operator(b.shares);
-        ins.Row({b.code, b.reference, SqlText(b.quadrant), SqlText(b.block), SqlText(b.subBlock), SqlText(b.basin),
-                 sector.country, sector.countryName, sector.code, sector.name, sector.offshore, b.licence,
-                 b.licenceType, SqlText(b.licenceSubType), b.licenceStatus, b.areaStatus, int64_t{b.round},
-                 int64_t{b.roundYear}, b.awardDesc, b.issueDate, b.firstRound, b.finalExpiry, SqlOpt(b.fallowYears),
-                 SqlOpt(b.signatureBonus), b.area, SqlOpt(b.waterDepthMin), SqlOpt(b.waterDepthMax), op.code, op.name});
+        ins.Row({b.code,
+                 b.reference,
+                 SqlText(b.quadrant),
+                 SqlText(b.block),
+                 SqlText(b.subBlock),
+                 SqlText(b.basin),
+                 sector.country,
+                 sector.countryName,
+                 sector.code,
+                 sector.name,
+                 sector.offshore,
+                 b.licence,
+                 b.licenceType,
+                 SqlText(b.licenceSubType),
+                 b.licenceStatus,
+                 b.areaStatus,
+                 int64_t{b.round},
+                 int64_t{b.roundYear},
+                 b.awardDesc,
+                 b.issueDate,
+                 b.firstRound,
+                 b.finalExpiry,
+                 SqlOpt(b.fallowYears),
+                 SqlOpt(b.signatureBonus),
+                 b.area,
+                 SqlOpt(b.waterDepthMin),
+                 SqlOpt(b.waterDepthMax),
+                 op.code,
+                 op.name});
         for (const Share& s : b.shares)
             interest.Row({b.code, s.company, s.basisPoints / 100.0, int64_t{s.op ? 1 : 0}});
     }
@@ -501,46 +718,115 @@ struct SampleWorld::Inserts {
         : field(core, FieldInsert()),
           sector(core, "INSERT INTO FieldSector (Field_Code, Sector_Code) VALUES (?, ?)"),
           block(core, "INSERT INTO FieldBlock (Field_Code, Block_Code) VALUES (?, ?)"),
-          reservoir(core, "INSERT INTO FieldReservoir (Field_Code, Reservoir_Name, Is_Primary, AGE_CODE, ERA_CODE, "
-                          "PERIOD_CODE, FORMATION_CODE, Reservoir_Depth) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-          interest(core, "INSERT INTO FieldInterest (Field_Code, Company_Code, Interest_Perc, Ownership_Status) "
-                         "VALUES (?, ?, ?, ?)"),
-          annualField(annual, "INSERT INTO AnnualField (Field_Code, Field_Name, Country_Code, Country_Name, "
-                              "Sector_Name, Operator_Name, DEV_STATUS_CODE) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-          gross(annual, "INSERT INTO FieldAnnualTotal_Gross (Field_Code, Prod_Year, OIL_PRODUCTION, "
-                        "CONDENSATE_PRODUCTION, LPG_PRODUCTION, LIQUID_PRODUCTION, GAS_PRODUCTION, TOTAL_PRODUCTION, "
-                        "CAPEX_REAL, CAPEX_NOML, OPEX_REAL, OPEX_NOML, ABN_COSTS_REAL_USD, ABN_COSTS_NOML_USD, "
-                        "DEV_DRILLING_REAL_USD, DEV_DRILLING_NOML_USD, OTH_FIELD_CAPEX_REAL_USD, "
-                        "OTH_FIELD_CAPEX_NOML_USD, TRN_CAPEX_REAL_USD, TRN_CAPEX_NOML_USD) "
-                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-          net(annual, "INSERT INTO FieldAnnualTotal_Net (Field_Code, Company_Code, Prod_Year, Interest_Perc, "
-                      "OIL_PRODUCTION, CONDENSATE_PRODUCTION, LPG_PRODUCTION, LIQUID_PRODUCTION, GAS_PRODUCTION, "
-                      "TOTAL_PRODUCTION, CAPEX_REAL_NET, CAPEX_NOML_NET, OPEX_REAL_NET, OPEX_NOML_NET, "
-                      "ABN_COSTS_REAL_USD_NET, ABN_COSTS_NOML_USD_NET, DEV_DRILLING_REAL_USD_NET, "
-                      "DEV_DRILLING_NOML_USD_NET, OTH_FIELD_CAPEX_REAL_USD_NET, OTH_FIELD_CAPEX_NOML_USD_NET, "
-                      "TRN_CAPEX_REAL_USD_NET, TRN_CAPEX_NOML_USD_NET) "
-                      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)") {}
+          reservoir(core,
+                    "INSERT INTO FieldReservoir (Field_Code, Reservoir_Name, Is_Primary, AGE_CODE, ERA_CODE, "
+                    "PERIOD_CODE, FORMATION_CODE, Reservoir_Depth) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+          interest(core,
+                   "INSERT INTO FieldInterest (Field_Code, Company_Code, Interest_Perc, Ownership_Status) "
+                   "VALUES (?, ?, ?, ?)"),
+          annualField(annual,
+                      "INSERT INTO AnnualField (Field_Code, Field_Name, Country_Code, Country_Name, "
+                      "Sector_Name, Operator_Name, DEV_STATUS_CODE) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+          gross(annual,
+                "INSERT INTO FieldAnnualTotal_Gross (Field_Code, Prod_Year, OIL_PRODUCTION, "
+                "CONDENSATE_PRODUCTION, LPG_PRODUCTION, LIQUID_PRODUCTION, GAS_PRODUCTION, TOTAL_PRODUCTION, "
+                "CAPEX_REAL, CAPEX_NOML, OPEX_REAL, OPEX_NOML, ABN_COSTS_REAL_USD, ABN_COSTS_NOML_USD, "
+                "DEV_DRILLING_REAL_USD, DEV_DRILLING_NOML_USD, OTH_FIELD_CAPEX_REAL_USD, "
+                "OTH_FIELD_CAPEX_NOML_USD, TRN_CAPEX_REAL_USD, TRN_CAPEX_NOML_USD) "
+                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+          net(annual,
+              "INSERT INTO FieldAnnualTotal_Net (Field_Code, Company_Code, Prod_Year, Interest_Perc, "
+              "OIL_PRODUCTION, CONDENSATE_PRODUCTION, LPG_PRODUCTION, LIQUID_PRODUCTION, GAS_PRODUCTION, "
+              "TOTAL_PRODUCTION, CAPEX_REAL_NET, CAPEX_NOML_NET, OPEX_REAL_NET, OPEX_NOML_NET, "
+              "ABN_COSTS_REAL_USD_NET, ABN_COSTS_NOML_USD_NET, DEV_DRILLING_REAL_USD_NET, "
+              "DEV_DRILLING_NOML_USD_NET, OTH_FIELD_CAPEX_REAL_USD_NET, OTH_FIELD_CAPEX_NOML_USD_NET, "
+              "TRN_CAPEX_REAL_USD_NET, TRN_CAPEX_NOML_USD_NET) "
+              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)") {}
 
     static std::string FieldInsert() {
-        static const char* const columns[] = {
-            "Field_Code", "Field_Name", "EVMnemonic", "FIELD_GROUPING", "FIELD_GROUPING_CODE", "FIELD_GROUPING_NAME",
-            "Country_Code", "Country_Name", "Sector_Code", "Sector_Name", "Basin_Name", "OFFSHORE_CODE",
-            "FIELD_TYPE_CODE", "DEV_STATUS_CODE", "DEV_TYPE_CODE", "Operator_Code", "Operator_Name", "Discovery_Date",
-            "Devt_Consent", "Production_Started", "Ceased_Production", "Abandoned_Date", "WATER_DEPTH",
-            "RESERVOIR_DEPTH", "RESERVOIR_AGE", "API_ACTUAL", "CALORIFIC_VALUE_ACTUAL", "SULPHUR_ACTUAL",
-            "REC_R_OIL", "REC_R_COND", "REC_R_LPG", "REC_R_LIQUID", "REC_R_GAS", "REC_R_TOTAL",
-            "REM_R_OIL", "REM_R_COND", "REM_R_LPG", "REM_R_LIQUID", "REM_R_GAS", "REM_R_TOTAL",
-            "TECH_REC_R_OIL", "TECH_REC_R_COND", "TECH_REC_R_LPG", "TECH_REC_R_LIQUID", "TECH_REC_R_GAS",
-            "TECH_REC_TOTAL", "TECH_REM_R_OIL", "TECH_REM_R_COND", "TECH_REM_R_LPG", "TECH_REM_R_LIQUID",
-            "TECH_REM_R_GAS", "TECH_REM_TOTAL", "CURR_YR_OIL_PRODUCTION", "CURR_YR_COND_PRODUCTION",
-            "CURR_YR_LPG_PRODUCTION", "CURR_YR_LIQUID_PRODUCTION", "CURR_YR_GAS_PRODUCTION",
-            "CURR_YR_TOTAL_PRODUCTION", "PEAK_OIL_PRODUCTION", "PEAK_COND_PRODUCTION", "PEAK_LPG_PRODUCTION",
-            "PEAK_LIQUID_PRODUCTION", "PEAK_GAS_PRODUCTION", "PEAK_TOTAL_PRODUCTION", "Peak_Year",
-            "TOTALPV_POSTTAX_USD", "REMPV_POSTTAX_USD", "REMPVBOE_POSTTAX_USD", "PRE_TAX_IRR", "POST_TAX_IRR",
-            "POST_TAX_IRR_COMPANY", "TOTAL_GOVT_TAKE_USD", "TOTAL_GOVT_TAKE_PERC", "REM_GOVT_TAKE_USD",
-            "REM_GOVT_TAKE_PERC", "TOTAL_CAPEX_REAL_USD", "TOTAL_CAPEX_NOML_USD", "TOTAL_OPEX_REAL_USD",
-            "TOTAL_OPEX_NOML_USD", "CAPEX_BBL_REAL_USD", "CAPEX_BBL_NOML_USD", "OPEX_BBL_REAL_USD",
-            "OPEX_BBL_NOML_USD"};
+        static const char* const columns[] = {"Field_Code",
+                                              "Field_Name",
+                                              "EVMnemonic",
+                                              "FIELD_GROUPING",
+                                              "FIELD_GROUPING_CODE",
+                                              "FIELD_GROUPING_NAME",
+                                              "Country_Code",
+                                              "Country_Name",
+                                              "Sector_Code",
+                                              "Sector_Name",
+                                              "Basin_Name",
+                                              "OFFSHORE_CODE",
+                                              "FIELD_TYPE_CODE",
+                                              "DEV_STATUS_CODE",
+                                              "DEV_TYPE_CODE",
+                                              "Operator_Code",
+                                              "Operator_Name",
+                                              "Discovery_Date",
+                                              "Devt_Consent",
+                                              "Production_Started",
+                                              "Ceased_Production",
+                                              "Abandoned_Date",
+                                              "WATER_DEPTH",
+                                              "RESERVOIR_DEPTH",
+                                              "RESERVOIR_AGE",
+                                              "API_ACTUAL",
+                                              "CALORIFIC_VALUE_ACTUAL",
+                                              "SULPHUR_ACTUAL",
+                                              "REC_R_OIL",
+                                              "REC_R_COND",
+                                              "REC_R_LPG",
+                                              "REC_R_LIQUID",
+                                              "REC_R_GAS",
+                                              "REC_R_TOTAL",
+                                              "REM_R_OIL",
+                                              "REM_R_COND",
+                                              "REM_R_LPG",
+                                              "REM_R_LIQUID",
+                                              "REM_R_GAS",
+                                              "REM_R_TOTAL",
+                                              "TECH_REC_R_OIL",
+                                              "TECH_REC_R_COND",
+                                              "TECH_REC_R_LPG",
+                                              "TECH_REC_R_LIQUID",
+                                              "TECH_REC_R_GAS",
+                                              "TECH_REC_TOTAL",
+                                              "TECH_REM_R_OIL",
+                                              "TECH_REM_R_COND",
+                                              "TECH_REM_R_LPG",
+                                              "TECH_REM_R_LIQUID",
+                                              "TECH_REM_R_GAS",
+                                              "TECH_REM_TOTAL",
+                                              "CURR_YR_OIL_PRODUCTION",
+                                              "CURR_YR_COND_PRODUCTION",
+                                              "CURR_YR_LPG_PRODUCTION",
+                                              "CURR_YR_LIQUID_PRODUCTION",
+                                              "CURR_YR_GAS_PRODUCTION",
+                                              "CURR_YR_TOTAL_PRODUCTION",
+                                              "PEAK_OIL_PRODUCTION",
+                                              "PEAK_COND_PRODUCTION",
+                                              "PEAK_LPG_PRODUCTION",
+                                              "PEAK_LIQUID_PRODUCTION",
+                                              "PEAK_GAS_PRODUCTION",
+                                              "PEAK_TOTAL_PRODUCTION",
+                                              "Peak_Year",
+                                              "TOTALPV_POSTTAX_USD",
+                                              "REMPV_POSTTAX_USD",
+                                              "REMPVBOE_POSTTAX_USD",
+                                              "PRE_TAX_IRR",
+                                              "POST_TAX_IRR",
+                                              "POST_TAX_IRR_COMPANY",
+                                              "TOTAL_GOVT_TAKE_USD",
+                                              "TOTAL_GOVT_TAKE_PERC",
+                                              "REM_GOVT_TAKE_USD",
+                                              "REM_GOVT_TAKE_PERC",
+                                              "TOTAL_CAPEX_REAL_USD",
+                                              "TOTAL_CAPEX_NOML_USD",
+                                              "TOTAL_OPEX_REAL_USD",
+                                              "TOTAL_OPEX_NOML_USD",
+                                              "CAPEX_BBL_REAL_USD",
+                                              "CAPEX_BBL_NOML_USD",
+                                              "OPEX_BBL_REAL_USD",
+                                              "OPEX_BBL_NOML_USD"};
         std::string names, marks;
         for (const char* c : columns) {
             names += (names.empty() ? "" : ", ") + std::string(c);
@@ -583,8 +869,10 @@ SampleWorld::Field SampleWorld::NewField(size_t si) {
     f.discoveryYear = prof.firstDiscovery +
                       static_cast<int>((dataYear - prof.firstDiscovery) * std::pow(rnd_.Uniform(), 1.4));
     f.discoveryDate = RandomDate(f.discoveryYear);
-    f.reserves = Round(std::clamp(onshore ? rnd_.LogNormal(std::log(4.0), 1.1) : rnd_.LogNormal(std::log(25.0), 1.25),
-                                  0.2, 3000.0), 2);
+    f.reserves =
+        Round(std::clamp(onshore ? rnd_.LogNormal(std::log(4.0), 1.1) : rnd_.LogNormal(std::log(25.0), 1.25),
+                         0.2, 3000.0),
+              2);
 
     ProductShares sh;
     if (rnd_.Uniform() < prof.gasShare) {
@@ -647,8 +935,8 @@ SampleWorld::Field SampleWorld::NewField(size_t si) {
         in.dataYear = dataYear;
         in.reserves = f.reserves;
         in.shares = sh;
-        in.unitCapex = (onshore ? 4 : 8) + 15 * std::exp(-f.reserves / 50) + (f.waterDepth.value_or(0) > 300 ? 8 : 0) +
-                       rnd_.Range(-2, 2);
+        in.unitCapex = (onshore ? 4 : 8) + 15 * std::exp(-f.reserves / 50) +
+                       (f.waterDepth.value_or(0) > 300 ? 8 : 0) + rnd_.Range(-2, 2);
         in.unitOpex = rnd_.Range(6, 14);
         in.taxRate = prof.taxRate;
         SampleProfile life(in, rnd_);
@@ -669,8 +957,9 @@ SampleWorld::Field SampleWorld::NewField(size_t si) {
             f.abandonedDate = RandomDate(std::min(dataYear, *f.lastYear + static_cast<int>(rnd_.Int(1, 3))));
 
         f.rec = split(f.reserves);
-        const double cum[kProducts] = {life.CumOil(), life.CumCond(), life.CumLpg(),
-                                       life.CumOil() + life.CumCond() + life.CumLpg(), life.CumGas(), life.CumTotal()};
+        const double cum[kProducts] = {life.CumOil(), life.CumCond(),
+                                       life.CumLpg(), life.CumOil() + life.CumCond() + life.CumLpg(),
+                                       life.CumGas(), life.CumTotal()};
         for (int p = 0; p < kProducts; ++p) f.rem[p] = Round(std::max(0.0, *f.rec[p] - cum[p]), 3);
         if (rnd_.Chance(0.3)) {
             f.techRec = split(f.reserves * rnd_.Range(0.05, 0.3));
@@ -763,8 +1052,8 @@ SampleWorld::Field SampleWorld::Grouping(const std::vector<Field*>& members) {
     g.offshore = largest->offshore;
     g.fieldType = largest->fieldType;
     // A grouping is as far along as its most advanced member.
-    static const std::vector<std::string> progress = {"UNAPPR", "TECHRES", "ABANDON", "CEASED", "PROBABLE", "UNDERDEV",
-                                                      "ONSTREAM"};
+    static const std::vector<std::string> progress = {"UNAPPR",   "TECHRES",  "ABANDON", "CEASED",
+                                                      "PROBABLE", "UNDERDEV", "ONSTREAM"};
     auto rank = [&](const std::string& status) {
         return std::find(progress.begin(), progress.end(), status) - progress.begin();
     };
@@ -790,7 +1079,8 @@ SampleWorld::Field SampleWorld::Grouping(const std::vector<Field*>& members) {
             g.discoveryDate = m->discoveryDate;
             g.discoveryYear = m->discoveryYear;
         }
-        if (!m->startDate.empty() && (g.startDate.empty() || m->startDate < g.startDate)) g.startDate = m->startDate;
+        if (!m->startDate.empty() && (g.startDate.empty() || m->startDate < g.startDate))
+            g.startDate = m->startDate;
         if (!m->consentDate.empty() && (g.consentDate.empty() || m->consentDate < g.consentDate))
             g.consentDate = m->consentDate;
         if (m->ceasedDate.empty()) allCeased = false;
@@ -843,8 +1133,8 @@ SampleWorld::Field SampleWorld::Grouping(const std::vector<Field*>& members) {
         g.annual.push_back(a);
         if (!g.peakYear || a.Total() > *g.peak[kTotal]) {
             g.peakYear = year;
-            g.peak = {Round(a.oil, 3), Round(a.cond, 3), Round(a.lpg, 3), Round(a.Liquid(), 3), Round(a.gas, 3),
-                      Round(a.Total(), 3)};
+            g.peak = {Round(a.oil, 3),      Round(a.cond, 3), Round(a.lpg, 3),
+                      Round(a.Liquid(), 3), Round(a.gas, 3),  Round(a.Total(), 3)};
         }
     }
     if (g.rec[kTotal] && *g.rec[kTotal] > 0 && g.capexReal) {
@@ -891,20 +1181,42 @@ void SampleWorld::MakeFields(size_t si, size_t underlying, size_t groupings) {
 void SampleWorld::WriteField(Field& f) {
     const RefSector& sector = ref_.sectors[f.sector];
     const Company& op = Operator(f.shares);
-    const std::vector<SqlValue> head = {
-        f.code, f.name, f.mnemonic, int64_t{f.grouping ? 1 : 0}, SqlOpt(f.groupingCode), SqlText(f.groupingName),
-        sector.country, sector.countryName, sector.code, sector.name, SqlText(f.basin), f.offshore, f.fieldType,
-        f.devStatus, SqlText(f.devType), op.code, op.name, SqlText(f.discoveryDate), SqlText(f.consentDate),
-        SqlText(f.startDate), SqlText(f.ceasedDate), SqlText(f.abandonedDate), SqlOpt(f.waterDepth),
-        f.reservoirDepth, SqlText(f.reservoirAge), SqlOpt(f.api), SqlOpt(f.calorific), SqlOpt(f.sulphur)};
+    const std::vector<SqlValue> head = {f.code,
+                                        f.name,
+                                        f.mnemonic,
+                                        int64_t{f.grouping ? 1 : 0},
+                                        SqlOpt(f.groupingCode),
+                                        SqlText(f.groupingName),
+                                        sector.country,
+                                        sector.countryName,
+                                        sector.code,
+                                        sector.name,
+                                        SqlText(f.basin),
+                                        f.offshore,
+                                        f.fieldType,
+                                        f.devStatus,
+                                        SqlText(f.devType),
+                                        op.code,
+                                        op.name,
+                                        SqlText(f.discoveryDate),
+                                        SqlText(f.consentDate),
+                                        SqlText(f.startDate),
+                                        SqlText(f.ceasedDate),
+                                        SqlText(f.abandonedDate),
+                                        SqlOpt(f.waterDepth),
+                                        f.reservoirDepth,
+                                        SqlText(f.reservoirAge),
+                                        SqlOpt(f.api),
+                                        SqlOpt(f.calorific),
+                                        SqlOpt(f.sulphur)};
     std::vector<SqlValue> row = head;
     for (const Volumes* v : {&f.rec, &f.rem, &f.techRec, &f.techRem, &f.current, &f.peak})
         for (const auto& x : *v) row.push_back(SqlOpt(x));
     row.push_back(SqlOpt(f.peakYear));
-    for (const auto& x : {f.totalPV, f.remainingPV, f.remainingPVBoe, f.preTaxIRR, f.postTaxIRR, f.postTaxIRRCompany,
-                          f.totalTake, f.totalTakePerc, f.remainingTake, f.remainingTakePerc, f.capexReal,
-                          f.capexNominal, f.opexReal, f.opexNominal, f.capexPerBoe, f.capexPerBoeNominal, f.opexPerBoe,
-                          f.opexPerBoeNominal})
+    for (const auto& x :
+         {f.totalPV, f.remainingPV, f.remainingPVBoe, f.preTaxIRR, f.postTaxIRR, f.postTaxIRRCompany,
+          f.totalTake, f.totalTakePerc, f.remainingTake, f.remainingTakePerc, f.capexReal, f.capexNominal,
+          f.opexReal, f.opexNominal, f.capexPerBoe, f.capexPerBoeNominal, f.opexPerBoe, f.opexPerBoeNominal})
         row.push_back(SqlOpt(x));
     inserts_->field.Row(row);
 
@@ -916,15 +1228,18 @@ void SampleWorld::WriteField(Field& f) {
         inserts_->reservoir.Row({f.code, f.name + " " + a->formationName, int64_t{k == 0 ? 1 : 0}, a->ageCode,
                                  a->eraCode, a->periodCode, a->formationCode, depth});
     }
-    for (const Share& s : f.shares) inserts_->interest.Row({f.code, s.company, s.basisPoints / 100.0, int64_t{s.op ? 1 : 0}});
+    for (const Share& s : f.shares)
+        inserts_->interest.Row({f.code, s.company, s.basisPoints / 100.0, int64_t{s.op ? 1 : 0}});
 
-    inserts_->annualField.Row({f.code, f.name, sector.country, sector.countryName, sector.name, op.name, f.devStatus});
+    inserts_->annualField.Row(
+        {f.code, f.name, sector.country, sector.countryName, sector.name, op.name, f.devStatus});
     for (const AnnualFigures& a : f.annual) {
         if (a.year < ref_.firstAnnualYear || a.year > ref_.lastAnnualYear) continue;
         auto nominal = [&](double real) { return SampleProfile::Nominal(real, a.year, ref_.dataYear); };
-        const double money[] = {a.Capex(), nominal(a.Capex()), a.opex, nominal(a.opex), a.abandonment,
-                                nominal(a.abandonment), a.devDrilling, nominal(a.devDrilling), a.otherCapex,
-                                nominal(a.otherCapex), a.transportCapex, nominal(a.transportCapex)};
+        const double money[] = {
+            a.Capex(),     nominal(a.Capex()),     a.opex,           nominal(a.opex),
+            a.abandonment, nominal(a.abandonment), a.devDrilling,    nominal(a.devDrilling),
+            a.otherCapex,  nominal(a.otherCapex),  a.transportCapex, nominal(a.transportCapex)};
         const double volume[] = {a.oil, a.cond, a.lpg, a.Liquid(), a.gas, a.Total()};
         std::vector<SqlValue> gross = {f.code, int64_t{a.year}};
         for (double v : volume) gross.emplace_back(Round(v, 3));
@@ -957,18 +1272,21 @@ double SerialOf(const std::string& iso) {
 }
 
 std::string WellInsert() {
-    std::string names = "Well_Code, Well_Reference, Field_Code, Field_Name, Block_Code, Block_Reference, Country_Code, "
-                        "Country_Name, Sector_Code, Sector_Name, OFFSHORE_CODE, WELL_TYPE_CODE, WELL_STATUS_CODE, "
-                        "WELL_RESULT_CODE, DISCOVERY_TYPE_CODE, SPUD_DATE, COMPLETED_DATE, MEASURED_DEPTH, "
-                        "TRUE_VERTICAL_DEPTH, WATER_DEPTH";
+    std::string names =
+        "Well_Code, Well_Reference, Field_Code, Field_Name, Block_Code, Block_Reference, Country_Code, "
+        "Country_Name, Sector_Code, Sector_Name, OFFSHORE_CODE, WELL_TYPE_CODE, WELL_STATUS_CODE, "
+        "WELL_RESULT_CODE, DISCOVERY_TYPE_CODE, SPUD_DATE, COMPLETED_DATE, MEASURED_DEPTH, "
+        "TRUE_VERTICAL_DEPTH, WATER_DEPTH";
     int count = 20;
     for (const char* level : {"PRIMARY", "SECONDARY", "TDFORMATION"})
-        for (const char* part : {"_ERA", "_PERIOD", "_FORMATION", "_ERA_CODE", "_PERIOD_CODE", "_FORMATION_CODE", "_AGE_CODE"}) {
+        for (const char* part :
+             {"_ERA", "_PERIOD", "_FORMATION", "_ERA_CODE", "_PERIOD_CODE", "_FORMATION_CODE", "_AGE_CODE"}) {
             names += std::string(", ") + level + part;
             ++count;
         }
-    names += ", WELL_CLASS_TESTED, WELL_CLASS_RE_ENTRY, WELL_CLASS_SIDE_TRACK, LICENCE_AWARD_DESC, LICENCE_ROUND, "
-             "LICENCE_ROUND_YEAR, RIG_CODE, RIG_TYPE_CODE, Operator_Code, Operator_Name";
+    names +=
+        ", WELL_CLASS_TESTED, WELL_CLASS_RE_ENTRY, WELL_CLASS_SIDE_TRACK, LICENCE_AWARD_DESC, LICENCE_ROUND, "
+        "LICENCE_ROUND_YEAR, RIG_CODE, RIG_TYPE_CODE, Operator_Code, Operator_Name";
     count += 10;
     std::string marks;
     for (int i = 0; i < count; ++i) marks += i ? ", ?" : "?";
@@ -1008,7 +1326,10 @@ void SampleWorld::MakeWells() {
         std::string reference;
         if (dev) {
             ++b.devWellCount;
-            reference = b.reference + (sector.offshore == "ONSHORE" ? "-D" : sector.country == "NO" ? "-A-" : "-A") +
+            reference = b.reference +
+                        (sector.offshore == "ONSHORE" ? "-D"
+                         : sector.country == "NO"     ? "-A-"
+                                                      : "-A") +
                         IntText(b.devWellCount);
         } else {
             ++b.wellCount;
@@ -1018,12 +1339,26 @@ void SampleWorld::MakeWells() {
         reference = names_.Unique(reference);
         const RefRig* rig = rigOf(w.rigType);
         const Company& op = Operator(b.shares);
-        std::vector<SqlValue> row = {
-            code++, reference, w.field ? SqlValue(w.field->code) : SqlNull(),
-            w.field ? SqlValue(w.field->name) : SqlNull(), b.code, b.reference, sector.country, sector.countryName,
-            sector.code, sector.name, w.field ? w.field->offshore : sector.offshore, w.type, w.status,
-            SqlText(w.result), SqlText(w.discovery), w.spud, w.completed, Round(w.md, 0), Round(w.tvd, 0),
-            SqlOpt(Round(w.waterDepth, 0))};
+        std::vector<SqlValue> row = {code++,
+                                     reference,
+                                     w.field ? SqlValue(w.field->code) : SqlNull(),
+                                     w.field ? SqlValue(w.field->name) : SqlNull(),
+                                     b.code,
+                                     b.reference,
+                                     sector.country,
+                                     sector.countryName,
+                                     sector.code,
+                                     sector.name,
+                                     w.field ? w.field->offshore : sector.offshore,
+                                     w.type,
+                                     w.status,
+                                     SqlText(w.result),
+                                     SqlText(w.discovery),
+                                     w.spud,
+                                     w.completed,
+                                     Round(w.md, 0),
+                                     Round(w.tvd, 0),
+                                     SqlOpt(Round(w.waterDepth, 0))};
         const RefAge* levels[3] = {ref_.Age(w.primary), w.secondary ? ref_.Age(*w.secondary) : nullptr,
                                    OlderAge(w.primary)};
         for (const RefAge* a : levels) {
@@ -1031,8 +1366,8 @@ void SampleWorld::MakeWells() {
                 for (int k = 0; k < 7; ++k) row.push_back(SqlNull());
                 continue;
             }
-            for (const std::string* t : {&a->eraName, &a->periodName, &a->formationName, &a->eraCode, &a->periodCode,
-                                         &a->formationCode})
+            for (const std::string* t : {&a->eraName, &a->periodName, &a->formationName, &a->eraCode,
+                                         &a->periodCode, &a->formationCode})
                 row.push_back(*t);
             row.push_back(a->ageCode);
         }
@@ -1086,7 +1421,8 @@ void SampleWorld::MakeWells() {
         d.tested = rnd_.Chance(0.5);
         d.rigType = rigFor(&f, f.waterDepth, false);
         write(d);
-        const int appraisals = static_cast<int>(std::min<int64_t>(4, rnd_.Int(0, 1 + static_cast<int64_t>(f.reserves / 20))));
+        const int appraisals =
+            static_cast<int>(std::min<int64_t>(4, rnd_.Int(0, 1 + static_cast<int64_t>(f.reserves / 20))));
         for (int k = 0; k < appraisals; ++k) {
             const int year = f.discoveryYear + static_cast<int>(rnd_.Int(1, 4));
             if (year > dataYear) continue;
@@ -1102,9 +1438,11 @@ void SampleWorld::MakeWells() {
             write(a);
         }
         if (!f.firstYear || *f.firstYear - 2 > dataYear) continue;
-        const int count = static_cast<int>(std::clamp<double>(std::round((4 + f.reserves / 6) * rnd_.Range(0.6, 1.4)), 2, 60));
+        const int count = static_cast<int>(
+            std::clamp<double>(std::round((4 + f.reserves / 6) * rnd_.Range(0.6, 1.4)), 2, 60));
         const int from = *f.firstYear - 2;
-        const int to = std::max(from, std::min(dataYear, std::min(f.lastYear.value_or(dataYear), *f.firstYear + 12)));
+        const int to =
+            std::max(from, std::min(dataYear, std::min(f.lastYear.value_or(dataYear), *f.firstYear + 12)));
         for (int k = 0; k < count; ++k) {
             const int year = static_cast<int>(rnd_.Int(from, to));
             Spec w = base(rnd_.Chance(0.2) ? "INJ" : "DEV");
@@ -1249,7 +1587,8 @@ void SampleWorld::MakeTransport() {
     std::vector<const Field*> hubs;
     for (const Field& f : fields_)
         if (!f.grouping && f.firstYear && f.offshore == "OFFSHORE" && f.devType != "FPSO") hubs.push_back(&f);
-    std::stable_sort(hubs.begin(), hubs.end(), [](const Field* a, const Field* b) { return a->reserves > b->reserves; });
+    std::stable_sort(hubs.begin(), hubs.end(),
+                     [](const Field* a, const Field* b) { return a->reserves > b->reserves; });
     const size_t pipelines = std::min(hubs.size(), static_cast<size_t>(std::max(1, fieldCount_ / 6)));
     int64_t transportCode = 1;
     for (size_t i = 0; i < pipelines; ++i) {
@@ -1260,7 +1599,9 @@ void SampleWorld::MakeTransport() {
         t.method = "PIPE";
         const bool oil = hub.fieldType == "OIL" || hub.fieldType == "OILGAS";
         t.energy = oil ? "OIL" : hub.fieldType == "GASCOND" ? "COND" : "GAS";
-        t.name = names_.Unique(hub.name + (oil ? " Oil Pipeline" : t.energy == "COND" ? " Condensate Pipeline" : " Gas Pipeline"));
+        t.name = names_.Unique(hub.name + (oil                  ? " Oil Pipeline"
+                                           : t.energy == "COND" ? " Condensate Pipeline"
+                                                                : " Gas Pipeline"));
         t.mnemonic = names_.Mnemonic(t.name);
         const bool abroad = sector.country == "NO" && !oil && rnd_.Chance(0.15);
         link(t, hub, landing(abroad ? "GB" : sector.country, oil));
@@ -1312,7 +1653,8 @@ void SampleWorld::MakeTransport() {
     // Pipelines landing at one terminal are often run as one system.
     std::map<int64_t, std::vector<size_t>> byTerminal;
     for (size_t i = 0; i < transport_.size(); ++i)
-        if (transport_[i].method == "PIPE" && transport_[i].destCode) byTerminal[*transport_[i].destCode].push_back(i);
+        if (transport_[i].method == "PIPE" && transport_[i].destCode)
+            byTerminal[*transport_[i].destCode].push_back(i);
     for (auto& [terminal, lines] : byTerminal) {
         if (lines.size() < 2 || !rnd_.Chance(0.6)) continue;
         const Terminal* at = nullptr;
@@ -1338,7 +1680,8 @@ void SampleWorld::MakeTransport() {
             m.groupingCode = g.code;
             m.groupingName = g.name;
             for (const std::string& c : m.countries)
-                if (std::find(g.countries.begin(), g.countries.end(), c) == g.countries.end()) g.countries.push_back(c);
+                if (std::find(g.countries.begin(), g.countries.end(), c) == g.countries.end())
+                    g.countries.push_back(c);
             if (!m.started.empty() && (g.started.empty() || m.started < g.started)) g.started = m.started;
         }
         transport_.push_back(g);
@@ -1346,38 +1689,67 @@ void SampleWorld::MakeTransport() {
 }
 
 void SampleWorld::WriteTransport() {
-    SampleDatabase::Insert terminal(core_, "INSERT INTO Terminal (TERMINAL_CODE, TERMINAL_NAME, TERMINAL_GROUPING, "
-                                           "TERMINAL_GROUPING_CODE, TERMINAL_GROUPING_NAME, Country_Code, OFFSHORE_CODE) "
-                                           "VALUES (?, ?, ?, ?, ?, ?, ?)");
+    SampleDatabase::Insert terminal(
+        core_,
+        "INSERT INTO Terminal (TERMINAL_CODE, TERMINAL_NAME, TERMINAL_GROUPING, "
+        "TERMINAL_GROUPING_CODE, TERMINAL_GROUPING_NAME, Country_Code, OFFSHORE_CODE) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?)");
     for (const Terminal& t : terminals_)
-        terminal.Row({t.code, t.name, int64_t{t.grouping ? 1 : 0}, SqlOpt(t.groupingCode), SqlText(t.groupingName),
-                      t.country, std::string("ONSHORE")});
+        terminal.Row({t.code, t.name, int64_t{t.grouping ? 1 : 0}, SqlOpt(t.groupingCode),
+                      SqlText(t.groupingName), t.country, std::string("ONSHORE")});
 
     SampleDatabase::Insert ins(
         core_,
         "INSERT INTO Transport (Transport_Code, Transport_System, EVMnemonic, TRANSPORT_GROUPING, "
         "TRANSPORT_GROUPING_CODE, Transport_Grouping_System_Name, TRANSPORT_METHOD_CODE, ENERGY_TYPE_CODE, "
-        "TRANSPORT_STATUS_CODE, OFFSHORE_CODE, START_CODE, START_TYPE, START_NAME, DEST_CODE, DEST_TYPE, DEST_NAME, "
+        "TRANSPORT_STATUS_CODE, OFFSHORE_CODE, START_CODE, START_TYPE, START_NAME, DEST_CODE, DEST_TYPE, "
+        "DEST_NAME, "
         "PRODUCTION_STARTED, Pipe_Length, Pipeline_Diameter, Pipeline_Diameter_Actual, Oil_Nominal_Capacity, "
         "LPG_Nominal_Capacity, Cond_Nominal_Capacity, Gas_Nominal_Capacity, Storage_Capacity, Operator_Code, "
-        "Operator_Name) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    SampleDatabase::Insert country(core_, "INSERT INTO TransportCountry (Transport_Code, Country_Code) VALUES (?, ?)");
-    SampleDatabase::Insert user(core_, "INSERT INTO TransportUserField (Transport_Code, Field_Code) VALUES (?, ?)");
-    SampleDatabase::Insert interest(core_, "INSERT INTO TransportInterest (Transport_Code, Company_Code, "
-                                           "Interest_Perc, Ownership_Status) VALUES (?, ?, ?, ?)");
+        "Operator_Name) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, ?)");
+    SampleDatabase::Insert country(
+        core_, "INSERT INTO TransportCountry (Transport_Code, Country_Code) VALUES (?, ?)");
+    SampleDatabase::Insert user(core_,
+                                "INSERT INTO TransportUserField (Transport_Code, Field_Code) VALUES (?, ?)");
+    SampleDatabase::Insert interest(core_,
+                                    "INSERT INTO TransportInterest (Transport_Code, Company_Code, "
+                                    "Interest_Perc, Ownership_Status) VALUES (?, ?, ?, ?)");
     for (const Transport& t : transport_) {
         const Company& op = Operator(t.shares);
-        ins.Row({t.code, t.name, t.mnemonic, int64_t{t.grouping ? 1 : 0}, SqlOpt(t.groupingCode),
-                 SqlText(t.groupingName), t.method, t.energy, t.status, t.offshore, SqlOpt(t.startCode),
-                 SqlText(t.startType), SqlText(t.startName), SqlOpt(t.destCode), SqlText(t.destType),
-                 SqlText(t.destName), SqlText(t.started), SqlOpt(t.length),
+        ins.Row({t.code,
+                 t.name,
+                 t.mnemonic,
+                 int64_t{t.grouping ? 1 : 0},
+                 SqlOpt(t.groupingCode),
+                 SqlText(t.groupingName),
+                 t.method,
+                 t.energy,
+                 t.status,
+                 t.offshore,
+                 SqlOpt(t.startCode),
+                 SqlText(t.startType),
+                 SqlText(t.startName),
+                 SqlOpt(t.destCode),
+                 SqlText(t.destType),
+                 SqlText(t.destName),
+                 SqlText(t.started),
+                 SqlOpt(t.length),
                  t.diameter ? SqlValue(IntText(static_cast<int64_t>(*t.diameter)) + "\"") : SqlNull(),
-                 SqlOpt(t.diameter), SqlOpt(t.oilCapacity), SqlOpt(t.lpgCapacity), SqlOpt(t.condCapacity),
-                 SqlOpt(t.gasCapacity), SqlOpt(t.storage), op.code, op.name});
+                 SqlOpt(t.diameter),
+                 SqlOpt(t.oilCapacity),
+                 SqlOpt(t.lpgCapacity),
+                 SqlOpt(t.condCapacity),
+                 SqlOpt(t.gasCapacity),
+                 SqlOpt(t.storage),
+                 op.code,
+                 op.name});
         for (const std::string& c : t.countries) {
             country.Row({t.code, c});
             index_.push_back({c, "QZT" + IntTextPadded(t.code, 7), t.name, t.mnemonic,
-                              t.grouping ? "Pipeline System" : t.method == "TANKER" ? "Tanker System" : "Pipeline",
+                              t.grouping             ? "Pipeline System"
+                              : t.method == "TANKER" ? "Tanker System"
+                                                     : "Pipeline",
                               ShoreChar(t.offshore)[0]});
         }
         for (int64_t f : t.users) user.Row({t.code, f});

@@ -23,8 +23,8 @@ struct SampleIndexEntry {
     std::string shortCode;  // at most 10 characters
     std::string name;       // the asset code the file is searched by
     std::string mnemonic;
-    std::string kind;       // "Field", "Field Grouping", "Pipeline", ...
-    char shore = 'O';       // O offshore, L onshore, B both
+    std::string kind;  // "Field", "Field Grouping", "Pipeline", ...
+    char shore = 'O';  // O offshore, L onshore, B both
 };
 
 class SampleWorld {
@@ -81,7 +81,7 @@ private:
         std::optional<int64_t> groupingCode;
         std::string groupingName;
         size_t sector = 0;
-        std::vector<size_t> sectors;     // every sector, the main one first
+        std::vector<size_t> sectors;  // every sector, the main one first
         std::string basin, offshore, fieldType, devStatus, devType;
         std::vector<Share> shares;
         int discoveryYear = 0;
@@ -90,7 +90,7 @@ private:
         std::optional<double> waterDepth, api, calorific, sulphur;
         double reservoirDepth = 0, reserves = 0;
         std::string reservoirAge;
-        std::vector<int64_t> ages;       // reservoir ages, the main one first
+        std::vector<int64_t> ages;  // reservoir ages, the main one first
         std::vector<size_t> blocks;
         Volumes rec, rem, techRec, techRem, current, peak;
         std::optional<int64_t> peakYear;

@@ -32,7 +32,8 @@ TEST_F(AssetCode, BinarySearchFindsEveryRecordWithoutRegardToCase) {
     MakeRoot();
     std::vector<std::string> records;
     for (char c = 'A'; c <= 'G'; ++c)
-        records.push_back(Record(std::string("S") + c, std::string("ASSET-") + c, "three", std::string("Name ") + c, "Y"));
+        records.push_back(
+            Record(std::string("S") + c, std::string("ASSET-") + c, "three", std::string("Name ") + c, "Y"));
     WriteIndex(records);
     for (char c = 'A'; c <= 'G'; ++c)
         EXPECT_EQ(root->GetQZAssetCode("XX", std::string("asset-") + c, ""),
@@ -55,7 +56,8 @@ TEST_F(AssetCode, EmptyOversizedAndHostileLookupsFindNothing) {
     WriteIndex({});
     EXPECT_EQ(root->GetQZAssetCode("XX", "ANY", ""), "||||");
     WriteIndex({Record("A", "A1", "", "", "")}, "5000");
-    EXPECT_EQ(root->GetQZAssetCode("XX", "ZZZ", ""), "||||") << "the header cannot promise more than the file holds";
+    EXPECT_EQ(root->GetQZAssetCode("XX", "ZZZ", ""), "||||")
+        << "the header cannot promise more than the file holds";
     EXPECT_EQ(root->GetQZAssetCode("XX", "A1", ""), "A||A1||");
     EXPECT_EQ(root->ErrorNumber(), 0);
     EXPECT_EQ(root->GetQZAssetCode("../XX", "A1", ""), "||||");

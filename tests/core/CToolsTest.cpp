@@ -73,12 +73,14 @@ TEST_F(Tools, ConvertPathToUNCHandlesEveryAnswerOfTheLookUp) {
     ui::SetNetworkNameResolver([](const std::string&, std::string&) { return ui::ERROR_CONNECTION_UNAVAIL; });
     EXPECT_EQ(tools->ConvertPathToUNC("X:/data"), "");
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "Unable to connect to path:\r\nX:\r\n\r\nIf this is a network drive it may not be connected");
+    EXPECT_EQ(shown[0],
+              "Unable to connect to path:\r\nX:\r\n\r\nIf this is a network drive it may not be connected");
 
     ui::SetNetworkNameResolver([](const std::string&, std::string&) { return 53; });
     EXPECT_EQ(tools->ConvertPathToUNC("X:/data"), "");
     EXPECT_EQ(shown.back(),
-              "Unable to resolve path:\r\nX:/data\r\n\r\nPlease ensure the database exists in the specified folder.");
+              "Unable to resolve path:\r\nX:/data\r\n\r\nPlease ensure the database exists in the specified "
+              "folder.");
 }
 
 TEST_F(Tools, RemoveStringsRemovesEveryOccurrenceExactly) {

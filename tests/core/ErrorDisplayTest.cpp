@@ -51,7 +51,8 @@ template <ErrDisplay V>
 class CShows : public virtual Object, public ShowsErrors<V> {
 public:
     void Fail(int32_t lNumber) {
-        EndHere(*this, "CShows.Fail(lNumber)", ERR_ARGS(lNumber), [&] { Check(false, lNumber, "failed %0", lNumber); });
+        EndHere(*this, "CShows.Fail(lNumber)", ERR_ARGS(lNumber),
+                [&] { Check(false, lNumber, "failed %0", lNumber); });
     }
     ErrorFields Fields() const {
         if constexpr (StoresErrorFields(V))

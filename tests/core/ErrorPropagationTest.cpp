@@ -46,7 +46,8 @@ public:
 class CMiddle : public virtual Object {
 public:
     std::string Run(const std::string& sName, int32_t lNumber) {
-        return PassOn("CMiddle.Run(sName)", ERR_ARGS(sName), [&] { return inner_.Fail(sName + "!", lNumber); });
+        return PassOn("CMiddle.Run(sName)", ERR_ARGS(sName),
+                      [&] { return inner_.Fail(sName + "!", lNumber); });
     }
 
 private:
@@ -212,8 +213,9 @@ TEST_F(ErrorPropagation, ArgumentsAreReadOnlyWhenAnErrorHappensAsTheyStandThen) 
     EXPECT_NE(e->Description().find("CX.Y(sValue='after')"), std::string::npos);
     // An argument builder that fails does not hide the error.
     e = Caught([&] {
-        PassOn("CX.Y(sValue)", [] () -> Variant { throw std::runtime_error("bad"); },
-               [] { Raise(rt::kFileNotFound); });
+        PassOn(
+            "CX.Y(sValue)", []() -> Variant { throw std::runtime_error("bad"); },
+            [] { Raise(rt::kFileNotFound); });
     });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->Number(), rt::kFileNotFound);
@@ -248,14 +250,16 @@ TEST_F(ErrorPropagation, SafeCStrNeverFails) {
 TEST_F(ErrorPropagation, CheckRaisesWithFormattedMessage) {
     EXPECT_FALSE(Caught([] { Check(true, ERR_GENERAL, "never"); }));
     auto e = Caught([] {
-        Check(false, ERR_MISSING_SETTINGS_ELEMENT, "Invalid Settings File. Element %0 is Missing or corrupt||%1",
+        Check(false, ERR_MISSING_SETTINGS_ELEMENT,
+              "Invalid Settings File. Element %0 is Missing or corrupt||%1",
               Variant({Variant("Units"), Variant("/data/settings||x.xml")}));
     });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->Number(), ERR_MISSING_SETTINGS_ELEMENT);
     EXPECT_EQ(e->Source(), "HuntERR.Check");
     // "||" in the message is a line break; in a value it is text.
-    EXPECT_EQ(e->Description(), "Invalid Settings File. Element Units is Missing or corrupt\r\n/data/settings||x.xml");
+    EXPECT_EQ(e->Description(),
+              "Invalid Settings File. Element Units is Missing or corrupt\r\n/data/settings||x.xml");
     // Without values the placeholders stay.
     e = Caught([] { Check(false, ERR_GENERAL, "a||b %0"); });
     EXPECT_EQ(e->Description(), "a\r\nb %0");
@@ -307,9 +311,10 @@ TEST_F(ErrorPropagation, UserErrorRangeBounds) {
 
 TEST_F(ErrorPropagation, ErrorInWithNothingToReportReportsTheLostError) {
     std::string report = ErrorIn("CX.Handler()", Variant::Missing(), ERR_END_HERE);
-    EXPECT_TRUE(StartsWith(report,
-                           "ErrorIn: Error information was lost. To fix: call ErrPreserve before doing anything in "
-                           "error handler. \r\n"));
+    EXPECT_TRUE(
+        StartsWith(report,
+                   "ErrorIn: Error information was lost. To fix: call ErrPreserve before doing anything in "
+                   "error handler. \r\n"));
     EXPECT_NE(report.find("= ERR_GENERAL\r\n"), std::string::npos);
     EXPECT_EQ(Err().Number, ERR_GENERAL);
     EXPECT_EQ(Err().Source, "HuntERR.ErrorIn");

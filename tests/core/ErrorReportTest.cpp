@@ -1,7 +1,6 @@
 // The error report's text and the error log.
 #include <gtest/gtest.h>
 
-
 #include "core/ErrorHandler.h"
 #include "core/ErrorReport.h"
 #include "core/HuntERR31SysH.h"
@@ -37,7 +36,8 @@ protected:
 };
 
 TEST_F(ErrorReport, HeaderLinesAndNumberLine) {
-    auto lines = ReportLines(Report(ERR_GENERAL, "HuntERR.Check", "No Active Query", "CQuery.IQuery_Results()"));
+    auto lines =
+        ReportLines(Report(ERR_GENERAL, "HuntERR.Check", "No Active Query", "CQuery.IQuery_Results()"));
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(lines[0], "No Active Query ");
     // "  Time='MM/DD/yy HH:NN:SS' App=..." with the time in digits.
@@ -49,12 +49,14 @@ TEST_F(ErrorReport, HeaderLinesAndNumberLine) {
         else
             EXPECT_EQ(lines[1][i], shape[i]) << lines[1];
     }
-    EXPECT_EQ(lines[1].substr(shape.size()), " App='TerralithData:" + AppVersionText() +
-                                                 "' ADO-version='" + ADODB::Connection().Version() +
-                                                 "' Computer='" + ui::ComputerName() + "' ");
+    EXPECT_EQ(lines[1].substr(shape.size()), " App='TerralithData:" + AppVersionText() + "' ADO-version='" +
+                                                 ADODB::Connection().Version() + "' Computer='" +
+                                                 ui::ComputerName() + "' ");
     EXPECT_EQ(Split(AppVersionText(), ".").size(), 3u);
     EXPECT_EQ(lines[2], "  Method: CQuery.IQuery_Results ");
-    EXPECT_EQ(lines[3], "  Number: -2147215305 = &H80041837 = vbObjectError + 6199 = ERRMAP_APP_FIRST + 0 = ERR_GENERAL");
+    EXPECT_EQ(
+        lines[3],
+        "  Number: -2147215305 = &H80041837 = vbObjectError + 6199 = ERRMAP_APP_FIRST + 0 = ERR_GENERAL");
     EXPECT_EQ(lines[4], "  Source: HuntERR.Check ");
     EXPECT_EQ(lines[5], "  Description: No Active Query");
     EXPECT_TRUE(StartsWith(lines[6], "  Call Stack: CQuery.IQuery_Results() -"));
@@ -80,8 +82,12 @@ TEST_F(ErrorReport, FieldNamesInsideValuesStayLiteral) {
     EXPECT_EQ(lines[4], "  Source: src %Descr% ");
     EXPECT_EQ(lines[5], "  Description: at %Time% for 100% of %App%");
     // A marker character inside a value is not a field delimiter either.
-    lines = ReportLines(Report(ERR_GENERAL, "s", "x\x08" "Comp\x08y"));
-    EXPECT_EQ(lines[0], "x\x08" "Comp\x08y ");
+    lines = ReportLines(Report(ERR_GENERAL, "s",
+                               "x\x08"
+                               "Comp\x08y"));
+    EXPECT_EQ(lines[0],
+              "x\x08"
+              "Comp\x08y ");
     // Template percent signs that belong to no field come back.
     EXPECT_EQ(FillReportTemplate("%a% 50% %b%%a%", {{"a", "1"}, {"b", "%a%"}}), "1 50% %a%1");
 }
@@ -104,8 +110,8 @@ TEST_F(ErrorReport, SystemErrorLineOnlyForRealSystemErrors) {
 }
 
 TEST_F(ErrorReport, CallStackLinesArePaddedToOneHundred) {
-    auto lines = ReportLines(Report(ERR_GENERAL, "s", "d", "CTools.FixupSQLParameterData(sValue)",
-                                    ErrArgs(std::string("abc"))));
+    auto lines = ReportLines(
+        Report(ERR_GENERAL, "s", "d", "CTools.FixupSQLParameterData(sValue)", ErrArgs(std::string("abc"))));
     const std::string& line = lines[6];
     EXPECT_EQ(line.size(), 100u);
     EXPECT_EQ(line, "  Call Stack: CTools.FixupSQLParameterData(sValue='abc') " + std::string(43, '-'));
@@ -121,7 +127,8 @@ TEST_F(ErrorReport, LongAndMultiLineArgumentsGoToValueBlocks) {
     ASSERT_EQ(sql.size(), 300u);
     auto lines = ReportLines(Report(ERR_GENERAL, "s", "d", "CSQLRenderer.Render(sSQL, lCount, sNote)",
                                     ErrArgs(sql, 3, std::string("a\r\nb"))));
-    EXPECT_TRUE(StartsWith(lines[6], "  Call Stack: CSQLRenderer.Render(sSQL={Text},  lCount=3,  sNote={Text}) -"));
+    EXPECT_TRUE(
+        StartsWith(lines[6], "  Call Stack: CSQLRenderer.Render(sSQL={Text},  lCount=3,  sNote={Text}) -"));
     EXPECT_EQ(lines[6].size(), 100u);
     EXPECT_EQ(lines[7], "    Value Of sSQL:");
     EXPECT_EQ(lines[8], "      '" + sql + "'");
@@ -143,8 +150,9 @@ TEST_F(ErrorReport, LongAndMultiLineArgumentsGoToValueBlocks) {
 TEST_F(ErrorReport, ArgumentListNamesAndValues) {
     EXPECT_EQ(ArgumentList("", Variant::Missing()), "");
     EXPECT_EQ(ArgumentList("sValue", Variant("abc")), "sValue='abc'");
-    EXPECT_EQ(ArgumentList("oParams, [avAttributeNames]", ErrArgs(Variant::Nothing(), Variant({Variant("a")}))),
-              "oParams={Nothing},  [avAttributeNames]={Array}");
+    EXPECT_EQ(
+        ArgumentList("oParams, [avAttributeNames]", ErrArgs(Variant::Nothing(), Variant({Variant("a")}))),
+        "oParams={Nothing},  [avAttributeNames]={Array}");
     // More values than names: the text alone.
     EXPECT_EQ(ArgumentList("a", ErrArgs(1, 2)), "a=1, 2");
     EXPECT_EQ(ErrArgs().IsMissing(), true);

@@ -27,8 +27,9 @@ TEST_F(HostCallBack, SingleMembersSendOneCommandEach) {
 TEST_F(HostCallBack, VisibilityAndProgressSendFromDataOnOppositeEnds) {
     MakeRoot();
     root->SetProgressVisible(true);
-    EXPECT_EQ(callBack->commands, (std::vector<std::string>{"CMD=FROM_DATA!DEST=A.CV!VALUE=True",
-                                                           "CMD=PROGRESS_BAR_VISIBLE!DEST=A.CV!VISIBLE=True"}));
+    EXPECT_EQ(callBack->commands,
+              (std::vector<std::string>{"CMD=FROM_DATA!DEST=A.CV!VALUE=True",
+                                        "CMD=PROGRESS_BAR_VISIBLE!DEST=A.CV!VISIBLE=True"}));
     callBack->commands.clear();
     root->Progress("Step", 10, 3, false);
     EXPECT_EQ(callBack->commands, (std::vector<std::string>{
@@ -49,8 +50,9 @@ TEST_F(HostCallBack, ProgressCancelAlwaysClearsTheCancelFlag) {
     root->SetCancelled(true);
     root->SetProgressCancel(true);
     EXPECT_FALSE(root->Cancelled());
-    EXPECT_EQ(callBack->commands, (std::vector<std::string>{"CMD=PROGRESS_BAR_CANCEL!DEST=A.CV!CANCEL=False",
-                                                           "CMD=PROGRESS_BAR_CANCEL!DEST=A.CV!CANCEL=True"}));
+    EXPECT_EQ(callBack->commands,
+              (std::vector<std::string>{"CMD=PROGRESS_BAR_CANCEL!DEST=A.CV!CANCEL=False",
+                                        "CMD=PROGRESS_BAR_CANCEL!DEST=A.CV!CANCEL=True"}));
 }
 
 TEST_F(HostCallBack, WithoutACallbackEveryMessageFailsAndNothingIsQueued) {

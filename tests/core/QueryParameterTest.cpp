@@ -36,12 +36,14 @@ TEST_F(QueryParameters, ItemsAreAddedOnceByTheirFirstAttribute) {
     AddType("OIL", "Oil");
     EXPECT_TRUE(params->Modified());
     EXPECT_EQ(tools->GetQueryParameterCount(params, "FieldDetail", "FieldTypes"), 2);
-    EXPECT_EQ(tools->GetQueryParameterAttributeList(params, "FieldDetail", "FieldTypes", "Description"), "Gas,Oil");
-    EXPECT_EQ(tools->GetQueryParameterAttributeList(params, "FieldDetail", "FieldTypes", "Code", true), "'GAS','OIL'");
+    EXPECT_EQ(tools->GetQueryParameterAttributeList(params, "FieldDetail", "FieldTypes", "Description"),
+              "Gas,Oil");
+    EXPECT_EQ(tools->GetQueryParameterAttributeList(params, "FieldDetail", "FieldTypes", "Code", true),
+              "'GAS','OIL'");
     EXPECT_EQ(tools->GetQueryParameterByIndex(params, "FieldDetail", "FieldTypes", "Code", 1), "OIL");
     EXPECT_EQ(tools->GetQueryParameterByIndex(params, "FieldDetail", "FieldTypes", "Code", 2), "");
-    EXPECT_EQ(tools->GetQueryParameterByAttribute(params, "FieldDetail", "FieldTypes", "FieldType", "Code", "OIL",
-                                                  "Description"),
+    EXPECT_EQ(tools->GetQueryParameterByAttribute(params, "FieldDetail", "FieldTypes", "FieldType", "Code",
+                                                  "OIL", "Description"),
               "Oil");
     EXPECT_EQ(tools->GetQueryParameterCount(params, "FieldDetail", "Missing"), 0);
 }
@@ -68,17 +70,18 @@ TEST_F(QueryParameters, ListsSkipEmptyValues) {
     AddType("B", "");
     EXPECT_EQ(tools->GetQueryParameterCount(params, "FieldDetail", "FieldTypes"), 3);
     EXPECT_EQ(tools->GetQueryParameterAttributeList(params, "FieldDetail", "FieldTypes", "Code"), "A,B");
-    EXPECT_EQ(tools->GetQueryParameterAttributeList(params, "FieldDetail", "FieldTypes", "Code", true), "'A','B'");
+    EXPECT_EQ(tools->GetQueryParameterAttributeList(params, "FieldDetail", "FieldTypes", "Code", true),
+              "'A','B'");
 }
 
 TEST_F(QueryParameters, SingleValuesReadFalseWhenNeverWritten) {
     EXPECT_EQ(tools->GetQueryParameter(params, "FieldDetail", "Options", "CAQuery"), "False");
     EXPECT_EQ(tools->GetQueryParameter(params, "FieldDetail", "Options", "CAQuery", "Attr"), "");
-    tools->AddQueryParameter(params, "FieldDetail", "Options", "CAQuery", Variant::Missing(), Variant::Missing(),
-                             Variant("True"));
+    tools->AddQueryParameter(params, "FieldDetail", "Options", "CAQuery", Variant::Missing(),
+                             Variant::Missing(), Variant("True"));
     EXPECT_EQ(tools->GetQueryParameter(params, "FieldDetail", "Options", "CAQuery"), "True");
-    tools->AddQueryParameter(params, "FieldDetail", "Options", "CAQuery", Variant::Missing(), Variant::Missing(),
-                             Variant("a\\b"));
+    tools->AddQueryParameter(params, "FieldDetail", "Options", "CAQuery", Variant::Missing(),
+                             Variant::Missing(), Variant("a\\b"));
     EXPECT_EQ(tools->GetQueryParameter(params, "FieldDetail", "Options", "CAQuery"), "a\\\\b")
         << "element text is given back as stored";
     EXPECT_EQ(tools->GetQueryParameterCount(params, "FieldDetail", "Options"), 1);
@@ -90,7 +93,8 @@ TEST_F(QueryParameters, SetWritesFoundItemsAndFillsMissingValues) {
     tools->SetQueryParameter(params, "FieldDetail", "FieldTypes", "FieldType", "Code", "GAS",
                              Variant{Variant("Description"), Variant("Extra")}, Variant{Variant("x\\y")});
     EXPECT_TRUE(params->Modified());
-    EXPECT_EQ(tools->GetQueryParameterSearch(params, "", "", "FieldType", "Code", "GAS", "Description"), "x\\\\y");
+    EXPECT_EQ(tools->GetQueryParameterSearch(params, "", "", "FieldType", "Code", "GAS", "Description"),
+              "x\\\\y");
     EXPECT_EQ(tools->GetQueryParameterSearch(params, "", "", "FieldType", "Code", "GAS", "Extra"), "");
     EXPECT_EQ(tools->GetQueryParameterSearch(params, "", "", "FieldType", "Code", "OIL", "Extra"), "");
 }

@@ -3,13 +3,12 @@
 // sample data set.
 #include <gtest/gtest.h>
 
-
-#include "support/ErrorAssert.h"
 #include "core/mTL5ErrorCodes.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
 #include "platform/ado/Connection.h"
 #include "platform/units/Units.h"
+#include "support/ErrorAssert.h"
 #include "support/RootFixture.h"
 #include "support/SqliteFile.h"
 
@@ -27,7 +26,8 @@ TEST_F(RootObject, CreationSetsTheThreadsReferencesAndASecondRootReplacesTheFirs
     EXPECT_FALSE(root->ID().empty());
     auto parts = Split(root->VersionString(), ".");
     ASSERT_EQ(parts.size(), 3u) << root->VersionString();
-    for (const auto& p : parts) EXPECT_TRUE(!p.empty() && p.find_first_not_of("0123456789") == std::string::npos) << p;
+    for (const auto& p : parts)
+        EXPECT_TRUE(!p.empty() && p.find_first_not_of("0123456789") == std::string::npos) << p;
 
     std::weak_ptr<cvDataManager> first = root.shared();
     auto second = cvDataManager::Create();
@@ -48,7 +48,8 @@ TEST_F(RootObject, MissingSettingsElementsAreNamedWithTheSettingsFile) {
         FAIL() << "missing Units accepted";
     } catch (const Error& e) {
         EXPECT_EQ(e.Number(), ERR_MISSING_SETTINGS_ELEMENT);
-        EXPECT_NE(e.Description().find("Element Units is Missing or corrupt\r\n" + settingsFile), std::string::npos)
+        EXPECT_NE(e.Description().find("Element Units is Missing or corrupt\r\n" + settingsFile),
+                  std::string::npos)
             << e.Description();
     }
 }
@@ -124,7 +125,8 @@ TEST_F(RootObject, GetOptionBeforeOpeningShowsTheErrorAndReturnsEmptyText) {
     EXPECT_NE(root->ErrorNumber(), 0);
     EXPECT_EQ(root->ErrorSource(), "HuntERR.ErrorIn");
     EXPECT_FALSE(root->ErrorIsException());
-    EXPECT_NE(root->ErrorDescription().find("cvDataManager.IDataManager_GetOption(sKey=" "'DataYear')"),
+    EXPECT_NE(root->ErrorDescription().find("cvDataManager.IDataManager_GetOption(sKey="
+                                            "'DataYear')"),
               std::string::npos)
         << root->ErrorDescription();
     EXPECT_TRUE(CwndShowError::Instance().Visible());
@@ -213,10 +215,13 @@ TEST_F(RootObject, AMissingDatabaseAsksTheUserAndStoresItsNumber) {
 
 TEST_F(RootObject, LinkedTablesAreRepointedToTheDatabaseFolder) {
     std::string folder = data.Path() + "Core/Database/";
-    Exec(DatabasePath(), "INSERT INTO LinkedTables (Name, Datasource, ForeignName) VALUES "
-                         "('UpperCaseLink', '" + UCase(folder) + "Annual.db', 'FieldAnnual')");
+    Exec(DatabasePath(),
+         "INSERT INTO LinkedTables (Name, Datasource, ForeignName) VALUES "
+         "('UpperCaseLink', '" +
+             UCase(folder) + "Annual.db', 'FieldAnnual')");
     OpenRoot();
-    auto sources = Column(DatabasePath(), "SELECT Datasource FROM LinkedTables WHERE Name <> 'UpperCaseLink'");
+    auto sources =
+        Column(DatabasePath(), "SELECT Datasource FROM LinkedTables WHERE Name <> 'UpperCaseLink'");
     ASSERT_FALSE(sources.empty());
     for (const auto& s : sources) EXPECT_TRUE(StartsWith(s, folder)) << s;
     EXPECT_EQ(Column(DatabasePath(), "SELECT Datasource FROM LinkedTables WHERE Name = 'UpperCaseLink'")[0],
@@ -228,13 +233,15 @@ TEST_F(RootObject, LinkedTablesAreRepointedToTheDatabaseFolder) {
 
 TEST_F(RootObject, OptionsIniDecidesWhetherLinksAreChecked) {
     for (const char* value : {" YES ", ""}) {
-        data.Write("Core/Database/Options.ini", std::string("[Startup]\nCheckAttachedTables=") + value + "\n");
+        data.Write("Core/Database/Options.ini",
+                   std::string("[Startup]\nCheckAttachedTables=") + value + "\n");
         callBack->commands.clear();
         OpenRoot();
         EXPECT_FALSE(callBack->With("Connecting to Database...").empty()) << "'" << value << "'";
     }
     for (const char* value : {"no", "0"}) {
-        data.Write("Core/Database/Options.ini", std::string("[Startup]\nCheckAttachedTables=") + value + "\n");
+        data.Write("Core/Database/Options.ini",
+                   std::string("[Startup]\nCheckAttachedTables=") + value + "\n");
         callBack->commands.clear();
         OpenRoot();
         EXPECT_TRUE(callBack->With("Connecting to Database...").empty()) << value;

@@ -1,9 +1,9 @@
 // The console host as a person runs it: a program with a settings file, a
 // command and an exit status.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
-#include <sys/wait.h>
 
 #include "support/RootFixture.h"
 
@@ -36,7 +36,8 @@ TEST_F(ConsoleHost, InfoOptionAndAssetCodeOnTheSampleData) {
     std::string settings = "--settings '" + WriteSettings() + "' ";
     HostRun info = Terralith(settings + "info");
     EXPECT_EQ(info.status, 0);
-    EXPECT_NE(info.out.find("Database               " + data.Path() + "Core/Database/Terralith.db\n"), std::string::npos)
+    EXPECT_NE(info.out.find("Database               " + data.Path() + "Core/Database/Terralith.db\n"),
+              std::string::npos)
         << info.out;
     EXPECT_NE(info.out.find("DataYear"), std::string::npos);
 

@@ -1,16 +1,15 @@
-#include "platform/runtime/Codepage.h"
 #include <gtest/gtest.h>
 
-#include <pugixml.hpp>
-
 #include <filesystem>
+#include <pugixml.hpp>
 
 #include "SampleFiles.h"
 #include "SampleProfile.h"
 #include "SampleTestSupport.h"
 #include "SampleText.h"
-#include "support/ErrorAssert.h"
+#include "platform/runtime/Codepage.h"
 #include "platform/runtime/Text.h"
+#include "support/ErrorAssert.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -29,11 +28,13 @@ pugi::xml_document LoadXml(const std::string& path) {
 
 TEST(SampleFolder, LayoutSettingsAndDefaultQuery) {
     const std::string& folder = GeneratedFolder();
-    for (const char* file : {"Core/Database/Terralith.db", "Core/Database/Annual.db", "Core/Database/Notes.db",
-                             "Core/Database/Options.ini", "Default/Default.xml", "Quartz/indGB.dat",
-                             "Quartz/indNO.dat", "Translations.xml", "Terralith.settings.xml"})
+    for (const char* file :
+         {"Core/Database/Terralith.db", "Core/Database/Annual.db", "Core/Database/Notes.db",
+          "Core/Database/Options.ini", "Default/Default.xml", "Quartz/indGB.dat", "Quartz/indNO.dat",
+          "Translations.xml", "Terralith.settings.xml"})
         EXPECT_TRUE(fs::is_regular_file(folder + file)) << file;
-    for (const char* sub : {"Core/Cache", "Core/Notes", "User"}) EXPECT_TRUE(fs::is_directory(folder + sub)) << sub;
+    for (const char* sub : {"Core/Cache", "Core/Notes", "User"})
+        EXPECT_TRUE(fs::is_directory(folder + sub)) << sub;
     // Nothing half-written is left beside the files.
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         EXPECT_FALSE(EndsWith(entry.path().string(), ".tmp")) << entry.path();
@@ -78,9 +79,10 @@ TEST(SampleFolder, LayoutSettingsAndDefaultQuery) {
     EXPECT_STREQ(query.document_element().name(), "Query");
     EXPECT_EQ(Value(query, "Options/AssetType"), "Field");
     EXPECT_EQ(Value(query, "Options/GrossNet"), "Gross");
-    for (const char* set : {"General/CompanyDetail", "General/LocationDetail", "Block/BlockDetail", "Field/FieldDetail",
-                            "Well/WellDetail", "Transport/TransportDetail"}) {
-        pugi::xml_node root = query.document_element().select_node((std::string("Parameters/") + set).c_str()).node();
+    for (const char* set : {"General/CompanyDetail", "General/LocationDetail", "Block/BlockDetail",
+                            "Field/FieldDetail", "Well/WellDetail", "Transport/TransportDetail"}) {
+        pugi::xml_node root =
+            query.document_element().select_node((std::string("Parameters/") + set).c_str()).node();
         ASSERT_TRUE(root) << set;
         EXPECT_FALSE(root.first_child()) << set << " should start empty";
     }
@@ -89,8 +91,10 @@ TEST(SampleFolder, LayoutSettingsAndDefaultQuery) {
 TEST(SampleFolder, TheBuildsOwnDataSetPointsAtItself) {
     const std::string folder = SampleDataFolder();
     pugi::xml_document settings = LoadXml(folder + "Terralith.settings.xml");
-    EXPECT_EQ(fs::weakly_canonical(Value(settings, "Options/Paths/DataFolder")), fs::weakly_canonical(folder));
-    EXPECT_TRUE(fs::is_regular_file(folder + "Core/Database/" + Value(settings, "Options/Files/CoreDatabase")));
+    EXPECT_EQ(fs::weakly_canonical(Value(settings, "Options/Paths/DataFolder")),
+              fs::weakly_canonical(folder));
+    EXPECT_TRUE(
+        fs::is_regular_file(folder + "Core/Database/" + Value(settings, "Options/Files/CoreDatabase")));
     EXPECT_TRUE(fs::is_regular_file(Value(settings, "Options/Files/i18N")));
 }
 
@@ -99,15 +103,17 @@ TEST(SampleGenerator, SameSeedSameBytesOtherSeedOtherData) {
     SampleGenerator::Generate(SampleOptionsFor(dir.Path() + "one", 120, 7));
     SampleGenerator::Generate(SampleOptionsFor(dir.Path() + "two", 120, 7));
     SampleGenerator::Generate(SampleOptionsFor(dir.Path() + "three", 120, 8));
-    for (const char* file : {"Core/Database/Terralith.db", "Core/Database/Annual.db", "Core/Database/Notes.db",
-                             "Quartz/indGB.dat", "Quartz/indNO.dat", "Default/Default.xml"}) {
+    for (const char* file :
+         {"Core/Database/Terralith.db", "Core/Database/Annual.db", "Core/Database/Notes.db",
+          "Quartz/indGB.dat", "Quartz/indNO.dat", "Default/Default.xml"}) {
         const std::string one = ReadWholeFile(dir.Path() + "one/" + file);
         EXPECT_GT(one.size(), 0u) << file;
         EXPECT_TRUE(one == ReadWholeFile(dir.Path() + "two/" + file)) << file << " differs between two runs";
     }
     EXPECT_FALSE(ReadWholeFile(dir.Path() + "one/Core/Database/Terralith.db") ==
                  ReadWholeFile(dir.Path() + "three/Core/Database/Terralith.db"));
-    const std::string names = "SELECT group_concat(Field_Name) FROM (SELECT Field_Name FROM Field ORDER BY Field_Code)";
+    const std::string names =
+        "SELECT group_concat(Field_Name) FROM (SELECT Field_Name FROM Field ORDER BY Field_Code)";
     EXPECT_NE(ReadDb(dir.Path() + "one/Core/Database/Terralith.db").Scalar(names),
               ReadDb(dir.Path() + "three/Core/Database/Terralith.db").Scalar(names));
 
@@ -139,11 +145,14 @@ TEST(SampleGenerator, ScalesWithTheFieldsAsked) {
         EXPECT_LT(ratio, 6.5) << table;
     }
     // Spreads: every country of the reference data holds fields, the UK and Norway most.
-    EXPECT_EQ(big.Scalar("SELECT count(DISTINCT Country_Code) FROM Field"), big.Scalar("SELECT count(*) FROM Country"));
+    EXPECT_EQ(big.Scalar("SELECT count(DISTINCT Country_Code) FROM Field"),
+              big.Scalar("SELECT count(*) FROM Country"));
     EXPECT_EQ(big.Scalar("SELECT group_concat(Country_Code) FROM (SELECT Country_Code FROM Field GROUP BY "
                          "Country_Code ORDER BY count(*) DESC LIMIT 2)"),
               "GB,NO");
-    EXPECT_GT(Val(big.Scalar("SELECT max(REC_R_TOTAL) / min(REC_R_TOTAL) FROM Field WHERE FIELD_GROUPING = 0")), 100);
+    EXPECT_GT(
+        Val(big.Scalar("SELECT max(REC_R_TOTAL) / min(REC_R_TOTAL) FROM Field WHERE FIELD_GROUPING = 0")),
+        100);
 }
 
 TEST(SampleGenerator, CommandLineAndBadInput) {
@@ -157,10 +166,10 @@ TEST(SampleGenerator, CommandLineAndBadInput) {
     EXPECT_EQ(SampleGenerator::ParseArguments({"out"}).fields, 300);
 
     using Args = std::vector<std::string>;
-    for (const Args& bad : {Args{}, Args{"a", "b"}, Args{"out", "--fields"}, Args{"out", "--fields", "-1"},
-                            Args{"out", "--fields", "100001"}, Args{"out", "--fields", "12x"},
-                            Args{"out", "--fields", ""}, Args{"out", "--seed", "-3"}, Args{"out", "--colour", "red"},
-                            Args{""}})
+    for (const Args& bad :
+         {Args{}, Args{"a", "b"}, Args{"out", "--fields"}, Args{"out", "--fields", "-1"},
+          Args{"out", "--fields", "100001"}, Args{"out", "--fields", "12x"}, Args{"out", "--fields", ""},
+          Args{"out", "--seed", "-3"}, Args{"out", "--colour", "red"}, Args{""}})
         EXPECT_RAISES(rt::kInvalidCall, SampleGenerator::ParseArguments(bad)) << Join(bad, " ");
 
     TempDir dir;
@@ -244,8 +253,12 @@ TEST(SampleProfile, BuildUpPlateauDeclineThatAddsUpToTheReserves) {
 }
 
 TEST(SampleText, WindowsCodePageAndMnemonics) {
-    EXPECT_EQ(ToWindows1252("Frøya Blåbær €"), "Fr\xF8ya Bl\xE5" "b\xE6r \x80");
-    EXPECT_EQ(FromWindows1252("Fr\xF8ya Bl\xE5" "b\xE6r \x80"), "Frøya Blåbær €");
+    EXPECT_EQ(ToWindows1252("Frøya Blåbær €"),
+              "Fr\xF8ya Bl\xE5"
+              "b\xE6r \x80");
+    EXPECT_EQ(FromWindows1252("Fr\xF8ya Bl\xE5"
+                              "b\xE6r \x80"),
+              "Frøya Blåbær €");
     EXPECT_EQ(ToWindows1252("Ωmega"), "?mega");
     EXPECT_EQ(AsciiMnemonic("Blåbær North", 10), "BLABAERNOR");
     EXPECT_EQ(AsciiMnemonic("ap Gwilym", 10), "APGWILYM");

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "AssetIndexFile.h"
-#include "SampleTestSupport.h"
 #include "SampleFiles.h"
+#include "SampleTestSupport.h"
 #include "SampleText.h"
 #include "platform/runtime/Text.h"
 #include "support/TempDir.h"
@@ -57,7 +57,8 @@ TEST(AssetIndexFile, RecordsAreFixedSizeWithTheCountInTheHeader) {
             shortCodes.push_back(IndexField(r, 0));
         }
         std::sort(shortCodes.begin(), shortCodes.end());
-        EXPECT_EQ(std::adjacent_find(shortCodes.begin(), shortCodes.end()), shortCodes.end()) << "short codes repeat";
+        EXPECT_EQ(std::adjacent_find(shortCodes.begin(), shortCodes.end()), shortCodes.end())
+            << "short codes repeat";
     }
 }
 
@@ -71,7 +72,8 @@ TEST(AssetIndexFile, SortedWithoutRegardToCaseSoEveryCodeIsFoundByHalves) {
             EXPECT_LT(CompareNoCase(codes[i - 1], codes[i]), 0) << codes[i - 1] << " / " << codes[i];
         // The data set holds names whose order depends on folding case, so a
         // file sorted with case counting would not pass the search below.
-        EXPECT_FALSE(std::is_sorted(codes.begin(), codes.end())) << "no name tells case-blind from case-sensitive order";
+        EXPECT_FALSE(std::is_sorted(codes.begin(), codes.end()))
+            << "no name tells case-blind from case-sensitive order";
 
         for (size_t i = 0; i < codes.size(); ++i) {
             EXPECT_EQ(FindByHalves(records, codes[i]), i + 2) << codes[i];
@@ -98,8 +100,10 @@ TEST(AssetIndexFile, SingleByteTextThatMatchesTheDatabase) {
             const std::string shortCode = IndexField(r, 0);
             if (shortCode.rfind("QZF", 0) != 0) continue;
             const std::string code = IntText(static_cast<int64_t>(Val(shortCode.substr(3))));
-            const Rows row = db.Query("SELECT Field_Name, EVMnemonic, Country_Code, FIELD_GROUPING FROM Field WHERE "
-                                      "Field_Code = " + code);
+            const Rows row = db.Query(
+                "SELECT Field_Name, EVMnemonic, Country_Code, FIELD_GROUPING FROM Field WHERE "
+                "Field_Code = " +
+                code);
             ASSERT_EQ(row.size(), 1u) << shortCode;
             EXPECT_EQ(*row[0][0], IndexField(r, 1));
             EXPECT_EQ(*row[0][1], IndexField(r, 2));
@@ -114,11 +118,9 @@ TEST(AssetIndexFile, WriteCutsFieldsToWidthAndDropsRepeatedCodes) {
     TempDir dir;
     const std::string longName(300, 'x');
     std::vector<AssetIndexFile::Record> records = {
-        {{"S2", "beta", "t3", "t4", "L"}},
-        {{"S1", "Alpha", "t3", "t4", "O"}},
-        {{"S3", "BETA", "t3", "t4", "O"}},     // the same code as "beta": a search could find only one
-        {{"S4", "Frøya", "t3", "t4", "O"}},
-        {{"LONGSHORTCODE", longName, "t3", "t4", "OB"}},
+        {{"S2", "beta", "t3", "t4", "L"}},  {{"S1", "Alpha", "t3", "t4", "O"}},
+        {{"S3", "BETA", "t3", "t4", "O"}},  // the same code as "beta": a search could find only one
+        {{"S4", "Frøya", "t3", "t4", "O"}}, {{"LONGSHORTCODE", longName, "t3", "t4", "OB"}},
     };
     const std::string path = dir.Path() + "indZZ.dat";
     EXPECT_EQ(AssetIndexFile::Write(path, records, "title", "ZZ"), 4u);

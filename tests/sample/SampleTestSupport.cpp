@@ -1,4 +1,3 @@
-#include "platform/runtime/Codepage.h"
 #include "SampleTestSupport.h"
 
 #include <sqlite3.h>
@@ -10,6 +9,7 @@
 #include "AssetIndexFile.h"
 #include "SampleFiles.h"
 #include "SampleText.h"
+#include "platform/runtime/Codepage.h"
 #include "platform/runtime/Text.h"
 #include "support/TempDir.h"
 

@@ -17,7 +17,7 @@ const std::string& GeneratedFolder();
 // Its Core/Database/ folder.
 std::string DatabaseFolder();
 
-using Cell = std::optional<std::string>;   // empty for SQL NULL
+using Cell = std::optional<std::string>;  // empty for SQL NULL
 using Rows = std::vector<std::vector<Cell>>;
 
 // A database opened read-only.  Attach() links the annual tables the way the

@@ -56,8 +56,9 @@ protected:
             messages.push_back({text, style, title});
             return answer;
         });
-        std::filesystem::copy(SampleDataFolder(), data.Path(),
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy(
+            SampleDataFolder(), data.Path(),
+            std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
         settingsXml = ReadFile(data.Path() + "Terralith.settings.xml");
         settingsXml = Replace(settingsXml, SampleDataFolder(), data.Path());
     }

@@ -6,8 +6,8 @@
 #include "AdoFixture.h"
 #include "platform/ado/AdoErrors.h"
 #include "platform/ado/Catalog.h"
-#include "support/ErrorAssert.h"
 #include "platform/runtime/Text.h"
+#include "support/ErrorAssert.h"
 
 using namespace ADODB;
 

@@ -2,8 +2,8 @@
 
 #include "AdoFixture.h"
 #include "platform/ado/AdoErrors.h"
-#include "support/ErrorAssert.h"
 #include "platform/runtime/Text.h"
+#include "support/ErrorAssert.h"
 
 using namespace ADODB;
 

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "support/ErrorAssert.h"
 #include "platform/i18n/i18N.h"
 #include "platform/runtime/Error.h"
+#include "support/ErrorAssert.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -101,9 +101,11 @@ TEST(i18N, MissingOrMalformedFilesRaiseAndKeepTheTermsInForce) {
         {"child.xml", "<Translations><Trem Stored=\"A\" User=\"B\"/></Translations>", "<Trem>"},
         {"nouser.xml", "<Translations><Term Stored=\"A\"/></Translations>", "'A'"},
         {"emptystored.xml", "<Translations><Term Stored=\"\" User=\"B\"/></Translations>", "'B'"},
-        {"twice.xml", "<Translations><Term Stored=\"A\" User=\"B\"/><Term Stored=\"A\" User=\"C\"/></Translations>",
+        {"twice.xml",
+         "<Translations><Term Stored=\"A\" User=\"B\"/><Term Stored=\"A\" User=\"C\"/></Translations>",
          "'C'"},
-        {"shared.xml", "<Translations><Term Stored=\"A\" User=\"X\"/><Term Stored=\"B\" User=\"X\"/></Translations>",
+        {"shared.xml",
+         "<Translations><Term Stored=\"A\" User=\"X\"/><Term Stored=\"B\" User=\"X\"/></Translations>",
          "'X'"},
     };
     for (const Case& c : cases) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/ErrorAssert.h"
 #include "platform/runtime/cvCollection.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 

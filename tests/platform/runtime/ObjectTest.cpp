@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/ErrorAssert.h"
 #include "platform/runtime/Object.h"
 #include "platform/runtime/Variant.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 

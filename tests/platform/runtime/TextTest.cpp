@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "support/ErrorAssert.h"
 #include "platform/runtime/Text.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 
@@ -134,7 +134,7 @@ TEST(Text, ParseDateForms) {
     EXPECT_TRUE(ParseDate("1899-12-29T06:00:00", d));
     EXPECT_DOUBLE_EQ(d, -1.25);
     EXPECT_EQ(DateToText(d), "1899-12-29 06:00:00");
-    EXPECT_FALSE(ParseDate("2001-02-29", d));   // not a leap year
+    EXPECT_FALSE(ParseDate("2001-02-29", d));  // not a leap year
     EXPECT_FALSE(ParseDate("1900-02-29", d));
     EXPECT_FALSE(ParseDate("2000-13-01", d));
     EXPECT_FALSE(ParseDate("2000-12-32", d));

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "support/ErrorAssert.h"
 #include "platform/runtime/Variant.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 
@@ -89,8 +89,8 @@ TEST(Variant, HalfToEvenRounding) {
     EXPECT_EQ(Variant(-0.4).ToLong(), 0);
     EXPECT_EQ(Variant("4.5").ToInteger(), 4);
     EXPECT_EQ(Variant::Currency(25000).ToLong(), 2);  // 2.5
-    EXPECT_EQ(Variant(0.03125).ToCurrency(), 312);  // 312.5 of the last place: to even
-    EXPECT_EQ(Variant(0.09375).ToCurrency(), 938);  // 937.5
+    EXPECT_EQ(Variant(0.03125).ToCurrency(), 312);    // 312.5 of the last place: to even
+    EXPECT_EQ(Variant(0.09375).ToCurrency(), 938);    // 937.5
     EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
     EXPECT_EQ(RoundHalfEven(1e18 + 0.0), 1e18);
 }

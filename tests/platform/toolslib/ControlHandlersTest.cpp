@@ -3,8 +3,8 @@
 #include <map>
 #include <vector>
 
-#include "support/ErrorAssert.h"
 #include "platform/toolslib/cvControlHandlers.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 
@@ -20,7 +20,9 @@ public:
     }
     int32_t NewIndex() override { return newIndex; }
     int32_t ItemData(int32_t lIndex) override { return rows.at(static_cast<size_t>(lIndex)).second; }
-    void SetItemData(int32_t lIndex, int32_t lData) override { rows.at(static_cast<size_t>(lIndex)).second = lData; }
+    void SetItemData(int32_t lIndex, int32_t lData) override {
+        rows.at(static_cast<size_t>(lIndex)).second = lData;
+    }
     int32_t ListCount() override { return static_cast<int32_t>(rows.size()); }
     std::string List(int32_t lIndex) override { return rows.at(static_cast<size_t>(lIndex)).first; }
 };
@@ -60,12 +62,15 @@ public:
     std::vector<FakeNode*> roots;
     std::weak_ptr<FakeTree> self;
 
-    Ref<ITreeNodes> Nodes() override { return Ref<ITreeNodes>(std::static_pointer_cast<ITreeNodes>(self.lock())); }
+    Ref<ITreeNodes> Nodes() override {
+        return Ref<ITreeNodes>(std::static_pointer_cast<ITreeNodes>(self.lock()));
+    }
     bool Checkboxes() override { return false; }
     void SetCheckboxes(bool) override {}
     int64_t hWnd() override { return 1; }
 
-    Ref<ITreeNode> Add(const std::string& sRelative, int32_t, const std::string& sKey, const std::string&) override {
+    Ref<ITreeNode> Add(const std::string& sRelative, int32_t, const std::string& sKey,
+                       const std::string&) override {
         auto node = std::make_shared<FakeNode>();
         node->key = sKey;
         node->self = node;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/ErrorAssert.h"
 #include "platform/toolslib/cvData.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 

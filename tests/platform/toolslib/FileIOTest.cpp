@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/ErrorAssert.h"
 #include "platform/toolslib/cvFileIO.h"
+#include "support/ErrorAssert.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -29,7 +29,7 @@ TEST(cvFileIO, ReadINIFindsValuesWithoutRegardToCase) {
     EXPECT_EQ(io.ReadINI(ini, "Other", "Key"), "other value");
     EXPECT_EQ(io.ReadINI(ini, "Startup", "Late"), "yes");  // a section may come back
     EXPECT_EQ(io.ReadINI(ini, "Startup", "Key"), "");
-    EXPECT_EQ(io.ReadINI(ini, "Startup", "Top"), "");      // keys before any section belong to none
+    EXPECT_EQ(io.ReadINI(ini, "Startup", "Top"), "");  // keys before any section belong to none
     EXPECT_EQ(io.ReadINI(ini, "Missing", "Key"), "");
     EXPECT_EQ(io.ReadINI(ini, "Startup", "# CheckAttachedTables"), "");
 }

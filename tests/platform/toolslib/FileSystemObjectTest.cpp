@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "support/ErrorAssert.h"
 #include "platform/toolslib/FileSystemObject.h"
+#include "support/ErrorAssert.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -14,12 +14,16 @@ class TmpDirVariable {
 public:
     explicit TmpDirVariable(const char* value) {
         if (const char* old = std::getenv("TMPDIR")) old_ = old;
-        if (value) setenv("TMPDIR", value, 1);
-        else unsetenv("TMPDIR");
+        if (value)
+            setenv("TMPDIR", value, 1);
+        else
+            unsetenv("TMPDIR");
     }
     ~TmpDirVariable() {
-        if (old_) setenv("TMPDIR", old_->c_str(), 1);
-        else unsetenv("TMPDIR");
+        if (old_)
+            setenv("TMPDIR", old_->c_str(), 1);
+        else
+            unsetenv("TMPDIR");
     }
 
 private:

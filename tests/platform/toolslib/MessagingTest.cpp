@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "support/ErrorAssert.h"
 #include "platform/toolslib/cvMessaging.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 
 TEST(cvMessaging, BuildCommandFillsOneBasedSlots) {
     cvMessaging msg;
-    Ref<cvCommand> c = msg.BuildCommand("CMD=%1!DEST=%2!MSG=%3",
-                                        Variant({Variant("STATUS_MESSAGE"), Variant("A.CV"), Variant("Ready")}));
+    Ref<cvCommand> c = msg.BuildCommand(
+        "CMD=%1!DEST=%2!MSG=%3", Variant({Variant("STATUS_MESSAGE"), Variant("A.CV"), Variant("Ready")}));
     ASSERT_EQ(c->Count(), 3);
     EXPECT_EQ(c->Key(0), "CMD");
     EXPECT_EQ(c->Value(0), "STATUS_MESSAGE");
@@ -21,11 +21,13 @@ TEST(cvMessaging, BuildCommandFillsOneBasedSlots) {
     EXPECT_EQ(c->Text(), "CMD=STATUS_MESSAGE!DEST=A.CV!MSG=Ready");
 
     // Destination first, as the combined progress message sends it.
-    Ref<cvCommand> p = msg.BuildCommand("DEST=%1!CMD=%2!VALUE=%3",
-                                        Variant({Variant("A.CV"), Variant("PROGRESS_BAR_VALUE"), Variant(int32_t(-5))}));
+    Ref<cvCommand> p =
+        msg.BuildCommand("DEST=%1!CMD=%2!VALUE=%3",
+                         Variant({Variant("A.CV"), Variant("PROGRESS_BAR_VALUE"), Variant(int32_t(-5))}));
     EXPECT_EQ(p->Text(), "DEST=A.CV!CMD=PROGRESS_BAR_VALUE!VALUE=-5");
-    Ref<cvCommand> b = msg.BuildCommand("CMD=%1!DEST=%2!VISIBLE=%3",
-                                        Variant({Variant("PROGRESS_BAR_VISIBLE"), Variant("A.CV"), Variant(false)}));
+    Ref<cvCommand> b =
+        msg.BuildCommand("CMD=%1!DEST=%2!VISIBLE=%3",
+                         Variant({Variant("PROGRESS_BAR_VISIBLE"), Variant("A.CV"), Variant(false)}));
     EXPECT_EQ(b->Value("VISIBLE"), "False");
     Ref<cvCommand> two = msg.BuildCommand("CMD=%1!DEST=%2", Variant({Variant("KILL_SPLASH"), Variant("A")}));
     EXPECT_EQ(two->Text(), "CMD=KILL_SPLASH!DEST=A");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/ErrorAssert.h"
 #include "platform/toolslib/cvStrings.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 
@@ -9,8 +9,8 @@ TEST(cvStrings, TokenTakesItemsFromEitherEnd) {
     cvStrings s;
     const std::string path = "/data/Core/Database/core.db";
     EXPECT_EQ(s.Token(path, "/", 0, -1), "/data/Core/Database");  // the folder
-    EXPECT_EQ(s.Token(path, "/", -1, 1), "core.db");               // the file name
-    EXPECT_EQ(s.Token("core.db", "/", 0, -1), "");                 // no folder part
+    EXPECT_EQ(s.Token(path, "/", -1, 1), "core.db");              // the file name
+    EXPECT_EQ(s.Token("core.db", "/", 0, -1), "");                // no folder part
     EXPECT_EQ(s.Token("core.db", "/", -1, 1), "core.db");
     EXPECT_EQ(s.Token("12|North Field", "|", 0, 1), "12");
     EXPECT_EQ(s.Token("12|North Field", "|", 1, 1), "North Field");
@@ -91,7 +91,8 @@ TEST(cvStrings, CutAtNull) {
 
 TEST(cvStrings, FormatTextFillsZeroBasedPlaceholders) {
     cvStrings s;
-    EXPECT_EQ(s.FormatText("%0,%0 AS AssetCode", Variant("A.Field_Code")), "A.Field_Code,A.Field_Code AS AssetCode");
+    EXPECT_EQ(s.FormatText("%0,%0 AS AssetCode", Variant("A.Field_Code")),
+              "A.Field_Code,A.Field_Code AS AssetCode");
     EXPECT_EQ(s.FormatText("%0 IN (%1)", Variant({Variant("A.X"), Variant("1,2")})), "A.X IN (1,2)");
     EXPECT_EQ(s.FormatText("%1 then %0", Variant({Variant(int32_t(7)), Variant(true)})), "True then 7");
     // Whole digit runs: %10 is entry 10, not entry 1 followed by "0".

@@ -111,7 +111,8 @@ TEST_F(UiServices, ErrorWindowGoesToStandardErrorUntilAPresenterIsInstalled) {
 
 TEST_F(UiServices, MessageBoxWithoutHandlerAnswersTheDefaultButton) {
     testing::internal::CaptureStderr();
-    EXPECT_EQ(ui::MsgBox("Delete?", ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, "Confirm"), ui::vbNo);
+    EXPECT_EQ(ui::MsgBox("Delete?", ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, "Confirm"),
+              ui::vbNo);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Confirm: Delete?\n");
     ui::SetMessageBoxHandler([](const std::string&, int32_t, const std::string&) { return ui::vbYes; });
     EXPECT_EQ(ui::MsgBox("Delete?", ui::vbYesNo), ui::vbYes);

@@ -6,10 +6,10 @@
 #include <functional>
 #include <sstream>
 
-#include "support/ErrorAssert.h"
 #include "platform/runtime/Error.h"
 #include "platform/units/Units.h"
 #include "platform/xml/cvSettings.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 
@@ -114,16 +114,24 @@ TEST_F(UnitsTest, MalformedDefinitionsRaiseNamingTheCategoryAndKeepTheEarlierOne
     };
     const Case cases[] = {
         {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf"/></Category></Units>)", "Gas"},
-        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="one"/></Category></Units>)", "Gas"},
-        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1"/><Unit ID="tcf" Factor="0"/></Category></Units>)", "tcf"},
-        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1" Offset="x"/></Category></Units>)", "Gas"},
-        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf" Default="bcm"><Unit ID="bcf" Factor="1"/></Category></Units>)", "Gas"},
-        {R"(<Units><Category ID="Gas" DatabaseUnit="tcf"><Unit ID="bcf" Factor="1"/><Unit ID="tcf" Factor="0.001"/></Category></Units>)", "Gas"},
+        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="one"/></Category></Units>)",
+         "Gas"},
+        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1"/><Unit ID="tcf" Factor="0"/></Category></Units>)",
+         "tcf"},
+        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1" Offset="x"/></Category></Units>)",
+         "Gas"},
+        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf" Default="bcm"><Unit ID="bcf" Factor="1"/></Category></Units>)",
+         "Gas"},
+        {R"(<Units><Category ID="Gas" DatabaseUnit="tcf"><Unit ID="bcf" Factor="1"/><Unit ID="tcf" Factor="0.001"/></Category></Units>)",
+         "Gas"},
         {R"(<Units><Category ID="Gas"><Unit ID="bcf" Factor="1"/></Category></Units>)", "Gas"},
         {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"></Category></Units>)", "Gas"},
-        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1"/><Unit ID="BCF" Factor="1"/></Category></Units>)", "BCF"},
-        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1"/></Category><Category ID="GAS" DatabaseUnit="x"><Unit ID="x" Factor="1"/></Category></Units>)", "GAS"},
-        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1"/><Unt ID="tcf" Factor="0.001"/></Category></Units>)", "Unt"},
+        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1"/><Unit ID="BCF" Factor="1"/></Category></Units>)",
+         "BCF"},
+        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1"/></Category><Category ID="GAS" DatabaseUnit="x"><Unit ID="x" Factor="1"/></Category></Units>)",
+         "GAS"},
+        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1"/><Unt ID="tcf" Factor="0.001"/></Category></Units>)",
+         "Unt"},
         {R"(<Units><Catgory ID="Gas"/></Units>)", "Catgory"},
         {R"(<Units><Category DatabaseUnit="bcf"><Unit ID="bcf" Factor="1"/></Category></Units>)", "no ID"},
         {R"(<Settings><Units/></Settings>)", "Settings"},
@@ -147,7 +155,8 @@ TEST_F(UnitsTest, MalformedDefinitionsRaiseNamingTheCategoryAndKeepTheEarlierOne
 
 TEST_F(UnitsTest, UnitsHandedOutSurviveNewDefinitions) {
     Ref<Unit> u = units.GetUnit("OilVolume", "MMm3");
-    units.LoadDefinitions(R"(<Units><Category ID="Depth" DatabaseUnit="m"><Unit ID="m" Factor="1"/></Category></Units>)");
+    units.LoadDefinitions(
+        R"(<Units><Category ID="Depth" DatabaseUnit="m"><Unit ID="m" Factor="1"/></Category></Units>)");
     EXPECT_DOUBLE_EQ(u->FromDatabase(1), 0.158987294928);
     EXPECT_FALSE(units.UnitExists("OilVolume", "MMm3"));
 }

@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/ErrorAssert.h"
 #include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"
+#include "support/ErrorAssert.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -175,10 +175,12 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
 
 TEST(SettingsDocument, ReplaceXMLTakesTheElementsPlaceOrItsContent) {
     auto g = New<cvSettings>();
-    ASSERT_TRUE(g->LoadXML("<General><CompanyDetail><CompetitorAnalysis><Permutations old='1'><Stale/>"
-                           "</Permutations></CompetitorAnalysis></CompanyDetail></General>"));
-    const std::string palette = "<Palette><Permutations><Permutation Code='AB' Active='True'/></Permutations>"
-                                "</Palette>";
+    ASSERT_TRUE(
+        g->LoadXML("<General><CompanyDetail><CompetitorAnalysis><Permutations old='1'><Stale/>"
+                   "</Permutations></CompetitorAnalysis></CompanyDetail></General>"));
+    const std::string palette =
+        "<Palette><Permutations><Permutation Code='AB' Active='True'/></Permutations>"
+        "</Palette>";
     // Markup of other elements becomes the content...
     g->ReplaceXML(palette, "CompanyDetail/CompetitorAnalysis/Permutations");
     ASSERT_TRUE(g->Select("CompanyDetail/CompetitorAnalysis/Permutations/Palette/Permutations"));

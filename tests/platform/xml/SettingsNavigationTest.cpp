@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "LoadedSettings.h"
-#include "support/ErrorAssert.h"
 #include "platform/xml/cvSettings.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 
@@ -108,7 +108,8 @@ TEST(SettingsNavigation, FindChildSearchesBelowTheBoundElementWithBoundValues) {
 }
 
 TEST(SettingsNavigation, CreateDeleteAndRemoveChildren) {
-    auto s = Loaded("<CompanyDetail><Companies><Company ID='1'/><Company ID='2'/></Companies></CompanyDetail>");
+    auto s =
+        Loaded("<CompanyDetail><Companies><Company ID='1'/><Company ID='2'/></Companies></CompanyDetail>");
     ASSERT_TRUE(s->CreateNode("Company", "CompanyDetail/Companies", -1, -1, -1));
     s->SetAttribute("ID", 3);
     ASSERT_TRUE(s->Select("CompanyDetail/Companies"));

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "LoadedSettings.h"
-#include "support/ErrorAssert.h"
 #include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 
@@ -13,10 +13,13 @@ TEST(SettingsPaths, ElementsAttributesLeadingSlashAndPredicates) {
     auto s = Loaded(
         "<Query><Parameters><General><CompanyDetail><Companies>"
         "<Company ID='1' CAPosition='A' ShortName='North'/><Company ID='2' CAPosition='B' ShortName='South'/>"
-        "</Companies><OperatorStatus>Op<b>x</b></OperatorStatus></CompanyDetail></General></Parameters></Query>");
-    EXPECT_EQ(Str(s->GetValue("Query/Parameters/General/CompanyDetail/Companies/Company@ShortName")), "North");
-    EXPECT_EQ(Str(s->GetValue("/Query/Parameters/General/CompanyDetail/Companies/Company[@ID='2']@ShortName")),
-              "South");
+        "</Companies><OperatorStatus>Op<b>x</b></OperatorStatus></CompanyDetail></General></Parameters></"
+        "Query>");
+    EXPECT_EQ(Str(s->GetValue("Query/Parameters/General/CompanyDetail/Companies/Company@ShortName")),
+              "North");
+    EXPECT_EQ(
+        Str(s->GetValue("/Query/Parameters/General/CompanyDetail/Companies/Company[@ID='2']@ShortName")),
+        "South");
     // An element's value is its text with the text of the elements below it.
     EXPECT_EQ(Str(s->GetValue("Query/Parameters/General/CompanyDetail/OperatorStatus")), "Opx");
     EXPECT_TRUE(s->GetValue("Query/Nothing/Here").IsNull());
@@ -35,16 +38,18 @@ TEST(SettingsPaths, ElementsAttributesLeadingSlashAndPredicates) {
 }
 
 TEST(SettingsPaths, LoadedDocumentsResolveFromDocumentThenRoot) {
-    auto chart = Loaded("<TerralithChart><Chart><Title>Output</Title><IsHorizontal>1</IsHorizontal>"
-                        "<SeriesLimit>5</SeriesLimit></Chart></TerralithChart>");
+    auto chart = Loaded(
+        "<TerralithChart><Chart><Title>Output</Title><IsHorizontal>1</IsHorizontal>"
+        "<SeriesLimit>5</SeriesLimit></Chart></TerralithChart>");
     EXPECT_EQ(Str(chart->GetValue("TerralithChart/Chart/Title")), "Output");
     EXPECT_TRUE(chart->SelectRelative("TerralithChart/Chart"));
     ASSERT_TRUE(chart->Select("TerralithChart/Chart/IsHorizontal"));
     ASSERT_TRUE(chart->SelectRelative("../SeriesLimit"));
     EXPECT_EQ(chart->Text(), "5");
 
-    auto manifest = Loaded("<TerralithChart><Colours><C R='1' G='2' B='3'/></Colours>"
-                           "<Charts><Field><Cat Name='Production'/></Field></Charts></TerralithChart>");
+    auto manifest = Loaded(
+        "<TerralithChart><Colours><C R='1' G='2' B='3'/></Colours>"
+        "<Charts><Field><Cat Name='Production'/></Field></Charts></TerralithChart>");
     ASSERT_TRUE(manifest->Select("Colours"));
     EXPECT_EQ(manifest->Count(), 1);
     ASSERT_TRUE(manifest->Select("Charts/Field"));
@@ -52,8 +57,9 @@ TEST(SettingsPaths, LoadedDocumentsResolveFromDocumentThenRoot) {
     ASSERT_TRUE(manifest->Select("/"));  // the top again
     EXPECT_EQ(manifest->Count(), 1);
 
-    auto settings = Loaded("<HostSettings><Options><Paths><DataFolder>/data/</DataFolder></Paths></Options>"
-                           "</HostSettings>");
+    auto settings = Loaded(
+        "<HostSettings><Options><Paths><DataFolder>/data/</DataFolder></Paths></Options>"
+        "</HostSettings>");
     EXPECT_EQ(Str(settings->GetValue("Options/Paths/DataFolder")), "/data/");
     EXPECT_EQ(Str(settings->GetValue("HostSettings/Options/Paths/DataFolder")), "/data/");
     // Attached to the loaded document, the root object reads the same paths.

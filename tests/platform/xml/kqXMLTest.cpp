@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/ErrorAssert.h"
 #include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"
+#include "support/ErrorAssert.h"
 
 namespace {
 
@@ -12,11 +12,11 @@ const char* const kDistinctCountries =
 
 TEST(kqXML, CountsAndQuotesAttributeValuesOverTheWholeDocument) {
     auto query = New<cvSettings>();
-    ASSERT_TRUE(query->LoadXML(
-        "<Query><Parameters><General><LocationDetail><Sectors>"
-        "<Sector SectorCode='11' CountryCode='NO'/><Sector SectorCode='12' CountryCode='NO'/>"
-        "<Sector SectorCode='21' CountryCode=\"O'B\"/><Sector SectorCode='22'/>"
-        "</Sectors></LocationDetail></General></Parameters></Query>"));
+    ASSERT_TRUE(
+        query->LoadXML("<Query><Parameters><General><LocationDetail><Sectors>"
+                       "<Sector SectorCode='11' CountryCode='NO'/><Sector SectorCode='12' CountryCode='NO'/>"
+                       "<Sector SectorCode='21' CountryCode=\"O'B\"/><Sector SectorCode='22'/>"
+                       "</Sectors></LocationDetail></General></Parameters></Query>"));
     // The criteria set's object is bound below the top; the XML object is not.
     ASSERT_TRUE(query->Select("Query/Parameters/General"));
     auto general = New<cvSettings>();
