@@ -1,9 +1,6 @@
 #include "charts/CChartEngine.h"
 
 #include "core/ErrorHandler.h"
-#include "core/Neighbours.h"
-
-Ref<IChartEngine> NewChartEngine() { return New<CChartEngine>(); }
 
 std::string CChartEngine::ChartDefinitionFolder() {
     return PassOn("CChartEngine.IChartEngine_ChartDefinitionFolder()", ERR_ARGS(),

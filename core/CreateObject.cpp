@@ -1,9 +1,8 @@
 #include "core/CreateObject.h"
 
-#include <functional>
-#include <map>
+#include <mutex>
+#include <unordered_map>
 
-#include "core/cvDataManager.h"
 #include "platform/ado/Catalog.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
@@ -26,42 +25,69 @@
 
 namespace {
 
-using Factory = std::function<Ref<Object>()>;
+struct Entry {
+    ClassFactory factory;
+    bool creatable = true;
+};
 
-template <class T>
-Factory Make() {
-    return [] { return Ref<Object>(New<T>()); };
-}
+// The table is shared by every thread (a class is registered once for the
+// process), so it is guarded; the objects it makes belong to the caller's thread.
+struct Registry {
+    std::mutex lock;
+    std::unordered_map<std::string, Entry> classes;  // keys lower case
 
-const std::map<std::string, Factory>& Registry() {
-    // Keys are lower case: program identifiers are compared without regard to case.
-    static const std::map<std::string, Factory> registry = {
-        {"cvdatamanager.cvdatamanager", [] { return Ref<Object>(cvDataManager::Create()); }},
-        {"cvtools2.cvstrings", Make<cvStrings>()},
-        {"cvtools2.cvcollection", Make<cvCollection>()},
-        {"cvtools2.cvwindows", Make<cvWindows>()},
-        {"cvtools2.cvmessaging", Make<cvMessaging>()},
-        {"cvtools2.cvcontrolhandlers", Make<cvControlHandlers>()},
-        {"cvtools2.cvfileio", Make<cvFileIO>()},
-        {"cvtools2.cvdata", Make<cvData>()},
-        {"cvtools2.cvsystem", Make<cvSystem>()},
-        {"cvtools2.cvgraphics", Make<cvGraphics>()},
-        {"scripting.filesystemobject", Make<FileSystemObject>()},
-        {"cvsettings.settings", Make<cvSettings>()},
-        {"kqxml3.kqxml", Make<kqXML>()},
-        {"cvunits.units", Make<Units>()},
-        {"cvi18n.i18n", Make<i18N>()},
-        {"adodb.connection", Make<ADODB::Connection>()},
-        {"adodb.recordset", Make<ADODB::Recordset>()},
-        {"adox.catalog", Make<ADOX::Catalog>()},
-    };
+    Registry() {
+        // What the desktop platform's own components registered.
+        classes = {
+            {"cvtools2.cvstrings", {MakeFactory<cvStrings>()}},
+            {"cvtools2.cvcollection", {MakeFactory<cvCollection>()}},
+            {"cvtools2.cvwindows", {MakeFactory<cvWindows>()}},
+            {"cvtools2.cvmessaging", {MakeFactory<cvMessaging>()}},
+            {"cvtools2.cvcontrolhandlers", {MakeFactory<cvControlHandlers>()}},
+            {"cvtools2.cvfileio", {MakeFactory<cvFileIO>()}},
+            {"cvtools2.cvdata", {MakeFactory<cvData>()}},
+            {"cvtools2.cvsystem", {MakeFactory<cvSystem>()}},
+            {"cvtools2.cvgraphics", {MakeFactory<cvGraphics>()}},
+            {"scripting.filesystemobject", {MakeFactory<FileSystemObject>()}},
+            {"cvsettings.settings", {MakeFactory<cvSettings>()}},
+            {"kqxml3.kqxml", {MakeFactory<kqXML>()}},
+            {"cvunits.units", {MakeFactory<Units>()}},
+            {"cvi18n.i18n", {MakeFactory<i18N>()}},
+            {"adodb.connection", {MakeFactory<ADODB::Connection>()}},
+            {"adodb.recordset", {MakeFactory<ADODB::Recordset>()}},
+            {"adox.catalog", {MakeFactory<ADOX::Catalog>()}},
+        };
+    }
+};
+
+Registry& TheRegistry() {
+    static Registry registry;
     return registry;
 }
 
 }  // namespace
 
+void RegisterClass(const std::string& sProgID, ClassFactory factory, bool bCreatable) {
+    Registry& r = TheRegistry();
+    std::lock_guard<std::mutex> guard(r.lock);
+    r.classes[LCase(sProgID)] = Entry{std::move(factory), bCreatable};
+}
+
+bool IsClassRegistered(const std::string& sProgID) {
+    Registry& r = TheRegistry();
+    std::lock_guard<std::mutex> guard(r.lock);
+    return r.classes.count(LCase(sProgID)) != 0;
+}
+
 Ref<Object> CreateObject(const std::string& sProgID) {
-    auto it = Registry().find(LCase(sProgID));
-    if (it == Registry().end()) Raise(rt::kCantCreateObject);
-    return it->second();
+    ClassFactory factory;
+    {
+        Registry& r = TheRegistry();
+        std::lock_guard<std::mutex> guard(r.lock);
+        auto it = r.classes.find(LCase(sProgID));
+        if (it == r.classes.end() || !it->second.creatable) Raise(rt::kCantCreateObject);
+        factory = it->second.factory;
+    }
+    // Made outside the lock: a class's creation may create others.
+    return factory();
 }

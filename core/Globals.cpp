@@ -1,7 +1,8 @@
 #include "core/Globals.h"
 
 #include "core/CTools.h"
-#include "core/cvDataManager.h"
+#include "interfaces/IDataManager.h"
+#include "interfaces/_cvDataManager.h"
 
 namespace {
 
@@ -9,7 +10,7 @@ namespace {
 // order in which the thread happened to first touch each reference.
 struct ModuleData {
     Ref<IDataManager> dataManager;
-    Ref<cvDataManager> dataManagerObject;
+    Ref<_cvDataManager> dataManagerObject;
     Ref<CTools> tools;
 
     ~ModuleData() { Release(); }
@@ -28,7 +29,7 @@ ModuleData& Data() {
 }  // namespace
 
 const Ref<IDataManager>& gDataManager() { return Data().dataManager; }
-const Ref<cvDataManager>& gDataManagerObject() { return Data().dataManagerObject; }
+const Ref<_cvDataManager>& gDataManagerObject() { return Data().dataManagerObject; }
 
 Ref<CTools> gTools() {
     auto& data = Data();
@@ -36,14 +37,14 @@ Ref<CTools> gTools() {
     return data.tools;
 }
 
-void SetRootReferences(const Ref<cvDataManager>& root) {
+void SetRootReferences(const Ref<IDataManager>& root, const Ref<_cvDataManager>& rootObject) {
     auto& data = Data();
     // Hold the new root before dropping the old one, so that the old root's
     // release never runs while neither is in place.
     Ref<IDataManager> previous = data.dataManager;
-    Ref<cvDataManager> previousObject = data.dataManagerObject;
-    data.dataManager = Ref<IDataManager>(root);
-    data.dataManagerObject = root;
+    Ref<_cvDataManager> previousObject = data.dataManagerObject;
+    data.dataManager = root;
+    data.dataManagerObject = rootObject;
     previous.Reset();
     previousObject.Reset();
 }
@@ -53,9 +54,9 @@ void ReleaseModuleData() {
     // (the root closing its connection) finds it already empty, not half gone.
     auto& data = Data();
     Ref<IDataManager> root = std::move(data.dataManager);
-    Ref<cvDataManager> rootObject = std::move(data.dataManagerObject);
+    Ref<_cvDataManager> rootObject = std::move(data.dataManagerObject);
     data.dataManager = Ref<IDataManager>();
-    data.dataManagerObject = Ref<cvDataManager>();
+    data.dataManagerObject = Ref<_cvDataManager>();
     root.Reset();
     rootObject.Reset();
     data.tools.Reset();

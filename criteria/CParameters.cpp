@@ -12,8 +12,6 @@
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"
 
-Ref<IParameters> NewParameters() { return New<CParameters>(); }
-
 CParameters::CParameters() {
     PassOn("CParameters.Class_Initialize()", ERR_ARGS(), [&] {
         settings_ = gTools()->NewSettingsObject();

@@ -4,8 +4,6 @@
 #include "interfaces/IDataManager.h"
 #include "platform/units/Units.h"
 
-Ref<IFieldDetail> NewFieldDetail() { return New<CFieldDetail>(); }
-
 std::string CFieldDetail::DefaultUnit() {
     if (defaultUnit_.empty() && !category_.empty())
         defaultUnit_ = gDataManager()->Units()->DefaultUnit(category_);

@@ -81,7 +81,3 @@ public:
     virtual void SetNetValueStatus(int32_t lValue) = 0;
     virtual std::string Key() = 0;
 };
-
-// A new CFieldDetail, made by the field chooser for the lists root's
-// catalogue (and for any host that creates one).
-Ref<IFieldDetail> NewFieldDetail();

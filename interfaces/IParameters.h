@@ -21,6 +21,3 @@ public:
     virtual void SetModified(bool bModified) = 0;
     virtual std::string ParamXML() = 0;
 };
-
-// A new CParameters, made by the criteria subsystem for each query.
-Ref<IParameters> NewParameters();

@@ -3,9 +3,10 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
-#include "core/Neighbours.h"
-#include "core/cvDataManager.h"
+#include "fieldchooser/CFieldDetail.h"
+#include "interfaces/IDataManager.h"
 #include "interfaces/IFieldChooser.h"
+#include "interfaces/_cvDataManager.h"
 #include "lists/CListBlock.h"
 #include "lists/CListCompany.h"
 #include "lists/CListField.h"
@@ -16,8 +17,6 @@
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
 #include "platform/toolslib/cvData.h"
-
-Ref<IDataLists> NewLists() { return New<CLists>(); }
 
 namespace {
 
@@ -97,7 +96,7 @@ Ref<cvCollection> CLists::GetFields(const std::string& sAsset, const std::string
 
         Ref<cvCollection> fields = tools->NewCollection();
         while (!rs->Eof()) {
-            Ref<IFieldDetail> detail = NewFieldDetail();
+            Ref<IFieldDetail> detail = New<CFieldDetail>();
             detail->SetGridType(sGrid);
             detail->SetAssetType(sAsset);
             detail->SetFieldName(text("Field_Name"));

@@ -3,9 +3,11 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
-#include "core/cvDataManager.h"
 #include "core/mTL5ErrorCodes.h"
+#include "criteria/CParameters.h"
+#include "interfaces/IDataManager.h"
 #include "interfaces/IParameters.h"
+#include "interfaces/_cvDataManager.h"
 #include "platform/ado/Recordset.h"
 #include "platform/i18n/i18N.h"
 #include "platform/toolslib/cvWindows.h"
@@ -26,7 +28,7 @@ CQuery::CQuery() {
         Ref<CTools> tools = gTools();
         settings_ = tools->NewSettingsObject();
         document_ = tools->NewSettingsObject();
-        parameters_ = NewParameters();
+        parameters_ = New<CParameters>();
         renderer_ = New<CQueryRenderer>();
         renderer_->SetQueryDescription(document_);
         id_ = tools->Windows()->NewID();

@@ -3,15 +3,12 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
-#include "core/Neighbours.h"
 #include "core/mTL5ErrorCodes.h"
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
 #include "platform/toolslib/cvWindows.h"
 #include "platform/ui/MsgBox.h"
 #include "queries/CQuery.h"
-
-Ref<IQueryManager> NewQueryManager() { return New<CQueryManager>(); }
 
 CQueryManager::CQueryManager() {
     PassOn("CQueryManager.Class_Initialize()", ERR_ARGS(), [&] {

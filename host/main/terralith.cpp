@@ -11,12 +11,12 @@
 
 #include "core/CTools.h"
 #include "core/Globals.h"
-#include "core/cvDataManager.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
 #include "platform/toolslib/cvCommand.h"
 #include "platform/ui/ErrorWindow.h"
 #include "platform/ui/MsgBox.h"
+#include "root/cvDataManager.h"
 
 #ifndef TERRALITH_SAMPLE_SETTINGS
 #define TERRALITH_SAMPLE_SETTINGS ""

@@ -2,9 +2,9 @@
 // the field chooser taking the catalogue when it is made.
 #include <gtest/gtest.h>
 
-#include "core/Neighbours.h"
 #include "criteria/NeighbourFixture.h"
 #include "fieldchooser/CFieldDetail.h"
+#include "fieldchooser/CSelectedFields.h"
 #include "interfaces/IDataLists.h"
 #include "platform/runtime/cvCollection.h"
 
@@ -96,7 +96,7 @@ TEST_F(SelectedFields, OpeningTheDatabaseMakesTheChooserWhichBuildsTheCatalogue)
 TEST_F(SelectedFields, ACreationThatFailsIsShownInAnErrorBox) {
     // No root: the lists cannot be reached.
     Ref<IFieldChooser> chooser;
-    EXPECT_NO_THROW(chooser = NewSelectedFields());
+    EXPECT_NO_THROW(chooser = New<CSelectedFields>());
     EXPECT_TRUE(chooser);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Error");

@@ -14,11 +14,11 @@
 #include "core/CwndShowError.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
-#include "core/cvDataManager.h"
 #include "interfaces/ICallBackClient2.h"
 #include "platform/runtime/Text.h"
 #include "platform/toolslib/cvCommand.h"
 #include "platform/ui/UiServices.h"
+#include "root/cvDataManager.h"
 #include "support/TempDir.h"
 
 // Keeps every command the root sends, as "KEY=value!KEY=value" text.

@@ -1,19 +1,21 @@
-#include "core/cvDataManager.h"
+#include "root/cvDataManager.h"
 
 #include <filesystem>
 #include <fstream>
 
 #include "Version.h"
+#include "charts/CChartEngine.h"
 #include "core/CTools.h"
 #include "core/CreateObject.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
-#include "core/Neighbours.h"
 #include "core/mTL5ErrorCodes.h"
+#include "fieldchooser/CSelectedFields.h"
 #include "interfaces/IChartEngine.h"
 #include "interfaces/IDataLists.h"
 #include "interfaces/IFieldChooser.h"
 #include "interfaces/IQueryManager.h"
+#include "lists/CLists.h"
 #include "platform/ado/Catalog.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
@@ -29,6 +31,8 @@
 #include "platform/toolslib/cvWindows.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/units/Units.h"
+#include "queries/CQueryManager.h"
+#include "root/TerralithClasses.h"
 
 namespace {
 constexpr const char* kDestination = "A.CV";
@@ -40,6 +44,7 @@ constexpr const char* kStartupDestination = "A";
 cvDataManager::cvDataManager() = default;
 
 Ref<cvDataManager> cvDataManager::Create() {
+    RegisterTerralithClasses();
     auto root = New<cvDataManager>();
     root->Initialize();
     return root;
@@ -47,14 +52,15 @@ Ref<cvDataManager> cvDataManager::Create() {
 
 void cvDataManager::Initialize() {
     PassOn("cvDataManager.Class_Initialize()", ERR_ARGS(), [&] {
-        SetRootReferences(Ref<cvDataManager>(shared_from_this()));
+        Ref<cvDataManager> self(shared_from_this());
+        SetRootReferences(Ref<IDataManager>(self), Ref<_cvDataManager>(self));
         Ref<CTools> tools = gTools();
         settings_ = tools->NewSettingsObject();
         units_ = CreateObjectAs<::Units>("cvUnits.Units");
         companyNames_ = tools->NewCollection();
-        lists_ = NewLists();
-        queryManager_ = NewQueryManager();
-        chartEngine_ = NewChartEngine();
+        lists_ = New<CLists>();
+        queryManager_ = New<CQueryManager>();
+        chartEngine_ = New<CChartEngine>();
         clientID_ = tools->Windows()->NewID();
         cancelled_ = false;
     });
@@ -188,7 +194,7 @@ void cvDataManager::OpenDatabase() {
         if (connection_ && connection_->State() != 0) connection_->Close();
         connection_ = connection;
 
-        fieldChooser_ = NewSelectedFields();
+        fieldChooser_ = New<CSelectedFields>();
     });
 }
 

@@ -14,6 +14,7 @@
 #include "interfaces/ICallBackClient2.h"
 #include "interfaces/IDataManager.h"
 #include "interfaces/ISettingsObject2.h"
+#include "interfaces/_cvDataManager.h"
 
 namespace ADODB {
 class Connection;
@@ -26,6 +27,7 @@ class ITreeView;
 inline constexpr const char* kAssetIndexFolder = "Quartz";
 
 class cvDataManager final : public IDataManager,
+                            public _cvDataManager,
                             public ICallBackClient2,
                             public ISettingsObject2,
                             public ShowsErrors<ErrDisplay::D>,
@@ -69,18 +71,17 @@ public:
     std::string GetQZAssetCode(const std::string& sCountryCode, const std::string& sAssetCode,
                                const std::string& sLookupCode) override;
 
-    // The root's own interface: what the other classes reach through
-    // gDataManagerObject.
-    Ref<ADODB::Connection> Connection() const { return connection_; }
-    void SetStatusMessage(const std::string& sMessage);
-    bool Cancelled() const { return cancelled_; }
-    void SetProgressCancel(bool bCancel);
-    void SetProgressMessage(const std::string& sMessage);
-    void SetProgressMax(int32_t lMax);
-    void SetProgressValue(int32_t lValue);
-    void SetProgressVisible(bool bVisible);
-    void Progress(const std::string& sMsg, int32_t lMax, int32_t lValue, bool bVisible);
-    Ref<ITreeView> QueryDescriptionTree();
+    // _cvDataManager
+    Ref<ADODB::Connection> Connection() override { return connection_; }
+    void SetStatusMessage(const std::string& sMessage) override;
+    bool Cancelled() override { return cancelled_; }
+    void SetProgressCancel(bool bCancel) override;
+    void SetProgressMessage(const std::string& sMessage) override;
+    void SetProgressMax(int32_t lMax) override;
+    void SetProgressValue(int32_t lValue) override;
+    void SetProgressVisible(bool bVisible) override;
+    void Progress(const std::string& sMsg, int32_t lMax, int32_t lValue, bool bVisible) override;
+    Ref<ITreeView> QueryDescriptionTree() override;
 
     // ICallBackClient2
     std::string ID() override { return clientID_; }

@@ -1,0 +1,8 @@
+#include "fieldchooser/FieldChooserClasses.h"
+
+#include "core/CreateObject.h"
+#include "fieldchooser/CFieldDetail.h"
+
+void RegisterFieldChooserClasses() {
+    RegisterClass("cvDataManager.CFieldDetail", MakeFactory<CFieldDetail>());
+}

@@ -1,0 +1,12 @@
+#include "queries/QueriesClasses.h"
+
+#include "core/CreateObject.h"
+#include "queries/CQuery.h"
+#include "queries/CQueryManager.h"
+#include "queries/CQueryRenderer.h"
+
+void RegisterQueriesClasses() {
+    RegisterClass("cvDataManager.CQueryRenderer", MakeFactory<CQueryRenderer>());
+    RegisterClass("cvDataManager.CQueryManager", MakeFactory<CQueryManager>(), false);
+    RegisterClass("cvDataManager.CQuery", MakeFactory<CQuery>(), false);
+}

@@ -1,0 +1,23 @@
+#include "root/TerralithClasses.h"
+
+#include <mutex>
+
+#include "core/CTools.h"
+#include "core/CreateObject.h"
+#include "criteria/CriteriaClasses.h"
+#include "fieldchooser/FieldChooserClasses.h"
+#include "lists/ListsClasses.h"
+#include "queries/QueriesClasses.h"
+#include "root/cvDataManager.h"
+
+void RegisterTerralithClasses() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        RegisterClass("cvDataManager.cvDataManager", [] { return Ref<Object>(cvDataManager::Create()); });
+        RegisterClass("cvDataManager.CTools", MakeFactory<CTools>(), false);
+        RegisterCriteriaClasses();
+        RegisterQueriesClasses();
+        RegisterListsClasses();
+        RegisterFieldChooserClasses();
+    });
+}
