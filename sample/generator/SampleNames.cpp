@@ -130,6 +130,11 @@ std::string SampleNames::ExtraCompanyStem(size_t index) {
     const auto& kinds = CompanyKinds();
     std::string stem = words[index % words.size()] + " " + kinds[(index / words.size()) % kinds.size()];
     const size_t round = index / (words.size() * kinds.size());
-    if (round > 0) stem += " " + IntText(static_cast<int64_t>(round) + 1);
+    if (round > 0) {
+        // Appended in two steps: g++ 12 warns (-Wrestrict, wrongly) about
+        // the temporary that " " + text would build here.
+        stem += ' ';
+        stem += IntText(static_cast<int64_t>(round) + 1);
+    }
     return stem;
 }
