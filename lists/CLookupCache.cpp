@@ -25,7 +25,9 @@ std::string CLookupCache::Code(int32_t lID) const {
 
 std::string CLookupCache::Description(int32_t lID) const {
     if (!items_) return "";
-    return gTools()->Str()->Token(Entry(lID), "|", 1, 1);
+    // Only the first bar separates: a code never holds one, a name may, so
+    // the name is every item from the second on (a count of 0).
+    return gTools()->Str()->Token(Entry(lID), "|", 1, 0);
 }
 
 std::string CLookupCache::CodeFor(std::string_view sLocation, int32_t lID) const {

@@ -22,9 +22,9 @@ public:
     // The cache itself (Nothing while absent), for fills that copy it.
     const Ref<cvCollection>& Items() const { return items_; }
 
-    // The code (text before the first "|") and the name (the text after it,
-    // up to a further "|") of the row with that item number; "" while the
-    // list was never filled.  A number the fill never handed out raises the
+    // The code (text before the first "|") and the name (all the text after
+    // it) of the row with that item number; "" while the list was never
+    // filled.  A number the fill never handed out raises the
     // collection's error.
     std::string Code(int32_t lID) const;
     std::string Description(int32_t lID) const;

@@ -80,11 +80,15 @@ TEST_F(ListLookups, CodeAndNameSplitAtTheBars) {
     cache.Add(1, "PROD", "Producing");
     cache.Add(2, "", "No code");
     cache.Add(3, "X", "Name|extra");
+    cache.Add(4, "Y", "|Lead||trail|");
     EXPECT_EQ(field->FieldTypeCode(1), "PROD");
     EXPECT_EQ(field->FieldTypeDescription(1), "Producing");
     EXPECT_EQ(field->FieldTypeCode(2), "");
     EXPECT_EQ(field->FieldTypeDescription(2), "No code");
-    EXPECT_EQ(field->FieldTypeDescription(3), "Name") << "the name ends at a further bar";
+    EXPECT_EQ(field->FieldTypeCode(3), "X");
+    EXPECT_EQ(field->FieldTypeDescription(3), "Name|extra") << "only the first bar separates";
+    EXPECT_EQ(field->FieldTypeCode(4), "Y");
+    EXPECT_EQ(field->FieldTypeDescription(4), "|Lead||trail|");
 }
 
 TEST_F(ListLookups, ANumberNeverHandedOutRaisesTheCollectionsErrorToTheCaller) {
