@@ -1,42 +1,5 @@
 #pragma once
-// The settings document ("cvSettings.Settings"): an XML document over
-// pugixml, bound to an element and addressed by paths relative to it.
-//
-// Three positions are kept apart:
-// - the bound element, where every path starts (Attach and Node set it);
-// - the selected element, whose child elements Count and SelectIndex address
-//   (Select and Attach set it);
-// - the current node, which Text, Attribute, SetAttribute, SetText,
-//   DeleteNode, RemoveChildren, NodeXML, FirstChild and the child walk act on
-//   (Select, SelectRelative, SelectIndex, MoveNext, FindChild, CreateNode and
-//   the walks move it).
-// A loop "SelectIndex(i) ... MoveNext" therefore still indexes the selected
-// element's children on its next pass, and so does a loop that reads each
-// child's elements with SelectRelative ("Name", then "../SQL").
-//
-// A document that was loaded rather than attached is bound to the document
-// node, and resolves a path first from the document node and, when nothing
-// matches there, from the root element.  So a chart definition read as
-// "TerralithChart/Chart/Title", a manifest read as "Colours" and
-// "Charts/Field" below a root of any name, and the host's settings read as
-// "Options/Paths/DataFolder" all find their elements.
-//
-// A failed Select, SelectIndex or move leaves every position as it was.  When
-// an element is removed (DeleteNode, RemoveChildren, ReplaceXML) through any
-// object on the same XML, an object whose current or selected node lay in the
-// removed part moves to the removed element's parent; one whose bound element
-// went stands on nothing: its reads answer Null, False, 0 or "" and its
-// writes raise 91.
-//
-// Modified is one flag per XML: objects attached to one another share it.
-// Only SetModified changes it (callers decide what counts as a change); a
-// newly loaded XML starts unchanged.  Load and LoadXML give this object a new
-// XML of its own; objects attached to the old one keep it.
-//
-// ReplaceXML: markup that is one element of the target's own name takes the
-// target's place; any other markup becomes the target's content.  Save writes
-// the whole document to a new file and renames it over the old one, and
-// refuses a document without a root element.
+// The settings document ("cvSettings.Settings") over pugixml; its model is in interfaces/ISettings2.h.
 #include <cstdint>
 #include <memory>
 #include <pugixml.hpp>
