@@ -6,6 +6,8 @@
 
 #include "platform/runtime/Object.h"
 
+// The user's columns per asset type and grid; its members arrive with the
+// column-selection work.
 class IFieldChooser : public virtual Object {};
 
 // One column of one result grid, as the host, the column selection and the
@@ -13,71 +15,130 @@ class IFieldChooser : public virtual Object {};
 // unit category while none was set.
 class IDisplayField : public virtual Object {
 public:
+    // The grid type: "Assets", "Ownership" or "Annual"; never fails.
     virtual std::string GridType() = 0;
+    // The asset type: "Block", "Field", "Well" or "Transport"; never fails.
     virtual std::string AssetType() = 0;
+    // The column's identifier within its grid; never fails.
     virtual std::string FieldName() = 0;
+    // The column's name shown to the user; never fails.
     virtual std::string DisplayName() = 0;
+    // The column's description; never fails.
     virtual std::string Description() = 0;
+    // The unit category of its values; "" for a column without units; never fails.
     virtual std::string Category() = 0;
+    // The unit set, else the category's default unit from the root's units component, then kept; ""
+    // without a category; raises &H80041837 for an unknown category, 91 without a root.
     virtual std::string DefaultUnit() = 0;
+    // Replaces the unit; "" makes the next read ask the units component again; never fails.
     virtual void SetDefaultUnit(const std::string& sValue) = 0;
+    // The name of the column's data type; never fails.
     virtual std::string DataType() = 0;
+    // The column's display format; never fails.
     virtual std::string FormatString() = 0;
+    // The visibility flag held for the host; never fails.
     virtual bool Visible() = 0;
+    // Stores the visibility flag; never fails.
     virtual void SetVisible(bool bValue) = 0;
+    // The column's position in its grid, 1 the first; never fails.
     virtual int32_t Sequence() = 0;
+    // Stores the position; never fails.
     virtual void SetSequence(int32_t lValue) = 0;
+    // The column's width as the grid layout keeps it; never fails.
     virtual int32_t ColumnWidth() = 0;
+    // Stores the width; never fails.
     virtual void SetColumnWidth(int32_t lValue) = 0;
+    // The net-value status held for the host; never fails.
     virtual int32_t NetValueStatus() = 0;
+    // 0 for a free column, else the pinned position (negative: from the last); never fails.
     virtual int32_t Mandatory() = 0;
+    // The multi-line flag held for the host; never fails.
     virtual bool MultiLine() = 0;
+    // The hidden flag held for the host; never fails.
     virtual bool Hidden() = 0;
+    // The roll-up value flag held for the host; never fails.
     virtual bool RollupValue() = 0;
+    // The roll-up-only flag held for the host; never fails.
     virtual bool RollUpOnly() = 0;
+    // The competitor-analysis-only flag held for the host; never fails.
     virtual bool CAOnly() = 0;
+    // True for a column of the annual rows, kept together in "Annual" grids; never fails.
     virtual bool AnnualRow() = 0;
+    // The merge flag held for the host; never fails.
     virtual bool MergeColumn() = 0;
+    // The flag held for the host that hides the column from the chooser; never fails.
     virtual bool HideInFieldChooser() = 0;
+    // The flag held for the host that fixes the column on the grid; never fails.
     virtual bool FrozenColumnInGrid() = 0;
+    // The wrap flag held for the host; never fails.
     virtual bool WrapColumn() = 0;
-    // The catalogue key: always the current FieldName.
+    // The catalogue key: always the current FieldName; never fails.
     virtual std::string Key() = 0;
 };
 
 // The field description's own interface, through which the catalogue fills
 // it.  It reads only a few properties back; DefaultUnit and BaseUnit cannot
-// be read through it.
+// be read through it.  Every member only stores or reads a value.
 class IFieldDetail : public virtual Object {
 public:
+    // The multi-line flag; never fails.
     virtual bool MultiLine() = 0;
+    // Stores MultiLine unchanged; never fails.
     virtual void SetMultiLine(bool bValue) = 0;
+    // Stores Description unchanged; never fails.
     virtual void SetDescription(const std::string& sValue) = 0;
+    // Stores AssetType unchanged; never fails.
     virtual void SetAssetType(const std::string& sValue) = 0;
+    // Stores BaseUnit unchanged; never fails.
     virtual void SetBaseUnit(const std::string& sValue) = 0;
+    // Stores DataType unchanged; never fails.
     virtual void SetDataType(const std::string& sValue) = 0;
+    // Stores DefaultUnit unchanged; never fails.
     virtual void SetDefaultUnit(const std::string& sValue) = 0;
+    // Stores DisplayName unchanged; never fails.
     virtual void SetDisplayName(const std::string& sValue) = 0;
+    // Stores FieldName unchanged; never fails.
     virtual void SetFieldName(const std::string& sValue) = 0;
+    // Stores FormatString unchanged; never fails.
     virtual void SetFormatString(const std::string& sValue) = 0;
+    // Stores GridType unchanged; never fails.
     virtual void SetGridType(const std::string& sValue) = 0;
+    // Stores Sequence unchanged; never fails.
     virtual void SetSequence(int32_t lValue) = 0;
+    // Stores Visible unchanged; never fails.
     virtual void SetVisible(bool bValue) = 0;
+    // Stores Hidden unchanged; never fails.
     virtual void SetHidden(bool bValue) = 0;
+    // Stores RollupValue unchanged; never fails.
     virtual void SetRollupValue(bool bValue) = 0;
+    // Stores RollUpOnly unchanged; never fails.
     virtual void SetRollUpOnly(bool bValue) = 0;
+    // Stores CAOnly unchanged; never fails.
     virtual void SetCAOnly(bool bValue) = 0;
+    // Stores AnnualRow unchanged; never fails.
     virtual void SetAnnualRow(bool bValue) = 0;
+    // Stores MergeColumn unchanged; never fails.
     virtual void SetMergeColumn(bool bValue) = 0;
+    // Stores HideInFieldChooser unchanged; never fails.
     virtual void SetHideInFieldChooser(bool bValue) = 0;
+    // Stores FrozenColumnInGrid unchanged; never fails.
     virtual void SetFrozenColumnInGrid(bool bValue) = 0;
+    // Stores WrapColumn unchanged; never fails.
     virtual void SetWrapColumn(bool bValue) = 0;
+    // The width IDisplayField::ColumnWidth reads; never fails.
     virtual int32_t IDisplayField_ColumnWidth() = 0;
+    // The unit category; never fails.
     virtual std::string Category() = 0;
+    // Stores Category unchanged; never fails.
     virtual void SetCategory(const std::string& sValue) = 0;
+    // The pinned position, 0 for a free column; never fails.
     virtual int32_t Mandatory() = 0;
+    // Stores Mandatory unchanged; never fails.
     virtual void SetMandatory(int32_t lValue) = 0;
+    // The net-value status; never fails.
     virtual int32_t NetValueStatus() = 0;
+    // Stores NetValueStatus unchanged; never fails.
     virtual void SetNetValueStatus(int32_t lValue) = 0;
+    // The catalogue key: always the current FieldName; never fails.
     virtual std::string Key() = 0;
 };
