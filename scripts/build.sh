@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Configures and builds into BUILD_DIR (default: build).  SANITIZE=1 builds
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, configures and builds into BUILD_DIR (default:
+# build).  SANITIZE=1 builds with AddressSanitizer and UndefinedBehaviorSanitizer
+# under clang; WERROR=1 turns the project's warnings into errors (CI sets it);
+# BENCH=1 adds the benchmarks.  Uses Ninja when it is installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 build_dir=${BUILD_DIR:-build}
 opts=()
-if [ "${SANITIZE:-0}" = 1 ]; then
-  opts+=(-DTERRALITH_SANITIZE=ON -DTERRALITH_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
+if [ ! -f "$build_dir/CMakeCache.txt" ] && command -v ninja >/dev/null; then
+  opts+=(-G Ninja)
 fi
+if [ "${SANITIZE:-0}" = 1 ]; then
+  opts+=(-DTERRALITH_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+  if [ ! -f "$build_dir/CMakeCache.txt" ] && command -v clang++ >/dev/null; then
+    opts+=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
+  fi
+fi
+[ "${WERROR:-0}" = 1 ] && opts+=(-DTERRALITH_WERROR=ON)
+[ "${BENCH:-0}" = 1 ] && opts+=(-DTERRALITH_BUILD_BENCH=ON)
 cmake -S . -B "$build_dir" "${opts[@]}" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"

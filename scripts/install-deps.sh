@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs when any is missing.
 # Quick and silent when everything is already there.
 set -euo pipefail
-packages=(cmake g++ make libsqlite3-dev libpugixml-dev libgtest-dev libgmock-dev googletest libbenchmark-dev sqlite3)
+packages=(cmake ninja-build g++ make clang clang-format libclang-rt-14-dev python3 libsqlite3-dev libpugixml-dev
+  libcli11-dev libgtest-dev libgmock-dev googletest libbenchmark-dev sqlite3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
