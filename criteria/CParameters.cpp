@@ -1,5 +1,7 @@
 #include "criteria/CParameters.h"
 
+#include <vector>
+
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
@@ -45,19 +47,24 @@ std::string CParameters::ParamXML() { return settings_->XMLObject()->DocumentNod
 
 void CParameters::Settings(const Ref<ISettings2>& oSettings) {
     EndHere(*this, "CParameters.ISettingsObject2_Settings(oSettings)", ERR_ARGS(oSettings), [&] {
-        settings_->Attach(oSettings);
         const std::pair<const char*, Ref<ISettingsObject2>> sets[] = {
             {"General", Cast<ISettingsObject2>(general_)},     {"Block", Cast<ISettingsObject2>(block_)},
             {"Field", Cast<ISettingsObject2>(field_)},         {"Well", Cast<ISettingsObject2>(well_)},
             {"Transport", Cast<ISettingsObject2>(transport_)},
         };
-        // A missing element stops the binding there: the sets before it are
-        // bound to the new query, the ones after it keep their old binding.
+        // Every element is found before anything is bound: a query file that
+        // lacks one leaves the container and all five sets on the query they
+        // had, never some on the new file and some on the old.
+        Ref<ISettings2> candidate = gTools()->NewSettingsObject();
+        candidate->Attach(oSettings);
+        std::vector<Ref<ISettings2>> elements;
         for (const auto& [name, set] : sets) {
-            Check(settings_->Select(name), ERR_MISSING_SETTINGS_ELEMENT,
+            Check(candidate->Select(name), ERR_MISSING_SETTINGS_ELEMENT,
                   "Invalid Settings File. Element %0 is Missing or corrupt||%1",
-                  Variant{Variant(name), Variant(settings_->FileName())});
-            set->Settings(settings_->Node());
+                  Variant{Variant(name), Variant(candidate->FileName())});
+            elements.push_back(candidate->Node());
         }
+        settings_ = candidate;
+        for (size_t i = 0; i < elements.size(); ++i) sets[i].second->Settings(elements[i]);
     });
 }

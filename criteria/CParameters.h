@@ -29,7 +29,8 @@ public:
     std::string ParamXML() override;
 
     // ISettingsObject2: binds the five sets to "General", "Block", "Field",
-    // "Well" and "Transport" below the element handed in.
+    // "Well" and "Transport" below the element handed in.  When one of them is
+    // missing it shows &H8004183C naming it and binds nothing.
     void Settings(const Ref<ISettings2>& oSettings) override;
 
     // A general set a caller may park here; the container itself never

@@ -39,34 +39,6 @@ protected:
     Ref<IQuery> active;
 };
 
-TEST_F(Parameters, BindingStopsAtAMissingElementAndShowsIt) {
-    auto params = New<CParameters>();
-    Ref<ISettings2> first = Bind(params, "first.xml", QueryXml(kAllSets));
-    params->Well()->AddShoreStatus("WELL-FIRST");
-    params->Transport()->AddShoreStatus("TRANSPORT-FIRST");
-    params->Field()->AddShoreStatus("FIELD-FIRST");
-    EXPECT_EQ(Dialog(), "");
-
-    Ref<ISettings2> second;
-    EXPECT_NO_THROW(second =
-                        Bind(params, "second.xml",
-                             QueryXml("<General/><Block><BlockDetail/></Block><Field><FieldDetail/></Field>"
-                                      "<Transport><TransportDetail/></Transport>")));
-    EXPECT_TRUE(Contains(Dialog(), "Invalid Settings File. Element Well is Missing or corrupt\r\n" +
-                                       data.Path() + "second.xml"))
-        << Dialog();
-    EXPECT_TRUE(Contains(Log(), "Element Well is Missing")) << "the container logs what it shows";
-
-    // General, Block and Field now read the second file; Well and Transport
-    // still the first.
-    EXPECT_FALSE(params->Field()->ShoreStatus("FIELD-FIRST"));
-    params->Field()->AddShoreStatus("FIELD-SECOND");
-    EXPECT_TRUE(Contains(WholeXml(second), "FIELD-SECOND"));
-    EXPECT_TRUE(params->Well()->ShoreStatus("WELL-FIRST"));
-    EXPECT_TRUE(params->Transport()->ShoreStatus("TRANSPORT-FIRST"));
-    EXPECT_TRUE(Contains(params->ParamXML(), "FIELD-SECOND")) << "the container reads the second file";
-}
-
 TEST_F(Parameters, ParamXMLIsTheWholeQueryDocument) {
     auto params = New<CParameters>();
     Bind(params, "query.xml", QueryXml(kAllSets));
