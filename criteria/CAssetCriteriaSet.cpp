@@ -31,10 +31,12 @@ bool CAssetCriteriaSet::ShoreStatus(const std::string& sCode) {
 
 bool CAssetCriteriaSet::RemoveShoreStatus(const std::string& sCode) {
     return Handle(profile_.shoreStatus, Member("RemoveShoreStatus(sCode)"), ERR_ARGS(sCode), [&] {
+        // A read-only query keeps its shore statuses like every other criterion.
+        if (ActiveQueryIsReadOnly()) return false;
         if (FindShoreStatus(sCode).empty()) return false;
-        // Straight through the document: a shore status can be taken off a
-        // read-only query, and taking it off does not count as a change.
         settings_->DeleteNode();
+        // A removal is a change the query must notice, as an addition is.
+        settings_->SetModified(true);
         return true;
     });
 }
