@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "criteria/NeighbourFixture.h"
+#include "host/controls/MemoryTreeView.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
-#include "queries/MemoryTree.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ TEST_F(QueryManager, TheIdentifierArrayGrowsPastItsFirst501Positions) {
 
 TEST_F(QueryManager, ClearDropsTheQueriesAndPositionsGoOnCounting) {
     auto manager = Manager();
-    Ref<MemoryTree> tree = New<MemoryTree>();
+    Ref<MemoryTreeView> tree = New<MemoryTreeView>();
     manager->SetDescriptionTree(tree);
     EXPECT_TRUE(root->QueryDescriptionTree() == tree);
     manager->New();
@@ -87,8 +87,7 @@ TEST_F(QueryManager, ClearDropsTheQueriesAndPositionsGoOnCounting) {
 
     tree->Memory().Clear();
     manager->New();  // made at position 2
-    EXPECT_TRUE(Contains(tree->Memory().Dump(), "Query.General.CompanyDetail"))
-        << "a new query renders itself";
+    EXPECT_TRUE(Contains(tree->Print(), "Query.General.CompanyDetail")) << "a new query renders itself";
     Ref<IQuery> fresh = manager->Query("2");
     ASSERT_TRUE(fresh);
 
@@ -97,7 +96,7 @@ TEST_F(QueryManager, ClearDropsTheQueriesAndPositionsGoOnCounting) {
     tree->Memory().Clear();
     manager->MoveFirst();
     EXPECT_TRUE(manager->Query("-1") == fresh);
-    EXPECT_TRUE(Contains(tree->Memory().Dump(), "Query|Query|+"));
+    EXPECT_TRUE(Contains(tree->Print(), "Query|Query|+"));
 }
 
 TEST_F(QueryManager, MoveNextAndPreviousStepOneQueryAndStopAtTheEnds) {

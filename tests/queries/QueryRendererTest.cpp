@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "criteria/NeighbourFixture.h"
+#include "host/controls/MemoryTreeView.h"
 #include "platform/ui/WindowUpdate.h"
 #include "queries/CQueryRenderer.h"
-#include "queries/MemoryTree.h"
 
 namespace {
 
@@ -45,10 +45,17 @@ protected:
         renderer->SetQueryDescription(doc);
         renderer->RenderDescriptionTree();
     }
-    std::string Dump() { return tree->Memory().Dump(); }
+    std::string Dump() { return tree->Print(); }
+    // Each rendering froze the tree and released it, whatever happened.
+    void ExpectReleasedAfter(int renderings) {
+        WindowLockRecord record = tree->LockRecord();
+        EXPECT_EQ(record.Locks, renderings);
+        EXPECT_EQ(record.Unlocks, renderings);
+        EXPECT_FALSE(record.Frozen);
+    }
 
     Ref<CQueryRenderer> renderer = New<CQueryRenderer>();
-    Ref<MemoryTree> tree = New<MemoryTree>();
+    Ref<MemoryTreeView> tree = New<MemoryTreeView>();
     std::vector<int64_t> locks;
 };
 
@@ -67,10 +74,12 @@ TEST_F(QueryRenderer, AnEmptyQueryGetsTheFixedNodesExpandedAndColoured) {
               "  Query.General.CompanyDetail|Company Selection|+\n"
               "  Query.General.LocationDetail|Location|+\n");
     for (const char* key : {"Query", "Query.General.CompanyDetail", "Query.General.LocationDetail"}) {
-        EXPECT_EQ(tree->Memory().Node(key)->fore_, kGrey) << key;
-        EXPECT_EQ(tree->Memory().Node(key)->back_, kWhite) << key;
+        EXPECT_EQ(tree->Memory().Node(key)->ForeColor(), kGrey) << key;
+        EXPECT_EQ(tree->Memory().Node(key)->BackColor(), kWhite) << key;
     }
-    EXPECT_EQ(locks, (std::vector<int64_t>{4242, 0}));
+    EXPECT_EQ(locks, (std::vector<int64_t>{tree->Handle(), 0}));
+    ExpectReleasedAfter(1);
+    EXPECT_EQ(tree->Memory().FrozenAdds(), 3) << "every node is added while the tree is frozen";
     EXPECT_EQ(Dialog(), "");
 }
 
@@ -138,7 +147,8 @@ TEST_F(QueryRenderer, SectorsGroupUnderTheirCountriesAndRegionsAndRenderTheSameT
     EXPECT_EQ(Dump(), expected);
     Render(xml);
     EXPECT_EQ(Dump(), expected);
-    EXPECT_EQ(locks, (std::vector<int64_t>{4242, 0, 4242, 0}));
+    EXPECT_EQ(locks, (std::vector<int64_t>{tree->Handle(), 0, tree->Handle(), 0}));
+    ExpectReleasedAfter(2);
 }
 
 TEST_F(QueryRenderer, ADuplicateCompanyEndsTheRenderingButReleasesTheTree) {
@@ -155,14 +165,17 @@ TEST_F(QueryRenderer, ADuplicateCompanyEndsTheRenderingButReleasesTheTree) {
     EXPECT_TRUE(Contains(Dialog(), "Key is not unique")) << Dialog();
     EXPECT_TRUE(Contains(Dialog(), "CQueryRenderer.Companies()")) << Dialog();
     EXPECT_TRUE(Contains(Log(), "Key is not unique")) << "the renderer logs what it shows";
-    EXPECT_EQ(tree->Memory().Node("Query")->fore_, -1) << "the colouring is skipped";
-    EXPECT_EQ(locks, (std::vector<int64_t>{4242, 0}));
+    EXPECT_EQ(tree->Memory().Node("Query")->ForeColor(), MemoryTreeNode::kWindowText)
+        << "the colouring is skipped";
+    EXPECT_EQ(locks, (std::vector<int64_t>{tree->Handle(), 0}));
+    ExpectReleasedAfter(1);
+    EXPECT_EQ(tree->Memory().FrozenAdds(), tree->Memory().Count());
 }
 
 TEST_F(QueryRenderer, AQueryDocumentNeverSetIsShownAsAnError) {
     EXPECT_NO_THROW(renderer->RenderDescriptionTree());
     EXPECT_TRUE(Contains(Dialog(), "CQueryRenderer.Companies()")) << Dialog();
-    EXPECT_EQ(locks, (std::vector<int64_t>{4242, 0}));
+    EXPECT_EQ(locks, (std::vector<int64_t>{tree->Handle(), 0}));
     EXPECT_EQ(tree->Memory().Count(), 3) << "the fixed nodes were made before the failure";
 }
 

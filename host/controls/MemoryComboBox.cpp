@@ -1,0 +1,6 @@
+#include "MemoryComboBox.h"
+
+void MemoryComboBox::Clear() {
+    MemoryListBox::Clear();
+    text_.clear();
+}
