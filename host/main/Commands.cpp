@@ -1,0 +1,103 @@
+#include "Commands.h"
+
+#include <memory>
+#include <utility>
+
+#include "platform/runtime/Text.h"
+
+namespace host {
+namespace {
+
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+// Names in a column as wide as the longest, two blanks, then the values.
+void PrintAligned(std::ostream& out, const Rows& rows) {
+    size_t width = 0;
+    for (const auto& row : rows) width = std::max(width, row.first.size());
+    for (const auto& row : rows)
+        out << row.first << std::string(width - row.first.size() + 2, ' ') << row.second << "\n";
+}
+
+CommandRun DeclareInfo(CLI::App&) {
+    return [](CommandContext& c) {
+        cvDataManager& root = c.root;
+        Rows rows = {
+            {"Version", root.VersionString()},
+            {"DataFolder", root.DataFolder()},
+            {"UserDataFolder", root.UserDataFolder()},
+            {"BaseDataFolder", root.BaseDataFolder()},
+            {"CoreDatabaseFolder", root.CoreDatabaseFolder()},
+            {"CacheFolder", root.CacheFolder()},
+            {"NotesFolder", root.NotesFolder()},
+            {"DatabaseFileName", root.DatabaseFileName()},
+            {"NotesDatabaseFileName", root.NotesDatabaseFileName()},
+            {"Database", root.Database()},
+            {"NotesDatabase", root.NotesDatabase()},
+            {"DataRelease", root.DataRelease()},
+            {"DataYear", root.DataYear()},
+            {"MinVersion", root.ApplicationMinVersion()},
+            {"MaxVersion", root.ApplicationMaxVersion()},
+        };
+        if (c.Failed()) return kFailed;
+        PrintAligned(c.console.Results(), rows);
+        return kDone;
+    };
+}
+
+CommandRun DeclareOption(CLI::App& app) {
+    auto key = std::make_shared<std::string>();
+    app.add_option("KEY", *key, "the key of a row of the Options table")->required();
+    return [key](CommandContext& c) {
+        std::string value = c.root.GetOption(*key);
+        if (c.Failed()) return kFailed;
+        // The table cannot tell a missing row from an empty value; neither
+        // is a value to print.
+        if (value.empty()) {
+            c.console.Say("the Options table has no value for " + *key);
+            return kFailed;
+        }
+        c.console.Results() << value << "\n";
+        return kDone;
+    };
+}
+
+CommandRun DeclareAssetCode(CLI::App& app) {
+    struct Args {
+        std::string country, asset, lookup;
+    };
+    auto args = std::make_shared<Args>();
+    app.add_option("COUNTRY", args->country, "country code, e.g. GB (any letter case)")->required();
+    app.add_option("ASSET", args->asset, "asset code to find (compared without regard to case)")->required();
+    app.add_option("LOOKUP", args->lookup, "short code to find instead of ASSET (exact case)");
+    app.footer("Prints short code|text|asset code|text|flag of the record found.");
+    return [args](CommandContext& c) {
+        // The index files are named with upper-case codes (indGB.dat).
+        const std::string country = UCase(args->country);
+        std::string record = c.root.GetQZAssetCode(country, args->asset, args->lookup);
+        if (c.Failed()) return kFailed;
+        // A miss still gives the five fields; an empty first one marks it.
+        if (StartsWith(record, "|")) {
+            c.console.Say(args->lookup.empty()
+                              ? "no asset code \"" + args->asset + "\" in the " + country + " index"
+                              : "no short code \"" + args->lookup + "\" in the " + country + " index");
+            return kFailed;
+        }
+        c.console.Results() << record << "\n";
+        return kDone;
+    };
+}
+
+}  // namespace
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"info", "version, folders, file names and data release", DeclareInfo},
+        {"option", "the value of KEY in the database's Options table", DeclareOption},
+        {"asset-code",
+         "the asset-code index record of ASSET (or of the short code LOOKUP) in COUNTRY's index",
+         DeclareAssetCode},
+    };
+    return commands;
+}
+
+}  // namespace host

@@ -1,0 +1,44 @@
+#pragma once
+// The console host's commands.  Each is one entry of a table: its name, a
+// line of help, and a function that declares its arguments on its
+// subcommand and hands back what runs once the root is ready.  A new command
+// is a new entry; main() needs no change.
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "host/main/Console.h"
+#include "root/cvDataManager.h"
+
+namespace host {
+
+// Exit statuses.
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+struct CommandContext {
+    Console& console;
+    cvDataManager& root;
+    // True when the root showed an error while the command ran (it was
+    // printed then).
+    bool Failed() const { return root.ErrorNumber() != 0; }
+};
+
+using CommandRun = std::function<int(CommandContext&)>;
+
+struct Command {
+    std::string name;
+    std::string summary;
+    // Declares the arguments on the command's subcommand; the function it
+    // returns runs the command and returns the exit status.
+    std::function<CommandRun(CLI::App&)> declare;
+    // False for a command that works without the database.
+    bool opensDatabase = true;
+};
+
+// Every command, in the order --help lists them.
+const std::vector<Command>& Commands();
+
+}  // namespace host

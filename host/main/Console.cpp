@@ -1,0 +1,263 @@
+#include "Console.h"
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <vector>
+
+#include "platform/runtime/Text.h"
+#include "platform/toolslib/cvCommand.h"
+#include "platform/ui/MsgBox.h"
+
+namespace host {
+namespace {
+
+constexpr const char* kEraseLine = "\r\x1b[K";
+
+std::string IntText(long n) {
+    char buffer[24];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, n);
+    return std::string(buffer, end);
+}
+
+// Columns of the terminal on standard error; a line longer than that would
+// wrap, and a wrapped line can no longer be erased with a carriage return.
+size_t TerminalWidth() {
+    winsize size{};
+    if (ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+    return 80;
+}
+
+// The first `chars` characters of UTF-8 text (a sequence is never cut).
+std::string Clip(const std::string& text, size_t chars) {
+    size_t count = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (count++ == chars) return text.substr(0, i);
+    }
+    return text;
+}
+
+// Message-box text for a console: the lines trimmed, the empty ones left
+// out, the later ones indented under the first.
+std::string ConsoleText(const std::string& text) {
+    std::vector<std::string> lines;
+    for (const auto& line : Split(Replace(text, "\r\n", "\n"), "\n")) {
+        std::string trimmed = Trim(line);
+        if (!trimmed.empty()) lines.push_back(trimmed);
+    }
+    return Join(lines, "\n  ");
+}
+
+}  // namespace
+
+Console::Console(bool verbose)
+    : verbose_(verbose), stdinTerminal_(isatty(STDIN_FILENO)), stderrTerminal_(isatty(STDERR_FILENO)) {}
+
+Console::~Console() { ClearStatus(); }
+
+void Console::Status(const std::string& message) {
+    if (verbose_) {
+        // Every message is kept as a line; the terminal's line shows the bar.
+        if (!message.empty()) {
+            ClearStatus();
+            std::cerr << message << "\n" << std::flush;
+        }
+        Redraw();
+        return;
+    }
+    status_ = message;
+    Redraw();
+}
+
+void Console::ProgressMessage(const std::string& message) {
+    if (verbose_ && !stderrTerminal_ && !message.empty() && message != progressMessage_)
+        std::cerr << message << "\n" << std::flush;
+    progressMessage_ = message;
+    Redraw();
+}
+
+void Console::ProgressMax(long max) {
+    max_ = max;
+    Redraw();
+}
+
+void Console::ProgressValue(long value) {
+    value_ = value;
+    Redraw();
+}
+
+void Console::ProgressVisible(bool visible) {
+    visible_ = visible;
+    Redraw();
+}
+
+std::ostream& Console::Results() {
+    ClearStatus();
+    return std::cout;
+}
+
+void Console::Say(const std::string& message) { Write("terralith: " + message + "\n"); }
+
+void Console::Write(const std::string& text) {
+    ClearStatus();
+    std::cout.flush();
+    std::cerr << text << std::flush;
+}
+
+void Console::ClearStatus() {
+    // A status that was on the line is stale once something else is written.
+    status_.clear();
+    if (!stderrTerminal_ || shown_.empty()) return;
+    std::cerr << kEraseLine << std::flush;
+    shown_.clear();
+}
+
+std::string Console::Line() const {
+    std::string line;
+    if (visible_) {
+        long percent = max_ > 0 ? std::clamp(value_, 0L, max_) * 100 / max_ : 0;
+        const long width = 20;
+        long filled = percent * width / 100;
+        line = "[" + std::string(filled, '#') + std::string(width - filled, '-') + "] " + IntText(percent) +
+               "% ";
+        if (!progressMessage_.empty()) return line + progressMessage_;
+    }
+    return line + status_;
+}
+
+void Console::Redraw() {
+    if (!stderrTerminal_) return;
+    std::string line = Clip(Line(), TerminalWidth() - 1);
+    if (line == shown_) return;
+    std::cout.flush();
+    std::cerr << (line.empty() ? std::string(kEraseLine) : "\r" + line + "\x1b[K") << std::flush;
+    shown_ = line;
+}
+
+void ConsoleCallBack::Call(const Ref<ICallBackClient2>&, const Variant& vCommand) {
+    Ref<cvCommand> command = vCommand.ToObject<cvCommand>();
+    if (!command) return;
+    const std::string name = command->Value("CMD");
+    auto number = [&](const char* key) { return static_cast<long>(Val(command->Value(key))); };
+    if (name == "STATUS_MESSAGE") {
+        console_.Status(command->Value("MSG"));
+    } else if (name == "PROGRESS_BAR_MESSAGE") {
+        console_.ProgressMessage(command->Value("MSG"));
+    } else if (name == "PROGRESS_BAR_MAX") {
+        console_.ProgressMax(number("VALUE"));
+    } else if (name == "PROGRESS_BAR_VALUE") {
+        console_.ProgressValue(number("VALUE"));
+    } else if (name == "PROGRESS_BAR_VISIBLE") {
+        console_.ProgressVisible(command->Value("VISIBLE") == "True");
+    } else if (name == "PROGRESS_BAR_CANCEL") {
+        console_.ProgressVisible(false);
+    } else if (name == "KILL_SETTINGS_FILE") {
+        // A settings file is the person's own; with no defaults to write in
+        // its place, removing it would only leave nothing to start from.
+        console_.Say("the settings file " + settingsFile_ +
+                     " is left as it is: correct the database it names, or name another settings file with "
+                     "--settings or TERRALITH_SETTINGS");
+    }
+    // KILL_SPLASH: there is no splash screen.  FROM_DATA: nothing to do.
+}
+
+void ConsoleErrorWindow::Show(const std::string& caption, const std::string& text) {
+    if (console_.Verbose())
+        console_.Write(caption + ":\n" + Replace(text, "\r\n", "\n") + "\n");
+    else
+        console_.Say(PlainDescription(text));
+}
+
+void ConsoleErrorWindow::SetText(const std::string& text) { Show("Error Report", text); }
+
+std::string PlainDescription(const std::string& report) {
+    std::vector<std::string> lines = Split(Replace(report, "\r\n", "\n"), "\n");
+    const std::string label = "  Description: ";
+    auto first = std::find_if(lines.begin(), lines.end(),
+                              [&](const std::string& line) { return StartsWith(line, label); });
+    std::vector<std::string> parts;
+    if (first == lines.end()) {
+        if (!lines.empty()) parts.push_back(Trim(lines.front()));
+    } else {
+        parts.push_back(Trim(first->substr(label.size())));
+        for (auto line = first + 1; line != lines.end() && !StartsWith(*line, "  Call Stack: "); ++line)
+            if (!Trim(*line).empty()) parts.push_back(Trim(*line));
+    }
+    return Join(parts, " ");
+}
+
+int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
+    struct Button {
+        char key;
+        int32_t answer;
+        const char* name;
+    };
+    static const std::vector<Button> kSets[] = {
+        {{'o', ui::vbOK, "OK"}},
+        {{'o', ui::vbOK, "OK"}, {'c', ui::vbCancel, "Cancel"}},
+        {{'a', ui::vbAbort, "Abort"}, {'r', ui::vbRetry, "Retry"}, {'i', ui::vbIgnore, "Ignore"}},
+        {{'y', ui::vbYes, "Yes"}, {'n', ui::vbNo, "No"}, {'c', ui::vbCancel, "Cancel"}},
+        {{'y', ui::vbYes, "Yes"}, {'n', ui::vbNo, "No"}},
+        {{'r', ui::vbRetry, "Retry"}, {'c', ui::vbCancel, "Cancel"}},
+    };
+    int32_t set = style & 7;
+    if (set > ui::vbRetryCancel) set = ui::vbOKOnly;
+    const std::vector<Button>& buttons = kSets[set];
+    const int32_t preset = ui::DefaultAnswer(style);
+    auto nameOf = [&](int32_t answer) {
+        for (const auto& b : buttons)
+            if (b.answer == answer) return std::string(b.name);
+        return std::string("?");
+    };
+
+    const std::string message = ConsoleText(text);
+    if (buttons.size() == 1) {
+        console.Say(message);
+        return ui::vbOK;
+    }
+    const int32_t safe = set == ui::vbYesNo ? ui::vbNo : preset;
+    if (!console.CanAsk()) {
+        console.Say(message);
+        console.Say("standard input is not a terminal, so the answer is " + nameOf(safe));
+        return safe;
+    }
+
+    // Asked on the terminal itself, so a redirected standard error does not
+    // hide the question from the person who has to answer it.
+    console.ClearStatus();
+    FILE* tty = std::fopen("/dev/tty", "r+");
+    FILE* in = tty ? tty : stdin;
+    FILE* out = tty ? tty : stderr;
+    std::string prompt = "[";
+    for (const auto& b : buttons) {
+        if (prompt.size() > 1) prompt += "/";
+        prompt += b.answer == preset ? static_cast<char>(b.key - 'a' + 'A') : b.key;
+    }
+    prompt += "] ";
+    std::fputs(("terralith: " + message + "\n").c_str(), out);
+    int32_t answer = 0;
+    while (answer == 0) {
+        std::fputs(prompt.c_str(), out);
+        std::fflush(out);
+        char line[256];
+        if (!std::fgets(line, sizeof line, in)) {
+            std::fputs(("\nterralith: no answer, so the answer is " + nameOf(safe) + "\n").c_str(), out);
+            answer = safe;
+            break;
+        }
+        std::string reply = LCase(Trim(Replace(line, "\n", "")));
+        if (reply.empty()) answer = preset;
+        for (const auto& b : buttons)
+            if (!reply.empty() && (reply == LCase(b.name) || reply == std::string(1, b.key)))
+                answer = b.answer;
+    }
+    if (tty) std::fclose(tty);
+    return answer;
+}
+
+}  // namespace host

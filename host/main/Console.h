@@ -1,0 +1,101 @@
+#pragma once
+// What the console host shows a person besides its results: the status line
+// and progress bar, messages and questions, all on standard error, so that
+// standard output carries results only and can be piped.
+//
+// On a terminal the status line and the bar share one line that is redrawn
+// in place and cleared before anything else is written.  Into a pipe or a
+// file that chatter is left out unless --verbose asks for it as plain lines.
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "interfaces/ICallBackClient2.h"
+#include "platform/ui/ErrorWindow.h"
+
+namespace host {
+
+class Console {
+public:
+    // Looks at which of the standard streams are terminals.
+    explicit Console(bool verbose);
+    // Leaves the terminal's line empty.
+    ~Console();
+    Console(const Console&) = delete;
+    Console& operator=(const Console&) = delete;
+
+    bool Verbose() const { return verbose_; }
+    // True when a person can be asked: standard input is a terminal.
+    bool CanAsk() const { return stdinTerminal_; }
+
+    // A status message: the terminal's status line; a line of its own with
+    // --verbose; nothing otherwise.
+    void Status(const std::string& message);
+    void ProgressMessage(const std::string& message);
+    void ProgressMax(long max);
+    void ProgressValue(long value);
+    void ProgressVisible(bool visible);
+
+    // Standard output, with the status line cleared first.
+    std::ostream& Results();
+    // "terralith: " and the message as a line on standard error.
+    void Say(const std::string& message);
+    // Text written to standard error as it is (a report shown with --verbose).
+    void Write(const std::string& text);
+    // Clears the status line; the next status message draws it again.
+    void ClearStatus();
+
+private:
+    void Redraw();
+    std::string Line() const;
+
+    bool verbose_;
+    bool stdinTerminal_;
+    bool stderrTerminal_;
+    std::string status_;
+    std::string progressMessage_;
+    long max_ = 100;
+    long value_ = 0;
+    bool visible_ = false;
+    std::string shown_;  // what the terminal's status line holds now
+};
+
+// The host callback: status and progress commands go to the console; the two
+// start-up commands are answered as a console host can.
+class ConsoleCallBack final : public IParentCallBack {
+public:
+    ConsoleCallBack(Console& console, std::string settingsFile)
+        : console_(console), settingsFile_(std::move(settingsFile)) {}
+    void Call(const Ref<ICallBackClient2>& oSender, const Variant& vCommand) override;
+
+private:
+    Console& console_;
+    std::string settingsFile_;
+};
+
+// Error reports: their description as one plain message; the whole report
+// (call stack, arguments) only with --verbose.
+class ConsoleErrorWindow final : public ui::ErrorWindowPresenter {
+public:
+    explicit ConsoleErrorWindow(Console& console) : console_(console) {}
+    void Show(const std::string& caption, const std::string& text) override;
+    void SetText(const std::string& text) override;
+    void Activate() override {}
+    void MakeTopmost() override {}
+    void Hide() override {}
+
+private:
+    Console& console_;
+};
+
+// The description an error report carries, its lines joined by blanks; the
+// first line of a text that is not a report.
+std::string PlainDescription(const std::string& report);
+
+// A message box on the console.  A question is asked only when standard
+// input is a terminal (on /dev/tty when it can be opened); otherwise the safe
+// answer is taken, No for a Yes/No question and the default button for any
+// other, and the console says which.
+int32_t AskOnConsole(Console& console, const std::string& text, int32_t style);
+
+}  // namespace host

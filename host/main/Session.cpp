@@ -1,0 +1,117 @@
+#include "Session.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <fstream>
+#include <pugixml.hpp>
+#include <sstream>
+
+#include "core/CTools.h"
+#include "core/Globals.h"
+#include "core/mTL5ErrorCodes.h"
+#include "platform/runtime/Error.h"
+#include "platform/runtime/Text.h"
+#include "platform/xml/XmlPath.h"
+
+namespace host {
+namespace {
+
+std::string Number(size_t n) {
+    char buffer[24];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, n);
+    return std::string(buffer, end);
+}
+
+}  // namespace
+
+std::string ChooseSettingsFile(const std::string& option, const char* environment,
+                               const std::string& builtIn) {
+    if (!option.empty()) return option;
+    if (environment && *environment) return environment;
+    return builtIn;
+}
+
+std::string SettingsFileProblem(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) return std::strerror(errno);
+    if (S_ISDIR(info.st_mode)) return "it is a directory";
+    if (!S_ISREG(info.st_mode)) return "it is not a regular file";
+    if (access(path.c_str(), R_OK) != 0) return std::strerror(errno);
+    return "";
+}
+
+std::string XmlProblem(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    const std::string text = content.str();
+    pugi::xml_document document;
+    pugi::xml_parse_result result = document.load_buffer(text.data(), text.size(), xmlpath::kParseOptions);
+    if (result) return "";
+    // The parser gives a byte offset; people count lines and characters.
+    size_t offset = std::min(static_cast<size_t>(std::max<ptrdiff_t>(result.offset, 0)), text.size());
+    size_t line = 1, column = 1;
+    for (size_t i = 0; i < offset; ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return "line " + Number(line) + ", column " + Number(column) + ": " + result.description();
+}
+
+Session OpenSession(Console& console, const std::string& settingsFile, bool openDatabase) {
+    if (settingsFile.empty()) {
+        console.Say("no settings file: name one with --settings FILE or TERRALITH_SETTINGS");
+        return {};
+    }
+    const std::string cannot = "cannot read the settings file " + settingsFile + ": ";
+    if (std::string problem = SettingsFileProblem(settingsFile); !problem.empty()) {
+        console.Say(cannot + problem);
+        return {};
+    }
+
+    Session session;
+    session.root = cvDataManager::Create();
+    session.settings = gTools()->NewSettingsObject();
+    if (!session.settings->Load(settingsFile)) {
+        std::string problem = XmlProblem(settingsFile);
+        console.Say(problem.empty()
+                        ? cannot + "it is not a settings document"
+                        : "the settings file " + settingsFile + " is not well-formed XML: " + problem);
+        return {};
+    }
+    try {
+        session.root->Settings(session.settings);
+    } catch (const Error& e) {
+        // The root names what is missing; the file name it adds is already
+        // in our own words.
+        std::string plain = PlainDescription(e.Description());
+        if (EndsWith(plain, " " + settingsFile)) plain.resize(plain.size() - settingsFile.size() - 1);
+        console.Say("the settings file " + settingsFile + " cannot be used: " + plain);
+        return {};
+    }
+    session.root->RegisterCallBack(New<ConsoleCallBack>(console, settingsFile));
+    if (!openDatabase) return session;
+
+    session.root->OpenDatabase();
+    const int32_t number = session.root->ErrorNumber();
+    if (number == ERR_DATABASE_NOT_FOUND) {
+        console.Say("there is no database at " + session.root->Database());
+        return {};
+    }
+    if (number != 0) {
+        // What went wrong was shown as it happened.
+        console.Say("the database could not be opened (error &H" + Hex(number) + ")");
+        return {};
+    }
+    return session;
+}
+
+}  // namespace host

@@ -1,0 +1,35 @@
+#pragma once
+// Everything a command needs before it runs: the settings file found and
+// read, the root made and bound to it, the callback registered and, for the
+// commands that need it, the database opened.
+#include <string>
+
+#include "host/main/Console.h"
+#include "interfaces/ISettings2.h"
+#include "root/cvDataManager.h"
+
+namespace host {
+
+// The settings file to use: the --settings option when given, else the
+// TERRALITH_SETTINGS environment value when not empty, else the built-in one.
+std::string ChooseSettingsFile(const std::string& option, const char* environment,
+                               const std::string& builtIn);
+
+// Why the file cannot serve as a settings file ("" when nothing is wrong
+// before parsing): missing, unreadable or not a regular file.
+std::string SettingsFileProblem(const std::string& path);
+
+// Why the text is not well-formed XML, with the line and column where the
+// parser stopped; "" when it is.
+std::string XmlProblem(const std::string& path);
+
+struct Session {
+    Ref<cvDataManager> root;
+    Ref<ISettings2> settings;  // the host's document, which the root is bound into
+};
+
+// Makes the root on the settings file and, when asked, opens the database.
+// On failure it says why on the console and returns a session without a root.
+Session OpenSession(Console& console, const std::string& settingsFile, bool openDatabase);
+
+}  // namespace host
