@@ -62,13 +62,14 @@ void CQuery::Load(const std::string& sFile) {
         // Read into a document of its own first: a file that cannot be read,
         // or holds no "Parameters", leaves the query, its options and its
         // criteria sets on the document they had, instead of splitting them
-        // between two files.
+        // between two files.  The error names the query file, the one the
+        // user has to mend, not the host's settings file.
         Ref<ISettings2> loaded = gTools()->NewSettingsObject();
         bool read = loaded->Load(sFile);
         if (read) loaded->LoadXML(gTools()->i18N()->ToUserLanguage(WholeXml(loaded)));
         Check(read && loaded->Select("Query/Parameters"), ERR_MISSING_SETTINGS_ELEMENT,
               "Invalid Settings File. Element %0 is Missing or corrupt||%1",
-              Variant{Variant("Parameters"), Variant(settings_->FileName())});
+              Variant{Variant("Parameters"), Variant(sFile)});
         document_ = loaded;
         renderer_->SetQueryDescription(document_);
         Cast<ISettingsObject2>(parameters_)->Settings(document_->Node());

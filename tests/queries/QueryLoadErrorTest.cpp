@@ -1,0 +1,46 @@
+// A query file that cannot be loaded: the error tells the user which file
+// it is, whether it is missing, malformed or lacks its criteria.
+#include <gtest/gtest.h>
+
+#include "criteria/NeighbourFixture.h"
+#include "interfaces/IQuery.h"
+#include "interfaces/IQueryManager.h"
+
+namespace {
+
+class QueryLoadError : public NeighbourFixture {
+protected:
+    // The message line of the error a load of sFile raises.
+    std::string LoadMessage(const Ref<IQuery>& query, const std::string& sFile) {
+        Error e = CaughtError([&] { query->Load(sFile); });
+        EXPECT_EQ(e.Number(), ERR_MISSING_SETTINGS_ELEMENT) << sFile;
+        return e.Description().substr(0, e.Description().find(" \r\n"));
+    }
+    static std::string Expected(const std::string& sFile) {
+        return "Invalid Settings File. Element Parameters is Missing or corrupt\r\n" + sFile;
+    }
+};
+
+TEST_F(QueryLoadError, EachRefusedFileIsNamedInTheMessage) {
+    MakeRoot();
+    Ref<IQuery> query = root->Queries()->Query("-1");
+    ASSERT_TRUE(query);
+
+    std::string missing = data.Path() + "no such query.xml";
+    std::string malformed = data.Write("malformed.xml", "<Query><Options><AssetType>Well</Options>");
+    std::string bare = data.Write("bare.xml", "<Query><Options/></Query>");
+    std::string folder = data.Path() + "Default";
+    for (const std::string& file : {missing, malformed, bare, folder})
+        EXPECT_EQ(LoadMessage(query, file), Expected(file));
+    EXPECT_FALSE(Contains(LoadMessage(query, bare), settingsFile)) << "not the host's settings file";
+}
+
+TEST_F(QueryLoadError, ADefaultQueryFileWithoutCriteriaIsNamedWhenAQueryIsMade) {
+    std::string defaultFile = data.Write("Default/Default.xml", "<Query><Options/></Query>");
+    MakeRoot();
+    Error e = CaughtError([&] { root->Queries()->New(); });
+    EXPECT_EQ(e.Number(), ERR_MISSING_SETTINGS_ELEMENT);
+    EXPECT_TRUE(Contains(e.Description(), Expected(defaultFile))) << e.Description();
+}
+
+}  // namespace
