@@ -62,15 +62,16 @@ Ref<cvCollection> CLists::AvailableFields() {
 void CLists::BuildAvailableFields() {
     PassOn("CLists.BuildAvailableFields()", ERR_ARGS(), [&] {
         gDataManagerObject()->SetStatusMessage("Loading Terralith - Building Field Lists...");
-        // Attached before anything is read, and an asset type is added only
-        // when all its grids are built: a failed build leaves exactly the
-        // asset types completed before it.
-        catalogue_ = gTools()->NewCollection();
+        // Built aside and attached only when complete: a failed build leaves
+        // no half catalogue behind, so the next request builds it again
+        // instead of answering for good without the asset types it missed.
+        Ref<cvCollection> catalogue = gTools()->NewCollection();
         for (const AssetGrids& asset : kCatalogue) {
             Ref<cvCollection> grids = gTools()->NewCollection();
             for (const char* grid : asset.grids) grids->Add(Variant(GetFields(asset.asset, grid)), grid);
-            catalogue_->Add(Variant(grids), asset.asset);
+            catalogue->Add(Variant(grids), asset.asset);
         }
+        catalogue_ = catalogue;
     });
 }
 

@@ -6,7 +6,8 @@
 // The field catalogue lists, per asset type and grid, the columns the grid
 // can show: catalogue["Field"]["Annual"]["FIELDS"][field name] is a field
 // description; ...["INDICES"] keeps the field chooser's index collections.
-// It is built from the database on the first request and never rebuilt.
+// It is built from the database on the first request that succeeds, and
+// from then on never rebuilt.
 #include <string>
 
 #include "core/ErrorDisplay.h"
@@ -24,8 +25,8 @@ public:
     Ref<IListWell> Well() override { return well_; }
     Ref<IListTransport> Transport() override { return transport_; }
     // The field catalogue, built on the first request.  A failed build is
-    // shown and gives Nothing; the catalogue then keeps the asset types
-    // completed before the failure and is never built again.
+    // shown and gives Nothing, and leaves no catalogue: the next request
+    // builds it again.
     Ref<cvCollection> AvailableFields() override;
 
     std::string TypeName() const override { return "CLists"; }

@@ -142,7 +142,7 @@ TEST_F(FieldCatalogue, RowsAreReadWithTheirDefaultsForNull) {
     EXPECT_TRUE(ca->Visible());
 }
 
-TEST_F(FieldCatalogue, AFailureOnTheThirdAssetTypeKeepsTheFirstTwo) {
+TEST_F(FieldCatalogue, AFailedBuildLeavesNoCatalogueAndTheNextRequestBuildsItAgain) {
     Exec(DatabasePath(),
          "CREATE TABLE ChooserBlock AS SELECT * FROM FieldChooser WHERE Asset_Type = 'Block';"
          "CREATE TABLE ChooserField AS SELECT * FROM FieldChooser WHERE Asset_Type = 'Field';");
@@ -154,13 +154,23 @@ TEST_F(FieldCatalogue, AFailureOnTheThirdAssetTypeKeepsTheFirstTwo) {
     EXPECT_TRUE(Contains(Dialog(), "ChooserWell")) << Dialog();
     EXPECT_EQ(Log(), "") << "the lists do not log";
 
+    // No half catalogue was kept: the next request builds again, and fails again.
+    EXPECT_TRUE(root->Lists()->AvailableFields().IsNothing());
+    EXPECT_EQ(Builds(), 2u);
+
+    // Once the statement can run, a request builds the whole catalogue.
+    Exec(DatabasePath(),
+         "CREATE TABLE ChooserWell AS SELECT * FROM FieldChooser WHERE Asset_Type = 'Well';"
+         "CREATE TABLE ChooserTransport AS SELECT * FROM FieldChooser WHERE Asset_Type = 'Transport';");
     Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
     ASSERT_TRUE(catalogue);
-    EXPECT_EQ(Keys(catalogue), (std::vector<std::string>{"Block", "Field"}));
-    EXPECT_EQ(Builds(), 1u) << "never built a second time";
+    EXPECT_EQ(Keys(catalogue), (std::vector<std::string>{"Block", "Field", "Well", "Transport"}));
+    EXPECT_EQ(Builds(), 3u);
+    EXPECT_TRUE(root->Lists()->AvailableFields() == catalogue);
+    EXPECT_EQ(Builds(), 3u) << "a complete catalogue is never built again";
 }
 
-TEST_F(FieldCatalogue, ARequestBeforeTheDatabaseIsOpenLeavesAnEmptyCatalogueForGood) {
+TEST_F(FieldCatalogue, ARequestBeforeTheDatabaseIsOpenIsAnsweredOnceItIs) {
     MakeRoot();
     EXPECT_TRUE(root->Lists()->AvailableFields().IsNothing());
     EXPECT_TRUE(Contains(Dialog(), "CLists.IDataLists_AvailableFields")) << Dialog();
@@ -169,8 +179,8 @@ TEST_F(FieldCatalogue, ARequestBeforeTheDatabaseIsOpenLeavesAnEmptyCatalogueForG
     EXPECT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
     Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
     ASSERT_TRUE(catalogue);
-    EXPECT_EQ(catalogue->Count(), 0);
-    EXPECT_EQ(Builds(), 1u);
+    EXPECT_EQ(catalogue->Count(), 4);
+    EXPECT_EQ(Builds(), 2u);
 }
 
 TEST_F(FieldCatalogue, WithoutAHostCallbackTheBuildFailsBeforeItAttachesACatalogue) {
