@@ -17,5 +17,7 @@
 #include "interfaces/ISettings2.h"
 #include "interfaces/ISettingsObject2.h"
 #include "interfaces/_cvDataManager.h"
+#include "platform/runtime/Error.h"
+#include "platform/runtime/Variant.h"
 #include "root/TerralithClasses.h"
 #include "root/cvDataManager.h"

@@ -5,9 +5,6 @@
 
 #include <iostream>
 
-#include "core/CTools.h"
-#include "core/Globals.h"
-
 namespace {
 // Status and progress are of no interest here; the root needs someone to send them to.
 class QuietCallBack final : public IParentCallBack {
@@ -23,7 +20,7 @@ int main(int argc, char** argv) {
     }
     try {
         Ref<cvDataManager> root = cvDataManager::Create();
-        Ref<ISettings2> settings = gTools()->NewSettingsObject();
+        Ref<ISettings2> settings = CreateObjectAs<ISettings2>("cvSettings.Settings");
         if (!settings->Load(argv[1])) {
             std::cerr << "cannot load " << argv[1] << "\n";
             return 1;
@@ -35,7 +32,8 @@ int main(int argc, char** argv) {
             std::cerr << root->ErrorDescription() << "\n";
             return 1;
         }
-        std::cout << "Terralith " << root->VersionString() << ", data release " << root->DataRelease() << "\n";
+        std::cout << "Terralith " << root->VersionString() << ", data release " << root->DataRelease()
+                  << "\n";
         return 0;
     } catch (const Error& e) {
         std::cerr << e.Description() << "\n";
