@@ -1,6 +1,6 @@
 #pragma once
-// The company reference list.  Its fill operations arrive with the
-// reference-list work; it keeps no look-up cache.
+// The company reference list.  Its lists are filled straight from the
+// database, so it keeps no look-up cache and holds no state of its own.
 #include <string>
 
 #include "core/ErrorDisplay.h"

@@ -1,6 +1,7 @@
 #pragma once
-// The location reference list: location and basin trees.  Its fill operations arrive with the
-// reference-list work; it keeps no look-up cache.
+// The location reference list: location and basin trees.  Its trees are
+// filled straight from the database, so it keeps no look-up cache and holds
+// no state of its own.
 #include <string>
 
 #include "core/ErrorDisplay.h"

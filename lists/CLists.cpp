@@ -109,7 +109,7 @@ Ref<cvCollection> CLists::GetFields(const std::string& sAsset, const std::string
             detail->SetNetValueStatus(number("NetValueStatus"));
             detail->SetMandatory(number("Mandatory"));
             detail->SetMultiLine(flag("MultiLine"));
-            // Filled later from the unit category, when first read.
+            // Left empty: the first read fills it from the unit category.
             detail->SetDefaultUnit("");
             // A pinned column starts at its pinned position.
             detail->SetSequence(detail->Mandatory());

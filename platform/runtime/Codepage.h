@@ -1,6 +1,6 @@
 #pragma once
-// Single-byte text of files written on the original platform (Windows-1252)
-// and the library's UTF-8 text.
+// Single-byte text of files written on Windows systems (Windows-1252), such
+// as the asset-code index files, and the library's UTF-8 text.
 #include <string>
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #pragma once
-// The classic Basic variant: the value type that crosses every interface
-// where the original passed a variant (settings values, field values, argument
+// The classic Basic variant: the value type of every interface member whose
+// value may be of more than one kind (settings values, field values, argument
 // lists of error reports, attribute arrays).  Conversions follow the classic
 // rules: a Boolean is -1/0 as a number and "True"/"False" as text, Null raises
 // 94 when turned into text or a number, a failed conversion raises 13 and an
@@ -117,7 +117,8 @@ private:
     std::shared_ptr<const VariantArray> arr_;
 };
 
-// Classic conversion functions, for code that reads like the original.
+// Classic conversion names, so that a conversion in the library's code names
+// the rule it follows (CLng rounds half to even, CStr of Null raises 94).
 inline std::string CStr(const Variant& v) { return v.ToString(); }
 inline int32_t CLng(const Variant& v) { return v.ToLong(); }
 inline int16_t CInt(const Variant& v) { return v.ToInteger(); }

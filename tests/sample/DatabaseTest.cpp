@@ -47,7 +47,7 @@ TEST(SampleDatabase, OptionsHoldTheDataDescriptionOnceEach) {
     const double year = Val(db.Scalar("SELECT Value FROM Options WHERE [Key] = 'DataYear'"));
     EXPECT_LE(start, year);
     EXPECT_LE(year, end);
-    // Keys compare without regard to case, as the original database did.
+    // Keys compare without regard to case: text columns are COLLATE NOCASE.
     EXPECT_EQ(db.Scalar("SELECT Value FROM Options WHERE [Key] = 'datayear'"),
               IntText(static_cast<int64_t>(year)));
     // The annual figures lie within the years the Options announce.
