@@ -22,6 +22,7 @@
 #include "platform/ado/Table.h"
 #include "platform/i18n/i18N.h"
 #include "platform/runtime/Codepage.h"
+#include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
 #include "platform/toolslib/FileSystemObject.h"
@@ -297,17 +298,10 @@ std::string cvDataManager::GetQZAssetCode(const std::string& sCountryCode, const
                     return;
                 std::string file = gTools()->Str()->WithTrailingSeparator(DataFolder(), 0) +
                                    kAssetIndexFolder + "/ind" + sCountryCode + ".dat";
-                std::ifstream in(file, std::ios::binary);
-                if (!in) Raise(rt::kFileNotFound, "", "File not found: " + file);
-                in.seekg(0, std::ios::end);
-                int64_t recordsInFile = static_cast<int64_t>(in.tellg()) / static_cast<int64_t>(kRecordSize);
+                RegularFile in(file, "");
+                int64_t recordsInFile = in.Size() / static_cast<int64_t>(kRecordSize);
                 auto read = [&](int64_t n) {
-                    std::string bytes(kRecordSize, ' ');
-                    in.clear();
-                    in.seekg((n - 1) * static_cast<int64_t>(kRecordSize));
-                    in.read(bytes.data(), kRecordSize);
-                    bytes.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-                    return IndexRecord(std::move(bytes));
+                    return IndexRecord(in.ReadAt((n - 1) * static_cast<int64_t>(kRecordSize), kRecordSize));
                 };
 
                 IndexRecord record = read(1);

@@ -1,12 +1,11 @@
 #include "i18N.h"
 
-#include <filesystem>
 #include <pugixml.hpp>
 #include <sstream>
-#include <system_error>
 #include <utility>
 
 #include "platform/runtime/Error.h"
+#include "platform/runtime/RegularFile.h"
 
 namespace {
 
@@ -45,21 +44,13 @@ void i18N::LoadTranslations(const std::string& sFile) {
         return;
     }
 
-    std::error_code ec;
-    if (!std::filesystem::exists(sFile, ec))
-        Raise(rt::kFileNotFound, kSource, "File not found: " + Quoted(sFile));
-    if (std::filesystem::is_directory(sFile, ec))
-        Raise(rt::kPathFileAccess, kSource, "Path/File access error: " + Quoted(sFile) + " is a folder");
-
+    // Only a regular file is read, so a pipe under the name cannot block.
+    const std::string text = ReadRegularFile(sFile, kSource);
     pugi::xml_document doc;
-    pugi::xml_parse_result parsed = doc.load_file(sFile.c_str());
+    pugi::xml_parse_result parsed = doc.load_buffer(text.data(), text.size());
     switch (parsed.status) {
         case pugi::status_ok:
             break;
-        case pugi::status_file_not_found:
-            Raise(rt::kFileNotFound, kSource, "File not found: " + Quoted(sFile));
-        case pugi::status_io_error:
-            Raise(rt::kPathFileAccess, kSource, "Path/File access error: " + Quoted(sFile));
         case pugi::status_out_of_memory:
             Raise(rt::kOutOfMemory, kSource);
         default:

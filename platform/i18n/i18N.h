@@ -43,7 +43,8 @@ public:
     static constexpr int32_t kErrInvalid = static_cast<int32_t>(0x80041837u);
 
     // Loads the translation file; "" clears every term.  A missing file raises
-    // 53, an unreadable one 75, a malformed one kErrInvalid; the terms loaded
+    // 53, one that is no regular file (a folder, a pipe) 75, one that may not
+    // be read 70, a malformed one kErrInvalid; the terms loaded
     // before stay in force when loading fails.
     void LoadTranslations(const std::string& sFile);
     std::string ToUserLanguage(const std::string& sXML) const;

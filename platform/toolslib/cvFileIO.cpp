@@ -1,9 +1,10 @@
 #include "cvFileIO.h"
 
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include "platform/runtime/Error.h"
+#include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
 
 namespace {
@@ -22,10 +23,7 @@ std::string cvFileIO::ReadINI(const std::string& sFile, const std::string& sSect
                               const std::string& sKey) {
     std::error_code ec;
     if (sFile.empty() || !std::filesystem::exists(sFile, ec)) return "";
-    std::ifstream in;
-    if (!std::filesystem::is_directory(sFile, ec)) in.open(sFile, std::ios::binary);
-    if (!in.is_open())
-        Raise(rt::kPathFileAccess, kProgID, RuntimeErrorText(rt::kPathFileAccess) + ": \"" + sFile + "\"");
+    std::istringstream in(ReadRegularFile(sFile, kProgID));
 
     const std::string section = TrimWhite(sSection), key = TrimWhite(sKey);
     bool inSection = false;
@@ -47,7 +45,5 @@ std::string cvFileIO::ReadINI(const std::string& sFile, const std::string& sSect
         if (eq != std::string::npos && EqualsNoCase(TrimWhite(t.substr(0, eq)), key))
             return TrimWhite(t.substr(eq + 1));
     }
-    if (in.bad())
-        Raise(rt::kPathFileAccess, kProgID, RuntimeErrorText(rt::kPathFileAccess) + ": \"" + sFile + "\"");
     return "";
 }

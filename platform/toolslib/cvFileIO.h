@@ -11,7 +11,8 @@ public:
     // The value of the key in the section, trimmed; "" when the file, the
     // section or the key is absent.  Section and key names are compared
     // without regard to case; lines that begin with ";" or "#" are comments;
-    // CR LF line ends are read too.  The first occurrence of a key counts.  A
-    // file that exists but cannot be read (a folder, no permission) raises 75.
+    // CR LF line ends are read too.  The first occurrence of a key counts.
+    // Only a regular file is read: a folder, pipe or device raises 75 naming
+    // it (a pipe never blocks the call), a file that may not be read 70.
     std::string ReadINI(const std::string& sFile, const std::string& sSection, const std::string& sKey);
 };

@@ -1,11 +1,10 @@
 #include "cvSettings.h"
 
-#include <filesystem>
-
 #include "AtomicWrite.h"
 #include "XmlPath.h"
 #include "kqXML.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
 
 using namespace xmlpath;
@@ -404,11 +403,15 @@ std::string cvSettings::FileName() { return store_->FileName(); }
 
 bool cvSettings::Load(const std::string& sFile) {
     // Only a regular file is read: a folder fails, and a pipe or device
-    // could block the caller forever.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(sFile, ec)) return false;
+    // could block the caller forever.  The answer is the flag alone.
+    std::string text;
+    try {
+        text = ReadRegularFile(sFile, kSource);
+    } catch (const Error&) {
+        return false;
+    }
     auto fresh = std::make_shared<XmlStore>();
-    if (!fresh->Document().load_file(sFile.c_str(), kParseOptions)) return false;
+    if (!fresh->Document().load_buffer(text.data(), text.size(), kParseOptions)) return false;
     fresh->SetFileName(sFile);
     BindTo(fresh, fresh->DocumentNode());
     return true;

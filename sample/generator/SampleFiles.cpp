@@ -2,9 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "platform/runtime/Error.h"
+#include "platform/runtime/RegularFile.h"
 
 namespace fs = std::filesystem;
 
@@ -24,13 +24,7 @@ void WriteFileAtomically(const std::string& path, const std::string& content) {
     ReplaceFile(temporary, path);
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) Raise(rt::kFileNotFound, kSource, "cannot read " + path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string ReadWholeFile(const std::string& path) { return ReadRegularFile(path, kSource); }
 
 bool FileExists(const std::string& path) {
     std::error_code ec;

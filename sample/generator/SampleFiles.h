@@ -6,7 +6,7 @@
 
 // Writes `content` to `path`; raises 75 (path/file access error) naming the path.
 void WriteFileAtomically(const std::string& path, const std::string& content);
-// The whole file; raises 53 when it is missing.
+// The whole file; raises 53 when it is missing, 75 when it is no regular file.
 std::string ReadWholeFile(const std::string& path);
 bool FileExists(const std::string& path);
 // Renames `from` over `to`; raises 75 naming both.

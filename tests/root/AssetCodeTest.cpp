@@ -3,6 +3,7 @@
 
 #include "core/mTL5ErrorCodes.h"
 #include "platform/runtime/Codepage.h"
+#include "support/Fifo.h"
 #include "support/RootFixture.h"
 
 namespace {
@@ -69,6 +70,15 @@ TEST_F(AssetCode, AMissingIndexIsReportedAndAnswersNothing) {
     EXPECT_EQ(root->GetQZAssetCode("QQ", "A1", ""), "||||");
     EXPECT_EQ(root->ErrorNumber(), rt::kFileNotFound);
     EXPECT_EQ(root->ErrorSource(), "HuntERR.ErrorIn");
+
+    // A pipe where the index should be is refused, never waited on.
+    std::string fifo = data.Path() + kAssetIndexFolder + "/indPP.dat";
+    MakeFifo(fifo);
+    FifoWatchdog watchdog(fifo);
+    EXPECT_EQ(root->GetQZAssetCode("PP", "A1", ""), "||||");
+    EXPECT_FALSE(watchdog.Fired()) << "the pipe was opened for reading";
+    EXPECT_EQ(root->ErrorNumber(), rt::kPathFileAccess);
+    EXPECT_NE(root->ErrorDescription().find("indPP.dat"), std::string::npos) << root->ErrorDescription();
 }
 
 }  // namespace

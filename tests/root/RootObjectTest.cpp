@@ -9,6 +9,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/units/Units.h"
 #include "support/ErrorAssert.h"
+#include "support/Fifo.h"
 #include "support/RootFixture.h"
 #include "support/SqliteFile.h"
 
@@ -246,6 +247,15 @@ TEST_F(RootObject, OptionsIniDecidesWhetherLinksAreChecked) {
         OpenRoot();
         EXPECT_TRUE(callBack->With("Connecting to Database...").empty()) << value;
     }
+    // A pipe in its place fails the open at once.
+    std::string fifo = data.Path() + "Core/Database/Options.ini";
+    std::filesystem::remove(fifo);
+    MakeFifo(fifo);
+    FifoWatchdog watchdog(fifo);
+    MakeRoot();
+    root->OpenDatabase();
+    EXPECT_FALSE(watchdog.Fired()) << "the pipe was opened for reading";
+    EXPECT_EQ(root->ErrorNumber(), rt::kPathFileAccess);
 }
 
 TEST_F(RootObject, RepairWithoutACallbackFailsAndIsReported) {

@@ -5,6 +5,7 @@
 #include "platform/i18n/i18N.h"
 #include "platform/runtime/Error.h"
 #include "support/ErrorAssert.h"
+#include "support/Fifo.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -88,6 +89,15 @@ TEST(i18N, MissingOrMalformedFilesRaiseAndKeepTheTermsInForce) {
     EXPECT_EQ(e.Number(), 53);
     EXPECT_TRUE(Contains(e.Description(), "absent.xml")) << e.Description();
     EXPECT_EQ(CaughtError([&] { t.LoadTranslations(dir.Path()); }).Number(), 75);
+    std::string fifo = dir.Path() + "pipe.xml";
+    MakeFifo(fifo);
+    {
+        FifoWatchdog watchdog(fifo);
+        Error pipe = CaughtError([&] { t.LoadTranslations(fifo); });
+        EXPECT_FALSE(watchdog.Fired()) << "the pipe was opened for reading";
+        EXPECT_EQ(pipe.Number(), 75);
+        EXPECT_TRUE(Contains(pipe.Description(), "pipe.xml")) << pipe.Description();
+    }
 
     struct Case {
         const char* name;

@@ -2,6 +2,7 @@
 
 #include "platform/toolslib/cvFileIO.h"
 #include "support/ErrorAssert.h"
+#include "support/Fifo.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -42,6 +43,14 @@ TEST(cvFileIO, AbsentOrUnreadableFiles) {
     EXPECT_EQ(io.ReadINI(dir.Write("empty.ini", ""), "Startup", "Key"), "");
     EXPECT_EQ(io.ReadINI(dir.Write("bad.ini", "[Startup\nKey=1\n"), "Startup", "Key"), "");
     EXPECT_RAISES(75, io.ReadINI(dir.Path(), "Startup", "Key"));
+    // A pipe under the name is refused at once, not waited on.
+    std::string fifo = dir.Path() + "Options.ini";
+    MakeFifo(fifo);
+    FifoWatchdog watchdog(fifo);
+    Error e = CaughtError([&] { io.ReadINI(fifo, "Startup", "CheckAttachedTables"); });
+    EXPECT_FALSE(watchdog.Fired()) << "the pipe was opened for reading";
+    EXPECT_EQ(e.Number(), 75);
+    EXPECT_NE(e.Description().find(fifo), std::string::npos) << e.Description();
 }
 
 }  // namespace

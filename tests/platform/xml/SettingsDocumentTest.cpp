@@ -12,6 +12,7 @@
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"
 #include "support/ErrorAssert.h"
+#include "support/Fifo.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -89,6 +90,13 @@ TEST(SettingsDocument, LoadFailuresKeepThePreviousContent) {
     EXPECT_FALSE(s->Load(dir.Write("bad.xml", "<A><B></A>")));
     EXPECT_FALSE(s->Load(dir.Write("empty.xml", "")));
     EXPECT_FALSE(s->Load(dir.Path()));
+    std::string fifo = dir.Path() + "pipe.xml";
+    MakeFifo(fifo);
+    {
+        FifoWatchdog watchdog(fifo);
+        EXPECT_FALSE(s->Load(fifo));
+        EXPECT_FALSE(watchdog.Fired()) << "a pipe was opened for reading";
+    }
     EXPECT_FALSE(s->LoadXML("<A><B></A>"));
     EXPECT_FALSE(s->LoadXML(""));
     EXPECT_EQ(s->GetValue("A/B").ToString(), "1");

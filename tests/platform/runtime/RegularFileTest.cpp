@@ -1,0 +1,57 @@
+// Reading named files: only regular files, and never waiting on a pipe.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/runtime/RegularFile.h"
+#include "support/ErrorAssert.h"
+#include "support/Fifo.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+
+TEST(RegularFile, ReadsWholeFilesAndPartsOfThem) {
+    TempDir dir;
+    std::string big(200000, 'x');
+    big[123456] = 'y';
+    std::string path = dir.Write("big.bin", big);
+    EXPECT_EQ(ReadRegularFile(path, "test"), big);
+    RegularFile file(path, "test");
+    EXPECT_EQ(file.Size(), 200000);
+    EXPECT_EQ(file.ReadAt(123455, 3), "xyx");
+    EXPECT_EQ(file.ReadAt(199998, 10), "xx") << "a read past the end is cut short";
+    EXPECT_EQ(file.ReadAt(300000, 10), "");
+    EXPECT_EQ(ReadRegularFile(dir.Write("empty", ""), "test"), "");
+}
+
+TEST(RegularFile, RefusesWhatIsNoRegularFileAndNamesIt) {
+    TempDir dir;
+    Error missing = CaughtError([&] { ReadRegularFile(dir.Path() + "absent.txt", "test"); });
+    EXPECT_EQ(missing.Number(), rt::kFileNotFound);
+    EXPECT_THAT(missing.Description(), HasSubstr("absent.txt"));
+    EXPECT_EQ(missing.Source(), "test");
+
+    Error folder = CaughtError([&] { ReadRegularFile(dir.Path(), "test"); });
+    EXPECT_EQ(folder.Number(), rt::kPathFileAccess);
+    EXPECT_THAT(folder.Description(), HasSubstr("folder"));
+
+    std::string fifo = dir.Path() + "pipe.txt";
+    MakeFifo(fifo);
+    FifoWatchdog watchdog(fifo);
+    Error pipe = CaughtError([&] { ReadRegularFile(fifo, "test"); });
+    EXPECT_FALSE(watchdog.Fired()) << "the pipe was opened for reading";
+    EXPECT_EQ(pipe.Number(), rt::kPathFileAccess);
+    EXPECT_THAT(pipe.Description(), HasSubstr(fifo));
+    EXPECT_THAT(pipe.Description(), HasSubstr("pipe"));
+
+    // A symbolic link to a regular file is read through; one to a pipe is not.
+    std::filesystem::create_symlink(dir.Write("real.txt", "content"), dir.Path() + "link.txt");
+    EXPECT_EQ(ReadRegularFile(dir.Path() + "link.txt", "test"), "content");
+    std::filesystem::create_symlink(fifo, dir.Path() + "pipelink.txt");
+    EXPECT_RAISES(rt::kPathFileAccess, ReadRegularFile(dir.Path() + "pipelink.txt", "test"));
+}
+
+}  // namespace

@@ -1,0 +1,33 @@
+#pragma once
+// Named pipes standing where a file is expected.  A reader that opens a pipe
+// waits for a writer for ever; the watchdog plays that writer after a grace
+// period, so a faulty reader fails its test instead of hanging it.
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <thread>
+
+// Makes a named pipe at `path` (a test fails when it cannot).
+void MakeFifo(const std::string& path);
+
+class FifoWatchdog {
+public:
+    // Starts watching the pipe: after `graceMs` it keeps opening the pipe for
+    // writing and closing it again, which releases any reader.
+    explicit FifoWatchdog(std::string fifo, int graceMs = 3000);
+    ~FifoWatchdog();
+    FifoWatchdog(const FifoWatchdog&) = delete;
+    FifoWatchdog& operator=(const FifoWatchdog&) = delete;
+
+    // True when a reader had the pipe open after the grace period.
+    bool Fired() const { return fired_; }
+
+private:
+    std::string fifo_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::atomic<bool> fired_{false};
+    std::thread thread_;
+};
