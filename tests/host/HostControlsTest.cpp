@@ -97,6 +97,8 @@ TEST(MemoryTreeView, RemoveTakesTheWholeBranchAndClearTakesAll) {
     nodes->Remove("Q_3");
     EXPECT_EQ(nodes->Item("ROOT")->Child()->Key(), "Q_2");
     EXPECT_TRUE(nodes->Item("Q_2")->Next().IsNothing());
+    nodes->Add("ROOT", tvwChild, "Q_4", "Q_4");
+    EXPECT_EQ(tree.Memory().Keys(), (Keys{"ROOT", "Q_2", "Q_4"}));
 
     nodes->Clear();
     EXPECT_EQ(nodes->Count(), 0);
@@ -129,12 +131,12 @@ TEST(MemoryListBox, ItemDataByIndexAndOutOfRange) {
     // A sorted combo puts each row in its place and says where, so item
     // data set at NewIndex stays with its row.
     MemoryComboBox combo("cboType", true);
-    for (const char* text : {"oil", "Gas", "Condensate", "gas"}) {
+    for (const char* text : {"oil", "Gas", "condensate", "gas"}) {
         combo.AddItem(text);
         combo.SetItemData(combo.NewIndex(), static_cast<int32_t>(combo.ListCount()));
     }
     EXPECT_EQ(combo.NewIndex(), 2);
-    EXPECT_EQ(combo.Print(), "Condensate|3\nGas|2\ngas|4\noil|1\n");
+    EXPECT_EQ(combo.Print(), "condensate|3\nGas|2\ngas|4\noil|1\n");
 }
 
 TEST(MemoryDataTypeChooser, KeepsRowsOfTwoThreeOrFourTexts) {
