@@ -1,0 +1,121 @@
+// Fuzz target: the Jet-dialect translator, on arbitrary statement text.
+//
+// Whatever the text, the translation is at most one statement for the engine:
+// the translator refuses text after a terminating ";", so nothing but blanks,
+// comments and semicolons may follow the first statement the engine reads.
+// And a quoted literal stays one literal: the input taken as the content of a
+// "..." or '...' literal (its quotes doubled) comes back from the engine as
+// exactly that text, in one column.
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "platform/ado/JetTranslator.h"
+#include "platform/runtime/Error.h"
+#include "support/FuzzCheck.h"
+
+namespace {
+
+sqlite3* Engine() {
+    static sqlite3* db = [] {
+        sqlite3* d = nullptr;
+        if (sqlite3_open(":memory:", &d) != SQLITE_OK) {
+            fuzz::Fail("cannot open an in-memory database");
+        }
+        return d;
+    }();
+    return db;
+}
+
+[[noreturn]] void Fail(const std::string& what, const std::string& input, const std::string& sql) {
+    fuzz::Fail(what, "input:      " + fuzz::Shown(input) + "\ntranslated: " + fuzz::Shown(sql));
+}
+
+// The engine reads statement text up to its first NUL and no further.
+std::string AsEngineReadsIt(const std::string& sql) { return sql.substr(0, std::strlen(sql.c_str())); }
+
+// Walks the text the way the engine's own parser does (the tail of each
+// prepared statement) and fails when a second statement, or any text that is
+// not blanks, comments or ";", follows the first statement.  When the first
+// statement itself does not compile, its end is unknown and nothing is said.
+void CheckAtMostOneStatement(const std::string& input, const std::string& translated) {
+    std::string sql = AsEngineReadsIt(translated);
+    const char* p = sql.c_str();
+    const char* end = p + sql.size();
+    int statements = 0;
+    while (p < end) {
+        sqlite3_stmt* stmt = nullptr;
+        const char* tail = nullptr;
+        int rc = sqlite3_prepare_v2(Engine(), p, static_cast<int>(end - p), &stmt, &tail);
+        if (rc != SQLITE_OK) {
+            if (statements > 0) Fail("text the engine reads follows the statement", input, translated);
+            return;
+        }
+        if (stmt) {
+            sqlite3_finalize(stmt);
+            if (++statements > 1) Fail("the translation holds two statements", input, translated);
+        }
+        if (!tail || tail <= p) return;
+        p = tail;
+    }
+}
+
+// Translates `SELECT <literal>` and checks the engine sees one text column
+// holding exactly `content`.
+void CheckLiteral(const std::string& input, const std::string& content, char quote) {
+    std::string literal(1, quote);
+    for (char c : content) {
+        literal += c;
+        if (c == quote) literal += c;
+    }
+    literal += quote;
+    const std::string jet = "SELECT " + literal;
+    std::string sql;
+    try {
+        sql = ADODB::JetTranslator::Translate(jet);
+    } catch (const Error& e) {
+        Fail("a well-formed literal was refused: " + e.Description(), input, jet);
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(Engine(), sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail) != SQLITE_OK ||
+        !stmt)
+        Fail("the translated literal does not compile: " + std::string(sqlite3_errmsg(Engine())), input, sql);
+    bool whole = tail == sql.c_str() + sql.size();
+    bool one = sqlite3_column_count(stmt) == 1;
+    bool row = sqlite3_step(stmt) == SQLITE_ROW;
+    bool text = row && sqlite3_column_type(stmt, 0) == SQLITE_TEXT;
+    std::string value;
+    if (text) {
+        value.assign(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)),
+                     static_cast<size_t>(sqlite3_column_bytes(stmt, 0)));
+    }
+    sqlite3_finalize(stmt);
+    if (!whole) Fail("the translated literal leaves text after the statement", input, sql);
+    if (!one || !text) Fail("the translated literal is not one text column", input, sql);
+    if (value != content) Fail("the literal reads back as " + fuzz::Shown(value), input, sql);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+
+    std::string translated;
+    bool ok = true;
+    try {
+        translated = ADODB::JetTranslator::Translate(input);
+    } catch (const Error&) {
+        ok = false;  // refusing a statement is allowed; anything but Error is not
+    }
+    if (ok) CheckAtMostOneStatement(input, translated);
+
+    // A literal's content cannot hold a NUL: the engine would end the
+    // statement text there.
+    const std::string content = AsEngineReadsIt(input);
+    CheckLiteral(input, content, '"');
+    CheckLiteral(input, content, '\'');
+    return 0;
+}
