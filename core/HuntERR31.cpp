@@ -1,13 +1,11 @@
 #include "HuntERR31.h"
 
-#include <charconv>
-
 #include "core/ErrorReport.h"
 #include "platform/runtime/Text.h"
 
 void Check(bool bCondition, int32_t lErrNumber, std::string_view sMessage, const Variant& vArgs) {
     if (bCondition) return;
-    std::string message = Replace(sMessage, "||", "\r\n");
+    std::string message = WithLineBreaks(sMessage);
     if (!vArgs.IsMissing()) message = FormatArgs(message, vArgs);
     // A number of 0 would read as "no error" to every handler above.
     Raise(lErrNumber != 0 ? lErrNumber : ERR_GENERAL, kCheckSource, message);
@@ -22,40 +20,12 @@ std::string SafeCStr(const Variant& vValue) {
 }
 
 std::string FormatArgs(std::string_view sMessage, const Variant& vArgs) {
-    std::string out;
+    // SafeCStr: a value without text fills in as "" instead of raising.
     try {
-        out.reserve(sMessage.size());
-        size_t i = 0;
-        while (i < sMessage.size()) {
-            char c = sMessage[i];
-            size_t digits = i + 1;
-            while (c == '%' && digits < sMessage.size() && sMessage[digits] >= '0' && sMessage[digits] <= '9')
-                ++digits;
-            if (c != '%' || digits == i + 1) {
-                out += c;
-                ++i;
-                continue;
-            }
-            size_t index = 0;
-            auto parsed = std::from_chars(sMessage.data() + i + 1, sMessage.data() + digits, index);
-            const Variant* value = nullptr;
-            if (parsed.ec == std::errc()) {
-                if (vArgs.IsArray()) {
-                    if (index < vArgs.ArrayRef().size()) value = &vArgs.ArrayRef()[index];
-                } else if (!vArgs.IsMissing() && index == 0) {
-                    value = &vArgs;
-                }
-            }
-            if (value)
-                out += SafeCStr(*value);
-            else
-                out.append(sMessage.substr(i, digits - i));
-            i = digits;
-        }
+        return FillPlaceholders(sMessage, vArgs, 0, SafeCStr);
     } catch (...) {
         return std::string(sMessage);
     }
-    return out;
 }
 
 PreservedError& ErrState() {

@@ -83,6 +83,8 @@ std::string Replace(std::string_view s, std::string_view find, std::string_view 
     return r;
 }
 
+std::string WithLineBreaks(std::string_view sMessage) { return Replace(sMessage, "||", "\r\n"); }
+
 std::vector<std::string> Split(std::string_view s, std::string_view delimiter) {
     std::vector<std::string> out;
     if (delimiter.empty()) {

@@ -20,6 +20,9 @@ int CompareNoCase(std::string_view a, std::string_view b);
 size_t InStr(std::string_view s, std::string_view find, size_t start = 1, bool noCase = false);
 // Every non-overlapping occurrence, left to right (Replace).
 std::string Replace(std::string_view s, std::string_view find, std::string_view with);
+// A message text with each "||" turned into a line break (CR LF): messages
+// are written on one line, and shown on several.
+std::string WithLineBreaks(std::string_view sMessage);
 std::vector<std::string> Split(std::string_view s, std::string_view delimiter);
 std::string Join(const std::vector<std::string>& items, std::string_view delimiter);
 bool StartsWith(std::string_view s, std::string_view prefix);

@@ -334,7 +334,8 @@ Variant VarAdd(const Variant& a, const Variant& b) {
 
 Variant VarSub(const Variant& a, const Variant& b) { return Arith(a, b, -1); }
 
-std::string FillPlaceholders(std::string_view sTemplate, const Variant& vValues, int32_t lBase) {
+std::string FillPlaceholders(std::string_view sTemplate, const Variant& vValues, int32_t lBase,
+                             PlaceholderText textOf) {
     const VariantArray* array = vValues.IsArray() ? &vValues.ArrayRef() : nullptr;
     const size_t entries = array ? array->size() : vValues.IsMissing() ? 0 : 1;
     std::string out;
@@ -343,7 +344,10 @@ std::string FillPlaceholders(std::string_view sTemplate, const Variant& vValues,
     while (i < sTemplate.size()) {
         char c = sTemplate[i];
         size_t digits = i + 1;
-        while (digits < sTemplate.size() && sTemplate[digits] >= '0' && sTemplate[digits] <= '9') ++digits;
+        // Digits are read only after a "%": a long run of plain digits is
+        // copied in one pass, not scanned again from each of its characters.
+        while (c == '%' && digits < sTemplate.size() && sTemplate[digits] >= '0' && sTemplate[digits] <= '9')
+            ++digits;
         if (c != '%' || digits == i + 1) {
             out += c;
             ++i;
@@ -358,7 +362,7 @@ std::string FillPlaceholders(std::string_view sTemplate, const Variant& vValues,
             out.append(sTemplate.substr(i, digits - i));
         } else {
             const Variant& v = array ? (*array)[n - lBase] : vValues;
-            out += v.ToString();
+            out += textOf ? textOf(v) : v.ToString();
         }
         i = digits;
     }

@@ -144,5 +144,10 @@ double RoundHalfEven(double d);
 // for n = lBase when it is not an array (Missing gives no entries).  One pass:
 // text that a value brings in is never expanded again.  A placeholder with no
 // entry stays as written.  Message texts number their values from 0, host
-// command templates from 1.
-std::string FillPlaceholders(std::string_view sTemplate, const Variant& vValues, int32_t lBase);
+// command templates from 1.  Each value becomes text through textOf, or
+// through ToString (which raises for Null) when textOf is null: error
+// messages pass a conversion that cannot fail, so that building the message
+// of one error never raises another.
+using PlaceholderText = std::string (*)(const Variant&);
+std::string FillPlaceholders(std::string_view sTemplate, const Variant& vValues, int32_t lBase,
+                             PlaceholderText textOf = nullptr);

@@ -46,5 +46,5 @@ std::string cvWindows::NewID() {
 
 int32_t cvWindows::ShowMessage(const std::string& sText, int32_t lStyle, const std::string& sTitle, int32_t,
                                int32_t) {
-    return ui::MsgBox(Replace(sText, "||", "\r\n"), lStyle, sTitle);
+    return ui::MsgBox(WithLineBreaks(sText), lStyle, sTitle);
 }
