@@ -9,7 +9,9 @@
 
 class ICriteriaSet : public virtual Object {
 public:
+    // The changed flag of the set's part of the query; any error reaches the caller.
     virtual bool Modified() = 0;
+    // Ignored while the active query is read-only; raises 91 without a root; any error reaches the caller.
     virtual void SetModified(bool bModified) = 0;
 };
 
@@ -17,13 +19,16 @@ public:
 // field, well, block and transport sets.
 class IShoreStatusCriteria : public virtual ICriteriaSet {
 public:
+    // Stores the code once ("" too); ignored while the active query is read-only; shows any error.
     virtual void AddShoreStatus(const std::string& sCode) = 0;
-    // True when the code is stored.
+    // True when the code is stored; shows any error and returns False.
     virtual bool ShoreStatus(const std::string& sCode) = 0;
-    // Deletes the stored code, also while the active query is read-only;
-    // True when there was one.
+    // Deletes the stored code and marks the set changed; True when there was one; False, keeping it,
+    // while the active query is read-only; shows any error and returns False.
     virtual bool RemoveShoreStatus(const std::string& sCode) = 0;
+    // The number of stored codes; the block set passes any error on, the others show it and return 0.
     virtual int32_t ShoreStatusCount() = 0;
+    // Deletes every code; ignored while the active query is read-only; shows any error and returns.
     virtual void ClearShoreStatuses() = 0;
 };
 

@@ -97,7 +97,7 @@ public:
     virtual Ref<IListWell> Well() = 0;
     // The transport list; never fails.
     virtual Ref<IListTransport> Transport() = 0;
-    // The field catalogue, built from the database on the first request; a failed build is shown and
-    // gives Nothing, and the asset types built before it stay: the catalogue is never built again.
+    // The field catalogue, built from the database on the first request and kept once complete; a
+    // failed build is shown and gives Nothing, leaving no catalogue: the next request builds again.
     virtual Ref<cvCollection> AvailableFields() = 0;
 };
