@@ -20,12 +20,20 @@ Field FieldCollection::Item(int32_t Index) const {
     return Field(state_, Index);
 }
 
+Field FieldCollection::Item(std::string_view Name) const {
+    const RecordsetState& s = *state_;
+    if (!s.open) RaiseAdo(adErrObjectClosed, kSource);
+    int c = s.rows.Find(Name);
+    if (c < 0) RaiseAdo(adErrItemNotFound, kSource);
+    return Field(state_, c);
+}
+
 Field FieldCollection::Item(const Variant& Index) const {
     const RecordsetState& s = *state_;
     if (!s.open) RaiseAdo(adErrObjectClosed, kSource);
     int c = -1;
     if (Index.IsString()) {
-        c = s.rows.Find(Index.StringRef());
+        return Item(std::string_view(Index.StringRef()));
     } else if (Index.Kind() == VarKind::Long || Index.Kind() == VarKind::Integer) {
         return Item(Index.ToLong());
     } else if (Index.IsNumber()) {

@@ -2,6 +2,8 @@
 // The Fields of a record set: by 0-based index or by name without regard
 // to case.
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "Field.h"
 #include "platform/runtime/Variant.h"
@@ -18,6 +20,11 @@ public:
     // 3704 when the record set is closed.
     Field Item(const Variant& Index) const;
     Field Item(int32_t Index) const;
+    // By name, without a Variant for the name; 3265 when there is none,
+    // 3704 when the record set is closed.
+    Field Item(std::string_view Name) const;
+    Field Item(const char* Name) const { return Item(std::string_view(Name)); }
+    Field Item(const std::string& Name) const { return Item(std::string_view(Name)); }
     Field operator()(const Variant& Index) const { return Item(Index); }
 
 private:

@@ -163,7 +163,7 @@ void Recordset::Close() {
     s.open = false;
     ++s.generation;
     s.rows.Clear();
-    s.order = {};
+    std::vector<uint32_t>().swap(s.order);
     s.position = -1;
 }
 
@@ -234,6 +234,7 @@ void Recordset::SetSort(const std::string& sSort) {
     RecordsetState& s = Open_();
     std::vector<SortKey> keys = ParseSort(sSort, s.rows);
     std::vector<uint32_t> order;
+    for (const SortKey& k : keys) s.rows.PrepareCompare(k.column);
     if (!keys.empty()) {
         order.resize(s.rows.Rows());
         for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;

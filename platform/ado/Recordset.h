@@ -4,6 +4,7 @@
 // the rows can be walked both ways, positioned and sorted.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "AdoTypes.h"
 #include "Field.h"
@@ -43,9 +44,15 @@ public:
     void SetAbsolutePosition(int32_t lPosition);
     int32_t RecordCount() const;
 
+    // The columns; Fields(x) is Fields().Item(x): 3265 when there is no such
+    // field, 3704 when the record set is closed.  A name may be any string,
+    // without a Variant made for it.
     FieldCollection& Fields() { return fields_; }
     Field Fields(const Variant& Index) const { return fields_.Item(Index); }
     Field Fields(int32_t Index) const { return fields_.Item(Index); }
+    Field Fields(std::string_view Name) const { return fields_.Item(Name); }
+    Field Fields(const char* Name) const { return fields_.Item(Name); }
+    Field Fields(const std::string& Name) const { return fields_.Item(Name); }
 
     // "col [ASC|DESC], ..." orders the rows (stably, Null first, text without
     // regard to case) and moves to the first; "" restores the read order.

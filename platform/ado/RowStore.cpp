@@ -73,10 +73,11 @@ std::string_view ValueText(sqlite3_value* v) {
              : std::string_view();
 }
 
-// Holds the connection's own (recursive) lock while the rows are read.
-// Besides keeping another thread off the statement, it makes the values
-// the statement hands out "protected", so they may be read directly: one
-// call per cell instead of one lock and unlock per call.
+// Holds the connection's own (recursive) lock while the rows are read, on a
+// connection that has one; the library opens its connections without it, and
+// then this is nothing.  With the lock held, the values the statement hands
+// out are "protected", so they may be read directly: one call per cell
+// instead of one lock and unlock per call.
 class DbLock {
 public:
     explicit DbLock(sqlite3* db) : m_(sqlite3_db_mutex(db)) { sqlite3_mutex_enter(m_); }
@@ -104,6 +105,37 @@ template <class T>
 size_t Bytes(const std::vector<T>& v) {
     return v.capacity() * sizeof(T);
 }
+
+// A fast hash of a text cell for the column dictionaries: eight bytes at a
+// time, multiplied in.
+uint64_t TextHash(std::string_view s) {
+    constexpr uint64_t kMul = 0x9E3779B97F4A7C15ull;
+    uint64_t h = s.size() * kMul;
+    const char* p = s.data();
+    size_t n = s.size();
+    while (n >= 8) {
+        uint64_t w;
+        std::memcpy(&w, p, 8);
+        h = (h ^ w) * kMul;
+        h ^= h >> 29;
+        p += 8;
+        n -= 8;
+    }
+    if (n) {
+        uint64_t w = 0;
+        std::memcpy(&w, p, n);
+        h = (h ^ w) * kMul;
+    }
+    h ^= h >> 32;
+    h *= 0xD6E8FEB86659FD93ull;
+    h ^= h >> 32;
+    return h;
+}
+
+// The first check of whether a text column is nearly all distinct, and the
+// share of distinct texts that gives the dictionary up.
+constexpr uint64_t kFirstDistinctCheck = 16384;
+constexpr double kMostlyDistinct = 0.9;
 
 }  // namespace
 
@@ -144,7 +176,8 @@ void RowStore::Clear() {
     last_ = -1;
     cols_.clear();
     cols_.shrink_to_fit();
-    arena_.Clear();
+    converted_.clear();
+    converted_.shrink_to_fit();
     rows_ = 0;
 }
 
@@ -175,13 +208,14 @@ void RowStore::Load(sqlite3* db, sqlite3_stmt* stmt) {
         // rows are kept for as long as the record set is open.
         for (Column& col : cols_) {
             if (col.store == Store::Pending) Decide(col, SQLITE_TEXT);  // no value: text
+            if (col.store == Store::Text) Encode(col);
             col.ints.shrink();
             col.reals.shrink();
             col.texts.shrink();
+            col.arena.Shrink();
             col.vars.shrink_to_fit();
             col.nulls.shrink_to_fit();
         }
-        arena_.Shrink();
     } catch (const std::bad_alloc&) {
         Clear();
         Raise(adErrProviderFailed, kProviderSource, "Not enough memory to hold the result of the statement.");
@@ -219,12 +253,130 @@ void RowStore::Decide(Column& col, int sqlType) {
 void RowStore::MakeVariant(Column& col) {
     std::vector<Variant> vars;
     vars.reserve(rows_ + 1);
-    for (uint32_t r = 0; r < rows_; ++r) vars.push_back(IsNull(col, r) ? Variant() : CellValue(col, r));
+    for (uint32_t r = 0; r < rows_; ++r) vars.push_back(NullBit(col, r) ? Variant() : CellValue(col, r));
     col.ints.clear();
     col.reals.clear();
     col.texts.clear();
+    col.arena.Clear();
     col.vars.swap(vars);
     col.store = Store::Var;
+}
+
+namespace {
+
+// A column's dictionary while it is built: the distinct texts and the id of
+// every cell, widened from one byte to two and four as the texts outgrow them.
+class DictBuilder {
+public:
+    explicit DictBuilder(uint32_t rows) : ids8(rows, 0) {}
+
+    std::vector<uint64_t> slots = std::vector<uint64_t>(256, 0);  // hash << 32 | (id + 1); 0 empty
+    std::string pool;
+    std::vector<uint32_t> offsets{0};
+    uint8_t idBytes = 1;
+    std::vector<uint8_t> ids8;
+    std::vector<uint16_t> ids16;
+    std::vector<uint32_t> ids32;
+
+    uint32_t Count() const { return static_cast<uint32_t>(offsets.size() - 1); }
+
+    void Set(uint32_t row, uint32_t id) {
+        if (idBytes == 1)
+            ids8[row] = static_cast<uint8_t>(id);
+        else if (idBytes == 2)
+            ids16[row] = static_cast<uint16_t>(id);
+        else
+            ids32[row] = id;
+    }
+
+    // The id of `s`, which is added when new; false when the texts would
+    // outgrow the 32-bit offsets.
+    bool Find(std::string_view s, uint32_t& id) {
+        const uint64_t h = TextHash(s);
+        const uint64_t tag = h >> 32 << 32;
+        const size_t mask = slots.size() - 1;
+        size_t i = static_cast<size_t>(h) & mask;
+        for (;; i = (i + 1) & mask) {
+            const uint64_t slot = slots[i];
+            if (slot == 0) break;
+            if ((slot & 0xFFFFFFFF00000000ull) == tag) {
+                id = static_cast<uint32_t>(slot) - 1;
+                const uint32_t at = offsets[id], size = offsets[id + 1] - at;
+                if (size == s.size() && std::memcmp(pool.data() + at, s.data(), size) == 0) return true;
+            }
+        }
+        if (pool.size() + s.size() > UINT32_MAX) return false;
+        id = Count();
+        if (id == 256u && idBytes == 1) {
+            ids16.assign(ids8.begin(), ids8.end());
+            std::vector<uint8_t>().swap(ids8);
+            idBytes = 2;
+        } else if (id == 65536u && idBytes == 2) {
+            ids32.assign(ids16.begin(), ids16.end());
+            std::vector<uint16_t>().swap(ids16);
+            idBytes = 4;
+        }
+        pool.append(s);
+        offsets.push_back(static_cast<uint32_t>(pool.size()));
+        slots[i] = tag | (uint64_t{id} + 1);
+        if (uint64_t{Count()} * 2 > slots.size()) Grow();
+        return true;
+    }
+
+private:
+    void Grow() {
+        std::vector<uint64_t> bigger(slots.size() * 2, 0);
+        const size_t mask = bigger.size() - 1;
+        for (uint32_t id = 0; id < Count(); ++id) {
+            const uint64_t h =
+                TextHash(std::string_view(pool.data() + offsets[id], offsets[id + 1] - offsets[id]));
+            size_t j = static_cast<size_t>(h) & mask;
+            while (bigger[j]) j = (j + 1) & mask;
+            bigger[j] = (h >> 32 << 32) | (uint64_t{id} + 1);
+        }
+        slots.swap(bigger);
+    }
+};
+
+}  // namespace
+
+// Turns a text column into a dictionary column when that takes less memory.
+// The texts were read in plain, so that the step loop stays a copy per text;
+// here one column is looked at from first row to last, which keeps its
+// dictionary in the processor's cache, where the rows read in their own order
+// would touch every text column's dictionary at once.
+void RowStore::Encode(Column& col) {
+    DictBuilder d(rows_);
+    uint32_t row = 0;
+    uint64_t seen = 0, nextCheck = kFirstDistinctCheck;
+    const bool whole = col.arena.ForEach([&](std::string_view s) {
+        while (NullBit(col, row)) ++row;  // a Null cell keeps id 0, never read
+        uint32_t id;
+        if (!d.Find(s, id)) return false;
+        d.Set(row++, id);
+        if (++seen == nextCheck) {
+            // Nearly all distinct so far: a dictionary would only repeat the texts.
+            if (static_cast<double>(d.Count()) > kMostlyDistinct * static_cast<double>(seen)) return false;
+            nextCheck *= 2;
+        }
+        return true;
+    });
+    if (!whole) return;
+    const uint64_t dictBytes =
+        uint64_t{rows_} * d.idBytes + d.pool.size() + d.offsets.size() * sizeof(uint32_t);
+    const uint64_t plainBytes = uint64_t{rows_} * sizeof(uint32_t) + col.arena.Size();
+    if (dictBytes >= plainBytes) return;
+    col.texts.clear();
+    col.arena.Clear();
+    col.idBytes = d.idBytes;
+    col.ids8 = std::move(d.ids8);
+    col.ids16 = std::move(d.ids16);
+    col.ids32 = std::move(d.ids32);
+    col.pool = std::move(d.pool);
+    col.pool.shrink_to_fit();
+    col.offsets = std::move(d.offsets);
+    col.offsets.shrink_to_fit();
+    col.store = Store::Dict;
 }
 
 void RowStore::Append(Column& col, sqlite3_value* value) {
@@ -246,6 +398,7 @@ void RowStore::Append(Column& col, sqlite3_value* value) {
             case Store::Var:
                 col.vars.emplace_back();
                 break;
+            case Store::Dict:
             case Store::Pending:
                 break;
         }
@@ -289,10 +442,11 @@ void RowStore::Append(Column& col, sqlite3_value* value) {
             // A declared text column reads every value as text, as the
             // provider would; an expression keeps each value's own type.
             if (t == SQLITE_TEXT || t == SQLITE_BLOB || col.declared) {
-                col.texts.push_back(arena_.Add(ValueText(value)));
+                col.texts.push_back(col.arena.Add(ValueText(value)));
                 return;
             }
             break;
+        case Store::Dict:  // made only once every row is in
         case Store::Var:
         case Store::Pending:
             break;
@@ -330,7 +484,8 @@ Variant RowStore::CellValue(const Column& col, uint32_t row) const {
         case Store::Real:
             return col.type == adDate ? Variant::Date(col.reals[row]) : Variant(col.reals[row]);
         case Store::Text:
-            return Variant(arena_.Get(col.texts[row]));
+        case Store::Dict:
+            return Variant(TextAt(col, row));
         case Store::Var:
             return col.vars[row];
         case Store::Pending:
@@ -341,8 +496,49 @@ Variant RowStore::CellValue(const Column& col, uint32_t row) const {
 
 Variant RowStore::Value(int c, uint32_t row) const {
     const Column& col = cols_[c];
-    if (IsNull(col, row)) return Variant::Null();
+    if (NullBit(col, row)) return Variant::Null();
     return CellValue(col, row);
+}
+
+// The typed reads take the direct way for the common columns (whole numbers,
+// real numbers, text) and let a Variant convert everything else, so they
+// answer exactly what the Variant's conversions answer.
+
+int32_t RowStore::LongValue(int c, uint32_t row) const {
+    const Column& col = cols_[c];
+    if (NullBit(col, row)) Raise(rt::kInvalidNull);
+    if (col.store == Store::Int && col.type == adInteger) {
+        int64_t v = col.ints[row];
+        if (v < INT32_MIN || v > INT32_MAX) Raise(rt::kOverflow);
+        return static_cast<int32_t>(v);
+    }
+    if (col.store == Store::Real) {
+        double d = RoundHalfEven(col.reals[row]);
+        if (!(d >= -2147483648.0 && d <= 2147483647.0)) Raise(rt::kOverflow);
+        return static_cast<int32_t>(d);
+    }
+    return CellValue(col, row).ToLong();
+}
+
+double RowStore::DoubleValue(int c, uint32_t row) const {
+    const Column& col = cols_[c];
+    if (NullBit(col, row)) Raise(rt::kInvalidNull);
+    if (col.store == Store::Int && col.type == adInteger) return static_cast<double>(col.ints[row]);
+    if (col.store == Store::Real) return col.reals[row];
+    return CellValue(col, row).ToDouble();
+}
+
+std::string_view RowStore::TextValue(int c, uint32_t row) const {
+    const Column& col = cols_[c];
+    if (NullBit(col, row)) Raise(rt::kInvalidNull);
+    if (col.store == Store::Text || col.store == Store::Dict) return TextAt(col, row);
+    converted_ = CellValue(col, row).ToString();
+    return converted_;
+}
+
+int RowStore::TextIdBytes(int c) const {
+    const Column& col = cols_[c];
+    return col.store == Store::Dict ? col.idBytes : 0;
 }
 
 int RowStore::Find(std::string_view sName) const {
@@ -386,17 +582,39 @@ int CompareVariants(const Variant& a, const Variant& b) {
 
 }  // namespace
 
+// A dictionary column sorts by the rank of each text among the column's
+// distinct texts: one comparison of texts per pair of distinct texts instead
+// of one per pair of rows.  Texts equal without regard to case share a rank.
+void RowStore::PrepareCompare(int c) const {
+    const Column& col = cols_[c];
+    if (col.store != Store::Dict || !col.ranks.empty() || col.offsets.size() < 2) return;
+    std::vector<uint32_t> ids(col.offsets.size() - 1);
+    for (uint32_t i = 0; i < ids.size(); ++i) ids[i] = i;
+    std::sort(ids.begin(), ids.end(),
+              [&](uint32_t a, uint32_t b) { return CompareNoCase(DictText(col, a), DictText(col, b)) < 0; });
+    std::vector<uint32_t> ranks(ids.size());
+    uint32_t rank = 0;
+    for (size_t i = 0; i < ids.size(); ++i) {
+        if (i > 0 && CompareNoCase(DictText(col, ids[i - 1]), DictText(col, ids[i])) != 0) ++rank;
+        ranks[ids[i]] = rank;
+    }
+    col.ranks.swap(ranks);
+}
+
 int RowStore::Compare(int c, uint32_t a, uint32_t b) const {
     const Column& col = cols_[c];
-    bool na = IsNull(col, a), nb = IsNull(col, b);
+    bool na = NullBit(col, a), nb = NullBit(col, b);
     if (na || nb) return na == nb ? 0 : na ? -1 : 1;
     switch (col.store) {
         case Store::Int:
             return Order(col.ints[a], col.ints[b]);
         case Store::Real:
             return Order(col.reals[a], col.reals[b]);
+        case Store::Dict:
+            if (!col.ranks.empty()) return Order(col.ranks[IdAt(col, a)], col.ranks[IdAt(col, b)]);
+            [[fallthrough]];
         case Store::Text:
-            return CompareNoCase(arena_.Get(col.texts[a]), arena_.Get(col.texts[b]));
+            return CompareNoCase(TextAt(col, a), TextAt(col, b));
         case Store::Var:
             return CompareVariants(col.vars[a], col.vars[b]);
         case Store::Pending:
@@ -406,10 +624,11 @@ int RowStore::Compare(int c, uint32_t a, uint32_t b) const {
 }
 
 size_t RowStore::MemoryBytes() const {
-    size_t total = arena_.Bytes() + Bytes(cols_) + Bytes(nameIndex_) + Bytes(successor_);
+    size_t total = Bytes(cols_) + Bytes(nameIndex_) + Bytes(successor_) + converted_.capacity();
     for (const Column& col : cols_) {
-        total +=
-            col.ints.bytes() + col.reals.bytes() + col.texts.bytes() + Bytes(col.vars) + Bytes(col.nulls);
+        total += col.ints.bytes() + col.reals.bytes() + col.texts.bytes() + col.arena.Bytes() +
+                 Bytes(col.ids8) + Bytes(col.ids16) + Bytes(col.ids32) + col.pool.capacity() +
+                 Bytes(col.offsets) + Bytes(col.ranks) + Bytes(col.vars) + Bytes(col.nulls);
         total += col.name.capacity();
         for (const Variant& v : col.vars)
             if (v.IsString()) total += v.StringRef().capacity();

@@ -14,6 +14,13 @@ namespace {
 // engine reports the database busy.
 constexpr int kBusyTimeoutMs = 2000;
 
+// How much of a read-only database file the engine may map instead of
+// copying it page by page into the connection's cache.  The engine caps it at
+// its own compile-time limit (no mapping at all where that is 0), and files
+// attached later inherit it.  Read-only connections do all the bulk reading;
+// the catalogue's read-write connection keeps the plain way.
+constexpr const char* kMmapPragma = "PRAGMA mmap_size = 1073741824";
+
 }  // namespace
 
 SqliteDatabase::~SqliteDatabase() { Close(); }
@@ -49,7 +56,11 @@ void SqliteDatabase::Open(const std::string& sPath, bool bReadOnly) {
         Raise(adErrProviderFailed, kProviderSource, "No database file was named in the connection string.");
     if (!FileExists(sPath))
         Raise(adErrProviderFailed, kProviderSource, "Could not find file '" + sPath + "'.");
-    int flags = (bReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI;
+    // No per-connection mutex: a connection and its record sets belong to the
+    // thread that opened them, and the lock would be taken and released for
+    // every value a record set reads.
+    int flags =
+        (bReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(FileUri(sPath, bReadOnly).c_str(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
@@ -67,6 +78,8 @@ void SqliteDatabase::Open(const std::string& sPath, bool bReadOnly) {
         sqlite3_close_v2(db);
         Raise(adErrProviderFailed, kProviderSource, "Cannot open database file '" + sPath + "': " + message);
     }
+    // A failure only leaves reading as it was.
+    if (bReadOnly) sqlite3_exec(db, kMmapPragma, nullptr, nullptr, nullptr);
     db_ = db;
     path_ = sPath;
 }

@@ -15,8 +15,10 @@ public:
     SqliteDatabase(const SqliteDatabase&) = delete;
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;
 
-    // Opens an existing database file, read-only or read-write; raises
-    // &H80004005 naming the path when it is missing or not a database.
+    // Opens an existing database file, read-only (memory-mapped where the
+    // engine allows) or read-write, without the engine's per-connection
+    // mutex: the handle belongs to one thread.  Raises &H80004005 naming the
+    // path when it is missing or not a database.
     void Open(const std::string& sPath, bool bReadOnly);
     void Close();
     bool IsOpen() const { return db_ != nullptr; }

@@ -70,4 +70,10 @@ size_t TextArena::Bytes() const {
     return total;
 }
 
+size_t TextArena::Size() const {
+    size_t total = 0;
+    for (const std::string& c : chunks_) total += c.size();
+    return total;
+}
+
 }  // namespace ADODB

@@ -6,6 +6,7 @@
 #include "AdoFixture.h"
 #include "platform/ado/AdoErrors.h"
 #include "platform/ado/Catalog.h"
+#include "platform/ado/SqliteDatabase.h"
 #include "platform/runtime/Text.h"
 #include "support/ErrorAssert.h"
 
@@ -82,6 +83,36 @@ TEST(Connection, ReadOnlyModeNeverWrites) {
     rs->Open("DELETE FROM T", rw);
     EXPECT_EQ(rs->State(), adStateClosed);
     EXPECT_EQ(Query(ro, "SELECT Count(*) AS n FROM T")->Fields("n").Value().ToLong(), 0);
+}
+
+// The engine's answer to a one-number pragma on a handle.
+int64_t Pragma(sqlite3* db, const char* sql) {
+    sqlite3_stmt* st = nullptr;
+    int64_t v = -1;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        v = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    return v;
+}
+
+TEST(Connection, HandlesAreOneThreadsAndReadOnlyFilesAreMapped) {
+    TempDir dir;
+    std::string path = MakeDatabase(dir, "core.db", "CREATE TABLE T (A INTEGER); INSERT INTO T VALUES (1);");
+    std::string linked = MakeDatabase(dir, "linked.db", "CREATE TABLE L (B INTEGER);");
+    SqliteDatabase ro;
+    ro.Open(path, true);
+    EXPECT_EQ(sqlite3_db_mutex(ro.Handle()), nullptr);  // no per-connection lock
+    EXPECT_GT(Pragma(ro.Handle(), "PRAGMA mmap_size"), 0);
+    ro.Execute("ATTACH DATABASE '" + linked + "' AS l");
+    EXPECT_GT(Pragma(ro.Handle(), "PRAGMA l.mmap_size"), 0);  // attached files too
+    EXPECT_EQ(Pragma(ro.Handle(), "SELECT Count(*) FROM T"), 1);
+
+    SqliteDatabase rw;
+    rw.Open(path, false);
+    EXPECT_EQ(sqlite3_db_mutex(rw.Handle()), nullptr);
+    EXPECT_EQ(Pragma(rw.Handle(), "PRAGMA mmap_size"), 0);
+    rw.Execute("INSERT INTO T VALUES (2)");
+    EXPECT_EQ(Pragma(ro.Handle(), "SELECT Count(*) FROM T"), 2);  // the mapped reader sees the change
 }
 
 TEST(Connection, BusyDatabaseIsAProviderFailure) {

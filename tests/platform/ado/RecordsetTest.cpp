@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+
 #include "AdoFixture.h"
 #include "platform/ado/AdoErrors.h"
 #include "platform/runtime/Text.h"
@@ -355,6 +360,120 @@ TEST_F(RecordsetTest, ParametersAreBoundNotPasted) {
     EXPECT_RAISES(adErrCommandErrors, rs->Open("SELECT Name FROM Field", cn_, adOpenStatic, adLockReadOnly,
                                                VariantArray{Variant(1)}));
     EXPECT_EQ(rs->State(), adStateClosed);
+}
+
+}  // namespace
+
+namespace {
+
+// What a read gave: the error number it raised, or its value.
+template <class T>
+std::pair<int32_t, T> Outcome(const std::function<T()>& read) {
+    try {
+        return {0, read()};
+    } catch (const Error& e) {
+        return {e.Number(), T{}};
+    }
+}
+
+TEST_F(RecordsetTest, TypedReadsAnswerWhatTheVariantConversionsAnswer) {
+    auto rs = Query(cn_,
+                    "SELECT *, Name || '' AS Expr, 2.5 AS Half, 3.5 AS Half2, '12.5' AS NumText, "
+                    "IIf(Wells > 10, 'many', Wells) AS Mixed FROM Field");
+    const int n = rs->Fields().Count();
+    int cells = 0;
+    for (; !rs->Eof(); rs->MoveNext()) {
+        for (int c = 0; c < n; ++c, ++cells) {
+            Field f = rs->Fields(c);
+            const Variant v = f.Value();
+            const std::string where = f.Name() + " at " + std::to_string(rs->AbsolutePosition());
+            EXPECT_EQ(f.IsNull(), v.IsNull()) << where;
+            EXPECT_EQ(Outcome<int32_t>([&] { return f.AsLong(); }),
+                      Outcome<int32_t>([&] { return v.ToLong(); }))
+                << where;
+            EXPECT_EQ(Outcome<double>([&] { return f.AsDouble(); }),
+                      Outcome<double>([&] { return v.ToDouble(); }))
+                << where;
+            EXPECT_EQ(Outcome<std::string>([&] { return std::string(f.AsText()); }),
+                      Outcome<std::string>([&] { return v.ToString(); }))
+                << where;
+        }
+    }
+    EXPECT_EQ(cells, 4 * n);
+
+    // The same, spelled out for the first two rows.
+    rs->MoveFirst();
+    EXPECT_EQ(rs->Fields("Code").AsText(), "F1");
+    EXPECT_EQ(rs->Fields("Wells").AsLong(), 12);
+    EXPECT_EQ(rs->Fields("Wells").AsText(), "12");
+    EXPECT_EQ(rs->Fields("Depth").AsDouble(), 1500.5);
+    EXPECT_EQ(rs->Fields("Depth").AsLong(), 1500);  // half to even
+    EXPECT_EQ(rs->Fields("Depth").AsText(), "1500.5");
+    EXPECT_EQ(rs->Fields("Cost").AsText(), "12.3456");
+    EXPECT_EQ(rs->Fields("Cost").AsDouble(), 12.3456);
+    EXPECT_EQ(rs->Fields("Found").AsDouble(), DateSerial(1999, 5, 1));
+    EXPECT_EQ(rs->Fields("Found").AsText(), DateToText(DateSerial(1999, 5, 1)));
+    EXPECT_EQ(rs->Fields("Onshore").AsLong(), -1);
+    EXPECT_EQ(rs->Fields("Onshore").AsText(), "True");
+    EXPECT_EQ(rs->Fields("Half").AsLong(), 2);
+    EXPECT_EQ(rs->Fields("Half2").AsLong(), 4);
+    EXPECT_EQ(rs->Fields("NumText").AsDouble(), 12.5);
+    EXPECT_EQ(rs->Fields("NumText").AsLong(), 12);
+    EXPECT_RAISES(13, rs->Fields("Name").AsLong());
+    EXPECT_RAISES(13, rs->Fields("Code").AsDouble());
+    EXPECT_FALSE(rs->Fields("Name").IsNull());
+    rs->MoveNext();  // every column but the texts Null
+    for (const char* name : {"Wells", "Depth", "Cost", "Found", "Onshore", "Note"}) {
+        EXPECT_TRUE(rs->Fields(name).IsNull()) << name;
+        EXPECT_RAISES(94, rs->Fields(name).AsLong());
+        EXPECT_RAISES(94, rs->Fields(name).AsDouble());
+        EXPECT_RAISES(94, rs->Fields(name).AsText());
+    }
+    rs->MoveNext();
+    EXPECT_RAISES(6, rs->Fields("Wells").AsLong());  // 3,000,000,000 is no Long
+    EXPECT_EQ(rs->Fields("Wells").AsDouble(), 3000000000.0);
+    EXPECT_EQ(rs->Fields("Wells").AsText(), "3000000000");
+    EXPECT_EQ(rs->Fields("Mixed").AsText(), "many");
+    rs->MoveNext();
+    EXPECT_EQ(rs->Fields("Mixed").AsLong(), 7);         // an expression value of its own kind
+    EXPECT_RAISES(13, rs->Fields("Found").AsDouble());  // "not a date" kept as it is
+    EXPECT_EQ(rs->Fields("Found").AsText(), "not a date");
+}
+
+TEST_F(RecordsetTest, TypedReadsKeepTheRecordsetRules) {
+    auto rs = Query(cn_, "SELECT Code, Name, Wells FROM Field ORDER BY Code");
+    // By name without a Variant, in any spelling of a string.
+    const std::string name = "NAME";
+    EXPECT_EQ(rs->Fields(std::string_view("code")).AsText(), "F1");
+    EXPECT_EQ(rs->Fields(name).AsText(), "Alpha");
+    EXPECT_EQ(rs->Fields().Item("wells").AsLong(), 12);
+    EXPECT_RAISES(adErrItemNotFound, rs->Fields(std::string_view("Nope")));
+    EXPECT_RAISES(adErrItemNotFound, rs->Fields().Item(std::string("")));
+
+    // A text in place stays valid while the record set moves and sorts.
+    std::string_view first = rs->Fields("Name").AsText();
+    rs->MoveLast();
+    EXPECT_EQ(rs->Fields("Name").AsText(), "Alpha");
+    rs->MovePrevious();
+    EXPECT_EQ(rs->Fields("Name").AsText(), "Gamma");
+    rs->SetSort("Name DESC");
+    EXPECT_EQ(rs->Fields("Name").AsText(), "Gamma");
+    EXPECT_EQ(first, "Alpha");
+
+    rs->MoveLast();
+    rs->MoveNext();
+    EXPECT_RAISES(adErrNoCurrentRecord, rs->Fields("Name").IsNull());
+    EXPECT_RAISES(adErrNoCurrentRecord, rs->Fields("Name").AsText());
+    EXPECT_RAISES(adErrNoCurrentRecord, rs->Fields("Wells").AsLong());
+    rs->MoveFirst();
+    rs->MovePrevious();
+    EXPECT_RAISES(adErrNoCurrentRecord, rs->Fields("Wells").AsDouble());
+    Field kept = rs->Fields("Wells");
+    rs->Close();
+    EXPECT_RAISES(adErrObjectClosed, kept.AsLong());
+    EXPECT_RAISES(adErrObjectClosed, rs->Fields(std::string_view("Wells")));
+    rs->Open("SELECT Wells FROM Field", cn_);
+    EXPECT_RAISES(adErrItemNotFound, kept.IsNull());
 }
 
 }  // namespace
