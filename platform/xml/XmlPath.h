@@ -18,9 +18,11 @@ namespace xmlpath {
 
 // The options every document is read with: comments, processing
 // instructions, the declaration and the document type survive a load/save
-// round trip.
+// round trip, and so does an element whose whole text is blanks (a
+// separator, a padding value): the engine would otherwise drop that text as
+// if it were indentation.  Blanks between elements are still indentation.
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments |
-                                   pugi::parse_pi | pugi::parse_doctype;
+                                   pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
 
 // The XPath expression for a settings path, to be evaluated with the bound
 // element (or the current node) as context: a leading "/" is dropped ("//"

@@ -181,6 +181,32 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     EXPECT_EQ(ReadFile(file).find("xxx"), std::string::npos);
 }
 
+TEST(SettingsDocument, BlankTextReadsBackAsWritten) {
+    TempDir dir;
+    auto s = New<cvSettings>();
+    ASSERT_TRUE(s->LoadXML("<Options><Separator>x</Separator><Layout><Grid/></Layout></Options>"));
+    s->SetValue("Separator", Variant("   "));
+    s->SetValue("Tab", Variant("\t"));
+    s->SetValue("Layout/Grid@Pad", Variant("  "));
+    std::string file = dir.Path() + "blanks.xml";
+    s->Save(file);
+    for (int pass = 0; pass < 2; ++pass) {  // a second save of what was read changes nothing
+        auto back = New<cvSettings>();
+        ASSERT_TRUE(back->Load(file));
+        EXPECT_EQ(back->GetValue("Options/Separator").ToString(), "   ");
+        EXPECT_EQ(back->GetValue("Options/Tab").ToString(), "\t");
+        EXPECT_EQ(back->GetValue("Options/Layout/Grid@Pad").ToString(), "  ");
+        // The markup handed round in memory keeps them too.
+        ASSERT_TRUE(back->LoadXML(back->XMLObject()->DocumentNode()->xml()));
+        EXPECT_EQ(back->GetValue("Options/Separator").ToString(), "   ");
+        // Indentation between elements is still no text of its own.
+        ASSERT_TRUE(back->Select("Options/Layout"));
+        EXPECT_EQ(back->Count(), 1);
+        EXPECT_EQ(back->GetValue("Options/Layout").ToString(), "");
+        back->Save(file);
+    }
+}
+
 TEST(SettingsDocument, ReplaceXMLTakesTheElementsPlaceOrItsContent) {
     auto g = New<cvSettings>();
     ASSERT_TRUE(
