@@ -5,7 +5,7 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
-#include "core/mTL5ErrorCodes.h"
+#include "core/SettingsElement.h"
 #include "criteria/CBlock.h"
 #include "criteria/CField.h"
 #include "criteria/CGeneral.h"
@@ -58,12 +58,7 @@ void CParameters::Settings(const Ref<ISettings2>& oSettings) {
         Ref<ISettings2> candidate = gTools()->NewSettingsObject();
         candidate->Attach(oSettings);
         std::vector<Ref<ISettings2>> elements;
-        for (const auto& [name, set] : sets) {
-            Check(candidate->Select(name), ERR_MISSING_SETTINGS_ELEMENT,
-                  "Invalid Settings File. Element %0 is Missing or corrupt||%1",
-                  Variant{Variant(name), Variant(candidate->FileName())});
-            elements.push_back(candidate->Node());
-        }
+        for (const auto& set : sets) elements.push_back(RequiredElement(*candidate, set.first));
         settings_ = candidate;
         for (size_t i = 0; i < elements.size(); ++i) sets[i].second->Settings(elements[i]);
     });

@@ -3,7 +3,7 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
-#include "core/mTL5ErrorCodes.h"
+#include "core/SettingsElement.h"
 #include "criteria/CParameters.h"
 #include "interfaces/IDataManager.h"
 #include "interfaces/IParameters.h"
@@ -67,12 +67,12 @@ void CQuery::Load(const std::string& sFile) {
         Ref<ISettings2> loaded = gTools()->NewSettingsObject();
         bool read = loaded->Load(sFile);
         if (read) loaded->LoadXML(gTools()->i18N()->ToUserLanguage(WholeXml(loaded)));
-        Check(read && loaded->Select("Query/Parameters"), ERR_MISSING_SETTINGS_ELEMENT,
-              "Invalid Settings File. Element %0 is Missing or corrupt||%1",
-              Variant{Variant("Parameters"), Variant(sFile)});
+        // A file that could not be read leaves the document empty, so the
+        // element is missing from it as from a file without criteria.
+        Ref<ISettings2> parameters = RequiredElement(*loaded, "Query/Parameters", "Parameters", sFile);
         document_ = loaded;
         renderer_->SetQueryDescription(document_);
-        Cast<ISettingsObject2>(parameters_)->Settings(document_->Node());
+        Cast<ISettingsObject2>(parameters_)->Settings(parameters);
     });
 }
 

@@ -3,6 +3,7 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
+#include "core/SettingsElement.h"
 #include "core/mTL5ErrorCodes.h"
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
@@ -61,10 +62,7 @@ void CQueryManager::New() {
         // can be far beyond it.
         while (static_cast<size_t>(current_) + 1 >= ids_.size()) ids_.resize(ids_.size() + kGrowth);
         auto query = ::New<CQuery>();
-        Check(settings_->Select("Query"), ERR_MISSING_SETTINGS_ELEMENT,
-              "Invalid Settings File. Element %0 is Missing or corrupt||%1",
-              Variant{Variant("Query"), Variant(settings_->FileName())});
-        query->Settings(settings_->Node());
+        query->Settings(RequiredElement(*settings_, "Query"));
         query->BuildDescriptionTree();
         queries_->Add(Variant(Ref<IQuery>(query)), query->ID());
         ids_[static_cast<size_t>(current_)] = query->ID();

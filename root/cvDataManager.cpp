@@ -9,6 +9,7 @@
 #include "core/CreateObject.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
+#include "core/SettingsElement.h"
 #include "core/mTL5ErrorCodes.h"
 #include "fieldchooser/CSelectedFields.h"
 #include "interfaces/IChartEngine.h"
@@ -91,14 +92,10 @@ void cvDataManager::Settings(const Ref<ISettings2>& oSettings) {
     PassOn("cvDataManager.ISettingsObject2_Settings(oSettings)", ERR_ARGS(oSettings), [&] {
         settings_->Attach(oSettings);
         gTools()->i18N()->LoadTranslations(settings_->GetValue("Options/Files/i18N").ToString());
-        auto hand = [&](const char* element, ISettingsObject2& target) {
-            Check(settings_->Select(element), ERR_MISSING_SETTINGS_ELEMENT,
-                  "Invalid Settings File. Element %0 is Missing or corrupt||%1",
-                  Variant{Variant(element), Variant(settings_->FileName())});
-            target.Settings(settings_->Node());
-        };
-        hand("Units", *units_);
-        hand("QueryManager", *Cast<ISettingsObject2>(queryManager_));
+        // One after the other: the units have their settings before a missing
+        // "QueryManager" is found.
+        units_->Settings(RequiredElement(*settings_, "Units"));
+        Cast<ISettingsObject2>(queryManager_)->Settings(RequiredElement(*settings_, "QueryManager"));
     });
 }
 
