@@ -1,6 +1,8 @@
 #include "AtomicWrite.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,15 +22,64 @@ namespace {
     Raise(number, source, "Cannot save \"" + sFile + "\": " + what + ": " + std::strerror(err));
 }
 
+// A temporary file of the document "name" is ".name.tmp-<digits>-<digits>":
+// the name says whose it is, so a save can find what an earlier, killed save
+// of the same document left behind.
+std::string TemporaryPrefix(const std::string& fileName) { return "." + fileName + ".tmp-"; }
+
+bool IsTemporaryOf(const std::string& entry, const std::string& prefix) {
+    if (entry.size() <= prefix.size() || entry.compare(0, prefix.size(), prefix) != 0) return false;
+    int dashes = 0;
+    bool digit = false;
+    for (size_t i = prefix.size(); i < entry.size(); ++i) {
+        char c = entry[i];
+        if (c >= '0' && c <= '9') {
+            digit = true;
+        } else if (c == '-' && digit && dashes == 0) {
+            ++dashes;
+            digit = false;
+        } else {
+            return false;
+        }
+    }
+    return dashes == 1 && digit;
+}
+
 // A name beside the target that no one else uses: the caller creates it
 // with O_EXCL and tries another on a clash.
-std::string TemporaryName(const std::string& target) {
+std::string TemporaryName(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
     thread_local std::mt19937 random{std::random_device{}()};
-    std::filesystem::path p(target);
-    std::string name = "." + p.filename().string() + ".tmp" + std::to_string(getpid()) + "-" +
-                       std::to_string(counter++) + "-" + std::to_string(random() % 1000000);
-    return (p.parent_path() / name).string();
+    std::string name = TemporaryPrefix(target.filename().string()) + std::to_string(getpid()) + "-" +
+                       std::to_string(counter++) + std::to_string(random() % 1000000);
+    return (target.parent_path() / name).string();
+}
+
+// Removes the temporary files of this document that no save is writing.  A
+// save holds a lock on its temporary file until it is done, and the system
+// drops that lock when the process dies; a file whose lock can be taken was
+// therefore left by a save that will never finish.
+void RemoveStaleTemporaries(const std::filesystem::path& target) {
+    const std::string folder = target.parent_path().empty() ? "." : target.parent_path().string();
+    const std::string prefix = TemporaryPrefix(target.filename().string());
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;  // the save itself reports a folder it cannot use
+    while (dirent* e = ::readdir(dir)) {
+        std::string entry = e->d_name;
+        if (!IsTemporaryOf(entry, prefix)) continue;
+        std::string path = folder + "/" + entry;
+        int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat opened {
+        }, named{};
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::lstat(path.c_str(), &named) == 0 && named.st_ino == opened.st_ino &&
+            named.st_dev == opened.st_dev) {
+            ::unlink(path.c_str());
+        }
+        ::close(fd);
+    }
+    ::closedir(dir);
 }
 
 bool WriteAll(int fd, std::string_view content) {
@@ -59,14 +110,26 @@ void WriteFileAtomically(const std::string& sFile, std::string_view content, con
         auto resolved = std::filesystem::canonical(sFile, ec);
         if (!ec) target = resolved.string();
     }
+    const std::filesystem::path targetPath(target);
+    RemoveStaleTemporaries(targetPath);
 
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = TemporaryName(target);
+        temp = TemporaryName(targetPath);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            RaiseFileError(errno, sFile, "cannot create a file in its folder", source);
+        if (fd < 0) {
+            if (errno != EEXIST) RaiseFileError(errno, sFile, "cannot create a file in its folder", source);
+            continue;
+        }
+        // Locked at once, so another save sees it in use.  A save that
+        // cleared it away between the creation and the lock has unlinked it:
+        // then take another name.
+        struct stat st {};
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0) {
+            ::close(fd);
+            fd = -1;
+        }
     }
     if (fd < 0) RaiseFileError(EEXIST, sFile, "cannot create a temporary file", source);
 
@@ -84,8 +147,19 @@ void WriteFileAtomically(const std::string& sFile, std::string_view content, con
     }
     if (!WriteAll(fd, content)) fail("cannot write");
     if (::fsync(fd) != 0) fail("cannot flush to disk");
-    int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0) fail("cannot close");
     if (::rename(temp.c_str(), target.c_str()) != 0) fail("cannot replace the file");
+    // The lock goes with the descriptor, after the rename: until then a
+    // concurrent save leaves this file alone.
+    ::close(fd);
+    fd = -1;
+
+    // The rename is only durable once the folder that records it is on disk.
+    // A file system that cannot flush a folder (EINVAL) has nothing to flush.
+    const std::string folder = targetPath.parent_path().empty() ? "." : targetPath.parent_path().string();
+    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) RaiseFileError(errno, sFile, "cannot open its folder to flush it", source);
+    int flushed = ::fsync(dirFd);
+    int err = errno;
+    ::close(dirFd);
+    if (flushed != 0 && err != EINVAL) RaiseFileError(err, sFile, "cannot flush its folder to disk", source);
 }

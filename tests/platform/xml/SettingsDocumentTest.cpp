@@ -1,12 +1,17 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
@@ -179,6 +184,78 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     EXPECT_EQ(number, 75);
     EXPECT_NE(ReadFile(file).find("<New />"), std::string::npos);
     EXPECT_EQ(ReadFile(file).find("xxx"), std::string::npos);
+}
+
+// The temporary files of `name` in the folder.
+std::vector<std::string> TemporariesOf(const std::string& folder, const std::string& name) {
+    std::vector<std::string> out;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        std::string entry = e.path().filename().string();
+        if (entry.rfind("." + name + ".tmp", 0) == 0) out.push_back(entry);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+TEST(SettingsDocument, ASaveClearsWhatAKilledSaveLeftAndWritesThroughLinks) {
+    TempDir dir;
+    auto s = New<cvSettings>();
+    ASSERT_TRUE(s->LoadXML("<Settings><Value>first</Value></Settings>"));
+    std::string file = dir.Path() + "settings.xml";
+    s->Save(file);
+
+    // A save killed half-way: the process dies when it writes past its file
+    // size limit, with its temporary file still beside the document.
+    ASSERT_TRUE(s->LoadXML("<Settings><Value>" + std::string(8192, 'x') + "</Value></Settings>"));
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rlimit small{100, 100}, noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        std::signal(SIGXFSZ, SIG_DFL);
+        try {
+            s->Save(file);
+        } catch (...) {
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the save was not killed";
+    ASSERT_EQ(TemporariesOf(dir.Path(), "settings.xml").size(), 1u);
+
+    // What must stay: a save in progress (its file locked), another
+    // document's temporary file, and a file that only looks like one.
+    std::string busy = dir.Write(".settings.xml.tmp-12-34", "busy");
+    int busyFd = ::open(busy.c_str(), O_RDONLY);
+    ASSERT_GE(busyFd, 0);
+    ASSERT_EQ(::flock(busyFd, LOCK_EX), 0);
+    dir.Write(".other.xml.tmp-1-2", "other");
+    dir.Write(".settings.xml.tmp-notes", "notes");
+
+    ASSERT_TRUE(s->LoadXML("<Settings><Value>second</Value></Settings>"));
+    s->Save(file);
+    ::close(busyFd);
+    EXPECT_EQ(TemporariesOf(dir.Path(), "settings.xml"),
+              (std::vector<std::string>{".settings.xml.tmp-12-34", ".settings.xml.tmp-notes"}));
+    EXPECT_EQ(TemporariesOf(dir.Path(), "other.xml").size(), 1u);
+    EXPECT_NE(ReadFile(file).find("second"), std::string::npos);
+
+    // Saved through a symbolic link, the link stays and its file gets the
+    // text; the stale files beside that file are the ones cleared.
+    std::filesystem::create_directory(dir.Path() + "links");
+    std::string link = dir.Path() + "links/settings.xml";
+    std::filesystem::create_symlink(file, link);
+    ::unlink(busy.c_str());
+    dir.Write(".settings.xml.tmp-5-6", "stale");
+    ASSERT_TRUE(s->LoadXML("<Settings><Value>third</Value></Settings>"));
+    s->Save(link);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_NE(ReadFile(file).find("third"), std::string::npos);
+    EXPECT_EQ(TemporariesOf(dir.Path(), "settings.xml"),
+              (std::vector<std::string>{".settings.xml.tmp-notes"}));
+    EXPECT_TRUE(TemporariesOf(dir.Path() + "links", "settings.xml").empty());
 }
 
 TEST(SettingsDocument, BlankTextReadsBackAsWritten) {
