@@ -1,31 +1,147 @@
-// The console host as a person runs it: a program with a settings file, a
-// command and an exit status.
+// The console host as a person runs it: a program with options, a settings
+// file, a command, results on standard output, everything else on standard
+// error, and an exit status.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
-#include <cstdio>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <utility>
 
 #include "support/RootFixture.h"
 
 namespace {
 
 struct HostRun {
-    int status;
-    std::string out;
+    int status = -1;  // exit status; -1 when it did not exit by itself in time
+    std::string out, err;
 };
 
-HostRun Terralith(const std::string& arguments) {
-    std::string command = std::string(TERRALITH_BINARY) + " " + arguments + " 2>/dev/null </dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    HostRun run{-1, ""};
-    if (!pipe) return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+using Env = std::vector<std::pair<std::string, std::string>>;  // an empty value unsets
+
+constexpr auto kPatience = std::chrono::seconds(60);
+
+// What the child does between fork and exec: the environment, then the program.
+[[noreturn]] void ExecHost(const std::vector<std::string>& args, const Env& env) {
+    unsetenv("TERRALITH_SETTINGS");
+    for (const auto& [name, value] : env)
+        value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
+    std::vector<char*> argv{const_cast<char*>(TERRALITH_BINARY)};
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(TERRALITH_BINARY, argv.data());
+    _exit(127);
+}
+
+// Reads `fd` until end of file (or, on a terminal, until it is gone) and
+// waits for the child; kills it when it takes too long.  `respond` may answer
+// what has been read so far by writing to `fd`.
+int Collect(pid_t pid, int fd, std::string& out, const std::function<void(std::string&, int)>& respond = {}) {
+    auto deadline = std::chrono::steady_clock::now() + kPatience;
+    pollfd p{fd, POLLIN, 0};
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (poll(&p, 1, 100) <= 0) continue;
+        char buffer[4096];
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0) break;
+        out.append(buffer, static_cast<size_t>(n));
+        if (respond) respond(out, fd);
+    }
+    int status = 0;
+    if (std::chrono::steady_clock::now() >= deadline) kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Runs the host with standard output into a pipe and standard error into a
+// file.  Standard input is /dev/null, or a pipe held open and never written
+// to, which blocks whoever reads it.
+HostRun Terralith(const std::vector<std::string>& args, const Env& env = {}, bool openStdin = false) {
+    TempDir scratch;
+    const std::string errFile = scratch.Path() + "stderr";
+    int out[2], in[2];
+    if (pipe(out) != 0 || pipe(in) != 0) return {};
+    pid_t pid = fork();
+    if (pid == 0) {
+        int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        int input = openStdin ? in[0] : open("/dev/null", O_RDONLY);
+        dup2(input, STDIN_FILENO);
+        dup2(out[1], STDOUT_FILENO);
+        dup2(err, STDERR_FILENO);
+        close(out[0]);
+        close(in[1]);
+        ExecHost(args, env);
+    }
+    close(out[1]);
+    close(in[0]);
+    HostRun run;
+    run.status = Collect(pid, out[0], run.out);
+    close(out[0]);
+    close(in[1]);
+    std::ifstream errors(errFile, std::ios::binary);
+    run.err.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
     return run;
 }
+
+// Runs the host on a new pseudo-terminal as its standard input, output and
+// error, and returns everything the terminal received.
+HostRun OnTerminal(const std::vector<std::string>& args,
+                   const std::function<void(std::string&, int)>& respond = {}) {
+    int master = -1;
+    winsize size{};
+    size.ws_col = 200;
+    size.ws_row = 50;
+    pid_t pid = forkpty(&master, nullptr, nullptr, &size);
+    if (pid == 0) ExecHost(args, {});
+    HostRun run;
+    if (pid < 0) return run;
+    run.status = Collect(pid, master, run.out, respond);
+    close(master);
+    return run;
+}
+
+// The lines a terminal shows after the bytes: a carriage return goes back
+// to the start of the line, ESC [ K erases to its end, other escape
+// sequences are ignored.
+std::vector<std::string> ScreenLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::string line;
+    size_t column = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        char c = bytes[i];
+        if (c == '\r') {
+            column = 0;
+        } else if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+            column = 0;
+        } else if (c == '\x1b' && i + 1 < bytes.size() && bytes[i + 1] == '[') {
+            size_t end = bytes.find_first_of("ABCDEFGHJKSTfmhlsu", i + 2);
+            if (end == std::string::npos) break;
+            if (bytes[end] == 'K') line.resize(std::min(line.size(), column));
+            i = end;
+        } else {
+            if (column < line.size())
+                line[column] = c;
+            else
+                line.push_back(c);
+            ++column;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 class ConsoleHost : public RootFixture {
 protected:
@@ -33,35 +149,172 @@ protected:
 };
 
 TEST_F(ConsoleHost, InfoOptionAndAssetCodeOnTheSampleData) {
-    std::string settings = "--settings '" + WriteSettings() + "' ";
-    HostRun info = Terralith(settings + "info");
+    const std::string settings = "--settings=" + WriteSettings();
+    HostRun info = Terralith({settings, "info"});
     EXPECT_EQ(info.status, 0);
-    EXPECT_NE(info.out.find("Database               " + data.Path() + "Core/Database/Terralith.db\n"),
-              std::string::npos)
+    EXPECT_TRUE(Has(info.out, "\nDatabase               " + data.Path() + "Core/Database/Terralith.db\n"))
         << info.out;
-    EXPECT_NE(info.out.find("DataYear"), std::string::npos);
+    EXPECT_TRUE(Has(info.out, "\nDataYear               2024\n")) << info.out;
 
-    HostRun option = Terralith(settings + "option DataYear");
+    HostRun option = Terralith({"option", "DataYear", "--settings", WriteSettings()});
     EXPECT_EQ(option.status, 0);
     EXPECT_EQ(option.out, "2024\n");
 
-    HostRun asset = Terralith(settings + "asset-code GB 'AP GWILYM'");
+    HostRun asset = Terralith({settings, "asset-code", "GB", "AP GWILYM"});
     EXPECT_EQ(asset.status, 0);
     EXPECT_EQ(asset.out, "QZF0001073|Field|ap Gwilym|APGWILYM|O\n");
-    EXPECT_EQ(Terralith(settings + "asset-code GB '' QZF0001073").out, asset.out);
+    EXPECT_EQ(Terralith({settings, "asset-code", "gb", "AP GWILYM"}).out, asset.out) << "any letter case";
+    EXPECT_EQ(Terralith({settings, "asset-code", "Gb", "", "QZF0001073"}).out, asset.out);
 
-    EXPECT_EQ(Terralith(settings + "asset-code ZZ x").status, 1) << "a missing index file is a failure";
-    EXPECT_EQ(Terralith(settings + "frobnicate").status, 1);
-    EXPECT_EQ(Terralith(settings + "option").status, 2);
+    // What is not there is a failure, said on standard error only.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {settings, "asset-code", "GB", "no such field"},
+             {settings, "asset-code", "GB", "", "QZF9999999"},
+             {settings, "asset-code", "ZZ", "x"},
+             {settings, "option", "NoSuchKey"},
+         }) {
+        HostRun missing = Terralith(args);
+        EXPECT_EQ(missing.status, 1) << args[1] << " " << args[2];
+        EXPECT_EQ(missing.out, "");
+        EXPECT_TRUE(Has(missing.err, "terralith: ")) << missing.err;
+    }
+    EXPECT_TRUE(Has(Terralith({settings, "asset-code", "gb", "no such field"}).err, "GB"))
+        << "names the index";
+    // After "--" an argument that looks like an option is a key.
+    HostRun dashed = Terralith({settings, "option", "--", "--verbose"});
+    EXPECT_EQ(dashed.status, 1);
+    EXPECT_TRUE(Has(dashed.err, "no value for --verbose")) << dashed.err;
 }
 
-TEST_F(ConsoleHost, AFailedOpenExitsWithItsErrorNumber) {
+TEST_F(ConsoleHost, UsageErrorsExitTwoAndPointAtHelp) {
+    const std::string settings = "--settings=" + WriteSettings();
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {},
+             {settings, "frobnicate"},
+             {settings, "option"},
+             {settings, "info", "extra"},
+             {settings, "asset-code", "GB"},
+             {settings, "--no-such-option", "info"},
+         }) {
+        HostRun usage = Terralith(args);
+        EXPECT_EQ(usage.status, 2) << (args.empty() ? "" : args.back());
+        EXPECT_EQ(usage.out, "");
+        EXPECT_TRUE(Has(usage.err, "--help' for more information.")) << usage.err;
+    }
+    EXPECT_TRUE(Has(Terralith({"frobnicate"}).err, "unknown command: frobnicate"));
+    EXPECT_TRUE(Has(Terralith({"option"}).err, "terralith option --help"));
+
+    HostRun version = Terralith({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, MakeRoot()->VersionString() + "\n");
+
+    HostRun help = Terralith({"asset-code", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(Has(help.out, "terralith asset-code")) << help.out;
+    EXPECT_TRUE(Has(help.out, "LOOKUP")) << help.out;
+    EXPECT_TRUE(Has(Terralith({"--help"}).out, "asset-code"));
+}
+
+TEST_F(ConsoleHost, ASettingsFileThatCannotBeUsedSaysWhy) {
+    auto fails = [](const std::string& file) {
+        HostRun run = Terralith({"--settings", file, "info"});
+        EXPECT_EQ(run.status, 1) << file;
+        EXPECT_EQ(run.out, "") << file;
+        return run.err;
+    };
+    EXPECT_TRUE(Has(fails(data.Path() + "absent.xml"), "absent.xml: No such file or directory"));
+    EXPECT_TRUE(Has(fails(data.Path() + "Core"), "Core: it is a directory"));
+    const std::string fifo = data.Path() + "fifo.xml";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_TRUE(Has(fails(fifo), "fifo.xml: it is not a regular file"));
+
+    std::string malformed = fails(data.Write("Bad.xml", "<Terralith>\n  <Options>\n</Terralith>\n"));
+    EXPECT_TRUE(Has(malformed, "not well-formed XML: line 3, column 3:")) << malformed;
+    std::string multiByte = fails(data.Write("Bad2.xml", "<Terralith>\n<Fläche>x</Flache>\n</Terralith>\n"));
+    EXPECT_TRUE(Has(multiByte, "line 2, column 12:")) << "columns count characters: " << multiByte;
+
+    RemoveSetting("Units");
+    std::string noUnits = fails(WriteSettings());
+    EXPECT_TRUE(
+        Has(noUnits, "Host.settings.xml cannot be used: Invalid Settings File. Element Units is Missing"))
+        << noUnits;
+    EXPECT_FALSE(Has(noUnits, "Call Stack")) << "the report's details only with --verbose";
+}
+
+TEST_F(ConsoleHost, SettingsOptionWinsOverTheEnvironment) {
+    const std::string good = WriteSettings();
+    const std::string absent = data.Path() + "absent.xml";
+    const std::string databaseLine =
+        "\nDatabase               " + data.Path() + "Core/Database/Terralith.db\n";
+
+    HostRun fromEnvironment = Terralith({"info"}, {{"TERRALITH_SETTINGS", good}});
+    EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.err;
+    EXPECT_TRUE(Has(fromEnvironment.out, databaseLine));
+
+    HostRun optionWins = Terralith({"info", "--settings", good}, {{"TERRALITH_SETTINGS", absent}});
+    EXPECT_EQ(optionWins.status, 0) << optionWins.err;
+    EXPECT_TRUE(Has(optionWins.out, databaseLine));
+
+    HostRun optionNamesTheMissing =
+        Terralith({"--settings=" + absent, "info"}, {{"TERRALITH_SETTINGS", good}});
+    EXPECT_EQ(optionNamesTheMissing.status, 1);
+    EXPECT_TRUE(Has(optionNamesTheMissing.err, absent)) << optionNamesTheMissing.err;
+}
+
+TEST_F(ConsoleHost, StatusLinesReachAPipeOnlyWithVerbose) {
+    const std::string settings = "--settings=" + WriteSettings();
+    HostRun quiet = Terralith({settings, "info"});
+    EXPECT_EQ(quiet.status, 0);
+    EXPECT_EQ(quiet.err, "") << "nothing but results when all goes well";
+
+    HostRun verbose = Terralith({settings, "--verbose", "info"});
+    EXPECT_EQ(verbose.status, 0);
+    EXPECT_EQ(verbose.out, quiet.out) << "results are the same";
+    EXPECT_TRUE(Has(verbose.err, "Connecting to Database...\n")) << verbose.err;
+    EXPECT_TRUE(Has(verbose.err, "\nChecking Table: Basin\n")) << verbose.err;
+
+    // With --verbose an error comes with its whole report.
+    HostRun report = Terralith({settings, "-v", "asset-code", "ZZ", "x"});
+    EXPECT_EQ(report.status, 1);
+    EXPECT_TRUE(Has(report.err, "Call Stack: cvDataManager.IDataManager_GetQZAssetCode")) << report.err;
+}
+
+TEST_F(ConsoleHost, AMissingDatabaseWithoutATerminalIsAnsweredNo) {
     SetSetting("CoreDatabase", "Missing.db");
-    HostRun missing = Terralith("--settings '" + WriteSettings() + "' info");
+    const std::string settings = WriteSettings();
+    const std::string before = ReadFile(settings);
+    const auto written = std::filesystem::last_write_time(settings);
+
+    // Standard input stays open and silent: a host that read it would hang.
+    HostRun missing = Terralith({"--settings", settings, "info"}, {}, true);
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
+    EXPECT_TRUE(Has(missing.err, "Do you want to reset your settings file?")) << missing.err;
+    EXPECT_TRUE(Has(missing.err, "standard input is not a terminal, so the answer is No")) << missing.err;
+    EXPECT_TRUE(Has(missing.err, "no database at " + data.Path() + "Core/Database/Missing.db"))
+        << missing.err;
+    EXPECT_EQ(ReadFile(settings), before);
+    EXPECT_EQ(std::filesystem::last_write_time(settings), written);
 
-    EXPECT_EQ(Terralith("--settings '" + data.Path() + "absent.xml' info").status, 1);
+    // On a terminal the person is asked; Yes is answered with what this host
+    // can do, which leaves the file alone.
+    HostRun asked = OnTerminal({"--settings", settings, "info"}, [](std::string& seen, int fd) {
+        if (Has(seen, "[Y/n] ") && !Has(seen, "[Y/n] y")) (void)!write(fd, "y\n", 2);
+    });
+    EXPECT_EQ(asked.status, 1);
+    EXPECT_TRUE(Has(asked.out, "is left as it is")) << asked.out;
+    EXPECT_EQ(ReadFile(settings), before);
+}
+
+TEST_F(ConsoleHost, OnATerminalTheStatusLineIsClearedBeforeResults) {
+    HostRun run = OnTerminal({"--settings", WriteSettings(), "info"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(Has(run.out, "Checking Table: Basin")) << "the status line was shown";
+    std::vector<std::string> screen = ScreenLines(run.out);
+    ASSERT_FALSE(screen.empty()) << run.out;
+    EXPECT_EQ(screen.front(), "Version                " + MakeRoot()->VersionString()) << "the first line";
+    for (const auto& line : screen) EXPECT_FALSE(Has(line, "Checking Table")) << line;
+    EXPECT_EQ(screen.size(), 15u) << run.out;
 }
 
 }  // namespace
