@@ -24,6 +24,10 @@ namespace {
 
 using namespace host;
 
+constexpr const char* kCommonOptions =
+    "Every command takes --settings FILE and --verbose; without --settings the settings file is "
+    "$TERRALITH_SETTINGS, else the sample data's.";
+
 // Runs the chosen command; every path out of here has said why it failed.
 int Run(Console& console, const Command& command, const CommandRun& run, const std::string& settingsFile) {
     ui::SetMessageBoxHandler([&console](const std::string& text, int32_t style, const std::string&) {
@@ -65,7 +69,13 @@ int main(int argc, char** argv) {
         CLI::App* sub = app.add_subcommand(command.name, command.summary);
         sub->fallthrough();  // the global options may follow the command's name
         runs.emplace_back(sub, command.declare(*sub));
+        std::string footer = sub->get_footer();
+        sub->footer((footer.empty() ? "" : footer + "\n") + kCommonOptions);
     }
+    // Only now: a command made earlier would take this footer as its own.
+    app.footer(std::string(kCommonOptions) +
+               "\nExit status: 0 done, 1 failed, 2 usage error.\n"
+               "Results go to standard output; status lines, messages and questions to standard error.");
 
     try {
         app.parse(argc, argv);
@@ -90,7 +100,10 @@ int main(int argc, char** argv) {
         ReleaseModuleData();
         ui::SetMessageBoxHandler(nullptr);
         ui::SetErrorWindowPresenter(nullptr);
+        if (!std::cout.flush()) {
+            console.Say("the results could not be written to standard output");
+            status = kFailed;
+        }
     }
-    std::cout.flush();
-    return std::cout ? status : kFailed;
+    return status;
 }
