@@ -19,7 +19,7 @@ public:
     SampleFields& operator=(const SampleFields&) = delete;
 
     // The fields and groupings of one sector (by its place in the reference
-    // data), written and then kept in the context for the later builders.
+    // data), written and then kept in the context for the builders that follow.
     void Make(size_t sector, size_t underlying, size_t groupings);
 
 private:
