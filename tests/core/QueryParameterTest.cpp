@@ -1,31 +1,29 @@
-// The query-parameter routines on a criteria set's element of a real query.
+// The query-parameter routines on a criteria set's element, guarded by the
+// active query's read-only flag.
 #include <gtest/gtest.h>
 
-#include "interfaces/IQuery.h"
-#include "interfaces/IQueryManager.h"
-#include "platform/xml/kqXML.h"
-#include "platform/xml/kqXMLNode.h"
-#include "support/RootFixture.h"
+#include "support/FakeRootFixture.h"
 
 namespace {
 
-class QueryParameters : public RootFixture {
+class QueryParameters : public FakeRootFixture {
 protected:
     void SetUp() override {
-        RootFixture::SetUp();
-        MakeRoot();
+        FakeRootFixture::SetUp();
+        active = MakeRootWithFakeQuery();
         tools = gTools();
         params = tools->NewSettingsObject();
         ASSERT_TRUE(params->LoadXML("<Field><FieldDetail/></Field>"));
         params->SetModified(false);
     }
-    void SetReadOnly(bool b) { root->Queries()->Query("-1")->SetReadOnly(b); }
+    void SetReadOnly(bool b) { active->SetReadOnly(b); }
     void AddType(const std::string& code, const std::string& description) {
         tools->AddQueryParameter(params, "FieldDetail", "FieldTypes", "FieldType",
                                  Variant{Variant("Code"), Variant("Description")},
                                  Variant{Variant(code), Variant(description)});
     }
 
+    Ref<FakeQuery> active;
     Ref<CTools> tools;
     Ref<ISettings2> params;
 };
@@ -123,6 +121,8 @@ TEST_F(QueryParameters, NothingChangesWhileTheActiveQueryIsReadOnly) {
     EXPECT_FALSE(params->Modified());
     EXPECT_EQ(tools->GetQueryParameterAttributeList(params, "FieldDetail", "FieldTypes", "Code"), "GAS");
     EXPECT_EQ(root->ErrorNumber(), 0);
+    EXPECT_EQ(Dialog(), "") << "a refused change is no error";
+    EXPECT_TRUE(messages.empty());
     SetReadOnly(false);
     AddType("OIL", "Oil");
     EXPECT_EQ(tools->GetQueryParameterCount(params, "FieldDetail", "FieldTypes"), 2);

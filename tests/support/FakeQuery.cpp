@@ -1,0 +1,50 @@
+#include "support/FakeQuery.h"
+
+#include "platform/runtime/Error.h"
+
+namespace {
+[[noreturn]] void NotFaked(const char* member) {
+    Raise(rt::kNoSuchMember, "", std::string("Object doesn't support this property or method: ") + member);
+}
+}  // namespace
+
+int32_t FakeQuery::ErrorNumber() { NotFaked("IQuery.ErrorNumber"); }
+std::string FakeQuery::ErrorSource() { NotFaked("IQuery.ErrorSource"); }
+std::string FakeQuery::ErrorDescription() { NotFaked("IQuery.ErrorDescription"); }
+bool FakeQuery::ErrorIsException() { NotFaked("IQuery.ErrorIsException"); }
+std::string FakeQuery::ID() { NotFaked("IQuery.ID"); }
+Ref<IParameters> FakeQuery::Parameters() { NotFaked("IQuery.Parameters"); }
+bool FakeQuery::Active() { NotFaked("IQuery.Active"); }
+std::string FakeQuery::QueryType() { NotFaked("IQuery.QueryType"); }
+void FakeQuery::SetQueryType(const std::string&) { NotFaked("IQuery.SetQueryType"); }
+void FakeQuery::SetGrossNet(const std::string&) { NotFaked("IQuery.SetGrossNet"); }
+std::string FakeQuery::GrossNet() { NotFaked("IQuery.GrossNet"); }
+std::string FakeQuery::DescriptionText() { NotFaked("IQuery.DescriptionText"); }
+void FakeQuery::BuildDescriptionTree() { NotFaked("IQuery.BuildDescriptionTree"); }
+void FakeQuery::Clear() { NotFaked("IQuery.Clear"); }
+void FakeQuery::Load(const std::string&) { NotFaked("IQuery.Load"); }
+void FakeQuery::Save(const std::string&) { NotFaked("IQuery.Save"); }
+
+int32_t FakeQueryManager::ErrorNumber() { NotFaked("IQueryManager.ErrorNumber"); }
+std::string FakeQueryManager::ErrorSource() { NotFaked("IQueryManager.ErrorSource"); }
+std::string FakeQueryManager::ErrorDescription() { NotFaked("IQueryManager.ErrorDescription"); }
+bool FakeQueryManager::ErrorIsException() { NotFaked("IQueryManager.ErrorIsException"); }
+void FakeQueryManager::SetDescriptionTree(const Ref<ITreeView>&) {
+    NotFaked("IQueryManager.SetDescriptionTree");
+}
+Ref<ITreeView> FakeQueryManager::DescriptionTree() { NotFaked("IQueryManager.DescriptionTree"); }
+
+Ref<IQuery> FakeQueryManager::Query(const std::string& Index) {
+    if (Index != "-1") NotFaked("IQueryManager.Query (only \"-1\" is faked)");
+    return active_;
+}
+
+Ref<IQuery> FakeQueryManager::Find(const std::string&) { NotFaked("IQueryManager.Find"); }
+void FakeQueryManager::New() { NotFaked("IQueryManager.New"); }
+void FakeQueryManager::MovePrevious() { NotFaked("IQueryManager.MovePrevious"); }
+void FakeQueryManager::MoveNext() { NotFaked("IQueryManager.MoveNext"); }
+void FakeQueryManager::Load(const std::string&) { NotFaked("IQueryManager.Load"); }
+void FakeQueryManager::Delete(const std::string&) { NotFaked("IQueryManager.Delete"); }
+void FakeQueryManager::MoveFirst() { NotFaked("IQueryManager.MoveFirst"); }
+void FakeQueryManager::MoveLast() { NotFaked("IQueryManager.MoveLast"); }
+void FakeQueryManager::Clear() { NotFaked("IQueryManager.Clear"); }

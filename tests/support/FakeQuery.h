@@ -1,0 +1,98 @@
+#pragma once
+// The active query reduced to what most subsystems ask of it: whether it is
+// read-only.  Every other member raises 438 (object doesn't support this
+// property or method), so a test that comes to need more says so at once and
+// the fakes stay small as the interfaces grow.
+#include <string>
+
+#include "interfaces/IQuery.h"
+#include "interfaces/IQueryManager.h"
+
+class FakeQuery final : public IQuery {
+public:
+    // Raises 438.
+    int32_t ErrorNumber() override;
+    // Raises 438.
+    std::string ErrorSource() override;
+    // Raises 438.
+    std::string ErrorDescription() override;
+    // Raises 438.
+    bool ErrorIsException() override;
+    // Raises 438.
+    std::string ID() override;
+    // Raises 438.
+    Ref<IParameters> Parameters() override;
+    // Raises 438.
+    bool Active() override;
+    // Raises 438.
+    std::string QueryType() override;
+    // Raises 438.
+    void SetQueryType(const std::string& sType) override;
+    // Raises 438.
+    void SetGrossNet(const std::string& sGrossNet) override;
+    // Raises 438.
+    std::string GrossNet() override;
+    // Raises 438.
+    std::string DescriptionText() override;
+    // Sets the flag ReadOnly reads.
+    void SetReadOnly(bool bReadOnly) override { readOnly_ = bReadOnly; }
+    // The flag SetReadOnly set; False at the start.
+    bool ReadOnly() override { return readOnly_; }
+    // Raises 438.
+    void BuildDescriptionTree() override;
+    // Raises 438.
+    void Clear() override;
+    // Raises 438.
+    void Load(const std::string& sFile) override;
+    // Raises 438.
+    void Save(const std::string& sFile) override;
+
+    std::string TypeName() const override { return "FakeQuery"; }
+
+private:
+    bool readOnly_ = false;
+};
+
+class FakeQueryManager final : public IQueryManager {
+public:
+    // The one query, the active one, that Query("-1") hands out.
+    const Ref<FakeQuery>& ActiveQuery() const { return active_; }
+
+    // Raises 438.
+    int32_t ErrorNumber() override;
+    // Raises 438.
+    std::string ErrorSource() override;
+    // Raises 438.
+    std::string ErrorDescription() override;
+    // Raises 438.
+    bool ErrorIsException() override;
+    // Raises 438.
+    void SetDescriptionTree(const Ref<ITreeView>& oTree) override;
+    // Raises 438.
+    Ref<ITreeView> DescriptionTree() override;
+    // ActiveQuery for "-1"; raises 438 for any other index.
+    Ref<IQuery> Query(const std::string& Index) override;
+    // Raises 438.
+    Ref<IQuery> Find(const std::string& sID) override;
+    // Raises 438.
+    void New() override;
+    // Raises 438.
+    void MovePrevious() override;
+    // Raises 438.
+    void MoveNext() override;
+    // Raises 438.
+    void Load(const std::string& sFileName) override;
+    // Raises 438.
+    void Delete(const std::string& sID) override;
+    // Raises 438.
+    void MoveFirst() override;
+    // Raises 438.
+    void MoveLast() override;
+    // Raises 438.
+    void Clear() override;
+
+    std::string TypeName() const override { return "FakeQueryManager"; }
+
+private:
+    Ref<FakeQuery> active_ = ::New<FakeQuery>();
+};
