@@ -2,15 +2,15 @@
 // the field chooser taking the catalogue when it is made.
 #include <gtest/gtest.h>
 
-#include "criteria/NeighbourFixture.h"
 #include "fieldchooser/CFieldDetail.h"
 #include "fieldchooser/CSelectedFields.h"
-#include "interfaces/IDataLists.h"
 #include "platform/runtime/cvCollection.h"
+#include "support/FakeLists.h"
+#include "support/FakeRootFixture.h"
 
 namespace {
 
-class FieldDetail : public NeighbourFixture {};
+class FieldDetail : public FakeRootFixture {};
 
 TEST_F(FieldDetail, ANewDescriptionIsEmptyAndAColumnWithoutCategoryAsksNoUnits) {
     // No root at all: asking the units component would fail.
@@ -72,25 +72,44 @@ TEST_F(FieldDetail, KeyFollowsFieldNameAndColumnWidthReadsTheSameThroughBothInte
     EXPECT_EQ(filled->IDisplayField_ColumnWidth(), 1440);
 }
 
-class SelectedFields : public NeighbourFixture {};
+class SelectedFields : public FakeRootFixture {
+protected:
+    // A stand-in root whose lists give a catalogue of one asset type.
+    Ref<FakeLists> PlugLists() {
+        MakeRoot();
+        auto lists = New<FakeLists>();
+        catalogue = gTools()->NewCollection();
+        catalogue->Add(Variant(gTools()->NewCollection()), "Field");
+        lists->SetAvailableFields(catalogue);
+        root->SetLists(lists);
+        return lists;
+    }
+    Ref<cvCollection> catalogue;
+};
 
-TEST_F(SelectedFields, OpeningTheDatabaseMakesTheChooserWhichBuildsTheCatalogue) {
-    MakeRoot();
-    EXPECT_TRUE(root->FieldChooser().IsNothing());
-    root->OpenDatabase();
-    ASSERT_FALSE(root->FieldChooser().IsNothing());
-    EXPECT_EQ(callBack->With("Building Field Lists").size(), 1u);
-    Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
-    ASSERT_TRUE(catalogue);
-    EXPECT_EQ(catalogue->Count(), 4);
-    EXPECT_EQ(callBack->With("Building Field Lists").size(), 1u) << "the chooser's request built it";
+TEST_F(SelectedFields, EachChooserAsksTheListsForTheCatalogueWhenItIsMade) {
+    Ref<FakeLists> lists = PlugLists();
+    auto first = New<CSelectedFields>();
+    EXPECT_EQ(lists->AvailableFieldsRequests(), 1);
+    auto second = New<CSelectedFields>();
+    EXPECT_EQ(lists->AvailableFieldsRequests(), 2) << "the lists decide whether to build it again";
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Dialog(), "");
+}
 
-    // Opening again makes a new chooser over the same catalogue.
-    Ref<IFieldChooser> first = root->FieldChooser();
-    root->OpenDatabase();
-    EXPECT_FALSE(root->FieldChooser() == first);
-    EXPECT_TRUE(root->Lists()->AvailableFields() == catalogue);
-    EXPECT_EQ(callBack->With("Building Field Lists").size(), 1u);
+TEST_F(SelectedFields, AFailureOfTheListsIsShownInAnErrorBoxAndTheChooserIsStillMade) {
+    Ref<FakeLists> lists = PlugLists();
+    lists->FailAvailableFields(ERR_GENERAL, "The catalogue statement failed");
+    Ref<IFieldChooser> chooser;
+    EXPECT_NO_THROW(chooser = New<CSelectedFields>());
+    EXPECT_TRUE(chooser);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Error");
+    EXPECT_EQ(messages[0].style, 16);
+    EXPECT_TRUE(Contains(messages[0].text, "The catalogue statement failed")) << messages[0].text;
+    EXPECT_TRUE(Contains(messages[0].text, "CSelectedFields.Class_Initialize")) << messages[0].text;
+    EXPECT_EQ(Dialog(), "");
+    EXPECT_EQ(Log(), "") << "the chooser does not log";
 }
 
 TEST_F(SelectedFields, ACreationThatFailsIsShownInAnErrorBox) {
