@@ -22,10 +22,19 @@ int32_t DefaultAnswer(int32_t style) {
     return buttons[set][which];
 }
 
+int32_t UnattendedAnswer(int32_t style) {
+    int32_t set = style & 7;
+    if (set == vbYesNo || set == vbYesNoCancel) return vbNo;
+    return DefaultAnswer(style);
+}
+
 int32_t MsgBox(const std::string& text, int32_t style, const std::string& title) {
     if (Hook::Get()) return Hook::Get()(text, style, title);
-    std::cerr << (title.empty() ? std::string("Message") : title) << ": " << text << "\n";
-    return DefaultAnswer(style);
+    static const char* const names[] = {"", "OK", "Cancel", "Abort", "Retry", "Ignore", "Yes", "No"};
+    int32_t answer = UnattendedAnswer(style);
+    std::cerr << (title.empty() ? std::string("Message") : title) << ": " << text << "\n"
+              << "(no one to ask; answered " << names[answer] << ")\n";
+    return answer;
 }
 
 }  // namespace ui

@@ -1,7 +1,8 @@
 #pragma once
 // Message boxes.  The host installs a handler that shows them; without one
-// the text goes to standard error and the box's default button answers, so a
-// library call never waits for a person.
+// the text goes to standard error and the box answers by itself, so a library
+// call never waits for a person: a Yes/No (or Yes/No/Cancel) question answers
+// No, since Yes is the answer that acts, and any other box its default button.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -39,10 +40,15 @@ using MessageBoxHandler =
 // the one it replaces.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 
-// Shows a message box and returns the answer.
+// Shows a message box and returns the answer; without a handler, writes the
+// text and the answer taken to standard error and returns UnattendedAnswer.
 int32_t MsgBox(const std::string& text, int32_t style = vbOKOnly, const std::string& title = "");
 
 // The answer of the default button of a style.
 int32_t DefaultAnswer(int32_t style);
+
+// The answer when no one can be asked: No for a Yes/No or Yes/No/Cancel
+// question, whatever its default button; otherwise DefaultAnswer.
+int32_t UnattendedAnswer(int32_t style);
 
 }  // namespace ui

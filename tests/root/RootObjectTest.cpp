@@ -214,6 +214,19 @@ TEST_F(RootObject, AMissingDatabaseAsksTheUserAndStoresItsNumber) {
     EXPECT_EQ(callBack->commands[1], "CMD=KILL_SETTINGS_FILE!DEST=A");
 }
 
+TEST_F(RootObject, AMissingDatabaseWithNoOneToAskKeepsTheSettingsFile) {
+    SetSetting("CoreDatabase", "Missing.db");
+    MakeRoot();
+    ui::SetMessageBoxHandler(nullptr);
+    testing::internal::CaptureStderr();
+    root->OpenDatabase();
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(callBack->commands, std::vector<std::string>{"CMD=KILL_SPLASH!DEST=A"});
+    EXPECT_NE(said.find("Do you want to reset your settings file?"), std::string::npos) << said;
+    EXPECT_NE(said.find("answered No"), std::string::npos) << said;
+    EXPECT_EQ(root->ErrorNumber(), ERR_DATABASE_NOT_FOUND);
+}
+
 TEST_F(RootObject, LinkedTablesAreRepointedToTheDatabaseFolder) {
     std::string folder = data.Path() + "Core/Database/";
     Exec(DatabasePath(),

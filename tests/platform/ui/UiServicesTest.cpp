@@ -109,16 +109,33 @@ TEST_F(UiServices, ErrorWindowGoesToStandardErrorUntilAPresenterIsInstalled) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "c:\nt\n");
 }
 
-TEST_F(UiServices, MessageBoxWithoutHandlerAnswersTheDefaultButton) {
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(ui::MsgBox("Delete?", ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, "Confirm"),
-              ui::vbNo);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Confirm: Delete?\n");
+TEST_F(UiServices, MessageBoxWithoutHandlerAnswersNoToQuestionsAndTheDefaultOtherwise) {
+    struct Case {
+        int32_t style, answer;
+        const char* said;
+    };
+    const Case cases[] = {
+        {ui::vbYesNo + ui::vbQuestion, ui::vbNo, "No"},  // Yes is the default button, but not taken
+        {ui::vbYesNo + ui::vbDefaultButton2, ui::vbNo, "No"},
+        {ui::vbYesNoCancel + ui::vbQuestion, ui::vbNo, "No"},
+        {ui::vbYesNoCancel + ui::vbDefaultButton3, ui::vbNo, "No"},
+        {ui::vbOKOnly + ui::vbCritical, ui::vbOK, "OK"},
+        {ui::vbOKCancel + ui::vbDefaultButton2, ui::vbCancel, "Cancel"},
+        {ui::vbRetryCancel, ui::vbRetry, "Retry"},
+        {ui::vbAbortRetryIgnore + ui::vbDefaultButton3, ui::vbIgnore, "Ignore"},
+    };
+    for (const Case& c : cases) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(ui::MsgBox("Delete?", c.style, "Confirm"), c.answer) << c.style;
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  std::string("Confirm: Delete?\n(no one to ask; answered ") + c.said + ")\n");
+    }
+    // A handler decides for itself; removing it brings the safe answer back.
     ui::SetMessageBoxHandler([](const std::string&, int32_t, const std::string&) { return ui::vbYes; });
     EXPECT_EQ(ui::MsgBox("Delete?", ui::vbYesNo), ui::vbYes);
     ui::ResetUiServices();
     testing::internal::CaptureStderr();
-    EXPECT_EQ(ui::MsgBox("Delete?", ui::vbYesNo), ui::vbYes);
+    EXPECT_EQ(ui::MsgBox("Delete?", ui::vbYesNo), ui::vbNo);
     testing::internal::GetCapturedStderr();
 }
 
