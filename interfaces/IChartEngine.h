@@ -1,6 +1,5 @@
 #pragma once
-// The chart engine.  The manifest, Initialise and LoadChart arrive with the
-// chart work.
+// The chart engine: where the chart definitions lie.
 #include <string>
 
 #include "platform/runtime/Object.h"

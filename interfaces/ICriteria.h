@@ -1,7 +1,6 @@
 #pragma once
 // The five criteria sets.  Every set begins with Modified; the four asset
-// sets share the shore-status criterion.  The other criteria of each set
-// arrive with that set's own work.
+// sets share the shore-status criterion.
 #include <cstdint>
 #include <string>
 

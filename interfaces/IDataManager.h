@@ -80,8 +80,8 @@ public:
     // shows any error (see ErrorNumber) and returns.  A missing database file is not shown: the user is
     // asked whether to reset the settings and ErrorNumber becomes &H8004185D.
     virtual void OpenDatabase() = 0;
-    // The short name kept under the key's second "_" part; raises 5 for a key not kept (nothing is kept
-    // yet, so for every key); passes any error on.
+    // The short name kept under the key's second "_" part; raises 5 for a key not kept (the library keeps
+    // no short names of its own); passes any error on.
     virtual std::string GetShortCompanyName(const std::string& sKey) = 0;
     // The country's index record of the asset code (or of the short code sLookupCode), five fields
     // joined by "|"; "||||" when none matches; shows any error (see ErrorNumber) and returns "||||".

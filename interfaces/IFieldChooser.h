@@ -6,8 +6,7 @@
 
 #include "platform/runtime/Object.h"
 
-// The user's columns per asset type and grid; its members arrive with the
-// column-selection work.
+// The user's columns per asset type and grid.
 class IFieldChooser : public virtual Object {};
 
 // One column of one result grid, as the host, the column selection and the

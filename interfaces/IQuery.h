@@ -1,6 +1,5 @@
 #pragma once
 // One query: criteria for one asset type held as XML, its options and results.
-// Execution and result members arrive with the SQL generation work.
 #include <cstdint>
 #include <string>
 
