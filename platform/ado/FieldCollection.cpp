@@ -13,11 +13,8 @@ FieldCollection::FieldCollection(StateRef state) : state_(std::move(state)) {}
 
 int32_t FieldCollection::Count() const { return state_->open ? state_->rows.Columns() : 0; }
 
-Field FieldCollection::Item(int32_t Index) const {
-    const RecordsetState& s = *state_;
-    if (!s.open) RaiseAdo(adErrObjectClosed, kSource);
-    if (Index < 0 || Index >= s.rows.Columns()) RaiseAdo(adErrItemNotFound, kSource);
-    return Field(state_, Index);
+void FieldCollection::RaiseBadIndex() const {
+    RaiseAdo(state_->open ? adErrItemNotFound : adErrObjectClosed, kSource);
 }
 
 Field FieldCollection::Item(std::string_view Name) const {

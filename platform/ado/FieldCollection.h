@@ -19,7 +19,11 @@ public:
     // By a number (0-based) or a name; 3265 when there is no such field,
     // 3704 when the record set is closed.
     Field Item(const Variant& Index) const;
-    Field Item(int32_t Index) const;
+    Field Item(int32_t Index) const {
+        const RecordsetState& s = *state_;
+        if (!s.open || Index < 0 || Index >= s.rows.Columns()) RaiseBadIndex();
+        return Field(state_, Index);
+    }
     // By name, without a Variant for the name; 3265 when there is none,
     // 3704 when the record set is closed.
     Field Item(std::string_view Name) const;
@@ -28,6 +32,8 @@ public:
     Field operator()(const Variant& Index) const { return Item(Index); }
 
 private:
+    [[noreturn]] void RaiseBadIndex() const;
+
     StateRef state_;
 };
 

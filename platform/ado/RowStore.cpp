@@ -33,14 +33,28 @@ int32_t DeclaredType(const char* decl) {
     return adVarWChar;
 }
 
-int Digits(const char* p, int n) {
-    int v = 0;
-    for (int i = 0; i < n; ++i) {
-        unsigned d = static_cast<unsigned char>(p[i]) - '0';
-        if (d > 9) return -1;
-        v = v * 10 + static_cast<int>(d);
-    }
-    return v;
+// Two or four decimal digits; -1 when one is not a digit.
+int Digits2(const char* p) {
+    unsigned a = static_cast<unsigned char>(p[0]) - '0', b = static_cast<unsigned char>(p[1]) - '0';
+    return a > 9 || b > 9 ? -1 : static_cast<int>(a * 10 + b);
+}
+int Digits4(const char* p) {
+    int hi = Digits2(p), lo = Digits2(p + 2);
+    return hi < 0 || lo < 0 ? -1 : hi * 100 + lo;
+}
+
+// The serial of a valid date from the year 100 on: days since 1899-12-30,
+// counted as DateSerial counts them, inline because a date column reads one
+// per row.
+double CivilSerial(int y, int m, int d) {
+    y -= m <= 2;
+    const int era = y / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy =
+        (153 * static_cast<unsigned>(m + (m > 2 ? -3 : 9)) + 2) / 5 + static_cast<unsigned>(d) - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    // 719468 days from 0000-03-01 to 1970-01-01, which is serial 25569.
+    return static_cast<double>(int64_t{era} * 146097 + static_cast<int64_t>(doe) - 719468 + 25569);
 }
 
 // "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS", the forms the data set stores,
@@ -48,20 +62,23 @@ int Digits(const char* p, int n) {
 bool ReadDate(std::string_view s, double& out) {
     if ((s.size() == 10 || s.size() == 19) && s[4] == '-' && s[7] == '-') {
         const char* p = s.data();
-        int y = Digits(p, 4), m = Digits(p + 5, 2), d = Digits(p + 8, 2);
+        int y = Digits4(p), m = Digits2(p + 5), d = Digits2(p + 8);
         static const int days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         bool ok = y >= 100 && m >= 1 && m <= 12 && d >= 1 && d <= days[m - 1] &&
                   (m != 2 || d != 29 || (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)));
-        int hh = 0, mm = 0, ss = 0;
-        if (ok && s.size() == 19) {
-            hh = Digits(p + 11, 2), mm = Digits(p + 14, 2), ss = Digits(p + 17, 2);
-            ok = (p[10] == ' ' || p[10] == 'T') && p[13] == ':' && p[16] == ':' && hh >= 0 && hh < 24 &&
-                 mm >= 0 && mm < 60 && ss >= 0 && ss < 60;
+        if (ok && s.size() == 10) {
+            out = CivilSerial(y, m, d);
+            return true;
         }
         if (ok) {
-            double serial = DateSerial(y, m, d), time = TimeSerial(hh, mm, ss);
-            out = serial >= 0 ? serial + time : serial - time;
-            return true;
+            int hh = Digits2(p + 11), mm = Digits2(p + 14), ss = Digits2(p + 17);
+            ok = (p[10] == ' ' || p[10] == 'T') && p[13] == ':' && p[16] == ':' && hh >= 0 && hh < 24 &&
+                 mm >= 0 && mm < 60 && ss >= 0 && ss < 60;
+            if (ok) {
+                double serial = CivilSerial(y, m, d), time = TimeSerial(hh, mm, ss);
+                out = serial >= 0 ? serial + time : serial - time;
+                return true;
+            }
         }
     }
     return ParseDate(s, out);
@@ -110,26 +127,62 @@ size_t Bytes(const std::vector<T>& v) {
 // time, multiplied in.
 uint64_t TextHash(std::string_view s) {
     constexpr uint64_t kMul = 0x9E3779B97F4A7C15ull;
-    uint64_t h = s.size() * kMul;
-    const char* p = s.data();
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(s.data());
     size_t n = s.size();
-    while (n >= 8) {
+    auto load8 = [](const unsigned char* q) {
         uint64_t w;
-        std::memcpy(&w, p, 8);
-        h = (h ^ w) * kMul;
-        h ^= h >> 29;
-        p += 8;
-        n -= 8;
-    }
-    if (n) {
-        uint64_t w = 0;
-        std::memcpy(&w, p, n);
-        h = (h ^ w) * kMul;
+        std::memcpy(&w, q, 8);
+        return w;
+    };
+    auto load4 = [](const unsigned char* q) {
+        uint32_t w;
+        std::memcpy(&w, q, 4);
+        return uint64_t{w};
+    };
+    uint64_t h = n * kMul;
+    if (n >= 8) {
+        // Whole words, then the last eight bytes (which may overlap).
+        for (; n > 8; p += 8, n -= 8) {
+            h = (h ^ load8(p)) * kMul;
+            h ^= h >> 29;
+        }
+        h = (h ^ load8(p + n - 8)) * kMul;
+    } else if (n >= 4) {
+        h = (h ^ (load4(p) | load4(p + n - 4) << 32)) * kMul;
+    } else if (n > 0) {
+        h = (h ^ (uint64_t{p[0]} | uint64_t{p[n / 2]} << 8 | uint64_t{p[n - 1]} << 16)) * kMul;
     }
     h ^= h >> 32;
     h *= 0xD6E8FEB86659FD93ull;
     h ^= h >> 32;
     return h;
+}
+
+// Equal bytes; short texts, the common case, without a call.
+bool SameBytes(const char* a, const char* b, size_t n) {
+    if (n > 16) return std::memcmp(a, b, n) == 0;
+    uint64_t x = 0, y = 0;
+    if (n >= 8) {
+        uint64_t a1, b1, a2, b2;
+        std::memcpy(&a1, a, 8);
+        std::memcpy(&b1, b, 8);
+        std::memcpy(&a2, a + n - 8, 8);
+        std::memcpy(&b2, b + n - 8, 8);
+        return ((a1 ^ b1) | (a2 ^ b2)) == 0;
+    }
+    if (n >= 4) {
+        uint32_t a1, b1, a2, b2;
+        std::memcpy(&a1, a, 4);
+        std::memcpy(&b1, b, 4);
+        std::memcpy(&a2, a + n - 4, 4);
+        std::memcpy(&b2, b + n - 4, 4);
+        return ((a1 ^ b1) | (a2 ^ b2)) == 0;
+    }
+    for (size_t i = 0; i < n; ++i) {
+        x = x << 8 | static_cast<unsigned char>(a[i]);
+        y = y << 8 | static_cast<unsigned char>(b[i]);
+    }
+    return x == y;
 }
 
 // The first check of whether a text column is nearly all distinct, and the
@@ -201,7 +254,22 @@ void RowStore::Load(sqlite3* db, sqlite3_stmt* stmt) {
             if (rc == SQLITE_DONE) break;
             if (rc != SQLITE_ROW) RaiseEngineError(db, rc);
             if (rows_ == static_cast<uint32_t>(std::numeric_limits<int32_t>::max())) TooBig();
-            for (int c = 0; c < n; ++c) Append(cols_[c], sqlite3_column_value(stmt, c));
+            for (int c = 0; c < n; ++c) {
+                // The cells whose value fits their column's storage as it
+                // comes, inline; Null, conversions and dates go the long way.
+                Column& col = cols_[c];
+                sqlite3_value* v = sqlite3_column_value(stmt, c);
+                const int t = sqlite3_value_type(v);
+                if (col.store == Store::Int && t == SQLITE_INTEGER && col.type == adInteger) {
+                    col.ints.push_back(sqlite3_value_int64(v));
+                } else if (col.store == Store::Real && (t == SQLITE_FLOAT || t == SQLITE_INTEGER)) {
+                    col.reals.push_back(sqlite3_value_double(v));
+                } else if (col.store == Store::Text && t == SQLITE_TEXT) {
+                    col.texts.push_back(col.arena.Add(ValueText(v)));
+                } else {
+                    Append(col, v);
+                }
+            }
             ++rows_;
         }
         // Growth left spare room in every array; give it back, since the
@@ -302,7 +370,7 @@ public:
             if ((slot & 0xFFFFFFFF00000000ull) == tag) {
                 id = static_cast<uint32_t>(slot) - 1;
                 const uint32_t at = offsets[id], size = offsets[id + 1] - at;
-                if (size == s.size() && std::memcmp(pool.data() + at, s.data(), size) == 0) return true;
+                if (size == s.size() && SameBytes(pool.data() + at, s.data(), size)) return true;
             }
         }
         if (pool.size() + s.size() > UINT32_MAX) return false;
@@ -520,18 +588,13 @@ int32_t RowStore::LongValue(int c, uint32_t row) const {
     return CellValue(col, row).ToLong();
 }
 
-double RowStore::DoubleValue(int c, uint32_t row) const {
-    const Column& col = cols_[c];
+double RowStore::ConvertedDouble(const Column& col, uint32_t row) const {
     if (NullBit(col, row)) Raise(rt::kInvalidNull);
-    if (col.store == Store::Int && col.type == adInteger) return static_cast<double>(col.ints[row]);
-    if (col.store == Store::Real) return col.reals[row];
     return CellValue(col, row).ToDouble();
 }
 
-std::string_view RowStore::TextValue(int c, uint32_t row) const {
-    const Column& col = cols_[c];
+std::string_view RowStore::ConvertedText(const Column& col, uint32_t row) const {
     if (NullBit(col, row)) Raise(rt::kInvalidNull);
-    if (col.store == Store::Text || col.store == Store::Dict) return TextAt(col, row);
     converted_ = CellValue(col, row).ToString();
     return converted_;
 }

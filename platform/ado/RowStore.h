@@ -34,6 +34,7 @@
 #include <string_view>
 #include <vector>
 
+#include "AdoTypes.h"
 #include "ChunkedArray.h"
 #include "TextArena.h"
 #include "platform/runtime/Variant.h"
@@ -70,10 +71,24 @@ public:
     // The cell as CLng, CDbl and CStr would turn its Variant: raises 94 for
     // Null, 13 for text that is no number, 6 for a number beyond the range.
     int32_t LongValue(int c, uint32_t row) const;
-    double DoubleValue(int c, uint32_t row) const;
+    double DoubleValue(int c, uint32_t row) const {
+        const Column& col = cols_[c];
+        if (!NullBit(col, row)) {
+            if (col.store == Store::Real) return col.reals[row];
+            if (col.store == Store::Int && col.type == adInteger) return static_cast<double>(col.ints[row]);
+        }
+        return ConvertedDouble(col, row);
+    }
     // A text cell in place, valid until Clear; a cell of another kind as
     // text, valid until the next such conversion.
-    std::string_view TextValue(int c, uint32_t row) const;
+    std::string_view TextValue(int c, uint32_t row) const {
+        const Column& col = cols_[c];
+        if (!NullBit(col, row)) {
+            if (col.store == Store::Dict) return DictText(col, IdAt(col, row));
+            if (col.store == Store::Text) return col.arena.Get(col.texts[row]);
+        }
+        return ConvertedText(col, row);
+    }
 
     // Readies column `c` to be compared many times (a sort); cheap to repeat.
     void PrepareCompare(int c) const;
@@ -128,6 +143,9 @@ private:
         return w < col.nulls.size() && (col.nulls[w] >> (row & 63) & 1);
     }
     Variant CellValue(const Column& col, uint32_t row) const;
+    // The typed reads of a Null cell or one of another kind.
+    double ConvertedDouble(const Column& col, uint32_t row) const;
+    std::string_view ConvertedText(const Column& col, uint32_t row) const;
 
     void IndexNames();
 

@@ -7,13 +7,16 @@
 
 namespace ADODB {
 
-namespace {
-constexpr unsigned kPositionBits = 20;
-constexpr size_t kChunk = size_t{1} << kPositionBits;
-constexpr size_t kMaxChunks = size_t{1} << (32 - kPositionBits);
-}  // namespace
+void TextArena::Reallocate(size_t capacity) {
+    Chunk& last = chunks_.back();
+    std::unique_ptr<char[]> room(new char[capacity]);
+    if (last.size) std::memcpy(room.get(), last.data.get(), last.size);
+    last.data = std::move(room);
+    last.capacity = capacity;
+    last.limit = std::min(capacity, kChunk);
+}
 
-uint32_t TextArena::Add(std::string_view s) {
+uint32_t TextArena::AddSlowly(std::string_view s) {
     char prefix[10];
     size_t p = 0;
     uint64_t len = s.size();
@@ -23,56 +26,49 @@ uint32_t TextArena::Add(std::string_view s) {
         prefix[p++] = len ? static_cast<char>(b | 0x80) : b;
     } while (len);
     const size_t need = p + s.size();
-    // A chunk takes texts while they end within its first 1 MB, so every
-    // position fits its 20 bits.  The first chunk grows as a string does;
-    // later ones are made at full size and never move.  A longer text gets a
-    // chunk of its own.
-    bool fits = !chunks_.empty() && chunks_.back().size() + need <= kChunk;
-    if (!fits) {
+    // The last chunk grows as a string does, up to 1 MB; then a new chunk is
+    // made at full size.  A longer text gets a chunk of its own.
+    if (chunks_.empty() || chunks_.back().size + need > kChunk) {
         if (chunks_.size() == kMaxChunks)
             Raise(adErrProviderFailed, kProviderSource,
                   "The result of the statement is too big to hold in memory.");
+        chunks_.reserve(chunks_.size() + 1);
         chunks_.emplace_back();
-        if (chunks_.size() > 1 || need > kChunk) chunks_.back().reserve(std::max(kChunk, need));
+        chunks_.back().base = static_cast<uint32_t>((chunks_.size() - 1) << kPositionBits);
+        last_ = &chunks_.back();
+        Reallocate(chunks_.size() == 1 ? std::max<size_t>(need, 256) : std::max(kChunk, need));
+    } else if (chunks_.back().size + need > chunks_.back().capacity) {
+        Reallocate(std::min(kChunk, std::max(chunks_.back().capacity * 2, chunks_.back().size + need)));
     }
-    std::string& chunk = chunks_.back();
-    uint32_t handle = static_cast<uint32_t>(((chunks_.size() - 1) << kPositionBits) | chunk.size());
-    chunk.append(prefix, p);
-    chunk.append(s);
+    Chunk& last = chunks_.back();
+    const uint32_t handle = static_cast<uint32_t>(((chunks_.size() - 1) << kPositionBits) | last.size);
+    char* q = last.data.get() + last.size;
+    std::memcpy(q, prefix, p);
+    if (!s.empty()) std::memcpy(q + p, s.data(), s.size());
+    last.size += need;
     return handle;
 }
 
-std::string_view TextArena::Get(uint32_t handle) const {
-    const std::string& chunk = chunks_[handle >> kPositionBits];
-    const char* q = chunk.data() + (handle & (kChunk - 1));
-    uint64_t len = 0;
-    for (int shift = 0;; shift += 7) {
-        unsigned char b = static_cast<unsigned char>(*q++);
-        len |= static_cast<uint64_t>(b & 0x7F) << shift;
-        if (!(b & 0x80)) break;
-    }
-    return std::string_view(q, len);
-}
-
 void TextArena::Clear() {
-    chunks_.clear();
-    chunks_.shrink_to_fit();
+    std::vector<Chunk>().swap(chunks_);
+    last_ = nullptr;
 }
 
 void TextArena::Shrink() {
-    if (!chunks_.empty()) chunks_.back().shrink_to_fit();
+    if (!chunks_.empty() && chunks_.back().size < chunks_.back().capacity) Reallocate(chunks_.back().size);
     chunks_.shrink_to_fit();
+    last_ = chunks_.empty() ? nullptr : &chunks_.back();
 }
 
 size_t TextArena::Bytes() const {
-    size_t total = chunks_.capacity() * sizeof(std::string);
-    for (const std::string& c : chunks_) total += c.capacity();
+    size_t total = chunks_.capacity() * sizeof(Chunk);
+    for (const Chunk& c : chunks_) total += c.capacity;
     return total;
 }
 
 size_t TextArena::Size() const {
     size_t total = 0;
-    for (const std::string& c : chunks_) total += c.size();
+    for (const Chunk& c : chunks_) total += c.size;
     return total;
 }
 

@@ -114,6 +114,40 @@ TEST_F(RowStoreTest, DictionaryColumnsCompareTextsWithoutRegardToCase) {
     EXPECT_EQ(rows_.Compare(0, 0, 4), 0);
 }
 
+// Every day of six centuries (leap years of every kind among them), and
+// times from the year 100 on, read as DateSerial and TimeSerial count them.
+TEST_F(RowStoreTest, DateColumnsCountDaysAsDateSerialDoes) {
+    ASSERT_EQ(
+        sqlite3_exec(db_,
+                     ("CREATE TABLE D (Day DATE, Stamp DATETIME); INSERT INTO D " +
+                      Numbers(220000,
+                              "date('1599-01-01', '+' || i || ' days'), "
+                              "datetime('0100-01-01 13:14:15', '+' || (i * 4) || ' days', '+' || i || ' "
+                              "seconds')"))
+                         .c_str(),
+                     nullptr, nullptr, nullptr),
+        SQLITE_OK)
+        << sqlite3_errmsg(db_);
+    Load("SELECT Day, Stamp, Day || '' AS DayText, Stamp || '' AS StampText FROM D");
+    ASSERT_EQ(rows_.Rows(), 220000u);
+    ASSERT_EQ(rows_.Type(0), adDate);
+    ASSERT_EQ(rows_.Type(1), adDate);
+    auto number = [](std::string_view s, size_t at, size_t n) {
+        return std::stoi(std::string(s.substr(at, n)));
+    };
+    for (uint32_t r = 0; r < rows_.Rows(); ++r) {
+        const std::string_view day = rows_.TextValue(2, r), stamp = rows_.TextValue(3, r);
+        ASSERT_EQ(rows_.DoubleValue(0, r),
+                  DateSerial(number(day, 0, 4), number(day, 5, 2), number(day, 8, 2)))
+            << day;
+        const double date = DateSerial(number(stamp, 0, 4), number(stamp, 5, 2), number(stamp, 8, 2));
+        const double time = TimeSerial(number(stamp, 11, 2), number(stamp, 14, 2), number(stamp, 17, 2));
+        // Before 1899-12-30 the time counts away from zero, as the classic serials have it.
+        ASSERT_EQ(rows_.DoubleValue(1, r), date >= 0 ? date + time : date - time) << stamp;
+    }
+    EXPECT_EQ(rows_.TextValue(2, 0), "1599-01-02");
+}
+
 // Through the record set: sorting and walking a dictionary column.
 TEST(RowStoreRecordset, SortedDictionaryColumnsReadBackTheirTexts) {
     TempDir dir;
