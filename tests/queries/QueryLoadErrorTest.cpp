@@ -2,13 +2,13 @@
 // it is, whether it is missing, malformed or lacks its criteria.
 #include <gtest/gtest.h>
 
-#include "criteria/NeighbourFixture.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
+#include "queries/QueryFixture.h"
 
 namespace {
 
-class QueryLoadError : public NeighbourFixture {
+class QueryLoadError : public QueryFixture {
 protected:
     // The message line of the error a load of sFile raises.
     std::string LoadMessage(const Ref<IQuery>& query, const std::string& sFile) {
@@ -22,7 +22,7 @@ protected:
 };
 
 TEST_F(QueryLoadError, EachRefusedFileIsNamedInTheMessage) {
-    MakeRoot();
+    MakeRootWithQueries();
     Ref<IQuery> query = root->Queries()->Query("-1");
     ASSERT_TRUE(query);
 
@@ -37,7 +37,7 @@ TEST_F(QueryLoadError, EachRefusedFileIsNamedInTheMessage) {
 
 TEST_F(QueryLoadError, ADefaultQueryFileWithoutCriteriaIsNamedWhenAQueryIsMade) {
     std::string defaultFile = data.Write("Default/Default.xml", "<Query><Options/></Query>");
-    MakeRoot();
+    MakeRootWithQueries();
     Error e = CaughtError([&] { root->Queries()->New(); });
     EXPECT_EQ(e.Number(), ERR_MISSING_SETTINGS_ELEMENT);
     EXPECT_TRUE(Contains(e.Description(), Expected(defaultFile))) << e.Description();

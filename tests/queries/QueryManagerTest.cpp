@@ -2,17 +2,17 @@
 // identifier array's growth, and the errors it shows or passes on.
 #include <gtest/gtest.h>
 
-#include "criteria/NeighbourFixture.h"
 #include "host/controls/MemoryTreeView.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
+#include "queries/QueryFixture.h"
 
 namespace {
 
-class QueryManager : public NeighbourFixture {
+class QueryManager : public QueryFixture {
 protected:
     Ref<IQueryManager> Manager() {
-        if (!root) MakeRoot();
+        if (!root) MakeRootWithQueries();
         return root->Queries();
     }
 };
@@ -154,7 +154,7 @@ TEST_F(QueryManager, LoadMakesANewQueryFromTheFile) {
 
 TEST_F(QueryManager, WithoutAQueryElementNoQueryCanBeMade) {
     RemoveSetting("Query");
-    MakeRoot();
+    MakeRootWithQueries();
     auto manager = root->Queries();
     Error e = CaughtError([&] { manager->New(); });
     EXPECT_EQ(e.Number(), ERR_MISSING_SETTINGS_ELEMENT);

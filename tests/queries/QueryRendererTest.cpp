@@ -3,10 +3,10 @@
 // drawing around every rendering.
 #include <gtest/gtest.h>
 
-#include "criteria/NeighbourFixture.h"
 #include "host/controls/MemoryTreeView.h"
 #include "platform/ui/WindowUpdate.h"
 #include "queries/CQueryRenderer.h"
+#include "queries/QueryFixture.h"
 
 namespace {
 
@@ -25,10 +25,10 @@ std::string Sector(const std::string& region, const std::string& country, const 
            "\" SectorName=\"" + name + "\"/>";
 }
 
-class QueryRenderer : public NeighbourFixture {
+class QueryRenderer : public QueryFixture {
 protected:
     void SetUp() override {
-        NeighbourFixture::SetUp();
+        QueryFixture::SetUp();
         ui::SetWindowUpdateHook([this](int64_t h) {
             locks.push_back(h);
             return true;
@@ -37,7 +37,7 @@ protected:
     }
     void TearDown() override {
         ui::SetWindowUpdateHook({});
-        NeighbourFixture::TearDown();
+        QueryFixture::TearDown();
     }
     void Render(const std::string& xml) {
         Ref<ISettings2> doc = gTools()->NewSettingsObject();

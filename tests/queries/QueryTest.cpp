@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "criteria/NeighbourFixture.h"
 #include "interfaces/ICriteria.h"
 #include "interfaces/IParameters.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
+#include "queries/QueryFixture.h"
 
 namespace {
 
@@ -17,12 +17,12 @@ const char* const kParameters =
     "<Field><FieldDetail/></Field><Well><WellDetail/></Well><Transport><TransportDetail/></Transport></"
     "Parameters>";
 
-class Query : public NeighbourFixture {
+class Query : public QueryFixture {
 protected:
     // Replaces the data set's default query file, then makes a query from it.
     Ref<IQuery> FromDefault(const std::string& xml) {
         data.Write("Default/Default.xml", xml);
-        if (!root) MakeRoot();
+        if (!root) MakeRootWithQueries();
         root->Queries()->New();
         return root->Queries()->Query("-1");
     }
@@ -50,7 +50,7 @@ TEST_F(Query, AMissingAssetTypeReadsAsBlockAndIsWrittenSoASaveKeepsIt) {
 }
 
 TEST_F(Query, ASavedQueryLoadsBackWithItsCriteria) {
-    MakeRoot();
+    MakeRootWithQueries();
     Ref<IQuery> query = root->Queries()->Query("-1");
     query->SetGrossNet("Net");
     query->Parameters()->Field()->AddShoreStatus("OFFSHORE");
@@ -69,7 +69,7 @@ TEST_F(Query, ASavedQueryLoadsBackWithItsCriteria) {
 }
 
 TEST_F(Query, AFailedSaveIsShownStoredAndLoggedButNotRaised) {
-    MakeRoot();
+    MakeRootWithQueries();
     Ref<IQuery> query = root->Queries()->Query("-1");
     std::string before = query->Parameters()->ParamXML();
     EXPECT_NO_THROW(query->Save(data.Path() + "no/such/folder/q.xml"));
@@ -87,7 +87,7 @@ TEST_F(Query, AFailedSaveIsShownStoredAndLoggedButNotRaised) {
 }
 
 TEST_F(Query, AFileWithoutParametersOrNoFileAtAllFailsAndTheQueryStaysAsItWas) {
-    MakeRoot();
+    MakeRootWithQueries();
     Ref<IQuery> query = root->Queries()->Query("-1");
     query->Parameters()->Well()->AddShoreStatus("ONSHORE");
     std::string type = query->QueryType();
@@ -109,8 +109,31 @@ TEST_F(Query, AFileWithoutParametersOrNoFileAtAllFailsAndTheQueryStaysAsItWas) {
     EXPECT_EQ(query->ErrorNumber(), 0);
 }
 
+TEST_F(Query, TheReadOnlyFlagOfTheActiveQueryGuardsTheCriteria) {
+    MakeRootWithQueries();
+    Ref<IQuery> query = root->Queries()->Query("-1");
+    Ref<IField> field = query->Parameters()->Field();
+    field->AddShoreStatus("ONSHORE");
+    query->Parameters()->SetModified(false);
+    query->SetReadOnly(true);
+    field->AddShoreStatus("OFFSHORE");
+    EXPECT_FALSE(field->RemoveShoreStatus("ONSHORE"));
+    EXPECT_EQ(field->ShoreStatusCount(), 1);
+    EXPECT_FALSE(query->Parameters()->Modified());
+
+    // The guard asks the active query: once another one is current, the
+    // first query's sets change again.
+    root->Queries()->New();
+    EXPECT_FALSE(root->Queries()->Query("-1") == query);
+    field->AddShoreStatus("OFFSHORE");
+    EXPECT_EQ(field->ShoreStatusCount(), 2);
+    EXPECT_TRUE(query->ReadOnly()) << "the flag itself stays";
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Dialog(), "");
+}
+
 TEST_F(Query, EachQueryHasItsOwnIdentityAndClearChangesNothing) {
-    MakeRoot();
+    MakeRootWithQueries();
     root->Queries()->New();
     root->Queries()->New();
     Ref<IQuery> a = root->Queries()->Query("0"), b = root->Queries()->Query("1");

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "criteria/NeighbourFixture.h"
+#include "host/controls/MemoryTreeView.h"
 #include "interfaces/IDataLists.h"
 #include "interfaces/IFieldChooser.h"
+#include "interfaces/IQuery.h"
+#include "interfaces/IQueryManager.h"
 #include "platform/runtime/cvCollection.h"
 
 namespace {
@@ -28,6 +31,24 @@ TEST_F(RootWiring, OpeningTheDatabaseMakesTheChooserWhichBuildsTheCatalogue) {
     EXPECT_FALSE(root->FieldChooser() == first);
     EXPECT_TRUE(root->Lists()->AvailableFields() == catalogue);
     EXPECT_EQ(callBack->With("Building Field Lists").size(), 1u);
+}
+
+TEST_F(RootWiring, ARootsCreationMakesTheQueryManagerItHandsTheQueryElementTo) {
+    MakeRoot();
+    Ref<IQueryManager> manager = root->Queries();
+    ASSERT_TRUE(manager);
+    Ref<IQuery> active = manager->Query("-1");
+    ASSERT_TRUE(active) << Dialog();
+    EXPECT_EQ(active->QueryType(), "Field") << "made from the default query file the settings name";
+    EXPECT_TRUE(root->Queries() == manager) << "one manager for the root's life";
+
+    // The description tree the root hands the queries is the manager's.
+    EXPECT_TRUE(root->QueryDescriptionTree().IsNothing());
+    Ref<MemoryTreeView> tree = New<MemoryTreeView>();
+    manager->SetDescriptionTree(tree);
+    EXPECT_TRUE(root->QueryDescriptionTree() == tree);
+    manager->New();
+    EXPECT_TRUE(Contains(tree->Print(), "Query.General.CompanyDetail")) << "a new query renders into it";
 }
 
 }  // namespace
