@@ -2,10 +2,11 @@
 // the field descriptions read from each row, and a build that fails.
 #include <gtest/gtest.h>
 
-#include "criteria/NeighbourFixture.h"
 #include "interfaces/IDataLists.h"
 #include "interfaces/IFieldChooser.h"
+#include "lists/CLists.h"
 #include "platform/runtime/cvCollection.h"
+#include "support/FakeRootFixture.h"
 #include "support/SqliteFile.h"
 
 namespace {
@@ -33,20 +34,32 @@ constexpr const char* kColumns =
     "MultiLine, MergeColumn, ParticipantRollUpHide, HideInFieldChooser, FixedOnGrid, WrapColumn, "
     "ParticipantRollUponly, CompetitorAnalysisOnly, FieldAnnualRow";
 
-class FieldCatalogue : public NeighbourFixture {
+class FieldCatalogue : public FakeRootFixture {
 protected:
+    // A stand-in root, its database still closed, handing out real lists.
+    void MakeRootWithLists() {
+        MakeRoot();
+        root->SetLists(New<CLists>());
+    }
+    // The same with the database open.
+    void OpenRootWithLists() {
+        MakeRootWithLists();
+        root->OpenDatabase();
+    }
     void UseStatement(const std::string& sql) {
         Exec(DatabasePath(), "UPDATE Options SET Value = '" + Replace(sql, "'", "''") +
                                  "' WHERE Key = 'SQL_FIELD_CHOOSER_FIELDS'");
     }
-    size_t Builds() const { return callBack->With(kBuilding).size(); }
+    size_t Builds() const { return root->SentWith(kBuilding).size(); }
 };
 
 TEST_F(FieldCatalogue, NineGridsInTheirOrderEachWithFieldsAndAnEmptyIndexCollection) {
-    OpenRoot();
-    EXPECT_EQ(Builds(), 1u) << "opening the database builds the catalogue for the field chooser";
+    OpenRootWithLists();
+    EXPECT_EQ(Builds(), 0u) << "nothing is built before the first request";
     Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
     ASSERT_TRUE(catalogue);
+    EXPECT_EQ(root->Sent(), (std::vector<std::string>{std::string("STATUS_MESSAGE: ") + kBuilding}))
+        << "the build tells the host, once";
     EXPECT_EQ(Keys(catalogue), (std::vector<std::string>{"Block", "Field", "Well", "Transport"}));
     EXPECT_EQ(Keys(Item(catalogue, "Field")), (std::vector<std::string>{"Assets", "Ownership", "Annual"}));
     for (const char* asset : {"Block", "Well", "Transport"})
@@ -100,7 +113,7 @@ TEST_F(FieldCatalogue, RowsAreReadWithTheirDefaultsForNull) {
     UseStatement(
         std::string("SELECT ") + kColumns +
         " FROM Crafted WHERE Asset = '<Asset>' AND Grid = '<Grid>' AND Tag = '<Asset>.<Grid>' ORDER BY Seq");
-    OpenRoot();
+    OpenRootWithLists();
     Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
     ASSERT_TRUE(catalogue);
     EXPECT_EQ(Keys(Item(Item(Item(catalogue, "Field"), "Assets"), "FIELDS")),
@@ -147,8 +160,9 @@ TEST_F(FieldCatalogue, AFailedBuildLeavesNoCatalogueAndTheNextRequestBuildsItAga
          "CREATE TABLE ChooserBlock AS SELECT * FROM FieldChooser WHERE Asset_Type = 'Block';"
          "CREATE TABLE ChooserField AS SELECT * FROM FieldChooser WHERE Asset_Type = 'Field';");
     UseStatement(std::string("SELECT ") + kColumns + " FROM Chooser<Asset> WHERE Grid_Type = '<Grid>'");
-    OpenRoot();
-    // The field chooser's request met the failure, which the lists showed.
+    OpenRootWithLists();
+    // The first request meets the failure, which the lists show.
+    EXPECT_TRUE(root->Lists()->AvailableFields().IsNothing());
     EXPECT_TRUE(Contains(Dialog(), "CLists.GetFields(sAsset='Well', sGrid='Assets')")) << Dialog();
     EXPECT_TRUE(Contains(Dialog(), "CLists.IDataLists_AvailableFields")) << Dialog();
     EXPECT_TRUE(Contains(Dialog(), "ChooserWell")) << Dialog();
@@ -171,7 +185,7 @@ TEST_F(FieldCatalogue, AFailedBuildLeavesNoCatalogueAndTheNextRequestBuildsItAga
 }
 
 TEST_F(FieldCatalogue, ARequestBeforeTheDatabaseIsOpenIsAnsweredOnceItIs) {
-    MakeRoot();
+    MakeRootWithLists();
     EXPECT_TRUE(root->Lists()->AvailableFields().IsNothing());
     EXPECT_TRUE(Contains(Dialog(), "CLists.IDataLists_AvailableFields")) << Dialog();
 
@@ -184,17 +198,16 @@ TEST_F(FieldCatalogue, ARequestBeforeTheDatabaseIsOpenIsAnsweredOnceItIs) {
 }
 
 TEST_F(FieldCatalogue, WithoutAHostCallbackTheBuildFailsBeforeItAttachesACatalogue) {
-    // The linked tables are left alone: re-pointing them reports its progress.
-    data.Write("Core/Database/Options.ini", "[Startup]\nCheckAttachedTables=no\n");
-    MakeRoot(/*withCallBack=*/false);
-    root->OpenDatabase();
-    EXPECT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
+    OpenRootWithLists();
+    root->SetHostListening(false);
+    EXPECT_TRUE(root->Lists()->AvailableFields().IsNothing());
     EXPECT_TRUE(Contains(Dialog(), "CLists.BuildAvailableFields()")) << Dialog();
     // Nothing was attached, so a request once a host listens builds it.
-    root->RegisterCallBack(callBack);
+    root->SetHostListening(true);
     Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
     ASSERT_TRUE(catalogue);
     EXPECT_EQ(catalogue->Count(), 4);
+    EXPECT_EQ(Builds(), 1u) << "the build ran again, now that the host hears of it";
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 
 #include <functional>
 
-#include "criteria/NeighbourFixture.h"
 #include "lists/CListBlock.h"
 #include "lists/CListField.h"
 #include "lists/CListTransport.h"
 #include "lists/CListWell.h"
 #include "lists/CLists.h"
+#include "support/FakeRootFixture.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ struct Pair {
             [this](int32_t n) { return list->name##Description(n); } \
     }
 
-class ListLookups : public NeighbourFixture {
+class ListLookups : public FakeRootFixture {
 protected:
     std::vector<Pair> AllPairs() {
         return {

@@ -51,4 +51,18 @@ TEST_F(RootWiring, ARootsCreationMakesTheQueryManagerItHandsTheQueryElementTo) {
     EXPECT_TRUE(Contains(tree->Print(), "Query.General.CompanyDetail")) << "a new query renders into it";
 }
 
+TEST_F(RootWiring, OpeningWithoutAHostCallbackStillOpensAndTheCatalogueWaitsForOne) {
+    // The linked tables are left alone: re-pointing them reports its progress.
+    data.Write("Core/Database/Options.ini", "[Startup]\nCheckAttachedTables=no\n");
+    MakeRoot(/*withCallBack=*/false);
+    root->OpenDatabase();
+    EXPECT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
+    EXPECT_TRUE(Contains(Dialog(), "CLists.BuildAvailableFields()")) << Dialog();
+    // Nothing was attached, so a request once a host listens builds it.
+    root->RegisterCallBack(callBack);
+    Ref<cvCollection> catalogue = root->Lists()->AvailableFields();
+    ASSERT_TRUE(catalogue);
+    EXPECT_EQ(catalogue->Count(), 4);
+}
+
 }  // namespace
