@@ -24,13 +24,20 @@ using Tokens = std::vector<Token>;
     Raise(adErrCommandErrors, kProviderSource, description);
 }
 
+// Character classes as the engine's tokenizer has them.
 bool IsIdentStart(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;
 }
 bool IsIdentChar(unsigned char c) { return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '$'; }
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool IsHexDigit(unsigned char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 bool IsSpace(unsigned char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// The character at i, or NUL past the end (the engine reads a terminated text).
+unsigned char At(const std::string& s, size_t i) {
+    return i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
 }
 
 // Reads a quoted run starting at s[i] (the opening quote) up to its closing
@@ -52,41 +59,109 @@ size_t ReadQuoted(const std::string& s, size_t i, char close, bool doubled, std:
     return std::string::npos;
 }
 
+// The end of the number that starts at i: digits, a fraction, an exponent,
+// or hexadecimal digits after "0x".  Identifier characters glued to it belong
+// to the same (malformed) token, as the engine reads them.
+size_t NumberEnd(const std::string& s, size_t i) {
+    if (At(s, i) == '0' && (At(s, i + 1) == 'x' || At(s, i + 1) == 'X') && IsHexDigit(At(s, i + 2))) {
+        i += 3;
+        while (IsHexDigit(At(s, i))) ++i;
+        return i;
+    }
+    while (IsDigit(At(s, i))) ++i;
+    if (At(s, i) == '.') {
+        ++i;
+        while (IsDigit(At(s, i))) ++i;
+    }
+    if ((At(s, i) == 'e' || At(s, i) == 'E') &&
+        (IsDigit(At(s, i + 1)) || ((At(s, i + 1) == '+' || At(s, i + 1) == '-') && IsDigit(At(s, i + 2))))) {
+        i += 2;
+        while (IsDigit(At(s, i))) ++i;
+    }
+    while (IsIdentChar(At(s, i))) ++i;
+    return i;
+}
+
+// The end of a named variable starting at i with "$", "@" or ":": identifier
+// characters and "::" separators, and after at least one identifier
+// character an argument "(...)" that runs to the first ")" or blank.  Every
+// character up to there is part of the variable's name, quotes included.
+// Returns npos for a marker without a name (the engine refuses it).
+size_t VariableEnd(const std::string& s, size_t i) {
+    size_t k = i + 1;
+    int named = 0;
+    while (k < s.size()) {
+        unsigned char c = At(s, k);
+        if (IsIdentChar(c)) {
+            ++named;
+            ++k;
+        } else if (c == '(' && named > 0) {
+            do {
+                ++k;
+            } while (k < s.size() && !IsSpace(At(s, k)) && At(s, k) != ')');
+            if (At(s, k) == ')') ++k;
+            break;
+        } else if (c == ':' && At(s, k + 1) == ':') {
+            k += 2;
+        } else {
+            break;
+        }
+    }
+    return named == 0 ? std::string::npos : k;
+}
+
 std::string DateLiteral(const std::string& body) {
     double serial = 0;
     if (!ParseDate(body, serial)) SyntaxError("Syntax error in date in query expression '#" + body + "#'.");
     return "'" + DateToText(serial) + "'";
 }
 
+// Splits the statement into tokens exactly where the engine's own tokenizer
+// splits it, so that no rewrite ever reaches into what the engine reads as
+// one literal, name, variable or comment.  The one departure is Jet's own:
+// "#...#" is a date and "..." a text literal.
 Tokens Tokenize(const std::string& s) {
+    // The engine stops reading at a NUL; what it would not see must not be
+    // judged here either.
+    if (s.find('\0') != std::string::npos) SyntaxError("The statement contains a NUL character.");
     Tokens out;
     size_t i = 0;
     const size_t n = s.size();
+    auto take = [&](Tok kind, size_t end) {
+        out.push_back({kind, s.substr(i, end - i)});
+        i = end;
+    };
     while (i < n) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        size_t start = i;
+        const unsigned char c = At(s, i), next = At(s, i + 1);
         if (IsSpace(c)) {
-            while (i < n && IsSpace(static_cast<unsigned char>(s[i]))) ++i;
-            out.push_back({Tok::Space, s.substr(start, i - start)});
-        } else if (c == '-' && i + 1 < n && s[i + 1] == '-') {
-            i = s.find('\n', i);
-            if (i == std::string::npos) i = n;
-            out.push_back({Tok::Comment, s.substr(start, i - start)});
-        } else if (c == '/' && i + 1 < n && s[i + 1] == '*') {
+            size_t e = i;
+            while (IsSpace(At(s, e))) ++e;
+            take(Tok::Space, e);
+        } else if (c == '-' && next == '-') {
+            size_t e = s.find('\n', i);
+            take(Tok::Comment, e == std::string::npos ? n : e);
+        } else if (c == '/' && next == '*') {
+            // The closing "*/" may not share the opening's star: "/*/" stays open.
             size_t e = s.find("*/", i + 2);
-            i = e == std::string::npos ? n : e + 2;
-            out.push_back({Tok::Comment, s.substr(start, i - start)});
+            take(Tok::Comment, e == std::string::npos ? n : e + 2);
         } else if (c == '\'') {
             std::string content;
-            i = ReadQuoted(s, i, '\'', true, content);
-            if (i == std::string::npos) SyntaxError("Unterminated string literal in the statement.");
-            out.push_back({Tok::String, s.substr(start, i - start)});
+            size_t e = ReadQuoted(s, i, '\'', true, content);
+            if (e == std::string::npos) SyntaxError("Unterminated string literal in the statement.");
+            take(Tok::String, e);
+        } else if ((c == 'x' || c == 'X') && next == '\'') {
+            // A blob literal x'..' is one value.
+            std::string content;
+            size_t e = ReadQuoted(s, i + 1, '\'', false, content);
+            if (e == std::string::npos) SyntaxError("Unterminated string literal in the statement.");
+            take(Tok::String, e);
         } else if (c == '"') {
             // Jet reads a double-quoted run as text, not as a name.
             std::string content;
-            i = ReadQuoted(s, i, '"', true, content);
-            if (i == std::string::npos) SyntaxError("Unterminated string literal in the statement.");
+            size_t e = ReadQuoted(s, i, '"', true, content);
+            if (e == std::string::npos) SyntaxError("Unterminated string literal in the statement.");
             out.push_back({Tok::String, "'" + Replace(content, "'", "''") + "'"});
+            i = e;
         } else if (c == '#') {
             size_t e = s.find('#', i + 1);
             if (e == std::string::npos) SyntaxError("Unterminated date literal in the statement.");
@@ -94,34 +169,38 @@ Tokens Tokenize(const std::string& s) {
             i = e + 1;
         } else if (c == '[' || c == '`') {
             std::string content;
-            i = ReadQuoted(s, i, c == '[' ? ']' : '`', c == '`', content);
-            if (i == std::string::npos) SyntaxError("Unterminated name in the statement.");
-            out.push_back({Tok::Name, s.substr(start, i - start)});
-        } else if (IsDigit(c) || (c == '.' && i + 1 < n && IsDigit(static_cast<unsigned char>(s[i + 1])))) {
-            bool hex = c == '0' && i + 1 < n && (s[i + 1] == 'x' || s[i + 1] == 'X');
-            ++i;
-            while (i < n) {
-                unsigned char d = static_cast<unsigned char>(s[i]);
-                bool sign = (d == '+' || d == '-') && !hex && (s[i - 1] == 'e' || s[i - 1] == 'E');
-                if (!(IsIdentChar(d) || d == '.' || sign)) break;
-                ++i;
-            }
-            out.push_back({Tok::Number, s.substr(start, i - start)});
+            size_t e = ReadQuoted(s, i, c == '[' ? ']' : '`', c == '`', content);
+            if (e == std::string::npos) SyntaxError("Unterminated name in the statement.");
+            take(Tok::Name, e);
+        } else if (IsDigit(c) || (c == '.' && IsDigit(next))) {
+            take(Tok::Number, NumberEnd(s, i));
         } else if (IsIdentStart(c)) {
-            while (i < n && IsIdentChar(static_cast<unsigned char>(s[i]))) ++i;
-            out.push_back({Tok::Word, s.substr(start, i - start)});
-        } else if ((c == '?' || c == ':' || c == '@' || c == '$') && i + 1 < n &&
-                   IsIdentChar(static_cast<unsigned char>(s[i + 1]))) {
-            ++i;
-            while (i < n && IsIdentChar(static_cast<unsigned char>(s[i]))) ++i;
-            out.push_back({Tok::Param, s.substr(start, i - start)});
+            size_t e = i;
+            while (IsIdentChar(At(s, e))) ++e;
+            take(Tok::Word, e);
+        } else if (c == '?') {
+            size_t e = i + 1;
+            while (IsDigit(At(s, e))) ++e;
+            take(Tok::Param, e);
+        } else if (c == '$' || c == '@' || c == ':') {
+            size_t e = VariableEnd(s, i);
+            // A marker without a name stays an operator; the engine refuses it.
+            if (e == std::string::npos)
+                take(Tok::Op, i + 1);
+            else
+                take(Tok::Param, e);
         } else {
-            static const std::array<const char*, 8> pairs = {"<=", ">=", "<>", "!=", "==", "||", "<<", ">>"};
+            static const std::array<const char*, 10> longest = {
+                "->>", "<=", ">=", "<>", "!=", "==", "||", "<<", ">>", "->"};
             size_t len = 1;
-            for (const char* p : pairs)
-                if (s.compare(i, 2, p) == 0) len = 2;
-            i += len;
-            out.push_back({Tok::Op, s.substr(start, len)});
+            for (const char* op : longest) {
+                size_t l = std::char_traits<char>::length(op);
+                if (s.compare(i, l, op) == 0) {
+                    len = l;
+                    break;
+                }
+            }
+            take(Tok::Op, i + len);
         }
     }
     return out;

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <string>
+#include <vector>
 
 #include "platform/ado/AdoErrors.h"
 #include "platform/ado/JetTranslator.h"
@@ -65,6 +69,50 @@ TEST(JetTranslator, IsNullAndStatementEnd) {
     EXPECT_EQ(T("SELECT ';' AS a"), "SELECT ';' AS a");
     EXPECT_RAISES(ADODB::adErrCommandErrors, T("SELECT 1; DROP TABLE t"));
     EXPECT_RAISES(ADODB::adErrCommandErrors, T("SELECT 1;;SELECT 2"));
+}
+
+TEST(JetTranslator, TokensEndWhereTheEnginesTokensEnd) {
+    // A named variable runs over "::" parts and an argument up to ")" or a
+    // blank, quotes and all: nothing inside it is code.
+    EXPECT_EQ(T("SELECT $x(\"a\") & \"b\""), "SELECT JetConcat($x(\"a\"),'b')");
+    EXPECT_EQ(T("SELECT :a('b) & c"), "SELECT JetConcat(:a('b),c)");
+    EXPECT_EQ(T("WHERE d = $v(#1/2/2003#) OR e = @p::q(IsNull(x)"),
+              "WHERE d = $v(#1/2/2003#) OR e = @p::q(IsNull(x)");
+    EXPECT_EQ(T("WHERE a = $a::b & ?12"), "WHERE a = JetConcat($a::b,?12)");
+    // "?" takes digits only; the name after it is a word of its own.
+    EXPECT_EQ(T("SELECT ?1 & ?"), "SELECT JetConcat(?1,?)");
+    // A blob literal is one value, not a word before a string.
+    EXPECT_EQ(T("SELECT x'41' & X'42'"), "SELECT JetConcat(x'41',X'42')");
+    // Quotes of another kind inside names, and code inside comments, are text.
+    EXPECT_EQ(T("SELECT [a\"b] & `c``\"d` & \"e\""), "SELECT JetConcat(JetConcat([a\"b],`c``\"d`),'e')");
+    EXPECT_EQ(T("SELECT a /* IsNull(b) & \"c\" */ FROM t"), "SELECT a /* IsNull(b) & \"c\" */ FROM t");
+    EXPECT_EQ(T("SELECT a /*/ & \"b\" */"), "SELECT a /*/ & \"b\" */");
+    EXPECT_EQ(T("SELECT 1 /* open to the end & \"x\""), "SELECT 1 /* open to the end & \"x\"");
+    // Numbers: an exponent needs a digit; glued letters stay with the number.
+    EXPECT_EQ(T("SELECT 1e+5 & 2.5E-3 & 0x1F & .5"),
+              "SELECT JetConcat(JetConcat(JetConcat(1e+5,2.5E-3),0x1F),.5)");
+    // What the engine would not read is refused, not judged.
+    EXPECT_RAISES(ADODB::adErrCommandErrors, T(std::string("SELECT 'a\0' & b", 17)));
+    EXPECT_RAISES(ADODB::adErrCommandErrors, T("SELECT x'41"));
+}
+
+// The engine names each variable it reads: the translation hands it every
+// variable whole, and one column per expression.
+TEST(JetTranslator, TheEngineReadsTheVariablesItWasGiven) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+    const std::string sql = T("SELECT :a('b), \"c\", $x(\"a\"), @p::q(z), ?7, x'00' AS [d\"e]");
+    sqlite3_stmt* st = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    std::vector<std::string> names;
+    for (int i = 1; i <= sqlite3_bind_parameter_count(st); ++i) {
+        const char* name = sqlite3_bind_parameter_name(st, i);
+        names.emplace_back(name ? name : "");
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{":a('b)", "$x(\"a\")", "@p::q(z)", "", "", "", "?7"}));
+    EXPECT_EQ(sqlite3_column_count(st), 6);
+    sqlite3_finalize(st);
+    sqlite3_close(db);
 }
 
 }  // namespace
