@@ -1,7 +1,9 @@
 #pragma once
 // Turns a statement written in the Jet dialect the library writes into one
-// the engine reads.  Everything is decided on tokens, so nothing inside a
-// string literal, a [bracketed name] or a comment is ever rewritten:
+// the engine reads.  Everything is decided on tokens, split where the
+// engine's own tokenizer splits them, so nothing inside a string or blob
+// literal, a quoted name, a comment or a variable ($name(...), :name, @name,
+// ?NNN) is ever rewritten:
 //   #MM-DD-YYYY#, #M/D/YYYY# (a time may follow)  ->  'YYYY-MM-DD[ HH:MM:SS]'
 //   "text"                                         ->  'text' (an embedded ' doubled)
 //   a & b                                          ->  JetConcat(a, b)
@@ -21,7 +23,8 @@ public:
 
     // Translates one statement.  Raises &H80040E14 for an unterminated
     // quote, bracket or "#", a date literal that is no date, an "&" without
-    // an operand, and text after the statement's terminating ";".
+    // an operand, a NUL character, and text after the statement's
+    // terminating ";".
     static std::string Translate(const std::string& sJet);
 };
 
