@@ -7,24 +7,20 @@
 #include "criteria/CGeneral.h"
 #include "criteria/CTransport.h"
 #include "criteria/CWell.h"
-#include "criteria/NeighbourFixture.h"
+#include "criteria/CriteriaFixture.h"
 #include "interfaces/IParameters.h"
-#include "interfaces/IQuery.h"
-#include "interfaces/IQueryManager.h"
 
 namespace {
 
-class CriteriaSets : public NeighbourFixture {
+class CriteriaSets : public CriteriaFixture {
 protected:
     void SetUp() override {
-        NeighbourFixture::SetUp();
-        MakeRoot();
-        query = root->Queries()->Query("-1");
-        ASSERT_TRUE(query);
-        params = query->Parameters();
+        CriteriaFixture::SetUp();
+        query = MakeRootWithFakeQuery();
+        params = ParametersOfDefaultQuery();
     }
 
-    Ref<IQuery> query;
+    Ref<FakeQuery> query;  // the active query
     Ref<IParameters> params;
 };
 
@@ -133,7 +129,7 @@ TEST_F(CriteriaSets, ARebindingMakesTheSetWorkOnTheNewElement) {
 
 // Without a root there is no active query to ask whether it is read-only:
 // every guarded member fails, and each set handles that its own way.
-class CriteriaSetsWithoutRoot : public NeighbourFixture {};
+class CriteriaSetsWithoutRoot : public CriteriaFixture {};
 
 TEST_F(CriteriaSetsWithoutRoot, EachSetHandlesAFailureAsItsProfileSays) {
     auto field = New<CField>();

@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "criteria/CParameters.h"
-#include "criteria/NeighbourFixture.h"
-#include "interfaces/IQueryManager.h"
+#include "criteria/CriteriaFixture.h"
 
 namespace {
 
@@ -21,11 +20,11 @@ const char* const kField = "<Field><FieldDetail/></Field>";
 const char* const kWell = "<Well><WellDetail/></Well>";
 const char* const kTransport = "<Transport><TransportDetail/></Transport>";
 
-class ParametersBinding : public NeighbourFixture {
+class ParametersBinding : public CriteriaFixture {
 protected:
     void SetUp() override {
-        NeighbourFixture::SetUp();
-        MakeRoot();  // the sets' writers consult the active query
+        CriteriaFixture::SetUp();
+        MakeRootWithFakeQuery();  // the sets' writers consult the active query
     }
     // The "Parameters" element of a query file written into the data folder.
     Ref<ISettings2> ParametersOf(const std::string& name, const std::string& xml) {

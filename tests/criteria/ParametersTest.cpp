@@ -4,9 +4,7 @@
 
 #include "criteria/CGeneral.h"
 #include "criteria/CParameters.h"
-#include "criteria/NeighbourFixture.h"
-#include "interfaces/IQuery.h"
-#include "interfaces/IQueryManager.h"
+#include "criteria/CriteriaFixture.h"
 
 namespace {
 
@@ -19,13 +17,11 @@ const char* const kAllSets =
     "<General><CompanyDetail/><LocationDetail/></General><Block><BlockDetail/></Block>"
     "<Field><FieldDetail/></Field><Well><WellDetail/></Well><Transport><TransportDetail/></Transport>";
 
-class Parameters : public NeighbourFixture {
+class Parameters : public CriteriaFixture {
 protected:
     void SetUp() override {
-        NeighbourFixture::SetUp();
-        MakeRoot();
-        active = root->Queries()->Query("-1");
-        ASSERT_TRUE(active);
+        CriteriaFixture::SetUp();
+        active = MakeRootWithFakeQuery();
     }
     // Loads a query file and binds the container to its "Parameters" element.
     Ref<ISettings2> Bind(const Ref<CParameters>& params, const std::string& name, const std::string& xml) {
@@ -36,7 +32,7 @@ protected:
         return doc;
     }
 
-    Ref<IQuery> active;
+    Ref<FakeQuery> active;
 };
 
 TEST_F(Parameters, ParamXMLIsTheWholeQueryDocument) {

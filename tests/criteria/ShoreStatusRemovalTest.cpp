@@ -2,21 +2,21 @@
 // every other criterion, and a removal counts as a change.
 #include <gtest/gtest.h>
 
-#include "criteria/NeighbourFixture.h"
+#include "criteria/CriteriaFixture.h"
 #include "interfaces/ICriteria.h"
 #include "interfaces/IParameters.h"
-#include "interfaces/IQuery.h"
-#include "interfaces/IQueryManager.h"
 
 namespace {
 
-class ShoreStatusRemoval : public NeighbourFixture {
+class ShoreStatusRemoval : public CriteriaFixture {
 protected:
-    // The active query's four sets that keep shore statuses, each holding
-    // ONSHORE and OFFSHORE, with every changed flag cleared.
+    // The four sets of a query's criteria that keep shore statuses, each
+    // holding ONSHORE and OFFSHORE, with every changed flag cleared; the
+    // active query is a fake whose read-only flag the test sets.
     std::vector<Ref<IShoreStatusCriteria>> FilledSets() {
-        query = MakeRoot()->Queries()->Query("-1");
-        Ref<IParameters> p = query->Parameters();
+        query = MakeRootWithFakeQuery();
+        params = ParametersOfDefaultQuery();
+        Ref<IParameters> p = params;
         std::vector<Ref<IShoreStatusCriteria>> sets = {p->Field(), p->Well(), p->Block(), p->Transport()};
         for (auto& set : sets) {
             set->AddShoreStatus("ONSHORE");
@@ -26,12 +26,13 @@ protected:
         return sets;
     }
 
-    Ref<IQuery> query;
+    Ref<FakeQuery> query;  // the active query
+    Ref<IParameters> params;
 };
 
 TEST_F(ShoreStatusRemoval, AReadOnlyQueryKeepsItsShoreStatuses) {
     std::vector<Ref<IShoreStatusCriteria>> sets = FilledSets();
-    std::string before = query->Parameters()->ParamXML();
+    std::string before = params->ParamXML();
     query->SetReadOnly(true);
     for (auto& set : sets) {
         EXPECT_FALSE(set->RemoveShoreStatus("ONSHORE")) << "nothing was removed";
@@ -39,7 +40,7 @@ TEST_F(ShoreStatusRemoval, AReadOnlyQueryKeepsItsShoreStatuses) {
         EXPECT_EQ(set->ShoreStatusCount(), 2);
         EXPECT_FALSE(set->Modified());
     }
-    EXPECT_EQ(query->Parameters()->ParamXML(), before);
+    EXPECT_EQ(params->ParamXML(), before);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Dialog(), "");
 
@@ -58,14 +59,14 @@ TEST_F(ShoreStatusRemoval, ARemovalMarksTheSetChangedAndAMissOrARefusalDoesNot) 
         EXPECT_FALSE(set->RemoveShoreStatus("BOTH"));
         EXPECT_FALSE(set->Modified()) << "removing a code that is not stored changes nothing";
     }
-    EXPECT_FALSE(query->Parameters()->Modified());
+    EXPECT_FALSE(params->Modified());
 
     // Each set in turn: the removal is what marks the change.
     for (auto& set : sets) {
-        query->Parameters()->SetModified(false);
+        params->SetModified(false);
         ASSERT_TRUE(set->RemoveShoreStatus("OFFSHORE"));
         EXPECT_TRUE(set->Modified());
-        EXPECT_TRUE(query->Parameters()->Modified());
+        EXPECT_TRUE(params->Modified());
     }
 }
 

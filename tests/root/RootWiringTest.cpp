@@ -2,13 +2,13 @@
 // and what the objects it made then do with each other.
 #include <gtest/gtest.h>
 
-#include "criteria/NeighbourFixture.h"
 #include "host/controls/MemoryTreeView.h"
 #include "interfaces/IDataLists.h"
 #include "interfaces/IFieldChooser.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
 #include "platform/runtime/cvCollection.h"
+#include "support/NeighbourFixture.h"
 
 namespace {
 

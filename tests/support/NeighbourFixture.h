@@ -1,5 +1,6 @@
 #pragma once
-// A root on a private copy of the sample data, with the error log kept in a
+// A real root on a private copy of the sample data, for the tests of the root
+// wiring its neighbours together, with the error log kept in a
 // folder of the test's own and the shown errors at hand: the message boxes
 // (RootFixture keeps them) and the error dialog's text.
 #include <cstdlib>
