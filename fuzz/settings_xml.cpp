@@ -40,8 +40,8 @@ const std::string* gInput = nullptr;
     fuzz::Fail(what, detail + "\ninput: " + fuzz::Shown(*gInput));
 }
 
-// XML text cannot hold a NUL, and the engine ends a value there: values are
-// taken up to their first NUL.
+// XML text cannot hold a NUL, and the engine ends a value or a path there:
+// both are taken up to their first NUL.
 std::string Value(const std::string& s) { return s.substr(0, s.find('\0')); }
 
 // The piece before the first "|" and the rest.
@@ -85,7 +85,9 @@ public:
         objects_[0]->LoadXML(document);
     }
 
-    void Run(const std::string& line) {
+    void Run(const std::string& text) {
+        // The engine reads a path, like a value, up to its first NUL.
+        const std::string line = Value(text);
         if (line.empty()) return;
         const char op = line[0];
         const std::string arg = line.substr(1);
@@ -102,9 +104,18 @@ public:
                 break;
             case 'F': {
                 auto [path, rest] = SplitOnce(arg);
-                auto [attribute, value] = SplitOnce(rest);
-                value = Value(value);
-                if (s->FindChild(path, attribute, Variant(value)) && s->Attribute(attribute) != value)
+                const auto [attribute, value] = SplitOnce(rest);
+                // The value travels apart from the expression: once a path
+                // and a name are accepted, no value can make the search fail.
+                s->FindChild(path, attribute, Variant("x"));
+                bool found = false;
+                try {
+                    found = s->FindChild(path, attribute, Variant(value));
+                } catch (const Error& e) {
+                    Fail("a value made FindChild fail: " + e.Description(),
+                         "path " + fuzz::Shown(path) + " @" + attribute + " = " + fuzz::Shown(value));
+                }
+                if (found && s->Attribute(attribute) != value)
                     Fail("FindChild found an element without the value",
                          "path " + fuzz::Shown(path) + " @" + attribute + " = " + fuzz::Shown(value) +
                              ", found " + fuzz::Shown(s->Attribute(attribute)));
@@ -112,7 +123,6 @@ public:
             }
             case 'V': {
                 auto [path, value] = SplitOnce(arg);
-                value = Value(value);
                 s->SetValue(path, Variant(value));
                 if (!ValueIndependent(path) || !WrittenWhereRead(path)) break;
                 Variant back = s->GetValue(path);
@@ -127,14 +137,13 @@ public:
             }
             case 'A': {
                 auto [name, value] = SplitOnce(arg);
-                value = Value(value);
                 s->SetAttribute(name, Variant(value));
                 if (s->Attribute(name) != value)
                     Fail("an attribute set does not read back", name + " = " + fuzz::Shown(value));
                 break;
             }
             case 'T': {
-                const std::string value = Value(arg);
+                const std::string& value = arg;
                 s->SetText(Variant(value));
                 if (!StartsWith(s->Text(), value)) Fail("a text set does not read back", fuzz::Shown(value));
                 break;
@@ -201,6 +210,9 @@ public:
         Ref<ISettings2> again = NewSettings();
         if (!again->Load(file)) Fail("a saved document does not load", fuzz::Shown(xml));
         for (const std::string& path : written_) {
+            // Saving adds an XML declaration where the document had none,
+            // and "node()" may find it first.
+            if (path.find("node()") != std::string::npos) continue;
             Variant before, after;
             bool readBefore = Read(s, path, before), readAfter = Read(again, path, after);
             // Paths that are written are free of predicates, so an "@" names an attribute.

@@ -59,7 +59,7 @@ for t in "${targets[@]}"; do
   printf '%-18s %12s  %s\n' "$t" "${runs:-?}" "$result"
   if [ $rc -ne 0 ]; then
     # The report: the lines from the first error to the input that caused it.
-    grep -m 1 -A 40 -E '^(==[0-9]+==ERROR|\*\*\* |.*runtime error:)' "$log" | sed 's/^/    /' || true
+    grep -m 1 -A 40 -E '^(==[0-9]+==ERROR|FAILED CHECK: |.*runtime error:)' "$log" | sed 's/^/    /' || true
   fi
 done
 [ $status -eq 0 ] || echo "Inputs that failed are in $findings_root; replay one with: $build_dir/fuzz/fuzz_<target> <file>" >&2

@@ -12,7 +12,7 @@ namespace fuzz {
 
 // Prints what went wrong with the pieces that show it, and aborts.
 [[noreturn]] inline void Fail(const std::string& what, const std::string& detail = "") {
-    std::fprintf(stderr, "\n*** %s\n", what.c_str());
+    std::fprintf(stderr, "\nFAILED CHECK: %s\n", what.c_str());
     if (!detail.empty()) std::fprintf(stderr, "%s\n", detail.c_str());
     std::fflush(stderr);
     std::abort();
