@@ -1,7 +1,6 @@
 #include "root/cvDataManager.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include "Version.h"
 #include "charts/CChartEngine.h"
@@ -23,9 +22,9 @@
 #include "platform/ado/Table.h"
 #include "platform/i18n/i18N.h"
 #include "platform/runtime/Codepage.h"
-#include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
+#include "platform/toolslib/AssetIndexFile.h"
 #include "platform/toolslib/FileSystemObject.h"
 #include "platform/toolslib/cvFileIO.h"
 #include "platform/toolslib/cvMessaging.h"
@@ -257,33 +256,6 @@ std::string cvDataManager::GetShortCompanyName(const std::string& sKey) {
 
 // ---------------------------------------------------------------- asset-code index files
 
-namespace {
-
-constexpr size_t kRecordSize = 776;
-struct FieldSpan {
-    size_t offset, width;
-};
-constexpr FieldSpan kFields[5] = {{0, 10}, {10, 255}, {265, 255}, {520, 255}, {775, 1}};
-
-class IndexRecord {
-public:
-    // A short read leaves the rest blank, as an empty record would be.
-    explicit IndexRecord(std::string bytes = {}) : bytes_(std::move(bytes)) {
-        bytes_.resize(kRecordSize, ' ');
-    }
-    // The field's raw single-byte text, trimmed of blanks.
-    std::string Raw(int field) const {
-        const FieldSpan& f = kFields[field - 1];
-        return Trim(std::string_view(bytes_).substr(f.offset, f.width));
-    }
-    std::string Text(int field) const { return FromWindows1252(Raw(field)); }
-
-private:
-    std::string bytes_;
-};
-
-}  // namespace
-
 std::string cvDataManager::GetQZAssetCode(const std::string& sCountryCode, const std::string& sAssetCode,
                                           const std::string& sLookupCode) {
     std::string result = "||||";
@@ -295,16 +267,10 @@ std::string cvDataManager::GetQZAssetCode(const std::string& sCountryCode, const
                     return;
                 std::string file = gTools()->Str()->WithTrailingSeparator(DataFolder(), 0) +
                                    kAssetIndexFolder + "/ind" + sCountryCode + ".dat";
-                RegularFile in(file, "");
-                int64_t recordsInFile = in.Size() / static_cast<int64_t>(kRecordSize);
-                auto read = [&](int64_t n) {
-                    return IndexRecord(in.ReadAt((n - 1) * static_cast<int64_t>(kRecordSize), kRecordSize));
-                };
-
-                IndexRecord record = read(1);
-                // The header's count cannot promise more records than the file holds.
-                int64_t n = static_cast<int64_t>(Val(record.Raw(2)));
-                n = std::clamp<int64_t>(n, 0, std::max<int64_t>(recordsInFile - 1, 0));
+                AssetIndexReader index(file, "");
+                AssetIndexRecord record = index.Read(1);
+                // The header's count, read safely and never past the records the file holds.
+                int64_t n = index.DataRecords();
                 int64_t high = n + 1, low = 1;
                 bool found = false;
                 if (sLookupCode.empty()) {
@@ -319,7 +285,7 @@ std::string cvDataManager::GetQZAssetCode(const std::string& sCountryCode, const
                             mid = high;
                             last = true;
                         }
-                        record = read(mid);
+                        record = index.Read(mid);
                         int cmp = CompareNoCase(key, record.Raw(2));
                         if (cmp < 0)
                             high = mid;
@@ -330,7 +296,7 @@ std::string cvDataManager::GetQZAssetCode(const std::string& sCountryCode, const
                     }
                 } else {
                     for (int64_t i = 1; i <= high && !found; ++i) {
-                        record = read(i);
+                        record = index.Read(i);
                         found = record.Text(1) == sLookupCode;
                     }
                 }

@@ -1,20 +1,19 @@
 #include "AssetIndexFile.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 
 #include "SampleFiles.h"
 #include "SampleText.h"
 #include "platform/runtime/Codepage.h"
 #include "platform/runtime/Text.h"
+#include "platform/toolslib/AssetIndexFile.h"
 
 std::string AssetIndexFile::Encode(const Record& record) {
-    std::string bytes(kRecordSize, ' ');
-    for (size_t i = 0; i < 5; ++i) {
-        std::string field = ToWindows1252(record.fields[i]);
-        if (field.size() > kWidths[i]) field.resize(kWidths[i]);
-        bytes.replace(kOffsets[i], field.size(), field);
-    }
-    return bytes;
+    std::array<std::string, AssetIndex::kFieldCount> fields;
+    std::copy(std::begin(record.fields), std::end(record.fields), fields.begin());
+    return AssetIndexRecord::Encode(fields);
 }
 
 size_t AssetIndexFile::Write(const std::string& path, std::vector<Record> records, const std::string& title,
@@ -23,7 +22,7 @@ size_t AssetIndexFile::Write(const std::string& path, std::vector<Record> record
     // back and trimmed.
     for (Record& r : records) {
         std::string key = ToWindows1252(r.fields[1]);
-        if (key.size() > kWidths[1]) key.resize(kWidths[1]);
+        if (key.size() > AssetIndex::kFields[1].width) key.resize(AssetIndex::kFields[1].width);
         r.fields[1] = Trim(FromWindows1252(key));
     }
     std::stable_sort(records.begin(), records.end(), [](const Record& a, const Record& b) {
@@ -39,7 +38,7 @@ size_t AssetIndexFile::Write(const std::string& path, std::vector<Record> record
     header.fields[2] = title;
     header.fields[3] = country;
     std::string content = Encode(header);
-    content.reserve(kRecordSize * (unique.size() + 1));
+    content.reserve(AssetIndex::kRecordSize * (unique.size() + 1));
     for (const Record& r : unique) content += Encode(r);
     WriteFileAtomically(path, content);
     return unique.size();

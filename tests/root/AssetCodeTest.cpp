@@ -1,6 +1,8 @@
 // Look-ups in the asset-code index files of the sibling data product.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "core/mTL5ErrorCodes.h"
 #include "platform/runtime/Codepage.h"
 #include "support/Fifo.h"
@@ -63,6 +65,38 @@ TEST_F(AssetCode, EmptyOversizedAndHostileLookupsFindNothing) {
     EXPECT_EQ(root->ErrorNumber(), 0);
     EXPECT_EQ(root->GetQZAssetCode("../XX", "A1", ""), "||||");
     EXPECT_EQ(root->GetQZAssetCode("X/X", "A1", ""), "||||");
+}
+
+TEST_F(AssetCode, HeaderCountsAreReadSafelyAndNeverPastTheFile) {
+    MakeRoot();
+    const std::vector<std::string> two = {Record("S1", "A1", "t", "One", "Y"),
+                                          Record("S2", "B2", "t", "Two", "N")};
+    // Counts far beyond the file (even beyond a double) still find every record it holds.
+    for (const char* count : {"1E+30", "1E+400", "9223372036854775808", "2.9"}) {
+        SCOPED_TRACE(count);
+        WriteIndex(two, count);
+        EXPECT_EQ(root->GetQZAssetCode("XX", "A1", ""), "S1|One|A1|t|Y");
+        EXPECT_EQ(root->GetQZAssetCode("XX", "b2", ""), "S2|Two|B2|t|N");
+        EXPECT_EQ(root->GetQZAssetCode("XX", "", "S2"), "S2|Two|B2|t|N");
+    }
+    // No number, or a negative one, is a count of none.
+    for (const char* count : {"many", "-1E+30", "-1E+400", "NaN"}) {
+        SCOPED_TRACE(count);
+        WriteIndex(two, count);
+        EXPECT_EQ(root->GetQZAssetCode("XX", "A1", ""), "||||");
+        EXPECT_EQ(root->GetQZAssetCode("XX", "", "S1"), "||||");
+    }
+    EXPECT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
+
+    // A header that promises a third record over a file whose third record
+    // is cut off: no part of it is ever an answer.
+    WriteIndex(two, "3");
+    std::ofstream(data.Path() + kAssetIndexFolder + "/indXX.dat", std::ios::binary | std::ios::app)
+        << Record("CUT", "ZZZ", "t", "Torn", "Y").substr(0, 700);
+    EXPECT_EQ(root->GetQZAssetCode("XX", "ZZZ", ""), "||||");
+    EXPECT_EQ(root->GetQZAssetCode("XX", "", "CUT"), "||||");
+    EXPECT_EQ(root->GetQZAssetCode("XX", "B2", ""), "S2|Two|B2|t|N");
+    EXPECT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
 }
 
 TEST_F(AssetCode, AMissingIndexIsReportedAndAnswersNothing) {

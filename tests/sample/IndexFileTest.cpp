@@ -8,6 +8,7 @@
 #include "SampleTestSupport.h"
 #include "SampleText.h"
 #include "platform/runtime/Text.h"
+#include "platform/toolslib/AssetIndexFile.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -43,7 +44,7 @@ TEST(AssetIndexFile, RecordsAreFixedSizeWithTheCountInTheHeader) {
         std::error_code ec;
         const auto size = std::filesystem::file_size(IndexPath(country), ec);
         ASSERT_FALSE(ec);
-        EXPECT_EQ(size % AssetIndexFile::kRecordSize, 0u);
+        EXPECT_EQ(size % AssetIndex::kRecordSize, 0u);
         ASSERT_GT(records.size(), 20u);
         // Record 1: the count of the records that follow it, as decimal text in field 2.
         EXPECT_EQ(IndexField(records[0], 0), "");

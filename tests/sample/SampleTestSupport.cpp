@@ -6,11 +6,11 @@
 #include <map>
 #include <stdexcept>
 
-#include "AssetIndexFile.h"
 #include "SampleFiles.h"
 #include "SampleText.h"
 #include "platform/runtime/Codepage.h"
 #include "platform/runtime/Text.h"
+#include "platform/toolslib/AssetIndexFile.h"
 #include "support/TempDir.h"
 
 SampleOptions SampleOptionsFor(const std::string& folder, int fields, uint64_t seed) {
@@ -93,11 +93,12 @@ void ReadDb::Attach(const std::string& folder) {
 std::vector<std::string> IndexRecords(const std::string& path) {
     const std::string bytes = ReadWholeFile(path);
     std::vector<std::string> records;
-    for (size_t at = 0; at + AssetIndexFile::kRecordSize <= bytes.size(); at += AssetIndexFile::kRecordSize)
-        records.push_back(bytes.substr(at, AssetIndexFile::kRecordSize));
+    for (size_t at = 0; at + AssetIndex::kRecordSize <= bytes.size(); at += AssetIndex::kRecordSize)
+        records.push_back(bytes.substr(at, AssetIndex::kRecordSize));
     return records;
 }
 
 std::string IndexField(const std::string& record, int i) {
-    return Trim(FromWindows1252(record.substr(AssetIndexFile::kOffsets[i], AssetIndexFile::kWidths[i])));
+    const AssetIndex::FieldSpan& f = AssetIndex::kFields[i];
+    return Trim(FromWindows1252(record.substr(f.offset, f.width)));
 }
