@@ -1,6 +1,8 @@
 #pragma once
 // The five criteria sets.  Every set begins with Modified; the four asset
-// sets share the shore-status criterion.
+// sets share the shore-status criterion.  Each set's own members are in its
+// header (IGeneral.h, IField.h, IWell.h, IBlock.h, ITransport.h), included
+// at the end so that this header still brings all five.
 #include <cstdint>
 #include <string>
 
@@ -31,8 +33,9 @@ public:
     virtual void ClearShoreStatuses() = 0;
 };
 
-class IGeneral : public virtual ICriteriaSet {};
-class IField : public virtual IShoreStatusCriteria {};
-class IWell : public virtual IShoreStatusCriteria {};
-class IBlock : public virtual IShoreStatusCriteria {};
-class ITransport : public virtual IShoreStatusCriteria {};
+// After the shared classes: each set's header includes this one first.
+#include "interfaces/IBlock.h"
+#include "interfaces/IField.h"
+#include "interfaces/IGeneral.h"
+#include "interfaces/ITransport.h"
+#include "interfaces/IWell.h"
