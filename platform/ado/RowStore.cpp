@@ -188,6 +188,8 @@ bool SameBytes(const char* a, const char* b, size_t n) {
 // The first check of whether a text column is nearly all distinct, and the
 // share of distinct texts that gives the dictionary up.
 constexpr uint64_t kFirstDistinctCheck = 16384;
+// The most texts a column's dictionary takes while the rows are read.
+constexpr uint32_t kSmallTexts = 256;
 constexpr double kMostlyDistinct = 0.9;
 
 }  // namespace
@@ -264,6 +266,12 @@ void RowStore::Load(sqlite3* db, sqlite3_stmt* stmt) {
                     col.ints.push_back(sqlite3_value_int64(v));
                 } else if (col.store == Store::Real && (t == SQLITE_FLOAT || t == SQLITE_INTEGER)) {
                     col.reals.push_back(sqlite3_value_double(v));
+                } else if (col.store == Store::Dict && t == SQLITE_TEXT) {
+                    const std::string_view text = ValueText(v);
+                    if (!AddSmall(col, text)) {
+                        MakePlain(col);
+                        col.texts.push_back(col.arena.Add(text));
+                    }
                 } else if (col.store == Store::Text && t == SQLITE_TEXT) {
                     col.texts.push_back(col.arena.Add(ValueText(v)));
                 } else {
@@ -277,10 +285,12 @@ void RowStore::Load(sqlite3* db, sqlite3_stmt* stmt) {
         for (Column& col : cols_) {
             if (col.store == Store::Pending) Decide(col, SQLITE_TEXT);  // no value: text
             if (col.store == Store::Text) Encode(col);
+            if (col.store == Store::Dict) col.dict.Seal();
             col.ints.shrink();
             col.reals.shrink();
             col.texts.shrink();
             col.arena.Shrink();
+            col.ids8.shrink_to_fit();
             col.vars.shrink_to_fit();
             col.nulls.shrink_to_fit();
         }
@@ -312,8 +322,9 @@ void RowStore::Decide(Column& col, int sqlType) {
             col.reals.resize(rows_);
             break;
         default:
-            col.store = Store::Text;
-            col.texts.resize(rows_);
+            col.store = Store::Dict;
+            col.idBytes = 1;
+            col.ids8.assign(rows_, 0);
             break;
     }
 }
@@ -326,55 +337,108 @@ void RowStore::MakeVariant(Column& col) {
     col.reals.clear();
     col.texts.clear();
     col.arena.Clear();
+    std::vector<uint8_t>().swap(col.ids8);
+    col.dict = TextSet();
     col.vars.swap(vars);
     col.store = Store::Var;
 }
 
-namespace {
+bool RowStore::TextSet::Find(std::string_view s, uint32_t& id, bool add) {
+    if (slots.empty()) slots.assign(64, 0);
+    const uint64_t h = TextHash(s);
+    const uint64_t tag = h >> 32 << 32;
+    const size_t mask = slots.size() - 1;
+    size_t i = static_cast<size_t>(h) & mask;
+    for (;; i = (i + 1) & mask) {
+        const uint64_t slot = slots[i];
+        if (slot == 0) break;
+        if ((slot & 0xFFFFFFFF00000000ull) == tag) {
+            id = static_cast<uint32_t>(slot) - 1;
+            const uint32_t at = offsets[id], size = offsets[id + 1] - at;
+            if (size == s.size() && SameBytes(pool.data() + at, s.data(), size)) return true;
+        }
+    }
+    if (!add || pool.size() + s.size() > UINT32_MAX) return false;
+    id = Count();
+    pool.append(s);
+    offsets.push_back(static_cast<uint32_t>(pool.size()));
+    slots[i] = tag | (uint64_t{id} + 1);
+    if (uint64_t{Count()} * 2 > slots.size()) Grow();
+    return true;
+}
 
-// A column's dictionary while it is built: the distinct texts and the id of
-// every cell, widened from one byte to two and four as the texts outgrow them.
-class DictBuilder {
-public:
-    explicit DictBuilder(uint32_t rows) : ids8(rows, 0) {}
+void RowStore::TextSet::Grow() {
+    std::vector<uint64_t> bigger(slots.size() * 2, 0);
+    const size_t mask = bigger.size() - 1;
+    for (uint32_t id = 0; id < Count(); ++id) {
+        const uint64_t h = TextHash(Text(id));
+        size_t j = static_cast<size_t>(h) & mask;
+        while (bigger[j]) j = (j + 1) & mask;
+        bigger[j] = (h >> 32 << 32) | (uint64_t{id} + 1);
+    }
+    slots.swap(bigger);
+}
 
-    std::vector<uint64_t> slots = std::vector<uint64_t>(256, 0);  // hash << 32 | (id + 1); 0 empty
-    std::string pool;
-    std::vector<uint32_t> offsets{0};
+void RowStore::TextSet::Seal() {
+    std::vector<uint64_t>().swap(slots);
+    pool.shrink_to_fit();
+    offsets.shrink_to_fit();
+}
+
+size_t RowStore::TextSet::Bytes() const {
+    return pool.capacity() + offsets.capacity() * sizeof(uint32_t) + slots.capacity() * sizeof(uint64_t);
+}
+
+// While a text column has seen at most 256 texts, its dictionary is built
+// as the rows come: it is small enough to stay in the processor's cache
+// beside every other column's, and no text is stored twice.  False when the
+// text would be the 257th.
+bool RowStore::AddSmall(Column& col, std::string_view s) {
+    // Rows in a table's own order often repeat their neighbour's text (the
+    // wells of one field share its name, block, country and operator): that
+    // one is tried before the hash.
+    if (!col.ids8.empty() && col.dict.Count() > 0) {
+        const uint8_t last = col.ids8.back();  // a Null's 0 names a text too
+        const std::string_view t = col.dict.Text(last);
+        if (t.size() == s.size() && SameBytes(t.data(), s.data(), s.size())) {
+            col.ids8.push_back(last);
+            return true;
+        }
+    }
+    uint32_t id;
+    if (!col.dict.Find(s, id, col.dict.Count() < kSmallTexts)) return false;
+    col.ids8.push_back(static_cast<uint8_t>(id));
+    return true;
+}
+
+// A text column that outgrew the small dictionary: its texts so far into
+// its arena, one handle per cell, as the rest will come.
+void RowStore::MakePlain(Column& col) {
+    for (uint32_t r = 0; r < col.ids8.size(); ++r)
+        col.texts.push_back(NullBit(col, r) ? 0 : col.arena.Add(DictText(col, col.ids8[r])));
+    std::vector<uint8_t>().swap(col.ids8);
+    col.dict = TextSet();
+    col.store = Store::Text;
+}
+
+// Turns a plain text column into a dictionary column when that takes less
+// memory.  The texts of a column with many distinct ones were stored plain
+// while the rows were read, so that the step loop stays a copy per text;
+// here one column is looked at from first row to last, which keeps its
+// dictionary in the processor's cache, where the rows read in their own
+// order would touch every text column's large dictionary at once.
+void RowStore::Encode(Column& col) {
+    TextSet d;
     uint8_t idBytes = 1;
-    std::vector<uint8_t> ids8;
+    std::vector<uint8_t> ids8(rows_, 0);
     std::vector<uint16_t> ids16;
     std::vector<uint32_t> ids32;
-
-    uint32_t Count() const { return static_cast<uint32_t>(offsets.size() - 1); }
-
-    void Set(uint32_t row, uint32_t id) {
-        if (idBytes == 1)
-            ids8[row] = static_cast<uint8_t>(id);
-        else if (idBytes == 2)
-            ids16[row] = static_cast<uint16_t>(id);
-        else
-            ids32[row] = id;
-    }
-
-    // The id of `s`, which is added when new; false when the texts would
-    // outgrow the 32-bit offsets.
-    bool Find(std::string_view s, uint32_t& id) {
-        const uint64_t h = TextHash(s);
-        const uint64_t tag = h >> 32 << 32;
-        const size_t mask = slots.size() - 1;
-        size_t i = static_cast<size_t>(h) & mask;
-        for (;; i = (i + 1) & mask) {
-            const uint64_t slot = slots[i];
-            if (slot == 0) break;
-            if ((slot & 0xFFFFFFFF00000000ull) == tag) {
-                id = static_cast<uint32_t>(slot) - 1;
-                const uint32_t at = offsets[id], size = offsets[id + 1] - at;
-                if (size == s.size() && SameBytes(pool.data() + at, s.data(), size)) return true;
-            }
-        }
-        if (pool.size() + s.size() > UINT32_MAX) return false;
-        id = Count();
+    uint32_t row = 0;
+    uint64_t seen = 0, nextCheck = kFirstDistinctCheck;
+    const bool whole = col.arena.ForEach([&](std::string_view s) {
+        while (NullBit(col, row)) ++row;  // a Null cell keeps id 0, never read
+        uint32_t id;
+        if (!d.Find(s, id, true)) return false;
         if (id == 256u && idBytes == 1) {
             ids16.assign(ids8.begin(), ids8.end());
             std::vector<uint8_t>().swap(ids8);
@@ -384,44 +448,13 @@ public:
             std::vector<uint16_t>().swap(ids16);
             idBytes = 4;
         }
-        pool.append(s);
-        offsets.push_back(static_cast<uint32_t>(pool.size()));
-        slots[i] = tag | (uint64_t{id} + 1);
-        if (uint64_t{Count()} * 2 > slots.size()) Grow();
-        return true;
-    }
-
-private:
-    void Grow() {
-        std::vector<uint64_t> bigger(slots.size() * 2, 0);
-        const size_t mask = bigger.size() - 1;
-        for (uint32_t id = 0; id < Count(); ++id) {
-            const uint64_t h =
-                TextHash(std::string_view(pool.data() + offsets[id], offsets[id + 1] - offsets[id]));
-            size_t j = static_cast<size_t>(h) & mask;
-            while (bigger[j]) j = (j + 1) & mask;
-            bigger[j] = (h >> 32 << 32) | (uint64_t{id} + 1);
-        }
-        slots.swap(bigger);
-    }
-};
-
-}  // namespace
-
-// Turns a text column into a dictionary column when that takes less memory.
-// The texts were read in plain, so that the step loop stays a copy per text;
-// here one column is looked at from first row to last, which keeps its
-// dictionary in the processor's cache, where the rows read in their own order
-// would touch every text column's dictionary at once.
-void RowStore::Encode(Column& col) {
-    DictBuilder d(rows_);
-    uint32_t row = 0;
-    uint64_t seen = 0, nextCheck = kFirstDistinctCheck;
-    const bool whole = col.arena.ForEach([&](std::string_view s) {
-        while (NullBit(col, row)) ++row;  // a Null cell keeps id 0, never read
-        uint32_t id;
-        if (!d.Find(s, id)) return false;
-        d.Set(row++, id);
+        if (idBytes == 1)
+            ids8[row] = static_cast<uint8_t>(id);
+        else if (idBytes == 2)
+            ids16[row] = static_cast<uint16_t>(id);
+        else
+            ids32[row] = id;
+        ++row;
         if (++seen == nextCheck) {
             // Nearly all distinct so far: a dictionary would only repeat the texts.
             if (static_cast<double>(d.Count()) > kMostlyDistinct * static_cast<double>(seen)) return false;
@@ -431,19 +464,17 @@ void RowStore::Encode(Column& col) {
     });
     if (!whole) return;
     const uint64_t dictBytes =
-        uint64_t{rows_} * d.idBytes + d.pool.size() + d.offsets.size() * sizeof(uint32_t);
+        uint64_t{rows_} * idBytes + d.pool.size() + d.offsets.size() * sizeof(uint32_t);
     const uint64_t plainBytes = uint64_t{rows_} * sizeof(uint32_t) + col.arena.Size();
     if (dictBytes >= plainBytes) return;
     col.texts.clear();
     col.arena.Clear();
-    col.idBytes = d.idBytes;
-    col.ids8 = std::move(d.ids8);
-    col.ids16 = std::move(d.ids16);
-    col.ids32 = std::move(d.ids32);
-    col.pool = std::move(d.pool);
-    col.pool.shrink_to_fit();
-    col.offsets = std::move(d.offsets);
-    col.offsets.shrink_to_fit();
+    col.idBytes = idBytes;
+    col.ids8 = std::move(ids8);
+    col.ids16 = std::move(ids16);
+    col.ids32 = std::move(ids32);
+    d.Seal();
+    col.dict = std::move(d);
     col.store = Store::Dict;
 }
 
@@ -467,6 +498,8 @@ void RowStore::Append(Column& col, sqlite3_value* value) {
                 col.vars.emplace_back();
                 break;
             case Store::Dict:
+                col.ids8.push_back(0);  // never read: the Null bit answers first
+                break;
             case Store::Pending:
                 break;
         }
@@ -507,14 +540,17 @@ void RowStore::Append(Column& col, sqlite3_value* value) {
             }
             break;
         case Store::Text:
+        case Store::Dict:
             // A declared text column reads every value as text, as the
             // provider would; an expression keeps each value's own type.
             if (t == SQLITE_TEXT || t == SQLITE_BLOB || col.declared) {
-                col.texts.push_back(col.arena.Add(ValueText(value)));
+                const std::string_view text = ValueText(value);
+                if (col.store == Store::Dict && AddSmall(col, text)) return;
+                if (col.store == Store::Dict) MakePlain(col);
+                col.texts.push_back(col.arena.Add(text));
                 return;
             }
             break;
-        case Store::Dict:  // made only once every row is in
         case Store::Var:
         case Store::Pending:
             break;
@@ -650,8 +686,8 @@ int CompareVariants(const Variant& a, const Variant& b) {
 // of one per pair of rows.  Texts equal without regard to case share a rank.
 void RowStore::PrepareCompare(int c) const {
     const Column& col = cols_[c];
-    if (col.store != Store::Dict || !col.ranks.empty() || col.offsets.size() < 2) return;
-    std::vector<uint32_t> ids(col.offsets.size() - 1);
+    if (col.store != Store::Dict || !col.ranks.empty() || col.dict.Count() == 0) return;
+    std::vector<uint32_t> ids(col.dict.Count());
     for (uint32_t i = 0; i < ids.size(); ++i) ids[i] = i;
     std::sort(ids.begin(), ids.end(),
               [&](uint32_t a, uint32_t b) { return CompareNoCase(DictText(col, a), DictText(col, b)) < 0; });
@@ -690,8 +726,8 @@ size_t RowStore::MemoryBytes() const {
     size_t total = Bytes(cols_) + Bytes(nameIndex_) + Bytes(successor_) + converted_.capacity();
     for (const Column& col : cols_) {
         total += col.ints.bytes() + col.reals.bytes() + col.texts.bytes() + col.arena.Bytes() +
-                 Bytes(col.ids8) + Bytes(col.ids16) + Bytes(col.ids32) + col.pool.capacity() +
-                 Bytes(col.offsets) + Bytes(col.ranks) + Bytes(col.vars) + Bytes(col.nulls);
+                 Bytes(col.ids8) + Bytes(col.ids16) + Bytes(col.ids32) + col.dict.Bytes() + Bytes(col.ranks) +
+                 Bytes(col.vars) + Bytes(col.nulls);
         total += col.name.capacity();
         for (const Variant& v : col.vars)
             if (v.IsString()) total += v.StringRef().capacity();

@@ -8,15 +8,16 @@
 // (codes, names of fields, formations, operators), so a text column keeps
 // each distinct text once, in a pool of its own, and a cell holds the number
 // of its text: one byte while the column has at most 256 texts, two up to
-// 65,536, four beyond.  The dictionary is made once every row is in, one
-// column at a time: while the rows are stepped, a text is only appended to
-// its column's arena, as the engine hands it out, and looking each up in the
-// dictionaries of all text columns at once would touch more memory than the
-// processor's cache holds.  A column whose first 16K, 32K, 64K, ... texts are
-// more than 90% distinct (references, comments) stops the dictionary and
-// stays plain: its arena and a four-byte handle per cell.  So does a column
-// whose dictionary would take more than that, which also settles a column too
-// short for the distinct check.
+// 65,536, four beyond.  While the rows are stepped, a column's dictionary is
+// built as they come only as long as it holds at most 256 texts: that small,
+// every column's dictionary stays in the processor's cache.  A column that
+// outgrows it is stored plain (an arena of its texts, a four-byte handle per
+// cell) until every row is in; then its dictionary is made in one pass over
+// that column alone, which keeps this larger dictionary in the cache too,
+// where looking each text up as the rows come would touch all of them at
+// once.  That pass gives up on a column whose first 16K, 32K, 64K, ... texts
+// are more than 90% distinct (references, comments), and the dictionary is
+// kept only when its ids and texts take less than the plain storage.
 //
 // Memory against the values' own bytes (8 a number, its length a text,
 // nothing a Null), as bench/RecordsetBench measures it:
@@ -105,6 +106,28 @@ public:
 private:
     enum class Store : uint8_t { Pending, Int, Real, Text, Dict, Var };
 
+    // The distinct texts of a column, and while they are collected a hash
+    // index over them.
+    struct TextSet {
+        std::string pool;                  // the texts, one after another
+        std::vector<uint32_t> offsets{0};  // text i is pool[offsets[i], offsets[i + 1])
+        std::vector<uint64_t> slots;       // open addressing: hash << 32 | (id + 1); 0 empty
+
+        uint32_t Count() const { return static_cast<uint32_t>(offsets.size() - 1); }
+        std::string_view Text(uint32_t id) const {
+            return std::string_view(pool.data() + offsets[id], offsets[id + 1] - offsets[id]);
+        }
+        // The id of `s`; a new text is added when `add` allows, else false.
+        // False too when the texts would outgrow the 32-bit offsets.
+        bool Find(std::string_view s, uint32_t& id, bool add);
+        // Drops the index, keeping the texts.
+        void Seal();
+        size_t Bytes() const;
+
+    private:
+        void Grow();
+    };
+
     struct Column {
         std::string name;
         int32_t type = 0;       // ADO type number
@@ -118,8 +141,7 @@ private:
         std::vector<uint8_t> ids8;     // Dict: the id of each cell, 1, 2 or 4 bytes wide
         std::vector<uint16_t> ids16;
         std::vector<uint32_t> ids32;
-        std::string pool;                     // Dict: the distinct texts, one after another
-        std::vector<uint32_t> offsets;        // Dict: text i is pool[offsets[i], offsets[i + 1])
+        TextSet dict;                         // Dict: the distinct texts
         mutable std::vector<uint32_t> ranks;  // Dict: order of each id's text, made for a sort
         std::vector<Variant> vars;            // cells that contradict the column's type
         std::vector<uint64_t> nulls;          // one bit per row; empty until the first Null
@@ -129,12 +151,12 @@ private:
     void Decide(Column& col, int sqlType);
     void MakeVariant(Column& col);
     void Encode(Column& col);
+    bool AddSmall(Column& col, std::string_view s);
+    void MakePlain(Column& col);
     static uint32_t IdAt(const Column& col, uint32_t row) {
         return col.idBytes == 1 ? col.ids8[row] : col.idBytes == 2 ? col.ids16[row] : col.ids32[row];
     }
-    static std::string_view DictText(const Column& col, uint32_t id) {
-        return std::string_view(col.pool.data() + col.offsets[id], col.offsets[id + 1] - col.offsets[id]);
-    }
+    static std::string_view DictText(const Column& col, uint32_t id) { return col.dict.Text(id); }
     static std::string_view TextAt(const Column& col, uint32_t row) {
         return col.store == Store::Dict ? DictText(col, IdAt(col, row)) : col.arena.Get(col.texts[row]);
     }
