@@ -18,6 +18,7 @@
 #include "lists/CLists.h"
 #include "platform/ado/Catalog.h"
 #include "platform/ado/Connection.h"
+#include "platform/ado/ConnectionStringParts.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ado/Table.h"
 #include "platform/i18n/i18N.h"
@@ -179,7 +180,9 @@ void cvDataManager::OpenDatabase() {
             std::string check =
                 Trim(tools->IO()->ReadINI(folder + "Options.ini", "Startup", "CheckAttachedTables"));
             if (check.empty() || LCase(check) == "yes") UpdateAttachedPaths(database);
-            source = connectionString_ + database;
+            // Quoted, so that a folder name holding ";" or quotes cannot end
+            // the path early.
+            source = connectionString_ + ADODB::QuoteConnectionValue(database);
         }
 
         // Opened before it is kept, so a failed re-open leaves the working
@@ -207,7 +210,7 @@ void cvDataManager::UpdateAttachedPaths(std::string sPrimaryDatabase) {
         if (folder.empty()) return;
 
         auto catalog = CreateObjectAs<ADOX::Catalog>("ADOX.Catalog");
-        catalog->SetActiveConnection(connectionStringADOX_ + sPrimaryDatabase);
+        catalog->SetActiveConnection(connectionStringADOX_ + ADODB::QuoteConnectionValue(sPrimaryDatabase));
         for (auto& table : catalog->Tables()) {
             SetStatusMessage("Checking Table: " + table->Name());
             if (UCase(table->Type()) != "LINK") continue;

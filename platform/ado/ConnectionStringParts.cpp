@@ -51,6 +51,10 @@ ConnectionStringParts ConnectionStringParts::Parse(const std::string& s) {
     return out;
 }
 
+std::string QuoteConnectionValue(const std::string& sValue) {
+    return "\"" + Replace(sValue, "\"", "\"\"") + "\"";
+}
+
 bool IsSqliteProvider(const std::string& sProvider) { return EqualsNoCase(Trim(sProvider), "SQLite"); }
 
 }  // namespace ADODB

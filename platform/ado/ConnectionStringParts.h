@@ -15,6 +15,11 @@ struct ConnectionStringParts {
     static ConnectionStringParts Parse(const std::string& sConnectionString);
 };
 
+// The value quoted so that Parse reads it back whole, whatever it holds
+// (";", quotes of either kind, blanks at its ends): between double quotes,
+// each double quote in it doubled.
+std::string QuoteConnectionValue(const std::string& sValue);
+
 // True for the one provider name this stand-in answers to.
 bool IsSqliteProvider(const std::string& sProvider);
 

@@ -7,6 +7,7 @@
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
 #include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
 #include "platform/units/Units.h"
 #include "support/ErrorAssert.h"
 #include "support/Fifo.h"
@@ -99,6 +100,25 @@ TEST_F(RootObject, OpensTheSampleDatabaseAndReadsItsOptions) {
     // A key holding a quote is just a key: no statement error, no report.
     EXPECT_EQ(root->GetOption("O'Brien"), "");
     EXPECT_EQ(root->ErrorNumber(), 0);
+}
+
+TEST_F(RootObject, ADataFolderWhoseNameHoldsSeparatorsAndQuotesOpens) {
+    std::string odd = data.Path() + "set;1 it's \"ours\";/";
+    std::filesystem::create_directory(odd);
+    std::filesystem::copy(SampleDataFolder(), odd, std::filesystem::copy_options::recursive);
+    settingsXml = Replace(settingsXml, data.Path(), odd);
+    OpenRoot();
+    ASSERT_FALSE(root->Connection().IsNothing());
+    EXPECT_EQ(root->Database(), odd + "Core/Database/Terralith.db");
+    EXPECT_FALSE(root->DataYear().empty());
+    // The links were repaired into that folder and read through it.
+    std::string linked = odd + "Core/Database/";
+    for (const auto& s : Column(root->Database(), "SELECT Datasource FROM LinkedTables"))
+        EXPECT_TRUE(StartsWith(s, linked)) << s;
+    auto rs = gTools()->NewADODBRecordset();
+    rs->Open("SELECT COUNT(*) AS N FROM FieldAnnualTotal_Gross", root->Connection(), 3, 1);
+    EXPECT_GT(rs->Fields("N").Value().ToLong(), 0);
+    EXPECT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
 }
 
 TEST_F(RootObject, CachedOptionsAreReadOnceOnlyWhenFound) {

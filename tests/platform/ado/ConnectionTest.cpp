@@ -6,6 +6,7 @@
 #include "AdoFixture.h"
 #include "platform/ado/AdoErrors.h"
 #include "platform/ado/Catalog.h"
+#include "platform/ado/ConnectionStringParts.h"
 #include "platform/ado/SqliteDatabase.h"
 #include "platform/runtime/Text.h"
 #include "support/ErrorAssert.h"
@@ -53,6 +54,16 @@ TEST(Connection, ProviderModeAndMissingFiles) {
     EXPECT_EQ(OpenError("SQLite", adModeRead, "Data Source='" + semi + "';Mode=Read"), "");
     EXPECT_EQ(OpenError("SQLite", adModeRead, "Extended Properties=\"x;y\";Data Source=\"" + semi + "\""),
               "");
+
+    // Whatever a path holds, quoted it is read back whole and opens.
+    for (const std::string value : {"a;b'c\"d.db", " spaced ", "\"", "''", "x\"\";y", ""}) {
+        EXPECT_EQ(ConnectionStringParts::Parse("Provider=SQLite;Data Source=" + QuoteConnectionValue(value) +
+                                               ";Mode=Read")
+                      .DataSource,
+                  value);
+    }
+    std::string nasty = MakeDatabase(dir, "it's \"a;b\".db", "CREATE TABLE T (A INTEGER);");
+    EXPECT_EQ(OpenError("SQLite", adModeRead, "Data Source=" + QuoteConnectionValue(nasty)), "");
 
     auto cn = OpenReadOnly(path);
     EXPECT_EQ(cn->State(), adStateOpen);
