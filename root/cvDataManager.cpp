@@ -69,11 +69,7 @@ void cvDataManager::Initialize() {
 }
 
 cvDataManager::~cvDataManager() {
-    // Release never fails outward.
-    try {
-        if (connection_ && connection_->State() != 0) connection_->Close();
-    } catch (...) {
-    }
+    // Released, not closed, for the same reason as on a re-open.
     connection_.Reset();
     settings_.Reset();
     units_.Reset();
@@ -191,7 +187,9 @@ void cvDataManager::OpenDatabase() {
         connection->SetMode(1);
         connection->SetProvider(dataProvider_);
         connection->Open(source);
-        if (connection_ && connection_->State() != 0) connection_->Close();
+        // The earlier connection is released, not closed: record sets and
+        // neighbours that still hold it keep working, and it closes itself
+        // when the last of them lets go.
         connection_ = connection;
 
         fieldChooser_ = New<CSelectedFields>();

@@ -196,6 +196,31 @@ TEST_F(RootObject, AFailedReopenKeepsTheWorkingConnection) {
     EXPECT_EQ(root->GetOption("DataYear").empty(), false);
 }
 
+TEST_F(RootObject, AReopenReleasesTheOldConnectionToWhoeverStillHoldsIt) {
+    OpenRoot();
+    Ref<ADODB::Connection> first = root->Connection();
+    auto rs = gTools()->NewADODBRecordset();
+    rs->Open("SELECT [Key], Value FROM Options ORDER BY [Key]", first, 3, 1);
+    const int32_t rows = rs->RecordCount();
+    ASSERT_GT(rows, 1);
+    rs->MoveLast();
+    const std::string lastKey = rs->Fields("Key").Value().ToString();
+
+    root->OpenDatabase();
+    ASSERT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
+    EXPECT_FALSE(root->Connection() == first);
+    EXPECT_EQ(first->State(), 1);
+    // The record set opened on it reads on, and the connection still runs statements.
+    EXPECT_EQ(rs->State(), 1);
+    rs->MoveFirst();
+    EXPECT_FALSE(rs->Fields("Value").Value().IsNull());
+    rs->MoveLast();
+    EXPECT_EQ(rs->Fields("Key").Value().ToString(), lastKey);
+    auto again = gTools()->NewADODBRecordset();
+    again->Open("SELECT [Key] FROM Options", first, 3, 1);
+    EXPECT_EQ(again->RecordCount(), rows);
+}
+
 TEST_F(RootObject, ConnectionTypeIsReadWithoutRegardToCase) {
     SetSetting("ConnectionType", "FILE");
     OpenRoot();
