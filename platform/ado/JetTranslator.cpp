@@ -140,8 +140,10 @@ Tokens Tokenize(const std::string& s) {
         } else if (c == '-' && next == '-') {
             size_t e = s.find('\n', i);
             take(Tok::Comment, e == std::string::npos ? n : e);
-        } else if (c == '/' && next == '*') {
+        } else if (c == '/' && next == '*' && i + 2 < n) {
             // The closing "*/" may not share the opening's star: "/*/" stays open.
+            // A "/*" that ends the text opens nothing: the engine reads it as
+            // two operators.
             size_t e = s.find("*/", i + 2);
             take(Tok::Comment, e == std::string::npos ? n : e + 2);
         } else if (c == '\'') {

@@ -88,6 +88,10 @@ TEST(JetTranslator, TokensEndWhereTheEnginesTokensEnd) {
     EXPECT_EQ(T("SELECT a /* IsNull(b) & \"c\" */ FROM t"), "SELECT a /* IsNull(b) & \"c\" */ FROM t");
     EXPECT_EQ(T("SELECT a /*/ & \"b\" */"), "SELECT a /*/ & \"b\" */");
     EXPECT_EQ(T("SELECT 1 /* open to the end & \"x\""), "SELECT 1 /* open to the end & \"x\"");
+    // "/*" as the very last characters is no comment to the engine, so it is
+    // text after the statement's end.
+    EXPECT_RAISES(ADODB::adErrCommandErrors, T("SELECT 1; /*"));
+    EXPECT_EQ(T("SELECT 1; /**/"), "SELECT 1; /**/");
     // Numbers: an exponent needs a digit; glued letters stay with the number.
     EXPECT_EQ(T("SELECT 1e+5 & 2.5E-3 & 0x1F & .5"),
               "SELECT JetConcat(JetConcat(JetConcat(1e+5,2.5E-3),0x1F),.5)");
