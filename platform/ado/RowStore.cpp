@@ -598,12 +598,6 @@ Variant RowStore::CellValue(const Column& col, uint32_t row) const {
     return Variant::Null();
 }
 
-Variant RowStore::Value(int c, uint32_t row) const {
-    const Column& col = cols_[c];
-    if (NullBit(col, row)) return Variant::Null();
-    return CellValue(col, row);
-}
-
 // The typed reads take the direct way for the common columns (whole numbers,
 // real numbers, text) and let a Variant convert everything else, so they
 // answer exactly what the Variant's conversions answer.

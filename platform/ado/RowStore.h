@@ -66,7 +66,10 @@ public:
     int Find(std::string_view sName) const;
 
     // The cell as a Variant of its column's kind; Null for SQL NULL.
-    Variant Value(int c, uint32_t row) const;
+    Variant Value(int c, uint32_t row) const {
+        const Column& col = cols_[c];
+        return NullBit(col, row) ? Variant::Null() : CellValue(col, row);
+    }
     // True when the cell is SQL NULL.
     bool IsNull(int c, uint32_t row) const { return NullBit(cols_[c], row); }
     // The cell as CLng, CDbl and CStr would turn its Variant: raises 94 for
