@@ -83,7 +83,8 @@ std::string CTools::GetQueryParameterByIndex(Ref<ISettings2>& oParams, const std
     std::string result;
     EndHere(*this, "CTools.GetQueryParameterByIndex(oParams,sRoot,sParent,sAttribute,lIndex)",
             ERR_ARGS(oParams, sRoot, sParent, sAttribute, lIndex), [&] {
-                if (oParams->Select(sRoot + "/" + sParent) && lIndex < oParams->Count()) {
+                // A negative index names no item, whatever the document does with it.
+                if (lIndex >= 0 && oParams->Select(sRoot + "/" + sParent) && lIndex < oParams->Count()) {
                     oParams->SelectIndex(lIndex);
                     result = Trim(Halve(oParams->Attribute(sAttribute)));
                 }
@@ -213,7 +214,10 @@ void CTools::RemoveQueryParameter(Ref<ISettings2>& oParams, const std::string& s
                     bool all = true;
                     for (size_t j = 0; j < names.size() && all; ++j)
                         all = oParams->Attribute(names[j].ToString()) == stored[j];
-                    if (all) oParams->DeleteNode();
+                    if (!all) continue;
+                    oParams->DeleteNode();
+                    // Only a removal that took something away is a change.
+                    oParams->SetModified(true);
                 }
             });
 }

@@ -21,6 +21,8 @@ protected:
     CAssetCriteriaSet(const CriteriaSetProfile& profile, std::string sSetRoot);
 
     const std::string setRoot_;
+    // "ShoreStatuses"/"ShoreStatus" with "Code" below the set root.
+    const Section shoreStatuses_;
 
 private:
     // The stored code, or "" when none is; leaves a found item current.

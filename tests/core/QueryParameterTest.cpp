@@ -40,6 +40,10 @@ TEST_F(QueryParameters, ItemsAreAddedOnceByTheirFirstAttribute) {
               "'GAS','OIL'");
     EXPECT_EQ(tools->GetQueryParameterByIndex(params, "FieldDetail", "FieldTypes", "Code", 1), "OIL");
     EXPECT_EQ(tools->GetQueryParameterByIndex(params, "FieldDetail", "FieldTypes", "Code", 2), "");
+    // A negative index names no item, not even the section element itself.
+    ASSERT_TRUE(params->Select("FieldDetail/FieldTypes"));
+    params->SetAttribute("Code", "SECTION");
+    EXPECT_EQ(tools->GetQueryParameterByIndex(params, "FieldDetail", "FieldTypes", "Code", -1), "");
     EXPECT_EQ(tools->GetQueryParameterByAttribute(params, "FieldDetail", "FieldTypes", "FieldType", "Code",
                                                   "OIL", "Description"),
               "Oil");
@@ -58,7 +62,10 @@ TEST_F(QueryParameters, ValuesAreStoredEscapedAndReadBack) {
     tools->RemoveQueryParameter(params, "FieldType", Variant{Variant("Code"), Variant("Description")},
                                 Variant{Variant("A'B\\C"), Variant("D'E\\F")});
     EXPECT_EQ(tools->GetQueryParameterCount(params, "FieldDetail", "FieldTypes"), 0);
-    EXPECT_FALSE(params->Modified()) << "removing never marks the document";
+    EXPECT_TRUE(params->Modified()) << "a removal that took an item away is a change";
+    params->SetModified(false);
+    tools->RemoveQueryParameter(params, "FieldType", Variant("Code"), Variant("A'B\\C"));
+    EXPECT_FALSE(params->Modified()) << "removing what is not there changes nothing";
 }
 
 TEST_F(QueryParameters, ListsSkipEmptyValues) {
