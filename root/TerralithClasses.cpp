@@ -9,12 +9,14 @@
 #include "lists/ListsClasses.h"
 #include "queries/QueriesClasses.h"
 #include "root/cvDataManager.h"
+#include "sql/SqlClasses.h"
 
 void RegisterTerralithClasses() {
     static std::once_flag once;
     std::call_once(once, [] {
         RegisterClass("cvDataManager.cvDataManager", [] { return Ref<Object>(cvDataManager::Create()); });
         RegisterClass("cvDataManager.CTools", MakeFactory<CTools>(), false);
+        RegisterSqlClasses();
         RegisterCriteriaClasses();
         RegisterQueriesClasses();
         RegisterListsClasses();

@@ -1,0 +1,157 @@
+#include "sql/SqlValues.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+#include "core/ErrorHandler.h"
+#include "core/HuntERR31.h"
+#include "platform/runtime/Error.h"
+#include "platform/runtime/Text.h"
+#include "sql/SqlQuotes.h"
+
+namespace {
+
+constexpr const char* kNotANumber = "The value '%0' is not a valid number.";
+constexpr const char* kNotANumberInList = "The value '%0' in the list '%1' is not a valid number.";
+constexpr const char* kNotADate = "The value '%0' is not a valid date.";
+constexpr const char* kNotAName =
+    "The value '%0' is not a valid name: only letters, digits and '_' may be used.";
+constexpr const char* kHoldsNul = "The value '%0' holds a NUL character, which a query cannot carry.";
+
+// Beyond this a double no longer holds every whole number.
+constexpr double kExactWhole = 9007199254740992.0;  // 2^53
+
+// A value as a message shows it: a NUL would end the message where it stands.
+std::string Shown(const std::string& s) { return Replace(s, std::string_view("\0", 1), "\\0"); }
+
+[[noreturn]] void Refuse(const char* sMessage, const std::string& sValue) {
+    Check(false, ERR_USER_INPUT, sMessage, Variant(VariantArray{Variant(Shown(sValue))}));
+    throw Error(ERR_USER_INPUT, kCheckSource, sMessage);  // not reached: Check raised
+}
+
+std::string Canonical(double d) {
+    char buf[64];
+    std::to_chars_result r;
+    if (d == std::trunc(d) && std::fabs(d) < kExactWhole)
+        r = std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(d));
+    else
+        r = std::to_chars(buf, buf + sizeof buf, d);
+    std::string s(buf, r.ptr);
+    // -0 is written as 0; any other negative number goes in brackets.
+    if (s == "-0") return "0";
+    return s[0] == '-' ? "(" + s + ")" : s;
+}
+
+// The number in the text, or false.
+bool ReadNumber(const std::string& s, double& d) { return ParseNumber(s, d) && std::isfinite(d); }
+
+std::string Quoted(const std::string& s) {
+    if (s.find('\0') != std::string::npos) Refuse(kHoldsNul, s);
+    return "'" + Replace(s, "'", "''") + "'";
+}
+
+bool IsNameChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+std::string TwoDigits(int n) {
+    return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10);
+}
+
+}  // namespace
+
+SqlFragment SqlCodeList(const std::string& sList) {
+    return PassOn("SqlValues.SqlCodeList(sList)", ERR_ARGS(sList), [&] {
+        if (Trim(sList).empty()) return SqlFragment("");
+        std::string out;
+        for (const std::string& item : Split(sList, ",")) {
+            double d = 0;
+            if (!ReadNumber(Trim(item), d))
+                Check(false, ERR_USER_INPUT, kNotANumberInList,
+                      Variant(VariantArray{Variant(Shown(item)), Variant(Shown(sList))}));
+            if (!out.empty()) out += ',';
+            out += Canonical(d);
+        }
+        return SqlFragment(out);
+    });
+}
+
+SqlFragment SqlQuotedList(const std::string& sList) {
+    return PassOn("SqlValues.SqlQuotedList(sList)", ERR_ARGS(sList), [&] {
+        if (sList.empty()) return SqlFragment("");
+        std::string out;
+        bool first = true;
+        for (const std::string& item : Split(sList, ",")) {
+            if (!first) out += ',';
+            first = false;
+            out += Quoted(item);
+        }
+        return SqlFragment(out);
+    });
+}
+
+SqlFragment SqlText(const std::string& sValue) {
+    return PassOn("SqlValues.SqlText(sValue)", ERR_ARGS(sValue), [&] { return SqlFragment(Quoted(sValue)); });
+}
+
+SqlFragment SqlNumber(double dValue) {
+    return PassOn("SqlValues.SqlNumber(dValue)", ERR_ARGS(dValue), [&] {
+        if (!std::isfinite(dValue))
+            Refuse(kNotANumber, std::isnan(dValue) ? "NaN" : dValue > 0 ? "inf" : "-inf");
+        return SqlFragment(Canonical(dValue));
+    });
+}
+
+SqlFragment SqlNumber(const std::string& sValue) {
+    return PassOn("SqlValues.SqlNumber(sValue)", ERR_ARGS(sValue), [&] {
+        double d = 0;
+        if (!ReadNumber(sValue, d)) Refuse(kNotANumber, sValue);
+        return SqlFragment(Canonical(d));
+    });
+}
+
+SqlFragment SqlDate(double dDate) {
+    return PassOn("SqlValues.SqlDate(dDate)", ERR_ARGS(dDate), [&] {
+        if (!std::isfinite(dDate) || !IsDateSerial(dDate)) {
+            char buf[64];
+            auto r = std::to_chars(buf, buf + sizeof buf, dDate);
+            Refuse(kNotADate, std::string(buf, r.ptr));
+        }
+        std::string s = "#" + FormatDateMDY(dDate);
+        const DateParts p = SplitDate(dDate);
+        if (p.hour || p.minute || p.second)
+            s += " " + TwoDigits(p.hour) + ":" + TwoDigits(p.minute) + ":" + TwoDigits(p.second);
+        return SqlFragment(s + "#");
+    });
+}
+
+SqlFragment SqlDate(const std::string& sValue) {
+    return PassOn("SqlValues.SqlDate(sValue)", ERR_ARGS(sValue), [&] {
+        double d = 0;
+        if (!(ReadNumber(sValue, d) && IsDateSerial(d)) && !ParseDate(sValue, d)) Refuse(kNotADate, sValue);
+        return SqlDate(d);
+    });
+}
+
+SqlFragment SqlIdentifier(const std::string& sName) {
+    return PassOn("SqlValues.SqlIdentifier(sName)", ERR_ARGS(sName), [&] {
+        if (sName.empty()) Refuse(kNotAName, sName);
+        for (char c : sName)
+            if (!IsNameChar(c)) Refuse(kNotAName, sName);
+        return SqlFragment("[" + sName + "]");
+    });
+}
+
+SqlFragment SqlConstant(SqlConstantText sText) { return SqlFragment(sText.Text()); }
+
+std::string ReplacePlaceholder(std::string_view sTemplate, std::string_view sPlaceholder,
+                               const SqlFragment& value) {
+    return PassOn(
+        "SqlValues.ReplacePlaceholder(sTemplate, sPlaceholder, value)",
+        ERR_ARGS(std::string(sTemplate), std::string(sPlaceholder), value.Text()), [&] {
+            if (sPlaceholder.empty() || sPlaceholder.find_first_of("'\"`[]") != std::string_view::npos)
+                Raise(rt::kInvalidCall);
+            return ReplaceOutsideQuotes(sTemplate, sPlaceholder, value.Text(), false);
+        });
+}
