@@ -209,6 +209,11 @@ void cvDataManager::UpdateAttachedPaths(std::string sPrimaryDatabase) {
 
         auto catalog = CreateObjectAs<ADOX::Catalog>("ADOX.Catalog");
         catalog->SetActiveConnection(connectionStringADOX_ + ADODB::QuoteConnectionValue(sPrimaryDatabase));
+        // Every change goes into one transaction, begun at the first change:
+        // a start-up with nothing to repair writes nothing, and one that is
+        // killed half-way leaves the links as they were.  A failure undoes
+        // the changes when the catalogue is released.
+        bool changing = false;
         for (auto& table : catalog->Tables()) {
             SetStatusMessage("Checking Table: " + table->Name());
             if (UCase(table->Type()) != "LINK") continue;
@@ -216,9 +221,14 @@ void cvDataManager::UpdateAttachedPaths(std::string sPrimaryDatabase) {
                 Replace(table->Properties(ADOX::kLinkDatasource).Value().ToString(), "\\", "/");
             std::string linkFolder = str->WithTrailingSeparator(str->Token(source, "/", 0, -1), 0);
             std::string linkFile = str->Token(source, "/", -1, 1);
-            if (!EqualsNoCase(linkFolder, folder))
-                table->Properties(ADOX::kLinkDatasource).SetValue(Variant(folder + linkFile));
+            if (EqualsNoCase(linkFolder, folder)) continue;
+            if (!changing) {
+                catalog->BeginTrans();
+                changing = true;
+            }
+            table->Properties(ADOX::kLinkDatasource).SetValue(Variant(folder + linkFile));
         }
+        if (changing) catalog->CommitTrans();
         catalog->SetActiveConnectionNothing();
     });
 }

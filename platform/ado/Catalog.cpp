@@ -55,6 +55,28 @@ ADOX::Tables& Catalog::Tables() {
     return tables_;
 }
 
+void Catalog::BeginTrans() {
+    if (!db_->IsOpen()) ADODB::RaiseAdo(ADODB::adErrInvalidConnection, kSource);
+    if (!sqlite3_get_autocommit(db_->Handle())) ADODB::RaiseAdo(ADODB::adErrFeatureNotAvailable, kSource);
+    // Deferred: the write lock is taken by the first change, not here.
+    db_->Execute("BEGIN DEFERRED");
+}
+
+void Catalog::RequireTransaction() const {
+    if (!db_->IsOpen()) ADODB::RaiseAdo(ADODB::adErrInvalidConnection, kSource);
+    if (sqlite3_get_autocommit(db_->Handle())) ADODB::RaiseAdo(ADODB::adErrFeatureNotAvailable, kSource);
+}
+
+void Catalog::CommitTrans() {
+    RequireTransaction();
+    db_->Execute("COMMIT");
+}
+
+void Catalog::RollbackTrans() {
+    RequireTransaction();
+    db_->Execute("ROLLBACK");
+}
+
 void Catalog::ReadTables() {
     sqlite3* db = db_->Handle();
     std::vector<Ref<Table>> items;

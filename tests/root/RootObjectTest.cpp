@@ -2,6 +2,14 @@
 // Options table and the host callback protocol, on a private copy of the
 // sample data set.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 #include "core/mTL5ErrorCodes.h"
 #include "interfaces/IQuery.h"
@@ -288,6 +296,87 @@ TEST_F(RootObject, LinkedTablesAreRepointedToTheDatabaseFolder) {
         << "a link in the same folder but for letter case is left alone";
     EXPECT_EQ(callBack->commands.front(), "CMD=STATUS_MESSAGE!DEST=A.CV!MSG=Connecting to Database...");
     EXPECT_FALSE(callBack->With("MSG=Checking Table: Options").empty());
+}
+
+// Adds `count` links named Link00001... to a file in another folder.
+void AddLinks(const std::string& database, int count, const std::string& source) {
+    Exec(database, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                       std::to_string(count) +
+                       ") INSERT INTO LinkedTables (Name, Datasource, ForeignName) "
+                       "SELECT printf('Link%05d', i), '" +
+                       source + "', 'Nothing' FROM n");
+}
+
+TEST_F(RootObject, TenThousandLinksAreRepairedAtOnceAndNothingToRepairWritesNothing) {
+    AddLinks(DatabasePath(), 10000, "/elsewhere/Gone.db");
+    MakeRoot();
+    auto started = std::chrono::steady_clock::now();
+    root->OpenDatabase();
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    ASSERT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
+    RecordProperty("RepairSeconds", std::to_string(seconds));
+    EXPECT_LT(seconds, 1.0) << "10,000 links took " << seconds << " s";
+    EXPECT_EQ(Column(DatabasePath(), "SELECT COUNT(*) FROM LinkedTables WHERE Datasource = '" + data.Path() +
+                                         "Core/Database/Gone.db'")[0],
+              "10000");
+
+    // Nothing left to repair: the file is not written, not even locked for
+    // writing, so the start-up goes on while another program writes to it.
+    struct stat before {};
+    ASSERT_EQ(::stat(DatabasePath().c_str(), &before), 0);
+    const std::string content = ReadFile(DatabasePath());
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(DatabasePath().c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    callBack->commands.clear();
+    root->OpenDatabase();
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+    EXPECT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
+    EXPECT_EQ(callBack->With("Checking Table: Link").size(), 10001u) << "every link and LinkedTables";
+    struct stat after {};
+    ASSERT_EQ(::stat(DatabasePath().c_str(), &after), 0);
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_TRUE(ReadFile(DatabasePath()) == content);
+}
+
+// A host whose process dies while the start-up reports one given table.
+class DyingCallBack final : public IParentCallBack {
+public:
+    explicit DyingCallBack(std::string at) : at_(std::move(at)) {}
+    void Call(const Ref<ICallBackClient2>&, const Variant& vCommand) override {
+        if (vCommand.ToObject<cvCommand>()->Text().find(at_) != std::string::npos)
+            ::kill(::getpid(), SIGKILL);
+    }
+
+private:
+    std::string at_;
+};
+
+TEST_F(RootObject, ARepairKilledHalfWayLeavesEveryLinkAsItWas) {
+    AddLinks(DatabasePath(), 2000, "/elsewhere/Gone.db");
+    MakeRoot();
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        root->RegisterCallBack(New<DyingCallBack>("Checking Table: Link01500"));
+        root->OpenDatabase();
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the start-up was not killed";
+    // Most links had been changed when it died: none of them stays changed.
+    EXPECT_EQ(Column(DatabasePath(),
+                     "SELECT COUNT(*) FROM LinkedTables WHERE Datasource = '/elsewhere/Gone.db'")[0],
+              "2000");
+    root->OpenDatabase();
+    EXPECT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
+    EXPECT_EQ(
+        Column(DatabasePath(), "SELECT COUNT(*) FROM LinkedTables WHERE Datasource LIKE '/elsewhere/%'")[0],
+        "0");
 }
 
 TEST_F(RootObject, OptionsIniDecidesWhetherLinksAreChecked) {

@@ -17,9 +17,10 @@ CREATE TABLE Options (
 );
 
 -- Tables whose rows lie in another database file of the data set.  Datasource is the full path of
--- that file as the data set was built; the start-up repair re-points it to the database's folder.
+-- that file as the data set was built; the start-up repair re-points it to the database's folder,
+-- finding each row by its Name, the key.
 CREATE TABLE LinkedTables (
-    Name        TEXT COLLATE NOCASE NOT NULL,
+    Name        TEXT COLLATE NOCASE NOT NULL PRIMARY KEY,
     Datasource  TEXT COLLATE NOCASE NOT NULL,
     ForeignName TEXT COLLATE NOCASE NOT NULL
 );

@@ -10,6 +10,7 @@
 #include "platform/ado/SqliteDatabase.h"
 #include "platform/runtime/Text.h"
 #include "support/ErrorAssert.h"
+#include "support/SqliteFile.h"
 
 using namespace ADODB;
 
@@ -224,6 +225,38 @@ TEST_F(LinkedTablesTest, CatalogueListsAndRepointsLinks) {
     ASSERT_EQ(rs->RecordCount(), 1);
     EXPECT_EQ(rs->Fields("Code").Value().StringRef(), "OTHER");
     EXPECT_EQ(Query(cn, "SELECT Code FROM LinkedWells")->RecordCount(), 1);  // the other links are untouched
+}
+
+TEST_F(LinkedTablesTest, CatalogueChangesInATransactionAreWrittenAllOrNone) {
+    auto source = [&](const std::string& name) {
+        return Column(core_, "SELECT Datasource FROM LinkedTables WHERE Name = '" + name + "'")[0];
+    };
+    auto cat = New<ADOX::Catalog>();
+    EXPECT_RAISES(adErrInvalidConnection, cat->BeginTrans());
+    cat->SetActiveConnection("Data Source=" + core_);
+    EXPECT_RAISES(adErrFeatureNotAvailable, cat->CommitTrans());
+    EXPECT_RAISES(adErrFeatureNotAvailable, cat->RollbackTrans());
+
+    cat->BeginTrans();
+    EXPECT_RAISES(adErrFeatureNotAvailable, cat->BeginTrans());
+    cat->Tables().Item("Annual")->Properties(ADOX::kLinkDatasource).SetValue(Variant("undone.db"));
+    cat->RollbackTrans();
+    EXPECT_EQ(source("Annual"), "annual.db");
+
+    // Pending changes are not seen by others until they are committed.
+    cat->BeginTrans();
+    cat->Tables().Item("Annual")->Properties(ADOX::kLinkDatasource).SetValue(Variant("one.db"));
+    cat->Tables().Item("Notes")->Properties(ADOX::kLinkDatasource).SetValue(Variant("two.db"));
+    EXPECT_EQ(source("Annual"), "annual.db");
+    cat->CommitTrans();
+    EXPECT_EQ(source("Annual"), "one.db");
+    EXPECT_EQ(source("Notes"), "two.db");
+
+    // Leaving the connection with a transaction pending undoes it.
+    cat->BeginTrans();
+    cat->Tables().Item("Annual")->Properties(ADOX::kLinkDatasource).SetValue(Variant("lost.db"));
+    cat->SetActiveConnectionNothing();
+    EXPECT_EQ(source("Annual"), "one.db");
 }
 
 }  // namespace
