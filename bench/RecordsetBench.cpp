@@ -281,8 +281,8 @@ void Summary(const MedianReporter& reporter, const Table& t) {
         return fastest ? MedianReporter::Fastest(v) : MedianReporter::Median(v);
     };
     auto raw = reporter.times.find(t.name + "/raw");
-    std::printf("\n%s (%s), %zu repetitions\n", t.name.c_str(), t.statement.c_str(),
-                raw == reporter.times.end() ? size_t{0} : raw->second.cpu.size());
+    if (raw == reporter.times.end()) return;  // filtered out
+    std::printf("\n%s (%s), %zu repetitions\n", t.name.c_str(), t.statement.c_str(), raw->second.cpu.size());
     for (int k = 0; k < 3; ++k) {
         // The medians of CPU and wall time, then the fastest run's CPU time
         // for comparison: a shared machine slows runs down, never speeds them up.
