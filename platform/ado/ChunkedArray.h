@@ -25,6 +25,8 @@ public:
     static constexpr unsigned kShift = 14;
     static constexpr size_t kChunk = size_t{1} << kShift;
 
+    // An empty array; moving one leaves the source empty.  Not copyable: a
+    // column's array is never copied.
     ChunkedArray() = default;
     ChunkedArray(ChunkedArray&& o) noexcept { Take(o); }
     ChunkedArray& operator=(ChunkedArray&& o) noexcept {

@@ -15,6 +15,8 @@ namespace ADODB {
 
 class TextArena {
 public:
+    // An empty arena; moving one leaves the source empty (the handles stay
+    // valid in the destination).
     TextArena() = default;
     TextArena(TextArena&& o) noexcept
         : chunks_(std::move(o.chunks_)), last_(std::exchange(o.last_, nullptr)) {

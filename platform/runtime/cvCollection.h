@@ -19,6 +19,7 @@ class cvCollection : public virtual Object {
 public:
     static constexpr const char* kProgID = "cvTools2.cvCollection";
 
+    // An empty collection; not copyable, as a reference is what is passed on.
     cvCollection();
     ~cvCollection() override;
     cvCollection(const cvCollection&) = delete;
