@@ -20,12 +20,14 @@ void XmlStore::RemoveNode(pugi::xml_node node) {
     pugi::xml_node parent = node.parent();
     if (!parent) return;
     Removing(node);
+    index_.Clear();
     parent.remove_child(node);
     StructureChanged();
 }
 
 void XmlStore::RemoveChildren(pugi::xml_node node) {
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) Removing(child);
+    index_.Clear();
     node.remove_children();
     StructureChanged();
 }

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "FindIndex.h"
+
 // What the store tells a holder of node handles before a subtree goes.
 class XmlNodeHolder {
 public:
@@ -50,6 +52,9 @@ public:
     void Register(XmlNodeHolder* holder);
     void Unregister(XmlNodeHolder* holder);
 
+    // FindChild's answers kept beside the document (see FindIndex.h).
+    FindIndex& Index() { return index_; }
+
     // Removes a node with its subtree, after every holder has stepped out.
     void RemoveNode(pugi::xml_node node);
     // Removes every child node (elements, text, comments) of a node.
@@ -64,4 +69,5 @@ private:
     std::string selectionLanguage_ = "XSLPattern";
     uint64_t revision_ = 0;
     std::vector<XmlNodeHolder*> holders_;
+    FindIndex index_;
 };

@@ -183,6 +183,12 @@ bool cvSettings::FindChild(const std::string& sPath, const std::string& sAttribu
         Raise(rt::kInvalidCall, kSource, "FindChild: \"" + sAttribute + "\" is not an attribute name");
     }
     std::string path = Trim(sPath);
+    pugi::xml_node indexed;
+    if (store_->Index().Find(bound_, path, sAttribute, value, indexed)) {
+        if (!indexed) return false;
+        current_ = indexed;
+        return true;
+    }
     // The value travels as an XPath variable, never as expression text, so
     // quotes or brackets in it cannot change what the expression means.
     std::string xpath;
@@ -255,7 +261,10 @@ void cvSettings::SetValue(const std::string& sPath, const Variant& vValue) {
     pugi::xpath_query query = Compile(xpath, kSource);
     pugi::xpath_node found = FirstMatch(query, xpath, bound_, false);
     if (found.attribute()) {
+        std::string old = found.attribute().value();
         found.attribute().set_value(text.c_str());
+        if (found.parent())
+            store_->Index().AttributeSet(found.parent(), found.attribute().name(), true, old, text);
         return;
     }
     pugi::xml_node node = found.node();
@@ -264,9 +273,12 @@ void cvSettings::SetValue(const std::string& sPath, const Variant& vValue) {
         node = MakePath(sPath, attribute);
         if (!attribute.empty()) {
             pugi::xml_attribute a = node.attribute(attribute.c_str());
+            bool existed = a;
+            std::string old = a.value();
             if (!a) a = node.append_attribute(attribute.c_str());
             if (!a) Raise(rt::kInvalidCall, kSource, "SetValue: \"" + sPath + "\" cannot hold an attribute");
             a.set_value(text.c_str());
+            store_->Index().AttributeSet(node, attribute, existed, old, text);
             return;
         }
     }
@@ -305,8 +317,11 @@ void cvSettings::SetAttribute(const std::string& sName, const Variant& vValue) {
         Raise(rt::kInvalidCall, kSource, "SetAttribute: \"" + sName + "\" is not an attribute name");
     }
     pugi::xml_attribute a = element.attribute(sName.c_str());
+    bool existed = a;
+    std::string old = a.value();
     if (!a) a = element.append_attribute(sName.c_str());
     a.set_value(text.c_str());
+    store_->Index().AttributeSet(element, sName, existed, old, text);
 }
 
 void cvSettings::SetText(const Variant& vValue) {
@@ -369,6 +384,7 @@ void cvSettings::ReplaceXML(const std::string& sXML, const std::string& sPath) {
                 Raise(rt::kInvalidCall, kSource, "ReplaceXML: a document holds exactly one root element");
             }
             for (pugi::xml_node child : fragment.children()) target.append_copy(child);
+            store_->Index().Clear();
             store_->StructureChanged();
             return;
         }
@@ -390,6 +406,7 @@ void cvSettings::ReplaceXML(const std::string& sXML, const std::string& sPath) {
     }
     store_->RemoveChildren(target);
     for (pugi::xml_node child : source.children()) target.append_copy(child);
+    store_->Index().Clear();
     store_->StructureChanged();
 }
 
