@@ -85,7 +85,9 @@ std::string SampleSettings::DefaultQueryXml() {
     Text(options, "GrossNet", "Gross");
     pugi::xml_node parameters = query.append_child("Parameters");
     pugi::xml_node general = parameters.append_child("General");
-    general.append_child("CompanyDetail");
+    // The competitor-analysis palette is put in below an element that is
+    // already there, as every set root is.
+    general.append_child("CompanyDetail").append_child("CompetitorAnalysis");
     general.append_child("LocationDetail");
     parameters.append_child("Block").append_child("BlockDetail");
     parameters.append_child("Field").append_child("FieldDetail");
