@@ -31,9 +31,13 @@ bool IsIdentStart(unsigned char c) {
 bool IsIdentChar(unsigned char c) { return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '$'; }
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 bool IsHexDigit(unsigned char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+// White space as the engine's variable argument "(...)" ends at it.
 bool IsSpace(unsigned char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
+// Blanks between tokens as the engine's tokenizer knows them: a vertical tab
+// is not one (the engine refuses it as an unknown token).
+bool IsBlank(unsigned char c) { return c != '\v' && IsSpace(c); }
 
 // The character at i, or NUL past the end (the engine reads a terminated text).
 unsigned char At(const std::string& s, size_t i) {
@@ -133,9 +137,9 @@ Tokens Tokenize(const std::string& s) {
     };
     while (i < n) {
         const unsigned char c = At(s, i), next = At(s, i + 1);
-        if (IsSpace(c)) {
+        if (IsBlank(c)) {
             size_t e = i;
-            while (IsSpace(At(s, e))) ++e;
+            while (IsBlank(At(s, e))) ++e;
             take(Tok::Space, e);
         } else if (c == '-' && next == '-') {
             size_t e = s.find('\n', i);

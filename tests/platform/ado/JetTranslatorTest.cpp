@@ -92,6 +92,9 @@ TEST(JetTranslator, TokensEndWhereTheEnginesTokensEnd) {
     // text after the statement's end.
     EXPECT_RAISES(ADODB::adErrCommandErrors, T("SELECT 1; /*"));
     EXPECT_EQ(T("SELECT 1; /**/"), "SELECT 1; /**/");
+    // A vertical tab is no blank to the engine, a form feed is.
+    EXPECT_RAISES(ADODB::adErrCommandErrors, T("SELECT 1;\v"));
+    EXPECT_EQ(T("SELECT 1;\f"), "SELECT 1;\f");
     // Numbers: an exponent needs a digit; glued letters stay with the number.
     EXPECT_EQ(T("SELECT 1e+5 & 2.5E-3 & 0x1F & .5"),
               "SELECT JetConcat(JetConcat(JetConcat(1e+5,2.5E-3),0x1F),.5)");
