@@ -10,7 +10,10 @@ namespace {
 std::string KeyOf(int32_t lID) { return "I_" + std::to_string(lID); }
 }  // namespace
 
-void CLookupCache::Start() { items_ = gTools()->NewCollection(); }
+void CLookupCache::Start() {
+    items_ = gTools()->NewCollection();
+    complete_ = false;
+}
 
 void CLookupCache::Add(int32_t lItemNumber, const std::string& sCode, const std::string& sName) {
     items_->Add(Variant(sCode + "|" + sName), KeyOf(lItemNumber));

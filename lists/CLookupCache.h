@@ -2,7 +2,10 @@
 // One coded look-up list of a reference list: the rows a fill put into a
 // host control, kept as "code|name" under "I_" and the row's item number, so
 // the criteria sets can turn a picked row back into its code and its name.
-// The cache is absent until the list is first filled.
+// The cache is absent until the list is first filled, and counts as filled
+// only once a fill ran its statement to the end: a fill that failed half-way
+// leaves what it had added (so the rows already in a control can still be
+// looked up) but the next fill reads the statement again.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,6 +18,10 @@ class CLookupCache {
 public:
     // Starts a fill: a new, empty cache replaces any earlier one.
     void Start();
+    // Ends a fill that read every row: from now on the list is replayed from here.
+    void Finish() { complete_ = static_cast<bool>(items_); }
+    // True once a fill ran to its end (and no fill started since).
+    bool Complete() const { return complete_; }
     // Keeps a row under its item number (1, 2, ... in the order added).
     void Add(int32_t lItemNumber, const std::string& sCode, const std::string& sName);
     // False until the first fill started.
@@ -37,4 +44,5 @@ private:
     std::string Entry(int32_t lID) const;
 
     Ref<cvCollection> items_;
+    bool complete_ = false;
 };
