@@ -17,14 +17,6 @@ void FieldCollection::RaiseBadIndex() const {
     RaiseAdo(state_->open ? adErrItemNotFound : adErrObjectClosed, kSource);
 }
 
-Field FieldCollection::Item(std::string_view Name) const {
-    const RecordsetState& s = *state_;
-    if (!s.open) RaiseAdo(adErrObjectClosed, kSource);
-    int c = s.rows.Find(Name);
-    if (c < 0) RaiseAdo(adErrItemNotFound, kSource);
-    return Field(state_, c);
-}
-
 Field FieldCollection::Item(const Variant& Index) const {
     const RecordsetState& s = *state_;
     if (!s.open) RaiseAdo(adErrObjectClosed, kSource);

@@ -26,7 +26,12 @@ public:
     }
     // By name, without a Variant for the name; 3265 when there is none,
     // 3704 when the record set is closed.
-    Field Item(std::string_view Name) const;
+    Field Item(std::string_view Name) const {
+        const RecordsetState& s = *state_;
+        const int c = s.open ? s.rows.Find(Name) : -1;
+        if (c < 0) RaiseBadIndex();
+        return Field(state_, c);
+    }
     Field Item(const char* Name) const { return Item(std::string_view(Name)); }
     Field Item(const std::string& Name) const { return Item(std::string_view(Name)); }
     Field operator()(const Variant& Index) const { return Item(Index); }

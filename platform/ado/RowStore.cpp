@@ -634,19 +634,8 @@ int RowStore::TextIdBytes(int c) const {
     return col.store == Store::Dict ? col.idBytes : 0;
 }
 
-int RowStore::Find(std::string_view sName) const {
+int RowStore::FindByHash(std::string_view sName) const {
     if (nameIndex_.empty()) return -1;
-    // A walk over the rows reads the same fields in the same order on every
-    // row, so the field that followed the last one found last time is tried
-    // first, on its exact bytes.
-    if (last_ >= 0) {
-        int32_t guess = successor_[static_cast<size_t>(last_)];
-        if (guess >= 0) {
-            const std::string& name = cols_[static_cast<size_t>(guess)].name;
-            if (name.size() == sName.size() && std::memcmp(name.data(), sName.data(), name.size()) == 0)
-                return last_ = guess;
-        }
-    }
     const size_t mask = nameIndex_.size() - 1;
     for (size_t i = NameHash(sName) & mask;; i = (i + 1) & mask) {
         int32_t c = nameIndex_[i];
