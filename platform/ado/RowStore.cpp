@@ -123,8 +123,8 @@ size_t Bytes(const std::vector<T>& v) {
     return v.capacity() * sizeof(T);
 }
 
-// A fast hash of a text cell for the column dictionaries: eight bytes at a
-// time, multiplied in.
+// A fast hash of a text cell for the column dictionaries: whole words
+// multiplied in, the tail read as one (overlapping) word.
 uint64_t TextHash(std::string_view s) {
     constexpr uint64_t kMul = 0x9E3779B97F4A7C15ull;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(s.data());
@@ -161,7 +161,6 @@ uint64_t TextHash(std::string_view s) {
 // Equal bytes; short texts, the common case, without a call.
 bool SameBytes(const char* a, const char* b, size_t n) {
     if (n > 16) return std::memcmp(a, b, n) == 0;
-    uint64_t x = 0, y = 0;
     if (n >= 8) {
         uint64_t a1, b1, a2, b2;
         std::memcpy(&a1, a, 8);
@@ -178,18 +177,16 @@ bool SameBytes(const char* a, const char* b, size_t n) {
         std::memcpy(&b2, b + n - 4, 4);
         return ((a1 ^ b1) | (a2 ^ b2)) == 0;
     }
-    for (size_t i = 0; i < n; ++i) {
-        x = x << 8 | static_cast<unsigned char>(a[i]);
-        y = y << 8 | static_cast<unsigned char>(b[i]);
-    }
-    return x == y;
+    for (size_t i = 0; i < n; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
 }
 
+// The most texts a column's dictionary takes while the rows are read.
+constexpr uint32_t kSmallTexts = 256;
 // The first check of whether a text column is nearly all distinct, and the
 // share of distinct texts that gives the dictionary up.
 constexpr uint64_t kFirstDistinctCheck = 16384;
-// The most texts a column's dictionary takes while the rows are read.
-constexpr uint32_t kSmallTexts = 256;
 constexpr double kMostlyDistinct = 0.9;
 
 }  // namespace
