@@ -22,7 +22,7 @@
 // Memory against the values' own bytes (8 a number, its length a text,
 // nothing a Null), as bench/RecordsetBench measures it:
 //                                               200,000 x 20    604,225 wells x 51
-//   a handle and an arena copy per text cell        1.20x           1.47x
+//   a handle and an arena copy per cell (before)    1.20x           1.47x
 //   dictionary, 32-bit ids                          0.76x           0.78x
 //   dictionary, 8-, 16- or 32-bit ids (this)        0.70x           0.52x
 // The first table has six text columns of about 10,000 texts each, in
