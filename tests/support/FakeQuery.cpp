@@ -13,7 +13,10 @@ std::string FakeQuery::ErrorSource() { NotFaked("IQuery.ErrorSource"); }
 std::string FakeQuery::ErrorDescription() { NotFaked("IQuery.ErrorDescription"); }
 bool FakeQuery::ErrorIsException() { NotFaked("IQuery.ErrorIsException"); }
 std::string FakeQuery::ID() { NotFaked("IQuery.ID"); }
-Ref<IParameters> FakeQuery::Parameters() { NotFaked("IQuery.Parameters"); }
+Ref<IParameters> FakeQuery::Parameters() {
+    if (!parameters_) NotFaked("IQuery.Parameters");
+    return parameters_;
+}
 bool FakeQuery::Active() { NotFaked("IQuery.Active"); }
 std::string FakeQuery::QueryType() { NotFaked("IQuery.QueryType"); }
 void FakeQuery::SetQueryType(const std::string&) { NotFaked("IQuery.SetQueryType"); }

@@ -20,8 +20,11 @@ public:
     bool ErrorIsException() override;
     // Raises 438.
     std::string ID() override;
-    // Raises 438.
+    // What SetParameters plugged in; raises 438 until then.
     Ref<IParameters> Parameters() override;
+    // Plugs in the criteria Parameters hands out (a real container bound to a
+    // query document of the test's, for a subsystem that reads criteria).
+    void SetParameters(const Ref<IParameters>& oParameters) { parameters_ = oParameters; }
     // Raises 438.
     bool Active() override;
     // Raises 438.
@@ -51,12 +54,16 @@ public:
 
 private:
     bool readOnly_ = false;
+    Ref<IParameters> parameters_;
 };
 
 class FakeQueryManager final : public IQueryManager {
 public:
     // The one query, the active one, that Query("-1") hands out.
     const Ref<FakeQuery>& ActiveQuery() const { return active_; }
+    // From now on Query("-1") hands out Nothing, as the real manager does
+    // once it could not make a query (it shows why itself).
+    void DropActiveQuery() { active_ = nullptr; }
 
     // Raises 438.
     int32_t ErrorNumber() override;
