@@ -113,7 +113,8 @@ SqlFragment SqlNumber(const std::string& sValue) {
 
 SqlFragment SqlDate(double dDate) {
     return PassOn("SqlValues.SqlDate(dDate)", ERR_ARGS(dDate), [&] {
-        if (!std::isfinite(dDate) || !IsDateSerial(dDate)) {
+        // The last half second of 9999-12-31 rounds into the year 10000.
+        if (!std::isfinite(dDate) || !IsDateSerial(dDate) || SplitDate(dDate).year > 9999) {
             char buf[64];
             auto r = std::to_chars(buf, buf + sizeof buf, dDate);
             Refuse(kNotADate, std::string(buf, r.ptr));

@@ -93,6 +93,7 @@ TEST_F(SqlValues, CanonicalForms) {
     EXPECT_EQ(Run("SELECT " + SqlDate(day + TimeSerial(13, 5, 9)).Text()).texts.at(0), "2001-01-31 13:05:09");
     EXPECT_RAISES(kInput, SqlDate("tomorrow"));
     EXPECT_RAISES(kInput, SqlDate(1e7));
+    EXPECT_RAISES(kInput, SqlDate(DateSerial(9999, 12, 31) + 0.999999));
     EXPECT_EQ(SqlIdentifier("Field_Code").Text(), "[Field_Code]");
     EXPECT_EQ(SqlConstant("Field_Net").Text(), "Field_Net");
     // The message names the value that was refused.
