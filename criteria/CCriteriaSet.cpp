@@ -3,7 +3,10 @@
 #include "core/CTools.h"
 #include "core/Globals.h"
 #include "interfaces/IDataManager.h"
+#include "interfaces/_cvDataManager.h"
+#include "platform/ado/Recordset.h"
 #include "platform/runtime/Text.h"
+#include "sql/SqlValues.h"
 
 namespace {
 
@@ -188,5 +191,26 @@ void CCriteriaSet::SetSingleValue(const Op& op, const MemberArgs& args, const ch
     Run(op, args, [&] {
         gTools()->AddQueryParameter(settings_, root, section, element, Variant::Missing(), Variant::Missing(),
                                     Variant(sValue));
+    });
+}
+
+std::string CCriteriaSet::CodesByTemplate(const Op& op, const MemberArgs& args, const char* sKey,
+                                          const char* sPlaceholder, const std::string& sCodes,
+                                          const char* sColumn) {
+    return Run(op, args, [&] {
+        // The codes come from a query file or a host: only numbers reach the statement.
+        std::string sql =
+            ReplacePlaceholder(gDataManager()->GetOption(sKey), sPlaceholder, SqlCodeList(sCodes));
+        Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
+        rs->Open(sql, gDataManagerObject()->Connection(), 3, 1);
+        std::string list;
+        for (; !rs->Eof(); rs->MoveNext()) {
+            Variant code = rs->Fields(sColumn).Value();
+            if (code.IsNull()) continue;
+            if (!list.empty()) list += ',';
+            list += code.ToString();
+        }
+        rs->Close();
+        return list;
     });
 }

@@ -47,7 +47,8 @@
 //     other attributes by its key), SingleValue / SetSingleValue (an element's
 //     text), and Run for the few members whose body is their own.  Shore
 //     statuses are the asset sets' (CAssetCriteriaSet), Modified and the
-//     binding are here.
+//     binding are here.  CodesByTemplate is the look-up of one domain's
+//     codes by another's through a stored statement.
 //
 //   - What differs per set and is not per member (class and interface name,
 //     display variant, the handling of construction, binding and Modified,
@@ -280,6 +281,14 @@ protected:
     // Writes the text of an element root/section/element, making what is missing.
     void SetSingleValue(const Op& op, const MemberArgs& args, const char* root, const char* section,
                         const char* element, const std::string& sValue);
+
+    // The codes a stored statement finds for a list of numeric codes: the
+    // Options template sKey with every sPlaceholder replaced by sCodes (each
+    // item checked to be a number; anything else raises &H80041066 naming
+    // it), run on the root's connection; the column's non-Null values in row
+    // order, not de-duplicated, joined by ","; "" when no row has one.
+    std::string CodesByTemplate(const Op& op, const MemberArgs& args, const char* sKey,
+                                const char* sPlaceholder, const std::string& sCodes, const char* sColumn);
 
     // ---- the steps the families are made of, for members that combine them
 
