@@ -158,6 +158,8 @@ struct ListEntry {
 // A list's quoting, for List.
 inline constexpr bool kQuoted = true;
 inline constexpr bool kBare = false;
+// What an empty code removes, for RemoveFromList.
+inline constexpr bool kKeepUnnamed = true;
 
 // The argument values of a member for its error report: ERR_ARGS(...) at the
 // call, or nothing.  It refers to the caller's values; it lives for the call.
@@ -252,11 +254,16 @@ protected:
     }
     // Removes the item whose key is the value.
     void Remove(const Op& op, const MemberArgs& args, const Section& s, const std::string& sKey);
-    // Removes the item whose key is the code a reference list caches for a list position.
+    // Removes the item whose key is the code a reference list caches for a
+    // list position.  With kKeepUnnamed an empty code (the list was never
+    // filled) removes nothing, instead of the item an unfilled list added.
     template <class L>
     void RemoveFromList(const Op& op, const MemberArgs& args, const Section& s, const ListEntry<L>& entry,
-                        int32_t lID) {
-        Run(op, args, [&] { RemoveKey(s, ((*ListOf(entry.list)).*entry.code)(lID)); });
+                        int32_t lID, bool bKeepUnnamed = false) {
+        Run(op, args, [&] {
+            std::string code = ((*ListOf(entry.list)).*entry.code)(lID);
+            if (!(bKeepUnnamed && code.empty())) RemoveKey(s, code);
+        });
     }
     // Adds a search text as the key, with the wildcards made the database's;
     // a text of blanks only adds nothing.
