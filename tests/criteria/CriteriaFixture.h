@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "criteria/CParameters.h"
+#include "interfaces/IGeneral.h"
 #include "support/FakeRootFixture.h"
 
 class CriteriaFixture : public FakeRootFixture {
@@ -23,4 +24,19 @@ protected:
 
 private:
     std::vector<Ref<ISettings2>> documents_;
+};
+
+// The general set of the default query, its writers consulting a fake active query.
+class GeneralFixture : public CriteriaFixture {
+protected:
+    void SetUp() override {
+        CriteriaFixture::SetUp();
+        query = MakeRootWithFakeQuery();
+        params = ParametersOfDefaultQuery();
+        general = params->General();
+    }
+
+    Ref<FakeQuery> query;
+    Ref<CParameters> params;
+    Ref<IGeneral> general;
 };
