@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "host/main/ListCommands.h"
 #include "platform/runtime/Text.h"
 
 namespace host {
@@ -96,6 +97,10 @@ const std::vector<Command>& Commands() {
         {"asset-code",
          "the asset-code index record of ASSET (or of the short code LOOKUP) in COUNTRY's index",
          DeclareAssetCode},
+        {"lists", "every fill of the reference lists: its name, list member, control and arguments",
+         DeclareLists},
+        {"list", "runs the fill NAME of a reference list into an in-memory control and prints it",
+         DeclareList},
     };
     return commands;
 }

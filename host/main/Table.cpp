@@ -1,0 +1,64 @@
+#include "Table.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+
+namespace host {
+
+namespace {
+
+std::string CsvCell(const std::string& cell) {
+    if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
+    std::string quoted = "\"";
+    for (char c : cell) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+// The columns a cell takes on a terminal: its characters, not its UTF-8 bytes.
+size_t Width(const std::string& cell) {
+    size_t width = 0;
+    for (unsigned char c : cell)
+        if ((c & 0xC0) != 0x80) ++width;
+    return width;
+}
+
+}  // namespace
+
+bool ResultsOnTerminal() { return isatty(STDOUT_FILENO) == 1; }
+
+void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<TableRow>& rows, bool aligned) {
+    const size_t columns = heading.size();
+    auto cell = [](const TableRow& row, size_t i) -> const std::string& {
+        static const std::string empty;
+        return i < row.size() ? row[i] : empty;
+    };
+    if (!aligned) {
+        auto line = [&](const TableRow& row) {
+            for (size_t i = 0; i < columns; ++i) out << (i ? "," : "") << CsvCell(cell(row, i));
+            out << "\r\n";
+        };
+        line(heading);
+        for (const TableRow& row : rows) line(row);
+        return;
+    }
+    std::vector<size_t> width(columns, 0);
+    for (size_t i = 0; i < columns; ++i) {
+        width[i] = Width(heading[i]);
+        for (const TableRow& row : rows) width[i] = std::max(width[i], Width(cell(row, i)));
+    }
+    auto line = [&](const TableRow& row) {
+        std::string text;
+        for (size_t i = 0; i < columns; ++i) {
+            const std::string& c = cell(row, i);
+            text += c;
+            if (i + 1 < columns) text += std::string(width[i] - Width(c) + 2, ' ');
+        }
+        text.erase(text.find_last_not_of(' ') + 1);
+        out << text << "\n";
+    };
+    line(heading);
+    for (const TableRow& row : rows) line(row);
+}
+
+}  // namespace host

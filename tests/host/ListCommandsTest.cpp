@@ -1,0 +1,172 @@
+// The console host's reference-list commands as a person or a script runs
+// them: `terralith lists` names every fill of the six lists, `terralith list`
+// prints what one fill put into its control, and a fill that fails or a
+// command that is mistyped says so in its exit status.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <fstream>
+#include <regex>
+#include <set>
+
+#include "support/RootFixture.h"
+
+extern char** environ;
+
+namespace {
+
+struct ListRun {
+    int status = -1;
+    std::string out, err;
+};
+
+class ListCommands : public RootFixture {
+protected:
+    // Runs the host on the copy's settings with standard output and error
+    // into files and nothing on standard input.
+    ListRun Run(std::vector<std::string> args) {
+        const std::string settings = data.Write("Host.settings.xml", settingsXml);
+        args.insert(args.begin(), "--settings=" + settings);
+        args.insert(args.begin(), TERRALITH_BINARY);
+        const std::string out = scratch.Path() + "out", err = scratch.Path() + "err";
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ListRun run;
+        pid_t pid = 0;
+        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+            int status = 0;
+            waitpid(pid, &status, 0);
+            run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        run.out = ReadFile(out);
+        run.err = ReadFile(err);
+        return run;
+    }
+    static bool Has(const std::string& text, const std::string& part) {
+        return text.find(part) != std::string::npos;
+    }
+
+    TempDir scratch;
+};
+
+// The fill members of the list interfaces, as "IListWell.PopulateWellTypes":
+// every member but the code and description look-ups.
+std::set<std::string> InterfaceFillMembers() {
+    const std::string here = __FILE__;
+    const std::string interfaces = here.substr(0, here.rfind("/tests/")) + "/interfaces/";
+    std::set<std::string> members;
+    const std::regex member(R"(virtual\s+[\w:<>]+\s+(\w+)\(([^)]*))");
+    for (const char* name :
+         {"IListWell", "IListTransport", "IListField", "IListBlock", "IListLocation", "IListCompany"}) {
+        std::ifstream in(interfaces + name + ".h");
+        std::stringstream text;
+        text << in.rdbuf();
+        const std::string source = text.str();
+        EXPECT_FALSE(source.empty()) << name;
+        for (std::sregex_iterator it(source.begin(), source.end(), member), end; it != end; ++it) {
+            const std::string method = (*it)[1], arguments = (*it)[2];
+            if (arguments == "int32_t lID") continue;  // a look-up
+            members.insert(std::string(name) + "." + method);
+        }
+    }
+    return members;
+}
+
+TEST_F(ListCommands, ListsNamesOneFillForEveryFillMemberOfTheSixLists) {
+    ListRun run = Run({"lists"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::stringstream lines(run.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "Name,Member,Control,Arguments\r");
+    std::set<std::string> members, names;
+    while (std::getline(lines, line)) {
+        std::vector<std::string> cells = Split(line.substr(0, line.size() - 1), ",");
+        ASSERT_EQ(cells.size(), 4u) << line;
+        EXPECT_TRUE(names.insert(cells[0]).second) << "named twice: " << cells[0];
+        members.insert(cells[1]);
+    }
+    const std::set<std::string> expected = InterfaceFillMembers();
+    EXPECT_GT(expected.size(), 40u);
+    EXPECT_EQ(members, expected);
+}
+
+TEST_F(ListCommands, AListPrintsItsRowsItemValuesAndCodes) {
+    ListRun run = Run({"list", "well-types"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Text,ItemData,Code\r\nExploration,1,EXPL\r\nAppraisal,2,APPR\r\nDevelopment,3,DEV\r\n"
+              "Injection,4,INJ\r\n");
+
+    run = Run({"list", "transport-specifications"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, "Display,Column,Quantity,Unit\r\nLength,Pipe_Length,Pipeline Length,km\r\n"))
+        << run.out;
+    EXPECT_TRUE(Has(run.out, "Sea Tanker Capacity (Storage),Storage_Capacity,Oil Tanker Capacity,Mbbl\r\n"));
+
+    // A cell holding a comma is quoted.
+    run = Run({"list", "country-codes", "North=3,1", "Empty="});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Key,Value\r\nNorth|NULL,\"North|NULL|3,1\"\r\nEmpty|NULL,Empty|NULL|\r\n"
+              "North|GB,\"North|GB|1,3,\"\r\nNorth|NO,\"North|NO|3,\"\r\n");
+}
+
+TEST_F(ListCommands, ATreePrintsIndentedByLevelWithItsKeysOnRequest) {
+    ListRun run = Run({"list", "transport-development-statuses"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "All\n  Current\n    Onstream\n    Under Development\n    Ceased Production\n    Abandoned\n"
+              "  Probable\n    Probable Development\n  Possible\n    Technical Reserves\n");
+
+    run = Run({"list", "rig-types", "--keys"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "All  [ALL]\n  Drillship  [DRILLSHIP]\n  Jack-up  [JACKUP]\n  Land Rig  [LAND]\n"
+              "  Platform Rig  [PLATFORM]\n  Semi-submersible  [SEMISUB]\n");
+
+    // The active query comes from the query file given: its one country.
+    std::string query = ReadFile(data.Path() + "Default/Default.xml");
+    query = Replace(query, "<LocationDetail />",
+                    "<LocationDetail><Sectors><Sector SectorCode=\"41\" SectorName=\"S\" CountryCode=\"NL\" "
+                    "CountryName=\"N\" RegionCode=\"R\" RegionName=\"R\"/></Sectors></LocationDetail>");
+    run =
+        Run({"list", "transport-destinations", "Terminal", "--keys", "--query", data.Write("NL.xml", query)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "All  [ROOT]\n  Duinhaven Gas Terminal  [T_18]\n  Zeehaven Oil Terminal  [T_19]\n");
+}
+
+TEST_F(ListCommands, MistypedCommandsExitTwoAndFailedFillsOne) {
+    ListRun run = Run({"list", "no-such-list"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(Has(run.err, "unknown list: no-such-list")) << run.err;
+
+    run = Run({"list", "well-locations"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(Has(run.err, "usage: terralith list well-locations SECTORS")) << run.err;
+
+    run = Run({"list", "block-locations", "11", "perhaps"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(Has(run.err, "perhaps")) << run.err;
+
+    // A fill that shows its error: the control is printed as it was left.
+    run = Run({"list", "transport-systems", "'GB') OR ('1'='1"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "'GB') OR ('1'='1")) << run.err;
+    EXPECT_EQ(run.out, "");
+
+    run = Run({"list", "well-locations", "13; DELETE FROM Well"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "Text,ItemData,Code\r\n");
+}
+
+}  // namespace
