@@ -99,7 +99,7 @@ TEST(JetTranslator, TokensEndWhereTheEnginesTokensEnd) {
     EXPECT_EQ(T("SELECT 1e+5 & 2.5E-3 & 0x1F & .5"),
               "SELECT JetConcat(JetConcat(JetConcat(1e+5,2.5E-3),0x1F),.5)");
     // What the engine would not read is refused, not judged.
-    EXPECT_RAISES(ADODB::adErrCommandErrors, T(std::string("SELECT 'a\0' & b", 17)));
+    EXPECT_RAISES(ADODB::adErrCommandErrors, T(std::string("SELECT 'a") + '\0' + "' & b"));
     EXPECT_RAISES(ADODB::adErrCommandErrors, T("SELECT x'41"));
 }
 
