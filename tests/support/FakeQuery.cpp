@@ -20,8 +20,6 @@ Ref<IParameters> FakeQuery::Parameters() {
 bool FakeQuery::Active() { NotFaked("IQuery.Active"); }
 std::string FakeQuery::QueryType() { NotFaked("IQuery.QueryType"); }
 void FakeQuery::SetQueryType(const std::string&) { NotFaked("IQuery.SetQueryType"); }
-void FakeQuery::SetGrossNet(const std::string&) { NotFaked("IQuery.SetGrossNet"); }
-std::string FakeQuery::GrossNet() { NotFaked("IQuery.GrossNet"); }
 std::string FakeQuery::DescriptionText() { NotFaked("IQuery.DescriptionText"); }
 void FakeQuery::BuildDescriptionTree() { NotFaked("IQuery.BuildDescriptionTree"); }
 void FakeQuery::Clear() { NotFaked("IQuery.Clear"); }

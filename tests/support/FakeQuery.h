@@ -1,8 +1,9 @@
 #pragma once
 // The active query reduced to what most subsystems ask of it: whether it is
-// read-only.  Every other member raises 438 (object doesn't support this
-// property or method), so a test that comes to need more says so at once and
-// the fakes stay small as the interfaces grow.
+// read-only, and whether it reads gross or net figures.  Every other member
+// raises 438 (object doesn't support this property or method), so a test that
+// comes to need more says so at once and the fakes stay small as the
+// interfaces grow.
 #include <string>
 
 #include "interfaces/IQuery.h"
@@ -31,10 +32,10 @@ public:
     std::string QueryType() override;
     // Raises 438.
     void SetQueryType(const std::string& sType) override;
-    // Raises 438.
-    void SetGrossNet(const std::string& sGrossNet) override;
-    // Raises 438.
-    std::string GrossNet() override;
+    // Sets the choice GrossNet reads.
+    void SetGrossNet(const std::string& sGrossNet) override { grossNet_ = sGrossNet; }
+    // The choice SetGrossNet set; "Gross" at the start, as a query without one reads.
+    std::string GrossNet() override { return grossNet_; }
     // Raises 438.
     std::string DescriptionText() override;
     // Sets the flag ReadOnly reads.
@@ -54,6 +55,7 @@ public:
 
 private:
     bool readOnly_ = false;
+    std::string grossNet_ = "Gross";
     Ref<IParameters> parameters_;
 };
 
