@@ -2,6 +2,7 @@
 // The criteria's tests on a stand-in root: the active query is a fake that
 // only answers whether it is read-only, and the sets under test are bound to
 // a query document of their own, as a real query's would be.
+#include <string>
 #include <vector>
 
 #include "criteria/CParameters.h"
@@ -20,6 +21,21 @@ protected:
         auto params = New<CParameters>();
         params->Settings(doc->Node());
         return params;
+    }
+
+    // A new set of type S bound to the element sElement ("Transport") of a
+    // query document of its own that holds sDetail below that element, as a
+    // query file loaded from disk would hand it over; `doc` receives the
+    // document.
+    template <class S>
+    Ref<S> BindSet(const std::string& sElement, const std::string& sDetail, Ref<ISettings2>& doc) {
+        doc = gTools()->NewSettingsObject();
+        const std::string open = "<" + sElement + ">", close = "</" + sElement + ">";
+        EXPECT_TRUE(doc->LoadXML("<Query><Parameters>" + open + sDetail + close + "</Parameters></Query>"));
+        EXPECT_TRUE(doc->Select("Query/Parameters/" + sElement));
+        auto set = New<S>();
+        set->Settings(doc->Node());
+        return set;
     }
 
 private:

@@ -3,9 +3,30 @@
 // catalogue is whatever collection the test built, and each list is whatever
 // object the test handed over (Nothing until then).
 #include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "interfaces/IDataLists.h"
+
+// What one fake reference list's look-ups answer: the code and name a fill
+// gave each item number.  Before the first Fill both are "" for any number,
+// as a list never filled answers; after it a number never filled raises 5.
+class FakeLookupCache {
+public:
+    // Caches the code and name under the item number.
+    void Fill(int32_t lID, const std::string& sCode, const std::string& sName);
+    // The code at the item number; "" before a fill; raises 5 for a number not filled.
+    std::string Code(int32_t lID) const { return Part(lID).first; }
+    // The name at the item number; "" before a fill; raises 5 for a number not filled.
+    std::string Description(int32_t lID) const { return Part(lID).second; }
+
+private:
+    std::pair<std::string, std::string> Part(int32_t lID) const;
+
+    bool filled_ = false;
+    std::map<int32_t, std::pair<std::string, std::string>> items_;
+};
 
 class FakeLists final : public IDataLists {
 public:
