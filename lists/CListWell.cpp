@@ -16,12 +16,6 @@
 
 using namespace listfill;
 
-namespace {
-// PENDING: the well criteria's rig types.
-int32_t RigTypeCount(IWell&) { Raise(438); }
-std::string RigTypeList(IWell&) { Raise(438); }
-}  // namespace
-
 // ---------------------------------------------------------------- look-ups
 
 std::string CListWell::WellTypeCode(int32_t lID) {
@@ -110,8 +104,8 @@ void CListWell::PopulateRigNames(const Ref<IListControl>& ctl) {
         rigNames_.Start();
         ctl->Clear();
         Ref<IWell> well = ActiveQuery()->Parameters()->Well();
-        if (RigTypeCount(*well) < 1) return;
-        const SqlFragment rigTypes = CodeListValue(RigTypeList(*well));
+        if (well->RigTypeCount() < 1) return;
+        const SqlFragment rigTypes = CodeListValue(well->RigTypeList());
         auto statement = [&] {
             return Fill(Template("SQL_RIG_NAMES"), "<where>", " WHERE RIG_TYPE IN (" + rigTypes.Text() + ")");
         };

@@ -113,6 +113,15 @@ TEST_F(ListCommands, AListPrintsItsRowsItemValuesAndCodes) {
         << run.out;
     EXPECT_TRUE(Has(run.out, "Sea Tanker Capacity (Storage),Storage_Capacity,Oil Tanker Capacity,Mbbl\r\n"));
 
+    // The rigs of the rig types of the query file given.
+    std::string query = ReadFile(data.Path() + "Default/Default.xml");
+    query = Replace(query, "<WellDetail />",
+                    "<WellDetail><RigTypes><RigType Code=\"DRILLSHIP\" Description=\"Drillship\"/></RigTypes>"
+                    "</WellDetail>");
+    run = Run({"list", "rig-names", "--query", data.Write("Rigs.xml", query)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Text,ItemData,Code\r\nOcean Merlin,1,11\r\nRockall Navigator,2,12\r\n");
+
     // A cell holding a comma is quoted.
     run = Run({"list", "country-codes", "North=3,1", "Empty="});
     ASSERT_EQ(run.status, 0) << run.err;

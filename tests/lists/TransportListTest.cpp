@@ -7,41 +7,25 @@
 
 #include <set>
 
+#include "ActiveCriteria.h"
 #include "ReportText.h"
-#include "criteria/CParameters.h"
 #include "host/controls/MemoryDataTypeChooser.h"
 #include "host/controls/MemoryListBox.h"
 #include "host/controls/MemoryTreeView.h"
 #include "lists/CListTransport.h"
-#include "support/FakeRootFixture.h"
 #include "support/SqliteFile.h"
 
 namespace {
 
-class TransportLists : public FakeRootFixture {
+class TransportLists : public ActiveCriteriaFixture {
 protected:
     void SetUp() override {
         FakeRootFixture::SetUp();
         OpenRoot();
     }
 
-    // Makes the active query one whose location criteria hold sectors of
-    // these countries (none: no country selected).
-    void SelectCountries(const std::vector<std::string>& countries) {
-        std::string sectors;
-        for (const std::string& c : countries)
-            sectors += "<Sector SectorCode=\"1\" SectorName=\"S\" CountryCode=\"" + c +
-                       "\" CountryName=\"C\" RegionCode=\"R\" RegionName=\"R\"/>";
-        query_ = gTools()->NewSettingsObject();
-        ASSERT_TRUE(query_->LoadXML(
-            "<Query><Parameters><General><CompanyDetail/><LocationDetail><Sectors>" + sectors +
-            "</Sectors></LocationDetail></General><Block><BlockDetail/></Block><Field><FieldDetail/></Field>"
-            "<Well><WellDetail/></Well><Transport><TransportDetail/></Transport></Parameters></Query>"));
-        ASSERT_TRUE(query_->Select("Query/Parameters"));
-        auto params = New<CParameters>();
-        params->Settings(query_->Node());
-        MakeRootWithFakeQuery()->SetParameters(params);
-    }
+    // The active query's location criteria: a sector in each country (none: no country).
+    void SelectCountries(const std::vector<std::string>& countries) { UseCriteria(SectorsIn(countries)); }
 
     static Ref<MemoryTreeView> Tree(const std::string& name) { return New<MemoryTreeView>(name); }
     std::vector<std::string> Db(const std::string& sql) { return Column(DatabasePath(), sql); }
@@ -78,9 +62,6 @@ protected:
     }
 
     Ref<CListTransport> transport = New<CListTransport>();
-
-private:
-    Ref<ISettings2> query_;
 };
 
 TEST_F(TransportLists, MethodsAndStatusesAreReadOnceEachAndLookedUpByItemNumber) {

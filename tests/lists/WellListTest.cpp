@@ -5,18 +5,18 @@
 // that fails leaves behind and shows.
 #include <gtest/gtest.h>
 
+#include "ActiveCriteria.h"
 #include "ReportText.h"
 #include "host/controls/MemoryDataTypeChooser.h"
 #include "host/controls/MemoryGeologicalAgeControl.h"
 #include "host/controls/MemoryListBox.h"
 #include "host/controls/MemoryTreeView.h"
 #include "lists/CListWell.h"
-#include "support/FakeRootFixture.h"
 #include "support/SqliteFile.h"
 
 namespace {
 
-class WellLists : public FakeRootFixture {
+class WellLists : public ActiveCriteriaFixture {
 protected:
     void SetUp() override {
         FakeRootFixture::SetUp();
@@ -261,6 +261,47 @@ TEST_F(WellLists, WellDatesAreAppendedEveryCall) {
               "Spud Date|SPUD_DATE\nCompletion Date|COMPLETED_DATE\nSpud Date|SPUD_DATE\nCompletion "
               "Date|COMPLETED_DATE\n");
     EXPECT_TRUE(chooser->ClearCalls().empty());
+}
+
+// Rig-type criteria of the codes given.
+std::string RigTypes(const std::vector<std::string>& codes) {
+    std::string items;
+    for (const std::string& c : codes) items += "<RigType Code=\"" + c + "\" Description=\"" + c + "\"/>";
+    return "<RigTypes>" + items + "</RigTypes>";
+}
+
+TEST_F(WellLists, RigNamesAreTheActiveQuerysRigTypesAndAnswerForTheLatestFill) {
+    UseCriteria("", RigTypes({"JACKUP", "DRILLSHIP"}));
+    auto rigs = List("Rigs");
+    rigs->AddItem("old");
+    well->PopulateRigNames(rigs);
+    EXPECT_EQ(Shown(), "");
+    EXPECT_EQ(
+        Texts(*rigs),
+        Lines(Db("SELECT Rig_Name FROM Rig WHERE RIG_TYPE IN ('JACKUP','DRILLSHIP') ORDER BY Rig_Name")));
+    EXPECT_EQ(rigs->ItemData(0), 1);
+    const std::vector<std::string> codes =
+        Db("SELECT Rig_Code FROM Rig WHERE RIG_TYPE IN ('JACKUP','DRILLSHIP') ORDER BY Rig_Name");
+    ASSERT_GT(codes.size(), 2u);
+    EXPECT_EQ(well->RigNameCode(3), codes[2]);
+    EXPECT_EQ(well->RigNameDescription(1), rigs->List(0));
+
+    // No rig type: an empty list and an empty cache; the statement is not read.
+    UseCriteria("", "");
+    root->SetOption("SQL_RIG_NAMES", "");
+    well->PopulateRigNames(rigs);
+    EXPECT_EQ(rigs->ListCount(), 0);
+    EXPECT_EQ(CaughtError([&] { well->RigNameCode(1); }).Number(), rt::kInvalidCall);
+    EXPECT_EQ(Shown(), "");
+}
+
+TEST_F(WellLists, ARigTypeHoldingAQuoteStaysAText) {
+    UseCriteria("", RigTypes({"JACK'UP", "SEMISUB"}));
+    auto rigs = List("Rigs");
+    well->PopulateRigNames(rigs);
+    EXPECT_EQ(Shown(), "");
+    EXPECT_EQ(Texts(*rigs),
+              Lines(Db("SELECT Rig_Name FROM Rig WHERE RIG_TYPE = 'SEMISUB' ORDER BY Rig_Name")));
 }
 
 TEST_F(WellLists, RigNamesWithoutAnActiveQueryFailThroughTheirOwnHandler) {
