@@ -32,7 +32,11 @@ cmake --build "$build_dir" --target terralith_fuzz -j "$(nproc)"
 # The targets write files on every run; a memory-backed folder keeps them fast.
 if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 
-targets=(jet_sql settings_xml text_values asset_index query_parameters)
+# Every fuzz/<target>.cpp is a target; one the build does not make is a failure.
+targets=()
+for src in fuzz/*.cpp; do
+  targets+=("$(basename "$src" .cpp)")
+done
 findings_root="$build_dir/fuzz-findings"
 status=0
 printf '%-18s %12s  %s\n' target runs result
@@ -41,6 +45,11 @@ for t in "${targets[@]}"; do
   findings="$findings_root/$t"
   log="$build_dir/fuzz-logs/$t.log"
   mkdir -p "$corpus" "$findings" "$(dirname "$log")"
+  if [ ! -x "$build_dir/fuzz/fuzz_$t" ]; then
+    printf '%-18s %12s  %s\n' "$t" - "NOT BUILT (add it to fuzz/CMakeLists.txt)"
+    status=1
+    continue
+  fi
   args=(-max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -print_final_stats=1
     -artifact_prefix="$findings/")
   [ -f "fuzz/dict/$t.dict" ] && args+=(-dict="fuzz/dict/$t.dict")
