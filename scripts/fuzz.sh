@@ -29,8 +29,14 @@ CC=clang CXX=clang++ cmake -S . -B "$build_dir" "${generator[@]}" -DCMAKE_C_COMP
   -DBUILD_TESTING=OFF -DTERRALITH_BUILD_SAMPLE=OFF >/dev/null
 cmake --build "$build_dir" --target terralith_fuzz -j "$(nproc)"
 
-# The targets write files on every run; a memory-backed folder keeps them fast.
-if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
+# The targets write files on every run; a memory-backed folder keeps them
+# fast.  A target that fails cannot clean up after itself, so all of them work
+# in one folder that goes when the script ends.
+base=${TMPDIR:-}
+if [ -z "$base" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then base=/dev/shm; fi
+TMPDIR=$(mktemp -d "${base:-/tmp}/terralith-fuzz-run.XXXXXX")
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
 
 # Every fuzz/<target>.cpp is a target; one the build does not make is a failure.
 targets=()
