@@ -233,7 +233,7 @@ TEST_F(FieldCriteria, ReservesAndProductionReadTheirTypesAndYearFromTheRowData) 
     field->AddReservesAndProductionRange("OIL_PRODUCTION", "Oil rate", "K3", "Mbbl/d", "Liquids_Production",
                                          "5", "", "x,2,2", "Mbbl/d");
     field->AddReservesAndProductionRange("GAS_PRODUCTION", "Gas rate", "K4", "MMscf/d", "Gas_Production", "",
-                                         "70", "x,2,2,2019,extra", "MMscf/d");
+                                         "70", "x,2,2,2019", "MMscf/d");
     field->AddReservesAndProductionRange("OIL_RESERVES", "again", "K5", "", "", "3", "4", "x,2,2,2020", "");
     ASSERT_EQ(field->ReservesAndProductionCount(), 3);
     EXPECT_TRUE(
