@@ -777,6 +777,8 @@ std::string CField::FieldCodesByAge(const std::string& sAgeColumn, const std::st
                                     const std::string& sSectorCodes) {
     return Run({"FieldCodesByAge(sAgeColumn,sAgeCodes,sSectorCodes)", Pass},
                ERR_ARGS(sAgeColumn, sAgeCodes, sSectorCodes), [&] {
+                   // No code, no match: an empty list would leave the condition without its brackets.
+                   if (Trim(sAgeCodes).empty()) return std::string();
                    return CodesByAge(SqlIdentifier(sAgeColumn).Text(), AgeCodesSql(sAgeCodes),
                                      SqlCodeList(sSectorCodes).Text());
                });
@@ -852,7 +854,7 @@ std::string CField::FieldCodesByAnnualProduction(const std::string& sRangeName, 
             // database's; one that is no number is left out.
             auto bound = [&](const std::string& text, const char* op) {
                 double value = 0;
-                if (text.empty() || !ParseNumber(text, value)) return;
+                if (!IsNumericText(text) || !ParseNumber(text, value)) return;
                 value = gDataManager()->Units()->ToDatabaseUnit(value, sCategory, sUnit);
                 builder->AddWhere(SqlIdentifier(sRangeName).Text() + op + SqlNumber(value).Text(), "AND");
             };

@@ -350,8 +350,8 @@ public:
     // The codes of the fields with a reservoir whose column sAgeColumn (a name: letters, digits, "_")
     // holds one of sAgeCodes (numbers, or texts each between single quotes), within the sectors
     // sSectorCodes (numbers; "" for all), through the statement "SQL_FIELD_CODE_BY_AGE", in its order,
-    // joined by ","; "" when none; raises &H80041066 for a name, list or item that is none of these,
-    // and any other error.
+    // joined by ","; "" when none, and without a statement for blank sAgeCodes; raises &H80041066 for a
+    // name, list or item that is none of these, and any other error.
     virtual std::string FieldCodesByAge(const std::string& sAgeColumn, const std::string& sAgeCodes,
                                         const std::string& sSectorCodes) = 0;
     // The distinct codes of the fields whose annual figure in column sRangeName lies within sRangeMin

@@ -147,6 +147,7 @@ TEST_F(FieldLookup, AnUnknownLevelOrNoCodesRunsNoStatement) {
     field->AddFieldReservoirAges("ERA", Entries({"|no code"}));
     EXPECT_EQ(field->FieldReservoirAgeCount(), 1);
     EXPECT_EQ(field->FieldReservoirAgeList(""), "");
+    EXPECT_EQ(field->FieldCodesByAge("ERA_CODE", " ", "21"), "");
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Dialog(), "");
 
@@ -197,7 +198,7 @@ TEST_F(FieldLookup, AnnualProductionComparesInTheDatabasesUnitOncePerField) {
                                                   "bbl/d", expected[1] + ",999999"),
               expected[1]);
     // A bound that is no number is left out.
-    EXPECT_EQ(Sorted(field->FieldCodesByAnnualProduction("OIL_PRODUCTION", "many", "some", "2020",
+    EXPECT_EQ(Sorted(field->FieldCodesByAnnualProduction("OIL_PRODUCTION", "1e999", "some", "2020",
                                                          "Liquids_Production", "bbl/d", "")),
               Sorted(Column(AnnualDb(), gross)));
     EXPECT_EQ(field->FieldCodesByAnnualProduction("OIL_PRODUCTION", "", "5", "1900", "Liquids_Production",
