@@ -6,8 +6,80 @@
 
 #include "platform/runtime/Object.h"
 
-// The user's columns per asset type and grid.
-class IFieldChooser : public virtual Object {};
+class cvCollection;
+class IDisplayField;
+
+// The user's columns per asset type and grid: which of the catalogue's
+// columns each of the nine result grids shows, in which order, with which
+// unit and width, and each grid's year range; loaded from and saved to the
+// grid layout file.  A grid is named by its asset type ("Block", "Field",
+// "Well", "Transport") and grid type ("Assets", "Ownership", and for "Field"
+// also "Annual").  The chosen columns of a grid are the index
+// "FIELD_SEQUENCE_INDEX": entry "I_<n>" holds the key of the column at
+// position n, positions 1 to Count without gaps, and each chosen field's
+// Sequence says its position.  A member that "shows" a failure puts it in a
+// message box titled "Error" and returns its empty result (0, False, "" or
+// Nothing) without changing anything.
+class IFieldChooser : public virtual Object {
+public:
+    // The index's Count plus 1, the position a new column would take; raises what the catalogue
+    // look-up raises for an unknown grid.
+    virtual int32_t NextIndex(const std::string& sAssetType, const std::string& sGridType) = 0;
+    // Remembers sFile and loads the grid layout file into every grid; shows &H80041850 for a missing
+    // file, &H8004183B for one that is no layout (the chooser then unchanged) or lacks a grid.
+    virtual void SetLayoutFile(const std::string& sFile) = 0;
+    // The catalogue's field sFieldID of the grid, the live object; shows an unknown one, giving Nothing.
+    virtual Ref<IDisplayField> Field(const std::string& sAssetType, const std::string& sGridType,
+                                     const std::string& sFieldID) = 0;
+    // The grid's available fields keyed by field name, the catalogue's own collection; shows an unknown
+    // grid, giving Nothing.
+    virtual Ref<cvCollection> Fields(const std::string& sAssetType, const std::string& sGridType) = 0;
+    // A new collection of the chosen fields in column order, each once (at its later position); shows
+    // a failure, giving Nothing, never part of the list.
+    virtual Ref<cvCollection> ActiveFields(const std::string& sAssetType, const std::string& sGridType) = 0;
+    // The grid's named index collection, made empty on its first request, the live one; shows an
+    // unknown grid, giving Nothing.
+    virtual Ref<cvCollection> Index(const std::string& sAssetType, const std::string& sGridType,
+                                    const std::string& sIndex) = 0;
+    // Stores the grid's first year ("From") in the layout document, unchanged; shows a failure (no
+    // layout file loaded yet, a grid that is not one of the nine).
+    virtual void SetAnnualFromYear(const std::string& sAssetType, const std::string& sGridType,
+                                   const std::string& sYear) = 0;
+    // The grid's first year as stored; shows a failure (none stored, no layout file), giving "".
+    virtual std::string AnnualFromYear(const std::string& sAssetType, const std::string& sGridType) = 0;
+    // Stores the grid's last year ("To") in the layout document, unchanged; shows a failure as
+    // SetAnnualFromYear does.
+    virtual void SetAnnualToYear(const std::string& sAssetType, const std::string& sGridType,
+                                 const std::string& sYear) = 0;
+    // The grid's last year as stored; shows a failure (none stored, no layout file), giving "".
+    virtual std::string AnnualToYear(const std::string& sAssetType, const std::string& sGridType) = 0;
+    // Stores the grid's all-years flag ("All") as decimal text; shows a failure as SetAnnualFromYear does.
+    virtual void SetAllYears(const std::string& sAssetType, const std::string& sGridType, int32_t lValue) = 0;
+    // The number at the start of "All", halves to even, 0 when there is none; shows a failure (none
+    // stored, no layout file, beyond a Long), giving 0.
+    virtual int32_t AllYears(const std::string& sAssetType, const std::string& sGridType) = 0;
+    // Removes the column at lSeq and closes up behind it; False when there is none, or after the
+    // "Mandatory Field" box for a pinned column; shows a failure, giving False.
+    virtual bool RemoveFieldFromSeqIndex(const std::string& sAssetType, const std::string& sGridType,
+                                         int32_t lSeq) = 0;
+    // Adds sFieldID as a column in front of the columns pinned to the end (and in "Annual" of the
+    // trailing annual rows) and returns its position; shows an unknown field, giving 0, unchanged.
+    virtual int32_t AddFieldToSeqIndex(const std::string& sAssetType, const std::string& sGridType,
+                                       const std::string& sFieldID) = 0;
+    // Writes every grid's columns and the rest of the layout document to sFile (written beside it and
+    // renamed over it); a grid that fails is shown and left as the document had it; raises what the
+    // final writing raises, 91 before any layout file was loaded.
+    virtual void Save(const std::string& sFile) = 0;
+    // Swaps the column with the one in front of it and returns its position; 0 after a box refusing a
+    // pinned column or an annual/non-annual mix, or for a field not chosen; shows a failure, giving 0.
+    virtual int32_t MoveUp(const std::string& sAssetType, const std::string& sGridType,
+                           const std::string& sFieldID) = 0;
+    // Swaps the column with the one behind it and returns its position; 0 as for MoveUp.
+    virtual int32_t MoveDown(const std::string& sAssetType, const std::string& sGridType,
+                             const std::string& sFieldID) = 0;
+    // Removes every column that is not pinned; the pinned ones close up from position 1; shows a failure.
+    virtual void ClearAll(const std::string& sAssetType, const std::string& sGridType) = 0;
+};
 
 // One column of one result grid, as the host, the column selection and the
 // charts read it.  DefaultUnit falls back to the default unit of the column's
