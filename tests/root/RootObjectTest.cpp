@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <ctime>
 #include <thread>
 
 #include "core/mTL5ErrorCodes.h"
@@ -313,6 +314,13 @@ constexpr double kSanitizerSlowdown = 1;
 constexpr double kSanitizerSlowdown = 1;
 #endif
 
+// Processor time this process has used, in seconds.
+double ProcessSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
 // Adds `count` links named Link00001... to a file in another folder.
 void AddLinks(const std::string& database, int count, const std::string& source) {
     Exec(database, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
@@ -325,12 +333,18 @@ void AddLinks(const std::string& database, int count, const std::string& source)
 TEST_F(RootObject, TenThousandLinksAreRepairedAtOnceAndNothingToRepairWritesNothing) {
     AddLinks(DatabasePath(), 10000, "/elsewhere/Gone.db");
     MakeRoot();
+    // Two clocks, so a loaded machine cannot fail the test: the processor
+    // time of this process catches a scan per row (seconds of work), the wall
+    // clock a commit per row (minutes of waiting for the disk).
     auto started = std::chrono::steady_clock::now();
+    const double cpuStarted = ProcessSeconds();
     root->OpenDatabase();
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const double cpu = ProcessSeconds() - cpuStarted;
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     ASSERT_EQ(root->ErrorNumber(), 0) << root->ErrorDescription();
     RecordProperty("RepairSeconds", std::to_string(seconds));
-    EXPECT_LT(seconds, 1.0 * kSanitizerSlowdown) << "10,000 links took " << seconds << " s";
+    EXPECT_LT(cpu, 1.5 * kSanitizerSlowdown) << "10,000 links took " << cpu << " s of processor time";
+    EXPECT_LT(seconds, 15.0 * kSanitizerSlowdown) << "10,000 links took " << seconds << " s";
     EXPECT_EQ(Column(DatabasePath(), "SELECT COUNT(*) FROM LinkedTables WHERE Datasource = '" + data.Path() +
                                          "Core/Database/Gone.db'")[0],
               "10000");
