@@ -1,5 +1,6 @@
 #pragma once
-// Registers the statement builder into the component registry as creatable
-// ("cvDataManager.CSQLBuilder").  Never fails; calling it again changes
+// Registers the statement builder and the renderer into the component
+// registry as creatable ("cvDataManager.CSQLBuilder",
+// "cvDataManager.CSQLRenderer").  Never fails; calling it again changes
 // nothing.
 void RegisterSqlClasses();
