@@ -82,6 +82,27 @@ void RemoveStaleTemporaries(const std::filesystem::path& target) {
     ::closedir(dir);
 }
 
+// The file a name leads to: the name itself, or where its chain of symbolic
+// links ends, each relative link taken from the folder the link lies in.
+// That file need not exist yet: a link to a file still to be made is saved
+// through as well, as writing to it would.  Links that lead round in a
+// circle raise 75.
+std::string LinkTarget(const std::string& sFile, const char* source) {
+    // As many links as the system itself follows before it gives up.
+    constexpr int kMostLinks = 40;
+    std::filesystem::path path(sFile);
+    for (int followed = 0; followed <= kMostLinks; ++followed) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(path, ec)) return path.string();
+        std::filesystem::path to = std::filesystem::read_symlink(path, ec);
+        if (ec) RaiseFileError(ec.value(), sFile, "cannot read the symbolic link", source);
+        // Not normalised: ".." in a link is the folder above the one the
+        // link lies in, as the system reads it.
+        path = to.is_absolute() ? to : path.parent_path() / to;
+    }
+    RaiseFileError(ELOOP, sFile, "cannot follow its symbolic links", source);
+}
+
 bool WriteAll(int fd, std::string_view content) {
     const char* p = content.data();
     size_t left = content.size();
@@ -104,12 +125,7 @@ void WriteFileAtomically(const std::string& sFile, std::string_view content, con
 
     // Saving through a symbolic link replaces the file it points at, not the
     // link itself.
-    std::string target = sFile;
-    std::error_code ec;
-    if (std::filesystem::is_symlink(sFile, ec)) {
-        auto resolved = std::filesystem::canonical(sFile, ec);
-        if (!ec) target = resolved.string();
-    }
+    const std::string target = LinkTarget(sFile, source);
     const std::filesystem::path targetPath(target);
     RemoveStaleTemporaries(targetPath);
 
