@@ -291,8 +291,13 @@ double TimeSerial(int hour, int minute, int second) {
 }
 
 bool IsDateSerial(double serial) {
-    // 100-01-01 to the last moment of 9999-12-31, the classic range of dates.
-    return serial >= -657434.0 && serial < 2958466.0;
+    // 100-01-01 00:00:00 to 9999-12-31 23:59:59, the classic range of dates.
+    // Before serial 0 the time of day counts away from zero, so the times of
+    // 100-01-01 lie below its serial.  A serial is read to the nearest
+    // second: one whose time rounds into the next day at either end names a
+    // day outside the range.
+    constexpr double kLastSecond = 86399.5 / 86400.0;
+    return serial > -657434.0 - kLastSecond && serial < 2958465.0 + kLastSecond;
 }
 
 DateParts SplitDate(double serial) {

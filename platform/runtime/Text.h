@@ -48,8 +48,9 @@ double TimeSerial(int hour, int minute, int second);
 struct DateParts {
     int year, month, day, hour, minute, second;
 };
-// True when the serial lies between 100-01-01 and the end of 9999-12-31; the
-// date routines raise 6 (overflow) for any other serial.
+// True when the serial, read to the nearest second, is a moment from
+// 100-01-01 00:00:00 to 9999-12-31 23:59:59; the date routines raise 6
+// (overflow) for any other serial.
 bool IsDateSerial(double serial);
 DateParts SplitDate(double serial);
 // "YYYY-MM-DD", followed by " HH:MM:SS" when the time is not midnight.

@@ -1,0 +1,59 @@
+// Date-times in a DATE column read back as themselves, before 1899-12-30
+// (serial 0) as well as after it, whichever form the text is stored in.
+#include <gtest/gtest.h>
+
+#include "AdoFixture.h"
+#include "platform/runtime/Text.h"
+
+using namespace ADODB;
+
+namespace {
+
+TEST(DateColumn, DateTimesOnBothSidesOfTheFirstSerialDayReadBackAsThemselves) {
+    struct Case {
+        const char* stored;
+        const char* read;
+    };
+    const Case cases[] = {
+        // The forms the data set stores.
+        {"1899-12-29 06:00:00", "1899-12-29 06:00:00"},
+        {"1899-12-29 18:00:00", "1899-12-29 18:00:00"},
+        {"1850-06-15 18:30:15", "1850-06-15 18:30:15"},
+        {"0100-01-01 23:59:59", "0100-01-01 23:59:59"},
+        {"1899-12-30 06:00:00", "1899-12-30 06:00:00"},
+        {"1899-12-31 18:00:00", "1899-12-31 18:00:00"},
+        {"1850-06-15", "1850-06-15"},
+        {"1899-12-29T06:00:00", "1899-12-29 06:00:00"},
+        // Forms read the general way.
+        {"1850-6-15 18:30", "1850-06-15 18:30:00"},
+        {"06-15-1850 18:30:15", "1850-06-15 18:30:15"},
+        {"6/15/1850 6:05", "1850-06-15 06:05:00"},
+    };
+    TempDir dir;
+    std::string sql = "CREATE TABLE D (Id INTEGER, Stamp DATE);";
+    int id = 0;
+    for (const Case& c : cases)
+        sql += "INSERT INTO D VALUES (" + std::to_string(id++) + ", '" + c.stored + "');";
+    auto cn = OpenReadOnly(MakeDatabase(dir, "dates.db", sql));
+
+    auto rs = Query(cn, "SELECT Stamp FROM D ORDER BY Id");
+    ASSERT_EQ(rs->RecordCount(), static_cast<int32_t>(std::size(cases)));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Variant v = rs->Fields("Stamp").Value();
+        ASSERT_EQ(v.Kind(), VarKind::Date);
+        EXPECT_EQ(v.ToString(), c.read);
+        EXPECT_EQ(DateToText(v.DateSerial()), c.read);
+        rs->MoveNext();
+    }
+
+    // The same value found again through a parameter: what was read is
+    // what is stored.
+    auto again = New<Recordset>();
+    again->Open("SELECT Id FROM D WHERE Stamp = ?", cn, adOpenStatic, adLockReadOnly,
+                {Variant::Date(DateSerial(1899, 12, 29) - TimeSerial(18, 0, 0))});
+    ASSERT_EQ(again->RecordCount(), 1);
+    EXPECT_EQ(again->Fields("Id").Value().ToLong(), 1);
+}
+
+}  // namespace
