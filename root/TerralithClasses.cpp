@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "charts/ChartsClasses.h"
 #include "core/CTools.h"
 #include "core/CreateObject.h"
 #include "criteria/CriteriaClasses.h"
@@ -21,5 +22,6 @@ void RegisterTerralithClasses() {
         RegisterQueriesClasses();
         RegisterListsClasses();
         RegisterFieldChooserClasses();
+        RegisterChartsClasses();
     });
 }

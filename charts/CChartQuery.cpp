@@ -1,0 +1,6 @@
+#include "charts/CChartQuery.h"
+
+#include "core/CTools.h"
+#include "core/Globals.h"
+
+CChartQuery::CChartQuery() : series_(gTools()->NewCollection()) {}
