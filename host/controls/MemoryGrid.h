@@ -1,0 +1,109 @@
+#pragma once
+// An in-memory spreadsheet grid: cells with their values, types, number
+// settings and fonts, the grid's size, frozen rows and columns and column
+// widths, kept for tests to read.  A cell shows its value as its type says:
+// a number cell with its decimal places (and thousands separators when
+// asked), a currency cell with two, a date cell as "YYYY-MM-DD", any other as
+// text.  The grid writes itself as CSV (RFC 4180) or as an aligned table.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "interfaces/ChartControls.h"
+
+struct GridCell {
+    Variant value;
+    int32_t cellType = 5;
+    bool dateCentury = false;
+    int32_t dateFormat = 0;
+    int32_t hAlign = 0;
+    int32_t vAlign = 0;
+    bool wordWrap = false;
+    bool currencyShowSep = false;
+    bool currencySymbol = true;
+    int32_t currencyLeadingZero = 0;
+    bool numberShowSep = false;
+    int32_t numberLeadingZero = 0;
+    int32_t numberDecPlaces = 2;
+    std::string fontName = "Arial";
+    int32_t fontSize = 8;
+    bool bold = false;
+};
+
+class MemoryGrid final : public ISpreadsheetGrid {
+public:
+    explicit MemoryGrid(std::string sName = "Grid1");
+
+    std::string Name() override { return name_; }
+    int32_t MaxCols() override { return maxCols_; }
+    void SetMaxCols(int32_t lCount) override;
+    int32_t MaxRows() override { return maxRows_; }
+    void SetMaxRows(int32_t lCount) override;
+    void SetCol(int32_t lCol) override;
+    void SetRow(int32_t lRow) override;
+    void SetCellType(int32_t lType) override { Current().cellType = lType; }
+    void SetTypeDateCentury(bool bCentury) override { Current().dateCentury = bCentury; }
+    void SetTypeDateFormat(int32_t lFormat) override { Current().dateFormat = lFormat; }
+    void SetTypeHAlign(int32_t lAlign) override { Current().hAlign = lAlign; }
+    void SetTypeVAlign(int32_t lAlign) override { Current().vAlign = lAlign; }
+    void SetTypeTextWordWrap(bool bWrap) override { Current().wordWrap = bWrap; }
+    void SetTypeCurrencyShowSep(bool bShow) override { Current().currencyShowSep = bShow; }
+    void SetTypeCurrencySymbol(bool bShow) override { Current().currencySymbol = bShow; }
+    void SetTypeCurrencyLeadingZero(int32_t lCode) override { Current().currencyLeadingZero = lCode; }
+    void SetTypeNumberShowSep(bool bShow) override { Current().numberShowSep = bShow; }
+    void SetTypeNumberLeadingZero(int32_t lCode) override { Current().numberLeadingZero = lCode; }
+    void SetTypeNumberDecPlaces(int32_t lPlaces) override { Current().numberDecPlaces = lPlaces; }
+    Ref<IGridFont> Font() override { return font_; }
+    void SetText(int32_t lCol, int32_t lRow, const Variant& vValue) override;
+    void InsertRows(int32_t lRow, int32_t lCount) override;
+    void SetAutoSize(bool bAutoSize) override { autoSize_ = bAutoSize; }
+    double MaxTextColWidth(int32_t lCol) override;
+    void SetColWidth(int32_t lCol, double dWidth) override;
+    void SetColsFrozen(int32_t lCount) override { colsFrozen_ = lCount; }
+    void SetRowsFrozen(int32_t lCount) override { rowsFrozen_ = lCount; }
+
+    // ---- what tests and hosts read
+
+    // The cell, or nullptr when nothing was ever set on it (or it was dropped).
+    const GridCell* Cell(int32_t lCol, int32_t lRow) const;
+    // What the cell shows; "" for a cell without a value.
+    std::string Text(int32_t lCol, int32_t lRow) const;
+    int32_t Col() const { return col_; }
+    int32_t Row() const { return row_; }
+    bool AutoSize() const { return autoSize_; }
+    int32_t ColsFrozen() const { return colsFrozen_; }
+    int32_t RowsFrozen() const { return rowsFrozen_; }
+    // The width set for the column; 0 when none was.
+    double ColWidth(int32_t lCol) const;
+    // Makes MaxTextColWidth answer dWidth for the column, as a real grid
+    // measuring its fonts would.
+    void SetMeasuredWidth(int32_t lCol, double dWidth) { measured_[lCol] = dWidth; }
+    // The used part of the grid (up to the last row and column that show
+    // something) as CSV: fields quoted where they hold ",", a quote or a line
+    // break, quotes doubled, lines ended by CR LF.
+    std::string Csv() const;
+    // The used part as lines of columns padded to their widest text, joined by " | ".
+    std::string Table() const;
+    // Writes Csv to the file; raises 75 naming the file when it cannot be written.
+    void SaveCsv(const std::string& sFile) const;
+
+    std::string TypeName() const override { return "MemoryGrid"; }
+
+private:
+    class CurrentFont;
+    // The current cell, made when nothing was set on it yet; the grid grows to hold it.
+    GridCell& Current();
+    void Grow(int32_t lCol, int32_t lRow);
+    std::pair<int32_t, int32_t> UsedExtent() const;
+
+    std::string name_;
+    std::map<std::pair<int32_t, int32_t>, GridCell> cells_;  // by (row, column)
+    int32_t maxCols_ = 0, maxRows_ = 0;
+    int32_t col_ = 1, row_ = 1;
+    bool autoSize_ = false;
+    int32_t colsFrozen_ = 0, rowsFrozen_ = 0;
+    std::map<int32_t, double> colWidths_, measured_;
+    std::shared_ptr<IGridFont> font_;
+};
