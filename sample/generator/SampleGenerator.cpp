@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "AssetIndexFile.h"
+#include "SampleCharts.h"
 #include "SampleDatabase.h"
 #include "SampleFiles.h"
 #include "SampleReference.h"
@@ -142,6 +143,7 @@ SampleWorld::Counts SampleGenerator::Generate(const SampleOptions& options) {
 
     WriteFileAtomically(database + "Options.ini", SampleSettings::OptionsIni());
     WriteFileAtomically(folder + "Default/Default.xml", SampleSettings::DefaultQueryXml());
+    SampleCharts::Write(folder);
     WriteFileAtomically(folder + "Translations.xml",
                         !options.translationsFile.empty() && FileExists(options.translationsFile)
                             ? ReadWholeFile(options.translationsFile)

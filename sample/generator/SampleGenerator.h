@@ -9,6 +9,7 @@
 //   <folder>/Core/Database/Options.ini
 //   <folder>/Core/Cache/, Core/Notes/, User/
 //   <folder>/Default/Default.xml           default query file
+//   <folder>/Charts/ChartManifest.xml      chart manifest; Charts/Definitions/ the chart definitions
 //   <folder>/Quartz/indGB.dat, indNO.dat   asset-code index files of the sibling product
 //
 // The same options (seed included) give the same bytes in every database and
