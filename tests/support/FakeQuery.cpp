@@ -18,8 +18,6 @@ Ref<IParameters> FakeQuery::Parameters() {
     return parameters_;
 }
 bool FakeQuery::Active() { NotFaked("IQuery.Active"); }
-std::string FakeQuery::QueryType() { NotFaked("IQuery.QueryType"); }
-void FakeQuery::SetQueryType(const std::string&) { NotFaked("IQuery.SetQueryType"); }
 std::string FakeQuery::DescriptionText() { NotFaked("IQuery.DescriptionText"); }
 void FakeQuery::BuildDescriptionTree() { NotFaked("IQuery.BuildDescriptionTree"); }
 void FakeQuery::Clear() { NotFaked("IQuery.Clear"); }

@@ -28,10 +28,10 @@ public:
     void SetParameters(const Ref<IParameters>& oParameters) { parameters_ = oParameters; }
     // Raises 438.
     bool Active() override;
-    // Raises 438.
-    std::string QueryType() override;
-    // Raises 438.
-    void SetQueryType(const std::string& sType) override;
+    // The asset type SetQueryType set; "Block" at the start, as a query without one reads.
+    std::string QueryType() override { return queryType_; }
+    // Sets the asset type QueryType reads.
+    void SetQueryType(const std::string& sType) override { queryType_ = sType; }
     // Sets the choice GrossNet reads.
     void SetGrossNet(const std::string& sGrossNet) override { grossNet_ = sGrossNet; }
     // The choice SetGrossNet set; "Gross" at the start, as a query without one reads.
@@ -55,6 +55,7 @@ public:
 
 private:
     bool readOnly_ = false;
+    std::string queryType_ = "Block";
     std::string grossNet_ = "Gross";
     Ref<IParameters> parameters_;
 };
