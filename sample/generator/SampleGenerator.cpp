@@ -7,6 +7,7 @@
 #include "SampleCharts.h"
 #include "SampleDatabase.h"
 #include "SampleFiles.h"
+#include "SampleGridLayouts.h"
 #include "SampleReference.h"
 #include "SampleSchema.h"
 #include "SampleSettings.h"
@@ -111,6 +112,7 @@ SampleWorld::Counts SampleGenerator::Generate(const SampleOptions& options) {
 
     SampleWorld::Counts counts;
     std::vector<SampleIndexEntry> entries;
+    std::string layouts;
     {
         SampleDatabase core(database + "Terralith.db.tmp");
         SampleDatabase annual(database + "Annual.db.tmp");
@@ -123,6 +125,7 @@ SampleWorld::Counts SampleGenerator::Generate(const SampleOptions& options) {
         RunScripts(annual, "annual", true);
         counts = world.Totals();
         entries = world.IndexEntries();
+        layouts = SampleGridLayouts::DefaultLayoutXml(core);
     }
     {
         SampleDatabase notes(database + "Notes.db.tmp");
@@ -143,6 +146,7 @@ SampleWorld::Counts SampleGenerator::Generate(const SampleOptions& options) {
 
     WriteFileAtomically(database + "Options.ini", SampleSettings::OptionsIni());
     WriteFileAtomically(folder + "Default/Default.xml", SampleSettings::DefaultQueryXml());
+    WriteFileAtomically(folder + "Default/" + SampleGridLayouts::kFileName, layouts);
     SampleCharts::Write(folder);
     WriteFileAtomically(folder + "Translations.xml",
                         !options.translationsFile.empty() && FileExists(options.translationsFile)

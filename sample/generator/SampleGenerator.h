@@ -9,6 +9,7 @@
 //   <folder>/Core/Database/Options.ini
 //   <folder>/Core/Cache/, Core/Notes/, User/
 //   <folder>/Default/Default.xml           default query file
+//   <folder>/Default/GridLayouts.xml       default grid layout file
 //   <folder>/Charts/ChartManifest.xml      chart manifest; Charts/Definitions/ the chart definitions
 //   <folder>/Quartz/indGB.dat, indNO.dat   asset-code index files of the sibling product
 //

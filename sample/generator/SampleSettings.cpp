@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "SampleFiles.h"
+#include "SampleGridLayouts.h"
 #include "platform/runtime/Error.h"
 
 namespace {
@@ -61,6 +62,8 @@ std::string SampleSettings::SettingsXml(const std::string& dataFolder, const std
     Text(connection, "ConnectionStringADOX", "Data Source=");
     Text(connection, "ConnectionType", "file");
     Text(options, "DefaultQueryFile", "Default.xml");
+    // The grid layout a new user starts from, in the same "Default/" folder.
+    Text(options, "DefaultLayoutFile", SampleGridLayouts::kFileName);
 
     pugi::xml_document units;
     if (unitsElement.empty() || !units.load_buffer(unitsElement.data(), unitsElement.size()) ||
