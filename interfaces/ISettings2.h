@@ -45,6 +45,32 @@
 // newly loaded XML starts unchanged.  Load and LoadXML give this object a new
 // XML of its own; objects attached to the old one keep it.
 //
+// A write makes what is missing of a path only where every step is a name
+// that the same path reads back: an XML name, with at most one ":" inside it
+// (blanks around a step are XPath's and are no part of the name).  A path
+// with any other step ("child::A", "a:1", "A/*", "..") writes where it reads
+// when it matches, and otherwise raises 5 naming the path; read, it is Null
+// where nothing matches.  CreateNode and SetAttribute take names by the same
+// rule.
+//
+// What is saved reads back as it was written, through Save and Load and
+// through the markup NodeXML and the XML object hand out: every element,
+// attribute and text, a CR or control character in text included.  Content
+// is element-only or text-only in these documents: the blanks that indent a
+// file between elements are layout and are not read as text, while text of
+// blanks alone that is an element's whole content is kept, and so is such
+// text written beside child elements (it is written so that a reader does
+// not take it for layout).  Not kept: an empty text node (the element reads
+// "" either way, but a "text()" path finds nothing after a load), and where
+// one text node ends and the next begins (text nodes side by side, as a
+// deletion can leave them, read back as one).
+//
+// A saved file begins with a declaration naming UTF-8, the encoding it is
+// written in, whatever the document was read from.  The declaration is no
+// node that a path reads or writes: "node()" passes over it, so a path finds
+// the same node before and after a document without one is saved.  Only a
+// position in a predicate ("node()[1]") still counts it.
+//
 // No member handles errors of its own: what one raises reaches the caller.
 #include <cstdint>
 #include <string>
@@ -84,7 +110,8 @@ public:
     // path is absent or nothing is bound; raises 5 for a path that is no valid expression.
     virtual Variant GetValue(const std::string& sPath) = 0;
     // Writes the element's text (its child elements stay) or the attribute, making what is missing;
-    // raises 94 for Null, 91 when nothing is bound, 5 for an absent path that cannot be made.
+    // raises 94 for Null, 91 when nothing is bound, 5 for an absent path that cannot be made (a step
+    // that is no name), naming the path.
     virtual void SetValue(const std::string& sPath, const Variant& vValue) = 0;
     // The current node's text, with that of every element below it; "" on no node; never fails.
     virtual std::string Text() = 0;
@@ -128,8 +155,9 @@ public:
     // The markup of the current node; "" on no node; never fails.
     virtual std::string NodeXML() = 0;
     // Markup that is one element of the target's own name takes the place of the element at the path
-    // (made when absent); other markup becomes its content.  Raises 5 for unreadable markup or a path
-    // that cannot be made, 91 when nothing is bound.
+    // (made when absent); other markup becomes its content.  Raises 5 for unreadable markup, a path
+    // that cannot be made, or markup for an empty document that is not one element (comments and
+    // processing instructions aside), 91 when nothing is bound.
     virtual void ReplaceXML(const std::string& sXML, const std::string& sPath) = 0;
     // The XML object over the same XML; never fails.
     virtual Ref<kqXML> XMLObject() = 0;

@@ -1,5 +1,6 @@
 #include "XmlPath.h"
 
+#include <cstring>
 #include <new>
 
 #include "platform/runtime/Error.h"
@@ -9,11 +10,66 @@ namespace xmlpath {
 
 namespace {
 
-bool IsNameStart(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || c >= 0x80;
+// A byte that may stand in a name (any byte of a non-ASCII character
+// counts): enough to tell where a step ends.
+bool IsNameByte(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == ':' || c == '-' || c == '.' || c >= 0x80;
 }
 
-bool IsNameChar(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
+// The blanks XPath allows between the parts of an expression, and that a
+// reader takes for layout when they are all a text holds.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// Decodes the UTF-8 character at s[i] and steps past it; false for a
+// malformed, overlong or surrogate sequence.
+bool NextCharacter(std::string_view s, size_t& i, char32_t& c) {
+    const unsigned char lead = static_cast<unsigned char>(s[i]);
+    size_t more = 0;
+    char32_t least = 0;
+    if (lead < 0x80) {
+        c = lead;
+        ++i;
+        return true;
+    } else if ((lead & 0xE0) == 0xC0) {
+        more = 1, c = lead & 0x1F, least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        more = 2, c = lead & 0x0F, least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        more = 3, c = lead & 0x07, least = 0x10000;
+    } else {
+        return false;
+    }
+    if (s.size() - i <= more) return false;
+    for (size_t k = 1; k <= more; ++k) {
+        const unsigned char next = static_cast<unsigned char>(s[i + k]);
+        if ((next & 0xC0) != 0x80) return false;
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+    i += more + 1;
+    return true;
+}
+
+// The characters XML lets a name begin with, ":" left aside.
+bool IsNameStartCharacter(char32_t c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || (c >= 0xC0 && c <= 0xD6) ||
+           (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) || (c >= 0x370 && c <= 0x37D) ||
+           (c >= 0x37F && c <= 0x1FFF) || (c >= 0x200C && c <= 0x200D) || (c >= 0x2070 && c <= 0x218F) ||
+           (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) || (c >= 0xF900 && c <= 0xFDCF) ||
+           (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
+}
+
+bool IsNameCharacter(char32_t c) {
+    return IsNameStartCharacter(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == 0xB7 ||
+           (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
+}
 
 // Where the "@" of a trailing "Element@attribute" stands, or npos.  Only an
 // "@" outside predicates and quotes that directly follows a step counts: the
@@ -47,7 +103,7 @@ size_t AttributeSuffixAt(std::string_view path) {
             case '@':
                 if (brackets == 0 && parens == 0 && i > 0) {
                     unsigned char prev = static_cast<unsigned char>(path[i - 1]);
-                    if (IsNameChar(prev) || prev == ']' || prev == ')' || prev == '*') return i;
+                    if (IsNameByte(prev) || prev == ']' || prev == ')' || prev == '*') return i;
                 }
                 break;
             default:
@@ -63,10 +119,178 @@ public:
     void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
 };
 
+bool IsAllBlank(const char* s) {
+    if (!*s) return false;
+    for (; *s; ++s) {
+        if (!IsBlank(*s)) return false;
+    }
+    return true;
+}
+
+// Text of blanks alone is kept by a reader only where it is an element's whole
+// content; anywhere else it reads as layout.
+bool ReadAsLayout(pugi::xml_node text) {
+    return IsAllBlank(text.value()) && (text.previous_sibling() || text.next_sibling());
+}
+
+// A CDATA section cannot hold a CR (a reader turns it into a line feed) nor
+// "]]>" (the engine splits the section there, and a reader makes two nodes).
+bool SectionCannotHold(const char* value) {
+    return std::strchr(value, '\r') != nullptr || std::strstr(value, "]]>") != nullptr;
+}
+
+// True when the engine would write the node so that a reader reads other text.
+bool NeedsOwnEscaping(pugi::xml_node n) {
+    switch (n.type()) {
+        case pugi::node_pcdata:
+            return std::strchr(n.value(), '\r') != nullptr || ReadAsLayout(n);
+        case pugi::node_cdata:
+            return SectionCannotHold(n.value());
+        default:
+            return false;
+    }
+}
+
+// Calls f for the node and every node below it, in document order, without
+// recursion (a deeply nested document must not exhaust the stack).
+template <class F>
+void ForEachNode(pugi::xml_node top, F f) {
+    pugi::xml_node cur = top;
+    while (cur) {
+        f(cur);
+        if (cur.first_child()) {
+            cur = cur.first_child();
+            continue;
+        }
+        while (cur != top && !cur.next_sibling()) cur = cur.parent();
+        if (cur == top) break;
+        cur = cur.next_sibling();
+    }
+}
+
+bool AnyNeedsOwnEscaping(pugi::xml_node top) {
+    bool any = false;
+    ForEachNode(top, [&any](pugi::xml_node n) { any = any || NeedsOwnEscaping(n); });
+    return any;
+}
+
+// "&#" and the character's number in decimal, as the engine writes them.
+void AppendReference(std::string& out, unsigned char c) {
+    out += "&#";
+    if (c >= 100) out += static_cast<char>('0' + c / 100);
+    if (c >= 10) out += static_cast<char>('0' + c / 10 % 10);
+    out += static_cast<char>('0' + c % 10);
+    out += ';';
+}
+
+std::string EscapedText(std::string_view v, bool firstAsReference) {
+    std::string out;
+    out.reserve(v.size() + 8);
+    for (size_t i = 0; i < v.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(v[i]);
+        if (i == 0 && firstAsReference) {
+            AppendReference(out, c);
+            continue;
+        }
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                if (c < 32 && c != '\t' && c != '\n') {
+                    AppendReference(out, c);
+                } else {
+                    out += static_cast<char>(c);
+                }
+        }
+    }
+    return out;
+}
+
+// For a value between double quotes: a reader turns a tab or line end there
+// into a blank, so every control character goes as a reference.
+std::string EscapedAttribute(std::string_view v) {
+    std::string out;
+    out.reserve(v.size() + 8);
+    for (char ch : v) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                if (c < 32) {
+                    AppendReference(out, c);
+                } else {
+                    out += ch;
+                }
+        }
+    }
+    return out;
+}
+
+// Escapes every text and attribute value of a copy about to be written
+// without the engine's own escaping, and turns a CDATA section that cannot
+// hold its text into text.
+void EscapeForWriting(pugi::xml_node top) {
+    std::vector<pugi::xml_node> sections;
+    ForEachNode(top, [&sections](pugi::xml_node n) {
+        for (pugi::xml_attribute a : n.attributes()) a.set_value(EscapedAttribute(a.value()).c_str());
+        if (n.type() == pugi::node_pcdata) {
+            n.set_value(EscapedText(n.value(), ReadAsLayout(n)).c_str());
+        } else if (n.type() == pugi::node_cdata && SectionCannotHold(n.value())) {
+            sections.push_back(n);
+        }
+    });
+    for (pugi::xml_node section : sections) {
+        pugi::xml_node parent = section.parent();
+        parent.insert_child_before(pugi::node_pcdata, section)
+            .set_value(EscapedText(section.value(), false).c_str());
+        parent.remove_child(section);
+    }
+}
+
+// The declaration a file begins with.  The text is written as UTF-8, so that
+// is the encoding it names, whatever the document was read from.
+std::string Declaration(const pugi::xml_document& doc) {
+    std::string version = "1.0", standalone;
+    for (pugi::xml_node child : doc.children()) {
+        if (child.type() != pugi::node_declaration) continue;
+        const std::string v = child.attribute("version").value();
+        if (v.size() > 2 && StartsWith(v, "1.") && v.find_first_not_of("0123456789", 2) == std::string::npos)
+            version = v;
+        const std::string alone = child.attribute("standalone").value();
+        if (alone == "yes" || alone == "no") standalone = alone;
+        break;
+    }
+    std::string text = "<?xml version=\"" + version + "\" encoding=\"UTF-8\"";
+    if (!standalone.empty()) text += " standalone=\"" + standalone + "\"";
+    return text + "?>\n";
+}
+
 }  // namespace
 
 std::string ToXPath(std::string_view sPath) {
-    std::string path = LTrim(sPath);
+    // Every blank XPath skips, so that "\t/A" is not read as the top of the
+    // document.
+    size_t start = 0;
+    while (start < sPath.size() && IsBlank(sPath[start])) ++start;
+    std::string path(sPath.substr(start));
     if (StartsWith(path, "//")) {
         path.insert(0, ".");
     } else if (StartsWith(path, "/")) {
@@ -78,39 +302,65 @@ std::string ToXPath(std::string_view sPath) {
     return path;
 }
 
-bool ParseSimplePath(std::string_view sPath, SimplePath& out) {
+bool ParseSimplePath(std::string_view sPath, SimplePath& out, std::string* why) {
     out = SimplePath{};
-    std::string_view path = sPath;
-    if (StartsWith(path, "//")) return false;
+    auto refuse = [&](const std::string& reason) {
+        if (why) *why = reason;
+        out = SimplePath{};
+        return false;
+    };
+    std::string_view path = TrimBlanks(sPath);
+    if (StartsWith(path, "//")) return refuse("\"//\" searches at any depth");
     if (StartsWith(path, "/")) path.remove_prefix(1);
     size_t at = path.find('@');
-    std::string_view elements = path.substr(0, at);
+    std::string_view elements = TrimBlanks(path.substr(0, at));
     if (at != std::string_view::npos) {
-        out.attribute = std::string(path.substr(at + 1));
-        if (!IsXmlName(out.attribute)) return false;
+        out.attribute = std::string(TrimBlanks(path.substr(at + 1)));
+        if (!IsXmlName(out.attribute)) return refuse("\"" + out.attribute + "\" is not an attribute name");
+        // "A/@x" is how XPath spells "A@x".
+        if (EndsWith(elements, "/")) {
+            elements = TrimBlanks(elements.substr(0, elements.size() - 1));
+            if (elements.empty()) return refuse("a step is empty");
+        }
     }
     if (elements.empty()) return true;
-    for (const std::string& name : Split(elements, "/")) {
-        if (!IsXmlName(name)) return false;
-        out.elements.push_back(name);
+    for (const std::string& step : Split(elements, "/")) {
+        std::string name(TrimBlanks(step));
+        if (name.empty()) return refuse("a step is empty");
+        if (!IsXmlName(name)) return refuse("\"" + name + "\" is not an element name");
+        out.elements.push_back(std::move(name));
     }
     return true;
 }
 
 bool IsXmlName(std::string_view s) {
-    if (s.empty() || !IsNameStart(static_cast<unsigned char>(s[0]))) return false;
-    for (char c : s) {
-        if (!IsNameChar(static_cast<unsigned char>(c))) return false;
+    // A name is one part, or two joined by ":"; each part begins with a
+    // character a name may begin with.
+    bool partStart = true;
+    bool colon = false;
+    for (size_t i = 0; i < s.size();) {
+        char32_t c = 0;
+        if (!NextCharacter(s, i, c)) return false;
+        if (c == ':') {
+            if (partStart || colon) return false;
+            colon = partStart = true;
+            continue;
+        }
+        if (partStart ? !IsNameStartCharacter(c) : !IsNameCharacter(c)) return false;
+        partStart = false;
     }
-    return true;
+    return !partStart;
 }
 
-pugi::xpath_query Compile(const std::string& sXPath, const char* source,
-                          pugi::xpath_variable_set* variables) {
+pugi::xpath_query Compile(const std::string& sXPath, const char* source, pugi::xpath_variable_set* variables,
+                          std::string_view sPath) {
     try {
         return pugi::xpath_query(sXPath.c_str(), variables);
     } catch (const pugi::xpath_exception& e) {
-        Raise(rt::kInvalidCall, source, "Invalid path or XPath expression \"" + sXPath + "\": " + e.what());
+        std::string shown = "\"" + sXPath + "\"";
+        if (!sPath.empty() && sPath != sXPath)
+            shown = "\"" + std::string(sPath) + "\" (read as " + shown + ")";
+        Raise(rt::kInvalidCall, source, "Invalid path or XPath expression " + shown + ": " + e.what());
     } catch (const std::bad_alloc&) {
         Raise(rt::kOutOfMemory, source);
     }
@@ -182,13 +432,43 @@ pugi::xml_node FirstElement(pugi::xml_node node) {
 
 std::string Markup(pugi::xml_node node) {
     StringWriter out;
-    node.print(out, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    const unsigned flags = pugi::format_raw | pugi::format_no_declaration;
+    const bool tree = node.type() == pugi::node_element || node.type() == pugi::node_document;
+    if (!tree || !AnyNeedsOwnEscaping(node)) {
+        node.print(out, "", flags, pugi::encoding_utf8);
+        return out.text;
+    }
+    pugi::xml_document copy;
+    if (node.type() == pugi::node_document) {
+        for (pugi::xml_node child : node.children()) copy.append_copy(child);
+    } else {
+        copy.append_copy(node);
+    }
+    EscapeForWriting(copy);
+    pugi::xml_node written = node.type() == pugi::node_document ? pugi::xml_node(copy) : copy.first_child();
+    written.print(out, "", flags | pugi::format_no_escapes, pugi::encoding_utf8);
     return out.text;
 }
 
 std::string FileText(const pugi::xml_document& doc) {
     StringWriter out;
-    doc.save(out, "  ", pugi::format_indent, pugi::encoding_utf8);
+    out.text = Declaration(doc);
+    // The nodes one by one, as the engine writes a document, but for the
+    // declaration, which has just been written.
+    auto write = [&out](const pugi::xml_document& from, unsigned flags) {
+        for (pugi::xml_node child : from.children()) {
+            if (child.type() != pugi::node_declaration) child.print(out, "  ", flags, pugi::encoding_utf8);
+        }
+    };
+    const unsigned flags = pugi::format_indent | pugi::format_no_declaration;
+    if (!AnyNeedsOwnEscaping(doc)) {
+        write(doc, flags);
+        return out.text;
+    }
+    pugi::xml_document copy;
+    copy.reset(doc);
+    EscapeForWriting(copy);
+    write(copy, flags | pugi::format_no_escapes);
     return out.text;
 }
 

@@ -42,9 +42,13 @@ bool IsElementOrDocument(pugi::xml_node n) {
 }
 
 // The first match in document order, elements (and the document) only or
-// any node or attribute.
+// any node or attribute.  The declaration is never a match: it says how the
+// file is written, is added when a document without one is saved, and so is
+// no part of what a path reads or writes.
 pugi::xpath_node FirstOf(const pugi::xpath_node_set& nodes, bool elementsOnly) {
     for (const pugi::xpath_node& found : nodes) {
+        if (found.node().type() == pugi::node_declaration || found.parent().type() == pugi::node_declaration)
+            continue;
         if (!elementsOnly) return found;
         if (found.node() && IsElementOrDocument(found.node())) return found;
     }
@@ -123,7 +127,7 @@ Ref<ISettings2> cvSettings::Node() {
 pugi::xml_node cvSettings::FindNode(pugi::xml_node context, const std::string& sPath,
                                     pugi::xpath_variable_set* variables) {
     std::string xpath = ToXPath(sPath);
-    pugi::xpath_query query = Compile(xpath, kSource, variables);
+    pugi::xpath_query query = Compile(xpath, kSource, variables, sPath);
     return FirstMatch(query, xpath, context, true).node();
 }
 
@@ -199,7 +203,7 @@ bool cvSettings::FindChild(const std::string& sPath, const std::string& sAttribu
     }
     pugi::xpath_variable_set variables;
     variables.set("v", value.c_str());
-    pugi::xpath_query query = Compile(xpath, kSource, &variables);
+    pugi::xpath_query query = Compile(xpath, kSource, &variables, sPath);
     pugi::xml_node found = FirstMatch(query, xpath, bound_, true).node();
     if (!found || found.type() != pugi::node_element) return false;
     current_ = found;
@@ -211,7 +215,7 @@ bool cvSettings::FindChild(const std::string& sPath, const std::string& sAttribu
 Variant cvSettings::GetValue(const std::string& sPath) {
     if (!bound_) return Variant::Null();
     std::string xpath = ToXPath(sPath);
-    pugi::xpath_query query = Compile(xpath, kSource);
+    pugi::xpath_query query = Compile(xpath, kSource, nullptr, sPath);
     pugi::xpath_node found = FirstMatch(query, xpath, bound_, false);
     if (!found) return Variant::Null();
     return Variant(NodeText(found));
@@ -219,8 +223,10 @@ Variant cvSettings::GetValue(const std::string& sPath) {
 
 pugi::xml_node cvSettings::MakePath(const std::string& sPath, std::string& attribute) {
     SimplePath path;
-    if (!ParseSimplePath(sPath, path)) {
-        Raise(rt::kInvalidCall, kSource, "The path \"" + sPath + "\" does not exist and cannot be created");
+    std::string why;
+    if (!ParseSimplePath(sPath, path, &why)) {
+        Raise(rt::kInvalidCall, kSource,
+              "The path \"" + sPath + "\" does not exist and cannot be created: " + why);
     }
     pugi::xml_node base = bound_;
     if (base.type() == pugi::node_document) {
@@ -258,7 +264,7 @@ void cvSettings::SetValue(const std::string& sPath, const Variant& vValue) {
     std::string text = vValue.ToString();
     if (!bound_) RaiseNoNode("SetValue");
     std::string xpath = ToXPath(sPath);
-    pugi::xpath_query query = Compile(xpath, kSource);
+    pugi::xpath_query query = Compile(xpath, kSource, nullptr, sPath);
     pugi::xpath_node found = FirstMatch(query, xpath, bound_, false);
     if (found.attribute()) {
         std::string old = found.attribute().value();
@@ -367,10 +373,11 @@ void cvSettings::RemoveChildren() {
 
 void cvSettings::ReplaceXML(const std::string& sXML, const std::string& sPath) {
     pugi::xml_document fragment;
-    pugi::xml_parse_result parsed = fragment.load_buffer(
-        sXML.data(), sXML.size(),
-        pugi::parse_default | pugi::parse_fragment | pugi::parse_comments | pugi::parse_pi,
-        pugi::encoding_utf8);
+    pugi::xml_parse_result parsed =
+        fragment.load_buffer(sXML.data(), sXML.size(),
+                             pugi::parse_default | pugi::parse_fragment | pugi::parse_comments |
+                                 pugi::parse_pi | pugi::parse_ws_pcdata_single,
+                             pugi::encoding_utf8);
     if (!parsed) {
         Raise(rt::kInvalidCall, kSource,
               std::string("ReplaceXML: the XML text cannot be read: ") + parsed.description() +
@@ -382,6 +389,14 @@ void cvSettings::ReplaceXML(const std::string& sXML, const std::string& sPath) {
         if (!root) {
             if (ChildElementCount(fragment) != 1) {
                 Raise(rt::kInvalidCall, kSource, "ReplaceXML: a document holds exactly one root element");
+            }
+            // Text beside the root element is no part of a document: a file
+            // cannot hold it.
+            for (pugi::xml_node child : fragment.children()) {
+                if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+                    Raise(rt::kInvalidCall, kSource,
+                          "ReplaceXML: a document holds no text beside its root element");
+                }
             }
             for (pugi::xml_node child : fragment.children()) target.append_copy(child);
             store_->Index().Clear();
