@@ -65,8 +65,10 @@
 // one text node ends and the next begins (text nodes side by side, as a
 // deletion can leave them, read back as one).
 //
-// A saved file begins with a declaration naming UTF-8, the encoding it is
-// written in, whatever the document was read from.  The declaration is no
+// Load reads a file in the encoding its declaration names (UTF-8, UTF-16,
+// ISO-8859-1 or Windows-1252).  A saved file begins with a declaration
+// naming UTF-8, the encoding it is written in, whatever the document was
+// read from.  The declaration is no
 // node that a path reads or writes: "node()" passes over it, so a path finds
 // the same node before and after a document without one is saved.  Only a
 // position in a predicate ("node()[1]") still counts it.

@@ -3,6 +3,7 @@
 #include "AtomicWrite.h"
 #include "XmlPath.h"
 #include "kqXML.h"
+#include "platform/runtime/Codepage.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
@@ -64,6 +65,19 @@ pugi::xpath_node FirstMatch(const pugi::xpath_query& query, const std::string& s
         if (root) found = FirstOf(SelectNodes(query, sXPath, root, kSource), elementsOnly);
     }
     return found;
+}
+
+// The encoding a document's declaration names; "" when it names none.
+std::string DeclaredEncoding(std::string_view text) {
+    if (!StartsWith(text, "<?xml")) return "";
+    std::string_view declaration = text.substr(0, text.find("?>"));
+    size_t at = declaration.find("encoding");
+    if (at == std::string_view::npos) return "";
+    size_t open = declaration.find_first_of("'\"", at);
+    if (open == std::string_view::npos) return "";
+    size_t close = declaration.find(declaration[open], open + 1);
+    if (close == std::string_view::npos) return "";
+    return std::string(declaration.substr(open + 1, close - open - 1));
 }
 
 }  // namespace
@@ -442,8 +456,16 @@ bool cvSettings::Load(const std::string& sFile) {
     } catch (const Error&) {
         return false;
     }
+    // The engine reads UTF-8, UTF-16 and ISO-8859-1 as declared; files
+    // written on Windows systems also come in Windows-1252, which it does not
+    // know, so their text becomes UTF-8 first (and is saved as UTF-8).
+    pugi::xml_encoding encoding = pugi::encoding_auto;
+    if (EqualsNoCase(DeclaredEncoding(text), "windows-1252")) {
+        text = FromWindows1252(text);
+        encoding = pugi::encoding_utf8;
+    }
     auto fresh = std::make_shared<XmlStore>();
-    if (!fresh->Document().load_buffer(text.data(), text.size(), kParseOptions)) return false;
+    if (!fresh->Document().load_buffer(text.data(), text.size(), kParseOptions, encoding)) return false;
     fresh->SetFileName(sFile);
     BindTo(fresh, fresh->DocumentNode());
     return true;

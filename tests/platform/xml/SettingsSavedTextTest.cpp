@@ -158,6 +158,12 @@ TEST(SettingsSavedText, FilesDeclareUtf8AndPathsNeverMeetTheDeclaration) {
               0u)
         << ReadFile(file);
     EXPECT_EQ(Shown(written->GetValue("N")), "\"Br\xC3\xB8nn\"");
+    const std::string windows =
+        dir.Write("windows.xml", "<?xml version='1.0' encoding='Windows-1252'?><R><N>Br\xF8nn \x80</N></R>");
+    ASSERT_TRUE(l->Load(windows));
+    EXPECT_EQ(Shown(l->GetValue("N")), "\"Br\xC3\xB8nn \xE2\x82\xAC\"");
+    written = SavedAndLoaded(l, file);
+    EXPECT_EQ(Shown(written->GetValue("N")), "\"Br\xC3\xB8nn \xE2\x82\xAC\"");
 }
 
 }  // namespace
