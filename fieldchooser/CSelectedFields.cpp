@@ -14,6 +14,7 @@
 #include "interfaces/IDataLists.h"
 #include "interfaces/IDataManager.h"
 #include "interfaces/ISettings2.h"
+#include "interfaces/ResultGrids.h"
 #include "platform/i18n/i18N.h"
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
@@ -29,16 +30,8 @@ namespace {
 
 const char* const kSeqIndex = "FIELD_SEQUENCE_INDEX";
 
-struct Grid {
-    const char* asset;
-    const char* grid;
-};
-// The nine result grids, in the order they are loaded and saved.
-constexpr Grid kGrids[] = {
-    {"Block", "Assets"},    {"Block", "Ownership"},  {"Field", "Assets"},
-    {"Field", "Ownership"}, {"Field", "Annual"},     {"Well", "Assets"},
-    {"Well", "Ownership"},  {"Transport", "Assets"}, {"Transport", "Ownership"},
-};
+using terralith::kResultGrids;
+using Grid = terralith::ResultGrid;
 
 std::string Decimal(int64_t n) {
     char buffer[24];
@@ -349,7 +342,8 @@ std::string CSelectedFields::YearRangePath(const std::string& sAssetType, const 
     // The names become a path in the document: only the nine grids may, so
     // that a misspelt one cannot add elements that a save then writes.
     bool known = false;
-    for (const Grid& g : kGrids) known = known || (sAssetType == g.asset && sGridType == g.grid);
+    for (const Grid& g : kResultGrids)
+        known = known || (sAssetType == g.assetType && sGridType == g.gridType);
     if (!known) Raise(rt::kInvalidCall, "", "No result grid " + GridName(sAssetType, sGridType));
     return gTools()->Str()->FormatText("GridLayouts/AssetTypes/%0/Grids/%1/YearRange@%2",
                                        Variant{Variant(sAssetType), Variant(sGridType), Variant(sAttribute)});
@@ -427,13 +421,13 @@ void CSelectedFields::LoadLayout() {
         catalogue_.Reset();
         catalogue_ = gDataManager()->Lists()->AvailableFields();
 
-        for (size_t i = 0; i < std::size(kGrids); ++i) {
+        for (size_t i = 0; i < std::size(kResultGrids); ++i) {
             try {
-                LoadLayoutSettings(kGrids[i].asset, kGrids[i].grid);
-                notLoaded_.erase(GridName(kGrids[i].asset, kGrids[i].grid));
+                LoadLayoutSettings(kResultGrids[i].assetType, kResultGrids[i].gridType);
+                notLoaded_.erase(GridName(kResultGrids[i].assetType, kResultGrids[i].gridType));
             } catch (...) {
-                for (size_t j = i; j < std::size(kGrids); ++j)
-                    notLoaded_.insert(GridName(kGrids[j].asset, kGrids[j].grid));
+                for (size_t j = i; j < std::size(kResultGrids); ++j)
+                    notLoaded_.insert(GridName(kResultGrids[j].assetType, kResultGrids[j].gridType));
                 throw;
             }
         }
@@ -565,7 +559,7 @@ void CSelectedFields::LoadLayoutSettings(const std::string& sAssetType, const st
 
 void CSelectedFields::Save(const std::string& sFile) {
     PassOn("CSelectedFields.IFieldChooser_Save(sFile)", ERR_ARGS(sFile), [&] {
-        for (const Grid& g : kGrids) SaveLayoutSettings(g.asset, g.grid);
+        for (const Grid& g : kResultGrids) SaveLayoutSettings(g.assetType, g.gridType);
         Ref<CTools> tools = gTools();
         // Never write over a layout file with something that is not one.
         Check(IsLayoutDocument(layout_), ERR_INVALID_GRID_LAYOUT, "Invalid Results grids Layout file: %0",

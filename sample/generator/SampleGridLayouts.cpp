@@ -5,21 +5,7 @@
 
 #include "SampleDatabase.h"
 #include "SampleText.h"
-
-namespace {
-
-struct Grid {
-    const char* asset;
-    const char* grid;
-};
-// The grids in the order the chooser loads them.
-constexpr Grid kGrids[] = {
-    {"Block", "Assets"},    {"Block", "Ownership"},  {"Field", "Assets"},
-    {"Field", "Ownership"}, {"Field", "Annual"},     {"Well", "Assets"},
-    {"Well", "Ownership"},  {"Transport", "Assets"}, {"Transport", "Ownership"},
-};
-
-}  // namespace
+#include "interfaces/ResultGrids.h"
 
 std::string SampleGridLayouts::DefaultLayoutXml(SampleDatabase& core) {
     pugi::xml_document doc;
@@ -27,17 +13,18 @@ std::string SampleGridLayouts::DefaultLayoutXml(SampleDatabase& core) {
     decl.append_attribute("version") = "1.0";
     decl.append_attribute("encoding") = "UTF-8";
     pugi::xml_node assetTypes = doc.append_child("GridLayouts").append_child("AssetTypes");
-    for (const Grid& g : kGrids) {
-        pugi::xml_node grids = assetTypes.child(g.asset);
+    for (const terralith::ResultGrid& g : terralith::kResultGrids) {
+        pugi::xml_node grids = assetTypes.child(g.assetType);
         if (!grids)
-            grids = assetTypes.append_child(g.asset).append_child("Grids");
+            grids = assetTypes.append_child(g.assetType).append_child("Grids");
         else
             grids = grids.child("Grids");
-        pugi::xml_node grid = grids.append_child(g.grid);
+        pugi::xml_node grid = grids.append_child(g.gridType);
         pugi::xml_node fields = grid.append_child("Fields");
         const auto rows = core.Query(
-            std::string("SELECT Field_Name, Default_Width FROM FieldChooser WHERE Asset_Type = '") + g.asset +
-            "' AND Grid_Type = '" + g.grid + "' AND Layout_Position IS NOT NULL ORDER BY Layout_Position");
+            std::string("SELECT Field_Name, Default_Width FROM FieldChooser WHERE Asset_Type = '") +
+            g.assetType + "' AND Grid_Type = '" + g.gridType +
+            "' AND Layout_Position IS NOT NULL ORDER BY Layout_Position");
         int64_t seq = 0;
         for (const auto& row : rows) {
             pugi::xml_node field = fields.append_child("Field");
@@ -46,7 +33,7 @@ std::string SampleGridLayouts::DefaultLayoutXml(SampleDatabase& core) {
             field.append_attribute("Seq") = IntText(++seq).c_str();
             field.append_attribute("ColumnWidth") = IntText(SqlInt(row[1])).c_str();
         }
-        if (std::string(g.grid) == "Annual") {
+        if (std::string(g.gridType) == "Annual") {
             pugi::xml_node years = grid.append_child("YearRange");
             years.append_attribute("All") = "1";
             years.append_attribute("From") = "";

@@ -14,6 +14,7 @@
 
 #include "fieldchooser/CFieldDetail.h"
 #include "fieldchooser/CSelectedFields.h"
+#include "interfaces/ResultGrids.h"
 #include "platform/runtime/cvCollection.h"
 #include "support/FakeLists.h"
 #include "support/FakeRootFixture.h"
@@ -44,11 +45,6 @@ protected:
         };
         return columns;
     }
-    static constexpr const char* kGrids[9][2] = {
-        {"Block", "Assets"},    {"Block", "Ownership"},  {"Field", "Assets"},
-        {"Field", "Ownership"}, {"Field", "Annual"},     {"Well", "Assets"},
-        {"Well", "Ownership"},  {"Transport", "Assets"}, {"Transport", "Ownership"},
-    };
 
     static Ref<cvCollection> GridCollection(const std::vector<Column>& columns, const std::string& asset,
                                             const std::string& grid) {
@@ -76,11 +72,12 @@ protected:
         MakeRoot();
         lists = New<FakeLists>();
         catalogue = gTools()->NewCollection();
-        for (const auto& g : kGrids) {
-            if (!catalogue->Exists(g[0])) catalogue->Add(Variant(gTools()->NewCollection()), g[0]);
-            catalogue->Item(Variant(g[0]))
+        for (const auto& g : terralith::kResultGrids) {
+            if (!catalogue->Exists(g.assetType))
+                catalogue->Add(Variant(gTools()->NewCollection()), g.assetType);
+            catalogue->Item(Variant(g.assetType))
                 .ToObject<cvCollection>()
-                ->Add(Variant(GridCollection(StandardColumns(), g[0], g[1])), g[1]);
+                ->Add(Variant(GridCollection(StandardColumns(), g.assetType, g.gridType)), g.gridType);
         }
         lists->SetAvailableFields(catalogue);
         root->SetLists(lists);
@@ -132,15 +129,15 @@ protected:
                               const std::string& extra = "") {
         std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<GridLayouts>\n  <AssetTypes>\n";
         std::string open;
-        for (const auto& g : kGrids) {
-            if (open != g[0]) {
+        for (const auto& g : terralith::kResultGrids) {
+            if (open != g.assetType) {
                 if (!open.empty()) xml += "      </Grids>\n    </" + open + ">\n";
-                open = g[0];
+                open = g.assetType;
                 xml += "    <" + open + ">\n      <Grids>\n";
             }
-            const bool here = asset == g[0] && grid == g[1];
-            xml += std::string("        <") + g[1] + "><Fields>" + (here ? fields : "") + "</Fields>" +
-                   (here ? extra : "") + "</" + g[1] + ">\n";
+            const bool here = asset == g.assetType && grid == g.gridType;
+            xml += std::string("        <") + g.gridType + "><Fields>" + (here ? fields : "") + "</Fields>" +
+                   (here ? extra : "") + "</" + g.gridType + ">\n";
         }
         xml += "      </Grids>\n    </" + open + ">\n  </AssetTypes>\n</GridLayouts>\n";
         return xml;
