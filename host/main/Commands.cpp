@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "host/main/ColumnCommands.h"
 #include "host/main/ListCommands.h"
 #include "platform/runtime/Text.h"
 
@@ -101,6 +102,8 @@ const std::vector<Command>& Commands() {
          DeclareLists},
         {"list", "runs the fill NAME of a reference list into an in-memory control and prints it",
          DeclareList},
+        {"columns", "the chosen columns of GRID (or of every grid) in order, with unit and width",
+         DeclareColumns},
     };
     return commands;
 }

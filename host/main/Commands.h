@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/main/Console.h"
+#include "interfaces/ISettings2.h"
 #include "root/cvDataManager.h"
 
 namespace host {
@@ -21,6 +22,8 @@ constexpr int kUsage = 2;
 struct CommandContext {
     Console& console;
     cvDataManager& root;
+    // The host's settings document the root was given.
+    Ref<ISettings2> settings;
     // True when the root showed an error while the command ran (it was
     // printed then).
     bool Failed() const { return root.ErrorNumber() != 0; }

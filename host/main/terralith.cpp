@@ -36,7 +36,7 @@ int Run(Console& console, const Command& command, const CommandRun& run, const s
     ui::SetErrorWindowPresenter(std::make_shared<ConsoleErrorWindow>(console));
     Session session = OpenSession(console, settingsFile, command.opensDatabase);
     if (!session.root) return kFailed;
-    CommandContext context{console, *session.root};
+    CommandContext context{console, *session.root, session.settings};
     int status = run(context);
     // An error shown while the command ran makes the run a failure.
     return status == kDone && context.Failed() ? kFailed : status;

@@ -1,0 +1,82 @@
+// `terralith columns` as a script runs it: a grid's chosen columns from the
+// grid layout file the settings name (or --layout), in order with unit and
+// width, and an exit status that tells a failed load from a done one.
+#include <gtest/gtest.h>
+
+#include "support/HostProcess.h"
+#include "support/RootFixture.h"
+
+namespace {
+
+class ColumnCommands : public RootFixture {
+protected:
+    HostProcessRun Run(std::vector<std::string> args) {
+        const std::string settings = data.Write("Host.settings.xml", settingsXml);
+        args.insert(args.begin(), "--settings=" + settings);
+        return RunHostProcess(TERRALITH_BINARY, args, scratch.Path());
+    }
+    static bool Has(const std::string& text, const std::string& part) {
+        return text.find(part) != std::string::npos;
+    }
+    std::string Layout(const std::string& annualFields) {
+        std::string xml = ReadFile(data.Path() + "Default/GridLayouts.xml");
+        const std::string open = "<Annual>", close = "</Annual>";
+        const size_t a = xml.find(open), b = xml.find(close);
+        return xml.substr(0, a + open.size()) + "<Fields>" + annualFields + "</Fields>" + xml.substr(b);
+    }
+
+    TempDir scratch;
+};
+
+TEST_F(ColumnCommands, AGridsColumnsInOrderWithTheirUnitsAndWidths) {
+    HostProcessRun run = Run({"columns", "field/assets"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    std::vector<std::string> lines = Split(run.out, "\r\n");
+    ASSERT_GT(lines.size(), 4u) << run.out;
+    EXPECT_EQ(lines[0], "Grid,Position,Column,Name,Unit,Width");
+    EXPECT_EQ(lines[1], "Field/Assets,1,Field_Name,Field,,2400");
+    EXPECT_TRUE(Has(run.out, "Field/Assets,8,REC_R_TOTAL,Recoverable Total,MMboe,1300\r\n")) << run.out;
+    EXPECT_TRUE(StartsWith(lines[lines.size() - 2], "Field/Assets,11,EVMnemonic,")) << run.out;
+
+    // Without GRID every grid, in the chooser's order.
+    run = Run({"columns"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const size_t block = run.out.find("\r\nBlock/Assets,1,"), annual = run.out.find("\r\nField/Annual,1,"),
+                 transport = run.out.find("\r\nTransport/Ownership,1,");
+    EXPECT_TRUE(block < annual && annual < transport && transport != std::string::npos) << run.out;
+}
+
+TEST_F(ColumnCommands, AnotherLayoutFileItsUnitsAndAFileThatCannotBeLoaded) {
+    const std::string layout =
+        data.Write("Mine.xml",
+                   Layout("<Field ID=\"Field_Name\" Seq=\"1\" ColumnWidth=\"2000\"/>"
+                          "<Field ID=\"Prod_Year\" Seq=\"2\" ColumnWidth=\"700\"/>"
+                          "<Field ID=\"GAS_PRODUCTION\" UnitID=\"furlong\" Seq=\"3\" ColumnWidth=\"900\"/>"
+                          "<Field ID=\"TOTAL_PRODUCTION\" UnitID=\"GJ/d\" Seq=\"4\" ColumnWidth=\"1000\"/>"));
+    HostProcessRun run = Run({"columns", "Field/Annual", "--layout", layout});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Grid,Position,Column,Name,Unit,Width\r\n"
+              "Field/Annual,1,Field_Name,Field,,2000\r\n"
+              "Field/Annual,2,Prod_Year,Year,,700\r\n"
+              "Field/Annual,3,GAS_PRODUCTION,Gas,MMscf/d,900\r\n"
+              "Field/Annual,4,TOTAL_PRODUCTION,Total,GJ/d,1000\r\n");
+    EXPECT_TRUE(Has(run.err, "Unit: furlong not found")) << "a warning, not a failure: " << run.err;
+
+    run = Run({"columns", "Field/Annual", "--layout", data.Path() + "Missing.xml"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, data.Path() + "Missing.xml")) << run.err;
+    EXPECT_EQ(run.out, "Grid,Position,Column,Name,Unit,Width\r\n");
+
+    RemoveSetting("DefaultLayoutFile");
+    run = Run({"columns"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "--layout FILE")) << run.err;
+
+    run = Run({"columns", "Field/Sideways"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(Has(run.err, "unknown grid: Field/Sideways; the grids are Block/Assets, ")) << run.err;
+}
+
+}  // namespace
