@@ -15,9 +15,12 @@
 // - an element whose ID the grid's catalogue does not hold is skipped, and so
 //   is a second element naming a field already read;
 // - a pinned field (Mandatory n) takes position n, or the n-th from the end
-//   for a negative n, whatever its "Seq" says; a free field that stood there
+//   for a negative n, whatever its "Seq" says (where pins meet in a short
+//   grid, those counted from the end win); a free field that stood there
 //   moves behind it instead of being dropped; a free field whose "Seq" names
 //   the position of an earlier free field gets no column;
+// - a pinned column the grid already shows stays when the file does not list
+//   it, since pinned columns cannot be removed;
 // - a "Seq" below 1, beyond the number of elements or not a number puts the
 //   column at the end; the columns then close up to positions 1 to Count;
 // - a "ColumnWidth" that is not a whole number from 0 reads as 0;

@@ -67,8 +67,8 @@ public:
     virtual int32_t AddFieldToSeqIndex(const std::string& sAssetType, const std::string& sGridType,
                                        const std::string& sFieldID) = 0;
     // Writes every grid's columns and the rest of the layout document to sFile (written beside it and
-    // renamed over it); a grid that fails is shown and left as the document had it; raises what the
-    // final writing raises, 91 before any layout file was loaded.
+    // renamed over it); a grid that fails is shown and left as the document had it; raises 91 before
+    // any layout file was loaded, &H8004183B when the document held is no layout, else what writing raises.
     virtual void Save(const std::string& sFile) = 0;
     // Swaps the column with the one in front of it and returns its position; 0 after a box refusing a
     // pinned column or an annual/non-annual mix, or for a field not chosen; shows a failure, giving 0.

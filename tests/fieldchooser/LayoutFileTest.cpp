@@ -247,10 +247,14 @@ TEST_F(LayoutFile, AGridThatFailsToLoadStopsTheLoadAndIsSavedAsTheFileHoldsIt) {
                          "CSelectedFields.SaveLayoutSettings(sAssetType='Field', sGridType='Annual')"));
 }
 
-TEST_F(LayoutFile, ACatalogueWithoutAGridLeavesThatGridAsTheFileHoldsIt) {
+TEST_F(LayoutFile, GridsTheCatalogueDoesNotHoldAreLeftAsTheFileHoldsThem) {
     MakeChooser();
     catalogue->Remove(Variant("Transport"));
-    std::string xml = Layout("Transport", "Ownership", FieldElement("C", "1"));
+    // A grid no asset type has is no error: nothing reads it, and it is kept.
+    std::string xml = Replace(Layout("Transport", "Ownership", FieldElement("C", "1")),
+                              "</Ownership>\n      </Grids>\n    </Block>",
+                              "</Ownership>\n        <Annual><Fields>" + FieldElement("A", "1") +
+                                  "</Fields></Annual>\n      </Grids>\n    </Block>");
     const std::string path = Load(xml);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(Contains(messages[0].text, "sAssetType='Transport'")) << messages[0].text;
@@ -259,6 +263,8 @@ TEST_F(LayoutFile, ACatalogueWithoutAGridLeavesThatGridAsTheFileHoldsIt) {
     chooser->Save(saved);
     EXPECT_TRUE(messages.empty()) << messages.front().text;
     EXPECT_TRUE(Contains(FieldsOf("Transport", "Ownership", saved), "ID=\"C\""));
+    EXPECT_TRUE(Contains(FieldsOf("Block", "Annual", saved), "ID=\"A\""));
+    EXPECT_EQ(Columns("Block", "Annual"), Names{});
     EXPECT_EQ(ReadFile(path), xml);
 }
 
