@@ -93,11 +93,13 @@ void CSQLRenderer::Render() {
     if (!type) return;
     builder_->SetSQL(gDataManager()->GetOption(type->templateKey));
     if (type->grossTable) builder_->AddFrom(net_ ? type->netTable : type->grossTable);
-
-    Company();
+    // A data set without the template has no statement for the type.  Past
+    // this point only the steps make the statement "0" or "", and say so:
+    // the statement, which may by then carry thousands of codes, is not read
+    // back between them.
     if (!GoesOn(builder_->SQL())) return;
+    if (!Company()) return;
     Location();
-    if (!GoesOn(builder_->SQL())) return;
     if (queryType_ == "Block")
         Block();
     else if (queryType_ == "Field")

@@ -67,13 +67,15 @@ public:
     std::string TypeName() const override { return "CSQLRenderer"; }
 
 private:
-    // The steps, each working on builder_ and answering its statement.
-    std::string Company();
-    std::string Location();
-    std::string Field();
-    std::string Well();
-    std::string Transport();
-    std::string Block();
+    // The steps, each working on builder_.  The company step answers whether
+    // the chain goes on (False once it has made the statement "0"); a type
+    // step leaves the rebuilt statement, "0", or "" after a cancel.
+    bool Company();
+    void Location();
+    void Field();
+    void Well();
+    void Transport();
+    void Block();
 
     // The company searches (RenderCompany.cpp).
     std::string GetAssetCodesByCompany();

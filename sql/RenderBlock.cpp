@@ -39,7 +39,7 @@ std::string LicenceTypeCondition(const std::string& sList) {
 
 }  // namespace
 
-std::string CSQLRenderer::Block() {
+void CSQLRenderer::Block() {
     return PassOn("CSQLRenderer.Block(SQL)", ERR_ARGS(builder_->SQL()), [&] {
         const Ref<_cvDataManager>& root = gDataManagerObject();
         const Ref<IBlock> block = BlockCriteria();
@@ -129,6 +129,5 @@ std::string CSQLRenderer::Block() {
         } else {
             b.SetSQL("0");
         }
-        return b.SQL();
     });
 }

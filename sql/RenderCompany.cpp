@@ -52,10 +52,10 @@ private:
 
 }  // namespace
 
-std::string CSQLRenderer::Company() {
+bool CSQLRenderer::Company() {
     return PassOn("CSQLRenderer.Company()", ERR_ARGS(), [&] {
         const Ref<IGeneral> general = General();
-        std::string result;
+        bool goesOn = true;
         if (general->CompanyCount() > 0 || general->CompanyInterestRangeCount() > 0) {
             gDataManagerObject()->SetProgressMessage("Building Query (Company)");
             std::string codes = GetAssetCodesByCompany();
@@ -63,7 +63,7 @@ std::string CSQLRenderer::Company() {
             CheckSize(render::ItemCount(codes));
             if (codes.empty()) {
                 builder_->SetSQL("0");
-                result = "0";
+                goesOn = false;
             } else {
                 builder_->AddWhere("A." + queryType_ + "_Code IN (" + render::Codes(codes) + ")", "AND");
                 // A net field or block statement reads the participant rows:
@@ -74,13 +74,10 @@ std::string CSQLRenderer::Company() {
                     if (!companies.empty())
                         builder_->AddWhere("Company_Code in(" + render::Codes(companies) + ")", "AND");
                 }
-                result = builder_->SQL();
             }
-        } else {
-            result = builder_->SQL();
         }
         gDataManagerObject()->SetProgressValue(25);
-        return result;
+        return goesOn;
     });
 }
 

@@ -50,8 +50,8 @@ void AddPlainRange(CSQLBuilder& b, const std::string& sColumn, const std::string
 
 }  // namespace
 
-std::string CSQLRenderer::Field() {
-    return PassOn("CSQLRenderer.Field(SQL)", ERR_ARGS(builder_->SQL()), [&]() -> std::string {
+void CSQLRenderer::Field() {
+    return PassOn("CSQLRenderer.Field(SQL)", ERR_ARGS(builder_->SQL()), [&] {
         const Ref<_cvDataManager>& root = gDataManagerObject();
         const Ref<IField> field = FieldCriteria();
         const Ref<IGeneral> general = General();
@@ -108,7 +108,7 @@ std::string CSQLRenderer::Field() {
             // Blocks without a field: nothing can match.
             if (codes.empty()) {
                 b.SetSQL("0");
-                return "0";
+                return;
             }
             b.AddWhere("A.FIELD_CODE IN (" + render::Codes(codes) + ")", "AND");
         }
@@ -158,7 +158,7 @@ std::string CSQLRenderer::Field() {
             fieldCodes = field->FieldReservoirAgeList(general->LocationSectorCodeList());
             if (fieldCodes.empty()) {
                 b.SetSQL("0");
-                return "0";
+                return;
             }
             b.AddWhere("A.FIELD_CODE IN (" + render::Codes(fieldCodes) + ")", "AND");
         }
@@ -236,7 +236,7 @@ std::string CSQLRenderer::Field() {
                 CheckSize(rs->RecordCount());
                 if (!CollectCodesWithHandOver(*rs, "Field_Code", " Fields)", codes)) {
                     b.SetSQL("");
-                    return "";
+                    return;
                 }
                 codes = GetAnnualAssetCodes(codes);
             }
@@ -251,6 +251,5 @@ std::string CSQLRenderer::Field() {
             b.SetSQL(gDataManager()->GetOption("SQL_FIELD_RESULTS"));
             b.AddWhere("Field_Code IN (" + render::Codes(codes) + ")", "AND");
         }
-        return b.SQL();
     });
 }

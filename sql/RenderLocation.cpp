@@ -7,7 +7,7 @@
 #include "sql/CSQLRenderer.h"
 #include "sql/RenderValues.h"
 
-std::string CSQLRenderer::Location() {
+void CSQLRenderer::Location() {
     return PassOn("CSQLRenderer.Location()", ERR_ARGS(), [&] {
         const Ref<IGeneral> general = General();
         if (general->SectorCount() > 0) {
@@ -31,9 +31,7 @@ std::string CSQLRenderer::Location() {
                 }
             }
         }
-        const std::string result = builder_->SQL();
         gDataManagerObject()->SetProgressValue(30);
-        return result;
     });
 }
 

@@ -14,7 +14,7 @@
 #include "sql/RenderValues.h"
 #include "sql/SqlValues.h"
 
-std::string CSQLRenderer::Transport() {
+void CSQLRenderer::Transport() {
     return PassOn("CSQLRenderer.Transport(SQL)", ERR_ARGS(builder_->SQL()), [&] {
         const Ref<_cvDataManager>& root = gDataManagerObject();
         const Ref<ITransport> transport = TransportCriteria();
@@ -67,7 +67,7 @@ std::string CSQLRenderer::Transport() {
             const std::string systems = transport->FieldLocationsList();
             if (systems.empty()) {
                 b.SetSQL("0");
-                return std::string("0");
+                return;
             }
             b.AddWhere("A.TRANSPORT_CODE IN (" + render::Codes(systems) + ")", "AND");
         }
@@ -105,6 +105,5 @@ std::string CSQLRenderer::Transport() {
         } else {
             b.SetSQL("0");
         }
-        return b.SQL();
     });
 }

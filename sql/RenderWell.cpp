@@ -3,8 +3,6 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
-#include "core/HuntERR31.h"
-#include "core/mTL5ErrorCodes.h"
 #include "interfaces/ICriteria.h"
 #include "interfaces/IDataManager.h"
 #include "interfaces/_cvDataManager.h"
@@ -54,144 +52,126 @@ void AddGeologicalDetails(CSQLBuilder& b, IWell& well) {
 
 }  // namespace
 
-std::string CSQLRenderer::Well() {
-    // What the statement was when the step failed, for the report.
-    std::string statement;
-    return PassOn("CSQLRenderer.Well(SQL)", ERR_ARGS(statement), [&] {
-        try {
-            const Ref<_cvDataManager>& root = gDataManagerObject();
-            const Ref<IWell> well = WellCriteria();
-            const bool companies = General()->CompanyCount() != 0;
-            CSQLBuilder& b = *builder_;
-            root->SetProgressMessage("Building Query (Well)");
+void CSQLRenderer::Well() {
+    return PassOn("CSQLRenderer.Well(SQL)", ERR_ARGS(builder_->SQL()), [&] {
+        const Ref<_cvDataManager>& root = gDataManagerObject();
+        const Ref<IWell> well = WellCriteria();
+        const bool companies = General()->CompanyCount() != 0;
+        CSQLBuilder& b = *builder_;
+        root->SetProgressMessage("Building Query (Well)");
 
-            if (well->AssetCodeCount() >= 1)
-                render::AddIn(b, "Well_Code IN (", render::Codes(well->AssetCodeList()));
-            // Every name pattern must match; a pattern is one literal
-            // whatever it holds.
-            for (int32_t i = 0, n = well->WellNameSearchCount(); i < n; ++i) {
-                const std::string pattern = well->WellNameSearchString(i);
-                if (!pattern.empty()) b.AddWhere("WELL_REFERENCE" + render::Like(pattern, true), "AND");
-            }
-            // With companies chosen, the company search has taken the chosen
-            // wells in already.
-            if (!companies && well->WellLocationsCount() >= 1)
-                render::AddIn(b, "WELL_REFERENCE IN (", render::QuotedTexts(well->WellLocationsList()));
-            const std::string discovery = well->DiscoveryType();
-            if (discovery == "BOTH") {
-                b.AddAnd();
-                b.StartParamBlock();
-                b.AddWhere("DISCOVERY_TYPE_CODE = \"COMM\"");
-                b.AddOr();
-                b.AddWhere("DISCOVERY_TYPE_CODE = \"TECH\"");
-                b.EndParamBlock();
-            } else if (!discovery.empty()) {
-                b.AddWhere("DISCOVERY_TYPE_CODE = " + SqlText(discovery).Text(), "AND");
-            }
-            for (int32_t i = 0, n = well->DateRangeCount(); i < n; ++i)
-                render::AddDateRange(b, well->DateRangeName(i), well->DateRangeMin(i), well->DateRangeMax(i));
-            if (well->WellTypeCount() >= 1)
-                render::AddIn(b, "WELL_TYPE_CODE IN (", render::QuotedTexts(well->WellTypeList()));
-            if (well->WellStatusCount() >= 1)
-                render::AddIn(b, "WELL_STATUS_CODE IN (", render::QuotedTexts(well->WellStatusList()));
-            if (well->WellResultCount() >= 1)
-                render::AddIn(b, "WELL_RESULT_CODE IN (", render::QuotedTexts(well->WellResultList()));
-            if (well->BlockLocationsCount() >= 1)
-                render::AddIn(b, "BLOCK_CODE IN (", render::Codes(well->BlockLocationsList()));
-            // The wells of the chosen fields, with companies chosen or not:
-            // the company search knows nothing of fields.
-            if (well->FieldLocationCount() >= 1) {
-                const std::string wells = well->WellCodesByField(well->FieldLocationsList());
-                if (wells.empty()) {
-                    b.SetSQL("0");
-                    return std::string("0");
-                }
-                b.AddWhere("WELL_CODE IN (" + render::Codes(wells) + ")", "AND");
-            }
-            // A reference may be found in any of the columns; every one must be.
-            for (int32_t i = 0, n = well->GeologicalReferenceSearchCount(); i < n; ++i) {
-                const std::string pattern = well->GeologicalReferenceSearchString(i);
-                if (pattern.empty()) continue;
-                const std::string like = render::Like(pattern, false);
-                b.AddAnd();
-                b.StartParamBlock();
-                bool first = true;
-                for (const char* column : kGeologicalColumns) {
-                    if (!first) b.AddOr();
-                    first = false;
-                    b.AddWhere(column + like);
-                }
-                b.EndParamBlock();
-            }
-            if (well->GeologicalDetailsCount() >= 1) AddGeologicalDetails(b, *well);
-            if (well->ShoreStatusCount() >= 1) render::AddShoreStatusGroup(b, *well);
-            for (int32_t i = 0, n = well->WellClassificationCount(); i < n; ++i) {
-                const std::string cond = well->WellClassification(i);
-                if (cond.empty()) continue;
-                b.AddAnd();
-                b.StartParamBlock();
-                b.AddWhere(cond);
-                b.EndParamBlock();
-            }
-            for (int32_t i = 0, n = well->WellDepthCount(); i < n; ++i) {
-                const std::string name = well->WellDepthRangeFieldname(i);
-                if (name != "MEASURED_DEPTH" && name != "TRUE_VERTICAL_DEPTH") continue;
-                if (render::AddConvertedRange(b, name, name, well->WellDepthRangeMin(i),
-                                              well->WellDepthRangeMax(i), well->WellDepthRangeCategory(i),
-                                              well->WellDepthRangeUnit(i)))
-                    b.AddWhere(name + " IS NOT NULL", "AND");
-            }
-            for (int32_t i = 0, n = well->WaterDepthCount(); i < n; ++i) {
-                if (render::AddConvertedRange(b, "WATER_DEPTH", "WATER_DEPTH", well->WaterDepthRangeMin(i),
-                                              well->WaterDepthRangeMax(i), well->WaterDepthRangeCategory(i),
-                                              well->WaterDepthRangeUnit(i)))
-                    b.AddWhere("Water_Depth IS NOT NULL", "AND");
-            }
-            if (well->LicenseAwardDescriptorCount() >= 1)
-                render::AddIn(b, "LICENCE_AWARD_DESC IN (",
-                              render::QuotedTexts(well->LicenseAwardDescriptorList()), ") ");
-            if (well->LicenseAwardNumberCount() >= 1)
-                render::AddIn(b, "LICENCE_ROUND IN (", render::Codes(well->LicenseAwardNumberList()), ") ");
-            if (well->LicenseAwardYearCount() >= 1)
-                render::AddIn(b, "LICENCE_ROUND_YEAR IN (", render::Codes(well->LicenseAwardYearList()));
-            if (well->RigTypeCount() >= 1)
-                render::AddIn(b, "RIG_TYPE_CODE IN (", render::QuotedTexts(well->RigTypeList()));
-            if (well->RigNameCount() >= 1)
-                render::AddIn(b, "RIG_CODE IN (", render::Codes(well->RigNameList()));
-
-            root->SetProgressValue(50);
-            root->SetProgressMessage("Building Query (Reducing by Well)");
-            b.SetDistinct(true);
-            const Ref<ADODB::Recordset> rs = Open(b.SQL());
-            if (rs->RecordCount() > 0) {
-                CheckSize(rs->RecordCount());
-                // In code order the rows of one well follow each other.
-                rs->SetSort("Well_Code");
-                std::string codes;
-                if (!CollectCodesWithHandOver(*rs, "Well_Code", " Wells)", codes)) {
-                    b.SetSQL("");
-                    return std::string();
-                }
-                rs->SetSort("");
-                root->SetProgressCancel(false);
-                b.SetSQL(gDataManager()->GetOption("SQL_WELL_RESULTS"));
-                b.AddWhere("Well_Code IN (" + render::Codes(codes) + ")", "AND");
-            } else {
+        if (well->AssetCodeCount() >= 1)
+            render::AddIn(b, "Well_Code IN (", render::Codes(well->AssetCodeList()));
+        // Every name pattern must match; a pattern is one literal
+        // whatever it holds.
+        for (int32_t i = 0, n = well->WellNameSearchCount(); i < n; ++i) {
+            const std::string pattern = well->WellNameSearchString(i);
+            if (!pattern.empty()) b.AddWhere("WELL_REFERENCE" + render::Like(pattern, true), "AND");
+        }
+        // With companies chosen, the company search has taken the chosen
+        // wells in already.
+        if (!companies && well->WellLocationsCount() >= 1)
+            render::AddIn(b, "WELL_REFERENCE IN (", render::QuotedTexts(well->WellLocationsList()));
+        const std::string discovery = well->DiscoveryType();
+        if (discovery == "BOTH") {
+            b.AddAnd();
+            b.StartParamBlock();
+            b.AddWhere("DISCOVERY_TYPE_CODE = \"COMM\"");
+            b.AddOr();
+            b.AddWhere("DISCOVERY_TYPE_CODE = \"TECH\"");
+            b.EndParamBlock();
+        } else if (!discovery.empty()) {
+            b.AddWhere("DISCOVERY_TYPE_CODE = " + SqlText(discovery).Text(), "AND");
+        }
+        for (int32_t i = 0, n = well->DateRangeCount(); i < n; ++i)
+            render::AddDateRange(b, well->DateRangeName(i), well->DateRangeMin(i), well->DateRangeMax(i));
+        if (well->WellTypeCount() >= 1)
+            render::AddIn(b, "WELL_TYPE_CODE IN (", render::QuotedTexts(well->WellTypeList()));
+        if (well->WellStatusCount() >= 1)
+            render::AddIn(b, "WELL_STATUS_CODE IN (", render::QuotedTexts(well->WellStatusList()));
+        if (well->WellResultCount() >= 1)
+            render::AddIn(b, "WELL_RESULT_CODE IN (", render::QuotedTexts(well->WellResultList()));
+        if (well->BlockLocationsCount() >= 1)
+            render::AddIn(b, "BLOCK_CODE IN (", render::Codes(well->BlockLocationsList()));
+        // The wells of the chosen fields, with companies chosen or not:
+        // the company search knows nothing of fields.
+        if (well->FieldLocationCount() >= 1) {
+            const std::string wells = well->WellCodesByField(well->FieldLocationsList());
+            if (wells.empty()) {
                 b.SetSQL("0");
+                return;
             }
-            return b.SQL();
-        } catch (...) {
-            // A statement the engine cannot run for its size is reported as
-            // a results set too large; the statement becomes the number.
-            const Error e = CurrentExceptionAsError();
-            statement = builder_->SQL();
-            const bool tooLarge = e.Number() == ERR_DB_E_FAIL || e.Number() == ERR_DB_E_INVALIDARG;
-            builder_->SetSQL(Variant(tooLarge ? ERR_USER_WARNING : e.Number()).ToString());
-            if (tooLarge) {
-                ErrClear();
-                Check(false, ERR_USER_WARNING, render::kTooLarge);
+            b.AddWhere("WELL_CODE IN (" + render::Codes(wells) + ")", "AND");
+        }
+        // A reference may be found in any of the columns; every one must be.
+        for (int32_t i = 0, n = well->GeologicalReferenceSearchCount(); i < n; ++i) {
+            const std::string pattern = well->GeologicalReferenceSearchString(i);
+            if (pattern.empty()) continue;
+            const std::string like = render::Like(pattern, false);
+            b.AddAnd();
+            b.StartParamBlock();
+            bool first = true;
+            for (const char* column : kGeologicalColumns) {
+                if (!first) b.AddOr();
+                first = false;
+                b.AddWhere(column + like);
             }
-            throw;
+            b.EndParamBlock();
+        }
+        if (well->GeologicalDetailsCount() >= 1) AddGeologicalDetails(b, *well);
+        if (well->ShoreStatusCount() >= 1) render::AddShoreStatusGroup(b, *well);
+        for (int32_t i = 0, n = well->WellClassificationCount(); i < n; ++i) {
+            const std::string cond = well->WellClassification(i);
+            if (cond.empty()) continue;
+            b.AddAnd();
+            b.StartParamBlock();
+            b.AddWhere(cond);
+            b.EndParamBlock();
+        }
+        for (int32_t i = 0, n = well->WellDepthCount(); i < n; ++i) {
+            const std::string name = well->WellDepthRangeFieldname(i);
+            if (name != "MEASURED_DEPTH" && name != "TRUE_VERTICAL_DEPTH") continue;
+            if (render::AddConvertedRange(b, name, name, well->WellDepthRangeMin(i),
+                                          well->WellDepthRangeMax(i), well->WellDepthRangeCategory(i),
+                                          well->WellDepthRangeUnit(i)))
+                b.AddWhere(name + " IS NOT NULL", "AND");
+        }
+        for (int32_t i = 0, n = well->WaterDepthCount(); i < n; ++i) {
+            if (render::AddConvertedRange(b, "WATER_DEPTH", "WATER_DEPTH", well->WaterDepthRangeMin(i),
+                                          well->WaterDepthRangeMax(i), well->WaterDepthRangeCategory(i),
+                                          well->WaterDepthRangeUnit(i)))
+                b.AddWhere("Water_Depth IS NOT NULL", "AND");
+        }
+        if (well->LicenseAwardDescriptorCount() >= 1)
+            render::AddIn(b, "LICENCE_AWARD_DESC IN (",
+                          render::QuotedTexts(well->LicenseAwardDescriptorList()), ") ");
+        if (well->LicenseAwardNumberCount() >= 1)
+            render::AddIn(b, "LICENCE_ROUND IN (", render::Codes(well->LicenseAwardNumberList()), ") ");
+        if (well->LicenseAwardYearCount() >= 1)
+            render::AddIn(b, "LICENCE_ROUND_YEAR IN (", render::Codes(well->LicenseAwardYearList()));
+        if (well->RigTypeCount() >= 1)
+            render::AddIn(b, "RIG_TYPE_CODE IN (", render::QuotedTexts(well->RigTypeList()));
+        if (well->RigNameCount() >= 1) render::AddIn(b, "RIG_CODE IN (", render::Codes(well->RigNameList()));
+
+        root->SetProgressValue(50);
+        root->SetProgressMessage("Building Query (Reducing by Well)");
+        b.SetDistinct(true);
+        const Ref<ADODB::Recordset> rs = Open(b.SQL());
+        if (rs->RecordCount() > 0) {
+            CheckSize(rs->RecordCount());
+            // In code order the rows of one well follow each other.
+            rs->SetSort("Well_Code");
+            std::string codes;
+            if (!CollectCodesWithHandOver(*rs, "Well_Code", " Wells)", codes)) {
+                b.SetSQL("");
+                return;
+            }
+            rs->SetSort("");
+            root->SetProgressCancel(false);
+            b.SetSQL(gDataManager()->GetOption("SQL_WELL_RESULTS"));
+            b.AddWhere("Well_Code IN (" + render::Codes(codes) + ")", "AND");
+        } else {
+            b.SetSQL("0");
         }
     });
 }
