@@ -21,6 +21,10 @@ namespace {
 std::string WholeXml(const Ref<ISettings2>& oSettings) {
     return oSettings->XMLObject()->DocumentNode()->xml();
 }
+
+// The sets the parameters container binds, each to its element of
+// "Query/Parameters".
+constexpr const char* kCriteriaSets[] = {"General", "Block", "Field", "Well", "Transport"};
 }  // namespace
 
 CQuery::CQuery() {
@@ -46,8 +50,6 @@ CQuery::~CQuery() {
     }
 }
 
-bool CQuery::Active() { return static_cast<bool>(recordsets_[0]); }
-
 void CQuery::Settings(const Ref<ISettings2>& oSettings) {
     PassOn("CQuery.ISettingsObject2_Settings(oSettings)", ERR_ARGS(oSettings), [&] {
         settings_->Attach(oSettings);
@@ -59,17 +61,22 @@ void CQuery::Settings(const Ref<ISettings2>& oSettings) {
 
 void CQuery::Load(const std::string& sFile) {
     PassOn("CQuery.IQuery_Load(sFile)", ERR_ARGS(sFile), [&] {
-        // Read into a document of its own first: a file that cannot be read,
-        // or holds no "Parameters", leaves the query, its options and its
-        // criteria sets on the document they had, instead of splitting them
-        // between two files.  The error names the query file, the one the
-        // user has to mend, not the host's settings file.
+        // Everything the file must hold is found in a document of its own
+        // before anything of the query is switched: a file that cannot be
+        // read, holds no "Parameters" or lacks one of the five sets leaves
+        // the query, its options and its criteria sets on the document they
+        // had, instead of splitting them between two files.  The error names
+        // the query file, the one the user has to mend, not the host's
+        // settings file.
         Ref<ISettings2> loaded = gTools()->NewSettingsObject();
         bool read = loaded->Load(sFile);
         if (read) loaded->LoadXML(gTools()->i18N()->ToUserLanguage(WholeXml(loaded)));
         // A file that could not be read leaves the document empty, so the
         // element is missing from it as from a file without criteria.
         Ref<ISettings2> parameters = RequiredElement(*loaded, "Query/Parameters", "Parameters", sFile);
+        Ref<ISettings2> sets = gTools()->NewSettingsObject();
+        sets->Attach(parameters);
+        for (const char* set : kCriteriaSets) RequiredElement(*sets, set, set, sFile);
         document_ = loaded;
         renderer_->SetQueryDescription(document_);
         Cast<ISettingsObject2>(parameters_)->Settings(parameters);
@@ -80,6 +87,8 @@ void CQuery::Save(const std::string& sFile) {
     EndHere(*this, "CQuery.IQuery_Save", ERR_ARGS(sFile), [&] {
         Ref<ISettings2> stored = gTools()->NewSettingsObject();
         stored->LoadXML(gTools()->i18N()->ToStoredForm(parameters_->ParamXML()));
+        // The settings document writes beside the target and renames, so a
+        // failed save leaves the earlier file whole.
         stored->Save(sFile);
     });
 }

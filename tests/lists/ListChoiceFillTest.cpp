@@ -35,16 +35,25 @@ public:
     std::string ID() override { NotHere(); }
     Ref<IParameters> Parameters() override { NotHere(); }
     bool Active() override { NotHere(); }
+    Ref<ADODB::Recordset> Results(int32_t) override { NotHere(); }
     std::string QueryType() override { NotHere(); }
     void SetQueryType(const std::string&) override { NotHere(); }
     void SetGrossNet(const std::string&) override { NotHere(); }
+    std::string QuerySQL(int32_t) override { NotHere(); }
+    int32_t RecordCount(int32_t) override { NotHere(); }
     std::string DescriptionText() override { NotHere(); }
+    Ref<cvCollection> Companies() override { NotHere(); }
+    Ref<cvCollection> ParentCompanies() override { NotHere(); }
+    bool CompanySelected(int32_t) override { NotHere(); }
+    bool ParentCompanySelected(int32_t) override { NotHere(); }
     void SetReadOnly(bool) override { NotHere(); }
     bool ReadOnly() override { NotHere(); }
+    int32_t Execute() override { NotHere(); }
     void BuildDescriptionTree() override { NotHere(); }
     void Clear() override { NotHere(); }
     void Load(const std::string&) override { NotHere(); }
     void Save(const std::string&) override { NotHere(); }
+    std::string GetSQL() override { NotHere(); }
     std::string TypeName() const override { return "GrossNetQuery"; }
 };
 

@@ -2,6 +2,7 @@
 // The queries' tests on a stand-in root that hands out a real query manager,
 // made by the test and handed the settings' "QueryManager" element as the
 // root hands it.
+#include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
 #include "queries/CQueryManager.h"
 #include "support/FakeRootFixture.h"
@@ -16,5 +17,15 @@ protected:
         manager->Settings(SettingsElement("QueryManager"));
         root->SetQueries(manager);
         return root;
+    }
+    // The query loaded from the markup (written to a file of the test's) by
+    // the manager, so the active one, on a root whose database is open.
+    Ref<IQuery> LoadedQuery(const std::string& xml) {
+        if (!root) {
+            MakeRootWithQueries();
+            root->OpenDatabase();
+        }
+        root->Queries()->Load(data.Write("query.xml", xml));
+        return root->Queries()->Query("-1");
     }
 };

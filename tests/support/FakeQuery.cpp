@@ -18,11 +18,20 @@ Ref<IParameters> FakeQuery::Parameters() {
     return parameters_;
 }
 bool FakeQuery::Active() { NotFaked("IQuery.Active"); }
+Ref<ADODB::Recordset> FakeQuery::Results(int32_t) { NotFaked("IQuery.Results"); }
+std::string FakeQuery::QuerySQL(int32_t) { NotFaked("IQuery.QuerySQL"); }
+int32_t FakeQuery::RecordCount(int32_t) { NotFaked("IQuery.RecordCount"); }
 std::string FakeQuery::DescriptionText() { NotFaked("IQuery.DescriptionText"); }
+Ref<cvCollection> FakeQuery::Companies() { NotFaked("IQuery.Companies"); }
+Ref<cvCollection> FakeQuery::ParentCompanies() { NotFaked("IQuery.ParentCompanies"); }
+bool FakeQuery::CompanySelected(int32_t) { NotFaked("IQuery.CompanySelected"); }
+bool FakeQuery::ParentCompanySelected(int32_t) { NotFaked("IQuery.ParentCompanySelected"); }
+int32_t FakeQuery::Execute() { NotFaked("IQuery.Execute"); }
 void FakeQuery::BuildDescriptionTree() { NotFaked("IQuery.BuildDescriptionTree"); }
 void FakeQuery::Clear() { NotFaked("IQuery.Clear"); }
 void FakeQuery::Load(const std::string&) { NotFaked("IQuery.Load"); }
 void FakeQuery::Save(const std::string&) { NotFaked("IQuery.Save"); }
+std::string FakeQuery::GetSQL() { NotFaked("IQuery.GetSQL"); }
 
 int32_t FakeQueryManager::ErrorNumber() { NotFaked("IQueryManager.ErrorNumber"); }
 std::string FakeQueryManager::ErrorSource() { NotFaked("IQueryManager.ErrorSource"); }

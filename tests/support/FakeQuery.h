@@ -28,6 +28,8 @@ public:
     void SetParameters(const Ref<IParameters>& oParameters) { parameters_ = oParameters; }
     // Raises 438.
     bool Active() override;
+    // Raises 438.
+    Ref<ADODB::Recordset> Results(int32_t lRecordSetType) override;
     // The asset type SetQueryType set; "Block" at the start, as a query without one reads.
     std::string QueryType() override { return queryType_; }
     // Sets the asset type QueryType reads.
@@ -37,11 +39,25 @@ public:
     // The choice SetGrossNet set; "Gross" at the start, as a query without one reads.
     std::string GrossNet() override { return grossNet_; }
     // Raises 438.
+    std::string QuerySQL(int32_t lRecordSetType) override;
+    // Raises 438.
+    int32_t RecordCount(int32_t lRecordSetType) override;
+    // Raises 438.
     std::string DescriptionText() override;
+    // Raises 438.
+    Ref<cvCollection> Companies() override;
+    // Raises 438.
+    Ref<cvCollection> ParentCompanies() override;
+    // Raises 438.
+    bool CompanySelected(int32_t lCode) override;
+    // Raises 438.
+    bool ParentCompanySelected(int32_t lCode) override;
     // Sets the flag ReadOnly reads.
     void SetReadOnly(bool bReadOnly) override { readOnly_ = bReadOnly; }
     // The flag SetReadOnly set; False at the start.
     bool ReadOnly() override { return readOnly_; }
+    // Raises 438.
+    int32_t Execute() override;
     // Raises 438.
     void BuildDescriptionTree() override;
     // Raises 438.
@@ -50,6 +66,8 @@ public:
     void Load(const std::string& sFile) override;
     // Raises 438.
     void Save(const std::string& sFile) override;
+    // Raises 438.
+    std::string GetSQL() override;
 
     std::string TypeName() const override { return "FakeQuery"; }
 
