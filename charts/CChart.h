@@ -3,13 +3,29 @@
 // rule, queries and the series colours it shares with the manifest it was
 // loaded under.  The definition part is a plain holder; Render draws the
 // chart into the host's chart control and data grid.
+//
+// Drawing runs each chart query for the host's asset codes and draws it as
+// chart group g (g the query's place in Queries) by one of three roads: plain
+// bars or lines, one chart point per record (CChartPlain.cpp); stacked bars
+// read across or down the result (CChartStacked.cpp); bars stacked by the
+// chart's grouping rule (CChartRule.cpp).  The grid beside the chart gets
+// the same numbers under a heading row.
+//
+// What a drawing leaves behind belongs to that drawing alone: the title
+// taken from a "CHARTTITLE" column and the "No Data Available." header are
+// worked out afresh each time, and the definition's title text is never
+// changed, so the same chart object drawn for other asset codes shows their
+// data's title.
 #include <cstdint>
 #include <string>
 
+#include "core/ErrorDisplay.h"
+#include "interfaces/ChartControls.h"
 #include "interfaces/IChart.h"
+#include "platform/runtime/Variant.h"
 #include "platform/runtime/cvCollection.h"
 
-class CChart final : public IChart, public _CChart {
+class CChart final : public IChart, public _CChart, public ShowsErrors<ErrDisplay::A> {
 public:
     static constexpr const char* kProgID = "cvDataManager.CChart";
 
@@ -46,7 +62,6 @@ public:
     void SetSeriesColours(const Ref<cvCollection>& oValue) override { seriesColours_ = oValue; }
     Ref<cvCollection> FieldDefinitions() override { return fieldDefinitions_; }
     void SetFieldDefinitions(const Ref<cvCollection>& oValue) override { fieldDefinitions_ = oValue; }
-    // Not drawn yet: raises 438.
     bool Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartControl>& chChart,
                 const std::string& sAssetCodes) override;
 
@@ -56,6 +71,86 @@ public:
     std::string TypeName() const override { return "CChart"; }
 
 private:
+    // ---- plain series and grid cells (CChartPlain.cpp)
+
+    // The open record set of sSQL with every "ASSET_CODE" outside quoted text
+    // replaced by sAssetCodes, checked to be a list of numbers; Nothing when
+    // the engine refuses the statement as too big or the argument as invalid
+    // (silently), or on any other failure, a list that is no list of numbers
+    // included (shown).
+    Ref<ADODB::Recordset> ExecuteQuery(const std::string& sSQL, const std::string& sAssetCodes);
+    // One axis of a plain series: formats the chart axis, adds its legend
+    // entry and grid heading, sizes the grid and writes every record's value
+    // into the chart (as a point label for "X") and into the axis's grid
+    // column.  A Null leaves its chart point without a value and its cell
+    // empty.  The record set is left at its end.  Passes errors on.
+    void PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartControl>& chChart,
+                          const Ref<ADODB::Recordset>& rs, const Ref<IChartAxis>& oAxis, int32_t lChartGroup);
+    // Sets x ("X") or y ("Y", "Y2") of the point to the text; any other axis
+    // writes nothing.  Passes errors on.
+    void AddChartData(const Ref<IChartControl>& chChart, const std::string& sAxis, const std::string& sValue,
+                      int32_t lGroup, int32_t lSeries, int32_t lPoint);
+    // Writes one cell with the type that sCellType codes ("0" date, "12"
+    // currency, "13" number, anything else text, which alone takes the
+    // format pattern), in Arial 8.  Passes errors on.
+    void PopulateCell(const Ref<ISpreadsheetGrid>& sprData, int32_t lCol, int32_t lRow, const Variant& vValue,
+                      const std::string& sCellType, bool bBold, const std::string& sFormat,
+                      int16_t iDecimalPlaces);
+    // The cell type code of a type name ("Number" "13", "Currency" "12",
+    // "Date" "0", "Text" "5", exactly so written), else "".
+    static std::string GetType(const std::string& sType);
+    // The cell type code of an ADO data type number; "" for one it does not know.
+    static std::string GetFieldType(int32_t lType);
+    // The limits: a legend count beyond LegendLimit empties the group's
+    // legend entries and clears LegendOK; a series count beyond SeriesLimit
+    // clears DataOK; a limit of 0 is none.
+    void CheckLimits(const Ref<IChartControl>& chChart, int32_t lChartGroup, int32_t lLegendCount,
+                     int32_t lSeriesCount);
+    // Room for a heading row and column above lRows rows of lCols columns:
+    // at least 10 rows and 50 columns.
+    static void SizeGrid(const Ref<ISpreadsheetGrid>& sprData, int32_t lRows, int32_t lCols);
+
+    // ---- stacked series (CChartStacked.cpp)
+
+    // One chart series per record, one point per data column; a Null or
+    // empty value leaves its point unset and shows "0".  Passes errors on.
+    void ParseHorizontalStackedData(const Ref<ADODB::Recordset>& rs, const Ref<ISpreadsheetGrid>& sprData,
+                                    const Ref<IChartControl>& chChart, const Ref<cvCollection>& oAxes,
+                                    const std::string& sStackingCategory, int32_t lChartGroup);
+    // One chart series per data column, one point per record.  Shows its
+    // errors and returns.
+    void ParseVerticalStackedData(const Ref<ADODB::Recordset>& rs, const Ref<ISpreadsheetGrid>& sprData,
+                                  const Ref<IChartControl>& chChart, const Ref<cvCollection>& oAxes,
+                                  const std::string& sStackingCategory, int32_t lChartGroup);
+
+    // ---- grouping rule (CChartRule.cpp)
+
+    // Sums the rule's value columns into rows by points and draws them as
+    // stacked bars and grid rows; applies both limits.  Shows its errors and
+    // returns.
+    void PlotStackedGraphUsingTerralithRule(const Ref<ADODB::Recordset>& rs,
+                                            const Ref<ISpreadsheetGrid>& sprData,
+                                            const Ref<IChartControl>& chChart, const Ref<cvCollection>& oAxes,
+                                            int32_t lChartGroup);
+
+    // ---- rendering (CChart.cpp)
+
+    void PlotSeries(const Ref<ADODB::Recordset>& rs, const Ref<ISpreadsheetGrid>& sprData,
+                    const Ref<IChartControl>& chChart, const Ref<IChartSeries>& oSeries, int32_t lGroup);
+    void StyleSeries(const Ref<IChartControl>& chChart, const Ref<IChartSeries>& oSeries, int32_t lGroup,
+                     int32_t lSeries);
+    void ShowNoData(const Ref<ISpreadsheetGrid>& sprData);
+    void WriteHeader(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartControl>& chChart);
+    void WriteLegend(const Ref<IChartControl>& chChart);
+    static void SizeColumns(const Ref<ISpreadsheetGrid>& sprData);
+
+    // Rendering state, set up at the start of every Render.
+    bool dataOK_ = true;
+    bool legendOK_ = true;
+    bool noData_ = false;         // a query gave no records: the header says so
+    std::string dataTitle_;       // the first non-empty "CHARTTITLE" value
+    Ref<cvCollection> headings_;  // grid column headings, keyed by themselves
+
     Ref<IChartLabel> title_, footer_;
     Ref<IChartLegend> legend_;
     bool isHorizontal_ = false;

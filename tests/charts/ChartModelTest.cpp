@@ -129,8 +129,3 @@ TEST_F(ChartModelTest, FieldExistsComparesNamesWithoutCase) {
     EXPECT_TRUE(chart->FieldExists(rs, "OTHER"));
     EXPECT_FALSE(chart->FieldExists(rs, "CHART"));
 }
-
-TEST_F(ChartModelTest, RenderIsNotThereYet) {
-    auto chart = New<CChart>();
-    EXPECT_RAISES(438, chart->Render(New<MemoryGrid>(), New<MemoryChartControl>(), "1"));
-}

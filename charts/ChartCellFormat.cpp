@@ -1,0 +1,300 @@
+#include "charts/ChartCellFormat.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/runtime/Text.h"
+
+namespace {
+
+// A picture taken apart: literal text, or one of the number picture's marks.
+struct Token {
+    enum Kind { Literal, Zero, Hash, Point, Comma, Percent } kind;
+    std::string text;  // a literal's text
+};
+
+// Splits at ";" outside quotes and after-backslash characters.
+std::vector<std::string> Sections(const std::string& pic) {
+    std::vector<std::string> out(1);
+    for (size_t i = 0; i < pic.size(); ++i) {
+        const char c = pic[i];
+        if (c == '"') {
+            const size_t end = pic.find('"', i + 1);
+            const size_t stop = end == std::string::npos ? pic.size() : end + 1;
+            out.back() += pic.substr(i, stop - i);
+            i = stop - 1;
+        } else if (c == '\\' && i + 1 < pic.size()) {
+            out.back() += pic.substr(i, 2);
+            ++i;
+        } else if (c == ';') {
+            out.emplace_back();
+        } else {
+            out.back() += c;
+        }
+    }
+    return out;
+}
+
+std::vector<Token> Tokens(const std::string& section) {
+    std::vector<Token> out;
+    auto literal = [&](const std::string& text) {
+        if (!out.empty() && out.back().kind == Token::Literal)
+            out.back().text += text;
+        else
+            out.push_back({Token::Literal, text});
+    };
+    for (size_t i = 0; i < section.size(); ++i) {
+        const char c = section[i];
+        if (c == '"') {
+            const size_t end = section.find('"', i + 1);
+            const size_t stop = end == std::string::npos ? section.size() : end;
+            literal(section.substr(i + 1, stop - i - 1));
+            i = stop;
+        } else if (c == '\\' && i + 1 < section.size()) {
+            literal(section.substr(++i, 1));
+        } else if (c == '0') {
+            out.push_back({Token::Zero, ""});
+        } else if (c == '#') {
+            out.push_back({Token::Hash, ""});
+        } else if (c == '.') {
+            out.push_back({Token::Point, ""});
+        } else if (c == ',') {
+            out.push_back({Token::Comma, ""});
+        } else if (c == '%') {
+            out.push_back({Token::Percent, ""});
+        } else {
+            literal(std::string(1, c));
+        }
+    }
+    return out;
+}
+
+bool IsNumberPicture(const std::string& pic) {
+    for (const std::string& section : Sections(pic))
+        for (const Token& t : Tokens(section))
+            if (t.kind == Token::Zero || t.kind == Token::Hash) return true;
+    return false;
+}
+
+// The value (not below 0) rounded half away from zero to `decimals` places
+// on its first 15 significant digits: the whole digits without leading
+// zeros ("" for none) and exactly `decimals` fraction digits.
+void RoundedDigits(double a, int decimals, std::string& whole, std::string& frac) {
+    std::string kept;
+    if (a > 0) {
+        char buf[40];
+        const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 14);
+        const std::string text(buf, res.ptr);
+        const size_t e = text.find('e');
+        std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
+        const int keep = std::atoi(text.c_str() + e + 1) + 1 + decimals;
+        if (keep >= 0) {
+            if (static_cast<int>(digits.size()) <= keep) digits.append(keep + 1 - digits.size(), '0');
+            kept = digits.substr(0, static_cast<size_t>(keep));
+            if (digits[static_cast<size_t>(keep)] >= '5') {
+                int i = static_cast<int>(kept.size()) - 1;
+                for (; i >= 0 && kept[static_cast<size_t>(i)] == '9'; --i) kept[static_cast<size_t>(i)] = '0';
+                if (i < 0)
+                    kept.insert(kept.begin(), '1');
+                else
+                    ++kept[static_cast<size_t>(i)];
+            }
+        }
+    }
+    if (kept.size() < static_cast<size_t>(decimals) + 1) kept.insert(0, decimals + 1 - kept.size(), '0');
+    whole = kept.substr(0, kept.size() - static_cast<size_t>(decimals));
+    frac = kept.substr(kept.size() - static_cast<size_t>(decimals));
+    const size_t first = whole.find_first_not_of('0');
+    whole = first == std::string::npos ? "" : whole.substr(first);
+}
+
+// One section applied to the value's size; the sign is the caller's.
+std::string FormatNumberSection(double a, const std::string& section) {
+    const std::vector<Token> tokens = Tokens(section);
+    size_t first = tokens.size(), last = 0;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const Token::Kind k = tokens[i].kind;
+        if (k == Token::Zero || k == Token::Hash || k == Token::Point) {
+            if (first == tokens.size()) first = i;
+            last = i;
+        }
+    }
+    std::string prefix, suffix;
+    int minWhole = 0, fracPlaces = 0, minFrac = 0;
+    bool point = false, thousands = false, percent = false;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const Token& t = tokens[i];
+        std::string& side = i < first ? prefix : suffix;
+        switch (t.kind) {
+            case Token::Literal:
+                if (i < first || i > last) side += t.text;
+                break;
+            case Token::Percent:
+                percent = true;
+                side += "%";
+                break;
+            case Token::Comma:
+                if (i > first && i < last && !point) thousands = true;
+                if (i < first || i > last) side += ",";
+                break;
+            case Token::Point:
+                point = true;
+                break;
+            case Token::Zero:
+            case Token::Hash:
+                if (point) {
+                    ++fracPlaces;
+                    if (t.kind == Token::Zero) minFrac = fracPlaces;
+                } else if (t.kind == Token::Zero) {
+                    ++minWhole;
+                }
+                break;
+        }
+    }
+    if (percent) a *= 100;
+    std::string whole, frac;
+    RoundedDigits(a, fracPlaces, whole, frac);
+    if (static_cast<int>(whole.size()) < minWhole) whole.insert(0, minWhole - whole.size(), '0');
+    if (thousands)
+        for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3)
+            whole.insert(static_cast<size_t>(i), ",");
+    while (static_cast<int>(frac.size()) > minFrac && frac.back() == '0') frac.pop_back();
+    return prefix + whole + (point ? "." + frac : "") + suffix;
+}
+
+std::string FormatNumber(double d, const std::string& pic) {
+    const std::vector<std::string> sections = Sections(pic);
+    if (d == 0 && sections.size() >= 3 && !sections[2].empty()) return FormatNumberSection(0, sections[2]);
+    if (d < 0 && sections.size() >= 2 && !sections[1].empty()) return FormatNumberSection(-d, sections[1]);
+    return (d < 0 ? "-" : "") + FormatNumberSection(std::fabs(d), sections[0]);
+}
+
+std::string Pad2(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+
+// 1 Sunday ... 7 Saturday; serial 0, 30 December 1899, was a Saturday.
+int Weekday(double serial) {
+    const long long day = static_cast<long long>(std::floor(serial));
+    return static_cast<int>(((day + 6) % 7 + 7) % 7) + 1;
+}
+
+std::string FormatDate(double serial, const std::string& pic) {
+    static const char* const months[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
+    static const char* const days[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                       "Thursday", "Friday", "Saturday"};
+    const DateParts p = SplitDate(serial);
+    const bool twelveHours = InStr(pic, "AM/PM", 1, true) != 0;
+    const int dayOfYear = static_cast<int>(std::floor(serial) - DateSerial(p.year, 1, 1)) + 1;
+    const int firstWeekday = Weekday(DateSerial(p.year, 1, 1));
+    std::string out;
+    char previous = 0;  // the letter of the date mark before, for minutes after hours
+    for (size_t i = 0; i < pic.size();) {
+        const char raw = pic[i];
+        if (raw == '"') {
+            const size_t end = pic.find('"', i + 1);
+            const size_t stop = end == std::string::npos ? pic.size() : end;
+            out += pic.substr(i + 1, stop - i - 1);
+            i = stop + 1;
+            continue;
+        }
+        if (raw == '\\' && i + 1 < pic.size()) {
+            out += pic[i + 1];
+            i += 2;
+            continue;
+        }
+        if (EqualsNoCase(std::string_view(pic).substr(i, 5), "AM/PM")) {
+            out += p.hour < 12 ? "AM" : "PM";
+            i += 5;
+            continue;
+        }
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(raw)));
+        size_t run = 1;
+        while (i + run < pic.size() && std::tolower(static_cast<unsigned char>(pic[i + run])) == c) ++run;
+        bool mark = true;
+        if (c == 'm' && run <= 2) {
+            size_t next = i + run;
+            while (next < pic.size() && !std::isalpha(static_cast<unsigned char>(pic[next]))) ++next;
+            const bool minutes =
+                previous == 'h' ||
+                (next < pic.size() && std::tolower(static_cast<unsigned char>(pic[next])) == 's');
+            const int v = minutes ? p.minute : p.month;
+            out += run == 2 ? Pad2(v) : std::to_string(v);
+        } else if (c == 'm') {
+            const std::string name = months[p.month - 1];
+            out += run == 3 ? name.substr(0, 3) : name;
+        } else if (c == 'd') {
+            const std::string name = days[Weekday(serial) - 1];
+            out += run == 1   ? std::to_string(p.day)
+                   : run == 2 ? Pad2(p.day)
+                   : run == 3 ? name.substr(0, 3)
+                              : name;
+        } else if (c == 'w') {
+            out += std::to_string(run == 1 ? Weekday(serial) : (dayOfYear - 1 + firstWeekday - 1) / 7 + 1);
+        } else if (c == 'q') {
+            out += std::to_string((p.month - 1) / 3 + 1);
+        } else if (c == 'y') {
+            const std::string year = std::to_string(p.year);
+            out += run == 1 ? std::to_string(dayOfYear) : run < 4 ? year.substr(year.size() - 2) : year;
+        } else if (c == 'h') {
+            const int hour = twelveHours ? (p.hour + 11) % 12 + 1 : p.hour;
+            out += run >= 2 ? Pad2(hour) : std::to_string(hour);
+        } else if (c == 'n') {
+            out += run >= 2 ? Pad2(p.minute) : std::to_string(p.minute);
+        } else if (c == 's') {
+            out += run >= 2 ? Pad2(p.second) : std::to_string(p.second);
+        } else {
+            out.append(pic, i, run);
+            mark = false;
+        }
+        if (mark) previous = c;
+        i += run;
+    }
+    return out;
+}
+
+std::string NamedPicture(const std::string& pic) {
+    static const char* const named[][2] = {{"Fixed", "0.00"},
+                                           {"Standard", "#,##0.00"},
+                                           {"Percent", "0.00%"},
+                                           {"Short Date", "yyyy-mm-dd"},
+                                           {"Long Date", "d mmmm yyyy"}};
+    for (const auto& n : named)
+        if (EqualsNoCase(pic, n[0])) return n[1];
+    return pic;
+}
+
+}  // namespace
+
+std::string ChartFormat(const Variant& vValue, const std::string& sPattern) {
+    if (vValue.IsNull() || vValue.IsEmpty()) return "";
+    double number = 0, serial = 0;
+    bool isNumber = false, isDate = false;
+    switch (vValue.Kind()) {
+        case VarKind::Integer:
+        case VarKind::Long:
+        case VarKind::Double:
+        case VarKind::Currency:
+        case VarKind::Boolean:
+            number = serial = vValue.ToDouble();
+            isNumber = isDate = true;
+            break;
+        case VarKind::Date:
+            number = serial = vValue.DateSerial();
+            isNumber = isDate = true;
+            break;
+        case VarKind::String:
+            isNumber = ParseNumber(Trim(vValue.StringRef()), number) && std::isfinite(number);
+            isDate = isNumber ? (serial = number, true) : ParseDate(Trim(vValue.StringRef()), serial);
+            break;
+        default:
+            break;
+    }
+    if (EqualsNoCase(sPattern, "General Number")) return isNumber ? DoubleToText(number) : vValue.ToString();
+    const std::string pic = NamedPicture(sPattern);
+    if (IsNumberPicture(pic)) return isNumber ? FormatNumber(number, pic) : vValue.ToString();
+    return isDate ? FormatDate(serial, pic) : vValue.ToString();
+}

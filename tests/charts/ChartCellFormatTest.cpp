@@ -1,0 +1,65 @@
+// The pictures of the chart grid's text cells.
+#include <gtest/gtest.h>
+
+#include "charts/ChartCellFormat.h"
+#include "platform/runtime/Text.h"
+
+namespace {
+
+TEST(ChartFormat, NumberPicturesRoundHalvesAwayFromZeroOnTheDecimalDigits) {
+    EXPECT_EQ(ChartFormat(Variant(3.14159), "0.0"), "3.1");
+    EXPECT_EQ(ChartFormat(Variant(1234567.891), "#,##0.00"), "1,234,567.89");
+    EXPECT_EQ(ChartFormat(Variant(999.996), "#,##0.00"), "1,000.00");
+    EXPECT_EQ(ChartFormat(Variant(2.5), "0"), "3");
+    EXPECT_EQ(ChartFormat(Variant(-2.5), "0"), "-3");
+    EXPECT_EQ(ChartFormat(Variant(1.005), "0.00"), "1.01") << "as written, not as the binary value lies";
+    EXPECT_EQ(ChartFormat(Variant(0.0004), "0.000"), "0.000");
+    EXPECT_EQ(ChartFormat(Variant(0.0005), "0.000"), "0.001");
+    EXPECT_EQ(ChartFormat(Variant(12), "000"), "012");
+    EXPECT_EQ(ChartFormat(Variant(5), "#.##"), "5.");
+    EXPECT_EQ(ChartFormat(Variant(0.5), "#.00"), ".50");
+    EXPECT_EQ(ChartFormat(Variant(1.25), "0.0#"), "1.25");
+    EXPECT_EQ(ChartFormat(Variant(1.2), "0.0#"), "1.2");
+    EXPECT_EQ(ChartFormat(Variant(0.125), "0.0%"), "12.5%");
+    EXPECT_EQ(ChartFormat(Variant(1234.5), "$#,##0 \"USD\""), "$1,235 USD");
+    EXPECT_EQ(ChartFormat(Variant(1e20), "0"), "100000000000000000000");
+}
+
+TEST(ChartFormat, SectionsNamedPicturesAndWhatIsNoNumber) {
+    EXPECT_EQ(ChartFormat(Variant(-5), "0;(0)"), "(5)");
+    EXPECT_EQ(ChartFormat(Variant(5), "0;(0)"), "5");
+    EXPECT_EQ(ChartFormat(Variant(0), "0;(0);\"none\""), "none");
+    EXPECT_EQ(ChartFormat(Variant(-5), "0;;\"none\""), "-5") << "an empty section takes the first";
+    EXPECT_EQ(ChartFormat(Variant(1234.5), "Standard"), "1,234.50");
+    EXPECT_EQ(ChartFormat(Variant(0.125), "percent"), "12.50%");
+    EXPECT_EQ(ChartFormat(Variant(2.5), "Fixed"), "2.50");
+    EXPECT_EQ(ChartFormat(Variant(0.1), "General Number"), "0.1");
+    EXPECT_EQ(ChartFormat(Variant(" 12.25 "), "0.0"), "12.3") << "text holding a number is a number";
+    EXPECT_EQ(ChartFormat(Variant(true), "0"), "-1");
+    EXPECT_EQ(ChartFormat(Variant("North"), "0.0"), "North");
+    EXPECT_EQ(ChartFormat(Variant::Null(), "0.0"), "");
+    EXPECT_EQ(ChartFormat(Variant(), "0.0"), "");
+}
+
+TEST(ChartFormat, DatePicturesStartTheWeekOnSundayAndTheYearWithTheWeekOfTheFirst) {
+    const Variant day = Variant::Date(DateSerial(2003, 7, 1) + TimeSerial(14, 5, 9));  // a Tuesday
+    EXPECT_EQ(ChartFormat(day, "dd mmm yyyy"), "01 Jul 2003");
+    EXPECT_EQ(ChartFormat(day, "d mmmm yy"), "1 July 03");
+    EXPECT_EQ(ChartFormat(day, "ddd dddd"), "Tue Tuesday");
+    EXPECT_EQ(ChartFormat(day, "w"), "3");
+    EXPECT_EQ(ChartFormat(day, "ww"), "27");
+    EXPECT_EQ(ChartFormat(Variant::Date(DateSerial(2003, 1, 4)), "ww"), "1")
+        << "the Saturday of the first week";
+    EXPECT_EQ(ChartFormat(Variant::Date(DateSerial(2003, 1, 5)), "ww"), "2");
+    EXPECT_EQ(ChartFormat(day, "q y"), "3 182");
+    EXPECT_EQ(ChartFormat(day, "hh:mm:ss"), "14:05:09") << "minutes right after hours";
+    EXPECT_EQ(ChartFormat(day, "m/d"), "7/1");
+    EXPECT_EQ(ChartFormat(day, "h AM/PM"), "2 PM");
+    EXPECT_EQ(ChartFormat(day, "\"on\" d\\d"), "on 1d");
+    EXPECT_EQ(ChartFormat(day, "Short Date"), "2003-07-01");
+    EXPECT_EQ(ChartFormat(Variant("2003-07-01"), "yyyy"), "2003");
+    EXPECT_EQ(ChartFormat(Variant(2), "yyyy-mm-dd"), "1900-01-01") << "a number is a date serial";
+    EXPECT_EQ(ChartFormat(Variant("n/a"), "yyyy"), "n/a");
+}
+
+}  // namespace

@@ -1,0 +1,337 @@
+// Drawing a chart: bar and line queries point by point, the grid beside it,
+// the header with a title from the data, the no-data road, limits, legend,
+// styles and colours, column widths, and what the drawing refuses.
+#include "RenderFixture.h"
+#include "charts/ChartColours.h"
+#include "platform/runtime/Text.h"
+#include "platform/units/Units.h"
+
+namespace {
+
+class ChartRenderTest : public RenderFixture {};
+
+const std::string kOil = RenderFixture::Rows(
+    "SELECT 2001 AS YR, 1.5 AS OIL, 10 AS GAS UNION ALL SELECT 2002, NULL, 20 UNION ALL SELECT 2003, 4.25, "
+    "30");
+
+TEST_F(ChartRenderTest, BarsGiveAPointAndACellPerRecordAndANullLeavesAGap) {
+    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL", "Oil", "Number")}));
+    chart->Queries()
+        ->Item(Variant(1))
+        .ToObject<IChartQuery>()
+        ->Series()
+        ->Item(Variant(1))
+        .ToObject<IChartSeries>()
+        ->Axes()
+        ->Item(Variant("Y"))
+        .ToObject<IChartAxis>()
+        ->SetDecimalPlaces(2);
+    EXPECT_TRUE(Render());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Dialog(), "");
+
+    auto group = control->Group(1);
+    EXPECT_EQ(group->chartType, 2);
+    EXPECT_EQ(group->data->Series(), 1);
+    EXPECT_EQ(group->data->Points(1), 3);
+    EXPECT_FALSE(group->data->isBatched);
+    ASSERT_EQ(group->pointLabels->items.size(), 3u);
+    EXPECT_EQ(CStr(group->pointLabels->items[2]), "2003");
+    EXPECT_EQ(Y(1, 1, 1), 1.5);
+    EXPECT_EQ(Y(1, 1, 2), std::nullopt) << "a year without a figure is a gap";
+    EXPECT_EQ(Y(1, 1, 3), 4.25);
+    EXPECT_EQ(group->seriesLabels->items, std::vector<std::string>{"Oil"});
+    EXPECT_EQ(control->Area().x->annotationMethod, 1);
+
+    // Headings from the field name, or the legend label where there is one.
+    EXPECT_EQ(grid->Text(1, 1), "YR");
+    EXPECT_EQ(grid->Text(2, 1), "Oil");
+    EXPECT_TRUE(grid->Cell(2, 1)->bold);
+    EXPECT_EQ(grid->Text(1, 2), "2,001") << "an integer column is a number cell without an axis type";
+    EXPECT_EQ(grid->Cell(1, 2)->cellType, 13);
+    EXPECT_EQ(grid->Text(2, 2), "1.50");
+    EXPECT_EQ(grid->Cell(2, 2)->cellType, 13);
+    EXPECT_EQ(grid->Text(2, 3), "");
+    EXPECT_EQ(grid->Text(2, 4), "4.25");
+    EXPECT_EQ(grid->MaxRows(), 10);
+    EXPECT_EQ(grid->MaxCols(), 50);
+    EXPECT_EQ(grid->RowsFrozen(), 1);
+    EXPECT_EQ(grid->ColsFrozen(), 1);
+
+    // A bar query takes its group's colour.
+    auto slot = group->styles->Find(1);
+    ASSERT_TRUE(slot);
+    EXPECT_EQ(slot->fill->pattern, 2);
+    EXPECT_EQ(slot->fill->interior->foregroundColor, ChartSeriesColour(chart->SeriesColours(), 1));
+    EXPECT_EQ(slot->fill->interior->backgroundColor, slot->fill->interior->foregroundColor);
+    EXPECT_FALSE(control->HeaderPart().isShowing) << "no title label, no header";
+    EXPECT_FALSE(control->LegendPart().isShowing);
+}
+
+TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
+    chart->SeriesColours()->Add(Variant(255), "Series_0");
+    chart->SeriesColours()->Add(Variant(65280), "Series_1");
+    auto oil = Series("LINE", {Axis("X", "YR"), Axis("Y", "OIL", "Oil")});
+    auto gas = Series("LINE", {Axis("X", "YR"), Axis("Y2", "GAS", "Gas")});
+    gas->SetDrawingOrder(2);
+    Ref<IChartStyle> style = New<CChartStyle>();
+    style->SetType("LINE");
+    style->SetPattern("3");
+    style->SetForegroundColour("16711680");
+    style->SetWidth(4);
+    style->SetShape("6");
+    gas->SetChartStyles(gTools()->NewCollection());
+    gas->ChartStyles()->Add(Variant(style), "ID_0");
+    AddQuery(kOil, oil);
+    AddQuery(kOil, gas);
+    EXPECT_TRUE(Render());
+
+    EXPECT_EQ(control->Group(1)->chartType, 1);
+    EXPECT_EQ(Y(2, 1, 3), 30) << "the right-hand axis writes y of its own group";
+    EXPECT_EQ(grid->Text(3, 1), "Gas");
+    EXPECT_EQ(grid->Text(3, 4), "30");
+    EXPECT_EQ(grid->Text(1, 1), "YR") << "a heading is written once";
+    EXPECT_EQ(grid->Text(4, 1), "");
+    EXPECT_TRUE(control->Area().y2->isShowing);
+
+    auto line1 = control->Group(1)->styles->Find(1);
+    EXPECT_EQ(line1->line->color, 255);
+    EXPECT_EQ(line1->line->width, 2);
+    EXPECT_EQ(line1->symbol->shape, 5);
+    EXPECT_EQ(line1->symbol->size, 7);
+    EXPECT_EQ(line1->symbol->color, 255);
+    auto line2 = control->Group(2)->styles->Find(1);
+    EXPECT_EQ(control->Group(2)->drawingOrder, 2);
+    EXPECT_EQ(line2->line->pattern, 3);
+    EXPECT_EQ(line2->line->color, 16711680) << "the definition's style overrides the query's colour";
+    EXPECT_EQ(line2->line->width, 4);
+    EXPECT_EQ(line2->symbol->shape, 6);
+    EXPECT_EQ(line2->symbol->size, 6);
+    EXPECT_EQ(line2->symbol->color, 65280) << "a style without a symbol colour keeps the query's";
+}
+
+TEST_F(ChartRenderTest, MoreQueriesThanColoursTakeTheColoursAgainAndNoColoursAPalette) {
+    chart->SeriesColours()->Add(Variant(111), "Series_0");
+    chart->SeriesColours()->Add(Variant(222), "Series_1");
+    for (int i = 0; i < 3; ++i) AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(control->Group(2)->styles->Find(1)->fill->interior->foregroundColor, 222);
+    EXPECT_EQ(control->Group(3)->styles->Find(1)->fill->interior->foregroundColor, 111);
+    EXPECT_EQ(Dialog(), "");
+
+    chart->SetSeriesColours(gTools()->NewCollection());
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_NE(control->Group(3)->styles->Find(1)->fill->interior->foregroundColor, host::kUnset);
+}
+
+TEST_F(ChartRenderTest, TheTitleComesFromTheDataOfEachDrawingInItsUnit) {
+    Ref<IChartLabel> title = Label("Production of CHARTTITLE");
+    title->SetCategory("Liquids_Production");
+    title->SetDefaultUnit("bbl/d");
+    title->SetSheetLabel("Total");
+    title->SetType("Number");
+    title->SetFontSize(12);
+    chart->SetTitle(title);
+    // 0.0125 and 0.0135 Mbbl/d are 12.5 and 13.5 bbl/d: halves go to the even neighbour.
+    AddQuery(
+        "SELECT 2001 AS YR, 7 AS OIL, CASE WHEN 1 IN (ASSET_CODE) THEN 0.0125 ELSE 0.0135 END AS CHARTTITLE",
+        Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL", "Oil")}));
+    EXPECT_TRUE(Render("1"));
+    EXPECT_EQ(control->HeaderPart().text, "Production of 12  (bbl/d)");
+    EXPECT_TRUE(control->HeaderPart().isShowing);
+    EXPECT_TRUE(control->HeaderPart().font->bold) << "the header is always bold";
+    EXPECT_EQ(control->HeaderPart().font->size, 12);
+    // Two rows above the headings: the sheet label with the unit, and the value.
+    EXPECT_EQ(grid->Text(1, 1), "Total  (bbl/d)");
+    EXPECT_EQ(grid->Text(2, 1), "12");
+    EXPECT_EQ(grid->Text(1, 3), "YR");
+    EXPECT_EQ(grid->Text(2, 4), "7");
+
+    NewControls();
+    EXPECT_TRUE(Render("2"));
+    EXPECT_EQ(control->HeaderPart().text, "Production of 14  (bbl/d)")
+        << "each drawing takes its own data's title";
+
+    // Without data the header says so for this drawing only; the definition keeps its text.
+    chart->Queries()
+        ->Item(Variant(1))
+        .ToObject<IChartQuery>()
+        ->SetSQL(Rows("SELECT 2001 AS YR, 7 AS OIL, 0.0125 AS CHARTTITLE"));
+    NewControls();
+    EXPECT_TRUE(Render("3"));
+    EXPECT_EQ(control->HeaderPart().text, "No Data Available.  (bbl/d)");
+    EXPECT_EQ(title->Text(), "Production of CHARTTITLE");
+    NewControls();
+    EXPECT_TRUE(Render("1"));
+    EXPECT_EQ(control->HeaderPart().text, "Production of 12  (bbl/d)");
+
+    // A title without a unit and without a value from the data ends in a blank.
+    title->SetCategory("");
+    chart->Queries()->Item(Variant(1)).ToObject<IChartQuery>()->SetSQL(Rows("SELECT 2001 AS YR, 7 AS OIL"));
+    NewControls();
+    EXPECT_TRUE(Render("1"));
+    EXPECT_EQ(control->HeaderPart().text, "Production of CHARTTITLE ");
+    EXPECT_EQ(grid->Text(1, 1), "YR") << "no title value, no rows above the headings";
+}
+
+TEST_F(ChartRenderTest, AQueryWithoutRecordsSaysSoAndTheOthersStillDraw) {
+    AddQuery(Rows("SELECT 2001 AS YR, 1 AS OIL") + " AND 0",
+             Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    // No title element: the message goes to the grid alone.
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(Dialog(), "");
+    EXPECT_EQ(grid->Text(1, 1), "No Data Available.");
+    EXPECT_TRUE(grid->Cell(1, 1)->bold);
+    EXPECT_EQ(grid->Cell(1, 1)->fontSize, 9);
+    EXPECT_FALSE(control->HeaderPart().isShowing);
+
+    chart->SetTitle(Label("Oil"));
+    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(control->HeaderPart().text, "No Data Available. ");
+    EXPECT_EQ(Y(2, 1, 3), 4.25);
+    EXPECT_EQ(grid->Text(1, 1), "YR") << "the headings of the query with data";
+}
+
+TEST_F(ChartRenderTest, LimitsEmptyTheLegendOrFailTheResultButTheChartIsDrawn) {
+    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL", "Oil")}));
+    chart->SetLegendLimit(3);  // three records: within the limit
+    chart->SetSeriesLimit(3);  // three fields: within the limit
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(control->Group(1)->seriesLabels->items, std::vector<std::string>{"Oil"});
+
+    // No legend element at all: the too-large entry still shows, in the control's own font.
+    chart->SetLegendLimit(2);
+    chart->SetSeriesLimit(2);
+    NewControls();
+    EXPECT_FALSE(Render());
+    EXPECT_EQ(Dialog(), "");
+    EXPECT_EQ(control->Group(1)->seriesLabels->items, std::vector<std::string>{kTooLarge});
+    EXPECT_TRUE(control->LegendPart().isShowing);
+    EXPECT_EQ(control->LegendPart().anchor, 16);
+    EXPECT_EQ(control->LegendPart().border->type, 4);
+    EXPECT_EQ(Y(1, 1, 3), 4.25) << "the data is drawn all the same";
+
+    // A legend element without a title label: the same.
+    Ref<IChartLegend> legend = New<CChartLegend>();
+    chart->SetLegend(legend);
+    NewControls();
+    EXPECT_FALSE(Render());
+    EXPECT_EQ(Dialog(), "");
+    EXPECT_EQ(control->Group(1)->seriesLabels->items, std::vector<std::string>{kTooLarge});
+
+    // Within the limits a visible legend takes its title's font and its codes.
+    chart->SetLegendLimit(0);
+    chart->SetSeriesLimit(0);
+    Ref<IChartLabel> legendTitle = Label("Series");
+    legendTitle->SetBold(true);
+    legendTitle->SetFontSize(10);
+    legend->SetTitle(legendTitle);
+    legend->SetVisible(true);
+    legend->SetAnchor("SouthWest");
+    legend->SetOrientation("Horizontal");
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(control->LegendPart().text, "Series");
+    EXPECT_EQ(control->LegendPart().anchor, 34);
+    EXPECT_EQ(control->LegendPart().orientation, 2);
+    EXPECT_TRUE(control->LegendPart().font->bold);
+    EXPECT_EQ(control->LegendPart().font->size, 10);
+    legend->SetAnchor("Middle");
+    legend->SetOrientation("Diagonal");
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(control->LegendPart().anchor, 17);
+    EXPECT_EQ(control->LegendPart().orientation, 1);
+    legend->SetVisible(false);
+    NewControls();
+    control->Legend()->SetIsShowing(true);
+    EXPECT_TRUE(Render());
+    EXPECT_FALSE(control->LegendPart().isShowing);
+}
+
+TEST_F(ChartRenderTest, AnUnknownRenderModeDrawsNothingButTakesItsOrderAndStyles) {
+    auto series = Series("bar", {Axis("X", "YR"), Axis("Y", "OIL")});
+    series->SetDrawingOrder(3);
+    Ref<IChartStyle> style = New<CChartStyle>();
+    style->SetType("BAR");
+    style->SetForegroundColour("255");
+    style->SetClusterWidth(65);
+    series->SetChartStyles(gTools()->NewCollection());
+    series->ChartStyles()->Add(Variant(style), "ID_0");
+    AddQuery(kOil, series);
+    EXPECT_TRUE(Render());
+    EXPECT_TRUE(control->Group(1)->pointLabels->items.empty());
+    EXPECT_EQ(control->Group(1)->drawingOrder, 3);
+    EXPECT_EQ(control->Group(1)->styles->Find(1)->fill->interior->foregroundColor, 255);
+    EXPECT_EQ(control->Area().bar->clusterWidth, 65);
+}
+
+TEST_F(ChartRenderTest, EveryColumnTakesTheWidestTextsWidthAndTheChartItsOrientation) {
+    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    chart->SetIsHorizontal(true);
+    grid->SetMeasuredWidth(2, 57.5);
+    grid->SetMeasuredWidth(7, 12);
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(grid->ColWidth(1), 58);
+    EXPECT_EQ(grid->ColWidth(50), 58);
+    EXPECT_TRUE(control->Area().isHorizontal);
+}
+
+TEST_F(ChartRenderTest, AssetCodesMustBeNumbersAndStandForEveryPlaceholder) {
+    AddQuery(
+        "SELECT 'ASSET_CODE' AS T, 'asset_code' AS U, 5 AS V WHERE 1 IN (ASSET_CODE) AND 2 IN (ASSET_CODE)",
+        Series("BAR", {Axis("X", "U"), Axis("Y", "V")}));
+    EXPECT_TRUE(Render("1, 2"));
+    ASSERT_EQ(control->Group(1)->pointLabels->items.size(), 1u);
+    EXPECT_EQ(CStr(control->Group(1)->pointLabels->items[0]), "asset_code");
+
+    NewControls();
+    EXPECT_FALSE(Render("1) OR (1=1"));
+    ASSERT_EQ(messages.size(), 1u) << "the host's codes are refused as the user's input";
+    EXPECT_TRUE(Contains(messages[0].text, "1) OR (1=1")) << messages[0].text;
+    EXPECT_TRUE(control->Groups().empty());
+    EXPECT_FALSE(control->HeaderPart().isShowing);
+}
+
+TEST_F(ChartRenderTest, AFailingStatementEndsTheDrawingAndAFailingStepIsShown) {
+    chart->SetTitle(Label("Oil"));
+    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    AddQuery("SELECT NoSuchColumn FROM Field WHERE Field_Code IN (ASSET_CODE)",
+             Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    EXPECT_FALSE(Render());
+    EXPECT_TRUE(Contains(Dialog(), "Method: CChart.ExecuteQuery")) << Dialog();
+    EXPECT_EQ(control->Groups().size(), 1u) << "the queries after it are not run";
+    EXPECT_FALSE(control->HeaderPart().isShowing);
+
+    // A column the record set lacks fails the drawing, which shows where.
+    chart->Queries()->Remove(Variant(3));
+    chart->Queries()->Remove(Variant(2));
+    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "WATER")}));
+    NewControls();
+    EXPECT_FALSE(Render());
+    EXPECT_TRUE(Contains(Dialog(), "Call Stack: CChart.IChart_Render()")) << Dialog();
+    EXPECT_TRUE(Contains(Dialog(), "Call Stack: CChart.PopulateAxisData(")) << Dialog();
+}
+
+TEST_F(ChartRenderTest, TextCellsShowTheirPatternAndTypedCellsTheirValue) {
+    auto x = Axis("X", "YR", "", "Text");
+    auto y = Axis("Y", "V", "", "number");
+    y->SetFormat("0.0");
+    auto y2 = Axis("Y2", "V", "Pi", "Number");
+    y2->SetFormat("0.0");
+    y2->SetDecimalPlaces(3);
+    AddQuery(Rows("SELECT 2001 AS YR, 3.14159 AS V"), Series("BAR", {x, y, y2}));
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(grid->Cell(1, 2)->cellType, 5);
+    EXPECT_EQ(grid->Text(2, 2), "3.1") << "a type name in the wrong case gives a text cell";
+    EXPECT_EQ(grid->Cell(2, 2)->cellType, 5);
+    EXPECT_EQ(grid->Text(3, 2), "3.142") << "a number cell ignores the pattern";
+    EXPECT_EQ(grid->Text(2, 1), "V");
+    EXPECT_EQ(grid->Text(3, 1), "") << "the column has its heading already";
+}
+
+}  // namespace
