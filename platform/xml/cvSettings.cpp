@@ -1,6 +1,7 @@
 #include "cvSettings.h"
 
 #include "AtomicWrite.h"
+#include "NulReference.h"
 #include "XmlPath.h"
 #include "kqXML.h"
 #include "platform/runtime/Codepage.h"
@@ -392,6 +393,10 @@ void cvSettings::ReplaceXML(const std::string& sXML, const std::string& sPath) {
                              pugi::parse_default | pugi::parse_fragment | pugi::parse_comments |
                                  pugi::parse_pi | pugi::parse_ws_pcdata_single,
                              pugi::encoding_utf8);
+    if (parsed && HoldsNulReference(sXML)) {
+        Raise(rt::kInvalidCall, kSource,
+              "ReplaceXML: the XML text refers to character 0, which XML cannot hold");
+    }
     if (!parsed) {
         Raise(rt::kInvalidCall, kSource,
               std::string("ReplaceXML: the XML text cannot be read: ") + parsed.description() +
@@ -464,6 +469,7 @@ bool cvSettings::Load(const std::string& sFile) {
         text = FromWindows1252(text);
         encoding = pugi::encoding_utf8;
     }
+    if (HoldsNulReference(text)) return false;
     auto fresh = std::make_shared<XmlStore>();
     if (!fresh->Document().load_buffer(text.data(), text.size(), kParseOptions, encoding)) return false;
     fresh->SetFileName(sFile);
@@ -472,6 +478,7 @@ bool cvSettings::Load(const std::string& sFile) {
 }
 
 bool cvSettings::LoadXML(const std::string& sXML) {
+    if (HoldsNulReference(sXML)) return false;
     auto fresh = std::make_shared<XmlStore>();
     if (!fresh->Document().load_buffer(sXML.data(), sXML.size(), kParseOptions, pugi::encoding_utf8))
         return false;
