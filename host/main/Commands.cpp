@@ -5,6 +5,7 @@
 
 #include "host/main/ColumnCommands.h"
 #include "host/main/ListCommands.h"
+#include "host/main/QueryCommands.h"
 #include "platform/runtime/Text.h"
 
 namespace host {
@@ -104,6 +105,10 @@ const std::vector<Command>& Commands() {
          DeclareList},
         {"columns", "the chosen columns of GRID (or of every grid) in order, with unit and width",
          DeclareColumns},
+        {"run", "executes the query file QUERY and prints its asset (or participant, annual) rows",
+         DeclareRun},
+        {"describe", "the description tree of the query file QUERY, indented", DeclareDescribe},
+        {"new", "writes a query file of an asset type made from the default query file", DeclareNew, false},
     };
     return commands;
 }

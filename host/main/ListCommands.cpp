@@ -10,6 +10,7 @@
 #include "host/controls/MemoryGeologicalAgeControl.h"
 #include "host/controls/MemoryListBox.h"
 #include "host/controls/MemoryTreeView.h"
+#include "host/main/ShownErrors.h"
 #include "host/main/Table.h"
 #include "interfaces/IDataLists.h"
 #include "interfaces/IQueryManager.h"
@@ -312,9 +313,8 @@ const std::vector<FillEntry>& Entries() {
     return entries;
 }
 
-// The tree's nodes in the order it shows them, indented two blanks a level;
-// with keys, each node's key in brackets after its text.  A tag shows in
-// braces.
+}  // namespace
+
 void PrintTree(std::ostream& out, MemoryTreeView& tree, bool keys) {
     const std::vector<std::string> order = tree.Memory().Keys();
     if (order.empty()) return;
@@ -338,6 +338,8 @@ void PrintTree(std::ostream& out, MemoryTreeView& tree, bool keys) {
         for (auto it = children.rbegin(); it != children.rend(); ++it) pending.emplace_back(*it, depth + 1);
     }
 }
+
+namespace {
 
 void Print(std::ostream& out, const FillEntry& entry, IDataLists& lists, Controls& c, bool keys) {
     const bool aligned = ResultsOnTerminal();
@@ -392,60 +394,6 @@ void Print(std::ostream& out, const FillEntry& entry, IDataLists& lists, Control
             break;
     }
 }
-
-// Counts the errors the library shows while it lives (message boxes and
-// error reports), passing each on to what the console installed.
-class ShownErrors {
-public:
-    ShownErrors() {
-        previousBox_ = ui::SetMessageBoxHandler(
-            [this](const std::string& text, int32_t style, const std::string& title) {
-                ++count_;
-                return previousBox_ ? previousBox_(text, style, title) : ui::UnattendedAnswer(style);
-            });
-        previousWindow_ = ui::SetErrorWindowPresenter(std::make_shared<Counter>(*this));
-    }
-    ~ShownErrors() {
-        ui::SetMessageBoxHandler(std::move(previousBox_));
-        ui::SetErrorWindowPresenter(std::move(previousWindow_));
-    }
-    ShownErrors(const ShownErrors&) = delete;
-    ShownErrors& operator=(const ShownErrors&) = delete;
-    int Count() const { return count_; }
-
-private:
-    class Counter final : public ui::ErrorWindowPresenter {
-    public:
-        explicit Counter(ShownErrors& owner) : owner_(owner) {}
-        void Show(const std::string& caption, const std::string& text) override {
-            ++owner_.count_;
-            Target().Show(caption, text);
-        }
-        void SetText(const std::string& text) override { Target().SetText(text); }
-        void Activate() override { Target().Activate(); }
-        void MakeTopmost() override { Target().MakeTopmost(); }
-        void Hide() override { Target().Hide(); }
-
-    private:
-        // What the console installed; with nothing installed the count is all.
-        struct Silent final : ui::ErrorWindowPresenter {
-            void Show(const std::string&, const std::string&) override {}
-            void SetText(const std::string&) override {}
-            void Activate() override {}
-            void MakeTopmost() override {}
-            void Hide() override {}
-        };
-        ui::ErrorWindowPresenter& Target() {
-            static Silent silent;
-            return owner_.previousWindow_ ? *owner_.previousWindow_ : silent;
-        }
-        ShownErrors& owner_;
-    };
-
-    ui::MessageBoxHandler previousBox_;
-    std::shared_ptr<ui::ErrorWindowPresenter> previousWindow_;
-    int count_ = 0;
-};
 
 const FillEntry* Find(const std::string& name) {
     for (const FillEntry& entry : Entries())

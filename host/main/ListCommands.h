@@ -7,6 +7,8 @@
 
 #include "host/main/Commands.h"
 
+class MemoryTreeView;
+
 namespace host {
 
 // The kind of host control a fill writes into, which decides how it prints.
@@ -33,6 +35,11 @@ struct ListFillInfo {
 std::vector<ListFillInfo> ListFills();
 // The control kind as `lists` prints it ("list", "tree", ...).
 std::string ControlName(ListControl control);
+
+// The tree's nodes in the order it shows them, indented two blanks a level;
+// with keys, each node's key in brackets after its text.  A tag shows in
+// braces.
+void PrintTree(std::ostream& out, MemoryTreeView& tree, bool keys);
 
 CommandRun DeclareLists(CLI::App& app);
 CommandRun DeclareList(CLI::App& app);

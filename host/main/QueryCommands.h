@@ -1,0 +1,19 @@
+#pragma once
+// The console host's query commands:
+//   run QUERY.xml      executes a query file and prints one of its record
+//                      sets (asset rows by default); --sql prints the
+//                      statements instead of running them;
+//   describe QUERY.xml prints the query's description tree;
+//   new --type TYPE OUT.xml writes a query file of that asset type made from
+//                      the default query file.
+// While a query runs, Ctrl-C asks the library to stop at its next look at
+// the cancel request; a second Ctrl-C ends the program at once.
+#include "host/main/Commands.h"
+
+namespace host {
+
+CommandRun DeclareRun(CLI::App& app);
+CommandRun DeclareDescribe(CLI::App& app);
+CommandRun DeclareNew(CLI::App& app);
+
+}  // namespace host

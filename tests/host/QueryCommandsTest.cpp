@@ -1,0 +1,307 @@
+// The console host's query commands as a script runs them: `run` executes a
+// query file and prints a record set (CSV into a file, aligned on request),
+// `run --sql` prints the statements instead, `describe` the description
+// tree, `new` writes a query file; and Ctrl-C while a query runs.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <set>
+
+#include "host/main/Interrupt.h"
+#include "interfaces/IQuery.h"
+#include "interfaces/IQueryManager.h"
+#include "support/HostProcess.h"
+#include "support/RootFixture.h"
+#include "support/SqliteFile.h"
+
+namespace {
+
+// The sample query files in the source tree.
+std::string SampleQuery(const std::string& name) {
+    const std::string here = __FILE__;
+    return here.substr(0, here.rfind("/tests/")) + "/sample/queries/" + name;
+}
+
+class QueryCommands : public RootFixture {
+protected:
+    HostProcessRun Run(std::vector<std::string> args) {
+        const std::string settings = data.Write("Host.settings.xml", settingsXml);
+        args.insert(args.begin(), "--settings=" + settings);
+        return RunHostProcess(TERRALITH_BINARY, args, scratch.Path());
+    }
+    static bool Has(const std::string& text, const std::string& part) {
+        return text.find(part) != std::string::npos;
+    }
+    // The CSV lines of the output, heading first.
+    static std::vector<std::string> Lines(const std::string& out) {
+        std::vector<std::string> lines = Split(out, "\r\n");
+        if (!lines.empty() && lines.back().empty()) lines.pop_back();
+        return lines;
+    }
+    // The first cell of every line but the heading.
+    static std::multiset<std::string> FirstCells(const std::string& out) {
+        std::multiset<std::string> cells;
+        std::vector<std::string> lines = Lines(out);
+        for (size_t i = 1; i < lines.size(); ++i) cells.insert(lines[i].substr(0, lines[i].find(',')));
+        return cells;
+    }
+    std::multiset<std::string> Direct(const std::string& sql) {
+        std::vector<std::string> rows = Column(DatabasePath(), sql);
+        return {rows.begin(), rows.end()};
+    }
+
+    TempDir scratch;
+};
+
+// A query file whose general criteria have no elements at all.
+std::string QueryWithoutCompanies() {
+    return "<Query><Options><AssetType>Field</AssetType></Options><Parameters><General><CompanyDetail/>"
+           "<LocationDetail/></General><Block><BlockDetail/></Block><Field><FieldDetail/></"
+           "Field><Well><WellDetail/>"
+           "</Well><Transport><TransportDetail/></Transport></Parameters></Query>";
+}
+
+// The fields of Borealis and its subsidiaries in the three sectors of the
+// sample query files, oil and oil-and-gas ones, found in the tables.
+constexpr const char* kSampleFields =
+    "SELECT Field_Code FROM Field WHERE FIELD_TYPE_CODE IN ('OIL','OILGAS') AND Field_Code IN "
+    "(SELECT I.Field_Code FROM FieldInterest I JOIN FieldSector S ON S.Field_Code = I.Field_Code "
+    "JOIN Company C ON C.Company_Code = I.Company_Code WHERE (C.Company_Code = 101 OR C.Parent_Code = 101) "
+    "AND S.Sector_Code IN (11,12,21))";
+
+TEST_F(QueryCommands, RunPrintsTheRowsOfTheQueryFile) {
+    HostProcessRun run = Run({"run", SampleQuery("fields-gross.xml")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "") << "nothing but rows when all goes well";
+    std::vector<std::string> lines = Lines(run.out);
+    ASSERT_GT(lines.size(), 1u);
+    EXPECT_TRUE(StartsWith(lines[0], "Field_Code,Field_Name,")) << lines[0];
+    const std::multiset<std::string> fields = Direct(kSampleFields);
+    ASSERT_FALSE(fields.empty());
+    EXPECT_EQ(FirstCells(run.out), fields);
+
+    // The participant rows: one per field and company.
+    std::string list;
+    for (const std::string& f : fields) list += (list.empty() ? "" : ",") + f;
+    run = Run({"run", SampleQuery("fields-gross.xml"), "--results", "participant"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(FirstCells(run.out),
+              Direct("SELECT Field_Code FROM FieldInterest WHERE Field_Code IN (" + list + ")"));
+
+    // At most N rows, and how many there were on standard error.
+    run = Run({"run", SampleQuery("fields-gross.xml"), "--limit", "3", "--format", "table"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    lines = Split(run.out, "\n");
+    ASSERT_EQ(lines.size(), 5u) << run.out;  // heading, three rows, the empty end
+    EXPECT_TRUE(StartsWith(lines[0], "Field_Code  Field_Name")) << lines[0];
+    EXPECT_FALSE(Has(run.out, "\r"));
+    EXPECT_EQ(run.err,
+              "terralith: printed 3 of " + CStr(Variant(static_cast<int32_t>(fields.size()))) + " rows\n");
+}
+
+TEST_F(QueryCommands, EverySampleQueryFileFindsRowsGrossAndNet) {
+    for (const char* type : {"fields", "wells", "blocks", "transport"}) {
+        size_t gross = 0;
+        for (const char* grossNet : {"gross", "net"}) {
+            const std::string file = std::string(type) + "-" + grossNet + ".xml";
+            HostProcessRun run = Run({"run", SampleQuery(file)});
+            ASSERT_EQ(run.status, 0) << file << ": " << run.err;
+            const size_t rows = Lines(run.out).size() - 1;
+            EXPECT_GT(rows, 0u) << file;
+            if (std::string(grossNet) == "gross") gross = rows;
+            // Net field and block files keep only holdings of 20% and more.
+            const bool narrower = std::string(type) == "fields" || std::string(type) == "blocks";
+            if (std::string(grossNet) == "net" && narrower) {
+                EXPECT_LT(rows, gross) << file;
+            }
+        }
+    }
+}
+
+TEST_F(QueryCommands, SqlPrintsTheStatementsWithoutOpeningThem) {
+    // The results statement names a table the database does not have: the
+    // query can be rendered but not run.
+    Exec(DatabasePath(),
+         "UPDATE Options SET Value = 'SELECT A.* FROM <table/>Gone A <where/> <orderby/>' "
+         "WHERE [Key] = 'SQL_FIELD_RESULTS'");
+    HostProcessRun run = Run({"run", SampleQuery("fields-gross.xml"), "--sql"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines = Split(run.out, "\n");
+    ASSERT_EQ(lines.size(), 7u) << run.out;
+    EXPECT_EQ(lines[0], "-- participant rows");
+    EXPECT_TRUE(StartsWith(lines[1], "SELECT A.* FROM FieldParticipantGone A ")) << lines[1];
+    EXPECT_TRUE(EndsWith(lines[1],
+                         "ORDER BY A.Field_Name, A.Ownership_Status DESC, A.Interest_Perc DESC, "
+                         "A.Company_Name;"))
+        << lines[1];
+    EXPECT_EQ(lines[2], "-- asset rows");
+    EXPECT_TRUE(StartsWith(lines[3], "SELECT A.* FROM FieldGone A ")) << lines[3];
+    EXPECT_EQ(lines[4], "-- annual rows, on request");
+    EXPECT_TRUE(Has(lines[5], "FROM FieldAnnualTransformedGone A") && EndsWith(lines[5], "A.Prod_Year;"));
+    EXPECT_FALSE(Has(run.out, "<table/>") || Has(run.out, "<orderby/>"));
+
+    run = Run({"run", SampleQuery("fields-gross.xml")});
+    EXPECT_EQ(run.status, 1) << "running them fails";
+    EXPECT_EQ(run.out, "");
+
+    // A well query keeps its order placeholder and has no annual rows.
+    run = Run({"run", SampleQuery("wells-net.xml"), "--sql"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Split(run.out, "\n").size(), 5u) << run.out;
+    EXPECT_TRUE(Has(run.out, "FROM WellParticipant A") && Has(run.out, "FROM Well A"));
+}
+
+TEST_F(QueryCommands, AnnualRowsAreOpenedWithTheQuestionsDefaultAnswer) {
+    HostProcessRun run = Run({"run", SampleQuery("fields-gross.xml"), "--results", "annual", "--limit", "2"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.err, "Do you wish to continue?")) << run.err;
+    EXPECT_TRUE(Has(run.err, "standard input is not a terminal, so the answer is OK")) << run.err;
+    std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3u) << run.out;
+    EXPECT_TRUE(Has(lines[0], "Prod_Year")) << lines[0];
+
+    run = Run({"run", SampleQuery("wells-gross.xml"), "--results", "annual"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "terralith: only a field query has annual rows; this is a Well query\n");
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
+    const std::string missing = scratch.Path() + "none.xml";
+    HostProcessRun run = Run({"run", missing});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "terralith: Invalid Settings File. Element Parameters is Missing or corrupt " + missing + "\n");
+
+    std::string xml = ReadFile(SampleQuery("wells-gross.xml"));
+    const size_t a = xml.find("<Well>"), b = xml.find("</Well>");
+    const std::string noWell = data.Write("nowell.xml", xml.substr(0, a) + xml.substr(b + 7));
+    run = Run({"run", noWell});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "Element Well is Missing or corrupt " + noWell)) << run.err;
+    EXPECT_EQ(run.out, "");
+
+    std::string none = Replace(ReadFile(SampleQuery("fields-gross.xml")), "\"OILGAS\"", "\"NONE\"");
+    run = Run({"run", data.Write("none.xml", Replace(none, "\"OIL\"", "\"NOTHING\""))});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(Has(run.err, "No records were found that match your search criteria.")) << run.err;
+
+    EXPECT_EQ(Run({"run", SampleQuery("fields-gross.xml"), "--results", "yearly"}).status, 2);
+    EXPECT_EQ(Run({"run", SampleQuery("fields-gross.xml"), "--format", "xml"}).status, 2);
+    EXPECT_EQ(Run({"run"}).status, 2);
+}
+
+TEST_F(QueryCommands, DescribePrintsTheTreeOfTheFileAlone) {
+    HostProcessRun run = Run({"describe", SampleQuery("fields-net.xml")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Query\n"
+              "  Company Selection\n"
+              "    Companies\n"
+              "      Borealis\n"
+              "    Include Subsidiaries\n"
+              "    Operator Status\n"
+              "      Participant\n"
+              "    Search Options\n"
+              "      Non-Overlapping\n"
+              "  Location\n"
+              "    Regions\n"
+              "      North Sea\n"
+              "        United Kingdom\n"
+              "          UK Northern North Sea\n"
+              "          UK Central North Sea\n"
+              "        Norway\n"
+              "          Norwegian North Sea\n");
+    run = Run({"describe", "--keys", SampleQuery("wells-gross.xml")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, "      Borealis  [C_101]\n")) << run.out;
+    EXPECT_TRUE(Has(run.out, "          Norwegian North Sea  [SEC_21]\n")) << run.out;
+
+    // Only the file's criteria: a branch the file has no element for is not
+    // taken over from the default query file the query was made from first.
+    std::string defaults = ReadFile(data.Path() + "Default/Default.xml");
+    defaults =
+        Replace(defaults, "<CompetitorAnalysis />",
+                "<CompetitorAnalysis /><Companies><Company ID=\"108\" ShortName=\"Northgate\"/></Companies>"
+                "<OperatorStatus>Operator</OperatorStatus>");
+    ASSERT_TRUE(Has(defaults, "Northgate")) << defaults;
+    data.Write("Default/Default.xml", defaults);
+    run = Run({"describe", data.Write("bare.xml", QueryWithoutCompanies())});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Query\n  Company Selection\n  Location\n");
+
+    // Two companies with one ID: the description shows the error, prints
+    // what it made and fails.
+    std::string xml = ReadFile(SampleQuery("wells-gross.xml"));
+    const std::string company = "<Company ID=\"101\"";
+    xml.insert(xml.find(company), company + " ShortName=\"Again\"/>");
+    run = Run({"describe", data.Write("twice.xml", xml)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(StartsWith(run.out, "Query\n  Company Selection\n    Companies\n      Again\n")) << run.out;
+    EXPECT_FALSE(Has(run.out, "Location\n    Regions")) << "the rest is not described";
+}
+
+TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
+    const std::string out = scratch.Path() + "new.xml";
+    HostProcessRun run = Run({"new", "--type", "Block", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string written = ReadFile(out);
+    EXPECT_TRUE(Has(written, "<AssetType>Block</AssetType>")) << written;
+    EXPECT_TRUE(Has(written, "<CompetitorAnalysis")) << "the default query file's content";
+
+    run = Run({"new", "--type", "Well", out});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "terralith: " + out + " is there already; give --force to replace it\n");
+    EXPECT_EQ(ReadFile(out), written);
+    run = Run({"new", "--type", "Well", "--force", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    // It runs: every well, since it chooses nothing.
+    run = Run({"run", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Lines(run.out).size() - 1, Column(DatabasePath(), "SELECT Well_Code FROM Well").size());
+
+    EXPECT_EQ(Run({"new", "--type", "Pipeline", scratch.Path() + "p.xml"}).status, 2);
+    run = Run({"new", "--type", "Field", scratch.Path() + "no/such/folder/q.xml"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "CQuery.IQuery_Save")) << run.err;
+}
+
+TEST_F(QueryCommands, CtrlCCancelsTheRunningQueryThroughTheCancelRequest) {
+    OpenRoot();
+    root->Queries()->Load(SampleQuery("wells-gross.xml"));
+    Ref<IQuery> query = root->Queries()->Query("-1");
+    {
+        host::Interruptible interruptible(*root);
+        EXPECT_FALSE(host::Interruptible::Interrupted());
+        ASSERT_GT(query->Execute(), 0);
+        // Pressed before the well narrowing offers cancelling (which clears
+        // the request): the flag is still turned into the request at its
+        // first hand-over.
+        std::raise(SIGINT);
+        EXPECT_TRUE(host::Interruptible::Interrupted());
+        EXPECT_EQ(query->Execute(), ERR_NO_STATEMENT);
+        EXPECT_FALSE(query->Active());
+    }
+    // Outside, the hand-over does nothing and queries run to their end.
+    root->SetCancelled(false);
+    EXPECT_GT(query->Execute(), 0);
+    struct sigaction now {};
+    sigaction(SIGINT, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL);
+}
+
+TEST_F(QueryCommands, ASecondCtrlCEndsAtOnce) {
+    OpenRoot();
+    EXPECT_EXIT(
+        {
+            host::Interruptible interruptible(*root);
+            std::raise(SIGINT);
+            std::raise(SIGINT);
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(130), "terralith: interrupted");
+}
+
+}  // namespace
