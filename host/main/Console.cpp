@@ -155,7 +155,8 @@ void ConsoleCallBack::Call(const Ref<ICallBackClient2>&, const Variant& vCommand
     } else if (name == "PROGRESS_BAR_VISIBLE") {
         console_.ProgressVisible(command->Value("VISIBLE") == "True");
     } else if (name == "PROGRESS_BAR_CANCEL") {
-        console_.ProgressVisible(false);
+        // The library offers or withdraws a cancel button; on a console
+        // Ctrl-C cancels whenever a query runs, and the bar stays as it is.
     } else if (name == "KILL_SETTINGS_FILE") {
         // A settings file is the person's own; with no defaults to write in
         // its place, removing it would only leave nothing to start from.
