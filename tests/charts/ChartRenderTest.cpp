@@ -46,11 +46,11 @@ TEST_F(ChartRenderTest, BarsGiveAPointAndACellPerRecordAndANullLeavesAGap) {
     // Headings from the field name, or the legend label where there is one.
     EXPECT_EQ(grid->Text(1, 1), "YR");
     EXPECT_EQ(grid->Text(2, 1), "Oil");
-    EXPECT_TRUE(grid->Cell(2, 1)->bold);
+    EXPECT_TRUE(CellAt(2, 1).bold);
     EXPECT_EQ(grid->Text(1, 2), "2,001") << "an integer column is a number cell without an axis type";
-    EXPECT_EQ(grid->Cell(1, 2)->cellType, 13);
+    EXPECT_EQ(CellAt(1, 2).cellType, 13);
     EXPECT_EQ(grid->Text(2, 2), "1.50");
-    EXPECT_EQ(grid->Cell(2, 2)->cellType, 13);
+    EXPECT_EQ(CellAt(2, 2).cellType, 13);
     EXPECT_EQ(grid->Text(2, 3), "");
     EXPECT_EQ(grid->Text(2, 4), "4.25");
     EXPECT_EQ(grid->MaxRows(), 10);
@@ -59,7 +59,7 @@ TEST_F(ChartRenderTest, BarsGiveAPointAndACellPerRecordAndANullLeavesAGap) {
     EXPECT_EQ(grid->ColsFrozen(), 1);
 
     // A bar query takes its group's colour.
-    auto slot = group->styles->Find(1);
+    auto slot = group->styles->Slot(1);
     ASSERT_TRUE(slot);
     EXPECT_EQ(slot->fill->pattern, 2);
     EXPECT_EQ(slot->fill->interior->foregroundColor, ChartSeriesColour(chart->SeriesColours(), 1));
@@ -94,13 +94,13 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
     EXPECT_EQ(grid->Text(4, 1), "");
     EXPECT_TRUE(control->Area().y2->isShowing);
 
-    auto line1 = control->Group(1)->styles->Find(1);
+    auto line1 = control->Group(1)->styles->Slot(1);
     EXPECT_EQ(line1->line->color, 255);
     EXPECT_EQ(line1->line->width, 2);
     EXPECT_EQ(line1->symbol->shape, 5);
     EXPECT_EQ(line1->symbol->size, 7);
     EXPECT_EQ(line1->symbol->color, 255);
-    auto line2 = control->Group(2)->styles->Find(1);
+    auto line2 = control->Group(2)->styles->Slot(1);
     EXPECT_EQ(control->Group(2)->drawingOrder, 2);
     EXPECT_EQ(line2->line->pattern, 3);
     EXPECT_EQ(line2->line->color, 16711680) << "the definition's style overrides the query's colour";
@@ -115,14 +115,14 @@ TEST_F(ChartRenderTest, MoreQueriesThanColoursTakeTheColoursAgainAndNoColoursAPa
     chart->SeriesColours()->Add(Variant(222), "Series_1");
     for (int i = 0; i < 3; ++i) AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
     EXPECT_TRUE(Render());
-    EXPECT_EQ(control->Group(2)->styles->Find(1)->fill->interior->foregroundColor, 222);
-    EXPECT_EQ(control->Group(3)->styles->Find(1)->fill->interior->foregroundColor, 111);
+    EXPECT_EQ(control->Group(2)->styles->Slot(1)->fill->interior->foregroundColor, 222);
+    EXPECT_EQ(control->Group(3)->styles->Slot(1)->fill->interior->foregroundColor, 111);
     EXPECT_EQ(Dialog(), "");
 
     chart->SetSeriesColours(gTools()->NewCollection());
     NewControls();
     EXPECT_TRUE(Render());
-    EXPECT_NE(control->Group(3)->styles->Find(1)->fill->interior->foregroundColor, host::kUnset);
+    EXPECT_NE(control->Group(3)->styles->Slot(1)->fill->interior->foregroundColor, host::kUnset);
 }
 
 TEST_F(ChartRenderTest, TheTitleComesFromTheDataOfEachDrawingInItsUnit) {
@@ -182,8 +182,8 @@ TEST_F(ChartRenderTest, AQueryWithoutRecordsSaysSoAndTheOthersStillDraw) {
     EXPECT_TRUE(Render());
     EXPECT_EQ(Dialog(), "");
     EXPECT_EQ(grid->Text(1, 1), "No Data Available.");
-    EXPECT_TRUE(grid->Cell(1, 1)->bold);
-    EXPECT_EQ(grid->Cell(1, 1)->fontSize, 9);
+    EXPECT_TRUE(CellAt(1, 1).bold);
+    EXPECT_EQ(CellAt(1, 1).fontSize, 9);
     EXPECT_FALSE(control->HeaderPart().isShowing);
 
     chart->SetTitle(Label("Oil"));
@@ -265,7 +265,7 @@ TEST_F(ChartRenderTest, AnUnknownRenderModeDrawsNothingButTakesItsOrderAndStyles
     EXPECT_TRUE(Render());
     EXPECT_TRUE(control->Group(1)->pointLabels->items.empty());
     EXPECT_EQ(control->Group(1)->drawingOrder, 3);
-    EXPECT_EQ(control->Group(1)->styles->Find(1)->fill->interior->foregroundColor, 255);
+    EXPECT_EQ(control->Group(1)->styles->Slot(1)->fill->interior->foregroundColor, 255);
     EXPECT_EQ(control->Area().bar->clusterWidth, 65);
 }
 
@@ -326,9 +326,9 @@ TEST_F(ChartRenderTest, TextCellsShowTheirPatternAndTypedCellsTheirValue) {
     y2->SetDecimalPlaces(3);
     AddQuery(Rows("SELECT 2001 AS YR, 3.14159 AS V"), Series("BAR", {x, y, y2}));
     EXPECT_TRUE(Render());
-    EXPECT_EQ(grid->Cell(1, 2)->cellType, 5);
+    EXPECT_EQ(CellAt(1, 2).cellType, 5);
     EXPECT_EQ(grid->Text(2, 2), "3.1") << "a type name in the wrong case gives a text cell";
-    EXPECT_EQ(grid->Cell(2, 2)->cellType, 5);
+    EXPECT_EQ(CellAt(2, 2).cellType, 5);
     EXPECT_EQ(grid->Text(3, 2), "3.142") << "a number cell ignores the pattern";
     EXPECT_EQ(grid->Text(2, 1), "V");
     EXPECT_EQ(grid->Text(3, 1), "") << "the column has its heading already";

@@ -68,9 +68,9 @@ TEST_F(ChartStackedRenderTest, AcrossTheResultEachRecordIsASeriesAndEachColumnAP
     EXPECT_EQ(grid->Text(4, 4), "");
 
     // Stacked rows take the colours in turn.
-    EXPECT_EQ(group->styles->Find(1)->fill->interior->foregroundColor, 10);
-    EXPECT_EQ(group->styles->Find(2)->fill->interior->foregroundColor, 20);
-    EXPECT_EQ(group->styles->Find(3)->fill->interior->foregroundColor, 10);
+    EXPECT_EQ(group->styles->Slot(1)->fill->interior->foregroundColor, 10);
+    EXPECT_EQ(group->styles->Slot(2)->fill->interior->foregroundColor, 20);
+    EXPECT_EQ(group->styles->Slot(3)->fill->interior->foregroundColor, 10);
 }
 
 TEST_F(ChartStackedRenderTest, OnlyAResultWithItsOwnTitleColumnLosesAPoint) {
@@ -95,7 +95,7 @@ TEST_F(ChartStackedRenderTest, DownTheResultEachColumnIsASeriesAndEachRecordAPoi
     x->SetAnnotationSpacing(2);
     AddQuery(Rows("SELECT 'Y_2001' AS YR, 1 AS OIL_NOW, 10 AS GAS UNION ALL SELECT 'Y_2002', 2, NULL "
                   "UNION ALL SELECT 'Y_2003', 3, 30"),
-             Series("STACKED", {x, Axis("Y", "", "", "Number")}, true));
+             Series("STACKED", {x, Axis("Y", "", "", "Text")}, true));
     chart->SetLegendLimit(1);  // two columns: too many legend entries
     EXPECT_TRUE(Render());
     EXPECT_EQ(Dialog(), "");
@@ -110,6 +110,7 @@ TEST_F(ChartStackedRenderTest, DownTheResultEachColumnIsASeriesAndEachRecordAPoi
     EXPECT_EQ(grid->Text(1, 3), "Y 2002");
     EXPECT_EQ(grid->Text(2, 1), "OIL NOW");
     EXPECT_EQ(grid->Text(3, 4), "30");
+    EXPECT_EQ(CellAt(3, 4).cellType, 5) << "the last axis has a type, so the Y axis's type decides";
     EXPECT_EQ(grid->Text(3, 3), "");
     EXPECT_EQ(group->seriesLabels->items, std::vector<std::string>{kTooLarge});
 }
@@ -147,12 +148,12 @@ TEST_F(ChartStackedRenderTest, TheRuleSumsRowsByPointsCountingEachGroupingOnceAt
     // The grid: points across, rows down, a cell only where the row has the point.
     EXPECT_EQ(grid->Text(2, 1), "2000");
     EXPECT_EQ(grid->Text(5, 1), "2003");
-    EXPECT_TRUE(grid->Cell(5, 1)->bold);
+    EXPECT_TRUE(CellAt(5, 1).bold);
     EXPECT_EQ(grid->Text(1, 4), "B B");
     EXPECT_EQ(grid->Text(3, 2), "3");
     EXPECT_EQ(grid->Text(2, 2), "") << "no cell where A has no point";
     EXPECT_EQ(grid->Text(5, 4), "0");
-    EXPECT_EQ(grid->Cell(3, 2)->cellType, 13);
+    EXPECT_EQ(CellAt(3, 2).cellType, 13);
     EXPECT_EQ(grid->MaxRows(), 10);
     EXPECT_EQ(grid->MaxCols(), 50);
 
@@ -168,21 +169,23 @@ TEST_F(ChartStackedRenderTest, TheRuleSumsRowsByPointsCountingEachGroupingOnceAt
 TEST_F(ChartStackedRenderTest, WithoutAStackingColumnTheValueColumnsAreTheRows) {
     RuleChart(
         "SELECT 'Y 1' AS YR, 'x' AS OP, 0 AS FIELD_GROUPING, NULL AS FIELD_GROUPING_CODE, 1 AS FIELD_CODE, "
-        "1 AS V, 5 AS W, 0 AS ColumnOrder "
-        "UNION ALL SELECT 'Y 2', 'x', 0, NULL, 2, 2, 6, 0 "
-        "UNION ALL SELECT 'Y 1', 'x', 0, NULL, 3, 10, 50, 0 "
-        "UNION ALL SELECT 'Y 2', 'x', 7, NULL, 4, 100, 100, 0",
+        "1 AS V, 5 AS W, 5 AS ColumnOrder "
+        "UNION ALL SELECT 'Y 2', 'x', 0, NULL, 2, 2, 6, 1 "
+        "UNION ALL SELECT 'Y 1', 'x', 0, NULL, 3, 10, 50, 5 "
+        "UNION ALL SELECT 'Y 3', 'x', 0, NULL, 5, 0, 0, 1 "
+        "UNION ALL SELECT 'Y 2', 'x', 7, NULL, 4, 100, 100, 1",
         "", "W,V");
     EXPECT_TRUE(Render());
     EXPECT_EQ(Dialog(), "");
     auto group = control->Group(1);
     EXPECT_EQ((group->seriesLabels->items), (std::vector<std::string>{"W", "V"}));
-    EXPECT_EQ(XLabels(), (std::map<double, std::string>{{1, "Y 1"}, {2, "Y 2"}}))
-        << "equal orders keep arrival";
-    EXPECT_EQ(Y(1, 1, 1), 55);
-    EXPECT_EQ(Y(1, 1, 2), 6) << "a record that is neither field nor grouping adds nothing";
-    EXPECT_EQ(Y(1, 2, 1), 11);
-    EXPECT_EQ(Y(1, 2, 2), 2);
+    EXPECT_EQ(XLabels(), (std::map<double, std::string>{{1, "Y 2"}, {2, "Y 3"}, {3, "Y 1"}}))
+        << "points of equal order keep their arrival";
+    EXPECT_EQ(Y(1, 1, 3), 55);
+    EXPECT_EQ(Y(1, 1, 1), 6) << "a record that is neither field nor grouping adds nothing";
+    EXPECT_EQ(Y(1, 1, 2), 0);
+    EXPECT_EQ(Y(1, 2, 3), 11);
+    EXPECT_EQ(Y(1, 2, 1), 2);
 }
 
 TEST_F(ChartStackedRenderTest, ARuleThatCannotBeReadIsShownAndTheRestIsDrawn) {

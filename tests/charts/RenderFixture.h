@@ -74,6 +74,16 @@ protected:
         chart->Queries()->Add(Variant(query), query->Name());
         return query;
     }
+    // A grid cell's settings; a failure, not a crash, when nothing was written there.
+    GridCell CellAt(int32_t col, int32_t row) const {
+        const GridCell* cell = grid->Cell(col, row);
+        if (!cell) {
+            ADD_FAILURE() << "no cell at column " << col << ", row " << row;
+            return GridCell{};
+        }
+        return *cell;
+    }
+
     // The y value of a point as the control reads it.
     std::optional<double> Y(int32_t group, int32_t series, int32_t point) const {
         return control->Group(group)->data->Value(series, point);
