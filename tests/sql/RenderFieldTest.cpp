@@ -1,0 +1,173 @@
+// The field step: field criteria on the sample data, the columns a net query
+// compares, ranges that name no column or no bound, and the annual figures.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/sql/RenderFixture.h"
+
+namespace {
+
+class RenderField : public RenderFixture {};
+
+TEST_F(RenderField, CriteriaOfEveryKindGrossAndNet) {
+    Bind({{"FieldDetail",
+           "<FieldTypes><FieldType Code=\"OIL\" Description=\"Oil\"/><FieldType Code=\"GAS\" "
+           "Description=\"Gas\"/></FieldTypes>"}});
+    Ref<IField> field = params->Field();
+    field->AddFieldNameSearchString("*a*");
+    // Depths given in feet: 164.042 ft to 492.126 ft.
+    field->AddWaterDepthRange("164.042", "492.126", "Depth", "ft");
+    // Discovered from 1980-01-01 to 2010-12-31.
+    field->AddDate("Discovery_Date", "Discovery", 40543, 29221, "", "");
+    field->AddShoreStatus("OFFSHORE");
+    const std::set<std::string> expected = DirectSet(
+        "SELECT Field_Code FROM Field WHERE Field_Name LIKE '%a%' AND FIELD_TYPE_CODE IN ('OIL','GAS') AND "
+        "WATER_DEPTH >= 164.042 / 3.28083989501312 AND WATER_DEPTH <= 492.126 / 3.28083989501312 AND "
+        "Discovery_Date >= '1980-01-01' AND Discovery_Date <= '2010-12-31' AND OFFSHORE_CODE = 'OFFSHORE'");
+    ASSERT_GT(expected.size(), 3u);
+    ASSERT_LT(expected.size(), DirectSet("SELECT Field_Code FROM Field").size() / 2);
+    for (const char* grossNet : {"Gross", "Net"}) {
+        const std::string sql = Render("Field", grossNet);
+        EXPECT_EQ(Read(sql, "Field"), expected) << grossNet << "\n" << Narrowing();
+        EXPECT_EQ(Read(sql, "Field", "FieldParticipant"), expected) << grossNet;
+    }
+    // The bounds compare the gross column, the not-null test the net one.
+    EXPECT_TRUE(Contains(Narrowing(), "WATER_DEPTH >= ")) << Narrowing();
+    EXPECT_TRUE(Contains(Narrowing(), "Water_Depth_Net IS NOT NULL")) << Narrowing();
+    EXPECT_TRUE(Contains(Narrowing(), "[Discovery_Date] >= #01-01-1980#")) << Narrowing();
+}
+
+TEST_F(RenderField, PresentValueAndVolumesWithTheirTechnicalPart) {
+    Ref<IField> field = params->Field();
+    field->AddPVRange("TOTALPV_POSTTAX_USD", "PV", "PV", "100", "", "USD million");
+    field->AddReservesAndProductionRange("REC_R_TOTAL", "Reserves", "Reserves", "MMboe", "Total_Reserves",
+                                         "20", "400", "x,1,1", "MMboe");
+    Render("Field", "Net");
+    // The present value's bound is the company's share, its not-null test the field's.
+    EXPECT_TRUE(Contains(Narrowing(), "[TOTALPV_POSTTAX_USD_Net] >= 100")) << Narrowing();
+    EXPECT_TRUE(Contains(Narrowing(), "[TOTALPV_POSTTAX_USD] IS NOT NULL")) << Narrowing();
+    EXPECT_TRUE(Contains(Narrowing(),
+                         "iif([REC_R_TOTAL_Net] IS NULL,0,[REC_R_TOTAL_Net]) + "
+                         "iif([TECH_REC_TOTAL_Net] IS NULL,0,[TECH_REC_TOTAL_Net]) >= 20"))
+        << Narrowing();
+    const std::string sql = Render("Field");
+    const std::set<std::string> expected = DirectSet(
+        "SELECT Field_Code FROM Field WHERE TOTALPV_POSTTAX_USD >= 100 AND IFNULL(REC_R_TOTAL, 0) + "
+        "IFNULL(TECH_REC_TOTAL, 0) BETWEEN 20 AND 400 AND (REC_R_TOTAL IS NOT NULL OR TECH_REC_TOTAL IS NOT "
+        "NULL)");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(Read(sql, "Field"), expected) << Narrowing();
+}
+
+TEST_F(RenderField, RangesThatNameNoColumnOrHoldNoBoundAddNothing) {
+    // A rate of return of a kind neither pre- nor post-tax, a government take
+    // of a third method after a valid one, and a present value without bounds.
+    Bind({{"FieldDetail",
+           "<RatesOfReturnRanges><RatesOfReturnRange PrePostTaxIndex=\"2\" CompanyIIRRangeMinimum=\"1\" "
+           "ProjectIIRRangeMaximum=\"1\"/><RatesOfReturnRange PrePostTaxIndex=\"1\" "
+           "CompanyIIRRangeMinimum=\"8\" "
+           "ProjectIIRRangeMinimum=\"30\"/></RatesOfReturnRanges>"
+           "<GovernmentTakeRanges><GovernmentTakeRange TotalRemainingIndex=\"0\" ValuePercentIndex=\"1\" "
+           "MinValue=\"40\"/><GovernmentTakeRange TotalRemainingIndex=\"2\" ValuePercentIndex=\"0\" "
+           "MaxValue=\"45\"/></GovernmentTakeRanges>"
+           "<PVRanges><PVRange FieldName=\"REMPV_POSTTAX_USD\"/></PVRanges>"}});
+    const std::string sql = Render("Field");
+    EXPECT_FALSE(Contains(Narrowing(), "PRE_TAX_IRR")) << Narrowing();
+    EXPECT_FALSE(Contains(Narrowing(), "REMPV")) << Narrowing();
+    const std::set<std::string> expected = DirectSet(
+        "SELECT Field_Code FROM Field WHERE POST_TAX_IRR_COMPANY >= 8 AND POST_TAX_IRR <= 30 AND "
+        "TOTAL_GOVT_TAKE_PERC >= 40");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(Read(sql, "Field"), expected) << Narrowing();
+
+    // A date range of a query file with neither bound, alone.
+    Bind({{"FieldDetail",
+           "<Dates><Date FieldName=\"Discovery_Date\" DateLow=\"0\" DateHigh=\"0\"/></Dates>"}});
+    EXPECT_EQ(Read(Render("Field"), "Field").size(), DirectSet("SELECT Field_Code FROM Field").size());
+}
+
+TEST_F(RenderField, AnnualFiguresAnswerOneYearRanges) {
+    Ref<IField> field = params->Field();
+    field->AddReservesAndProductionRange("OIL_PRODUCTION", "Oil", "Oil", "Mbbl/d", "OilRate", "10", "",
+                                         "x,2,2,2020", "Mbbl/d");
+    // Only annual criteria: a gross query takes its codes from the annual figures alone.
+    std::string sql = Render("Field");
+    EXPECT_TRUE(renderer->StatementsRun().empty());
+    EXPECT_EQ(Read(sql, "Field"),
+              DirectSet("SELECT Field_Code FROM Annual.FieldAnnualTotal_Gross WHERE Prod_Year = 2020 AND "
+                        "OIL_PRODUCTION >= 10"));
+    EXPECT_TRUE(WasSent("PROGRESS_BAR_MESSAGE: Building Query (Reserves && Production)"));
+    EXPECT_TRUE(WasSent("PROGRESS_BAR_VALUE: 90"));
+    // A net query narrows first, then asks the companies' shares.
+    sql = Render("Field", "Net");
+    EXPECT_EQ(renderer->StatementsRun().size(), 1u);
+    EXPECT_EQ(Read(sql, "Field"),
+              DirectSet("SELECT Field_Code FROM Annual.FieldAnnualTotal_Net WHERE Prod_Year = 2020 AND "
+                        "OIL_PRODUCTION >= 10"));
+
+    // Answered from the annual figures alone, the codes are held to the limit too.
+    ChangeData(
+        "WITH RECURSIVE n(i) AS (SELECT 100001 UNION ALL SELECT i + 1 FROM n WHERE i < 120001) "
+        "INSERT INTO FieldAnnualTotal_Gross (Field_Code, Prod_Year, OIL_PRODUCTION) SELECT i, 2020, 50 FROM "
+        "n;",
+        "Annual.db");
+    EXPECT_EQ(Render("Field"), "-2147217307");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Warning");
+}
+
+TEST_F(RenderField, ReservoirAgesWithinTheSectorsPicked) {
+    Ref<cvCollection> ages = gTools()->NewCollection();
+    ages->Add(Variant("JUR|Jurassic"), "k0");
+    params->Field()->AddFieldReservoirAges("PERIOD", ages);
+    params->Field()->AddFieldReservoirSearchString("*Group*");
+    params->General()->AddSector(21, "Norwegian North Sea", "NO", "Norway", "EU", "Europe");
+    const std::set<std::string> expected = DirectSet(
+        "SELECT F.Field_Code FROM Field F WHERE F.Field_Code IN (SELECT Field_Code FROM FieldReservoir WHERE "
+        "PERIOD_CODE = 'JUR') AND F.Field_Code IN (SELECT Field_Code FROM FieldSector WHERE Sector_Code = "
+        "21) "
+        "AND F.RESERVOIR_AGE LIKE '%Group%'");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(Read(Render("Field"), "Field"), expected) << Narrowing();
+}
+
+TEST_F(RenderField, BlocksWithoutFieldsMatchNothing) {
+    const std::string block = Scalar(
+        "SELECT Block_Code FROM Block WHERE Block_Code NOT IN (SELECT Block_Code FROM "
+        "FieldBlock) ORDER BY Block_Code LIMIT 1");
+    ASSERT_FALSE(block.empty());
+    params->Field()->AddBlockLocation(std::stoi(block), "", "");
+    EXPECT_EQ(Render("Field"), "0");
+    EXPECT_TRUE(WasSent("PROGRESS_BAR_VALUE: 35"));
+    EXPECT_FALSE(WasSent("PROGRESS_BAR_VALUE: 40"));
+    EXPECT_TRUE(renderer->StatementsRun().empty());
+}
+
+TEST_F(RenderField, ValuesFromAQueryFileStayValues) {
+    // A pattern with a comma and a quote is one literal, its quote written
+    // as names are stored.
+    Bind({{"FieldDetail", "<FieldNameSearches><FieldNameSearch Code=\"O'Ne,il\"/></FieldNameSearches>"}});
+    EXPECT_EQ(Render("Field"), "0");
+    EXPECT_TRUE(Contains(Narrowing(), "A.FIELD_NAME LIKE 'O`Ne,il'")) << Narrowing();
+    // A quote in a quoted code stays inside its literal.
+    Bind({{"FieldDetail", "<FieldTypes><FieldType Code=\"O') OR ('1'='1\"/></FieldTypes>"}});
+    EXPECT_EQ(Render("Field"), "0");
+    EXPECT_TRUE(messages.empty());
+    // A code that is no number, a column that is no name, a bound that is no number.
+    const char* files[] = {
+        "<AssetCodes><AssetCode Code=\"1) OR (1=1\"/></AssetCodes>",
+        "<Dates><Date FieldName=\"Discovery_Date OR 1=1\" DateLow=\"29221\" DateHigh=\"0\"/></Dates>",
+        "<APIRanges><APIRange MinValue=\"30 OR 1=1\"/></APIRanges>",
+        "<PVRanges><PVRange FieldName=\"X\" BoundaryMinimum=\"1e999\"/></PVRanges>",
+    };
+    for (const char* detail : files) {
+        messages.clear();
+        Bind({{"FieldDetail", detail}});
+        EXPECT_EQ(Render("Field"), "-2147217306") << detail;
+        ASSERT_EQ(messages.size(), 1u) << detail;
+        EXPECT_EQ(messages[0].title, "User Input Error") << detail;
+    }
+}
+
+}  // namespace

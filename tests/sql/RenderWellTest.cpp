@@ -1,0 +1,103 @@
+// The well step on the sample data: its criteria, the fields of a query
+// with companies, and the geological details.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/sql/RenderFixture.h"
+
+namespace {
+
+class RenderWell : public RenderFixture {};
+
+TEST_F(RenderWell, CriteriaOfEveryKindGrossAndNet) {
+    Bind({{"WellDetail",
+           "<Types><Type Code=\"EXPL\"/><Type Code=\"APPR\"/></Types>"
+           "<GeologicalDetails><GeologicalDetail Code=\"MZ\" QueryType=\"ERA\" Formation=\"ANY\"/>"
+           "</GeologicalDetails>"}});
+    Ref<IWell> well = params->Well();
+    // Spudded up to 2010-12-31.
+    well->AddDate("SPUD_DATE", "Spud", 40543, 0, "", "");
+    well->AddWellWaterDepth("50", "", "Depth", "m");
+    well->AddWellDepthRange(0, "", "4000", "Depth", "m");
+    const std::set<std::string> expected = DirectSet(
+        "SELECT Well_Code FROM Well WHERE WELL_TYPE_CODE IN ('EXPL','APPR') AND SPUD_DATE <= '2010-12-31' "
+        "AND "
+        "WATER_DEPTH >= 50 AND MEASURED_DEPTH <= 4000 AND ('MZ' IN (PRIMARY_ERA_CODE, SECONDARY_ERA_CODE, "
+        "TDFORMATION_ERA_CODE))");
+    ASSERT_GT(expected.size(), 10u);
+    for (const char* grossNet : {"Gross", "Net"}) {
+        const std::string sql = Render("Well", grossNet);
+        EXPECT_EQ(Read(sql, "Well"), expected) << grossNet << "\n" << Narrowing();
+        EXPECT_EQ(Read(sql, "Well", "WellParticipant"), expected) << grossNet;
+    }
+    EXPECT_TRUE(Contains(Narrowing(), "SELECT DISTINCT A.Well_Code")) << Narrowing();
+    EXPECT_FALSE(Contains(Narrowing(), ">= #")) << "a date bound of 0 is no bound";
+
+    // Discoveries of both kinds; a name with a quote is compared as stored.
+    Bind();
+    params->Well()->SetDiscoveryType("BOTH");
+    EXPECT_EQ(Read(Render("Well"), "Well"),
+              DirectSet("SELECT Well_Code FROM Well WHERE DISCOVERY_TYPE_CODE IN ('COMM','TECH')"));
+    params->Well()->AddWellNameSearchString("O'B*,x");
+    Render("Well");
+    EXPECT_TRUE(Contains(Narrowing(), "WELL_REFERENCE LIKE 'O`B%,x'")) << Narrowing();
+}
+
+TEST_F(RenderWell, AQueryWithCompaniesKeepsItsFields) {
+    const std::string company = Scalar(
+        "SELECT Company_Code FROM BlockInterest GROUP BY Company_Code ORDER BY COUNT(*) DESC, 1 LIMIT 1");
+    // A field with wells in the company's blocks and wells outside them.
+    const std::string field = Scalar(
+        "SELECT Field_Code FROM Well WHERE Field_Code IS NOT NULL GROUP BY Field_Code HAVING SUM(Block_Code "
+        "IN "
+        "(SELECT Block_Code FROM BlockInterest WHERE Company_Code = " +
+        company + ")) > 0 ORDER BY COUNT(*) DESC LIMIT 1");
+    ASSERT_FALSE(field.empty());
+    params->General()->AddCompany(std::stoi(company), "C", "C", 0);
+    params->Well()->AddFieldLocation(std::stoi(field), "");
+    const std::set<std::string> expected = DirectSet(
+        "SELECT Well_Code FROM Well WHERE Field_Code = " + field +
+        " AND Block_Code IN (SELECT Block_Code FROM BlockInterest WHERE Company_Code = " + company + ")");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(Read(Render("Well"), "Well"), expected);
+}
+
+TEST_F(RenderWell, TheFirstGeologicalDetailDecidesWhereAndAtWhichLevel) {
+    const std::string age =
+        Scalar("SELECT PRIMARY_AGE_CODE FROM Well GROUP BY 1 ORDER BY COUNT(*) DESC LIMIT 1");
+    Bind({{"WellDetail", "<GeologicalDetails><GeologicalDetail Code=\"" + age +
+                             "\" QueryType=\"ALL\" Formation=\"PRIMARY\"/><GeologicalDetail Code=\"1\" "
+                             "QueryType=\"ERA\" Formation=\"ANY\"/></GeologicalDetails>"}});
+    EXPECT_EQ(Read(Render("Well"), "Well"),
+              DirectSet("SELECT Well_Code FROM Well WHERE PRIMARY_AGE_CODE IN (" + age + ",1)"));
+    EXPECT_TRUE(Contains(Narrowing(), "PRIMARY_AGE_CODE IN (" + age + ",1)")) << Narrowing();
+    // A level is part of a column name, so it must be a name.
+    Bind({{"WellDetail",
+           "<GeologicalDetails><GeologicalDetail Code=\"MZ\" QueryType=\"ERA_CODE=1 OR X\" "
+           "Formation=\"SECONDARY\"/></GeologicalDetails>"}});
+    EXPECT_EQ(Render("Well"), "-2147217306");
+    // A position nobody knows adds nothing.
+    Bind({{"WellDetail",
+           "<GeologicalDetails><GeologicalDetail Code=\"MZ\" QueryType=\"ERA\" Formation=\"UPPER\"/>"
+           "</GeologicalDetails>"}});
+    EXPECT_EQ(Read(Render("Well"), "Well").size(), DirectSet("SELECT Well_Code FROM Well").size());
+}
+
+TEST_F(RenderWell, EachWellIsListedOnceInCodeOrder) {
+    // A search that gives each well twice, the second time after all the others.
+    root->SetOption(
+        "SQL_WELL",
+        "SELECT A.Well_Code, B.k FROM (SELECT 1 AS k UNION ALL SELECT 2) B CROSS JOIN Well A <join/> "
+        "<where/>");
+    const std::string sql = Render("Well");
+    const size_t wells = DirectSet("SELECT Well_Code FROM Well").size();
+    EXPECT_EQ(Split(sql.substr(sql.find("Well_Code IN (") + 14), ",").size(), wells);
+    // A data set without the template has no statement for wells.
+    root->SetOption("SQL_WELL", "");
+    EXPECT_EQ(Render("Well"), "");
+    EXPECT_TRUE(renderer->StatementsRun().empty());
+    EXPECT_TRUE(messages.empty());
+}
+
+}  // namespace
