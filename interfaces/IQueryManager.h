@@ -38,7 +38,8 @@ public:
     // One query on, never past the last, and rebuilds its description; passes any error on.
     virtual void MoveNext() = 0;
     // A new query, then the file loaded into it (the new query stays when the load fails); raises
-    // &H8004183C for a file that cannot be read or holds no "Query/Parameters"; passes any error on.
+    // &H8004183C naming the file for one that cannot be read or lacks "Query/Parameters" or one of its
+    // five sets; passes any error on.
     virtual void Load(const std::string& sFileName) = 0;
     // Not available: shows "Not Implemented" and keeps the query; any error reaches the caller.
     virtual void Delete(const std::string& sID) = 0;
