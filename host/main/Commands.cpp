@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "host/main/ChartCommands.h"
 #include "host/main/ColumnCommands.h"
 #include "host/main/ListCommands.h"
 #include "host/main/QueryCommands.h"
@@ -109,6 +110,11 @@ const std::vector<Command>& Commands() {
          DeclareRun},
         {"describe", "the description tree of the query file QUERY, indented", DeclareDescribe},
         {"new", "writes a query file of an asset type made from the default query file", DeclareNew, false},
+        {"charts", "the charts of the chart manifest per asset type, with the definition NAME each draws",
+         DeclareCharts},
+        {"chart",
+         "draws the chart NAME for the assets of the query file QUERY as an SVG picture (and CSV grid)",
+         DeclareChart},
     };
     return commands;
 }

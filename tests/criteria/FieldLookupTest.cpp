@@ -87,8 +87,7 @@ TEST_F(FieldLookup, AgesGiveTheFieldsOfTheirReservoirsWithinTheSectors) {
               Join(direct("R.FORMATION_CODE = 'BRENT'", false), ","));
 
     // A name, a list or a sector that is not what it claims is refused.
-    for (const auto& [column, codes, sectorsGiven] :
-         std::vector<std::tuple<std::string, std::string, std::string>>{
+    for (const auto& refusedCase : std::vector<std::tuple<std::string, std::string, std::string>>{
              {"ERA_CODE) OR (1", "'MZ'", ""},
              {"ERA_CODE", "'MZ' OR 1=1", ""},
              {"ERA_CODE", "'MZ',", ""},
@@ -96,7 +95,12 @@ TEST_F(FieldLookup, AgesGiveTheFieldsOfTheirReservoirsWithinTheSectors) {
              {"ERA_CODE", "MZ", ""},
              {"ERA_CODE", "'MZ'", "21;DROP"},
          }) {
-        EXPECT_EQ(ErrorNumberOf([&] { field->FieldCodesByAge(column, codes, sectorsGiven); }), ERR_USER_INPUT)
+        const auto& [column, codes, sectorsGiven] = refusedCase;
+        EXPECT_EQ(ErrorNumberOf([&] {
+                      field->FieldCodesByAge(std::get<0>(refusedCase), std::get<1>(refusedCase),
+                                             std::get<2>(refusedCase));
+                  }),
+                  ERR_USER_INPUT)
             << column << " " << codes << " " << sectorsGiven;
     }
 }

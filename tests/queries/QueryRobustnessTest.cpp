@@ -94,7 +94,8 @@ TEST_F(QueryRobustness, ARefusedQueryFileIsNamedAndTheQueryKeepsItsCriteria) {
 
     for (const auto& [file, element] : refused) {
         SCOPED_TRACE(file);
-        Error e = CaughtError([&] { query->Load(file); });
+        const std::string& path = file;  // lambdas capture no structured binding under clang 14
+        Error e = CaughtError([&] { query->Load(path); });
         EXPECT_EQ(e.Number(), ERR_MISSING_SETTINGS_ELEMENT);
         EXPECT_TRUE(Contains(e.Description(), "Element " + element + " is Missing or corrupt\r\n" + file))
             << e.Description();

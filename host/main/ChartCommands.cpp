@@ -1,0 +1,238 @@
+#include "ChartCommands.h"
+
+#include <filesystem>
+#include <memory>
+#include <set>
+
+#include "host/controls/MemoryChartControl.h"
+#include "host/controls/MemoryGrid.h"
+#include "host/controls/MemoryTreeView.h"
+#include "host/main/Interrupt.h"
+#include "host/main/ShownErrors.h"
+#include "host/main/Table.h"
+#include "interfaces/IChart.h"
+#include "interfaces/IChartEngine.h"
+#include "interfaces/IChartManifest.h"
+#include "interfaces/IQuery.h"
+#include "interfaces/IQueryManager.h"
+#include "platform/ado/Recordset.h"
+#include "platform/runtime/Error.h"
+#include "platform/runtime/Text.h"
+
+namespace host {
+namespace {
+
+const char* const kAssetTypes[] = {"Field", "Well", "Block", "Transport"};
+
+struct ChartFolders {
+    std::string manifest, definitions;
+};
+
+void DeclareFolders(CLI::App& app, ChartFolders& f) {
+    app.add_option("--manifest", f.manifest,
+                   "the chart manifest (default: the data folder's Charts/ChartManifest.xml)")
+        ->type_name("FILE");
+    app.add_option("--definitions", f.definitions,
+                   "the folder of the chart definitions (default: the data folder's Charts/Definitions)")
+        ->type_name("DIR");
+}
+
+// The root's chart engine initialised with the manifest and the definitions'
+// folder; Nothing after saying why it could not be.
+Ref<IChartEngine> Engine(CommandContext& c, const ChartFolders& f) {
+    const std::string manifest =
+        f.manifest.empty() ? c.root.DataFolder() + "Charts/ChartManifest.xml" : f.manifest;
+    const std::string definitions =
+        f.definitions.empty() ? c.root.DataFolder() + "Charts/Definitions" : f.definitions;
+    // The manifest reads a missing file as one without charts; a person wants to hear of it.
+    if (!std::filesystem::is_regular_file(manifest)) {
+        c.console.Say("there is no chart manifest " + manifest);
+        return {};
+    }
+    Ref<IChartEngine> engine = c.root.Charts();
+    try {
+        engine->Initialise(manifest, definitions);
+    } catch (const Error& e) {
+        c.console.Say("the chart manifest " + manifest +
+                      " cannot be read: " + PlainDescription(e.Description()));
+        return {};
+    }
+    return engine;
+}
+
+// The node's ancestors' texts, top first, joined by " / ".
+std::string CategoryOf(const Ref<ITreeNode>& node) {
+    std::string path;
+    for (Ref<ITreeNode> n = node->Parent(); n; n = n->Parent())
+        path = n->Text() + (path.empty() ? "" : " / " + path);
+    return path;
+}
+
+// The distinct asset codes of the query's asset rows, in their order, as a list.
+std::string AssetCodes(IQuery& query, ADODB::Recordset& rs) {
+    // The code column is named after the asset type; the first column is the code otherwise.
+    const std::string named = query.QueryType() + "_Code";
+    int32_t column = 0;
+    for (int32_t i = 0; i < rs.Fields().Count(); ++i)
+        if (EqualsNoCase(rs.Fields(i).Name(), named)) column = i;
+    std::vector<std::string> codes;
+    std::set<std::string> seen;
+    if (rs.RecordCount() == 0) return "";
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        const ADODB::Field field = rs.Fields(column);
+        if (field.IsNull()) continue;
+        const std::string code = CStr(field.Value());
+        if (seen.insert(code).second) codes.push_back(code);
+    }
+    return Join(codes, ",");
+}
+
+}  // namespace
+
+CommandRun DeclareCharts(CLI::App& app) {
+    struct Options {
+        std::string type, format;
+        ChartFolders folders;
+    };
+    auto o = std::make_shared<Options>();
+    app.add_option("TYPE", o->type, "only the charts of this asset type")
+        ->check(CLI::IsMember({"Field", "Well", "Block", "Transport"}));
+    app.add_option("--format", o->format,
+                   "table (aligned columns) or csv (RFC 4180); default: table on a terminal, else csv")
+        ->check(CLI::IsMember({"table", "csv"}));
+    DeclareFolders(app, o->folders);
+    app.footer(
+        "Prints each chart the manifest offers with its asset type, category (sub-categories after a "
+        "\" / \"), name, definition (the NAME that `chart` takes) and description.  Exit status 1 when the "
+        "manifest cannot be read or lists a chart twice.");
+    return [o](CommandContext& c) {
+        Ref<IChartEngine> engine = Engine(c, o->folders);
+        if (!engine) return kFailed;
+        std::vector<TableRow> rows;
+        for (const char* type : kAssetTypes) {
+            if (!o->type.empty() && o->type != type) continue;
+            auto tree = std::make_shared<MemoryTreeView>("Charts");
+            try {
+                engine->Manifest()->PopulateChartsByAssetType(tree, type);
+            } catch (const Error& e) {
+                c.console.Say("the charts of " + std::string(type) +
+                              " cannot be listed: " + PlainDescription(e.Description()));
+                return kFailed;
+            }
+            for (const std::string& key : tree->Memory().Keys()) {
+                auto node = tree->Memory().Node(key);
+                // A category carries no description, not even an empty one.
+                if (node->Tag().IsEmpty()) continue;
+                rows.push_back({type, CategoryOf(node), node->Text(), key, CStr(node->Tag())});
+            }
+        }
+        const bool aligned = o->format.empty() ? ResultsOnTerminal() : o->format == "table";
+        PrintTable(c.console.Results(), {"AssetType", "Category", "Chart", "Definition", "Description"}, rows,
+                   aligned);
+        return kDone;
+    };
+}
+
+CommandRun DeclareChart(CLI::App& app) {
+    struct Options {
+        std::string name, query, svg, grid, codes;
+        int32_t width = 800, height = 500;
+        ChartFolders folders;
+    };
+    auto o = std::make_shared<Options>();
+    app.add_option("NAME", o->name, "the chart definition, as `charts` lists it")->required();
+    app.add_option("QUERY", o->query, "the query file whose assets the chart shows")->type_name("FILE");
+    app.add_option("--svg", o->svg, "the picture to write")->required()->type_name("OUT.svg");
+    app.add_option("--grid", o->grid, "the data grid to write as CSV")->type_name("OUT.csv");
+    app.add_option("--codes", o->codes,
+                   "the asset codes to show, e.g. 1001,1003, instead of the query's assets")
+        ->type_name("LIST");
+    app.add_option("--width", o->width, "the picture's width in pixels (800)")->check(CLI::Range(200, 20000));
+    app.add_option("--height", o->height, "the picture's height in pixels (500)")
+        ->check(CLI::Range(150, 20000));
+    DeclareFolders(app, o->folders);
+    app.footer(
+        "Runs QUERY (which also decides the asset type whose units the chart shows), takes the codes of its "
+        "asset rows and draws the chart for them.  With --codes the query is not run and QUERY may be left "
+        "out.  The picture and the grid are written even when the chart could not show all its data; the "
+        "exit status is then 1, as when an error was shown.");
+    return [o](CommandContext& c) {
+        if (o->query.empty() && o->codes.empty()) {
+            c.console.Say("give a query file whose assets the chart shows, or --codes");
+            return kUsage;
+        }
+        Ref<IQuery> query;
+        if (!o->query.empty()) {
+            try {
+                c.root.Queries()->Load(o->query);
+            } catch (const Error& e) {
+                c.console.Say(PlainDescription(e.Description()));
+                return kFailed;
+            }
+            query = c.root.Queries()->Query("-1");
+            if (!query) return kFailed;
+        }
+
+        Ref<IChartEngine> engine = Engine(c, o->folders);
+        if (!engine) return kFailed;
+        Ref<IChart> chart;
+        try {
+            chart = engine->LoadChart(o->name);
+        } catch (const Error& e) {
+            c.console.Say("the chart " + o->name + " cannot be read: " + PlainDescription(e.Description()));
+            return kFailed;
+        }
+        if (!chart) {
+            c.console.Say("there is no chart definition " + o->name + ".xml in " +
+                          engine->ChartDefinitionFolder());
+            return kFailed;
+        }
+
+        std::string codes = o->codes;
+        if (codes.empty()) {
+            int32_t found = 0;
+            {
+                Interruptible interruptible(c.root);
+                found = query->Execute();
+                if (Interruptible::Interrupted()) {
+                    c.console.Say("cancelled");
+                    return kFailed;
+                }
+            }
+            // A failure was shown as it happened; "nothing matches" was said, and the chart shows no data.
+            if (found < 0) return kFailed;
+            if (found > 0) {
+                Ref<ADODB::Recordset> rs = query->Results(0);
+                if (!rs) return kFailed;
+                codes = AssetCodes(*query, *rs);
+            }
+        }
+
+        auto grid = std::make_shared<MemoryGrid>("Data");
+        auto control = std::make_shared<MemoryChartControl>("Chart");
+        bool complete = false;
+        int shown = 0;
+        {
+            ShownErrors errors;
+            complete = chart->Render(grid, control, codes);
+            shown = errors.Count();
+        }
+        try {
+            control->SaveSvg(o->svg, o->width, o->height);
+            if (!o->grid.empty()) grid->SaveCsv(o->grid);
+        } catch (const Error& e) {
+            c.console.Say(PlainDescription(e.Description()));
+            return kFailed;
+        }
+        if (shown > 0) return kFailed;
+        if (!complete) {
+            c.console.Say(
+                "the chart could not show all its data: a limit of the chart was passed, or a query could "
+                "not be opened");
+            return kFailed;
+        }
+        return kDone;
+    };
+}
+
+}  // namespace host
