@@ -2,9 +2,11 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "core/mTL5ErrorCodes.h"
 #include "host/controls/MemoryTreeView.h"
+#include "host/main/GridLayout.h"
 #include "host/main/Interrupt.h"
 #include "host/main/ListCommands.h"
 #include "host/main/ShownErrors.h"
@@ -14,6 +16,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
+#include "platform/units/Units.h"
 #include "queries/CQuery.h"
 
 namespace host {
@@ -45,25 +48,100 @@ int32_t ResultType(const std::string& sName) {
     return kAssetResults;
 }
 
-// The rows of the record set (at most lLimit) under its column names; Null
-// is an empty cell.
-void PrintRecordset(std::ostream& out, ADODB::Recordset& rs, size_t lLimit, bool bAligned) {
-    TableRow heading;
-    std::vector<ADODB::Field> fields;
+// A column `run` prints: its heading, where the record set holds it, and
+// the unit its values are shown in.
+struct PrintedColumn {
+    std::string heading;
+    std::string name;    // the record set's column
+    int32_t index = -1;  // in the record set; -1 when it has none: printed empty
+    Ref<Unit> unit;      // Nothing: printed as the record set holds it
+};
+
+// Every column of the record set under its name, as it holds them.
+std::vector<PrintedColumn> RecordsetColumns(ADODB::Recordset& rs) {
+    std::vector<PrintedColumn> columns;
     for (int32_t i = 0; i < rs.Fields().Count(); ++i) {
-        fields.push_back(rs.Fields(i));
-        heading.push_back(fields.back().Name());
+        const std::string name = rs.Fields(i).Name();
+        columns.push_back({name, name, i, {}});
+    }
+    return columns;
+}
+
+// A value as printed: Null empty; in a column with a unit a number (or text
+// that is one) converted from the database's unit and written in the
+// locale-free form, other text as it is.
+std::string Cell(const ADODB::Field& f, const PrintedColumn& column) {
+    if (f.IsNull()) return "";
+    if (!column.unit) return std::string(f.AsText());
+    const Variant value = f.Value();
+    double number = 0;
+    if (value.IsNumber())
+        number = CDbl(value);
+    else if (!ParseNumber(CStr(value), number))
+        return CStr(value);
+    return CStr(Variant(column.unit->FromDatabase(number)));
+}
+
+// The rows of the record set (at most lLimit) in the columns given.
+void PrintRecordset(std::ostream& out, ADODB::Recordset& rs, const std::vector<PrintedColumn>& columns,
+                    size_t lLimit, bool bAligned) {
+    TableRow heading;
+    std::vector<std::optional<ADODB::Field>> fields;
+    for (const PrintedColumn& column : columns) {
+        heading.push_back(column.heading);
+        fields.push_back(column.index < 0 ? std::nullopt : std::optional(rs.Fields(column.index)));
     }
     std::vector<TableRow> rows;
     // The participant rows are handed out after their last row.
     if (rs.RecordCount() > 0) {
         for (rs.MoveFirst(); !rs.Eof() && rows.size() < lLimit; rs.MoveNext()) {
             TableRow row;
-            for (const ADODB::Field& f : fields) row.push_back(f.IsNull() ? "" : std::string(f.AsText()));
+            for (size_t i = 0; i < columns.size(); ++i)
+                row.push_back(fields[i] ? Cell(*fields[i], columns[i]) : std::string());
             rows.push_back(std::move(row));
         }
     }
     PrintTable(out, heading, rows, bAligned);
+}
+
+// The record set a grid shows.
+int32_t GridResults(const Grid& g) {
+    const std::string type = g.gridType;
+    return type == "Ownership" ? kParticipantResults : type == "Annual" ? kAnnualResults : kAssetResults;
+}
+
+// The grid's chosen columns in the chooser's order, headed by name and, for
+// a column with a unit, the unit's label in brackets; each unit resolved once
+// here, so a unit the settings lack fails before the query runs.
+std::vector<PrintedColumn> ChosenGridColumns(cvDataManager& root, IFieldChooser& chooser, const Grid& g) {
+    Ref<Units> units;
+    std::vector<PrintedColumn> columns;
+    for (const Ref<IDisplayField>& field : ChosenColumns(chooser, g)) {
+        PrintedColumn column{field->DisplayName(), field->Key(), -1, {}};
+        const std::string category = field->Category();
+        if (!category.empty()) {
+            if (!units) units = root.Units();
+            column.unit = units->GetUnit(category, field->DefaultUnit());
+            column.heading += " (" + column.unit->Label() + ")";
+        }
+        columns.push_back(std::move(column));
+    }
+    return columns;
+}
+
+// Finds each chosen column in the record set by its identifier (without
+// regard to case); a column it lacks stays empty and is named on standard
+// error once.
+void PlaceColumns(CommandContext& c, ADODB::Recordset& rs, std::vector<PrintedColumn>& columns,
+                  const std::string& sRows) {
+    std::vector<std::string> missing;
+    for (PrintedColumn& column : columns) {
+        for (int32_t f = 0; f < rs.Fields().Count() && column.index < 0; ++f)
+            if (EqualsNoCase(rs.Fields(f).Name(), column.name)) column.index = f;
+        if (column.index < 0) missing.push_back(column.name);
+    }
+    if (!missing.empty())
+        c.console.Say("the " + sRows + " rows have no column " + Join(missing, ", ") + "; printed empty");
 }
 
 // What `run --sql` prints: the rendered statement made ready for each record
@@ -93,35 +171,90 @@ int PrintStatements(CommandContext& c, IQuery& query) {
 
 CommandRun DeclareRun(CLI::App& app) {
     struct Options {
-        std::string file, results = "asset", format;
+        std::string file, results, format, grid, layout;
         size_t limit = 0;
         bool sql = false;
     };
     auto o = std::make_shared<Options>();
     app.add_option("QUERY", o->file, "the query file to run")->required()->type_name("FILE");
-    app.add_option("--results", o->results, "the record set to print (default: asset)")
+    app.add_option("--results", o->results, "the record set to print (default: asset, or the grid's)")
         ->check(CLI::IsMember({"asset", "participant", "annual"}));
     app.add_option("--format", o->format,
                    "table (aligned columns) or csv (RFC 4180); default: table on a terminal, else csv")
         ->check(CLI::IsMember({"table", "csv"}));
     app.add_option("--limit", o->limit, "print at most N rows")->type_name("N");
-    app.add_flag("--sql", o->sql,
-                 "print the statements the query would open its record sets with, without opening them "
-                 "(rendering still runs the searches that narrow the assets)");
+    CLI::Option* sql =
+        app.add_flag("--sql", o->sql,
+                     "print the statements the query would open its record sets with, without opening them "
+                     "(rendering still runs the searches that narrow the assets)");
+    CLI::Option* grid =
+        app.add_option("--grid", o->grid,
+                       "print the columns the grid layout chooses for the grid ASSET/GRID (as `columns` "
+                       "names it, e.g. Field/Assets), in their units")
+            ->type_name("NAME")
+            ->excludes(sql);
+    app.add_option("--layout", o->layout,
+                   "the grid layout file --grid reads (default: the settings' DefaultLayoutFile)")
+        ->type_name("FILE")
+        ->needs(grid);
     app.footer(
         "Executes the query on the database, with a progress bar on a terminal; Ctrl-C cancels it, a second "
         "Ctrl-C ends at once.  The annual rows of a field query are opened only once you agree (without a "
-        "terminal the question takes its default, OK).  Exit status 0 also when nothing matches (that is "
-        "said on standard error); 1 when the query cannot be loaded or run, was cancelled, or the annual "
-        "rows were not opened.");
-    return [o](CommandContext& c) {
+        "terminal the question takes its default, OK).\n\n"
+        "With --grid the grid picks the rows (Assets the asset rows, Ownership the participant rows, Annual "
+        "the annual rows) and the columns: the ones the layout file chooses, in its order, each headed by "
+        "its name and, for a column with a unit, the unit's label in brackets, e.g. \"Recoverable Total "
+        "(MMboe)\", its values converted from the database's unit to the chosen one (numbers with \".\" as "
+        "decimal point; a Null stays empty).  A chosen column the rows lack is printed empty and named on "
+        "standard error.\n\n"
+        "Exit status 0 also when nothing matches (that is said on standard error); 1 when the query cannot "
+        "be loaded or run, was cancelled, the annual rows were not opened, or the layout file cannot be "
+        "loaded; 2 for a grid of another asset type than the query's, or one whose rows are not the "
+        "--results asked for.");
+    return [o, grid](CommandContext& c) {
+        std::optional<Grid> chosen;
+        if (grid->count() > 0) {
+            const std::vector<Grid> grids = GridsNamed(o->grid);
+            if (grids.size() != 1) {
+                c.console.Say(UnknownGridMessage(o->grid));
+                return kUsage;
+            }
+            chosen = grids.front();
+        }
+        const int32_t type = chosen ? GridResults(*chosen) : ResultType(o->results);
+        const std::string rows = kResultNames[type];
+        if (chosen && !o->results.empty() && o->results != rows) {
+            c.console.Say("the grid " + GridName(*chosen) + " shows the " + rows + " rows, not the " +
+                          o->results + " rows");
+            return kUsage;
+        }
+
         Ref<IQuery> query = LoadQuery(c, o->file);
         if (!query) return kFailed;
         if (o->sql) return PrintStatements(c, *query);
-        const int32_t type = ResultType(o->results);
+        if (chosen && !EqualsNoCase(query->QueryType(), chosen->assetType)) {
+            c.console.Say("the grid " + GridName(*chosen) + " shows " + chosen->assetType +
+                          " assets; this is a " + query->QueryType() + " query");
+            return kUsage;
+        }
         if (type == kAnnualResults && query->QueryType() != "Field") {
             c.console.Say("only a field query has annual rows; this is a " + query->QueryType() + " query");
             return kUsage;
+        }
+
+        // The layout is loaded before the query runs, so that a file that
+        // cannot be loaded costs no search.
+        std::vector<PrintedColumn> columns;
+        if (chosen) {
+            ChooserErrors errors;
+            Ref<IFieldChooser> chooser = LoadGridLayout(c, o->layout);
+            if (!chooser || errors.Count() > 0) return kFailed;
+            columns = ChosenGridColumns(c.root, *chooser, *chosen);
+            if (errors.Count() > 0) return kFailed;
+            if (columns.empty()) {
+                c.console.Say("the grid layout chooses no columns for " + GridName(*chosen));
+                return kFailed;
+            }
         }
 
         int32_t found = 0;
@@ -143,12 +276,16 @@ CommandRun DeclareRun(CLI::App& app) {
 
         Ref<ADODB::Recordset> rs = query->Results(type);
         if (!rs) {
-            if (query->ErrorNumber() == 0) c.console.Say("the " + o->results + " rows were not opened");
+            if (query->ErrorNumber() == 0) c.console.Say("the " + rows + " rows were not opened");
             return kFailed;
         }
+        if (chosen)
+            PlaceColumns(c, *rs, columns, rows);
+        else
+            columns = RecordsetColumns(*rs);
         const size_t limit = o->limit > 0 ? o->limit : static_cast<size_t>(-1);
         const bool aligned = o->format.empty() ? ResultsOnTerminal() : o->format == "table";
-        PrintRecordset(c.console.Results(), *rs, limit, aligned);
+        PrintRecordset(c.console.Results(), *rs, columns, limit, aligned);
         const int32_t count = rs->RecordCount();
         if (static_cast<size_t>(count) > limit)
             c.console.Say("printed " + CStr(Variant(static_cast<int32_t>(limit))) + " of " +

@@ -1,8 +1,10 @@
 #pragma once
 // The console host's query commands:
 //   run QUERY.xml      executes a query file and prints one of its record
-//                      sets (asset rows by default); --sql prints the
-//                      statements instead of running them;
+//                      sets (asset rows by default); --grid prints the
+//                      columns the grid layout chooses for a grid, in their
+//                      units; --sql prints the statements instead of
+//                      running them;
 //   describe QUERY.xml prints the query's description tree;
 //   new --type TYPE OUT.xml writes a query file of that asset type made from
 //                      the default query file.

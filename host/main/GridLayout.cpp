@@ -1,0 +1,76 @@
+#include "GridLayout.h"
+
+#include <utility>
+
+#include "interfaces/ISettings2.h"
+#include "platform/runtime/Text.h"
+#include "platform/runtime/cvCollection.h"
+
+namespace host {
+
+std::string GridName(const Grid& g) { return std::string(g.assetType) + "/" + g.gridType; }
+
+std::vector<Grid> GridsNamed(const std::string& sName) {
+    std::vector<Grid> grids;
+    for (const Grid& g : terralith::kResultGrids)
+        if (sName.empty() || EqualsNoCase(sName, GridName(g))) grids.push_back(g);
+    return grids;
+}
+
+std::string UnknownGridMessage(const std::string& sName) {
+    std::vector<std::string> names;
+    for (const Grid& g : terralith::kResultGrids) names.push_back(GridName(g));
+    return "unknown grid: " + sName + "; the grids are " + Join(names, ", ");
+}
+
+std::vector<Ref<IDisplayField>> ChosenColumns(IFieldChooser& chooser, const Grid& g) {
+    std::vector<Ref<IDisplayField>> columns;
+    Ref<cvCollection> active = chooser.ActiveFields(g.assetType, g.gridType);
+    if (!active) return columns;
+    for (int32_t i = 1; i <= active->Count(); ++i)
+        columns.push_back(active->Item(Variant(i)).ToObject<IDisplayField>());
+    return columns;
+}
+
+namespace {
+
+// The layout file to load: the option, else the one the settings name, in
+// the data folder's "Default/" folder unless the name is a path of its own.
+std::string LayoutFile(CommandContext& c, const std::string& option) {
+    if (!option.empty()) return option;
+    if (!c.settings) return "";
+    const Variant named = c.settings->GetValue("Options/DefaultLayoutFile");
+    const std::string name = named.IsNull() ? "" : Trim(CStr(named));
+    if (name.empty() || StartsWith(name, "/")) return name;
+    return c.root.DataFolder() + "Default/" + name;
+}
+
+}  // namespace
+
+Ref<IFieldChooser> LoadGridLayout(CommandContext& c, const std::string& sOption) {
+    const std::string layout = LayoutFile(c, sOption);
+    if (layout.empty()) {
+        c.console.Say(
+            "no grid layout file: the settings name none (Options/DefaultLayoutFile); give --layout FILE");
+        return {};
+    }
+    Ref<IFieldChooser> chooser = c.root.FieldChooser();
+    if (!chooser) {
+        c.console.Say("the database was opened without a field chooser");
+        return {};
+    }
+    chooser->SetLayoutFile(layout);
+    return chooser;
+}
+
+ChooserErrors::ChooserErrors() {
+    previous_ =
+        ui::SetMessageBoxHandler([this](const std::string& text, int32_t style, const std::string& title) {
+            if ((style & 0x70) == ui::vbCritical) ++count_;
+            return previous_ ? previous_(text, style, title) : ui::UnattendedAnswer(style);
+        });
+}
+
+ChooserErrors::~ChooserErrors() { ui::SetMessageBoxHandler(std::move(previous_)); }
+
+}  // namespace host
