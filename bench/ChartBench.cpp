@@ -1,0 +1,455 @@
+// A stacked chart of production by operator and year drawn from the fields a
+// query found, beside the engine running the very statement the drawing ran,
+// raw:
+//
+//   across/render  IChart.Render of a chart stacked across its result: a
+//                  record per operator (a chart series), a column per year
+//                  (a point), drawn into the in-memory chart control and grid;
+//   across/raw     sqlite3_step over the same statement (the host's codes put
+//                  in for "ASSET_CODE" and translated for the engine once
+//                  beforehand), reading every column of every row by its type;
+//   down/render, down/raw  the same stacked down the result: a record per
+//                  year (a point), a column per operator (a series);
+//   rule/render, rule/raw  the chart's grouping rule: a record per field and
+//                  year, summed into a row per operator by year.
+//
+// Each chart is drawn once before the timing and its control must hold
+// TERRALITH_BENCH_SERIES series (50) of TERRALITH_BENCH_YEARS points (30),
+// every point with a value, and its grid every cell, or the program stops.
+//
+// The data set is made here by the sample generator: TERRALITH_BENCH_FIELDS
+// fields (50000) with the sample's units, unless TERRALITH_BENCH_SET names a
+// folder terralith-sample made earlier (with --units).  The years are the
+// last ones up to the data year; the operators are the ones running the most
+// fields with figures in those years; the host's codes are those fields, at
+// most an equal share of TERRALITH_BENCH_CODES (10000) from each operator.
+// TERRALITH_BENCH_REPETITIONS sets the repetitions (7).  The summary prints
+// the medians of CPU and wall time and the ratio of each drawing to its raw
+// statement.
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "SampleGenerator.h"
+#include "charts/CChartEngine.h"
+#include "core/CTools.h"
+#include "core/CwndShowError.h"
+#include "core/Globals.h"
+#include "fieldchooser/CFieldDetail.h"
+#include "fieldchooser/CSelectedFields.h"
+#include "host/controls/MemoryChartControl.h"
+#include "host/controls/MemoryGrid.h"
+#include "interfaces/IChart.h"
+#include "platform/ado/Recordset.h"
+#include "platform/runtime/Text.h"
+#include "platform/runtime/cvCollection.h"
+#include "platform/ui/MsgBox.h"
+#include "support/FakeLists.h"
+#include "support/FakeQuery.h"
+#include "support/FakeRoot.h"
+#include "support/TempDir.h"
+
+namespace bench {
+// The chart query's SQL as the chart opens it for the codes (ChartBenchStatement.cpp).
+std::string ChartStatement(const std::string& sSQL, const std::string& sAssetCodes);
+}  // namespace bench
+
+namespace {
+
+struct Road {
+    std::string name;       // "across", "down" or "rule"
+    Ref<IChart> chart;      // loaded from its definition file
+    std::string statement;  // as the engine reads it, the codes put in
+    size_t rows = 0;        // rows the raw statement gave
+    size_t values = 0;      // values it read
+};
+
+// An operator or a field: its code, and its name where one was asked for.
+struct Coded {
+    int code = 0;
+    std::string name;
+};
+
+struct DataSet {
+    TempDir dir;
+    std::string folder, database;
+    Ref<FakeRoot> root;
+    Ref<IChartEngine> engine;
+    sqlite3* raw = nullptr;  // the engine opened raw
+    int firstYear = 0, years = 0;
+    std::vector<Coded> operators;
+    std::string codes;  // the host's asset codes
+    size_t codeCount = 0;
+    Road across{"across", {}, {}, 0, 0}, down{"down", {}, {}, 0, 0}, rule{"rule", {}, {}, 0, 0};
+};
+
+[[noreturn]] void Fail(const std::string& message) {
+    std::fprintf(stderr, "chart benchmark: %s\n", message.c_str());
+    std::exit(1);
+}
+
+// The core database opened raw, with the annual figures' file attached and
+// its tables seen under their linked names, as the library's connection does.
+sqlite3* OpenRaw(const DataSet& d) {
+    sqlite3* db = bench::OpenReadOnly(d.database);
+    // An attached file is opened read-only as the main one is.
+    const std::string setup = "ATTACH DATABASE '" + Replace(d.folder, "'", "''") +
+                              "Core/Database/Annual.db' AS link1;"
+                              "CREATE TEMP VIEW FieldAnnualTotal_Gross AS SELECT * FROM "
+                              "link1.FieldAnnualTotal_Gross;";
+    char* error = nullptr;
+    if (sqlite3_exec(db, setup.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string text = error ? error : "?";
+        sqlite3_free(error);
+        sqlite3_close(db);
+        throw std::runtime_error("cannot attach the annual figures: " + text);
+    }
+    return db;
+}
+
+// Steps the statement reading every column as its type comes.
+void Step(sqlite3* db, Road& road) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, road.statement.c_str(), -1, &st, nullptr) != SQLITE_OK)
+        throw std::runtime_error(std::string(sqlite3_errmsg(db)) + ": " + road.statement.substr(0, 200));
+    const int columns = sqlite3_column_count(st);
+    size_t rows = 0, values = 0;
+    double sum = 0;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        ++rows;
+        for (int i = 0; i < columns; ++i) {
+            switch (sqlite3_column_type(st, i)) {
+                case SQLITE_INTEGER:
+                    sum += static_cast<double>(sqlite3_column_int64(st, i));
+                    ++values;
+                    break;
+                case SQLITE_FLOAT:
+                    sum += sqlite3_column_double(st, i);
+                    ++values;
+                    break;
+                case SQLITE_TEXT:
+                case SQLITE_BLOB: {
+                    const unsigned char* t = sqlite3_column_text(st, i);
+                    sum += sqlite3_column_bytes(st, i) ? t[0] : 0;
+                    ++values;
+                    break;
+                }
+                default:
+                    break;
+            }
+        }
+    }
+    sqlite3_finalize(st);
+    benchmark::DoNotOptimize(sum);
+    road.rows = rows;
+    road.values = values;
+}
+
+// The whole numbers the statement's rows hold in their first column, with the text of the second.
+std::vector<Coded> CodedRows(sqlite3* db, const std::string& sql) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+        throw std::runtime_error(std::string(sqlite3_errmsg(db)) + ": " + sql);
+    std::vector<Coded> rows;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        const unsigned char* t = sqlite3_column_count(st) > 1 ? sqlite3_column_text(st, 1) : nullptr;
+        rows.push_back({sqlite3_column_int(st, 0), t ? reinterpret_cast<const char*>(t) : ""});
+    }
+    sqlite3_finalize(st);
+    return rows;
+}
+
+// Adds the code to a comma-separated list.
+void AppendCode(std::string& list, int code) {
+    if (!list.empty()) list += ',';
+    list += std::to_string(code);
+}
+
+std::string XmlText(const std::string& text) {
+    return Replace(Replace(Replace(text, "&", "&amp;"), "<", "&lt;"), ">", "&gt;");
+}
+
+std::string AxisXml(const std::string& name, const std::string& title, const std::string& field,
+                    const std::string& type, bool inUnit, int spacing) {
+    return "<Axis><Name>" + name + "</Name><Visible>True</Visible>" +
+           "<Title FontName=\"Arial\" FontSize=\"9\" Underline=\"False\" Bold=\"True\">" + title +
+           "</Title>" + "<FieldName" +
+           (inUnit ? " ColumnName=\"TOTAL_PRODUCTION\" GridName=\"Annual\"" : "") + " Type=\"" + type +
+           "\" DecimalPlaces=\"1\">" + field + "</FieldName><TickSpacing>0</TickSpacing>" +
+           "<AnnotationRotationAngle>45</AnnotationRotationAngle><AnnotationSpacing>" +
+           std::to_string(spacing) + "</AnnotationSpacing><NumberingMethod>1</NumberingMethod></Axis>";
+}
+
+// A chart definition of one stacked query, as the sample's charts are written.
+std::string ChartXml(const std::string& title, const std::string& head, const std::string& sql, bool down,
+                     const std::string& stacking, const std::string& xField) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<TerralithChart><Chart>"
+           "<Title FontName=\"Arial\" FontSize=\"12\" Underline=\"False\" Bold=\"True\">" +
+           title +
+           "</Title><Legend FontName=\"Arial\" FontSize=\"8\" Bold=\"False\" Anchor=\"East\" "
+           "Orientation=\"Vertical\">Operator</Legend>" +
+           head + "<Queries><Query><Name>Production</Name><SQL>" + XmlText(sql) +
+           "</SQL><SeriesData><Series><RenderMode>STACKED</RenderMode><DrawingOrder>1</DrawingOrder>"
+           "<VerticalPlot>" +
+           (down ? "True" : "False") + "</VerticalPlot>" +
+           (stacking.empty() ? "" : "<StackingCategory>" + stacking + "</StackingCategory>") + "<Axes>" +
+           AxisXml("X", "Year", xField, "Text", false, 5) +
+           AxisXml("Y", "Total production", "", "Number", true, 0) +
+           "</Axes></Series></SeriesData></Query></Queries></Chart></TerralithChart>\n";
+}
+
+// The annual figures of the host's fields in the chosen years.
+std::string From(const DataSet& d) {
+    return " FROM FieldAnnualTotal_Gross G INNER JOIN Field F ON F.Field_Code = G.Field_Code "
+           "WHERE F.Field_Code IN (ASSET_CODE) AND G.Prod_Year BETWEEN " +
+           std::to_string(d.firstYear) + " AND " + std::to_string(d.firstYear + d.years - 1);
+}
+
+// The three charts written into the benchmark's own chart folder.
+void WriteCharts(const DataSet& d) {
+    // Across: an operator per record, a year per column.
+    std::string across = "SELECT MAX(F.Operator_Name) AS OPERATOR";
+    for (int y = d.firstYear; y < d.firstYear + d.years; ++y)
+        across += ", SUM(CASE WHEN G.Prod_Year = " + std::to_string(y) +
+                  " THEN G.TOTAL_PRODUCTION ELSE 0 END) AS [" + std::to_string(y) + "]";
+    across += From(d) + " GROUP BY F.Operator_Code ORDER BY 1";
+
+    // Down: a year per record, an operator per column.
+    std::string down = "SELECT G.Prod_Year AS PROD_YEAR";
+    for (const Coded& o : d.operators)
+        down += ", SUM(CASE WHEN F.Operator_Code = " + std::to_string(o.code) +
+                " THEN G.TOTAL_PRODUCTION ELSE 0 END) AS OPERATOR_" + std::to_string(o.code);
+    down += From(d) + " GROUP BY G.Prod_Year ORDER BY G.Prod_Year";
+
+    // The grouping rule: a field and year per record, groupings first.
+    const std::string rule =
+        "SELECT G.Prod_Year AS PROD_YEAR, F.Operator_Name AS OPERATOR, F.FIELD_GROUPING, "
+        "F.FIELD_GROUPING_CODE, F.Field_Code AS FIELD_CODE, G.TOTAL_PRODUCTION, G.Prod_Year AS ColumnOrder" +
+        From(d) + " ORDER BY F.FIELD_GROUPING DESC, G.Prod_Year";
+
+    const std::string folder = "Charts/";
+    d.dir.Write(folder + "BenchAcross.xml",
+                ChartXml("Production by operator", "<IsHorizontal>False</IsHorizontal>", across, false,
+                         "OPERATOR", ""));
+    d.dir.Write(folder + "BenchDown.xml",
+                ChartXml("Production by operator", "", down, true, "", "PROD_YEAR"));
+    d.dir.Write(folder + "BenchRule.xml",
+                ChartXml("Production by operator",
+                         "<TerralithRule Series=\"PROD_YEAR\" StackingCategory=\"OPERATOR\" "
+                         "Value=\"TOTAL_PRODUCTION\" SortData=\"True\"/>",
+                         rule, false, "", "PROD_YEAR"));
+}
+
+// The catalogue as the database describes it, so that the charts read the
+// unit of their values through the field chooser for the active query's
+// asset type.
+void MakeChooser(DataSet& d) {
+    auto manager = New<FakeQueryManager>();
+    manager->ActiveQuery()->SetQueryType("Field");
+    d.root->SetQueries(manager);
+    Ref<cvCollection> catalogue = gTools()->NewCollection();
+    auto child = [](const Ref<cvCollection>& parent, const std::string& key) {
+        if (!parent->Exists(key)) parent->Add(Variant(gTools()->NewCollection()), key);
+        return parent->Item(Variant(key)).ToObject<cvCollection>();
+    };
+    auto rs = gTools()->NewADODBRecordset();
+    rs->Open("SELECT Asset_Type, Grid_Type, Field_Name, Category FROM FieldChooser", d.root->Connection());
+    for (; !rs->Eof(); rs->MoveNext()) {
+        auto field = New<CFieldDetail>();
+        field->SetAssetType(CStr(rs->Fields("Asset_Type").Value()));
+        field->SetGridType(CStr(rs->Fields("Grid_Type").Value()));
+        field->SetFieldName(CStr(rs->Fields("Field_Name").Value()));
+        field->SetCategory(CStr(rs->Fields("Category").Value()));
+        child(child(child(catalogue, field->AssetType()), field->GridType()), "FIELDS")
+            ->Add(Variant(field), field->FieldName());
+    }
+    rs->Close();
+    auto lists = New<FakeLists>();
+    lists->SetAvailableFields(catalogue);
+    d.root->SetLists(lists);
+    d.root->SetFieldChooser(New<CSelectedFields>());
+}
+
+// Draws the chart into new controls and stops the program unless it drew
+// every series with every point, the grid holding every value.
+void Check(const DataSet& d, const Road& road) {
+    auto grid = std::make_shared<MemoryGrid>();
+    auto control = std::make_shared<MemoryChartControl>();
+    const bool ok = road.chart->Render(grid, control, d.codes);
+    const std::string shown = CwndShowError::Instance().Text();
+    if (!ok || !shown.empty()) Fail(road.name + ": the drawing failed: " + shown);
+    const int series = static_cast<int>(d.operators.size());
+    if (control->Groups().size() != 1) Fail(road.name + ": not one chart group");
+    const auto group = control->Group(1);
+    if (group->chartType != 4) Fail(road.name + ": not drawn as stacked bars");
+    if (group->data->Series() != series)
+        Fail(road.name + ": " + std::to_string(group->data->Series()) + " series instead of " +
+             std::to_string(series));
+    if (static_cast<int>(group->seriesLabels->items.size()) != series)
+        Fail(road.name + ": " + std::to_string(group->seriesLabels->items.size()) + " legend entries");
+    size_t cells = 0;
+    for (int s = 1; s <= series; ++s) {
+        if (group->data->Points(s) != d.years)
+            Fail(road.name + ": series " + std::to_string(s) + " has " +
+                 std::to_string(group->data->Points(s)) + " points instead of " + std::to_string(d.years));
+        for (int p = 1; p <= d.years; ++p) {
+            if (!group->data->Value(s, p)) Fail(road.name + ": no value at series " + std::to_string(s));
+            // Across the result a series is a grid row, down it a grid column.
+            const int col = road.name == "down" ? s + 1 : p + 1;
+            const int row = road.name == "down" ? p + 1 : s + 1;
+            if (grid->Cell(col, row)) ++cells;
+        }
+    }
+    const size_t expected = static_cast<size_t>(series) * static_cast<size_t>(d.years);
+    if (cells != expected)
+        Fail(road.name + ": " + std::to_string(cells) + " grid cells instead of " + std::to_string(expected));
+    if (control->Area().x->valueLabels->labels.empty()) Fail(road.name + ": no year labels");
+}
+
+DataSet& Data() {
+    static DataSet* data = [] {
+        auto* d = new DataSet;
+        if (const char* set = std::getenv("TERRALITH_BENCH_SET"); set && *set) {
+            d->folder = std::string(set) + "/";
+        } else {
+            SampleOptions options;
+            options.outFolder = d->dir.Path() + "set";
+            options.fields = bench::EnvNumber("TERRALITH_BENCH_FIELDS", 50000);
+            options.unitsFile = TERRALITH_UNITS_FILE;
+            std::fprintf(stderr, "generating a data set of %d fields...\n", options.fields);
+            const SampleWorld::Counts counts = SampleGenerator::Generate(options);
+            std::fprintf(stderr, "%zu fields, %zu wells\n", static_cast<size_t>(counts.fields),
+                         static_cast<size_t>(counts.wells));
+            d->folder = options.outFolder + "/";
+            // Linked as on the machine the data set is shipped for; here the
+            // annual tables lie beside the core database.
+            sqlite3* rw = nullptr;
+            sqlite3_open((d->folder + "Core/Database/Terralith.db").c_str(), &rw);
+            sqlite3_exec(rw, "UPDATE LinkedTables SET Datasource = 'Annual.db'", nullptr, nullptr, nullptr);
+            sqlite3_close(rw);
+        }
+        d->database = d->folder + "Core/Database/Terralith.db";
+        d->root = FakeRoot::Install(d->folder);
+        d->root->OpenDatabase();
+        MakeChooser(*d);
+
+        // The years up to the data year, and the operators running the most fields with figures in them.
+        d->years = std::max(1, bench::EnvNumber("TERRALITH_BENCH_YEARS", 30));
+        d->firstYear = std::atoi(d->root->DataYear().c_str()) - d->years + 1;
+        const int wanted = std::max(1, bench::EnvNumber("TERRALITH_BENCH_SERIES", 50));
+        const int budget = std::max(wanted, bench::EnvNumber("TERRALITH_BENCH_CODES", 10000));
+        const std::string years =
+            std::to_string(d->firstYear) + " AND " + std::to_string(d->firstYear + d->years - 1);
+        const std::string producing =
+            "F.Operator_Code IS NOT NULL AND F.Operator_Name IS NOT NULL AND F.Field_Code IN (SELECT "
+            "Field_Code FROM FieldAnnualTotal_Gross WHERE Prod_Year BETWEEN " +
+            years + ")";
+        d->raw = OpenRaw(*d);
+        sqlite3* db = d->raw;
+        std::set<std::string> names;
+        for (const Coded& o :
+             CodedRows(db, "SELECT F.Operator_Code, MAX(F.Operator_Name) FROM Field F WHERE " + producing +
+                               " GROUP BY F.Operator_Code ORDER BY COUNT(*) DESC, "
+                               "F.Operator_Code")) {
+            // The grouping rule keys its rows by the name: one name, one operator.
+            if (static_cast<int>(d->operators.size()) < wanted && names.insert(o.name).second)
+                d->operators.push_back(o);
+        }
+        if (static_cast<int>(d->operators.size()) < wanted)
+            Fail("only " + std::to_string(d->operators.size()) + " operators have figures in the years");
+        std::string chosen;
+        for (const Coded& o : d->operators) AppendCode(chosen, o.code);
+        // An equal share of the codes for each operator, its first fields by code.
+        const std::vector<Coded> fields =
+            CodedRows(db,
+                      "SELECT Field_Code FROM (SELECT F.Field_Code, ROW_NUMBER() OVER (PARTITION BY "
+                      "F.Operator_Code ORDER BY F.Field_Code) AS n FROM Field F WHERE " +
+                          producing + " AND F.Operator_Code IN (" + chosen +
+                          ")) WHERE n <= " + std::to_string(budget / wanted) + " ORDER BY Field_Code");
+        for (const Coded& f : fields) AppendCode(d->codes, f.code);
+        d->codeCount = fields.size();
+
+        WriteCharts(*d);
+        d->engine = New<CChartEngine>();
+        d->engine->Initialise(d->folder + "Charts/ChartManifest.xml", d->dir.Path() + "Charts");
+        for (auto [road, file] : {std::pair{&d->across, "BenchAcross"}, std::pair{&d->down, "BenchDown"},
+                                  std::pair{&d->rule, "BenchRule"}}) {
+            road->chart = d->engine->LoadChart(file);
+            if (!road->chart) Fail(std::string("cannot load ") + file);
+            // The statement the drawing opens: the codes put in as ExecuteQuery puts them.
+            const std::string sql = road->chart->Queries()->Item(Variant(1)).ToObject<IChartQuery>()->SQL();
+            road->statement = bench::ChartStatement(sql, d->codes);
+            Check(*d, *road);
+        }
+        return d;
+    }();
+    return *data;
+}
+
+// The engine over the same statement, on a connection kept open for the
+// whole run as the library keeps its own.
+void BM_Raw(benchmark::State& state, Road* road) {
+    DataSet& d = Data();
+    for (auto _ : state) Step(d.raw, *road);
+}
+
+// The drawing into new controls (made before the timing; each repetition
+// is one iteration), as a host draws a chart it shows afresh.
+void BM_Render(benchmark::State& state, Road* road) {
+    DataSet& d = Data();
+    auto grid = std::make_shared<MemoryGrid>();
+    auto control = std::make_shared<MemoryChartControl>();
+    for (auto _ : state) {
+        if (!road->chart->Render(grid, control, d.codes)) state.SkipWithError("the drawing failed");
+    }
+}
+
+void Summary(const bench::MedianReporter& reporter, const DataSet& d, const Road& road) {
+    const auto raw = reporter.At(road.name + "/raw"), render = reporter.At(road.name + "/render");
+    std::printf("\n%s: %zu series of %d points; the statement gave %zu rows, %zu values\n", road.name.c_str(),
+                d.operators.size(), d.years, road.rows, road.values);
+    if (raw.cpu > 0 && raw.wall > 0)
+        std::printf("  CPU  raw %.1f ms, render %.1f ms: %.2fx\n  wall raw %.1f ms, render %.1f ms: %.2fx\n",
+                    raw.cpu * 1e3, render.cpu * 1e3, render.cpu / raw.cpu, raw.wall * 1e3, render.wall * 1e3,
+                    render.wall / raw.wall);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int repetitions = bench::Initialize(argc, argv);
+    ui::SetMessageBoxHandler([](const std::string&, int32_t, const std::string&) { return ui::vbOK; });
+
+    DataSet& data = Data();
+    std::printf("%zu asset codes of %zu operators, years %d to %d\n", data.codeCount, data.operators.size(),
+                data.firstYear, data.firstYear + data.years - 1);
+    for (Road* road : {&data.across, &data.down, &data.rule}) {
+        for (const char* what : {"raw", "render"}) {
+            auto fn = std::string(what) == "raw" ? BM_Raw : BM_Render;
+            benchmark::RegisterBenchmark((road->name + "/" + what).c_str(),
+                                         [fn, road](benchmark::State& s) { fn(s, road); })
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(1)
+                ->Repetitions(repetitions);
+        }
+    }
+    bench::MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (const Road* road : {&data.across, &data.down, &data.rule}) Summary(reporter, data, *road);
+
+    for (Road* road : {&data.across, &data.down, &data.rule}) road->chart.Reset();
+    data.engine.Reset();
+    sqlite3_close(data.raw);
+    data.root.Reset();
+    ReleaseModuleData();
+    benchmark::Shutdown();
+    return 0;
+}
