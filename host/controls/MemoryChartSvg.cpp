@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <sstream>
 #include <tuple>
 
@@ -452,10 +453,14 @@ std::string MemoryChartControl::Svg(int32_t lWidth, int32_t lHeight) const {
     if (showX) {
         const double band = (across ? plot.Width() : plot.Height()) / n;
         const double need = across ? (angle == 0 ? widest + 4 : LineHeight(xFont)) : LineHeight(xFont);
-        const size_t every =
-            xAxis.annotationMethod == 2 ? 1 : static_cast<size_t>(std::max(1.0, std::ceil(need / band)));
+        // Value labels (annotation method 2) are thinned as well, but only among the places that have
+        // one: forty labelled years of bars would otherwise be a smear, a sparse few must all stay.
+        const size_t every = static_cast<size_t>(std::max(1.0, std::ceil(need / band)));
         const double degrees = -xAxis.annotationRotationAngle;
-        for (size_t p = 0; p < categories.size(); p += every) {
+        std::optional<size_t> lastDrawn;
+        for (size_t p = 0; p < categories.size(); ++p) {
+            if (categories[p].empty() || (lastDrawn && p - *lastDrawn < every)) continue;
+            lastDrawn = p;
             const double c = category(static_cast<double>(p) + 0.5);
             if (across) {
                 const double y = plot.bottom + 9 + FontPixels(xFont) * (angle == 0 ? 1 : 0.5);

@@ -183,3 +183,34 @@ TEST(MemoryChartControl, AnEmptyChartStillDrawsAndSavesItself) {
     EXPECT_EQ(doc.document_element().attribute("width").as_double(), 200) << "never smaller than 200 by 150";
     EXPECT_RAISES(75, chart.SaveSvg("/nonexistent-folder/chart.svg"));
 }
+
+TEST(MemoryChartControl, CategoryLabelsAreThinnedOnlyWhereTheyWouldCollide) {
+    // Sixty bars on a narrow picture: not every label fits beside its neighbour.
+    auto labelled = [](bool everyPoint) {
+        auto chart = std::make_shared<MemoryChartControl>();
+        Ref<IChartControl> c = chart;
+        Ref<IChartGroup> bars = c->ChartGroups(1);
+        bars->SetChartType(2);
+        bars->Data()->SetNumSeries(1);
+        bars->Data()->SetNumPoints(1, 60);
+        Ref<IChartAxisControl> x = c->ChartArea()->Axes("X");
+        x->SetAnnotationMethod(2);
+        for (int32_t p = 1; p <= 60; ++p) {
+            bars->Data()->SetY(1, p, Variant(1.0 * p));
+            if (everyPoint || p == 1 || p == 30 || p == 60)
+                x->ValueLabels()->Add(Variant(p), Variant("Y" + std::to_string(1960 + p)));
+        }
+        pugi::xml_document doc;
+        EXPECT_TRUE(doc.load_string(chart->Svg(300, 200).c_str()));
+        std::vector<std::string> years;
+        for (const std::string& t : Texts(doc))
+            if (t.size() == 5 && t[0] == 'Y') years.push_back(t);
+        return years;
+    };
+    const auto dense = labelled(true);
+    EXPECT_GT(dense.size(), 3u);
+    EXPECT_LT(dense.size(), 30u) << "labels of neighbouring bars would overlap";
+    EXPECT_EQ(dense.front(), "Y1961");
+    EXPECT_EQ(labelled(false), (std::vector<std::string>{"Y1961", "Y1990", "Y2020"}))
+        << "a few labels far apart are all drawn";
+}
