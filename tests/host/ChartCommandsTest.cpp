@@ -5,35 +5,14 @@
 
 #include <set>
 
-#include "support/HostProcess.h"
-#include "support/RootFixture.h"
+#include "HostCommandFixture.h"
 #include "support/SqliteFile.h"
 
 namespace {
 
-std::string SampleQuery(const std::string& name) {
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind("/tests/")) + "/sample/queries/" + name;
-}
-
-class ChartCommands : public RootFixture {
+class ChartCommands : public HostCommandFixture {
 protected:
-    HostProcessRun Run(std::vector<std::string> args) {
-        const std::string settings = data.Write("Host.settings.xml", settingsXml);
-        args.insert(args.begin(), "--settings=" + settings);
-        return RunHostProcess(TERRALITH_BINARY, args, scratch.Path());
-    }
-    static bool Has(const std::string& text, const std::string& part) {
-        return text.find(part) != std::string::npos;
-    }
-    static std::vector<std::string> Lines(const std::string& text) {
-        std::vector<std::string> lines = Split(text, "\r\n");
-        if (!lines.empty() && lines.back().empty()) lines.pop_back();
-        return lines;
-    }
     std::string Out(const std::string& name) const { return scratch.Path() + name; }
-
-    TempDir scratch;
 };
 
 TEST_F(ChartCommands, ChartsListsTheManifestPerAssetType) {

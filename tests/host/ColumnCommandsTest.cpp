@@ -3,29 +3,18 @@
 // width, and an exit status that tells a failed load from a done one.
 #include <gtest/gtest.h>
 
-#include "support/HostProcess.h"
-#include "support/RootFixture.h"
+#include "HostCommandFixture.h"
 
 namespace {
 
-class ColumnCommands : public RootFixture {
+class ColumnCommands : public HostCommandFixture {
 protected:
-    HostProcessRun Run(std::vector<std::string> args) {
-        const std::string settings = data.Write("Host.settings.xml", settingsXml);
-        args.insert(args.begin(), "--settings=" + settings);
-        return RunHostProcess(TERRALITH_BINARY, args, scratch.Path());
-    }
-    static bool Has(const std::string& text, const std::string& part) {
-        return text.find(part) != std::string::npos;
-    }
     std::string Layout(const std::string& annualFields) {
         std::string xml = ReadFile(data.Path() + "Default/GridLayouts.xml");
         const std::string open = "<Annual>", close = "</Annual>";
         const size_t a = xml.find(open), b = xml.find(close);
         return xml.substr(0, a + open.size()) + "<Fields>" + annualFields + "</Fields>" + xml.substr(b);
     }
-
-    TempDir scratch;
 };
 
 TEST_F(ColumnCommands, AGridsColumnsInOrderWithTheirUnitsAndWidths) {

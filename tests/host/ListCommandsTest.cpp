@@ -2,61 +2,17 @@
 // them: `terralith lists` names every fill of the six lists, `terralith list`
 // prints what one fill put into its control, and a fill that fails or a
 // command that is mistyped says so in its exit status.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <fstream>
 #include <regex>
 #include <set>
 
-#include "support/RootFixture.h"
-
-extern char** environ;
+#include "HostCommandFixture.h"
 
 namespace {
 
-struct ListRun {
-    int status = -1;
-    std::string out, err;
-};
-
-class ListCommands : public RootFixture {
-protected:
-    // Runs the host on the copy's settings with standard output and error
-    // into files and nothing on standard input.
-    ListRun Run(std::vector<std::string> args) {
-        const std::string settings = data.Write("Host.settings.xml", settingsXml);
-        args.insert(args.begin(), "--settings=" + settings);
-        args.insert(args.begin(), TERRALITH_BINARY);
-        const std::string out = scratch.Path() + "out", err = scratch.Path() + "err";
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        std::vector<char*> argv;
-        for (std::string& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ListRun run;
-        pid_t pid = 0;
-        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        run.out = ReadFile(out);
-        run.err = ReadFile(err);
-        return run;
-    }
-    static bool Has(const std::string& text, const std::string& part) {
-        return text.find(part) != std::string::npos;
-    }
-
-    TempDir scratch;
-};
+class ListCommands : public HostCommandFixture {};
 
 // The fill members of the list interfaces, as "IListWell.PopulateWellTypes":
 // every member but the code and description look-ups.
@@ -82,7 +38,7 @@ std::set<std::string> InterfaceFillMembers() {
 }
 
 TEST_F(ListCommands, ListsNamesOneFillForEveryFillMemberOfTheSixLists) {
-    ListRun run = Run({"lists"});
+    HostProcessRun run = Run({"lists"});
     ASSERT_EQ(run.status, 0) << run.err;
     std::stringstream lines(run.out);
     std::string line;
@@ -101,7 +57,7 @@ TEST_F(ListCommands, ListsNamesOneFillForEveryFillMemberOfTheSixLists) {
 }
 
 TEST_F(ListCommands, AListPrintsItsRowsItemValuesAndCodes) {
-    ListRun run = Run({"list", "well-types"});
+    HostProcessRun run = Run({"list", "well-types"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "Text,ItemData,Code\r\nExploration,1,EXPL\r\nAppraisal,2,APPR\r\nDevelopment,3,DEV\r\n"
@@ -131,7 +87,7 @@ TEST_F(ListCommands, AListPrintsItsRowsItemValuesAndCodes) {
 }
 
 TEST_F(ListCommands, ATreePrintsIndentedByLevelWithItsKeysOnRequest) {
-    ListRun run = Run({"list", "transport-development-statuses"});
+    HostProcessRun run = Run({"list", "transport-development-statuses"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "All\n  Current\n    Onstream\n    Under Development\n    Ceased Production\n    Abandoned\n"
@@ -155,7 +111,7 @@ TEST_F(ListCommands, ATreePrintsIndentedByLevelWithItsKeysOnRequest) {
 }
 
 TEST_F(ListCommands, MistypedCommandsExitTwoAndFailedFillsOne) {
-    ListRun run = Run({"list", "no-such-list"});
+    HostProcessRun run = Run({"list", "no-such-list"});
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(Has(run.err, "unknown list: no-such-list")) << run.err;
 

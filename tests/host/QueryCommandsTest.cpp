@@ -7,37 +7,16 @@
 #include <csignal>
 #include <set>
 
+#include "HostCommandFixture.h"
 #include "host/main/Interrupt.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
-#include "support/HostProcess.h"
-#include "support/RootFixture.h"
 #include "support/SqliteFile.h"
 
 namespace {
 
-// The sample query files in the source tree.
-std::string SampleQuery(const std::string& name) {
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind("/tests/")) + "/sample/queries/" + name;
-}
-
-class QueryCommands : public RootFixture {
+class QueryCommands : public HostCommandFixture {
 protected:
-    HostProcessRun Run(std::vector<std::string> args) {
-        const std::string settings = data.Write("Host.settings.xml", settingsXml);
-        args.insert(args.begin(), "--settings=" + settings);
-        return RunHostProcess(TERRALITH_BINARY, args, scratch.Path());
-    }
-    static bool Has(const std::string& text, const std::string& part) {
-        return text.find(part) != std::string::npos;
-    }
-    // The CSV lines of the output, heading first.
-    static std::vector<std::string> Lines(const std::string& out) {
-        std::vector<std::string> lines = Split(out, "\r\n");
-        if (!lines.empty() && lines.back().empty()) lines.pop_back();
-        return lines;
-    }
     // The first cell of every line but the heading.
     static std::multiset<std::string> FirstCells(const std::string& out) {
         std::multiset<std::string> cells;
@@ -49,8 +28,6 @@ protected:
         std::vector<std::string> rows = Column(DatabasePath(), sql);
         return {rows.begin(), rows.end()};
     }
-
-    TempDir scratch;
 };
 
 // A query file whose general criteria have no elements at all.

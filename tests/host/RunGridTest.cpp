@@ -6,16 +6,10 @@
 #include <cmath>
 #include <map>
 
-#include "support/HostProcess.h"
-#include "support/RootFixture.h"
+#include "HostCommandFixture.h"
 #include "support/SqliteFile.h"
 
 namespace {
-
-std::string SampleQuery(const std::string& name) {
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind("/tests/")) + "/sample/queries/" + name;
-}
 
 // The fields the sample field query files find (Borealis and its
 // subsidiaries in three sectors, oil and oil-and-gas fields).
@@ -29,22 +23,8 @@ constexpr const char* kSampleFields =
 constexpr double kMMbblToMMm3 = 0.158987294928;
 constexpr double kMetreToFeet = 3.28083989501312;
 
-class RunGrid : public RootFixture {
+class RunGrid : public HostCommandFixture {
 protected:
-    HostProcessRun Run(std::vector<std::string> args) {
-        const std::string settings = data.Write("Host.settings.xml", settingsXml);
-        args.insert(args.begin(), "--settings=" + settings);
-        return RunHostProcess(TERRALITH_BINARY, args, scratch.Path());
-    }
-    static bool Has(const std::string& text, const std::string& part) {
-        return text.find(part) != std::string::npos;
-    }
-    // The CSV lines, heading first.
-    static std::vector<std::string> Lines(const std::string& out) {
-        std::vector<std::string> lines = Split(out, "\r\n");
-        if (!lines.empty() && lines.back().empty()) lines.pop_back();
-        return lines;
-    }
     // The sample's default layout with the Field/Assets columns replaced.
     std::string FieldAssetsLayout(const std::string& fields) {
         std::string xml = ReadFile(data.Path() + "Default/GridLayouts.xml");
@@ -62,8 +42,6 @@ protected:
         }
         return pairs;
     }
-
-    TempDir scratch;
 };
 
 // The converted cell against the database value times the factor; Null empty.
