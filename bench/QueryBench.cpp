@@ -27,8 +27,8 @@
 #include <string>
 #include <vector>
 
+#include "BenchDataSet.h"
 #include "BenchSupport.h"
-#include "SampleGenerator.h"
 #include "core/CTools.h"
 #include "core/Globals.h"
 #include "interfaces/IQuery.h"
@@ -148,24 +148,7 @@ Ref<IQuery> LoadQuery(DataSet& d, const std::string& sCompanies) {
 DataSet& Data() {
     static DataSet* data = [] {
         auto* d = new DataSet;
-        if (const char* set = std::getenv("TERRALITH_BENCH_SET"); set && *set) {
-            d->folder = std::string(set) + "/";
-        } else {
-            SampleOptions options;
-            options.outFolder = d->dir.Path() + "set";
-            options.fields = bench::EnvNumber("TERRALITH_BENCH_FIELDS", 50000);
-            std::fprintf(stderr, "generating a data set of %d fields...\n", options.fields);
-            const SampleWorld::Counts counts = SampleGenerator::Generate(options);
-            std::fprintf(stderr, "%zu fields, %zu wells\n", static_cast<size_t>(counts.fields),
-                         static_cast<size_t>(counts.wells));
-            d->folder = options.outFolder + "/";
-            // Linked as on the machine the data set is shipped for; here the
-            // annual tables lie beside the core database.
-            sqlite3* rw = nullptr;
-            sqlite3_open((d->folder + "Core/Database/Terralith.db").c_str(), &rw);
-            sqlite3_exec(rw, "UPDATE LinkedTables SET Datasource = 'Annual.db'", nullptr, nullptr, nullptr);
-            sqlite3_close(rw);
-        }
+        d->folder = bench::GeneratedDataSet(d->dir.Path());
         d->database = d->folder + "Core/Database/Terralith.db";
         d->root = FakeRoot::Install(d->folder);
         d->root->OpenDatabase();

@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "SampleGenerator.h"
+#include "BenchDataSet.h"
 #include "core/CTools.h"
 #include "core/Globals.h"
 #include "criteria/CParameters.h"
@@ -141,20 +141,7 @@ void Prepare(Job& job, const std::string& sType, const std::string& sCompanies) 
 DataSet& Data() {
     static DataSet* data = [] {
         auto* d = new DataSet;
-        std::string folder;
-        if (const char* set = std::getenv("TERRALITH_BENCH_SET"); set && *set) {
-            // A data folder terralith-sample made earlier, read where it is.
-            folder = std::string(set) + "/";
-        } else {
-            SampleOptions options;
-            options.outFolder = d->dir.Path() + "set";
-            options.fields = EnvNumber("TERRALITH_BENCH_FIELDS", 50000);
-            std::fprintf(stderr, "generating a data set of %d fields...\n", options.fields);
-            const SampleWorld::Counts counts = SampleGenerator::Generate(options);
-            std::fprintf(stderr, "%zu fields, %zu wells\n", static_cast<size_t>(counts.fields),
-                         static_cast<size_t>(counts.wells));
-            folder = options.outFolder + "/";
-        }
+        const std::string folder = bench::GeneratedDataSet(d->dir.Path());
         d->database = folder + "Core/Database/Terralith.db";
         d->root = FakeRoot::Install(folder);
         d->root->OpenDatabase();

@@ -159,8 +159,7 @@ std::string FormatNumberSection(double a, const std::string& section) {
     RoundedDigits(a, fracPlaces, whole, frac);
     if (static_cast<int>(whole.size()) < minWhole) whole.insert(0, minWhole - whole.size(), '0');
     if (thousands)
-        for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3)
-            whole.insert(static_cast<size_t>(i), ",");
+        for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3) whole.insert(whole.begin() + i, ',');
     while (static_cast<int>(frac.size()) > minFrac && frac.back() == '0') frac.pop_back();
     return prefix + whole + (point ? "." + frac : "") + suffix;
 }
@@ -169,10 +168,16 @@ std::string FormatNumber(double d, const std::string& pic) {
     const std::vector<std::string> sections = Sections(pic);
     if (d == 0 && sections.size() >= 3 && !sections[2].empty()) return FormatNumberSection(0, sections[2]);
     if (d < 0 && sections.size() >= 2 && !sections[1].empty()) return FormatNumberSection(-d, sections[1]);
-    return (d < 0 ? "-" : "") + FormatNumberSection(std::fabs(d), sections[0]);
+    std::string text = d < 0 ? "-" : "";
+    text += FormatNumberSection(std::fabs(d), sections[0]);
+    return text;
 }
 
-std::string Pad2(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+std::string Pad2(int v) {
+    std::string text = std::to_string(v);
+    if (v < 10) text.insert(text.begin(), '0');
+    return text;
+}
 
 // 1 Sunday ... 7 Saturday; serial 0, 30 December 1899, was a Saturday.
 int Weekday(double serial) {
