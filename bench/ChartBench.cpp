@@ -48,18 +48,23 @@
 #include "host/controls/MemoryChartControl.h"
 #include "host/controls/MemoryGrid.h"
 #include "interfaces/IChart.h"
+#include "platform/ado/JetTranslator.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
 #include "platform/ui/MsgBox.h"
+#include "sql/SqlValues.h"
 #include "support/FakeLists.h"
 #include "support/FakeQuery.h"
 #include "support/FakeRoot.h"
 #include "support/TempDir.h"
 
 namespace bench {
-// The chart query's SQL as the chart opens it for the codes (ChartBenchStatement.cpp).
-std::string ChartStatement(const std::string& sSQL, const std::string& sAssetCodes);
+// The chart query's SQL with the host's codes put in for "ASSET_CODE" as the
+// chart puts them in, translated for the engine.
+std::string ChartStatement(const std::string& sSQL, const std::string& sAssetCodes) {
+    return ADODB::JetTranslator::Translate(ReplacePlaceholder(sSQL, "ASSET_CODE", SqlCodeList(sAssetCodes)));
+}
 }  // namespace bench
 
 namespace {

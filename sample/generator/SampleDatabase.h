@@ -17,7 +17,7 @@ using SqlValue = std::variant<std::monostate, int64_t, double, std::string>;
 inline SqlValue SqlNull() { return std::monostate{}; }
 inline SqlValue SqlOpt(const std::optional<double>& v) { return v ? SqlValue(*v) : SqlNull(); }
 inline SqlValue SqlOpt(const std::optional<int64_t>& v) { return v ? SqlValue(*v) : SqlNull(); }
-inline SqlValue SqlText(const std::string& s) { return s.empty() ? SqlNull() : SqlValue(s); }
+inline SqlValue SqlOptText(const std::string& s) { return s.empty() ? SqlNull() : SqlValue(s); }
 
 class SampleDatabase {
 public:

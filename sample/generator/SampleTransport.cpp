@@ -235,7 +235,7 @@ void SampleTransport::Write() {
         "VALUES (?, ?, ?, ?, ?, ?, ?)");
     for (const SampleTerminal& t : ctx_.terminals)
         terminal.Row({t.code, t.name, int64_t{t.grouping ? 1 : 0}, SqlOpt(t.groupingCode),
-                      SqlText(t.groupingName), t.country, std::string("ONSHORE")});
+                      SqlOptText(t.groupingName), t.country, std::string("ONSHORE")});
 
     SampleDatabase::Insert ins(
         ctx_.core,
@@ -261,18 +261,18 @@ void SampleTransport::Write() {
                  t.mnemonic,
                  int64_t{t.grouping ? 1 : 0},
                  SqlOpt(t.groupingCode),
-                 SqlText(t.groupingName),
+                 SqlOptText(t.groupingName),
                  t.method,
                  t.energy,
                  t.status,
                  t.offshore,
                  SqlOpt(t.startCode),
-                 SqlText(t.startType),
-                 SqlText(t.startName),
+                 SqlOptText(t.startType),
+                 SqlOptText(t.startName),
                  SqlOpt(t.destCode),
-                 SqlText(t.destType),
-                 SqlText(t.destName),
-                 SqlText(t.started),
+                 SqlOptText(t.destType),
+                 SqlOptText(t.destName),
+                 SqlOptText(t.started),
                  SqlOpt(t.length),
                  t.diameter ? SqlValue(IntText(static_cast<int64_t>(*t.diameter)) + "\"") : SqlNull(),
                  SqlOpt(t.diameter),
