@@ -348,6 +348,19 @@ std::string MemoryChartControl::Svg(int32_t lWidth, int32_t lHeight) const {
     } else {
         for (size_t p = 0; p < categories.size(); ++p) categories[p] = std::to_string(p + 1);
     }
+    // Trailing places with neither a label nor a value in any group are not drawn: a result's title
+    // column ("CHARTTITLE") keeps its place among a stack's points without being data, and would
+    // only leave an empty band at the end.
+    auto holdsValue = [&](int32_t p) {
+        for (const Drawn& d : drawn)
+            for (int32_t s = 1; s <= d.group->data->Series(); ++s)
+                if (p <= d.group->data->Points(s) && d.group->data->Value(s, p)) return true;
+        return false;
+    };
+    while (points > 1 && categories.back().empty() && !holdsValue(points)) {
+        --points;
+        categories.pop_back();
+    }
 
     // Room for the axes: labels and titles beside the plot.
     const MemoryChartFont& xFont = *xAxis.font;

@@ -214,3 +214,26 @@ TEST(MemoryChartControl, CategoryLabelsAreThinnedOnlyWhereTheyWouldCollide) {
     EXPECT_EQ(labelled(false), (std::vector<std::string>{"Y1961", "Y1990", "Y2020"}))
         << "a few labels far apart are all drawn";
 }
+
+TEST(MemoryChartControl, ATrailingPlaceWithoutLabelOrValueIsNotDrawn) {
+    // A stack across a result: the title column keeps a place in every series but the first.
+    auto stack = [](int32_t lastPoints, bool labelLast) {
+        auto chart = std::make_shared<MemoryChartControl>();
+        Ref<IChartControl> c = chart;
+        Ref<IChartGroup> g = c->ChartGroups(1);
+        g->SetChartType(4);
+        g->Data()->SetNumSeries(2);
+        g->Data()->SetNumPoints(1, 3);
+        g->Data()->SetNumPoints(2, lastPoints);
+        Ref<IChartAxisControl> x = c->ChartArea()->Axes("X");
+        x->SetAnnotationMethod(2);
+        for (int32_t p = 1; p <= 3; ++p) {
+            x->ValueLabels()->Add(Variant(p), Variant("P" + std::to_string(p)));
+            for (int32_t s = 1; s <= 2; ++s) g->Data()->SetY(s, p, Variant(10.0 * s + p));
+        }
+        if (labelLast) x->ValueLabels()->Add(Variant(4), Variant("P4"));
+        return chart->Svg(400, 300);
+    };
+    EXPECT_EQ(stack(4, false), stack(3, false)) << "the empty fourth place leaves no band";
+    EXPECT_NE(stack(4, true), stack(3, false)) << "a labelled place is drawn, empty or not";
+}
