@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "host/main/GridLayout.h"
+#include "host/main/ShownErrors.h"
 #include "host/main/Table.h"
 
 namespace host {
@@ -26,7 +27,7 @@ CommandRun DeclareColumns(CLI::App& app) {
             c.console.Say(UnknownGridMessage(o->grid));
             return kUsage;
         }
-        ChooserErrors errors;
+        ShownErrors errors;
         Ref<IFieldChooser> chooser = LoadGridLayout(c, o->layout);
         if (!chooser) return kFailed;
         std::vector<TableRow> rows;
@@ -38,7 +39,7 @@ CommandRun DeclareColumns(CLI::App& app) {
         }
         PrintTable(c.console.Results(), {"Grid", "Position", "Column", "Name", "Unit", "Width"}, rows,
                    ResultsOnTerminal());
-        return errors.Count() > 0 ? kFailed : kDone;
+        return errors.Failures() > 0 ? kFailed : kDone;
     };
 }
 

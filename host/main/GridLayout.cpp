@@ -63,14 +63,4 @@ Ref<IFieldChooser> LoadGridLayout(CommandContext& c, const std::string& sOption)
     return chooser;
 }
 
-ChooserErrors::ChooserErrors() {
-    previous_ =
-        ui::SetMessageBoxHandler([this](const std::string& text, int32_t style, const std::string& title) {
-            if ((style & 0x70) == ui::vbCritical) ++count_;
-            return previous_ ? previous_(text, style, title) : ui::UnattendedAnswer(style);
-        });
-}
-
-ChooserErrors::~ChooserErrors() { ui::SetMessageBoxHandler(std::move(previous_)); }
-
 }  // namespace host

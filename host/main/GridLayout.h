@@ -8,7 +8,6 @@
 #include "host/main/Commands.h"
 #include "interfaces/IFieldChooser.h"
 #include "interfaces/ResultGrids.h"
-#include "platform/ui/MsgBox.h"
 
 namespace host {
 
@@ -25,29 +24,14 @@ std::vector<Grid> GridsNamed(const std::string& sName);
 std::string UnknownGridMessage(const std::string& sName);
 
 // The chosen columns of the grid in the chooser's order, position 1 first;
-// none when the chooser shows a failure (counted by ChooserErrors).
+// none when the chooser shows a failure (counted by ShownErrors::Failures).
 std::vector<Ref<IDisplayField>> ChosenColumns(IFieldChooser& chooser, const Grid& g);
 
 // Loads the grid layout file, sOption or else the settings' DefaultLayoutFile
 // (in the data folder's "Default/" unless a path of its own), into the root's
 // field chooser and returns the chooser; Nothing after saying why when there
 // is no file to load or no chooser.  A file that cannot be loaded is shown by
-// the chooser, naming it: count that with a ChooserErrors around the call.
+// the chooser, naming it: count that with a ShownErrors around the call.
 Ref<IFieldChooser> LoadGridLayout(CommandContext& c, const std::string& sOption);
-
-// Counts the error boxes (style 16) the field chooser shows while it lives,
-// passing every box on; a unit warning is no failure.
-class ChooserErrors {
-public:
-    ChooserErrors();
-    ~ChooserErrors();
-    ChooserErrors(const ChooserErrors&) = delete;
-    ChooserErrors& operator=(const ChooserErrors&) = delete;
-    int Count() const { return count_; }
-
-private:
-    ui::MessageBoxHandler previous_;
-    int count_ = 0;
-};
 
 }  // namespace host

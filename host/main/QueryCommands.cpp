@@ -246,11 +246,11 @@ CommandRun DeclareRun(CLI::App& app) {
         // cannot be loaded costs no search.
         std::vector<PrintedColumn> columns;
         if (chosen) {
-            ChooserErrors errors;
+            ShownErrors errors;
             Ref<IFieldChooser> chooser = LoadGridLayout(c, o->layout);
-            if (!chooser || errors.Count() > 0) return kFailed;
+            if (!chooser || errors.Failures() > 0) return kFailed;
             columns = ChosenGridColumns(c.root, *chooser, *chosen);
-            if (errors.Count() > 0) return kFailed;
+            if (errors.Failures() > 0) return kFailed;
             if (columns.empty()) {
                 c.console.Say("the grid layout chooses no columns for " + GridName(*chosen));
                 return kFailed;
@@ -317,7 +317,7 @@ CommandRun DeclareDescribe(CLI::App& app) {
         {
             ShownErrors errors;
             query->BuildDescriptionTree();
-            shown = errors.Count();
+            shown = errors.Failures();
         }
         PrintTree(c.console.Results(), *tree, o->keys);
         return shown > 0 ? kFailed : kDone;

@@ -10,13 +10,16 @@
 namespace host {
 
 // Counts the errors the library shows while it lives (message boxes and
-// error reports), passing each on to what the console installed.
+// error reports), passing each on to what the console installed.  Failures()
+// leaves out the boxes that only warn or inform (a unit replaced in a grid
+// layout is no failure of the load).
 class ShownErrors {
 public:
     ShownErrors() {
         previousBox_ = ui::SetMessageBoxHandler(
             [this](const std::string& text, int32_t style, const std::string& title) {
                 ++count_;
+                if ((style & 0x70) == ui::vbCritical) ++failures_;
                 return previousBox_ ? previousBox_(text, style, title) : ui::UnattendedAnswer(style);
             });
         previousWindow_ = ui::SetErrorWindowPresenter(std::make_shared<Counter>(*this));
@@ -27,7 +30,10 @@ public:
     }
     ShownErrors(const ShownErrors&) = delete;
     ShownErrors& operator=(const ShownErrors&) = delete;
+    // Every box and error report shown so far.
     int Count() const { return count_; }
+    // The error reports and the boxes with the critical icon shown so far.
+    int Failures() const { return failures_; }
 
 private:
     class Counter final : public ui::ErrorWindowPresenter {
@@ -35,6 +41,7 @@ private:
         explicit Counter(ShownErrors& owner) : owner_(owner) {}
         void Show(const std::string& caption, const std::string& text) override {
             ++owner_.count_;
+            ++owner_.failures_;
             Target().Show(caption, text);
         }
         void SetText(const std::string& text) override { Target().SetText(text); }
@@ -60,7 +67,7 @@ private:
 
     ui::MessageBoxHandler previousBox_;
     std::shared_ptr<ui::ErrorWindowPresenter> previousWindow_;
-    int count_ = 0;
+    int count_ = 0, failures_ = 0;
 };
 
 }  // namespace host
