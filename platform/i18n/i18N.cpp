@@ -2,6 +2,7 @@
 
 #include <pugixml.hpp>
 #include <sstream>
+#include <string_view>
 #include <utility>
 
 #include "platform/runtime/Error.h"
@@ -75,6 +76,12 @@ void i18N::LoadTranslations(const std::string& sFile) {
         if (stored.empty() || user.empty())
             RaiseInvalidFile(sFile, "a Term needs a Stored and a User text (Stored=" + Quoted(stored) +
                                         ", User=" + Quoted(user) + ")");
+        // A CDATA section cannot hold "]]>": such a term would be written as two
+        // sections, neither of which equals the term, so it could not be turned back.
+        for (const std::string* text : {&stored, &user})
+            if (text->find("]]>") != std::string::npos)
+                RaiseInvalidFile(
+                    sFile, "the term " + Quoted(*text) + " holds \"]]>\", which a CDATA section cannot hold");
         auto [u, newStored] = toUser.emplace(stored, user);
         if (!newStored && u->second != user)
             RaiseInvalidFile(sFile, "the stored term " + Quoted(stored) + " is translated both as " +
@@ -113,6 +120,17 @@ std::string i18N::Translate(const std::string& sXML, const TermMap& terms) {
     }
     if (elements != 1)
         Raise(kErrInvalid, kSource, "The XML text cannot be translated: it is not one document element");
+    // The parser takes a comment holding "--" or ending in "-", which XML
+    // forbids and which the writer can only write back altered.
+    pugi::xml_node badComment = doc.find_node([](pugi::xml_node n) {
+        if (n.type() != pugi::node_comment) return false;
+        std::string_view v = n.value();
+        return v.find("--") != std::string_view::npos || (!v.empty() && v.back() == '-');
+    });
+    if (badComment)
+        Raise(kErrInvalid, kSource,
+              "The XML text cannot be translated: the comment '" + std::string(badComment.value()) +
+                  "' holds \"--\" or ends in \"-\"");
     if (terms.empty()) return sXML;
 
     bool changed = false;

@@ -15,8 +15,9 @@
 //
 // Both attributes are required and not empty.  A stored term may appear more
 // than once only with the same user term, and no two stored terms may share a
-// user term: the conversion must be reversible.  A file without terms, or no
-// file at all (""), leaves every text as it is.
+// user term, and no term holds "]]>" (a CDATA section cannot hold it): the
+// conversion must be reversible.  A file without terms, or no file at all
+// (""), leaves every text as it is.
 //
 // What is translated: an attribute value, or the text of an element (a text
 // or CDATA section), that equals a term as a whole, byte for byte.  Element and
@@ -25,11 +26,12 @@
 // gives the stored text again, as long as the stored text holds no user term
 // of its own.
 //
-// Every conversion reads its text as XML and refuses what is not well formed.
-// A text in which nothing needs translating comes back byte for byte; one in
-// which something was translated is written again without added formatting
-// (the whitespace inside the document element is kept, the XML declaration is
-// kept, whitespace between the top-level parts of the document is not).
+// Every conversion reads its text as XML and refuses what is not well formed
+// (a comment holding "--" or ending in "-" included).  A text in which nothing
+// needs translating comes back byte for byte; one in which something was
+// translated is written again without added formatting (the whitespace inside
+// the document element is kept, the XML declaration is kept, whitespace
+// between the top-level parts of the document is not).
 #include <cstdint>
 #include <string>
 #include <unordered_map>

@@ -117,6 +117,9 @@ TEST(i18N, MissingOrMalformedFilesRaiseAndKeepTheTermsInForce) {
         {"shared.xml",
          "<Translations><Term Stored=\"A\" User=\"X\"/><Term Stored=\"B\" User=\"X\"/></Translations>",
          "'X'"},
+        // Translated inside a CDATA section, the term would be split in two and never come back.
+        {"cdata.xml", "<Translations><Term Stored=\"Note\" User=\"a]]&gt;b\"/></Translations>", "'a]]>b'"},
+        {"cdatastored.xml", "<Translations><Term Stored=\"]]>\" User=\"B\"/></Translations>", "']]>'"},
     };
     for (const Case& c : cases) {
         std::string file = dir.Write(c.name, c.content);
@@ -134,7 +137,9 @@ TEST(i18N, MalformedTextToConvertRaises) {
     i18N t;
     for (int withTerms = 0; withTerms < 2; ++withTerms) {
         if (withTerms) t.LoadTranslations(dir.Write("nb.xml", kNorwegian));
-        for (const char* xml : {"<Query><Field>Field</Query>", "", "just text", "<a b=\"Field\"/><c/>"}) {
+        // A comment XML forbids would be written back altered once a term is translated.
+        for (const char* xml : {"<Query><Field>Field</Query>", "", "just text", "<a b=\"Field\"/><c/>",
+                                "<a b=\"Field\"><!--x--y--></a>", "<a b=\"Field\"/><!--x--->"}) {
             Error e = CaughtError([&] { t.ToUserLanguage(xml); });
             EXPECT_EQ(e.Number(), i18N::kErrInvalid) << xml;
             EXPECT_EQ(CaughtError([&] { t.ToStoredForm(xml); }).Number(), i18N::kErrInvalid) << xml;
