@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <stdexcept>
@@ -68,5 +69,16 @@ public:
         return it == medians.end() ? Times{} : it->second;
     }
 };
+
+// Prints the medians of "<prefix>/raw" and "<prefix>/<library>" and their
+// ratio, processor and wall time; nothing when the raw one did not run.
+inline void PrintRatio(const MedianReporter& reporter, const std::string& prefix,
+                       const std::string& library) {
+    const MedianReporter::Times raw = reporter.At(prefix + "/raw"), lib = reporter.At(prefix + "/" + library);
+    if (raw.cpu <= 0 || raw.wall <= 0) return;
+    std::printf("  CPU  raw %.1f ms, %s %.1f ms: %.2fx\n  wall raw %.1f ms, %s %.1f ms: %.2fx\n",
+                raw.cpu * 1e3, library.c_str(), lib.cpu * 1e3, lib.cpu / raw.cpu, raw.wall * 1e3,
+                library.c_str(), lib.wall * 1e3, lib.wall / raw.wall);
+}
 
 }  // namespace bench

@@ -400,13 +400,9 @@ void BM_Render(benchmark::State& state, Road* road) {
 }
 
 void Summary(const bench::MedianReporter& reporter, const DataSet& d, const Road& road) {
-    const auto raw = reporter.At(road.name + "/raw"), render = reporter.At(road.name + "/render");
     std::printf("\n%s: %zu series of %d points; the statement gave %zu rows, %zu values\n", road.name.c_str(),
                 d.operators.size(), d.years, road.rows, road.values);
-    if (raw.cpu > 0 && raw.wall > 0)
-        std::printf("  CPU  raw %.1f ms, render %.1f ms: %.2fx\n  wall raw %.1f ms, render %.1f ms: %.2fx\n",
-                    raw.cpu * 1e3, render.cpu * 1e3, render.cpu / raw.cpu, raw.wall * 1e3, render.wall * 1e3,
-                    render.wall / raw.wall);
+    bench::PrintRatio(reporter, road.name, "render");
 }
 
 }  // namespace

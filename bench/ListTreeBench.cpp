@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "SampleGenerator.h"
 #include "core/Globals.h"
 #include "host/controls/MemoryTreeView.h"
@@ -51,20 +52,6 @@ struct DataSet {
     Job fields{"fields", "", ""}, blocks{"blocks", "", ""};
 };
 
-int EnvNumber(const char* name, int fallback) {
-    const char* v = std::getenv(name);
-    return v && *v ? std::max(0, std::atoi(v)) : fallback;
-}
-
-// Opened as the library opens its connections: read-only, without the
-// engine's per-connection mutex, so the floor pays no lock per call.
-sqlite3* OpenRaw(const std::string& path) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
-        throw std::runtime_error("cannot open " + path);
-    return db;
-}
-
 // The first column of every row, as text.
 std::vector<std::string> Texts(sqlite3* db, const std::string& sql) {
     std::vector<std::string> out;
@@ -85,7 +72,7 @@ DataSet& Data() {
         auto* d = new DataSet;
         SampleOptions options;
         options.outFolder = d->dir.Path() + "set";
-        options.fields = EnvNumber("TERRALITH_BENCH_FIELDS", 50000);
+        options.fields = bench::EnvNumber("TERRALITH_BENCH_FIELDS", 50000);
         std::fprintf(stderr, "generating a data set of %d fields...\n", options.fields);
         SampleGenerator::Generate(options);
         d->folder = options.outFolder + "/";
@@ -93,10 +80,10 @@ DataSet& Data() {
         d->root = FakeRoot::Install(d->folder);
         d->root->OpenDatabase();
 
-        sqlite3* db = OpenRaw(d->database);
+        sqlite3* db = bench::OpenReadOnly(d->database);
         d->fields.sectors = Join(Texts(db, "SELECT Sector_Code FROM Sector ORDER BY Sector_Code"), ",");
         // Sectors, largest first, while they keep the total nearest the goal.
-        const int goal = EnvNumber("TERRALITH_BENCH_BLOCKS", 20000);
+        const int goal = bench::EnvNumber("TERRALITH_BENCH_BLOCKS", 20000);
         std::vector<std::string> picked;
         int total = 0;
         for (const std::string& row : Texts(db,
@@ -122,7 +109,7 @@ DataSet& Data() {
 
 // The engine alone: prepare, step and read every column of every row.
 void BM_Raw(benchmark::State& state, Job* job) {
-    sqlite3* db = OpenRaw(Data().database);
+    sqlite3* db = bench::OpenReadOnly(Data().database);
     for (auto _ : state) {
         sqlite3_stmt* st = nullptr;
         sqlite3_prepare_v2(db, job->statement.c_str(), -1, &st, nullptr);
@@ -166,48 +153,16 @@ void BM_Fill(benchmark::State& state, Job* job) {
     }
 }
 
-// Keeps the medians of the repetitions; the console shows only them.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, std::pair<double, double>> medians;  // name -> CPU, wall seconds
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        std::vector<Run> shown;
-        for (const Run& r : runs) {
-            if (r.run_type != Run::RT_Aggregate || r.aggregate_name != "median") continue;
-            const double n = static_cast<double>(r.iterations);
-            medians[r.run_name.function_name] = {r.cpu_accumulated_time / n, r.real_accumulated_time / n};
-            shown.push_back(r);
-        }
-        if (!shown.empty()) ConsoleReporter::ReportRuns(shown);
-    }
-};
-
-void Summary(const MedianReporter& reporter, const Job& job) {
-    auto at = [&](const std::string& what) {
-        auto it = reporter.medians.find(job.name + "/" + what);
-        return it == reporter.medians.end() ? std::pair{0.0, 0.0} : it->second;
-    };
-    const auto raw = at("raw"), fill = at("fill");
+void Summary(const bench::MedianReporter& reporter, const Job& job) {
     std::printf("\n%s tree: %zu rows, %zu nodes (sectors %s)\n", job.name.c_str(), job.rows, job.nodes,
                 job.sectors.c_str());
-    if (raw.first > 0 && raw.second > 0)
-        std::printf("  CPU  raw %.1f ms, fill %.1f ms: %.2fx\n  wall raw %.1f ms, fill %.1f ms: %.2fx\n",
-                    raw.first * 1e3, fill.first * 1e3, fill.first / raw.first, raw.second * 1e3,
-                    fill.second * 1e3, fill.second / raw.second);
+    bench::PrintRatio(reporter, job.name, "fill");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Repetitions in random order, so a slow spell of a shared machine falls
-    // on every benchmark alike.
-    std::vector<char*> args(argv, argv + argc);
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    args.push_back(interleave.data());
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    const int repetitions = std::max(1, EnvNumber("TERRALITH_BENCH_REPETITIONS", 7));
+    const int repetitions = bench::Initialize(argc, argv);
 
     DataSet& data = Data();
     for (Job* job : {&data.fields, &data.blocks}) {
@@ -220,7 +175,7 @@ int main(int argc, char** argv) {
                 ->Repetitions(repetitions);
         }
     }
-    MedianReporter reporter;
+    bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     Summary(reporter, data.fields);
     Summary(reporter, data.blocks);

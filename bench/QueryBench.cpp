@@ -238,14 +238,9 @@ int main(int argc, char** argv) {
     bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    const auto raw = reporter.At("field/raw"), execute = reporter.At("field/execute");
     std::printf("\nfield query: %d fields found; %zu statements, %zu rows\n", data.found,
                 data.statements.size(), data.rows);
-    if (raw.cpu > 0 && raw.wall > 0)
-        std::printf(
-            "  CPU  raw %.1f ms, execute %.1f ms: %.2fx\n  wall raw %.1f ms, execute %.1f ms: %.2fx\n",
-            raw.cpu * 1e3, execute.cpu * 1e3, execute.cpu / raw.cpu, raw.wall * 1e3, execute.wall * 1e3,
-            execute.wall / raw.wall);
+    bench::PrintRatio(reporter, "field", "execute");
     MemorySummary(data);
 
     data.query.Reset();

@@ -59,21 +59,6 @@ struct DataSet {
     Job field{"field", {}, {}, {}, {}, {}, 0}, well{"well", {}, {}, {}, {}, {}, 0};
 };
 
-int EnvNumber(const char* name, int fallback) {
-    const char* v = std::getenv(name);
-    return v && *v ? std::max(0, std::atoi(v)) : fallback;
-}
-
-// Opened as the library opens its connections: read-only, without the
-// engine's per-connection mutex, the file mapped into memory.
-sqlite3* OpenRaw(const std::string& path) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
-        throw std::runtime_error("cannot open " + path);
-    sqlite3_exec(db, "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
-    return db;
-}
-
 // Steps the statement, reading its first column; the number of rows.
 size_t Step(sqlite3* db, const std::string& sql, std::vector<std::string>* texts = nullptr) {
     sqlite3_stmt* st = nullptr;
@@ -148,7 +133,7 @@ DataSet& Data() {
         auto manager = New<FakeQueryManager>();
         d->root->SetQueries(manager);
 
-        sqlite3* db = OpenRaw(d->database);
+        sqlite3* db = bench::OpenReadOnly(d->database);
         const std::string fieldCompanies =
             Companies(db,
                       "SELECT Company_Code || ',' || COUNT(*) FROM FieldInterest GROUP BY Company_Code "
@@ -171,7 +156,7 @@ DataSet& Data() {
 
 // The engine alone over the statements the render ran.
 void BM_Raw(benchmark::State& state, Job* job) {
-    sqlite3* db = OpenRaw(Data().database);
+    sqlite3* db = bench::OpenReadOnly(Data().database);
     for (auto _ : state) {
         size_t rows = 0;
         for (const std::string& sql : job->statements) rows += Step(db, sql);
@@ -190,45 +175,16 @@ void BM_Render(benchmark::State& state, Job* job) {
     }
 }
 
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, std::pair<double, double>> medians;  // name -> CPU, wall seconds
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        std::vector<Run> shown;
-        for (const Run& r : runs) {
-            if (r.run_type != Run::RT_Aggregate || r.aggregate_name != "median") continue;
-            const double n = static_cast<double>(r.iterations);
-            medians[r.run_name.function_name] = {r.cpu_accumulated_time / n, r.real_accumulated_time / n};
-            shown.push_back(r);
-        }
-        if (!shown.empty()) ConsoleReporter::ReportRuns(shown);
-    }
-};
-
-void Summary(const MedianReporter& reporter, const Job& job) {
-    auto at = [&](const std::string& what) {
-        auto it = reporter.medians.find(job.name + "/" + what);
-        return it == reporter.medians.end() ? std::pair{0.0, 0.0} : it->second;
-    };
-    const auto raw = at("raw"), render = at("render");
+void Summary(const bench::MedianReporter& reporter, const Job& job) {
     std::printf("\n%s query: %zu statements, %zu rows; answer of %zu characters\n", job.name.c_str(),
                 job.statements.size(), job.rows, job.answer.size());
-    if (raw.first > 0 && raw.second > 0)
-        std::printf("  CPU  raw %.1f ms, render %.1f ms: %.2fx\n  wall raw %.1f ms, render %.1f ms: %.2fx\n",
-                    raw.first * 1e3, render.first * 1e3, render.first / raw.first, raw.second * 1e3,
-                    render.second * 1e3, render.second / raw.second);
+    bench::PrintRatio(reporter, job.name, "render");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> args(argv, argv + argc);
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    args.push_back(interleave.data());
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    const int repetitions = std::max(1, EnvNumber("TERRALITH_BENCH_REPETITIONS", 7));
+    const int repetitions = bench::Initialize(argc, argv);
 
     DataSet& data = Data();
     for (Job* job : {&data.field, &data.well}) {
@@ -241,7 +197,7 @@ int main(int argc, char** argv) {
                 ->Repetitions(repetitions);
         }
     }
-    MedianReporter reporter;
+    bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     Summary(reporter, data.field);
     Summary(reporter, data.well);
