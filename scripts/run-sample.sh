@@ -16,12 +16,11 @@ if [ ! -f "$build_dir/CMakeCache.txt" ]; then
   echo "Configuring $build_dir/ ..." >&2
   cmake -S . -B "$build_dir" "${opts[@]}" >&2
 fi
-# Nothing is printed when everything is up to date.
-if [ -f "$build_dir/build.ninja" ] && ninja -C "$build_dir" -n "${targets[@]}" 2>/dev/null |
-  grep -q '^ninja: no work to do'; then
-  :
-else
-  echo "Building the console host and the sample data in $build_dir/ ..." >&2
-  cmake --build "$build_dir" -j "$(nproc)" --target "${targets[@]}" >&2
-fi
+# Nothing is printed when everything is up to date: the build's own lines
+# for that case are dropped, and the heading comes with the first real step.
+cmake --build "$build_dir" -j "$(nproc)" --target "${targets[@]}" 2>&1 |
+  awk -v dir="$build_dir" '
+    /Re-checking globbed directories|no work to do|Entering directory/ { next }
+    !shown { print "Building the console host and the sample data in " dir "/ ..."; shown = 1 }
+    { print; fflush() }' >&2
 exec "$build_dir/host/terralith" "${@:-info}"
