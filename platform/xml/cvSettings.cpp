@@ -99,10 +99,12 @@ void cvSettings::BindTo(std::shared_ptr<XmlStore> store, pugi::xml_node node) {
     bound_ = selected_ = current_ = node;
     entered_.clear();
     indexCache_ = IndexCache{};
+    countCache_ = CountCache{};
 }
 
 void cvSettings::NodeRemoving(pugi::xml_node removed) {
     indexCache_ = IndexCache{};
+    countCache_ = CountCache{};
     if (bound_ && IsWithin(bound_, removed)) {
         bound_ = selected_ = current_ = pugi::xml_node();
         entered_.clear();
@@ -162,7 +164,13 @@ bool cvSettings::SelectRelative(const std::string& sPath) {
     return MoveTo(FindNode(current_, sPath));
 }
 
-int32_t cvSettings::Count() { return selected_ ? ChildElementCount(selected_) : 0; }
+int32_t cvSettings::Count() {
+    if (!selected_) return 0;
+    CountCache& cache = countCache_;
+    if (cache.parent != selected_ || cache.revision != store_->Revision())
+        cache = CountCache{selected_, ChildElementCount(selected_), store_->Revision()};
+    return cache.count;
+}
 
 bool cvSettings::SelectIndex(int32_t lIndex) {
     if (!selected_ || lIndex < 0) return false;

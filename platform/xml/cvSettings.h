@@ -89,4 +89,11 @@ private:
         pugi::xml_node child;
         uint64_t revision = 0;
     } indexCache_;
+    // Count keeps its answer until the document's structure changes, so that
+    // a loop to Count over the children does not walk them all on each turn.
+    struct CountCache {
+        pugi::xml_node parent;
+        int32_t count = 0;
+        uint64_t revision = 0;
+    } countCache_;
 };

@@ -20,6 +20,7 @@
 #include "platform/units/Units.h"
 #include "support/ErrorAssert.h"
 #include "support/Fifo.h"
+#include "support/ProcessTime.h"
 #include "support/RootFixture.h"
 #include "support/SqliteFile.h"
 
@@ -297,28 +298,6 @@ TEST_F(RootObject, LinkedTablesAreRepointedToTheDatabaseFolder) {
         << "a link in the same folder but for letter case is left alone";
     EXPECT_EQ(callBack->commands.front(), "CMD=STATUS_MESSAGE!DEST=A.CV!MSG=Connecting to Database...");
     EXPECT_FALSE(callBack->With("MSG=Checking Table: Options").empty());
-}
-
-// Sanitized builds run several times slower.  Timing bounds are about the
-// order of the work (a statement per row outside a transaction takes
-// minutes), so they only stretch there.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr double kSanitizerSlowdown = 4;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr double kSanitizerSlowdown = 4;
-#else
-constexpr double kSanitizerSlowdown = 1;
-#endif
-#else
-constexpr double kSanitizerSlowdown = 1;
-#endif
-
-// Processor time this process has used, in seconds.
-double ProcessSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
 }
 
 // Adds `count` links named Link00001... to a file in another folder.
