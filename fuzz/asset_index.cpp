@@ -31,16 +31,6 @@ std::string FieldOf(const std::string& file, size_t number, int field) {
     return Trim(FromWindows1252(file.substr(at, widths[field - 1])));
 }
 
-std::string SwapCase(std::string s) {
-    for (char& c : s) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        else if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return s;
-}
-
 bool IsAscii(const std::string& s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
@@ -62,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const size_t records = (file.size() + 775) / 776;
             const size_t number = 1 + (code.empty() ? 0 : static_cast<unsigned char>(code[0])) % records;
             code = FieldOf(file, number, (flags & 1) ? 1 : 2);
-            if (flags & 4) code = SwapCase(code);
+            if (flags & 4) code = fuzz::SwapCase(code);
         }
         // An empty short code means "search by asset code".
         byShortCode = (flags & 1) != 0 && !code.empty();

@@ -51,16 +51,6 @@ std::string Without(std::string s, char c) {
     return out;
 }
 
-std::string SwapCase(std::string s) {
-    for (char& c : s) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        else if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return s;
-}
-
 // The piece of `rest` up to its first line end, which is taken off.
 std::string TakeLine(std::string& rest) {
     size_t end = rest.find('\n');
@@ -135,8 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     };
 
     const std::string expected = Stripped(value);
-    for (const std::string& s : {section, SwapCase(section), fresh, SwapCase(fresh)}) {
-        for (const std::string& k : {key, SwapCase(key)}) {
+    for (const std::string& s : {section, fuzz::SwapCase(section), fresh, fuzz::SwapCase(fresh)}) {
+        for (const std::string& k : {key, fuzz::SwapCase(key)}) {
             const std::string got = read(s, k);
             if (got != expected)
                 Fail("an entry does not read back as its value",

@@ -58,16 +58,6 @@ const char* const kKnown = R"(<Units>
 
 std::string Fold(const std::string& id) { return LCase(Trim(id)); }
 
-std::string SwapCase(std::string s) {
-    for (char& c : s) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        else if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return s;
-}
-
 std::string Number(double d) {
     char buf[64];
     auto r = std::to_chars(buf, buf + sizeof buf, d);
@@ -274,7 +264,7 @@ void CheckLoaded(const Units& units, const Reading& r, const std::string& detail
         const std::string in = detail + " category " + fuzz::Shown(c.id);
         std::vector<std::string> unitIDs;
         for (const UnitDef& u : c.units) unitIDs.push_back(u.id);
-        if (units.UnitIDs(SwapCase(c.id)) != unitIDs) Fail("the units are not those of the markup", in);
+        if (units.UnitIDs(fuzz::SwapCase(c.id)) != unitIDs) Fail("the units are not those of the markup", in);
         if (units.CategoryName(" " + c.id + " ") != c.name)
             Fail("the category's name is not the one written",
                  in + " name " + fuzz::Shown(units.CategoryName(c.id)));
@@ -293,7 +283,7 @@ void CheckLoaded(const Units& units, const Reading& r, const std::string& detail
         }
         for (const UnitDef& u : c.units) {
             if (++checked > 256) return;
-            for (const std::string& asked : {u.id, SwapCase(u.id), "  " + u.id + " "}) {
+            for (const std::string& asked : {u.id, fuzz::SwapCase(u.id), "  " + u.id + " "}) {
                 if (!units.UnitExists(c.id, asked) || units.UnitLabel(c.id, asked) != u.label ||
                     units.GetUnit(c.id, asked)->ID() != u.id)
                     Fail("a unit's label is not the one stored",

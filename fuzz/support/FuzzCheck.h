@@ -37,6 +37,18 @@ inline std::string Shown(const std::string& s) {
     return out + "\"";
 }
 
+// The text with the letter case of its ASCII letters turned over, for look-ups
+// that must ignore case.
+inline std::string SwapCase(std::string s) {
+    for (char& c : s) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        else if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return s;
+}
+
 // A folder of this process's own below the system's temporary folder, made
 // on first use and removed when the process ends normally.  Ends in "/".
 inline const std::string& TempFolder() {
