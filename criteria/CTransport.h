@@ -1,7 +1,7 @@
 #pragma once
 // The criteria of a transport query, below "TransportDetail" of the query's "Transport"
 // element: asset codes, date ranges, mnemonics, the fields a transport serves, primary
-// product types, sources, destinations, methods, name searches, specification ranges,
+// product types, sources, destinations, methods, name searches, pipeline specification ranges,
 // statuses, systems and shore statuses.  Methods and statuses are picked from the host's
 // lists that the transport reference list filled, so they arrive as that list's item
 // numbers.  Its errors, where a member ends them, go to a message box and the error log.

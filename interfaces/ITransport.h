@@ -45,17 +45,17 @@ public:
     virtual int32_t TransportSourceCount() = 0;
     // The number of transport destinations; raises any error.
     virtual int32_t TransportDestinationCount() = 0;
-    // The number of specification ranges; raises any error.
+    // The number of pipeline specification ranges; raises any error.
     virtual int32_t TransportSpecificationCount() = 0;
-    // The lower bound, as entered, of the specification range at Index; raises any error.
+    // The lower bound, as entered, of the pipeline specification range at Index; raises any error.
     virtual std::string TransportSpecificationRangeMin(int32_t Index) = 0;
-    // The upper bound, as entered, of the specification range at Index; raises any error.
+    // The upper bound, as entered, of the pipeline specification range at Index; raises any error.
     virtual std::string TransportSpecificationRangeMax(int32_t Index) = 0;
-    // The default unit of the specification range at Index; raises any error.
+    // The default unit of the pipeline specification range at Index; raises any error.
     virtual std::string TransportSpecificationRangeUnit(int32_t Index) = 0;
-    // The unit category of the specification range at Index; raises any error.
+    // The unit category of the pipeline specification range at Index; raises any error.
     virtual std::string TransportSpecificationRangeCategory(int32_t Index) = 0;
-    // The database column of the specification range at Index; raises any error.
+    // The database column of the pipeline specification range at Index; raises any error.
     virtual std::string TransportSpecificationRangeFieldname(int32_t Index) = 0;
     // The description of the transport method at Index, trimmed; raises any error.
     virtual std::string TransportMethodDescription(int32_t Index) = 0;
@@ -63,7 +63,7 @@ public:
     virtual std::string TransportSourceType(int32_t Index) = 0;
     // The destination type of the transport destination at Index; raises any error.
     virtual std::string TransportDestinationType(int32_t Index) = 0;
-    // The unit caption of the specification range at Index; raises any error.
+    // The unit caption of the pipeline specification range at Index; raises any error.
     virtual std::string TransportSpecificationRangeUnitCaption(int32_t Index) = 0;
     // The number of asset codes; raises any error.
     virtual int32_t AssetCodeCount() = 0;
@@ -128,14 +128,14 @@ public:
     virtual void RemoveDate(const std::string& sTransportName) = 0;
     // Deletes every date range; ignored while the active query is read-only; raises any error.
     virtual void ClearDates() = 0;
-    // Stores a specification range once per column, whatever its bounds (text, unchecked); ignored
+    // Stores a pipeline specification range once per column, whatever its bounds (text, unchecked); ignored
     // while the active query is read-only; raises any error.
     virtual void AddTransportSpecification(const std::string& sSpecificationName, const std::string& sCaption,
                                            const std::string& sKey, const std::string& sDefaultUnit,
                                            const std::string& sUnitCategory, const std::string& dBoundaryLow,
                                            const std::string& dBoundaryHigh,
                                            const std::string& sUnitCaption) = 0;
-    // Deletes every specification range; ignored while the active query is read-only; raises any
+    // Deletes every pipeline specification range; ignored while the active query is read-only; raises any
     // error.
     virtual void ClearTransportSpecifications() = 0;
     // Stores the code and name the transport list cached under the item number (empty ones too);

@@ -219,7 +219,7 @@ TEST_F(TransportCriteria, KeysCodesAndBoundsDecideWhatIsAdded) {
     EXPECT_EQ(t->TransportSpecificationCount(), 1);
     EXPECT_EQ(t->TransportSpecificationRangeMin(0), "10");
 
-    // A specification needs no bound at all.
+    // A pipeline specification needs no bound at all.
     t->AddTransportSpecification("Storage_Capacity", "Storage", "STO", "", "", "", "", "");
     EXPECT_EQ(t->TransportSpecificationCount(), 2);
 

@@ -76,7 +76,7 @@ TEST_F(RenderBlockTransport, TransportCriteriaAndTheirOrder) {
     EXPECT_TRUE(WasSent("PROGRESS_BAR_MESSAGE: Building Query (Reducing by Transport)"));
     EXPECT_EQ(SentFrom("Building Query (Reducing by Transport)").at(1), "PROGRESS_BAR_VALUE: 50");
 
-    // A specification without bounds adds nothing; fields shipping through no
+    // A pipeline specification without bounds adds nothing; fields shipping through no
     // system match nothing.
     Bind({{"TransportDetail",
            "<TransportSpecifications><TransportSpecification FieldName=\"Pipe_Length\" DefaultUnit=\"km\" "
