@@ -151,6 +151,7 @@ void CChart::PlotStackedGraphUsingTerralithRule(const Ref<ADODB::Recordset>& rs,
                             if (category.IsNull()) continue;
                             rowKey = KeyOf(CStr(category));
                         }
+                        // The row is the collection's own object: it is changed in place, never put back.
                         Ref<CChartDataItem> row = rows->Item(Variant(rowKey)).ToObject<CChartDataItem>();
                         const std::string k = KeyOf(CStr(series.Value()));
                         if (g == -1 && d != 0) {
@@ -163,7 +164,6 @@ void CChart::PlotStackedGraphUsingTerralithRule(const Ref<ADODB::Recordset>& rs,
                         } else {
                             row->AddItem(k, 0, CStr(Variant(c)), false);
                         }
-                        rows->ReplaceItem(rowKey, Variant(row));
                     }
                 }
 
