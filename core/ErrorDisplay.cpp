@@ -42,9 +42,9 @@ void ShowUserError(const VariantRow& row, int32_t number, const std::string& des
     if (number == ERR_USER_WARNING)
         ui::MsgBox(description, row.warningStyle, "Warning");
     else if (number == ERR_USER_INPUT)
-        ui::MsgBox(description, ui::vbExclamation, "User Input Error");
+        ui::MsgBox(description, ui::vbExclamation, kUserInputErrorTitle);
     else if (number == ERR_USER_MULTIPLE_INPUT)
-        ui::MsgBox(description, ui::vbOKOnly, "Multiple Input Errors");
+        ui::MsgBox(description, ui::vbOKOnly, kMultipleInputErrorsTitle);
     else if (row.numbersOtherUserErrors && number != ERR_USER_SILENT)
         ui::MsgBox(description, ui::vbExclamation, "Warning (" + std::to_string(number) + ")");
 }

@@ -18,6 +18,11 @@
 
 enum class ErrDisplay : char { A, B, C, D, E, F, G };
 
+// The titles of the boxes that show refused input: a host tells them from
+// the boxes that only warn by these.
+constexpr const char* kUserInputErrorTitle = "User Input Error";
+constexpr const char* kMultipleInputErrorsTitle = "Multiple Input Errors";
+
 // The error an object last showed, for hosts that read it after a call that
 // returned normally.
 struct ErrorFields {

@@ -12,6 +12,7 @@
 #include "platform/i18n/i18N.h"
 #include "platform/toolslib/cvWindows.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"
 #include "queries/CQueryRenderer.h"
@@ -84,13 +85,20 @@ void CQuery::Load(const std::string& sFile) {
 }
 
 void CQuery::Save(const std::string& sFile) {
-    EndHere(*this, "CQuery.IQuery_Save", ERR_ARGS(sFile), [&] {
-        Ref<ISettings2> stored = gTools()->NewSettingsObject();
-        stored->LoadXML(gTools()->i18N()->ToStoredForm(parameters_->ParamXML()));
-        // The settings document writes beside the target and renames, so a
-        // failed save leaves the earlier file whole.
-        stored->Save(sFile);
-    });
+    EndHere(*this, "CQuery.IQuery_Save", ERR_ARGS(sFile), [&] { StoredForm()->Save(sFile); });
+}
+
+void CQuery::SaveNew(const std::string& sFile) {
+    EndHere(*this, "CQuery.SaveNew", ERR_ARGS(sFile),
+            [&] { Cast<cvSettings>(StoredForm())->SaveNew(sFile); });
+}
+
+// The query as a file holds it.  The settings document writes beside the
+// target and renames, so a failed save leaves the earlier file whole.
+Ref<ISettings2> CQuery::StoredForm() {
+    Ref<ISettings2> stored = gTools()->NewSettingsObject();
+    stored->LoadXML(gTools()->i18N()->ToStoredForm(parameters_->ParamXML()));
+    return stored;
 }
 
 std::string CQuery::QueryType() {

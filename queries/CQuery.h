@@ -84,6 +84,9 @@ public:
     // Writes the query to a file in its stored form; a failure is shown, never
     // raised.  The query's own document and file name stay as they are.
     void Save(const std::string& sFile) override;
+    // Saves as Save does to a name that must be free: a file there already,
+    // or one another writer made meanwhile, is a failure shown (58).
+    void SaveNew(const std::string& sFile);
     // Renders the statement with a renderer of its own.
     std::string GetSQL() override;
 
@@ -100,6 +103,8 @@ public:
     std::string TypeName() const override { return "CQuery"; }
 
 private:
+    Ref<ISettings2> StoredForm();
+
     static constexpr const char* kAssetTypePath = "Query/Options/AssetType";
     static constexpr const char* kGrossNetPath = "Query/Options/GrossNet";
 

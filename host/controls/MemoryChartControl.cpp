@@ -1,7 +1,5 @@
 #include "MemoryChartControl.h"
 
-#include <fstream>
-
 #include "ControlErrors.h"
 #include "platform/runtime/Error.h"
 
@@ -14,10 +12,7 @@ std::shared_ptr<MemoryChartGroup> MemoryChartControl::Group(int32_t lGroup) {
     return groups_[static_cast<size_t>(lGroup - 1)];
 }
 
-void MemoryChartControl::SaveSvg(const std::string& sFile, int32_t lWidth, int32_t lHeight) const {
-    const std::string svg = Svg(lWidth, lHeight);
-    std::ofstream out(sFile, std::ios::binary | std::ios::trunc);
-    out << svg;
-    out.close();
-    if (!out) Raise(rt::kPathFileAccess, TypeName(), "Cannot write the chart picture \"" + sFile + "\"");
+void MemoryChartControl::SaveSvg(const std::string& sFile, ExistingFile existing, int32_t lWidth,
+                                 int32_t lHeight) const {
+    WriteFileAtomically(sFile, Svg(lWidth, lHeight), "MemoryChartControl", existing);
 }

@@ -13,6 +13,7 @@
 
 #include "MemoryChartParts.h"
 #include "interfaces/ChartControls.h"
+#include "platform/runtime/AtomicWrite.h"
 
 class MemoryChartControl final : public IChartControl {
 public:
@@ -36,8 +37,10 @@ public:
 
     // The chart as an SVG document of the given size in pixels (at least 200 by 150).
     std::string Svg(int32_t lWidth = 800, int32_t lHeight = 500) const;
-    // Writes Svg to the file; raises 75 naming the file when it cannot be written.
-    void SaveSvg(const std::string& sFile, int32_t lWidth = 800, int32_t lHeight = 500) const;
+    // Writes Svg as the file, whole or not at all, replacing a file there only when `existing`
+    // says so; raises as WriteFileAtomically does (58 there already, 75 not a regular file, ...).
+    void SaveSvg(const std::string& sFile, ExistingFile existing, int32_t lWidth = 800,
+                 int32_t lHeight = 500) const;
 
     std::string TypeName() const override { return "MemoryChartControl"; }
 

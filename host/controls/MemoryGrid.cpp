@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <vector>
 
 #include "ControlErrors.h"
@@ -200,10 +199,6 @@ std::string MemoryGrid::Table() const {
     return out;
 }
 
-void MemoryGrid::SaveCsv(const std::string& sFile) const {
-    const std::string csv = Csv();
-    std::ofstream out(sFile, std::ios::binary | std::ios::trunc);
-    out << csv;
-    out.close();
-    if (!out) Raise(rt::kPathFileAccess, TypeName(), "Cannot write the grid \"" + sFile + "\"");
+void MemoryGrid::SaveCsv(const std::string& sFile, ExistingFile existing) const {
+    WriteFileAtomically(sFile, Csv(), "MemoryGrid", existing);
 }

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "interfaces/ChartControls.h"
+#include "platform/runtime/AtomicWrite.h"
 
 struct GridCell {
     Variant value;
@@ -86,8 +87,9 @@ public:
     std::string Csv() const;
     // The used part as lines of columns padded to their widest text, joined by " | ".
     std::string Table() const;
-    // Writes Csv to the file; raises 75 naming the file when it cannot be written.
-    void SaveCsv(const std::string& sFile) const;
+    // Writes Csv as the file, whole or not at all, replacing a file there only when `existing`
+    // says so; raises as WriteFileAtomically does (58 there already, 75 not a regular file, ...).
+    void SaveCsv(const std::string& sFile, ExistingFile existing) const;
 
     std::string TypeName() const override { return "MemoryGrid"; }
 

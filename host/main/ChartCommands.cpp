@@ -8,7 +8,7 @@
 #include "host/controls/MemoryGrid.h"
 #include "host/controls/MemoryTreeView.h"
 #include "host/main/Interrupt.h"
-#include "host/main/ShownErrors.h"
+#include "host/main/OutputFiles.h"
 #include "host/main/Table.h"
 #include "interfaces/IChart.h"
 #include "interfaces/IChartEngine.h"
@@ -37,13 +37,19 @@ void DeclareFolders(CLI::App& app, ChartFolders& f) {
         ->type_name("DIR");
 }
 
+std::string ManifestFile(CommandContext& c, const ChartFolders& f) {
+    return f.manifest.empty() ? c.root.DataFolder() + "Charts/ChartManifest.xml" : f.manifest;
+}
+
+std::string DefinitionsFolder(CommandContext& c, const ChartFolders& f) {
+    return f.definitions.empty() ? c.root.DataFolder() + "Charts/Definitions" : f.definitions;
+}
+
 // The root's chart engine initialised with the manifest and the definitions'
 // folder; Nothing after saying why it could not be.
 Ref<IChartEngine> Engine(CommandContext& c, const ChartFolders& f) {
-    const std::string manifest =
-        f.manifest.empty() ? c.root.DataFolder() + "Charts/ChartManifest.xml" : f.manifest;
-    const std::string definitions =
-        f.definitions.empty() ? c.root.DataFolder() + "Charts/Definitions" : f.definitions;
+    const std::string manifest = ManifestFile(c, f);
+    const std::string definitions = DefinitionsFolder(c, f);
     // The manifest reads a missing file as one without charts; a person wants to hear of it.
     if (!std::filesystem::is_regular_file(manifest)) {
         c.console.Say("there is no chart manifest " + manifest);
@@ -137,6 +143,7 @@ CommandRun DeclareChart(CLI::App& app) {
     struct Options {
         std::string name, query, svg, grid, codes;
         int32_t width = 800, height = 500;
+        bool force = false;
         ChartFolders folders;
     };
     auto o = std::make_shared<Options>();
@@ -150,16 +157,29 @@ CommandRun DeclareChart(CLI::App& app) {
     app.add_option("--width", o->width, "the picture's width in pixels (800)")->check(CLI::Range(200, 20000));
     app.add_option("--height", o->height, "the picture's height in pixels (500)")
         ->check(CLI::Range(150, 20000));
+    app.add_flag("--force", o->force, "replace OUT.svg and OUT.csv when they are there");
     DeclareFolders(app, o->folders);
     app.footer(
         "Runs QUERY (which also decides the asset type whose units the chart shows), takes the codes of its "
         "asset rows and draws the chart for them.  With --codes the query is not run and QUERY may be left "
-        "out.  The picture and the grid are written even when the chart could not show all its data; the "
-        "exit status is then 1, as when an error was shown.");
+        "out.  The picture and the grid are written whole or not at all; a file there already is replaced "
+        "only with --force, and an output that is not a regular file, names the other output or a file the "
+        "command reads is refused before anything runs.  When an error is shown nothing is written and the "
+        "exit status is 1; when the chart could not show all its data it is written and the exit status "
+        "is 1.");
     return [o](CommandContext& c) {
         if (o->query.empty() && o->codes.empty()) {
             c.console.Say("give a query file whose assets the chart shows, or --codes");
             return kUsage;
+        }
+        // The outputs are checked before anything runs: a mistyped name
+        // costs no search and destroys nothing.
+        const std::string definition = DefinitionsFolder(c, o->folders) + "/" + o->name + ".xml";
+        const std::string problem = OutputFilesProblem(
+            {o->svg, o->grid}, {o->query, ManifestFile(c, o->folders), definition}, o->force);
+        if (!problem.empty()) {
+            c.console.Say(problem);
+            return kFailed;
         }
         Ref<IQuery> query;
         if (!o->query.empty()) {
@@ -200,7 +220,7 @@ CommandRun DeclareChart(CLI::App& app) {
                 }
             }
             // A failure was shown as it happened; "nothing matches" was said, and the chart shows no data.
-            if (found < 0) return kFailed;
+            if (found < 0 || c.Failed()) return kFailed;
             if (found > 0) {
                 Ref<ADODB::Recordset> rs = query->Results(0);
                 if (!rs) return kFailed;
@@ -210,21 +230,17 @@ CommandRun DeclareChart(CLI::App& app) {
 
         auto grid = std::make_shared<MemoryGrid>("Data");
         auto control = std::make_shared<MemoryChartControl>("Chart");
-        bool complete = false;
-        int shown = 0;
-        {
-            ShownErrors errors;
-            complete = chart->Render(grid, control, codes);
-            shown = errors.Count();
-        }
+        const bool complete = chart->Render(grid, control, codes);
+        // What was shown has said why; a picture of a chart that failed would
+        // pass for one of assets without data.
+        if (c.Failed()) return kFailed;
         try {
-            control->SaveSvg(o->svg, o->width, o->height);
-            if (!o->grid.empty()) grid->SaveCsv(o->grid);
+            control->SaveSvg(o->svg, Existing(o->force), o->width, o->height);
+            if (!o->grid.empty()) grid->SaveCsv(o->grid, Existing(o->force));
         } catch (const Error& e) {
             c.console.Say(PlainDescription(e.Description()));
             return kFailed;
         }
-        if (shown > 0) return kFailed;
         if (!complete) {
             c.console.Say(
                 "the chart could not show all its data: a limit of the chart was passed, or a query could "

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/main/Console.h"
+#include "host/main/ShownErrors.h"
 #include "interfaces/ISettings2.h"
 #include "root/cvDataManager.h"
 
@@ -24,9 +25,12 @@ struct CommandContext {
     cvDataManager& root;
     // The host's settings document the root was given.
     Ref<ISettings2> settings;
-    // True when the root showed an error while the command ran (it was
-    // printed then).
-    bool Failed() const { return root.ErrorNumber() != 0; }
+    // What the library has shown since the root was made.
+    const ShownErrors& shown;
+    // True when the library showed a failure while the command ran (it was
+    // printed then) or the root recorded one: a refused query, a statement
+    // the engine could not run, an error report.
+    bool Failed() const { return root.ErrorNumber() != 0 || shown.Failures() > 0; }
 };
 
 using CommandRun = std::function<int(CommandContext&)>;

@@ -1,5 +1,6 @@
 #include "ListCommands.h"
 
+#include <algorithm>
 #include <charconv>
 #include <memory>
 #include <utility>
@@ -470,6 +471,20 @@ CommandRun DeclareList(CLI::App& app) {
             c.console.Say("usage: terralith list " + entry->info.name +
                           (entry->info.arguments.empty() ? "" : " " + entry->info.arguments));
             return kUsage;
+        }
+        // A fill that takes one of a few choices ("Both|Commercial|Technical")
+        // takes exactly those; anything else would reach the fill as no
+        // statement at all.
+        const std::string& choices = entry->info.arguments;
+        if (choices.find('|') != std::string::npos) {
+            const std::vector<std::string> allowed = Split(choices, "|");
+            for (const std::string& arg : o->args) {
+                if (std::find(allowed.begin(), allowed.end(), arg) == allowed.end()) {
+                    c.console.Say("list " + entry->info.name + " takes one of " + Join(allowed, ", ") +
+                                  " (in that letter case), not " + arg);
+                    return kUsage;
+                }
+            }
         }
         Ref<IDataLists> lists = c.root.Lists();
         if (!o->query.empty()) c.root.Queries()->Load(o->query);

@@ -1,6 +1,6 @@
 #include "QueryCommands.h"
 
-#include <filesystem>
+#include <charconv>
 #include <memory>
 #include <optional>
 
@@ -9,6 +9,7 @@
 #include "host/main/GridLayout.h"
 #include "host/main/Interrupt.h"
 #include "host/main/ListCommands.h"
+#include "host/main/OutputFiles.h"
 #include "host/main/ShownErrors.h"
 #include "host/main/Table.h"
 #include "interfaces/IQuery.h"
@@ -172,7 +173,7 @@ int PrintStatements(CommandContext& c, IQuery& query) {
 CommandRun DeclareRun(CLI::App& app) {
     struct Options {
         std::string file, results, format, grid, layout;
-        size_t limit = 0;
+        int64_t limit = 0;  // 0: every row
         bool sql = false;
     };
     auto o = std::make_shared<Options>();
@@ -182,7 +183,18 @@ CommandRun DeclareRun(CLI::App& app) {
     app.add_option("--format", o->format,
                    "table (aligned columns) or csv (RFC 4180); default: table on a terminal, else csv")
         ->check(CLI::IsMember({"table", "csv"}));
-    app.add_option("--limit", o->limit, "print at most N rows")->type_name("N");
+    app.add_option("--limit", o->limit, "print at most N rows (a whole number from 1 up)")
+        ->type_name("N")
+        ->check(CLI::Validator(
+            [](std::string& text) -> std::string {
+                // Checked as text: a number too large for its type must not
+                // be taken for another one.
+                int64_t n = 0;
+                auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+                if (ec == std::errc() && end == text.data() + text.size() && n >= 1) return "";
+                return "N is a whole number from 1 up, not " + text;
+            },
+            "N"));
     CLI::Option* sql =
         app.add_flag("--sql", o->sql,
                      "print the statements the query would open its record sets with, without opening them "
@@ -270,8 +282,10 @@ CommandRun DeclareRun(CLI::App& app) {
             c.console.Say(kNoStatement);
             return kFailed;
         }
-        // A failure was shown as it happened; "nothing matches" was said.
-        if (found < 0) return kFailed;
+        // A failure was shown as it happened (a refused criterion, a
+        // statement the engine could not run); only then is 0 "nothing
+        // matches", which was said.
+        if (found < 0 || c.Failed()) return kFailed;
         if (found == 0) return kDone;
 
         Ref<ADODB::Recordset> rs = query->Results(type);
@@ -283,7 +297,7 @@ CommandRun DeclareRun(CLI::App& app) {
             PlaceColumns(c, *rs, columns, rows);
         else
             columns = RecordsetColumns(*rs);
-        const size_t limit = o->limit > 0 ? o->limit : static_cast<size_t>(-1);
+        const size_t limit = o->limit > 0 ? static_cast<size_t>(o->limit) : static_cast<size_t>(-1);
         const bool aligned = o->format.empty() ? ResultsOnTerminal() : o->format == "table";
         PrintRecordset(c.console.Results(), *rs, columns, limit, aligned);
         const int32_t count = rs->RecordCount();
@@ -338,18 +352,23 @@ CommandRun DeclareNew(CLI::App& app) {
     app.footer(
         "Writes a query file made from the data set's default query file (the settings' "
         "QueryManager/Query/Options/DefaultQueryFile in the data folder's Default/), with the asset type "
-        "set.  Exit status 1 when OUT is there (without --force) or cannot be written.");
+        "set.  Exit status 1 when OUT is there (without --force), is not a regular file, or cannot be "
+        "written; OUT is written whole or not at all.");
     return [o](CommandContext& c) {
-        std::error_code ignored;
-        if (!o->force && std::filesystem::symlink_status(o->file, ignored).type() !=
-                             std::filesystem::file_type::not_found) {
-            c.console.Say(o->file + " is there already; give --force to replace it");
+        const std::string problem = OutputFilesProblem({o->file}, {}, o->force);
+        if (!problem.empty()) {
+            c.console.Say(problem);
             return kFailed;
         }
         Ref<IQuery> query = c.root.Queries()->Query("-1");
         if (!query) return kFailed;
         query->SetQueryType(o->type);
-        query->Save(o->file);
+        // Without --force the name is taken without replacing what another
+        // run may have written there meanwhile: of two runs one succeeds.
+        if (o->force)
+            query->Save(o->file);
+        else
+            Cast<CQuery>(query)->SaveNew(o->file);
         return query->ErrorNumber() == 0 ? kDone : kFailed;
     };
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "core/ErrorDisplay.h"
 #include "platform/ui/ErrorWindow.h"
 #include "platform/ui/MsgBox.h"
 
@@ -11,15 +12,19 @@ namespace host {
 
 // Counts the errors the library shows while it lives (message boxes and
 // error reports), passing each on to what the console installed.  Failures()
-// leaves out the boxes that only warn or inform (a unit replaced in a grid
-// layout is no failure of the load).
+// are the error reports, the boxes with the critical icon and the boxes of
+// refused input ("User Input Error", "Multiple Input Errors"); it leaves out
+// the boxes that only warn or inform (a unit replaced in a grid layout is no
+// failure of the load, nor is "No records were found").
 class ShownErrors {
 public:
     ShownErrors() {
         previousBox_ = ui::SetMessageBoxHandler(
             [this](const std::string& text, int32_t style, const std::string& title) {
                 ++count_;
-                if ((style & 0x70) == ui::vbCritical) ++failures_;
+                if ((style & 0x70) == ui::vbCritical || title == kUserInputErrorTitle ||
+                    title == kMultipleInputErrorsTitle)
+                    ++failures_;
                 return previousBox_ ? previousBox_(text, style, title) : ui::UnattendedAnswer(style);
             });
         previousWindow_ = ui::SetErrorWindowPresenter(std::make_shared<Counter>(*this));
@@ -32,7 +37,7 @@ public:
     ShownErrors& operator=(const ShownErrors&) = delete;
     // Every box and error report shown so far.
     int Count() const { return count_; }
-    // The error reports and the boxes with the critical icon shown so far.
+    // The failures shown so far, as the class comment counts them.
     int Failures() const { return failures_; }
 
 private:

@@ -34,9 +34,12 @@ int Run(Console& console, const Command& command, const CommandRun& run, const s
         return AskOnConsole(console, text, style);
     });
     ui::SetErrorWindowPresenter(std::make_shared<ConsoleErrorWindow>(console));
+    // Counts from the start, so that a failure shown while the database
+    // opens fails the command too.
+    ShownErrors shown;
     Session session = OpenSession(console, settingsFile, command.opensDatabase);
     if (!session.root) return kFailed;
-    CommandContext context{console, *session.root, session.settings};
+    CommandContext context{console, *session.root, session.settings, shown};
     int status = run(context);
     // An error shown while the command ran makes the run a failure.
     return status == kDone && context.Failed() ? kFailed : status;

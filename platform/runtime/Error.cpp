@@ -25,6 +25,8 @@ std::string RuntimeErrorText(int32_t number) {
             return "Bad file name or number";
         case 53:
             return "File not found";
+        case 58:
+            return "File already exists";
         case 70:
             return "Permission denied";
         case 75:

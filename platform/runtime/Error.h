@@ -17,6 +17,7 @@ constexpr int32_t kTypeMismatch = 13;
 constexpr int32_t kInternal = 51;
 constexpr int32_t kBadFileName = 52;  // bad file name or number
 constexpr int32_t kFileNotFound = 53;
+constexpr int32_t kFileAlreadyExists = 58;
 constexpr int32_t kPermissionDenied = 70;
 constexpr int32_t kPathFileAccess = 75;
 constexpr int32_t kObjectNotSet = 91;

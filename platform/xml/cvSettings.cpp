@@ -1,9 +1,9 @@
 #include "cvSettings.h"
 
-#include "AtomicWrite.h"
 #include "NulReference.h"
 #include "XmlPath.h"
 #include "kqXML.h"
+#include "platform/runtime/AtomicWrite.h"
 #include "platform/runtime/Codepage.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/RegularFile.h"
@@ -497,13 +497,17 @@ bool cvSettings::LoadXML(const std::string& sXML) {
     return true;
 }
 
-void cvSettings::Save(const std::string& sFile) {
+void cvSettings::Save(const std::string& sFile) { Write(sFile, ExistingFile::Replace); }
+
+void cvSettings::SaveNew(const std::string& sFile) { Write(sFile, ExistingFile::Refuse); }
+
+void cvSettings::Write(const std::string& sFile, ExistingFile existing) {
     // A document without a root element is what a failed LoadXML leaves in
     // a new object; writing it would replace a good file with nothing.
     if (!FirstElement(store_->DocumentNode())) {
         Raise(rt::kInvalidCall, kSource, "Cannot save \"" + sFile + "\": the document has no root element");
     }
-    WriteFileAtomically(sFile, FileText(store_->Document()), kSource);
+    WriteFileAtomically(sFile, FileText(store_->Document()), kSource, existing);
 }
 
 std::string cvSettings::NodeXML() { return current_ ? Markup(current_) : std::string(); }

@@ -40,6 +40,6 @@ size_t AssetIndexFile::Write(const std::string& path, std::vector<Record> record
     std::string content = Encode(header);
     content.reserve(AssetIndex::kRecordSize * (unique.size() + 1));
     for (const Record& r : unique) content += Encode(r);
-    WriteFileAtomically(path, content);
+    WriteSampleFile(path, content);
     return unique.size();
 }

@@ -269,7 +269,6 @@ std::vector<SampleCharts::File> SampleCharts::Definitions() {
 
 void SampleCharts::Write(const std::string& dataFolder) {
     MakeFolder(dataFolder + kDefinitions);
-    WriteFileAtomically(dataFolder + kManifest, ManifestXml());
-    for (const File& f : Definitions())
-        WriteFileAtomically(dataFolder + kDefinitions + f.name + ".xml", f.xml);
+    WriteSampleFile(dataFolder + kManifest, ManifestXml());
+    for (const File& f : Definitions()) WriteSampleFile(dataFolder + kDefinitions + f.name + ".xml", f.xml);
 }

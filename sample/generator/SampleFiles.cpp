@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/runtime/AtomicWrite.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/RegularFile.h"
 
@@ -12,16 +13,8 @@ namespace {
 const char* const kSource = "SampleFiles";
 }
 
-void WriteFileAtomically(const std::string& path, const std::string& content) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) Raise(rt::kPathFileAccess, kSource, "cannot write " + temporary);
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.flush();
-        if (!out) Raise(rt::kPathFileAccess, kSource, "cannot write " + temporary);
-    }
-    ReplaceFile(temporary, path);
+void WriteSampleFile(const std::string& path, const std::string& content) {
+    WriteFileAtomically(path, content, kSource);
 }
 
 std::string ReadWholeFile(const std::string& path) { return ReadRegularFile(path, kSource); }

@@ -4,8 +4,10 @@
 // file where the data set expects a whole one.
 #include <string>
 
-// Writes `content` to `path`; raises 75 (path/file access error) naming the path.
-void WriteFileAtomically(const std::string& path, const std::string& content);
+// Writes `content` to `path` as every file of this system is written
+// (platform/runtime/AtomicWrite.h), replacing what is there; raises 75 (path/file
+// access error) naming the path.
+void WriteSampleFile(const std::string& path, const std::string& content);
 // The whole file; raises 53 when it is missing, 75 when it is no regular file.
 std::string ReadWholeFile(const std::string& path);
 bool FileExists(const std::string& path);

@@ -144,14 +144,14 @@ SampleWorld::Counts SampleGenerator::Generate(const SampleOptions& options) {
                               "Quartz asset index", country);
     }
 
-    WriteFileAtomically(database + "Options.ini", SampleSettings::OptionsIni());
-    WriteFileAtomically(folder + "Default/Default.xml", SampleSettings::DefaultQueryXml());
-    WriteFileAtomically(folder + "Default/" + SampleGridLayouts::kFileName, layouts);
+    WriteSampleFile(database + "Options.ini", SampleSettings::OptionsIni());
+    WriteSampleFile(folder + "Default/Default.xml", SampleSettings::DefaultQueryXml());
+    WriteSampleFile(folder + "Default/" + SampleGridLayouts::kFileName, layouts);
     SampleCharts::Write(folder);
-    WriteFileAtomically(folder + "Translations.xml",
-                        !options.translationsFile.empty() && FileExists(options.translationsFile)
-                            ? ReadWholeFile(options.translationsFile)
-                            : SampleSettings::EmptyTranslations());
-    WriteFileAtomically(folder + "Terralith.settings.xml", SampleSettings::SettingsXml(folder, units));
+    WriteSampleFile(folder + "Translations.xml",
+                    !options.translationsFile.empty() && FileExists(options.translationsFile)
+                        ? ReadWholeFile(options.translationsFile)
+                        : SampleSettings::EmptyTranslations());
+    WriteSampleFile(folder + "Terralith.settings.xml", SampleSettings::SettingsXml(folder, units));
     return counts;
 }

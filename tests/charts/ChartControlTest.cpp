@@ -181,7 +181,7 @@ TEST(MemoryChartControl, AnEmptyChartStillDrawsAndSavesItself) {
     pugi::xml_document doc;
     ASSERT_TRUE(doc.load_string(chart.Svg(10, 10).c_str()));
     EXPECT_EQ(doc.document_element().attribute("width").as_double(), 200) << "never smaller than 200 by 150";
-    EXPECT_RAISES(75, chart.SaveSvg("/nonexistent-folder/chart.svg"));
+    EXPECT_RAISES(75, chart.SaveSvg("/nonexistent-folder/chart.svg", ExistingFile::Replace));
 }
 
 TEST(MemoryChartControl, CategoryLabelsAreThinnedOnlyWhereTheyWouldCollide) {

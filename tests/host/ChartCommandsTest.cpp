@@ -3,9 +3,11 @@
 // a query file (or given codes) into an SVG picture and a CSV grid.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 #include "HostCommandFixture.h"
+#include "support/Fifo.h"
 #include "support/SqliteFile.h"
 
 namespace {
@@ -85,11 +87,21 @@ TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
     EXPECT_EQ(run.status, 2) << "neither a query nor codes";
     EXPECT_EQ(Run({"chart", "FieldCapex", "--codes", "1"}).status, 2) << "no picture to write";
 
-    // Codes that are no list of numbers never reach a statement; the picture is still written.
-    run = Run({"chart", "FieldCapex", "--codes", "1) OR (1=1", "--svg", Out("x.svg")});
+    // Codes that are no list of numbers never reach a statement; a chart
+    // that showed a failure writes nothing, as does one whose query was refused.
+    run =
+        Run({"chart", "FieldCapex", "--codes", "1) OR (1=1", "--svg", Out("x.svg"), "--grid", Out("x.csv")});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "1) OR (1=1")) << run.err;
-    EXPECT_TRUE(Has(ReadFile(Out("x.svg")), "<svg"));
+    EXPECT_FALSE(std::filesystem::exists(Out("x.svg")));
+    EXPECT_FALSE(std::filesystem::exists(Out("x.csv")));
+    const std::string refused = data.Write(
+        "refused.xml",
+        Replace(ReadFile(SampleQuery("fields-gross.xml")), "<FieldDetail>",
+                "<FieldDetail><AssetCodes><AssetCode Code=\"1;DROP TABLE Options\"/></AssetCodes>"));
+    run = Run({"chart", "FieldCapex", refused, "--svg", Out("x.svg")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(Out("x.svg")));
 
     // Assets without data: the chart says so.
     run = Run({"chart", "FieldCapex", "--codes", "999999", "--svg", Out("e.svg"), "--grid", Out("e.csv")});
@@ -100,6 +112,60 @@ TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
     run = Run({"chart", "FieldCapex", "--codes", "1001", "--svg", scratch.Path() + "missing/x.svg"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "missing/x.svg")) << run.err;
+}
+
+TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
+    const std::string query = data.Write("q.xml", ReadFile(SampleQuery("fields-gross.xml")));
+    const std::string database = DatabasePath();
+    const std::string kept = data.Write("kept.svg", "an earlier picture");
+    std::filesystem::create_symlink(kept, Out("link.svg"));
+    MakeFifo(Out("pipe.svg"));
+    std::filesystem::create_symlink(Out("pipe.svg"), Out("pipelink.svg"));
+    std::filesystem::create_directory(Out("folder.svg"));
+    const std::string queryBefore = ReadFile(query);
+
+    struct Case {
+        std::vector<std::string> outputs;  // --svg, then --grid when given
+        bool force;
+        const char* says;
+    };
+    const Case cases[] = {
+        {{database}, false, "is there already; give --force to replace it"},
+        {{Out("new.svg"), kept}, false, "is there already; give --force to replace it"},
+        {{Out("link.svg")}, false, "is there already; give --force to replace it"},
+        {{query}, true, "the command reads"},
+        {{Out("x.svg"), Out("x.svg")}, false, "are one file"},
+        {{Out("x.svg"), Out("sub/../x.svg")}, true, "are one file"},
+        {{Out("pipe.svg")}, true, "not a regular file"},
+        {{Out("pipelink.svg")}, true, "not a regular file"},
+        {{Out("folder.svg")}, true, "not a regular file"},
+        {{Out("new.svg"), "/dev/null"}, true, "not a regular file"},
+    };
+    std::filesystem::create_directory(Out("sub"));
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"chart", "FieldCapex", query, "--svg", c.outputs[0]};
+        if (c.outputs.size() > 1) args.insert(args.end(), {"--grid", c.outputs[1]});
+        if (c.force) args.push_back("--force");
+        FifoWatchdog watchdog(Out("pipe.svg"));
+        HostProcessRun run = Run(args);
+        EXPECT_EQ(run.status, 1) << c.outputs[0];
+        EXPECT_TRUE(Has(run.err, c.says)) << run.err;
+        EXPECT_FALSE(watchdog.Fired()) << "an output pipe was opened";
+    }
+    EXPECT_TRUE(StartsWith(ReadFile(database), "SQLite format 3")) << "the database is no picture";
+    EXPECT_EQ(ReadFile(query), queryBefore);
+    EXPECT_EQ(ReadFile(kept), "an earlier picture");
+    EXPECT_FALSE(std::filesystem::exists(Out("new.svg")));
+    EXPECT_EQ(std::filesystem::status(Out("pipe.svg")).type(), std::filesystem::file_type::fifo);
+
+    // With --force a picture is replaced through its link, whole, and
+    // nothing is left beside it.
+    HostProcessRun run = Run({"chart", "FieldCapex", query, "--svg", Out("link.svg"), "--force"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(Out("link.svg")));
+    EXPECT_TRUE(Has(ReadFile(kept), "<svg")) << ReadFile(kept);
+    for (const auto& entry : std::filesystem::directory_iterator(data.Path()))
+        EXPECT_EQ(entry.path().filename().string().find(".kept.svg.tmp"), std::string::npos);
 }
 
 }  // namespace

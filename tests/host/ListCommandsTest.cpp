@@ -123,6 +123,14 @@ TEST_F(ListCommands, MistypedCommandsExitTwoAndFailedFillsOne) {
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(Has(run.err, "perhaps")) << run.err;
 
+    // A fill of a few choices takes only those, in their letter case.
+    for (const char* choice : {"X", "both"}) {
+        run = Run({"list", "development-statuses", choice});
+        EXPECT_EQ(run.status, 2) << choice;
+        EXPECT_TRUE(Has(run.err, "takes one of Both, Commercial, Technical")) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+
     // A fill that shows its error: the control is printed as it was left.
     run = Run({"list", "transport-systems", "'GB') OR ('1'='1"});
     EXPECT_EQ(run.status, 1);

@@ -4,13 +4,17 @@
 // tree, `new` writes a query file; and Ctrl-C while a query runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <filesystem>
 #include <set>
+#include <thread>
 
 #include "HostCommandFixture.h"
 #include "host/main/Interrupt.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
+#include "support/Fifo.h"
 #include "support/SqliteFile.h"
 
 namespace {
@@ -164,9 +168,39 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(Has(run.err, "No records were found that match your search criteria.")) << run.err;
 
+    // A query the library refuses, or whose statements fail, shows why and
+    // fails, in every form of output; it is not "nothing matches".
+    const std::string refused = data.Write(
+        "refused.xml",
+        Replace(ReadFile(SampleQuery("fields-gross.xml")), "<FieldDetail>",
+                "<FieldDetail><AssetCodes><AssetCode Code=\"1;DROP TABLE Options\"/></AssetCodes>"));
+    for (const std::vector<std::string>& form :
+         {std::vector<std::string>{"--format", "csv"}, {"--format", "table"}, {"--grid", "Field/Assets"}}) {
+        std::vector<std::string> args{"run", refused};
+        args.insert(args.end(), form.begin(), form.end());
+        run = Run(args);
+        EXPECT_EQ(run.status, 1) << form[1] << run.err;
+        EXPECT_TRUE(Has(run.err, "1;DROP TABLE Options")) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_EQ(Run({"run", refused, "--sql"}).status, 1);
+
+    // Every whole number from 1 up, and nothing else, is a limit.
+    for (const char* limit : {"0", "-1", "18446744073709551616", "2.5", "two"})
+        EXPECT_EQ(Run({"run", SampleQuery("fields-gross.xml"), "--limit", limit}).status, 2) << limit;
+    run = Run({"run", SampleQuery("fields-gross.xml"), "--limit", "2"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Lines(run.out).size(), 3u) << run.out;
+
     EXPECT_EQ(Run({"run", SampleQuery("fields-gross.xml"), "--results", "yearly"}).status, 2);
     EXPECT_EQ(Run({"run", SampleQuery("fields-gross.xml"), "--format", "xml"}).status, 2);
     EXPECT_EQ(Run({"run"}).status, 2);
+
+    // Last, as it takes the data set's asset table away.
+    Exec(DatabasePath(), "DROP TABLE Field");
+    run = Run({"run", SampleQuery("fields-gross.xml")});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_TRUE(Has(run.err, "no such table")) << run.err;
 }
 
 TEST_F(QueryCommands, DescribePrintsTheTreeOfTheFileAlone) {
@@ -242,7 +276,40 @@ TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
     EXPECT_EQ(Run({"new", "--type", "Pipeline", scratch.Path() + "p.xml"}).status, 2);
     run = Run({"new", "--type", "Field", scratch.Path() + "no/such/folder/q.xml"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "CQuery.IQuery_Save")) << run.err;
+    EXPECT_TRUE(Has(run.err, "no/such/folder/q.xml")) << run.err;
+
+    // Nothing but a regular file is ever replaced, not even with --force and
+    // through a link: a pipe stays a pipe, a folder a folder.
+    MakeFifo(scratch.Path() + "pipe");
+    std::filesystem::create_symlink(scratch.Path() + "pipe", scratch.Path() + "pipe.xml");
+    std::filesystem::create_directory(scratch.Path() + "folder.xml");
+    for (const char* name : {"pipe", "pipe.xml", "folder.xml"}) {
+        run = Run({"new", "--force", "--type", "Well", scratch.Path() + name});
+        EXPECT_EQ(run.status, 1) << name;
+        EXPECT_TRUE(Has(run.err, "not a regular file")) << run.err;
+    }
+    EXPECT_EQ(std::filesystem::status(scratch.Path() + "pipe").type(), std::filesystem::file_type::fifo);
+    EXPECT_TRUE(std::filesystem::is_directory(scratch.Path() + "folder.xml"));
+
+    // Runs racing for one name without --force: exactly one writes it.
+    constexpr int kRuns = 8;
+    const std::string raced = scratch.Path() + "raced.xml";
+    const std::string settings = data.Write("Host.settings.xml", settingsXml);
+    std::vector<TempDir> outputs(kRuns);
+    std::vector<int> statuses(kRuns, -1);
+    std::vector<std::thread> runs;
+    for (int i = 0; i < kRuns; ++i)
+        runs.emplace_back([&, i] {
+            const std::string type = i % 2 ? "Well" : "Block";
+            statuses[i] =
+                RunHostProcess(TERRALITH_BINARY, {"--settings=" + settings, "new", "--type", type, raced},
+                               outputs[i].Path())
+                    .status;
+        });
+    for (std::thread& t : runs) t.join();
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), 0), 1);
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), 1), kRuns - 1);
+    EXPECT_TRUE(Has(ReadFile(raced), "<AssetType>")) << "the winner's file, whole";
 }
 
 TEST_F(QueryCommands, CtrlCCancelsTheRunningQueryThroughTheCancelRequest) {

@@ -1,7 +1,8 @@
 #pragma once
 // Named pipes standing where a file is expected.  A reader that opens a pipe
-// waits for a writer for ever; the watchdog plays that writer after a grace
-// period, so a faulty reader fails its test instead of hanging it.
+// waits for a writer for ever, a writer for a reader; the watchdog plays the
+// other side after a grace period, so a faulty reader or writer fails its
+// test instead of hanging it.
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -14,13 +15,14 @@ void MakeFifo(const std::string& path);
 class FifoWatchdog {
 public:
     // Starts watching the pipe: after `graceMs` it keeps opening the pipe for
-    // writing and closing it again, which releases any reader.
+    // writing and for reading and closing it again, which releases any
+    // reader or writer.
     explicit FifoWatchdog(std::string fifo, int graceMs = 3000);
     ~FifoWatchdog();
     FifoWatchdog(const FifoWatchdog&) = delete;
     FifoWatchdog& operator=(const FifoWatchdog&) = delete;
 
-    // True when a reader had the pipe open after the grace period.
+    // True when a reader or writer had the pipe open after the grace period.
     bool Fired() const { return fired_; }
 
 private:

@@ -10,6 +10,7 @@
 
 #include "platform/xml/cvSettings.h"
 #include "support/ErrorAssert.h"
+#include "support/Fifo.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -82,6 +83,21 @@ TEST(SettingsSaveThroughLink, LinksStayAndTheFilesTheyPointAtGetTheText) {
     ASSERT_TRUE(s->LoadXML("<Settings/>"));
     EXPECT_RAISES(75, s->Save(nowhere));
     EXPECT_TRUE(fs::is_symlink(nowhere));
+
+    // What a link leads to must be a regular file: a pipe or a folder is
+    // refused before anything is written, and stays what it was.
+    MakeFifo(dir.Path() + "real/pipe");
+    fs::create_directories(dir.Path() + "real/folder");
+    for (const char* target : {"pipe", "folder"}) {
+        const std::string to = dir.Path() + "links/to-" + target + ".xml";
+        fs::create_symlink(std::string("../real/") + target, to);
+        EXPECT_RAISES(75, s->Save(to)) << target;
+        EXPECT_TRUE(fs::is_symlink(to));
+    }
+    EXPECT_EQ(fs::status(dir.Path() + "real/pipe").type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_directory(dir.Path() + "real/folder"));
+    EXPECT_EQ(Entries(dir.Path() + "real"),
+              (std::vector<std::string>{"folder", "new.xml", "pipe", "settings.xml"}));
 
     // Links that point at each other lead to no file: refused, both kept.
     const std::string a = dir.Path() + "a.xml", b = dir.Path() + "b.xml";

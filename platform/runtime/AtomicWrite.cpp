@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -118,15 +119,63 @@ bool WriteAll(int fd, std::string_view content) {
     return true;
 }
 
+// Why a name that is not a regular file cannot be written, as its kind.
+const char* KindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return "it is a folder";
+    if (S_ISFIFO(mode)) return "it is a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device";
+    if (S_ISSOCK(mode)) return "it is a socket";
+    return "it is not a regular file";
+}
+
+// Gives the temporary file the target's name without replacing what may
+// have taken that name since it was looked at: the system's own no-replace
+// rename where the file system has one, a hard link where it has those, and
+// an exclusive create of the name followed by a rename over it otherwise.
+// Returns 0, or the errno of the failure (EEXIST when the name is taken).
+int PublishWithoutReplacing(const std::string& temp, const std::string& target) {
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
+    if (::link(temp.c_str(), target.c_str()) == 0) {
+        ::unlink(temp.c_str());
+        return 0;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != EMLINK) return errno;
+    int claim = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (claim < 0) return errno;
+    ::close(claim);
+    if (::rename(temp.c_str(), target.c_str()) == 0) return 0;
+    // The empty file is this write's own claim: it goes with the failure.
+    const int err = errno;
+    ::unlink(target.c_str());
+    return err;
+}
+
 }  // namespace
 
-void WriteFileAtomically(const std::string& sFile, std::string_view content, const char* source) {
+OutputTarget OutputTargetOf(const std::string& sFile, const char* source) {
+    if (sFile.empty()) Raise(rt::kBadFileName, source, "Cannot save: no file name given");
+    struct stat st {};
+    if (::stat(LinkTarget(sFile, source).c_str(), &st) != 0) return OutputTarget::Absent;
+    return S_ISREG(st.st_mode) ? OutputTarget::RegularFile : OutputTarget::Other;
+}
+
+void WriteFileAtomically(const std::string& sFile, std::string_view content, const char* source,
+                         ExistingFile existing) {
     if (sFile.empty()) Raise(rt::kBadFileName, source, "Cannot save: no file name given");
 
     // Saving through a symbolic link replaces the file it points at, not the
     // link itself.
     const std::string target = LinkTarget(sFile, source);
     const std::filesystem::path targetPath(target);
+    // What is there decides before anything is written: only a regular file
+    // may be replaced, and only when the caller asked for that.
+    struct stat old {};
+    const bool present = ::lstat(target.c_str(), &old) == 0;
+    if (present && !S_ISREG(old.st_mode))
+        Raise(rt::kPathFileAccess, source, "Cannot save \"" + sFile + "\": " + KindOf(old.st_mode));
+    if (present && existing == ExistingFile::Refuse)
+        Raise(rt::kFileAlreadyExists, source, "Cannot save \"" + sFile + "\": it is there already");
     RemoveStaleTemporaries(targetPath);
 
     std::string temp;
@@ -157,13 +206,20 @@ void WriteFileAtomically(const std::string& sFile, std::string_view content, con
     };
 
     // The replacement keeps the permissions of the file it replaces.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        if (::fchmod(fd, old.st_mode & 07777) != 0) fail("cannot set the file's permissions");
-    }
+    if (present && ::fchmod(fd, old.st_mode & 07777) != 0) fail("cannot set the file's permissions");
     if (!WriteAll(fd, content)) fail("cannot write");
     if (::fsync(fd) != 0) fail("cannot flush to disk");
-    if (::rename(temp.c_str(), target.c_str()) != 0) fail("cannot replace the file");
+    if (existing == ExistingFile::Refuse) {
+        if (int err = PublishWithoutReplacing(temp, target); err != 0) {
+            ::close(fd);
+            ::unlink(temp.c_str());
+            if (err == EEXIST)
+                Raise(rt::kFileAlreadyExists, source, "Cannot save \"" + sFile + "\": it is there already");
+            RaiseFileError(err, sFile, "cannot make the file", source);
+        }
+    } else if (::rename(temp.c_str(), target.c_str()) != 0) {
+        fail("cannot replace the file");
+    }
     // The lock goes with the descriptor, after the rename: until then a
     // concurrent save leaves this file alone.
     ::close(fd);
