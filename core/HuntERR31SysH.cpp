@@ -1,5 +1,10 @@
 #include "HuntERR31SysH.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -66,20 +71,22 @@ std::string AppVersionText() {
            std::to_string(TERRALITH_VERSION_REVISION);
 }
 
-bool TryOpenAppend(const std::string& sPath, std::ofstream& file) {
-    file.open(sPath, std::ios::out | std::ios::app | std::ios::binary);
-    if (file.is_open()) return true;
-    file.clear();
-    return false;
-}
-
-bool OpenWithRetry(const std::string& sPath, std::ofstream& file) {
+int OpenLogWithRetry(const std::string& sPath) {
     using Clock = std::chrono::steady_clock;
     const auto first = Clock::now();
     while (true) {
-        if (TryOpenAppend(sPath, file)) return true;
+        // Without waiting: a pipe under the log's name with no reader fails
+        // at once (ENXIO) instead of blocking the error display.
+        const int fd = ::open(sPath.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            struct stat st {};
+            if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) return fd;
+            ::close(fd);
+            return -1;
+        }
+        if (errno == ENXIO) return -1;
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        if (Clock::now() - first > std::chrono::seconds(1)) return false;
+        if (Clock::now() - first > std::chrono::seconds(1)) return -1;
     }
 }
 
@@ -96,11 +103,18 @@ void AppendReportToFile(const std::string& report, std::string_view sFile) {
         std::string path(sFile);
         if (path.find_first_of("/\\") == std::string::npos)
             path = (std::filesystem::temp_directory_path() / path).string();
-        std::ofstream file;
-        if (!OpenWithRetry(path, file)) return;
-        file << report << "\r\n\r\n"
-             << "\r\n";
-        file.close();
+        const int fd = OpenLogWithRetry(path);
+        if (fd < 0) return;
+        // In one write where the system allows, so that the entries of
+        // processes sharing the log do not interleave.
+        const std::string entry = report + "\r\n\r\n\r\n";
+        for (size_t done = 0; done < entry.size();) {
+            const ssize_t n = ::write(fd, entry.data() + done, entry.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            done += static_cast<size_t>(n);
+        }
+        ::close(fd);
     } catch (...) {
         // The log is a courtesy; it must never turn one failure into two.
     }

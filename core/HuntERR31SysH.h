@@ -4,7 +4,6 @@
 // component's name and version, and appending to the log file.  Each gives a
 // fallback instead of failing, and the log never raises.
 #include <cstdint>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -31,9 +30,11 @@ inline constexpr const char* kErrorLogFile = "Errors.txt";
 // Appends the report and a blank line to a log file: sFile itself when it
 // holds a path separator, else sFile in the temporary folder.  Writes nothing
 // when there is no report (user errors).  A file that cannot be opened is
-// tried again every 200 ms for up to one second, then the entry is dropped.
+// tried again every 200 ms for up to one second, then the entry is dropped;
+// so is an entry whose name leads to anything but a regular file (a pipe
+// there is never written to nor waited on).
 void ErrSaveToFile(std::string_view sFile);
 // The same for a report already taken from the error state.
 void AppendReportToFile(const std::string& report, std::string_view sFile);
-bool OpenWithRetry(const std::string& sPath, std::ofstream& file);
-bool TryOpenAppend(const std::string& sPath, std::ofstream& file);
+// The log opened for appending, with the retries above; -1 when it cannot be.
+int OpenLogWithRetry(const std::string& sPath);

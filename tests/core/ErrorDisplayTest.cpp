@@ -15,6 +15,7 @@
 #include "core/HuntERR31SysH.h"
 #include "platform/runtime/Text.h"
 #include "platform/ui/UiServices.h"
+#include "support/Fifo.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -355,6 +356,16 @@ TEST_F(ErrorLog, FileThatCannotBeOpenedIsDroppedAfterOneSecondWithoutRaising) {
     EXPECT_GE(elapsed, std::chrono::milliseconds(1000));
     EXPECT_LT(elapsed, std::chrono::milliseconds(1800));
     EXPECT_TRUE(std::filesystem::is_directory(folder));
+
+    // A pipe under the log's name is never written to nor waited on.
+    const std::string pipe = dir_.Path() + "pipe";
+    MakeFifo(pipe);
+    FifoWatchdog watchdog(pipe, 500);
+    start = std::chrono::steady_clock::now();
+    EXPECT_NO_THROW(ErrSaveToFile(pipe));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(400));
+    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);
 }
 
 }  // namespace
