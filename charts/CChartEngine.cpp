@@ -144,7 +144,8 @@ Ref<IChart> CChartEngine::LoadChart(const std::string& sChartDefinition) {
                 Raise(rt::kPathFileAccess, "", "The chart definition \"" + sPath + "\" is not a file");
             reading_->SelectRelative("TerralithChart/Chart");
 
-            Ref<IChart> chart = New<CChart>();
+            Ref<CChart> chart = New<CChart>();
+            chart->SetDefinitionName(sChartDefinition);
             std::string value;
             if (reading_->Select("TerralithChart/Chart/Title")) {
                 Ref<IChartLabel> title = ReadLabel(reading_, kUnderline | kValue);
