@@ -128,7 +128,7 @@ std::string SampleCharts::ManifestXml() {
         {0, 0, 255},    {255, 30, 255},  {0, 240, 0},     {255, 195, 135}, {75, 90, 15},
         {105, 15, 180}, {165, 225, 165}, {255, 0, 120},   {195, 210, 255}, {0, 120, 255},
         {150, 15, 75},  {255, 135, 135}, {0, 120, 90},    {150, 90, 0},    {0, 240, 150}};
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ChartManifest>\n  <Colours>\n";
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<TerralithChart>\n  <Colours>\n";
     for (const auto& c : kColours)
         xml += "    <Colour R=\"" + std::to_string(c[0]) + "\" G=\"" + std::to_string(c[1]) + "\" B=\"" +
                std::to_string(c[2]) + "\"/>\n";
@@ -160,7 +160,7 @@ std::string SampleCharts::ManifestXml() {
       </Category>
     </Block>
   </Charts>
-</ChartManifest>
+</TerralithChart>
 )";
     return xml;
 }
