@@ -53,12 +53,13 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
         legendOK_ = true;
         noData_ = false;
         dataTitle_.clear();
+        gridRows_ = gridCols_ = 0;
         headings_ = gTools()->NewCollection();
 
         const int32_t queries = queries_->Count();
         for (int32_t g = 1; g <= queries; ++g) {
             Ref<IChartQuery> query = queries_->Item(Variant(g)).ToObject<IChartQuery>();
-            Ref<ADODB::Recordset> rs = ExecuteQuery(query->SQL(), sAssetCodes);
+            Ref<ADODB::Recordset> rs = ExecuteQuery(query->SQL(), sAssetCodes, g);
             if (!rs) {
                 dataOK_ = false;
                 return false;

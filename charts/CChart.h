@@ -68,6 +68,11 @@ public:
     // _CChart
     bool FieldExists(const Ref<ADODB::Recordset>& rs, const std::string& sFieldName) override;
 
+    // The name of the definition the chart was read from (what LoadChart was
+    // given); "" for a chart made otherwise.  Messages name the chart by it.
+    const std::string& DefinitionName() const { return definitionName_; }
+    void SetDefinitionName(const std::string& sName) { definitionName_ = sName; }
+
     std::string TypeName() const override { return "CChart"; }
 
 private:
@@ -77,8 +82,10 @@ private:
     // replaced by sAssetCodes, checked to be a list of numbers; Nothing when
     // the engine refuses the statement as too big or the argument as invalid
     // (silently), or on any other failure, a list that is no list of numbers
-    // included (shown).
-    Ref<ADODB::Recordset> ExecuteQuery(const std::string& sSQL, const std::string& sAssetCodes);
+    // included (shown; a statement's failure named by the chart and lQuery,
+    // the query's 1-based place in the chart).
+    Ref<ADODB::Recordset> ExecuteQuery(const std::string& sSQL, const std::string& sAssetCodes,
+                                       int32_t lQuery);
     // One axis of a plain series: formats the chart axis, adds its legend
     // entry and grid heading, sizes the grid and writes every record's value
     // into the chart (as a point label for "X") and into the axis's grid
@@ -107,8 +114,9 @@ private:
     void CheckLimits(const Ref<IChartControl>& chChart, int32_t lChartGroup, int32_t lLegendCount,
                      int32_t lSeriesCount);
     // Room for a heading row and column above lRows rows of lCols columns:
-    // at least 10 rows and 50 columns.
-    static void SizeGrid(const Ref<ISpreadsheetGrid>& sprData, int32_t lRows, int32_t lCols);
+    // at least 10 rows and 50 columns.  Within one drawing the grid only
+    // grows, so a later, smaller result keeps what an earlier one wrote.
+    void SizeGrid(const Ref<ISpreadsheetGrid>& sprData, int32_t lRows, int32_t lCols);
 
     // ---- stacked series (CChartStacked.cpp)
 
@@ -147,10 +155,13 @@ private:
     // Rendering state, set up at the start of every Render.
     bool dataOK_ = true;
     bool legendOK_ = true;
-    bool noData_ = false;         // a query gave no records: the header says so
-    std::string dataTitle_;       // the first non-empty "CHARTTITLE" value
+    bool noData_ = false;    // a query gave no records: the header says so
+    std::string dataTitle_;  // the first non-empty "CHARTTITLE" value
+    int32_t gridRows_ = 0;   // the grid's size as this drawing set it; 0 before the first
+    int32_t gridCols_ = 0;
     Ref<cvCollection> headings_;  // grid column headings, keyed by themselves
 
+    std::string definitionName_;
     Ref<IChartLabel> title_, footer_;
     Ref<IChartLegend> legend_;
     bool isHorizontal_ = false;

@@ -1,7 +1,6 @@
 #include "charts/CChartEngine.h"
 
 #include <cstdint>
-#include <filesystem>
 
 #include "charts/CChart.h"
 #include "charts/CChartAxis.h"
@@ -11,6 +10,7 @@
 #include "charts/CChartQuery.h"
 #include "charts/CChartSeries.h"
 #include "charts/CChartStyle.h"
+#include "charts/ChartFile.h"
 #include "charts/ChartValueForms.h"
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
@@ -130,68 +130,68 @@ void CChartEngine::Initialise(const std::string& sManifestLocation,
 }
 
 Ref<IChart> CChartEngine::LoadChart(const std::string& sChartDefinition) {
-    return PassOn(
-        "CChartEngine.IChartEngine_LoadChart(sChartDefinition)", ERR_ARGS(sChartDefinition),
-        [&]() -> Ref<IChart> {
-            Ref<CTools> tools = gTools();
-            reading_ = tools->NewSettingsObject();
-            Ref<FileSystemObject> fso = tools->FSO();
-            const std::string sPath = fso->BuildPath(chartDefinitionFolder_, sChartDefinition + "." + "xml");
-            if (!fso->FileExists(sPath)) return Ref<IChart>();
-            // What the document holds decides the chart, not whether it loaded; but a pipe
-            // or device under a chart's name is refused rather than taken for an empty chart.
-            if (!reading_->Load(sPath) && !std::filesystem::is_regular_file(sPath))
-                Raise(rt::kPathFileAccess, "", "The chart definition \"" + sPath + "\" is not a file");
-            reading_->SelectRelative("TerralithChart/Chart");
+    return PassOn("CChartEngine.IChartEngine_LoadChart(sChartDefinition)", ERR_ARGS(sChartDefinition),
+                  [&]() -> Ref<IChart> {
+                      Ref<CTools> tools = gTools();
+                      reading_ = tools->NewSettingsObject();
+                      Ref<FileSystemObject> fso = tools->FSO();
+                      const std::string sPath =
+                          fso->BuildPath(chartDefinitionFolder_, sChartDefinition + "." + "xml");
+                      if (!fso->FileExists(sPath)) return Ref<IChart>();
+                      // Everything in a definition is optional: a file that is no chart definition at
+                      // all is refused rather than drawn as a blank chart.
+                      LoadChartFile(*reading_, sPath, "chart definition");
+                      reading_->SelectRelative("TerralithChart/Chart");
 
-            Ref<IChart> chart = New<CChart>();
-            std::string value;
-            if (reading_->Select("TerralithChart/Chart/Title")) {
-                Ref<IChartLabel> title = ReadLabel(reading_, kUnderline | kValue);
-                title->ParseUnitDetails();
-                chart->SetTitle(title);
-            }
-            if (reading_->Select("TerralithChart/Chart/Footer"))
-                chart->SetFooter(ReadLabel(reading_, kUnderline));
+                      Ref<CChart> chart = New<CChart>();
+                      chart->SetDefinitionName(sChartDefinition);
+                      std::string value;
+                      if (reading_->Select("TerralithChart/Chart/Title")) {
+                          Ref<IChartLabel> title = ReadLabel(reading_, kUnderline | kValue);
+                          title->ParseUnitDetails();
+                          chart->SetTitle(title);
+                      }
+                      if (reading_->Select("TerralithChart/Chart/Footer"))
+                          chart->SetFooter(ReadLabel(reading_, kUnderline));
 
-            Ref<IChartLegend> legend = New<CChartLegend>();
-            if (reading_->Select("TerralithChart/Chart/Legend")) {
-                Ref<IChartLabel> title = ReadLabel(reading_, 0);
-                if (HasAttribute(reading_, "Anchor", value)) legend->SetAnchor(value);
-                if (HasAttribute(reading_, "Orientation", value)) legend->SetOrientation(value);
-                legend->SetTitle(title);
-                legend->SetVisible(true);
-            } else {
-                legend->SetVisible(false);
-            }
-            chart->SetLegend(legend);
+                      Ref<IChartLegend> legend = New<CChartLegend>();
+                      if (reading_->Select("TerralithChart/Chart/Legend")) {
+                          Ref<IChartLabel> title = ReadLabel(reading_, 0);
+                          if (HasAttribute(reading_, "Anchor", value)) legend->SetAnchor(value);
+                          if (HasAttribute(reading_, "Orientation", value)) legend->SetOrientation(value);
+                          legend->SetTitle(title);
+                          legend->SetVisible(true);
+                      } else {
+                          legend->SetVisible(false);
+                      }
+                      chart->SetLegend(legend);
 
-            if (reading_->Select("TerralithChart/Chart/IsHorizontal") && HasText(reading_, value))
-                chart->SetIsHorizontal(ChartFlag(value));
-            // The limits are read where they stand, whether or not the definition also
-            // gives the orientation they are usually written beside.
-            if (reading_->Select("TerralithChart/Chart/SeriesLimit") && HasText(reading_, value))
-                chart->SetSeriesLimit(ChartWholeNumber(value));
-            if (reading_->Select("TerralithChart/Chart/LegendLimit") && HasText(reading_, value))
-                chart->SetLegendLimit(ChartWholeNumber(value));
+                      if (reading_->Select("TerralithChart/Chart/IsHorizontal") && HasText(reading_, value))
+                          chart->SetIsHorizontal(ChartFlag(value));
+                      // The limits are read where they stand, whether or not the definition also
+                      // gives the orientation they are usually written beside.
+                      if (reading_->Select("TerralithChart/Chart/SeriesLimit") && HasText(reading_, value))
+                          chart->SetSeriesLimit(ChartWholeNumber(value));
+                      if (reading_->Select("TerralithChart/Chart/LegendLimit") && HasText(reading_, value))
+                          chart->SetLegendLimit(ChartWholeNumber(value));
 
-            if (reading_->Select("TerralithChart/Chart/TerralithRule")) {
-                chart->SetTerralithRule(true);
-                if (HasAttribute(reading_, "Series", value)) chart->SetTerralithRuleSeries(value);
-                if (HasAttribute(reading_, "StackingCategory", value))
-                    chart->SetTerralithRuleStackingCategory(value);
-                if (HasAttribute(reading_, "Value", value)) chart->SetTerralithRuleValue(value);
-                if (HasAttribute(reading_, "SortData", value))
-                    chart->SetTerralithRuleSortData(ChartFlag(value));
-            }
+                      if (reading_->Select("TerralithChart/Chart/TerralithRule")) {
+                          chart->SetTerralithRule(true);
+                          if (HasAttribute(reading_, "Series", value)) chart->SetTerralithRuleSeries(value);
+                          if (HasAttribute(reading_, "StackingCategory", value))
+                              chart->SetTerralithRuleStackingCategory(value);
+                          if (HasAttribute(reading_, "Value", value)) chart->SetTerralithRuleValue(value);
+                          if (HasAttribute(reading_, "SortData", value))
+                              chart->SetTerralithRuleSortData(ChartFlag(value));
+                      }
 
-            if (reading_->Select("TerralithChart/Chart/Queries"))
-                chart->SetQueries(ParseQueries(reading_->Node()));
+                      if (reading_->Select("TerralithChart/Chart/Queries"))
+                          chart->SetQueries(ParseQueries(reading_->Node()));
 
-            // Every chart of one manifest shares its colours: the collection itself.
-            chart->SetSeriesColours(manifest_->SeriesColours());
-            return chart;
-        });
+                      // Every chart of one manifest shares its colours: the collection itself.
+                      chart->SetSeriesColours(manifest_->SeriesColours());
+                      return chart;
+                  });
 }
 
 Ref<cvCollection> CChartEngine::ParseQueries(const Ref<ISettings2>& oNode) {

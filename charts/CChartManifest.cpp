@@ -1,7 +1,9 @@
 #include "charts/CChartManifest.h"
 
 #include <cstdint>
+#include <filesystem>
 
+#include "charts/ChartFile.h"
 #include "charts/ChartValueForms.h"
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
@@ -66,9 +68,12 @@ void CChartManifest::Initialise(const std::string& sManifestLocation) {
         Ref<CTools> tools = gTools();
         manifestLocation_ = sManifestLocation;
         document_ = tools->NewSettingsObject();
-        // A manifest that cannot be read simply offers no colours and no charts.
-        document_->Load(sManifestLocation);
         seriesColours_ = tools->NewCollection();
+        // A missing manifest offers no colours and no charts; one that is there
+        // must be a manifest, or a broken file would pass for an empty one.
+        std::error_code ec;
+        if (!std::filesystem::exists(sManifestLocation, ec)) return;
+        LoadChartFile(*document_, sManifestLocation, "chart manifest");
         if (document_->Select("Colours")) PopulateSeriesColours();
     });
 }

@@ -2,6 +2,7 @@
 // the host's asset codes, a plain bar or line series written point by point,
 // grid cells by type, and the limits.
 #include <algorithm>
+#include <string>
 
 #include "charts/CChart.h"
 #include "charts/ChartAxisFormat.h"
@@ -18,23 +19,30 @@
 #include "platform/units/Units.h"
 #include "sql/SqlValues.h"
 
-Ref<ADODB::Recordset> CChart::ExecuteQuery(const std::string& sSQL, const std::string& sAssetCodes) {
-    return EndHere(*this, "CChart.ExecuteQuery(sSQL, sAssetCodes)", ERR_ARGS(sSQL, sAssetCodes),
-                   [&]() -> Ref<ADODB::Recordset> {
-                       // The codes come from the host: only a list of numbers reaches the statement.
-                       const std::string sql =
-                           ReplacePlaceholder(sSQL, "ASSET_CODE", SqlCodeList(sAssetCodes));
-                       Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
-                       try {
-                           rs->Open(sql, gDataManagerObject()->Connection(), 3, 1);
-                       } catch (const Error& e) {
-                           // A statement the engine finds too big, or an argument it cannot take, is a
-                           // chart without data, not a fault to show.
-                           if (e.Number() == ERR_DB_E_FAIL || e.Number() == ERR_DB_E_INVALIDARG) return {};
-                           throw;
-                       }
-                       return rs;
-                   });
+Ref<ADODB::Recordset> CChart::ExecuteQuery(const std::string& sSQL, const std::string& sAssetCodes,
+                                           int32_t lQuery) {
+    return EndHere(
+        *this, "CChart.ExecuteQuery(sSQL, sAssetCodes)", ERR_ARGS(sSQL, sAssetCodes),
+        [&]() -> Ref<ADODB::Recordset> {
+            // The codes come from the host: only a list of numbers reaches the statement.
+            const std::string sql = ReplacePlaceholder(sSQL, "ASSET_CODE", SqlCodeList(sAssetCodes));
+            Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
+            try {
+                rs->Open(sql, gDataManagerObject()->Connection(), 3, 1);
+            } catch (const Error& e) {
+                // A statement the engine finds too big, or an argument it cannot take, is a
+                // chart without data, not a fault to show.
+                if (e.Number() == ERR_DB_E_FAIL || e.Number() == ERR_DB_E_INVALIDARG) return {};
+                // The engine's message alone does not say which chart's statement failed,
+                // nor which of its statements.
+                const std::string place = definitionName_.empty()
+                                              ? "Query " + std::to_string(lQuery)
+                                              : definitionName_ + ", query " + std::to_string(lQuery);
+                throw Error(e.Number(), e.Source(), place + ": " + e.Description(), e.HelpFile(),
+                            e.HelpContext());
+            }
+            return rs;
+        });
 }
 
 void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartControl>& chChart,
@@ -213,6 +221,10 @@ void CChart::CheckLimits(const Ref<IChartControl>& chChart, int32_t lChartGroup,
 }
 
 void CChart::SizeGrid(const Ref<ISpreadsheetGrid>& sprData, int32_t lRows, int32_t lCols) {
-    sprData->SetMaxRows(lRows > 9 ? lRows + 1 : 10);
-    sprData->SetMaxCols(lCols > 49 ? lCols + 1 : 50);
+    // The grid drops the cells beyond a smaller size: every axis and query of
+    // one drawing writes into the same grid, so a size once set is a floor.
+    gridRows_ = std::max(gridRows_, lRows > 9 ? lRows + 1 : 10);
+    gridCols_ = std::max(gridCols_, lCols > 49 ? lCols + 1 : 50);
+    sprData->SetMaxRows(gridRows_);
+    sprData->SetMaxCols(gridCols_);
 }

@@ -154,7 +154,12 @@ void CChart::ParseVerticalStackedData(const Ref<ADODB::Recordset>& rs, const Ref
     EndHere(*this, "CChart.ParseVerticalStackedData()", ERR_ARGS(), [&] {
         const int32_t records = rs->RecordCount();
         const int32_t columns = rs->Fields().Count();
-        const StackedAxes axes = Start(chChart, oAxes, lChartGroup, columns - 1, records);
+        // The title column is no series: counted as one it would take a legend
+        // label's place and leave every later label on the series before its own.
+        int32_t seriesCount = 0;
+        for (int32_t c = 1; c < columns; ++c)
+            if (rs->Fields(c).Name() != kTitleColumn) ++seriesCount;
+        const StackedAxes axes = Start(chChart, oAxes, lChartGroup, seriesCount, records);
         SizeGrid(sprData, records, columns);
 
         PopulateCell(sprData, 1, 1, Variant(axes.x.labelText), "200", true, "", 0);
@@ -175,6 +180,7 @@ void CChart::ParseVerticalStackedData(const Ref<ADODB::Recordset>& rs, const Ref
         Ref<IChartGroup> group = chChart->ChartGroups(lChartGroup);
         Ref<IChartData> data = group->Data();
         const int16_t yDecimals = CInt(Variant(axes.y.decimals));
+        int32_t s = 0;  // the chart series of the data column; its grid column stays c + 1
         for (int32_t c = 1; c < columns; ++c) {
             rs->MoveFirst();
             const ADODB::Field field = rs->Fields(c);
@@ -183,13 +189,14 @@ void CChart::ParseVerticalStackedData(const Ref<ADODB::Recordset>& rs, const Ref
                 if (dataTitle_.empty()) dataTitle_ = TextOf(field.Value());
                 continue;
             }
+            ++s;
             group->SeriesLabels()->Add(Variant(Caption(name)));
             PopulateCell(sprData, c + 1, 1, Variant(Caption(name)), "200", true, "", 0);
             const std::string cellType =
                 !axes.lastType.empty() ? GetType(axes.y.type) : GetFieldType(field.Type());
             for (int32_t p = 1; !rs->Eof(); p = next(p)) {
                 const Variant value = InUnit(field.Value(), axes.y);
-                data->SetY(c, p, value);
+                data->SetY(s, p, value);
                 PopulateCell(sprData, c + 1, p + 1, value, cellType, false, axes.y.format, yDecimals);
                 rs->MoveNext();
             }

@@ -458,7 +458,6 @@ void CSelectedFields::LoadLayoutSettings(const std::string& sAssetType, const st
         std::set<std::string> seen;                              // folded keys read
         std::vector<std::pair<int32_t, std::string>> unitFills;  // element, unit for its empty UnitID
 
-        const int32_t n = layout_->Count();
         int32_t element = 0;
         for (bool more = layout_->FirstChild(); more; more = layout_->NextSibling(), ++element) {
             const std::string id = layout_->Attribute("ID");
@@ -490,8 +489,11 @@ void CSelectedFields::LoadLayoutSettings(const std::string& sAssetType, const st
             if (c.field->Mandatory() != 0) {
                 pinned.push_back(std::move(c));
             } else {
+                // Ordered by the number, however far apart the numbers lie: the
+                // places themselves are counted out below, never looped up to a
+                // "Seq".  A column without a usable number goes after the others.
                 const std::optional<int32_t> seq = LeadingWhole(layout_->Attribute("Seq"));
-                c.wanted = seq && *seq >= 1 && *seq <= n ? *seq : kAtEnd;
+                c.wanted = seq && *seq >= 1 ? *seq : kAtEnd;
                 free.push_back(std::move(c));
             }
         }

@@ -128,8 +128,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string folder = fuzz::TempFolder();
     static const std::string manifest = [&] {
         const std::string path = folder + "ChartManifest.xml";
-        WriteFile(path,
-                  "<M><Colours><C R=\"255\" G=\"0\" B=\"0\"/><C R=\"0\" G=\"0\" B=\"255\"/></Colours></M>");
+        WriteFile(
+            path,
+            "<TerralithChart><Colours><C R=\"255\" G=\"0\" B=\"0\"/><C R=\"0\" G=\"0\" B=\"255\"/></Colours>"
+            "</TerralithChart>");
         return path;
     }();
 

@@ -22,7 +22,7 @@ public:
     virtual void Initialise(const std::string& sManifestLocation,
                             const std::string& sChartDefinitionFolder) = 0;
     // A new chart read from "<folder>/<sChartDefinition>.xml"; Nothing when that file does not exist;
-    // passes on any error of the reading (a value not of its form, a repeated key, a unit look-up, no
-    // manifest yet), and then returns no chart.
+    // passes on any error of the reading (a file that is no "TerralithChart" document, a value not of
+    // its form, a repeated key, a unit look-up, no manifest yet), and then returns no chart.
     virtual Ref<IChart> LoadChart(const std::string& sChartDefinition) = 0;
 };

@@ -19,8 +19,9 @@ public:
     virtual Ref<cvCollection> SeriesColours() = 0;
     // Replaces the series-colour collection by the object given; passes any error on.
     virtual void SetSeriesColours(const Ref<cvCollection>& oValue) = 0;
-    // Loads the manifest file and builds a new colour collection from its "Colours"; a colour whose R, G
-    // or B is absent or no number raises (the colours before it stay); passes any error on.
+    // Loads the manifest file and builds a new colour collection from its "Colours"; a missing file gives
+    // no colours and no charts; a file that is no "TerralithChart" document raises, naming the file, as
+    // does a colour whose R, G or B is absent or no number (the colours before it stay); passes any error on.
     virtual void Initialise(const std::string& sManifestLocation) = 0;
     // Clears the tree and fills it with the categories and charts of the asset type (chart keys are
     // definition names, tags descriptions); an asset type the manifest lacks leaves the tree as it was;

@@ -116,11 +116,17 @@ void CQueryRenderer::Location() {
         nodes->Add(kLocationDetail, tvwChild, kRegions, "Regions")->SetExpanded(true);
         for (int32_t i = 0; i < count; ++i) {
             sectors->EnterChild(i);
-            std::string region = sectors->Attribute("RegionName");
+            const std::string region = sectors->Attribute("RegionName");
             std::string country = sectors->Attribute("CountryName");
-            std::string parent = ReuseOrAdd(kRegions, "REG_" + region, region);
-            parent = ReuseOrAdd(parent, "COU_" + country, country);
-            ReuseOrAdd(parent, "SEC_" + sectors->Attribute("SectorCode"), sectors->Attribute("SectorName"));
+            // A country chosen as a whole is stored by its code alone: it shows
+            // as that country, straight under the regions and with no sector,
+            // rather than as blank region, country and sector nodes.
+            if (country.empty()) country = sectors->Attribute("CountryCode");
+            const std::string sector = sectors->Attribute("SectorCode");
+            std::string parent = kRegions;
+            if (!region.empty()) parent = ReuseOrAdd(parent, "REG_" + region, region);
+            if (!country.empty()) parent = ReuseOrAdd(parent, "COU_" + country, country);
+            if (!sector.empty()) ReuseOrAdd(parent, "SEC_" + sector, sectors->Attribute("SectorName"));
             sectors->LeaveChild();
         }
     });

@@ -117,11 +117,18 @@ SampleCharts::File CountChart(const std::string& name, const std::string& title,
 }  // namespace
 
 std::string SampleCharts::ManifestXml() {
-    // Colours are written as the user sees them; the reader packs them red first.
-    static const int kColours[][3] = {{31, 119, 180},  {255, 127, 14}, {44, 160, 44},   {214, 39, 40},
-                                      {148, 103, 189}, {140, 86, 75},  {227, 119, 194}, {127, 127, 127},
-                                      {188, 189, 34},  {23, 190, 207}, {174, 199, 232}, {255, 187, 120}};
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ChartManifest>\n  <Colours>\n";
+    // Colours are written as the user sees them; the reader packs them red first.  Stacked
+    // charts take them in turn, one per row, so there are as many as the largest legend a
+    // sample chart shows (25 fields of remaining liquids; the operators of the sample field
+    // query are 14): no two rows of a chart share a colour while its legend tells them apart.
+    // Each is far from every other, and none so light that it vanishes on white.
+    static const int kColours[][3] = {
+        {31, 119, 180}, {255, 127, 14},  {44, 160, 44},   {214, 39, 40},   {148, 103, 189},
+        {140, 86, 75},  {227, 119, 194}, {127, 127, 127}, {188, 189, 34},  {23, 190, 207},
+        {0, 0, 255},    {255, 30, 255},  {0, 240, 0},     {255, 195, 135}, {75, 90, 15},
+        {105, 15, 180}, {165, 225, 165}, {255, 0, 120},   {195, 210, 255}, {0, 120, 255},
+        {150, 15, 75},  {255, 135, 135}, {0, 120, 90},    {150, 90, 0},    {0, 240, 150}};
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<TerralithChart>\n  <Colours>\n";
     for (const auto& c : kColours)
         xml += "    <Colour R=\"" + std::to_string(c[0]) + "\" G=\"" + std::to_string(c[1]) + "\" B=\"" +
                std::to_string(c[2]) + "\"/>\n";
@@ -153,7 +160,7 @@ std::string SampleCharts::ManifestXml() {
       </Category>
     </Block>
   </Charts>
-</ChartManifest>
+</TerralithChart>
 )";
     return xml;
 }

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "ChartFixture.h"
+#include "core/mTL5ErrorCodes.h"
 #include "interfaces/ChartControls.h"
 
 namespace {
@@ -278,8 +279,8 @@ TEST_F(ChartEngineTest, ChartsOfOneInitialiseShareTheManifestsColoursAndANewInit
     Ref<cvCollection> earlier = first->SeriesColours();
     EXPECT_EQ(earlier->Item(Variant("Series_1")).ToLong(), 16711680);
 
-    const std::string other =
-        data.Write("Other.xml", "<M><Colours><C R=\"0\" G=\"255\" B=\"0\"/></Colours></M>");
+    const std::string other = data.Write(
+        "Other.xml", "<TerralithChart><Colours><C R=\"0\" G=\"255\" B=\"0\"/></Colours></TerralithChart>");
     engine->Initialise(other, ChartFolder());
     Ref<IChart> third = engine->LoadChart("A");
     EXPECT_NE(third->SeriesColours().get(), earlier.get());
@@ -301,8 +302,9 @@ TEST_F(ChartEngineTest, LoadingBeforeInitialiseRaisesInsteadOfCrashing) {
 TEST_F(ChartEngineTest, AFailingManifestIsKeptAndTheFolderStaysAsItWas) {
     Ref<IChartEngine> engine = New<CChartEngine>();
     engine->SetChartDefinitionFolder("before");
-    const std::string bad =
-        data.Write("Bad.xml", "<M><Colours><C R=\"1\" G=\"2\" B=\"3\"/><C R=\"x\"/></Colours></M>");
+    const std::string bad = data.Write(
+        "Bad.xml",
+        "<TerralithChart><Colours><C R=\"1\" G=\"2\" B=\"3\"/><C R=\"x\"/></Colours></TerralithChart>");
     EXPECT_RAISES(13, engine->Initialise(bad, "after"));
     EXPECT_EQ(engine->ChartDefinitionFolder(), "before");
     ASSERT_FALSE(engine->Manifest().IsNothing());
@@ -354,4 +356,28 @@ TEST_F(ChartEngineTest, APipeUnderAChartsNameIsRefusedWithoutWaiting) {
     const std::string pipe = ChartFolder() + "/Pipe.xml";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_RAISES(75, engine->LoadChart("Pipe"));
+    EXPECT_RAISES(75, engine->Initialise(pipe, ChartFolder()));
+
+    // A file that is no chart document at all would read as a blank chart or a
+    // manifest without charts: as a definition and as a manifest it is
+    // refused, and the message names it.
+    const std::vector<std::pair<std::string, std::string>> broken = {
+        {"Empty", ""},
+        {"Binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0", 20)},
+        {"Cut", ChartFile("<Title>Cut short</Title>").substr(0, 45)},
+        {"Query", "<?xml version=\"1.0\"?><Query><Options/><Parameters/></Query>"},
+        {"Wrapped", "<Wrapper>" + ChartFile("<Title>T</Title>").substr(22) + "</Wrapper>"},
+    };
+    for (const auto& file : broken) {
+        const std::string& name = file.first;
+        const std::string path = WriteChart(name, file.second);
+        engine = InitialisedEngine();
+        Error e = CaughtError([&] { (void)engine->LoadChart(name); });
+        EXPECT_EQ(e.Number(), ERR_GENERAL) << name;
+        EXPECT_TRUE(Contains(e.Description(), "The chart definition \"" + path + "\"")) << e.Description();
+        e = CaughtError([&] { engine->Initialise(path, ChartFolder()); });
+        EXPECT_EQ(e.Number(), ERR_GENERAL) << name;
+        EXPECT_TRUE(Contains(e.Description(), "The chart manifest \"" + path + "\"")) << e.Description();
+        EXPECT_EQ(engine->Manifest()->SeriesColours()->Count(), 0) << name;
+    }
 }

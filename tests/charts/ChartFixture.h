@@ -61,9 +61,9 @@ protected:
     }
 
     static constexpr const char* kManifest =
-        "<ChartManifest><Colours><Colour R=\"255\" G=\"0\" B=\"0\"/><Colour R=\"0\" G=\"0\" "
+        "<TerralithChart><Colours><Colour R=\"255\" G=\"0\" B=\"0\"/><Colour R=\"0\" G=\"0\" "
         "B=\"255\"/></Colours>"
-        "</ChartManifest>";
+        "</TerralithChart>";
 
     Ref<FakeQuery> query;
     Ref<cvCollection> catalogue;

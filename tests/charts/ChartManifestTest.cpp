@@ -8,7 +8,7 @@
 namespace {
 
 const char* const kManifestFile = R"(<?xml version="1.0"?>
-<Anything>
+<TerralithChart>
   <Colours>
     <Colour R="255" G="0" B="0"/>
     <Other R="0" G="0" B="255"/>
@@ -38,7 +38,7 @@ const char* const kManifestFile = R"(<?xml version="1.0"?>
       <Category Name="Later"><Chart Name="Again" Definition="Later" Description=""/></Category>
     </Well>
   </Charts>
-</Anything>
+</TerralithChart>
 )";
 
 const char* const kFieldTree =
@@ -86,9 +86,10 @@ TEST_F(ChartManifestTest, ColoursArePackedNumbersUnderSeriesKeysInDocumentOrder)
 
 TEST_F(ChartManifestTest, AColourWithoutANumberFailsAndKeepsTheColoursBeforeIt) {
     Ref<IChartManifest> manifest = New<CChartManifest>();
-    const std::string path = data.Write("Bad.xml",
-                                        "<M><Colours><C R=\"1\" G=\"2\" B=\"3\"/><C R=\"1\" G=\"2\"/><C "
-                                        "R=\"9\" G=\"9\" B=\"9\"/></Colours></M>");
+    const std::string path =
+        data.Write("Bad.xml",
+                   "<TerralithChart><Colours><C R=\"1\" G=\"2\" B=\"3\"/><C R=\"1\" G=\"2\"/><C "
+                   "R=\"9\" G=\"9\" B=\"9\"/></Colours></TerralithChart>");
     Error e = CaughtError([&] { manifest->Initialise(path); });
     EXPECT_EQ(e.Number(), 13);
     EXPECT_TRUE(Contains(e.Description(), "CChartManifest.PopulateSeriesColours()")) << e.Description();

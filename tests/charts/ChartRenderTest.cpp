@@ -108,6 +108,23 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
     EXPECT_EQ(line2->symbol->shape, 6);
     EXPECT_EQ(line2->symbol->size, 6);
     EXPECT_EQ(line2->symbol->color, 65280) << "a style without a symbol colour keeps the query's";
+
+    // A later, shorter query does not cut off the rows an earlier one wrote.
+    chart = New<CChart>();
+    std::string fifteen = "SELECT 1 AS YR, 1 AS OIL";
+    for (int i = 2; i <= 15; ++i)
+        fifteen += " UNION ALL SELECT " + std::to_string(i) + ", " + std::to_string(i);
+    AddQuery(Rows(fifteen), Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    AddQuery(kOil, Series("LINE", {Axis("X", "YR"), Axis("Y2", "GAS")}));
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(grid->MaxRows(), 16);
+    EXPECT_EQ(grid->Text(2, 16), "15");
+    EXPECT_EQ(grid->Text(3, 4), "30");
+    chart->Queries()->Remove(Variant(1));
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(grid->MaxRows(), 10) << "the next drawing sizes the grid afresh";
 }
 
 TEST_F(ChartRenderTest, MoreQueriesThanColoursTakeTheColoursAgainAndNoColoursAPalette) {
@@ -304,8 +321,19 @@ TEST_F(ChartRenderTest, AFailingStatementEndsTheDrawingAndAFailingStepIsShown) {
     AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
     EXPECT_FALSE(Render());
     EXPECT_TRUE(Contains(Dialog(), "Method: CChart.ExecuteQuery")) << Dialog();
+    EXPECT_TRUE(Contains(Dialog(), "Query 2: no such column: NoSuchColumn")) << Dialog();
     EXPECT_EQ(control->Groups().size(), 1u) << "the queries after it are not run";
     EXPECT_FALSE(control->HeaderPart().isShowing);
+
+    // A chart read from a definition is named by it.
+    WriteChart("FieldProduction",
+               ChartFile("<Queries><Query><Name>Oil</Name><SQL>" + kOil +
+                         "</SQL></Query><Query><Name>Gas</Name><SQL>SELECT * FROM nowhere WHERE 1 IN "
+                         "(ASSET_CODE)</SQL></Query></Queries>"));
+    Ref<IChart> loaded = InitialisedEngine()->LoadChart("FieldProduction");
+    NewControls();
+    EXPECT_FALSE(loaded->Render(grid, control, "1"));
+    EXPECT_TRUE(Contains(Dialog(), "FieldProduction, query 2: no such table: nowhere")) << Dialog();
 
     // A column the record set lacks fails the drawing, which shows where.
     chart->Queries()->Remove(Variant(3));

@@ -113,6 +113,21 @@ TEST_F(ChartStackedRenderTest, DownTheResultEachColumnIsASeriesAndEachRecordAPoi
     EXPECT_EQ(CellAt(3, 4).cellType, 5) << "the last axis has a type, so the Y axis's type decides";
     EXPECT_EQ(grid->Text(3, 3), "");
     EXPECT_EQ(group->seriesLabels->items, std::vector<std::string>{kTooLarge});
+
+    // A title column among the data columns is no series: each legend label
+    // stays on the series that carries its column's values.
+    chart = New<CChart>();
+    AddQuery(Rows("SELECT 'Y_2001' AS YR, 1 AS OIL, 'Norway' AS CHARTTITLE, 10 AS GAS "
+                  "UNION ALL SELECT 'Y_2002', 2, 'Norway', 20"),
+             Series("STACKED", {Axis("X", "YR"), Axis("Y", "")}, true));
+    NewControls();
+    EXPECT_TRUE(Render());
+    group = control->Group(1);
+    EXPECT_EQ(group->data->Series(), 2);
+    EXPECT_EQ(group->seriesLabels->items, (std::vector<std::string>{"OIL", "GAS"}));
+    EXPECT_EQ(Y(1, 1, 2), 2);
+    EXPECT_EQ(Y(1, 2, 2), 20);
+    EXPECT_EQ(grid->Text(4, 3), "20") << "the grid keeps a column per result column";
 }
 
 TEST_F(ChartStackedRenderTest, TheRuleSumsRowsByPointsCountingEachGroupingOnceAtEachPoint) {

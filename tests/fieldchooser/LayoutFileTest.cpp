@@ -99,6 +99,19 @@ TEST_F(LayoutFile, PinsTakeTheirPlaceAndFreeColumnsCloseUpInTheOrderTheyAsk) {
                 FieldElement("A", "1") + FieldElement("B", "2") + FieldElement("C", "2")));
     EXPECT_EQ(Columns("Transport", "Assets"), (Names{"A", "B"}));
 
+    // Numbers beyond the count of columns still order them; a column without
+    // a number goes after those with one.
+    const std::vector<std::pair<std::string, Names>> asked = {
+        {FieldElement("C", "10") + FieldElement("B", "5") + FieldElement("A", "1"), {"A", "B", "C"}},
+        {FieldElement("A", "1") + FieldElement("B", "2") + FieldElement("E", "8") + FieldElement("D", "6"),
+         {"A", "B", "D", "E"}},
+        {FieldElement("A", "abc") + FieldElement("B", "2"), {"B", "A"}},
+    };
+    for (const auto& [fields, order] : asked) {
+        Load(Layout("Transport", "Ownership", fields));
+        EXPECT_EQ(Columns("Transport", "Ownership"), order) << fields;
+    }
+
     // Pinned columns cannot be removed, and a file that does not list them
     // does not remove them either: they keep to their pins, the last one last.
     EXPECT_EQ(Columns(), (Names{"NAME", "PIN3", "LAST"}));
@@ -121,7 +134,7 @@ TEST_F(LayoutFile, OddElementsAreSkippedOrPutAtTheEndAndTheFileIsNeverChangedByA
     EXPECT_EQ(ReadFile(path), xml);
     EXPECT_TRUE(messages.empty()) << messages.front().text;
     // Unknown and repeated IDs are skipped, any element name counts, a Seq
-    // below 1, beyond the elements or not a number goes to the end.
+    // below 1, beyond a Long or not a number goes to the end.
     EXPECT_EQ(Columns(), (Names{"B", "C", "A", "D", "E", "RES", "LAST"}));
     EXPECT_EQ(F("B")->ColumnWidth(), 0) << "the first element of B counts";
     EXPECT_EQ(F("C")->ColumnWidth(), 12) << "halves go to the even number";

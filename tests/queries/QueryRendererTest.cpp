@@ -128,10 +128,14 @@ TEST_F(QueryRenderer, ABranchIsRebuiltOnlyWhenTheQueryHoldsItsElement) {
 }
 
 TEST_F(QueryRenderer, SectorsGroupUnderTheirCountriesAndRegionsAndRenderTheSameTwice) {
+    // A country chosen as a whole holds its code alone (or, written by hand,
+    // its name too): it shows as that country, without blank nodes.
     std::string xml = Query("", "<Sectors>" + Sector("Europe", "Norway", "NO1", "North Sea") +
                                     Sector("Europe", "Norway", "NO2", "Norwegian Sea") +
                                     Sector("Europe", "United Kingdom", "UK1", "Central North Sea") +
-                                    Sector("Europe", "Norway", "NO1", "North Sea") + "</Sectors>");
+                                    Sector("Europe", "Norway", "NO1", "North Sea") +
+                                    "<Sector CountryCode=\"DK\"/>"
+                                    "<Sector CountryCode=\"FO\" CountryName=\"Faroe Islands\"/></Sectors>");
     Render(xml);
     std::string expected =
         "Query|Query|+\n"
@@ -143,7 +147,9 @@ TEST_F(QueryRenderer, SectorsGroupUnderTheirCountriesAndRegionsAndRenderTheSameT
         "          SEC_NO1|North Sea|+\n"
         "          SEC_NO2|Norwegian Sea|+\n"
         "        COU_United Kingdom|United Kingdom|+\n"
-        "          SEC_UK1|Central North Sea|+\n";
+        "          SEC_UK1|Central North Sea|+\n"
+        "      COU_DK|DK|+\n"
+        "      COU_Faroe Islands|Faroe Islands|+\n";
     EXPECT_EQ(Dump(), expected);
     Render(xml);
     EXPECT_EQ(Dump(), expected);

@@ -1,0 +1,24 @@
+#include "charts/ChartFile.h"
+
+#include <filesystem>
+
+#include "core/mTL5ErrorCodes.h"
+#include "platform/runtime/Error.h"
+#include "platform/xml/kqXML.h"
+
+namespace {
+constexpr const char* kRootElement = "TerralithChart";
+}  // namespace
+
+void LoadChartFile(ISettings2& oDocument, const std::string& sPath, const std::string& sWhat) {
+    const bool parsed = oDocument.Load(sPath);
+    std::error_code ec;
+    if (!parsed && !std::filesystem::is_regular_file(sPath, ec))
+        Raise(rt::kPathFileAccess, "", "The " + sWhat + " \"" + sPath + "\" is not a file");
+    // The root element itself: the settings object would also find the name
+    // one level further down.
+    if (!parsed || oDocument.XMLObject()->CountNodes(std::string("/") + kRootElement) != 1)
+        Raise(ERR_GENERAL, "",
+              "The " + sWhat + " \"" + sPath + "\" is not an XML document whose root element is " +
+                  kRootElement);
+}
