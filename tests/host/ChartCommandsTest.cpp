@@ -41,6 +41,14 @@ TEST_F(ChartCommands, ChartsListsTheManifestPerAssetType) {
     run = Run({"charts", "--manifest", scratch.Path() + "none.xml"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "none.xml")) << run.err;
+    // A file that is there but no manifest says so, naming it.
+    const std::string binary = data.Write("binary.xml", std::string("\x7f"
+                                                                    "ELF\0\x01\x02",
+                                                                    7));
+    run = Run({"charts", "--manifest", binary});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "binary.xml")) << run.err;
+    EXPECT_EQ(run.out, "");
 }
 
 TEST_F(ChartCommands, ChartDrawsForTheAssetsOfTheQueryIntoAPictureAndAGrid) {
@@ -82,6 +90,16 @@ TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
     HostProcessRun run = Run({"chart", "NoSuchChart", "--codes", "1", "--svg", Out("x.svg")});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "NoSuchChart.xml")) << run.err;
+
+    // Files that are no chart definition: a query file, an empty one, one cut short.
+    data.Write("Charts/Definitions/Empty.xml", "");
+    data.Write("Charts/Definitions/Cut.xml", "<TerralithChart><Chart><Title Text=\"Cut");
+    for (const char* name : {"../../Default/Default", "Empty", "Cut"}) {
+        run = Run({"chart", name, "--codes", "1001", "--svg", Out("x.svg")});
+        EXPECT_EQ(run.status, 1) << name;
+        EXPECT_TRUE(Has(run.err, std::string(name) + ".xml")) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(Out("x.svg"))) << name;
+    }
 
     run = Run({"chart", "FieldCapex", "--svg", Out("x.svg")});
     EXPECT_EQ(run.status, 2) << "neither a query nor codes";
