@@ -42,9 +42,7 @@ TEST_F(ChartCommands, ChartsListsTheManifestPerAssetType) {
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "none.xml")) << run.err;
     // A file that is there but no manifest says so, naming it.
-    const std::string binary = data.Write("binary.xml", std::string("\x7f"
-                                                                    "ELF\0\x01\x02",
-                                                                    7));
+    const std::string binary = data.Write("binary.xml", std::string{'\x7f', 'E', 'L', 'F', '\0', '\x01'});
     run = Run({"charts", "--manifest", binary});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "binary.xml")) << run.err;
