@@ -116,9 +116,8 @@ TEST_F(RenderField, AnnualFiguresAnswerOneYearRanges) {
     Ref<IField> field = params->Field();
     // The lower bound is one field's own figure of the year: that field is found.
     const std::string figure = Scalar(
-        "SELECT OIL_PRODUCTION FROM Annual.FieldAnnualTotal_Gross WHERE Prod_Year = 2020 AND OIL_PRODUCTION "
-        "> 0 "
-        "ORDER BY OIL_PRODUCTION LIMIT 1 OFFSET 30");
+        "SELECT OIL_PRODUCTION FROM Annual.FieldAnnualTotal_Gross WHERE Prod_Year = 2020 "
+        "AND OIL_PRODUCTION > 0 ORDER BY OIL_PRODUCTION LIMIT 1 OFFSET 30");
     const std::string onBound = Scalar(
         "SELECT Field_Code FROM Annual.FieldAnnualTotal_Gross WHERE Prod_Year = 2020 AND OIL_PRODUCTION = " +
         figure);
