@@ -28,6 +28,28 @@ std::string FormatArgs(std::string_view sMessage, const Variant& vArgs) {
     }
 }
 
+std::string QuotedValue(std::string_view sValue) {
+    // Characters, not bytes: a cut never splits one, and the length told is
+    // the one the user sees.
+    auto starts = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
+    size_t characters = 0, cut = sValue.size();
+    for (size_t i = 0; i < sValue.size(); ++i) {
+        if (!starts(sValue[i])) continue;
+        if (characters == kQuotedValueLength) cut = i;
+        ++characters;
+    }
+    std::string shown = Replace(sValue.substr(0, cut), std::string_view("\0", 1), "\\0");
+    if (cut < sValue.size()) shown += "... (" + std::to_string(characters) + " characters)";
+    return shown;
+}
+
+void RefuseInput(std::string_view sMessage, std::initializer_list<std::string_view> values) {
+    VariantArray args;
+    for (std::string_view value : values) args.emplace_back(QuotedValue(value));
+    Check(false, ERR_USER_INPUT, sMessage, Variant(std::move(args)));
+    throw Error(ERR_USER_INPUT, kCheckSource, std::string(sMessage));  // not reached: Check raised
+}
+
 PreservedError& ErrState() {
     thread_local PreservedError state;
     return state;

@@ -6,7 +6,9 @@
 //
 // Message texts use "||" for a line break and "%0", "%1", ... for the 0-based
 // entries of an argument array.
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -39,6 +41,19 @@ std::string FormatArgs(std::string_view sMessage, const Variant& vArgs);
 
 // The value's text, or "" when it has none (Null, an array, an object).
 std::string SafeCStr(const Variant& vValue);
+
+// The most characters of a value a message quotes.
+inline constexpr size_t kQuotedValueLength = 60;
+// A value as a message quotes it: a NUL written "\0" (it would end the
+// message where it stands), and a value longer than kQuotedValueLength
+// characters cut to its first kQuotedValueLength characters followed by
+// "... (N characters)", N its whole length.  A file of any size may hand a
+// value to a check; a message box must still be readable.  Never fails.
+std::string QuotedValue(std::string_view sValue);
+// Raises the user input error &H80041066 (source "HuntERR.Check") with
+// sMessage, its placeholders filled with the values in order, each as
+// QuotedValue quotes it.
+[[noreturn]] void RefuseInput(std::string_view sMessage, std::initializer_list<std::string_view> values);
 
 // The thread's preserved copy of the current error, kept while the framework
 // works so that its own steps cannot lose it.

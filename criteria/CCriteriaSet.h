@@ -35,7 +35,10 @@
 //     "CField.IField_AddFieldType(lCode)", with the argument values; Pass
 //     hands the error on, End shows it through the set's display variant
 //     (the profile) and returns the result type's empty value, Bare runs
-//     without a handler so the error reaches the caller unrecorded.
+//     without a handler so the error reaches the caller unrecorded.  While
+//     a render runs (sql/RenderScope.h), End hands the error on as Pass
+//     does: the render shows it once and refuses the query rather than go
+//     on with an empty answer.
 //
 //   - The families: Clear, Count, List (a code or description list, quoted or
 //     bare), ByIndex, Add (a given entry, after the section's acceptance
@@ -56,6 +59,7 @@
 #include <charconv>
 #include <cstdint>
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -66,12 +70,13 @@
 #include "interfaces/ICriteria.h"
 #include "interfaces/IDataLists.h"
 #include "interfaces/ISettingsObject2.h"
+#include "sql/RenderScope.h"
 
 // How one member handles an error.
 enum class Handling : char {
     Bare,  // no handler: the error reaches the caller unrecorded
     Pass,  // records the member and passes the error on
-    End,   // records the member, shows the error and returns normally
+    End,   // records the member, shows the error and returns normally (outside a render)
 };
 
 struct CriteriaSetProfile {
@@ -219,7 +224,10 @@ protected:
             return body();
         } catch (...) {
             std::string location = Signature(op.signature);
-            if (op.handling == Handling::Pass) ErrPassOnCaught(location, ErrArgsRef(args));
+            // Within a render an ended failure would leave an empty answer
+            // for the render to go on with: the render refuses instead.
+            if (op.handling == Handling::Pass || RenderInProgress())
+                ErrPassOnCaught(location, ErrArgsRef(args));
             ErrEndCaught(HandlerDisplay(), location, ErrArgsRef(args));
         }
         if constexpr (!std::is_void_v<R>) return R{};
@@ -296,6 +304,20 @@ protected:
     // order, not de-duplicated, joined by ","; "" when no row has one.
     std::string CodesByTemplate(const Op& op, const MemberArgs& args, const char* sKey,
                                 const char* sPlaceholder, const std::string& sCodes, const char* sColumn);
+
+    // ---- stored values read as what they stand for
+
+    // A flag as stored ("True", "False" or a number, as the run time reads
+    // flags).  Raises &H80041066 naming sElement and the value for anything
+    // else, "" included: a query file's flag that means nothing refuses the
+    // query rather than reading as either answer.
+    static bool FlagOf(std::string_view sElement, const std::string& sValue);
+    // A whole number as stored (as the run time reads one: "2.5" is 2), from
+    // lLeast to lMost.  Raises &H80041066 naming sElement and the value for
+    // anything else, "" included.
+    static int32_t WholeOf(std::string_view sElement, const std::string& sValue,
+                           int32_t lLeast = std::numeric_limits<int32_t>::min(),
+                           int32_t lMost = std::numeric_limits<int32_t>::max());
 
     // ---- the steps the families are made of, for members that combine them
 

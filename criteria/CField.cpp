@@ -7,13 +7,13 @@
 #include "interfaces/IDataManager.h"
 #include "interfaces/IListField.h"
 #include "interfaces/IQuery.h"
-#include "interfaces/IQueryManager.h"
 #include "interfaces/_cvDataManager.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Text.h"
 #include "platform/toolslib/cvStrings.h"
-#include "platform/units/Units.h"
 #include "sql/CSQLBuilder.h"
+#include "sql/RenderScope.h"
+#include "sql/RenderValues.h"
 #include "sql/SqlValues.h"
 
 // Ended errors go to the error dialog, warnings to a plain box; the
@@ -136,9 +136,6 @@ constexpr const char* kTooLarge =
 constexpr const char* kNotQuotedCodes =
     "The value '%0' is not a list of codes: numbers, or texts each between single quotes.";
 
-// A whole number as the run time converts text: 13 for text that is none.
-int32_t WholeNumber(const std::string& sText) { return Variant(sText).ToLong(); }
-
 // The codes of a list of texts each between single quotes (an embedded
 // quote doubled), as a quoted criteria list reads; false when the text is
 // not such a list.
@@ -179,7 +176,7 @@ std::string AgeCodesSql(const std::string& sCodes) {
     const std::string trimmed = Trim(sCodes);
     if (trimmed.empty() || trimmed[0] != '\'') return SqlCodeList(sCodes).Text();
     std::vector<std::string> codes;
-    if (!ReadQuotedCodes(trimmed, codes)) Check(false, ERR_USER_INPUT, kNotQuotedCodes, Variant(sCodes));
+    if (!ReadQuotedCodes(trimmed, codes)) RefuseInput(kNotQuotedCodes, {sCodes});
     std::string sql;
     for (const std::string& code : codes) {
         if (!sql.empty()) sql += ',';
@@ -210,8 +207,8 @@ CField::CField() : CAssetCriteriaSet(kProfile, kSetRoot) {}
 int32_t CField::WholeByIndex(const Op& op, const MemberArgs& args, const Section& s, const char* sAttribute,
                              int32_t lIndex) {
     return Run(op, args, [&] {
-        return WholeNumber(
-            gTools()->GetQueryParameterByIndex(settings_, s.root, s.section, sAttribute, lIndex));
+        return WholeOf(std::string(s.item) + "@" + sAttribute,
+                       gTools()->GetQueryParameterByIndex(settings_, s.root, s.section, sAttribute, lIndex));
     });
 }
 
@@ -469,8 +466,10 @@ int16_t CField::GroupingFilterControlID() {
         std::string id =
             gTools()->GetQueryParameter(settings_, kRoot, kGroupings.section, kGroupings.item, "ID");
         // A 16-bit control id, as the host's controls number them: a larger
-        // stored id overflows (6) rather than read as another control's.
-        return IsNumericText(id) ? Variant(id).ToInteger() : int16_t{-1};
+        // stored id is refused rather than read as another control's.
+        if (!IsNumericText(id)) return int16_t{-1};
+        return static_cast<int16_t>(WholeOf("FieldGrouping@ID", id, std::numeric_limits<int16_t>::min(),
+                                            std::numeric_limits<int16_t>::max()));
     });
 }
 
@@ -818,8 +817,7 @@ std::string CField::FieldReservoirAgeList(const std::string& sSectorCodes) {
 }
 
 const char* CField::AnnualTable() {
-    return gDataManager()->Queries()->Query("-1")->GrossNet() == "Net" ? "FieldAnnualTotal_Net"
-                                                                       : "FieldAnnualTotal_Gross";
+    return QueryInUse()->GrossNet() == "Net" ? "FieldAnnualTotal_Net" : "FieldAnnualTotal_Gross";
 }
 
 std::string CField::DistinctFieldCodes(const std::string& sSQL) {
@@ -851,12 +849,13 @@ std::string CField::FieldCodesByAnnualProduction(const std::string& sRangeName, 
             builder->AddFrom(AnnualTable());
             builder->StartParamBlock();
             // A bound the host gave in its unit is compared in the
-            // database's; one that is no number is left out.
+            // database's; an empty one is none, and one that is no number
+            // is refused: leaving it out would widen the range.
             auto bound = [&](const std::string& text, const char* op) {
-                double value = 0;
-                if (!IsNumericText(text) || !ParseNumber(text, value)) return;
-                value = gDataManager()->Units()->ToDatabaseUnit(value, sCategory, sUnit);
-                builder->AddWhere(SqlIdentifier(sRangeName).Text() + op + SqlNumber(value).Text(), "AND");
+                if (text.empty()) return;
+                builder->AddWhere(
+                    SqlIdentifier(sRangeName).Text() + op + render::ConvertedBound(text, sCategory, sUnit),
+                    "AND");
             };
             bound(min, " >= ");
             bound(max, " <= ");

@@ -189,14 +189,16 @@ public:
 private:
     static const CriteriaSetProfile kProfile;
 
-    // An attribute of the item at Index read as a whole number; 13 when it is none.
+    // An attribute of the item at Index read as a whole number; &H80041066 naming it when it is
+    // none.
     int32_t WholeByIndex(const Op& op, const MemberArgs& args, const Section& s, const char* sAttribute,
                          int32_t lIndex);
     // The reservoir-age statement completed with a column, a code list and a sector list ("" for
     // all sectors), each already written by the values-into-SQL functions.
     std::string CodesByAge(const std::string& sColumnSql, const std::string& sCodesSql,
                            const std::string& sSectorsSql);
-    // The table of annual figures the active query's gross or net choice reads.
+    // The table of annual figures the gross or net choice reads: of the query
+    // being rendered, else of the active query.
     static const char* AnnualTable();
     // The distinct field codes a statement finds, joined by ","; "" when none.
     static std::string DistinctFieldCodes(const std::string& sSQL);

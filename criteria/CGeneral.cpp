@@ -143,7 +143,7 @@ void CGeneral::SetSubsiduaries(bool bSubsiduaries) {
 bool CGeneral::Subsiduaries() {
     return Run({"Subsiduaries()", Pass}, {}, [&] {
         Variant value = settings_->GetValue(kSubsiduaries);
-        return !value.IsNull() && Variant(value.ToString()).ToBool();
+        return !value.IsNull() && FlagOf(kSubsiduaries, value.ToString());
     });
 }
 
@@ -240,7 +240,7 @@ std::string CGeneral::ActivePermutationslist(const std::string& sPositions) {
             settings_->SelectIndex(i);
             std::string code = settings_->Attribute("Code");
             std::string active = settings_->Attribute("Active");
-            if (!active.empty() && Variant(active).ToBool()) {
+            if (!active.empty() && FlagOf("Permutation@Active", active)) {
                 bool wanted = true;
                 if (!sPositions.empty()) {
                     // Made only of the positions given, in any letter case.
@@ -325,7 +325,8 @@ void CGeneral::SetCAQuery(bool bCAQuery) {
 }
 
 bool CGeneral::CAQuery() {
-    return Variant(SingleValue({"CAQuery()", Bare}, {}, kCompanyRoot, "Options", "CAQuery")).ToBool();
+    return FlagOf("CompanyDetail/Options/CAQuery",
+                  SingleValue({"CAQuery()", Bare}, {}, kCompanyRoot, "Options", "CAQuery"));
 }
 
 void CGeneral::SetCompanySubsidiaries(const std::string& sCode, const std::string& sSubsidiaries) {

@@ -112,8 +112,8 @@ std::string CTransport::PrimaryProductType(int32_t Index) {
         for (const char* code : kProductTypes.attributes) {
             std::string flag =
                 gTools()->GetQueryParameterByIndex(settings_, kRoot, kProductTypes.section, code, Index);
-            // A missing entry or flag reads "", which is no flag: 13.
-            if (!Variant(flag).ToBool()) continue;
+            // A missing entry or flag reads "", which is no flag.
+            if (!FlagOf(std::string(kProductTypes.item) + "@" + code, flag)) continue;
             if (!codes.empty()) codes += ", ";
             codes += '"';
             codes += code;

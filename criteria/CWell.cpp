@@ -189,10 +189,10 @@ int32_t CWell::WellClassificationCount() {
 // ---- classification: three flags, handed back as a condition
 
 bool CWell::ClassificationFlag(const char* sAttribute, int32_t Index) {
-    // A missing entry reads "", which is no flag: 13.
-    return Variant(gTools()->GetQueryParameterByIndex(settings_, kRoot, kClassifications.section, sAttribute,
-                                                      Index))
-        .ToBool();
+    // A missing entry reads "", which is no flag.
+    return FlagOf(
+        std::string(kClassifications.item) + "@" + sAttribute,
+        gTools()->GetQueryParameterByIndex(settings_, kRoot, kClassifications.section, sAttribute, Index));
 }
 
 std::string CWell::WellClassification(int32_t Index) {

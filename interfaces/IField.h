@@ -103,11 +103,11 @@ public:
     virtual std::string PVRangeFieldname(int32_t Index) = 0;
     // The number of government take ranges; raises any error.
     virtual int32_t GovernmentTakeCount() = 0;
-    // The total-or-remaining index (0 total, 1 remaining) of the range at Index; raises 13 when it is
-    // no number (an absent range too), and any other error.
+    // The total-or-remaining index (0 total, 1 remaining) of the range at Index; raises &H80041066
+    // naming it when it is no whole number (an absent range too), and any other error.
     virtual int32_t GovernmentTakeMethod(int32_t Index) = 0;
-    // The value-or-percentage index (0 value, 1 percentage) of the range at Index; raises 13 when it
-    // is no number, and any other error.
+    // The value-or-percentage index (0 value, 1 percentage) of the range at Index; raises &H80041066
+    // naming it when it is no whole number, and any other error.
     virtual int32_t GovernmentTakeType(int32_t Index) = 0;
     // The lower bound of the government take range at Index; raises any error.
     virtual std::string GovernmentTakeRangeMin(int32_t Index) = 0;
@@ -115,8 +115,8 @@ public:
     virtual std::string GovernmentTakeRangeMax(int32_t Index) = 0;
     // The number of rate-of-return ranges; raises any error.
     virtual int32_t RatesOfReturnCount() = 0;
-    // The tax index (0 pre-tax, 1 post-tax) of the range at Index; raises 13 when it is no number,
-    // and any other error.
+    // The tax index (0 pre-tax, 1 post-tax) of the range at Index; raises &H80041066 naming it when
+    // it is no whole number, and any other error.
     virtual int32_t RatesOfReturnType(int32_t Index) = 0;
     // The company's lower rate of the range at Index; raises any error.
     virtual std::string RatesOfReturnCompanyRangeMin(int32_t Index) = 0;
@@ -128,7 +128,8 @@ public:
     virtual std::string RatesOfReturnProjectRangeMax(int32_t Index) = 0;
     // The number of cost ranges; raises any error.
     virtual int32_t CostsCount() = 0;
-    // The cost type of the range at Index; raises 13 when it is no number, and any other error.
+    // The cost type of the range at Index; raises &H80041066 naming it when it is no whole number,
+    // and any other error.
     virtual int32_t CostsType(int32_t Index) = 0;
     // The database column of the cost range at Index; raises any error.
     virtual std::string CostsRangeName(int32_t Index) = 0;
@@ -142,9 +143,11 @@ public:
     virtual std::string CostsYearMax(int32_t Index) = 0;
     // The number of reserves and production ranges; raises any error.
     virtual int32_t ReservesAndProductionCount() = 0;
-    // The reserve type of the range at Index; raises 13 when it is no number, and any other error.
+    // The reserve type of the range at Index; raises &H80041066 naming it when it is no whole
+    // number, and any other error.
     virtual int32_t ReserveType(int32_t Index) = 0;
-    // The production type of the range at Index; raises 13 when it is no number, and any other error.
+    // The production type of the range at Index; raises &H80041066 naming it when it is no whole
+    // number, and any other error.
     virtual int32_t ProductionType(int32_t Index) = 0;
     // The database column of the reserves and production range at Index; raises any error.
     virtual std::string ReservesAndProductionRangeName(int32_t Index) = 0;
@@ -162,8 +165,8 @@ public:
     virtual std::string ReservesAndProductionRangeCategory(int32_t Index) = 0;
     // The unit caption of the present-value range at Index; raises any error.
     virtual std::string PVRangeUnitCaption(int32_t Index) = 0;
-    // The cost mode (0, 1, or 2 for an annual range) of the range at Index; raises 13 when it is no
-    // number, and any other error.
+    // The cost mode (0, 1, or 2 for an annual range) of the range at Index; raises &H80041066 naming
+    // it when it is no whole number, and any other error.
     virtual int32_t CostsMode(int32_t Index) = 0;
     // The unit caption of the cost range at Index; raises any error.
     virtual std::string CostsUnitCaption(int32_t Index) = 0;
@@ -180,7 +183,7 @@ public:
     // The filter type of the (first) grouping filter; "" when none; raises any error.
     virtual std::string GroupingFilterType() = 0;
     // The control id of the (first) grouping filter as a 16-bit number; -1 when there is none or its
-    // id is no number; raises 6 for an id outside 16 bits, and any other error.
+    // id is no number; raises &H80041066 naming it for an id outside 16 bits, and any other error.
     virtual int16_t GroupingFilterControlID() = 0;
     // The number of field locations; raises any error.
     virtual int32_t FieldCount() = 0;
@@ -365,9 +368,10 @@ public:
                                                   const std::string& sFieldCodes) = 0;
     // The distinct codes of the fields whose annual figure in column sRangeName in year sYear lies
     // within the bounds, each bound given in unit sUnit of category sCategory and converted to the
-    // database's (a bound that is no number is left out), among sFieldCodes (numbers; "" for all), from
-    // the gross or net table as the active query reads; joined by ","; "" when none; shows any error
-    // and returns "" (a column that is no name, or a year or code that is no number: &H80041066).
+    // database's (an empty bound is none), among sFieldCodes (numbers; "" for all), from the gross or
+    // net table as the query being rendered (else the active query) reads; joined by ","; "" when
+    // none; shows any error and returns "" (a column that is no name, or a bound, year or code that is
+    // no number: &H80041066); within a render it passes the error on.
     virtual std::string FieldCodesByAnnualProduction(const std::string& sRangeName,
                                                      const std::string& sRangeMax,
                                                      const std::string& sRangeMin, const std::string& sYear,

@@ -27,8 +27,8 @@ public:
     // Writes "True"/"False" to "CompanyDetail/Subsiduaries"; ignored while the active query is
     // read-only; marks the set changed when the value changed; raises any error.
     virtual void SetSubsiduaries(bool bSubsiduaries) = 0;
-    // Whether company lists take in the subsidiaries; False when absent; raises 13 for a text that
-    // is no flag (an empty one too).
+    // Whether company lists take in the subsidiaries; False when absent; raises &H80041066 naming
+    // the element and the text when it is no flag (an empty one too).
     virtual bool Subsiduaries() = 0;
 
     // The number of selected companies; any error reaches the caller.
@@ -56,8 +56,8 @@ public:
     // Writes "CompanyDetail/Options/CAQuery" as "True"/"False"; ignored while the active query is
     // read-only; marks the set changed; shows its own errors.
     virtual void SetCAQuery(bool bCAQuery) = 0;
-    // Whether the query is a competitor analysis; False when absent; raises 13 for a text that is no
-    // flag.
+    // Whether the query is a competitor analysis; False when absent; raises &H80041066 naming the
+    // element and the text when it is no flag.
     virtual bool CAQuery() = 0;
     // Sets the selected company's "Subsidiaries" (a comma list of codes); ignored while the active
     // query is read-only; nothing for a company not selected; shows its own errors.
@@ -146,7 +146,7 @@ public:
     // and returns "".
     virtual std::string CAPermutationsCompanyCodesList() = 0;
     // The active permutation codes in palette order, joined by ","; with positions given only codes
-    // made of them (letter case ignored); raises 13 for an "Active" text that is no flag.
+    // made of them (letter case ignored); raises &H80041066 for an "Active" text that is no flag.
     virtual std::string ActivePermutationslist(const std::string& sPositions) = 0;
     // The short names of the companies of CompanyCodesList taking part in some active permutation;
     // shows any error and returns "".

@@ -26,8 +26,8 @@ public:
     // The number of primary product type entries; raises any error.
     virtual int32_t PrimaryProductTypeCount() = 0;
     // The codes set in the entry at Index, each in double quotes, joined by ", " in the order OIL,
-    // LPG, COND, GAS ("\"OIL\", \"GAS\""); "" when none is set; raises 13 for an entry that is missing
-    // or lacks a flag, and any other error.
+    // LPG, COND, GAS ("\"OIL\", \"GAS\""); "" when none is set; raises &H80041066 naming the flag for
+    // an entry that is missing or lacks a flag, and any other error.
     virtual std::string PrimaryProductType(int32_t Index) = 0;
     // The number of date ranges; raises any error.
     virtual int32_t DateRangeCount() = 0;

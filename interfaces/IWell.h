@@ -80,7 +80,8 @@ public:
     virtual int32_t WellClassificationCount() = 0;
     // The condition the entry at Index stands for: WELL_CLASS_TESTED = "Tested", WELL_CLASS_RE_ENTRY =
     // "Re-entry", WELL_CLASS_SIDE_TRACK = "Sidetrack" for its set flags, joined by " OR ", no brackets;
-    // "" when none is set; raises 13 for an entry that is missing or holds a flag that is no flag.
+    // "" when none is set; raises &H80041066 naming the flag for an entry that is missing or holds a
+    // flag that is no flag.
     virtual std::string WellClassification(int32_t Index) = 0;
     // The number of geological reference searches; raises any error.
     virtual int32_t GeologicalReferenceSearchCount() = 0;
@@ -100,12 +101,12 @@ public:
     virtual std::string GeologicalDetailsDescription(int32_t Index) = 0;
     // The key of the geological age at Index ("" unless its level is "ALL"); raises any error.
     virtual std::string GeologicalDetailsKey(int32_t Index) = 0;
-    // The tested flag of the classification entry at Index; raises 13 for a missing entry or a text
-    // that is no flag.
+    // The tested flag of the classification entry at Index; raises &H80041066 naming it for a
+    // missing entry or a text that is no flag.
     virtual bool WellClassificationTested(int32_t Index) = 0;
-    // The re-entry flag of the classification entry at Index; raises 13 as WellClassificationTested.
+    // The re-entry flag of the classification entry at Index; raises as WellClassificationTested.
     virtual bool WellClassificationReEntry(int32_t Index) = 0;
-    // The sidetrack flag of the classification entry at Index; raises 13 as WellClassificationTested.
+    // The sidetrack flag of the classification entry at Index; raises as WellClassificationTested.
     virtual bool WellClassificationSideTracked(int32_t Index) = 0;
     // The number of selected wells, as WellLocationsCount; raises any error.
     virtual int32_t WellCount() = 0;

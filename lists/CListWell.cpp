@@ -88,9 +88,9 @@ Ref<ADODB::Recordset> CListWell::GetWellsInSectors(const std::string& sSectorCod
 void CListWell::PopulateWellLocations(const Ref<IListControl>& ctl, const std::string& sSelectedSectors) {
     EndHere(*this, "CListWell.IListWell_PopulateWellLocations(ctl.Name, sSelectedSectors)",
             ERR_ARGS(NameOf(ctl), sSelectedSectors), [&] {
-                // The earlier wells are gone even when these cannot be read:
-                // the numbers in the host's list no longer stand for them.
-                wellLocations_.Start();
+                // The earlier wells are gone even when these cannot be read
+                // (everyFill): the numbers in the host's list no longer
+                // stand for them.
                 FillLookupList(wellLocations_, ctl,
                                {.codeColumn = "Well_Code",
                                 .nameColumn = "Well_Reference",

@@ -14,11 +14,6 @@ constexpr const char* kNotAList = "The value '%0' is not a list of numbers or of
 constexpr const char* kCommaInText =
     "The value '%0' holds a quoted text with a comma, which a code never holds.";
 
-[[noreturn]] void Refuse(const char* sMessage, const std::string& sList) {
-    Check(false, ERR_USER_INPUT, sMessage, Variant(VariantArray{Variant(sList)}));
-    throw Error(ERR_USER_INPUT, kCheckSource, sMessage);  // not reached: Check raised
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The texts of a list of single-quoted literals, their doubled quotes made
@@ -29,11 +24,11 @@ std::vector<std::string> QuotedTexts(const std::string& sList) {
     const size_t n = sList.size();
     for (;;) {
         while (i < n && IsBlank(sList[i])) ++i;
-        if (i == n || sList[i] != '\'') Refuse(kNotAList, sList);
+        if (i == n || sList[i] != '\'') RefuseInput(kNotAList, {sList});
         ++i;
         std::string text;
         for (;;) {
-            if (i == n) Refuse(kNotAList, sList);  // the literal never ends
+            if (i == n) RefuseInput(kNotAList, {sList});  // the literal never ends
             if (sList[i] == '\'') {
                 if (i + 1 < n && sList[i + 1] == '\'') {
                     text += '\'';
@@ -47,11 +42,11 @@ std::vector<std::string> QuotedTexts(const std::string& sList) {
         }
         // The texts are written again as one comma list, which a comma
         // inside one of them would split.
-        if (text.find(',') != std::string::npos) Refuse(kCommaInText, sList);
+        if (text.find(',') != std::string::npos) RefuseInput(kCommaInText, {sList});
         texts.push_back(std::move(text));
         while (i < n && IsBlank(sList[i])) ++i;
         if (i == n) return texts;
-        if (sList[i] != ',') Refuse(kNotAList, sList);
+        if (sList[i] != ',') RefuseInput(kNotAList, {sList});
         ++i;
     }
 }

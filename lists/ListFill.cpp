@@ -100,8 +100,13 @@ void FillLookupList(CLookupCache& cache, const Ref<IListControl>& ctl, const Loo
         for (int32_t n = 1; n <= count; ++n) AddRow(*ctl, cache.Description(n), n);
         return;
     }
+    // A list that answers for its latest fill lets go of the earlier one
+    // first: a fill that fails must not leave the look-ups answering for
+    // rows the control no longer shows.  A list filled once keeps an
+    // earlier cache until the statement opens, and is read again next time.
+    if (source.everyFill) cache.Start();
     Ref<ADODB::Recordset> rs = source.open ? source.open() : Open(source.statement());
-    cache.Start();
+    if (!source.everyFill) cache.Start();
     const ADODB::Field code = rs->Fields(source.codeColumn);
     const ADODB::Field name = rs->Fields(source.nameColumn);
     int32_t n = 1;

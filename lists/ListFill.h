@@ -90,11 +90,13 @@ void AppendValues(const std::string& sSQL, const char* sColumn, IListControl& ct
 void FillAwardRoundLists(IListControl& ctlNumber, IListControl& ctlYear, IListControl& ctlDescriptor,
                          const std::string& sSelectedSectors, const std::string& sKeySuffix);
 
-// Fills ctl from the cache or the statement, without clearing it.  The cache
-// is replaced only once the statement has opened, so a fill that cannot run
-// its statement leaves the earlier cache as it was.  Each row's code and name
-// are read before its item is added: a row the cache could not keep never
-// reaches the control.  Raises what the statement or the control raises; the
+// Fills ctl from the cache or the statement, without clearing it.  A list
+// that answers for its latest fill (everyFill) drops its earlier cache before
+// the statement runs; any other list replaces its cache only once the
+// statement has opened, so a fill that cannot run its statement leaves the
+// earlier cache as it was (and the next fill reads again).  Each row's code
+// and name are read before its item is added: a row the cache could not keep
+// never reaches the control.  Raises what the statement or the control raises; the
 // rows added until then stay in both, and the cache is not complete.
 void FillLookupList(CLookupCache& cache, const Ref<IListControl>& ctl, const LookupSource& source);
 

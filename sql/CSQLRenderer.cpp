@@ -18,6 +18,7 @@
 #include "platform/toolslib/cvStrings.h"
 #include "platform/ui/DoEvents.h"
 #include "sql/CSQLBuilder.h"
+#include "sql/RenderScope.h"
 #include "sql/RenderValues.h"
 
 namespace {
@@ -82,6 +83,8 @@ std::string CSQLRenderer::SQL() {
 void CSQLRenderer::Render() {
     // The query the render is for: the one given, else the active one.
     const Ref<IQuery> query = query_ ? query_ : gDataManager()->Queries()->Query("-1");
+    // The criteria sets' look-ups follow it too, whichever query is active.
+    const RenderScope scope(query);
     queryType_ = query->QueryType();
     net_ = query->GrossNet() == "Net";
     criteria_ = parameters_ ? parameters_ : query->Parameters();

@@ -24,7 +24,11 @@
 // Every value a criteria set hands over reaches the statement through
 // sql/SqlValues.h: a value that cannot be written as what it stands for
 // (a code that is no number, a column name that is no name, a bound that is
-// no number) fails the render as the user input error &H80041066.
+// no number) fails the render as the user input error &H80041066, and so
+// does a stored flag or index that does not convert.  A criteria set's
+// member that would show its own failure and answer empty fails the render
+// instead (sql/RenderScope.h): the render never goes on with an answer a
+// failure left empty.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -50,8 +54,9 @@ public:
     // given to SetQuery are rendered.  Never fails.
     void SetParameters(const Ref<IParameters>& oParameters);
     // Keeps the query whose asset type (QueryType) and gross or net choice
-    // (GrossNet) the render follows.  Without it, the active query
-    // (Queries.Query("-1")) is asked at each render.  Never fails.
+    // (GrossNet) the render follows, the look-ups it makes included.
+    // Without it, the active query (Queries.Query("-1")) is asked at each
+    // render.  Never fails.
     void SetQuery(const Ref<IQuery>& oQuery);
     // The builder of the last render; Nothing before the first.  Never fails.
     Ref<CSQLBuilder> SQLBuilder() const { return builder_; }

@@ -21,11 +21,6 @@ namespace {
 
 constexpr const char* kNotQuotedList = "The value '%0' is not a list of quoted texts.";
 
-[[noreturn]] void RefuseList(const std::string& sList) {
-    Check(false, ERR_USER_INPUT, kNotQuotedList, Variant(VariantArray{Variant(sList)}));
-    throw Error(ERR_USER_INPUT, kCheckSource, kNotQuotedList);  // not reached: Check raised
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The texts of a list of quoted literals, each doubled quote inside made
@@ -36,11 +31,11 @@ std::vector<std::string> ReadQuoted(const std::string& sList, char cQuote) {
     size_t i = 0;
     for (;;) {
         while (i < n && IsBlank(sList[i])) ++i;
-        if (i == n || sList[i] != cQuote) RefuseList(sList);
+        if (i == n || sList[i] != cQuote) RefuseInput(kNotQuotedList, {sList});
         ++i;
         std::string text;
         for (;;) {
-            if (i == n) RefuseList(sList);  // the literal never ends
+            if (i == n) RefuseInput(kNotQuotedList, {sList});  // the literal never ends
             if (sList[i] == cQuote) {
                 if (i + 1 < n && sList[i + 1] == cQuote) {
                     text += cQuote;
@@ -55,7 +50,7 @@ std::vector<std::string> ReadQuoted(const std::string& sList, char cQuote) {
         texts.push_back(std::move(text));
         while (i < n && IsBlank(sList[i])) ++i;
         if (i == n) return texts;
-        if (sList[i] != ',') RefuseList(sList);
+        if (sList[i] != ',') RefuseInput(kNotQuotedList, {sList});
         ++i;
     }
 }

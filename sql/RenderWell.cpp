@@ -3,6 +3,7 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
+#include "core/HuntERR31.h"
 #include "interfaces/ICriteria.h"
 #include "interfaces/IDataManager.h"
 #include "interfaces/_cvDataManager.h"
@@ -22,6 +23,16 @@ constexpr const char* kGeologicalColumns[] = {
     "PRIMARY_FORMATION", "SECONDARY_FORMATION", "TDFORMATION_FORMATION"};
 
 bool IsPosition(const std::string& s) { return s == "PRIMARY" || s == "SECONDARY" || s == "TDFORMATION"; }
+
+// The column a well depth range names, in any letter case as column names
+// are; any other name is refused, since leaving the range out would find
+// wells of every depth.
+const char* DepthColumn(const std::string& sName) {
+    for (const char* column : {"MEASURED_DEPTH", "TRUE_VERTICAL_DEPTH"})
+        if (EqualsNoCase(sName, column)) return column;
+    RefuseInput("The value '%0' of '%1' is not a well depth column: MEASURED_DEPTH or TRUE_VERTICAL_DEPTH.",
+                {sName, "WellDepth@WellDepthName"});
+}
 
 // The geological ages of the first item's position and level.
 void AddGeologicalDetails(CSQLBuilder& b, IWell& well) {
@@ -129,8 +140,7 @@ void CSQLRenderer::Well() {
             b.EndParamBlock();
         }
         for (int32_t i = 0, n = well->WellDepthCount(); i < n; ++i) {
-            const std::string name = well->WellDepthRangeFieldname(i);
-            if (name != "MEASURED_DEPTH" && name != "TRUE_VERTICAL_DEPTH") continue;
+            const std::string name = DepthColumn(well->WellDepthRangeFieldname(i));
             if (render::AddConvertedRange(b, name, name, well->WellDepthRangeMin(i),
                                           well->WellDepthRangeMax(i), well->WellDepthRangeCategory(i),
                                           well->WellDepthRangeUnit(i)))

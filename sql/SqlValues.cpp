@@ -22,14 +22,6 @@ constexpr const char* kHoldsNul = "The value '%0' holds a NUL character, which a
 // Beyond this a double no longer holds every whole number.
 constexpr double kExactWhole = 9007199254740992.0;  // 2^53
 
-// A value as a message shows it: a NUL would end the message where it stands.
-std::string Shown(const std::string& s) { return Replace(s, std::string_view("\0", 1), "\\0"); }
-
-[[noreturn]] void Refuse(const char* sMessage, const std::string& sValue) {
-    Check(false, ERR_USER_INPUT, sMessage, Variant(VariantArray{Variant(Shown(sValue))}));
-    throw Error(ERR_USER_INPUT, kCheckSource, sMessage);  // not reached: Check raised
-}
-
 std::string Canonical(double d) {
     char buf[64];
     std::to_chars_result r;
@@ -47,7 +39,7 @@ std::string Canonical(double d) {
 bool ReadNumber(const std::string& s, double& d) { return ParseNumber(s, d) && std::isfinite(d); }
 
 std::string Quoted(const std::string& s) {
-    if (s.find('\0') != std::string::npos) Refuse(kHoldsNul, s);
+    if (s.find('\0') != std::string::npos) RefuseInput(kHoldsNul, {s});
     return "'" + Replace(s, "'", "''") + "'";
 }
 
@@ -67,9 +59,7 @@ SqlFragment SqlCodeList(const std::string& sList) {
         std::string out;
         for (const std::string& item : Split(sList, ",")) {
             double d = 0;
-            if (!ReadNumber(Trim(item), d))
-                Check(false, ERR_USER_INPUT, kNotANumberInList,
-                      Variant(VariantArray{Variant(Shown(item)), Variant(Shown(sList))}));
+            if (!ReadNumber(Trim(item), d)) RefuseInput(kNotANumberInList, {item, sList});
             if (!out.empty()) out += ',';
             out += Canonical(d);
         }
@@ -98,7 +88,7 @@ SqlFragment SqlText(const std::string& sValue) {
 SqlFragment SqlNumber(double dValue) {
     return PassOn("SqlValues.SqlNumber(dValue)", ERR_ARGS(dValue), [&] {
         if (!std::isfinite(dValue))
-            Refuse(kNotANumber, std::isnan(dValue) ? "NaN" : dValue > 0 ? "inf" : "-inf");
+            RefuseInput(kNotANumber, {std::isnan(dValue) ? "NaN" : dValue > 0 ? "inf" : "-inf"});
         return SqlFragment(Canonical(dValue));
     });
 }
@@ -106,7 +96,7 @@ SqlFragment SqlNumber(double dValue) {
 SqlFragment SqlNumber(const std::string& sValue) {
     return PassOn("SqlValues.SqlNumber(sValue)", ERR_ARGS(sValue), [&] {
         double d = 0;
-        if (!ReadNumber(sValue, d)) Refuse(kNotANumber, sValue);
+        if (!ReadNumber(sValue, d)) RefuseInput(kNotANumber, {sValue});
         return SqlFragment(Canonical(d));
     });
 }
@@ -117,7 +107,7 @@ SqlFragment SqlDate(double dDate) {
         if (!std::isfinite(dDate) || !IsDateSerial(dDate) || SplitDate(dDate).year > 9999) {
             char buf[64];
             auto r = std::to_chars(buf, buf + sizeof buf, dDate);
-            Refuse(kNotADate, std::string(buf, r.ptr));
+            RefuseInput(kNotADate, {std::string(buf, r.ptr)});
         }
         std::string s = "#" + FormatDateMDY(dDate);
         const DateParts p = SplitDate(dDate);
@@ -130,16 +120,17 @@ SqlFragment SqlDate(double dDate) {
 SqlFragment SqlDate(const std::string& sValue) {
     return PassOn("SqlValues.SqlDate(sValue)", ERR_ARGS(sValue), [&] {
         double d = 0;
-        if (!(ReadNumber(sValue, d) && IsDateSerial(d)) && !ParseDate(sValue, d)) Refuse(kNotADate, sValue);
+        if (!(ReadNumber(sValue, d) && IsDateSerial(d)) && !ParseDate(sValue, d))
+            RefuseInput(kNotADate, {sValue});
         return SqlDate(d);
     });
 }
 
 SqlFragment SqlIdentifier(const std::string& sName) {
     return PassOn("SqlValues.SqlIdentifier(sName)", ERR_ARGS(sName), [&] {
-        if (sName.empty()) Refuse(kNotAName, sName);
+        if (sName.empty()) RefuseInput(kNotAName, {sName});
         for (char c : sName)
-            if (!IsNameChar(c)) Refuse(kNotAName, sName);
+            if (!IsNameChar(c)) RefuseInput(kNotAName, {sName});
         return SqlFragment("[" + sName + "]");
     });
 }

@@ -293,11 +293,12 @@ double TimeSerial(int hour, int minute, int second) {
 bool IsDateSerial(double serial) {
     // 100-01-01 00:00:00 to 9999-12-31 23:59:59, the classic range of dates.
     // Before serial 0 the time of day counts away from zero, so the times of
-    // 100-01-01 lie below its serial.  A serial is read to the nearest
-    // second: one whose time rounds into the next day at either end names a
-    // day outside the range.
+    // 100-01-01 lie below its serial, down to (not including) the serial of
+    // the day before.  A serial is read to the nearest second: a time that
+    // rounds into the next day at the end of 9999-12-31 names a day outside
+    // the range; one at the end of 100-01-01 names 100-01-02.
     constexpr double kLastSecond = 86399.5 / 86400.0;
-    return serial > -657434.0 - kLastSecond && serial < 2958465.0 + kLastSecond;
+    return serial > -657435.0 && serial < 2958465.0 + kLastSecond;
 }
 
 DateParts SplitDate(double serial) {
@@ -308,8 +309,9 @@ DateParts SplitDate(double serial) {
     double frac = std::fabs(serial - whole);
     int64_t secs = static_cast<int64_t>(std::llround(frac * 86400.0));
     if (secs >= 86400) {
+        // Midnight of the next calendar day, whichever side of serial 0.
         secs -= 86400;
-        whole += serial < 0 ? -1 : 1;
+        whole += 1;
     }
     DateParts p{};
     CivilFromDays(static_cast<int64_t>(whole) + kEpochOffset, p.year, p.month, p.day);

@@ -256,12 +256,13 @@ TEST_F(FieldCriteria, ReservesAndProductionReadTheirTypesAndYearFromTheRowData) 
     EXPECT_EQ(field->ReservesAndProductionRangeCategory(2), "Gas_Production");
     EXPECT_EQ(field->ReservesAndProductionUnitCaption(1), "Mbbl/d");
 
-    // An integer getter on text that is no number, or on no range at all.
-    EXPECT_RAISES(rt::kTypeMismatch, field->ReserveType(3));
+    // An integer getter on text that is no number, or on no range at all:
+    // refused, naming the attribute.
+    EXPECT_RAISES(ERR_USER_INPUT, field->ReserveType(3));
     Error absent = CaughtError([&] { field->ProductionType(-1); });
-    EXPECT_EQ(absent.Number(), rt::kTypeMismatch);
-    EXPECT_TRUE(Contains(absent.Description(), "CField.IField_ProductionType(Index=-1)"))
-        << absent.Description();
+    EXPECT_EQ(absent.Number(), ERR_USER_INPUT);
+    EXPECT_EQ(absent.Description(),
+              "The value '' of 'ReservesAndProduction@ProductionType' is not a whole number.");
 }
 
 TEST_F(FieldCriteria, CostsStoreYearsOnlyForTheAnnualMode) {
@@ -360,12 +361,14 @@ TEST_F(FieldCriteria, TheGroupingFilterReadsItsFirstItemAsASixteenBitControl) {
         field->SetGroupingFilter(stored, "T");
         EXPECT_EQ(field->GroupingFilterControlID(), read) << stored;
     }
-    // Any 32-bit id is stored; one past 16 bits cannot be read back.
+    // Any 32-bit id is stored; one past 16 bits cannot be read back, and
+    // is refused naming it.
     field->ClearGroupingFilters();
     field->SetGroupingFilter(40000, "T");
     Error e = CaughtError([&] { field->GroupingFilterControlID(); });
-    EXPECT_EQ(e.Number(), rt::kOverflow);
-    EXPECT_TRUE(Contains(e.Description(), "CField.IField_GroupingFilterControlID()")) << e.Description();
+    EXPECT_EQ(e.Number(), ERR_USER_INPUT);
+    EXPECT_EQ(e.Description(),
+              "The value '40000' of 'FieldGrouping@ID' is not a whole number from -32768 to 32767.");
 
     // A file's id that is no number reads as no control.
     field->ClearGroupingFilters();
@@ -460,8 +463,9 @@ TEST_F(FieldCriteria, EachMemberRecordsItsOwnSignatureAndHandlesAsItsLineSays) {
         {[&] { field->AddCost("CAPEX", "Capex", "C1", "1", "2", "x,1", "USD"); }, rt::kSubscript,
          "CField.IField_AddCost(sFieldName='CAPEX', sCaption='Capex', sKey='C1', sBoundaryLow='1', "
          "sBoundaryHigh='2', sUserData='x,1', sUnitCaption='USD')"},
-        {[&] { field->GovernmentTakeType(0); }, rt::kTypeMismatch,
-         "CField.IField_GovernmentTakeType(Index=0)"},
+        // A user error passes unrecorded; its message names what was refused.
+        {[&] { field->GovernmentTakeType(0); }, ERR_USER_INPUT,
+         "'' of 'GovernmentTakeRange@ValuePercentIndex'"},
     };
     for (const Case& c : passing) {
         Error e = CaughtError(c.call);

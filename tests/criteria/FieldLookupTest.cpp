@@ -201,10 +201,17 @@ TEST_F(FieldLookup, AnnualProductionComparesInTheDatabasesUnitOncePerField) {
     EXPECT_EQ(field->FieldCodesByAnnualProduction("OIL_PRODUCTION", "", "5000", "2020", "Liquids_Production",
                                                   "bbl/d", expected[1] + ",999999"),
               expected[1]);
-    // A bound that is no number is left out.
-    EXPECT_EQ(Sorted(field->FieldCodesByAnnualProduction("OIL_PRODUCTION", "1e999", "some", "2020",
-                                                         "Liquids_Production", "bbl/d", "")),
-              Sorted(Column(AnnualDb(), gross)));
+    // A bound that is no number is refused, not left out: shown, and no answer.
+    for (const auto& [max, min] : {std::pair{"1e999", ""}, std::pair{"", "some"}, std::pair{"", "abc"}}) {
+        messages.clear();
+        EXPECT_EQ(field->FieldCodesByAnnualProduction("OIL_PRODUCTION", max, min, "2020",
+                                                      "Liquids_Production", "bbl/d", ""),
+                  "");
+        ASSERT_EQ(messages.size(), 1u) << max << min;
+        EXPECT_EQ(messages[0].title, "User Input Error");
+        EXPECT_EQ(messages[0].text, std::string("The value '") + max + min + "' is not a valid number.");
+    }
+    messages.clear();
     EXPECT_EQ(field->FieldCodesByAnnualProduction("OIL_PRODUCTION", "", "5", "1900", "Liquids_Production",
                                                   "Mbbl/d", ""),
               "");

@@ -196,18 +196,23 @@ TEST_F(GeneralCompanies, FlagsThatAreNoFlagsFailTheirOwnWay) {
     Ref<IGeneral> g = GeneralOf(
         "<General><CompanyDetail><Options><CAQuery>maybe</CAQuery></Options><Subsiduaries/></CompanyDetail>"
         "</General>");
-    // No handler: the error arrives as it was raised.
+    // Refused as the user's input, naming the element and the text; no
+    // handler records a user error.
     Error bare = CaughtError([&] { g->CAQuery(); });
-    EXPECT_EQ(bare.Number(), rt::kTypeMismatch);
-    EXPECT_NE(bare.Source(), kErrorInSource);
-    // Passed on: the member is in the report.
+    EXPECT_EQ(bare.Number(), ERR_USER_INPUT);
+    EXPECT_EQ(bare.Description(),
+              "The value 'maybe' of 'CompanyDetail/Options/CAQuery' is not a flag: True or False.");
     Error passed = CaughtError([&] { g->Subsiduaries(); });
-    EXPECT_EQ(passed.Number(), rt::kTypeMismatch);
-    EXPECT_TRUE(Contains(passed.Description(), "CGeneral.IGeneral_Subsiduaries()")) << passed.Description();
-    // Ended: shown in the dialog, not logged, and the list is "".
+    EXPECT_EQ(passed.Number(), ERR_USER_INPUT);
+    EXPECT_EQ(passed.Description(),
+              "The value '' of 'CompanyDetail/Subsiduaries' is not a flag: True or False.");
+    // Ended: shown as the user's input error, not logged, and the list is "".
     EXPECT_EQ(g->SelectedCompaniesList(), "");
     EXPECT_EQ(g->SubsidaryCompanyCodesList("1"), "");
-    EXPECT_TRUE(Contains(Dialog(), "CGeneral.IGeneral_SubsidaryCompanyCodesList(sCode='1')")) << Dialog();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "User Input Error");
+    EXPECT_EQ(messages[0].text, passed.Description());
+    EXPECT_EQ(Dialog(), "");
     EXPECT_EQ(Log(), "");
 }
 

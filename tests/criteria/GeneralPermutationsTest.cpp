@@ -109,21 +109,22 @@ TEST_F(GeneralPermutations, AnActiveFlagThatIsNoFlagIsPassedOnAndShownWhereItEnd
         "<Permutations><Palette><Permutations><Permutation Code=\"A\" Active=\"maybe\"/>"
         "</Permutations></Palette></Permutations>");
     Error passed = CaughtError([&] { general->ActivePermutationslist("A"); });
-    EXPECT_EQ(passed.Number(), rt::kTypeMismatch);
-    EXPECT_EQ(passed.Source(), kErrorInSource);
-    EXPECT_TRUE(Contains(passed.Description(), "CGeneral.IGeneral_ActivePermutationslist(sPositions='A')"))
-        << passed.Description();
+    EXPECT_EQ(passed.Number(), ERR_USER_INPUT);
+    EXPECT_EQ(passed.Description(),
+              "The value 'maybe' of 'Permutation@Active' is not a flag: True or False.");
 
-    // The lists that ask for it end the error: shown in the dialog with both
-    // members, not logged, and the list is "".
+    // The lists that ask for it end the error: shown as the user's input
+    // error, not logged, and the list is "".
     general->SetCAQuery(true);
     EXPECT_EQ(general->CompanyCodesList(), "");
-    EXPECT_TRUE(Contains(Dialog(), "CGeneral.IGeneral_CompanyCodesList()")) << Dialog();
-    EXPECT_TRUE(Contains(Dialog(), "CGeneral.IGeneral_ActivePermutationslist(sPositions='')")) << Dialog();
     EXPECT_EQ(general->CAPermutationsCompanyNamesList(), "");
-    EXPECT_TRUE(Contains(Dialog(), "CGeneral.IGeneral_CAPermutationsCompanyNamesList()")) << Dialog();
+    ASSERT_EQ(messages.size(), 2u);
+    for (const auto& m : messages) {
+        EXPECT_EQ(m.title, "User Input Error");
+        EXPECT_EQ(m.text, passed.Description());
+    }
+    EXPECT_EQ(Dialog(), "");
     EXPECT_EQ(Log(), "");
-    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

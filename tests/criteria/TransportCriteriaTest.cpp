@@ -252,15 +252,17 @@ TEST_F(TransportCriteria, PrimaryProductTypesAreQuotedCodesInAFixedOrder) {
     t->AddPrimaryProductTypes(false, true, true, true);
     EXPECT_EQ(t->PrimaryProductType(0), "\"LPG\", \"COND\", \"GAS\"");
 
-    // An entry that is not there, or lacks a flag, reads "" for it: no flag.
+    // An entry that is not there, or lacks a flag, reads "" for it: no
+    // flag, refused naming it.
     Error missing = CaughtError([&] { t->PrimaryProductType(1); });
-    EXPECT_EQ(missing.Number(), rt::kTypeMismatch);
-    EXPECT_TRUE(Contains(missing.Description(), "CTransport.ITransport_PrimaryProductType(Index=1)"))
-        << missing.Description();
+    EXPECT_EQ(missing.Number(), ERR_USER_INPUT);
+    EXPECT_EQ(missing.Description(),
+              "The value '' of 'PrimaryProductType@OIL' is not a flag: True or False.");
     Bind(
         "<TransportDetail><PrimaryProductTypes><PrimaryProductType OIL=\"1\" LPG=\"false\" COND=\"TRUE\"/>"
         "</PrimaryProductTypes></TransportDetail>");
-    EXPECT_RAISES(rt::kTypeMismatch, transport->PrimaryProductType(0));
+    EXPECT_TRUE(Contains(CaughtError([&] { transport->PrimaryProductType(0); }).Description(),
+                         "'' of 'PrimaryProductType@GAS'"));
     Bind(
         "<TransportDetail><PrimaryProductTypes><PrimaryProductType OIL=\"1\" LPG=\"false\" COND=\"TRUE\" "
         "GAS=\"0\"/></PrimaryProductTypes></TransportDetail>");

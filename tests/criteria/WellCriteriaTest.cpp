@@ -359,14 +359,14 @@ TEST_F(WellCriteria, TheClassificationFlagsBecomeOneCondition) {
     EXPECT_EQ(well->WellClassification(0), tested);
     EXPECT_EQ(well->WellClassification(1), reentry);
 
-    // Past the end the flag text is "", which is no flag: 13, handed on.
+    // Past the end the flag text is "", which is no flag: refused, naming the flag.
     Error past = CaughtError([&] { well->WellClassification(2); });
-    EXPECT_EQ(past.Number(), 13);
-    EXPECT_TRUE(Contains(past.Description(), "CWell.IWell_WellClassification(Index=2)"))
-        << past.Description();
-    EXPECT_RAISES(13, well->WellClassificationTested(2));
-    EXPECT_RAISES(13, well->WellClassificationReEntry(2));
-    EXPECT_RAISES(13, well->WellClassificationSideTracked(2));
+    EXPECT_EQ(past.Number(), ERR_USER_INPUT);
+    EXPECT_EQ(past.Description(),
+              "The value '' of 'WellClassification@Tested' is not a flag: True or False.");
+    EXPECT_RAISES(ERR_USER_INPUT, well->WellClassificationTested(2));
+    EXPECT_RAISES(ERR_USER_INPUT, well->WellClassificationReEntry(2));
+    EXPECT_RAISES(ERR_USER_INPUT, well->WellClassificationSideTracked(2));
 
     // A query file may spell the flags in any case or as numbers; anything else fails.
     Bind(
@@ -376,9 +376,10 @@ TEST_F(WellCriteria, TheClassificationFlagsBecomeOneCondition) {
         "</WellClassifications></WellDetail>");
     EXPECT_EQ(well->WellClassification(0), tested + " OR " + sidetrack);
     EXPECT_FALSE(well->WellClassificationTested(1));
-    EXPECT_RAISES(13, well->WellClassificationReEntry(1));
+    EXPECT_RAISES(ERR_USER_INPUT, well->WellClassificationReEntry(1));
     // All three are read before the condition is built.
-    EXPECT_RAISES(13, well->WellClassification(1));
+    EXPECT_TRUE(Contains(CaughtError([&] { well->WellClassification(1); }).Description(),
+                         "'yes' of 'WellClassification@Re-entry'"));
     EXPECT_TRUE(messages.empty());
 }
 

@@ -123,7 +123,7 @@ TEST_F(LookupFills, DevelopmentStatusesAreReadAnewEveryFillAndAnswerForTheLatest
     EXPECT_EQ(Shown(), "");
 
     // Letter case counts: "both" names no statement, and the failure is shown.
-    // The look-ups still answer for the rows of the last fill that ran.
+    // The earlier fill's rows are gone from the look-ups as from the control.
     auto wrong = List("Wrong");
     field->PopulateDevelopmentStatus(wrong, "both");
     EXPECT_EQ(wrong->ListCount(), 0);
@@ -132,7 +132,8 @@ TEST_F(LookupFills, DevelopmentStatusesAreReadAnewEveryFillAndAnswerForTheLatest
     EXPECT_TRUE(RecordsCall(messages[0].text, "PopulateDevelopmentStatus(ctl.Name='Wrong', sType='both')"))
         << messages[0].text;
     EXPECT_TRUE(Contains(Log(), "PopulateDevelopmentStatus")) << "the field list logs what it shows";
-    EXPECT_EQ(field->DevelopmentStatusCode(6), "TECHRES");
+    EXPECT_RAISES(rt::kInvalidCall, field->DevelopmentStatusCode(6));
+    EXPECT_RAISES(rt::kInvalidCall, field->DevelopmentStatusCode(1));
 }
 
 TEST_F(LookupFills, AFillThatCouldNotRunItsStatementIsRetriedByTheNextFill) {

@@ -286,6 +286,18 @@ TEST_F(WellLists, RigNamesAreTheActiveQuerysRigTypesAndAnswerForTheLatestFill) {
     EXPECT_EQ(well->RigNameCode(3), codes[2]);
     EXPECT_EQ(well->RigNameDescription(1), rigs->List(0));
 
+    // One rig type is a list of one.
+    UseCriteria("", RigTypes({"DRILLSHIP"}));
+    rigs->Clear();
+    well->PopulateRigNames(rigs);
+    const std::vector<std::string> drillships =
+        Db("SELECT Rig_Code FROM Rig WHERE RIG_TYPE = 'DRILLSHIP' ORDER BY Rig_Name");
+    ASSERT_FALSE(drillships.empty());
+    EXPECT_EQ(Texts(*rigs),
+              Lines(Db("SELECT Rig_Name FROM Rig WHERE RIG_TYPE = 'DRILLSHIP' ORDER BY Rig_Name")));
+    EXPECT_EQ(well->RigNameCode(1), drillships[0]);
+    EXPECT_EQ(Shown(), "");
+
     // No rig type: an empty list and an empty cache; the statement is not read.
     UseCriteria("", "");
     root->SetOption("SQL_RIG_NAMES", "");

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <set>
 
+#include "interfaces/IGeneral.h"
 #include "interfaces/IParameters.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
@@ -140,6 +141,9 @@ TEST_F(QueryExecute, FieldRowsComeInTheOrderTheOptionsTableGives) {
 
 TEST_F(QueryExecute, AnExecutionReportsItsStepsAndClosesTheProgress) {
     Ref<IQuery> query = LoadedQuery(QueryXml("Well", "Gross", kCases[1].Of()));
+    // A criterion changed since the query was loaded: the execution takes it in.
+    query->Parameters()->General()->SetNetting("Share");
+    ASSERT_TRUE(query->Parameters()->Modified());
     root->SetProgressCancel(false);
     const size_t before = root->Sent().size();
     const int32_t found = query->Execute();

@@ -143,6 +143,30 @@ TEST_F(QueryResults, TheStatementIsRenderedWithItsPlaceholdersLeftForTheRecordSe
     EXPECT_TRUE(root->SentWith("Building Query SQL").size() == 2u) << "GetSQL says nothing about itself";
     EXPECT_GT(root->Sent().size(), quiet) << "the renderer still reports its progress";
 
+    // A query renders the same whether it is active or not, its annual look-ups included.
+    Criteria annual = FieldsOfBorealisUK();
+    annual.field =
+        "<FieldDetail><ReservesAndProductions><ReservesAndProduction FieldName=\"OIL_PRODUCTION\" "
+        "DefaultUnit=\"Mbbl/d\" UnitCategory=\"OilRate\" MinValue=\"1\" ReserveType=\"2\" "
+        "ProductionType=\"2\" ProductionYear=\"2020\"/></ReservesAndProductions><CostRanges><CostRange "
+        "FieldName=\"<capex/>\" BoundaryMinimum=\"1\" CostType=\"1\" CostMode=\"2\" YearMin=\"2015\" "
+        "YearMax=\"2020\"/></CostRanges></FieldDetail>";
+    for (const auto& [grossNet, capex] :
+         {std::pair{"Gross", "CAPEX_REAL"}, std::pair{"Net", "CAPEX_REAL_NET"}}) {
+        Criteria own = annual;
+        own.field = Replace(own.field, "<capex/>", capex);
+        Ref<IQuery> first = LoadedQuery(QueryXml("Field", grossNet, own));
+        const std::string alone = first->GetSQL();
+        ASSERT_FALSE(IsNumericText(alone)) << grossNet << ": " << alone;
+        const std::string other = std::string(grossNet) == "Net" ? "Gross" : "Net";
+        ASSERT_TRUE(LoadedQuery(QueryXml("Field", other, FieldsOfBorealisUK())) != first);
+        messages.clear();
+        EXPECT_EQ(first->GetSQL(), alone) << grossNet;
+        EXPECT_EQ(first->QuerySQL(kAssetResults), alone) << grossNet;
+        EXPECT_GT(first->Execute(), 0) << grossNet;
+        EXPECT_TRUE(messages.empty()) << grossNet << ": " << messages.front().text;
+    }
+
     // Each record set reads its own table; a field query's also its order.
     root->SetOption("SQL_FIELD_PARTICIPANT_ORDERBY", "ORDER BY A.Company_Name");
     const std::string t = "SELECT * FROM <table/> A WHERE X = '<table/>' <orderby/> -- <table/>";

@@ -73,12 +73,16 @@ TEST_F(RenderCompany, OperatorsAndOverlappingHoldings) {
     const auto [a, b] = OperatorAndPartner();
     Select(a);
     Select(b);
-    // Any of them, operating.
-    params->General()->SetOperatorStatus("Operator");
-    EXPECT_EQ(
-        Read(Render("Field"), "Field"),
-        DirectSet("SELECT Field_Code FROM FieldInterest WHERE Ownership_Status = 1 AND Company_Code IN (" +
-                  a + "," + b + ")"));
+    // Any of them, operating; or any of them, not operating.
+    for (const auto& [status, ownership] : {std::pair{"Operator", "1"}, std::pair{"Non-Operator", "0"}}) {
+        params->General()->SetOperatorStatus(status);
+        const std::set<std::string> held =
+            DirectSet(std::string("SELECT Field_Code FROM FieldInterest WHERE Ownership_Status = ") +
+                      ownership + " AND Company_Code IN (" + a + "," + b + ")");
+        ASSERT_NE(held, DirectSet("SELECT Field_Code FROM FieldInterest WHERE Company_Code IN (" + a + "," +
+                                  b + ")"));
+        EXPECT_EQ(Read(Render("Field"), "Field"), held) << status;
+    }
     // Every one of them, each operating or not.
     params->General()->SetOperatorStatus("");
     params->General()->SetSearchOptions("Overlapping");

@@ -36,6 +36,19 @@ TEST_F(RenderField, CriteriaOfEveryKindGrossAndNet) {
     EXPECT_TRUE(Contains(Narrowing(), "WATER_DEPTH >= ")) << Narrowing();
     EXPECT_TRUE(Contains(Narrowing(), "Water_Depth_Net IS NOT NULL")) << Narrowing();
     EXPECT_TRUE(Contains(Narrowing(), "[Discovery_Date] >= #01-01-1980#")) << Narrowing();
+
+    // A field discovered on the upper bound's day is within the range.
+    const std::string onBound =
+        Scalar("SELECT Field_Code FROM Field ORDER BY Discovery_Date, 1 LIMIT 1 OFFSET 150");
+    const std::string day = Scalar("SELECT Discovery_Date FROM Field WHERE Field_Code = " + onBound);
+    double serial = 0;
+    ASSERT_TRUE(ParseDate(day, serial)) << day;
+    Bind();
+    params->Field()->AddDate("Discovery_Date", "Discovery", static_cast<int32_t>(serial), 0, "", "");
+    const std::set<std::string> upTo = Read(Render("Field"), "Field");
+    EXPECT_EQ(upTo, DirectSet("SELECT Field_Code FROM Field WHERE Discovery_Date <= '" + day + "'"))
+        << Narrowing();
+    EXPECT_EQ(upTo.count(onBound), 1u) << day;
 }
 
 TEST_F(RenderField, PresentValueAndVolumesWithTheirTechnicalPart) {
@@ -81,6 +94,18 @@ TEST_F(RenderField, RangesThatNameNoColumnOrHoldNoBoundAddNothing) {
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(Read(sql, "Field"), expected) << Narrowing();
 
+    // A net query compares the companies' share of a government take.
+    Bind({{"FieldDetail",
+           "<GovernmentTakeRanges><GovernmentTakeRange TotalRemainingIndex=\"0\" ValuePercentIndex=\"0\" "
+           "MinValue=\"1000\"/></GovernmentTakeRanges>"}});
+    const std::set<std::string> shares = DirectSet(
+        "SELECT F.Field_Code FROM Field F JOIN FieldInterest I ON I.Field_Code = F.Field_Code WHERE "
+        "F.TOTAL_GOVT_TAKE_USD * I.Interest_Perc / 100 >= 1000");
+    ASSERT_FALSE(shares.empty());
+    ASSERT_NE(shares, DirectSet("SELECT Field_Code FROM Field WHERE TOTAL_GOVT_TAKE_USD >= 1000"));
+    EXPECT_EQ(Read(Render("Field", "Net"), "Field"), shares) << Narrowing();
+    EXPECT_TRUE(Contains(Narrowing(), "TOTAL_GOVT_TAKE_USD_Net >= 1000")) << Narrowing();
+
     // A date range of a query file with neither bound, alone.
     Bind({{"FieldDetail",
            "<Dates><Date FieldName=\"Discovery_Date\" DateLow=\"0\" DateHigh=\"0\"/></Dates>"}});
@@ -89,14 +114,24 @@ TEST_F(RenderField, RangesThatNameNoColumnOrHoldNoBoundAddNothing) {
 
 TEST_F(RenderField, AnnualFiguresAnswerOneYearRanges) {
     Ref<IField> field = params->Field();
-    field->AddReservesAndProductionRange("OIL_PRODUCTION", "Oil", "Oil", "Mbbl/d", "OilRate", "10", "",
+    // The lower bound is one field's own figure of the year: that field is found.
+    const std::string figure = Scalar(
+        "SELECT OIL_PRODUCTION FROM Annual.FieldAnnualTotal_Gross WHERE Prod_Year = 2020 "
+        "AND OIL_PRODUCTION > 0 ORDER BY OIL_PRODUCTION LIMIT 1 OFFSET 30");
+    const std::string onBound = Scalar(
+        "SELECT Field_Code FROM Annual.FieldAnnualTotal_Gross WHERE Prod_Year = 2020 AND OIL_PRODUCTION = " +
+        figure);
+    ASSERT_FALSE(onBound.empty());
+    field->AddReservesAndProductionRange("OIL_PRODUCTION", "Oil", "Oil", "Mbbl/d", "OilRate", figure, "",
                                          "x,2,2,2020", "Mbbl/d");
     // Only annual criteria: a gross query takes its codes from the annual figures alone.
     std::string sql = Render("Field");
     EXPECT_TRUE(renderer->StatementsRun().empty());
     EXPECT_EQ(Read(sql, "Field"),
               DirectSet("SELECT Field_Code FROM Annual.FieldAnnualTotal_Gross WHERE Prod_Year = 2020 AND "
-                        "OIL_PRODUCTION >= 10"));
+                        "OIL_PRODUCTION >= " +
+                        figure));
+    EXPECT_EQ(Read(sql, "Field").count(onBound), 1u);
     EXPECT_TRUE(WasSent("PROGRESS_BAR_MESSAGE: Building Query (Reserves && Production)"));
     EXPECT_TRUE(WasSent("PROGRESS_BAR_VALUE: 90"));
     // A net query narrows first, then asks the companies' shares.
@@ -104,7 +139,20 @@ TEST_F(RenderField, AnnualFiguresAnswerOneYearRanges) {
     EXPECT_EQ(renderer->StatementsRun().size(), 1u);
     EXPECT_EQ(Read(sql, "Field"),
               DirectSet("SELECT Field_Code FROM Annual.FieldAnnualTotal_Net WHERE Prod_Year = 2020 AND "
-                        "OIL_PRODUCTION >= 10"));
+                        "OIL_PRODUCTION >= " +
+                        figure));
+    // A span of years compares the column of the query's own table.
+    field->AddCost("CAPEX_REAL_NET", "Capex", "C", "10", "", "x,1,2,2015,2020", "USD");
+    sql = Render("Field", "Net");
+    EXPECT_TRUE(messages.empty()) << messages.front().text;
+    EXPECT_EQ(
+        Read(sql, "Field"),
+        DirectSet("SELECT Field_Code FROM Annual.FieldAnnualTotal_Net WHERE Prod_Year = 2020 AND "
+                  "OIL_PRODUCTION >= " +
+                  figure +
+                  " INTERSECT SELECT Field_Code FROM Annual.FieldAnnualTotal_Net WHERE CAPEX_REAL_NET >= 10 "
+                  "AND Prod_Year BETWEEN 2015 AND 2020"));
+    field->ClearCosts();
 
     // Answered from the annual figures alone, the codes are held to the limit too.
     ChangeData(
@@ -115,6 +163,15 @@ TEST_F(RenderField, AnnualFiguresAnswerOneYearRanges) {
     EXPECT_EQ(Render("Field"), "-2147217307");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Warning");
+
+    // Every annual criterion must be met: a first one that finds nothing
+    // leaves nothing for the next to find.
+    Bind();
+    params->Field()->AddReservesAndProductionRange("OIL_PRODUCTION", "Oil", "Oil", "Mbbl/d", "OilRate", "0",
+                                                   "", "x,2,2,1900", "Mbbl/d");
+    params->Field()->AddReservesAndProductionRange("GAS_PRODUCTION", "Gas", "Gas", "MMscf/d", "GasRate", "0",
+                                                   "", "x,2,2,2020", "MMscf/d");
+    EXPECT_EQ(Render("Field"), "0");
 }
 
 TEST_F(RenderField, ReservoirAgesWithinTheSectorsPicked) {
@@ -154,19 +211,51 @@ TEST_F(RenderField, ValuesFromAQueryFileStayValues) {
     Bind({{"FieldDetail", "<FieldTypes><FieldType Code=\"O') OR ('1'='1\"/></FieldTypes>"}});
     EXPECT_EQ(Render("Field"), "0");
     EXPECT_TRUE(messages.empty());
-    // A code that is no number, a column that is no name, a bound that is no number.
-    const char* files[] = {
-        "<AssetCodes><AssetCode Code=\"1) OR (1=1\"/></AssetCodes>",
-        "<Dates><Date FieldName=\"Discovery_Date OR 1=1\" DateLow=\"29221\" DateHigh=\"0\"/></Dates>",
-        "<APIRanges><APIRange MinValue=\"30 OR 1=1\"/></APIRanges>",
-        "<PVRanges><PVRange FieldName=\"X\" BoundaryMinimum=\"1e999\"/></PVRanges>",
+    // A code that is no number, a column that is no name, a bound that is no
+    // number, a flag or an index that does not convert: each refuses the
+    // query with one message that names it, cut to a readable length.
+    struct File {
+        const char* element;
+        std::string detail;
+        std::string named;
     };
-    for (const char* detail : files) {
+    const std::string longCode(100000, '7');
+    const File files[] = {
+        {"FieldDetail", "<AssetCodes><AssetCode Code=\"1) OR (1=1\"/></AssetCodes>", "'1) OR (1=1'"},
+        {"FieldDetail",
+         "<Dates><Date FieldName=\"Discovery_Date OR 1=1\" DateLow=\"29221\" DateHigh=\"0\"/></Dates>",
+         "'Discovery_Date OR 1=1'"},
+        {"FieldDetail", "<APIRanges><APIRange MinValue=\"30 OR 1=1\"/></APIRanges>", "'30 OR 1=1'"},
+        {"FieldDetail", "<PVRanges><PVRange FieldName=\"X\" BoundaryMinimum=\"1e999\"/></PVRanges>",
+         "'1e999'"},
+        {"FieldDetail",
+         "<ReservesAndProductions><ReservesAndProduction FieldName=\"OIL_PRODUCTION\" DefaultUnit=\"Mbbl/d\" "
+         "UnitCategory=\"OilRate\" MinValue=\"abc\" ReserveType=\"2\" ProductionType=\"2\" "
+         "ProductionYear=\"2020\"/></ReservesAndProductions>",
+         "'abc'"},
+        {"FieldDetail",
+         "<FieldGroupings><FieldGrouping ID=\"99999\" GroupFilterType=\"Groupings\"/></FieldGroupings>",
+         "'99999' of 'FieldGrouping@ID'"},
+        {"FieldDetail",
+         "<GovernmentTakeRanges><GovernmentTakeRange TotalRemainingIndex=\"total\" ValuePercentIndex=\"0\" "
+         "MinValue=\"1\"/></GovernmentTakeRanges>",
+         "'total' of 'GovernmentTakeRange@TotalRemainingIndex'"},
+        {"CompanyDetail",
+         "<Companies><Company ID=\"102\" Name=\"B\" ShortName=\"B\" ParentCode=\"0\"/></Companies>"
+         "<Subsiduaries>yes</Subsiduaries>",
+         "'yes' of 'CompanyDetail/Subsiduaries'"},
+        {"FieldDetail", "<AssetCodes><AssetCode Code=\"x" + longCode + "\"/></AssetCodes>",
+         "'x" + longCode.substr(0, 59) + "... (100001 characters)'"},
+    };
+    for (const File& f : files) {
+        const std::string shown = f.detail.substr(0, 120);
         messages.clear();
-        Bind({{"FieldDetail", detail}});
-        EXPECT_EQ(Render("Field"), "-2147217306") << detail;
-        ASSERT_EQ(messages.size(), 1u) << detail;
-        EXPECT_EQ(messages[0].title, "User Input Error") << detail;
+        Bind({{f.element, f.detail}});
+        EXPECT_EQ(Render("Field"), "-2147217306") << shown;
+        ASSERT_EQ(messages.size(), 1u) << shown;
+        EXPECT_EQ(messages[0].title, "User Input Error") << shown;
+        EXPECT_TRUE(Contains(messages[0].text, f.named)) << messages[0].text.substr(0, 300);
+        EXPECT_LT(messages[0].text.size(), 400u) << shown;
     }
 }
 

@@ -48,12 +48,13 @@ protected:
         params->Settings(document->Node());
     }
 
-    // Renders for a query of that type and gross or net choice (the active
-    // query reads the same choice, as the annual look-ups ask it).
+    // Renders for a query of that type and gross or net choice.  The active
+    // query reads the other choice: a render follows the query it is for,
+    // its look-ups included, whichever query is active.
     std::string Render(const std::string& sType, const std::string& sGrossNet = "Gross") {
         query->SetQueryType(sType);
         query->SetGrossNet(sGrossNet);
-        active->SetGrossNet(sGrossNet);
+        active->SetGrossNet(sGrossNet == "Net" ? "Gross" : "Net");
         sentBefore = root->Sent().size();
         renderer = New<CSQLRenderer>();
         renderer->SetParameters(params);

@@ -42,6 +42,30 @@ TEST_F(RenderWell, CriteriaOfEveryKindGrossAndNet) {
     params->Well()->AddWellNameSearchString("O'B*,x");
     Render("Well");
     EXPECT_TRUE(Contains(Narrowing(), "WELL_REFERENCE LIKE 'O`B%,x'")) << Narrowing();
+
+    // A depth range names its column in any letter case; any other name
+    // refuses the query rather than finding wells of every depth.
+    auto depth = [](const std::string& name) {
+        return "<WellDepths><WellDepth WellDepthIndex=\"1\" WellDepthName=\"" + name +
+               "\" MinValue=\"4000\" CategoryID=\"Depth\" UnitID=\"m\"/></WellDepths>";
+    };
+    const std::set<std::string> deep =
+        DirectSet("SELECT Well_Code FROM Well WHERE TRUE_VERTICAL_DEPTH >= 4000");
+    ASSERT_FALSE(deep.empty());
+    ASSERT_LT(deep.size(), DirectSet("SELECT Well_Code FROM Well").size() / 2);
+    for (const char* name : {"TRUE_VERTICAL_DEPTH", "true_vertical_depth", "True_Vertical_Depth"}) {
+        Bind({{"WellDetail", depth(name)}});
+        EXPECT_EQ(Read(Render("Well"), "Well"), deep) << name;
+    }
+    for (const char* name : {"BOGUS", "MEASURED_DEPTH_X", ""}) {
+        messages.clear();
+        Bind({{"WellDetail", depth(name)}});
+        EXPECT_EQ(Render("Well"), "-2147217306") << name;
+        ASSERT_EQ(messages.size(), 1u) << name;
+        EXPECT_EQ(messages[0].text, "The value '" + std::string(name) +
+                                        "' of 'WellDepth@WellDepthName' is not a well depth column: "
+                                        "MEASURED_DEPTH or TRUE_VERTICAL_DEPTH.");
+    }
 }
 
 TEST_F(RenderWell, AQueryWithCompaniesKeepsItsFields) {

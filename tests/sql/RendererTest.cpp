@@ -41,6 +41,7 @@ TEST_F(Renderer, RendersForTheQueryItIsGiven) {
     EXPECT_TRUE(Contains(Narrowing(), "FROM Field A")) << Narrowing();
 
     // Without a query of its own the renderer follows the active one.
+    active->SetGrossNet("Gross");
     auto own = New<CSQLRenderer>();
     own->SetParameters(params);
     sql = own->SQL();

@@ -101,6 +101,20 @@ TEST_F(SqlValues, CanonicalForms) {
     EXPECT_EQ(e.Number(), kInput);
     EXPECT_NE(e.Description().find("'2) OR (1=1'"), std::string::npos) << e.Description();
     EXPECT_NE(CaughtError([] { SqlIdentifier("a b"); }).Description().find("'a b'"), std::string::npos);
+    // Up to 60 characters a value is quoted whole; a longer one is cut there
+    // (never inside a character) and told by its length.
+    const std::string sixty(60, 'a'), cut = std::string(59, 'a') + "\xC3\xA9";
+    EXPECT_EQ(CaughtError([&] { SqlNumber(sixty); }).Description(),
+              "The value '" + sixty + "' is not a valid number.");
+    EXPECT_EQ(CaughtError([&] { SqlNumber(sixty + "b"); }).Description(),
+              "The value '" + sixty + "... (61 characters)' is not a valid number.");
+    EXPECT_EQ(CaughtError([&] { SqlIdentifier(cut + "\xC3\xA9-"); }).Description(),
+              "The value '" + cut +
+                  "... (62 characters)' is not a valid name: only letters, digits and '_' may be used.");
+    const std::string huge = "1," + std::string(100000, 'x');
+    const std::string message = CaughtError([&] { SqlCodeList(huge); }).Description();
+    EXPECT_EQ(message, "The value '" + std::string(60, 'x') + "... (100000 characters)' in the list '1," +
+                           std::string(58, 'x') + "... (100002 characters)' is not a valid number.");
 }
 
 // Every value either is refused as user input or stays what it was: one

@@ -18,12 +18,15 @@ TEST(DateRange, EveryMomentOfTheFirstAndLastDayIsADateAndNothingBeyond) {
     EXPECT_EQ(Variant("0100-01-01 23:59:59").ToDate(), lateOnFirst);
     EXPECT_EQ(Variant::Date(lateOnFirst).ToString(), "0100-01-01 23:59:59");
 
-    // Within half a second of the next day at either end, the serial names
-    // a day outside the range: no year 99 and no year 10000.
-    EXPECT_RAISES(6, DateToText(first - 0.9999999));
+    // Within half a second of the next day the serial names that day: at
+    // the end of the last day one outside the range (no year 10000); at the
+    // end of the first the second day.  The day before the first is no date
+    // (no year 99).
+    EXPECT_EQ(DateToText(first - 0.9999999), "0100-01-02");
     EXPECT_RAISES(6, DateToText(last + 0.9999999));
     EXPECT_RAISES(6, DateToText(first - 1));
-    EXPECT_RAISES(6, Variant(first - 0.9999999).ToDate());
+    EXPECT_RAISES(6, DateToText(first - 1.0000001));
+    EXPECT_EQ(Variant(first - 0.9999999).ToDate(), first - 0.9999999);
     EXPECT_TRUE(IsDateSerial(first - TimeSerial(23, 59, 59) - 0.4 / 86400));
     EXPECT_TRUE(IsDateSerial(last + TimeSerial(23, 59, 59) + 0.4 / 86400));
 }

@@ -107,6 +107,12 @@ TEST(Text, DateSerials) {
     EXPECT_EQ(DateToText(-1.25), "1899-12-29 06:00:00");
     EXPECT_EQ(DateToText(-0.5), "1899-12-30 12:00:00");
     EXPECT_EQ(DateToText(1.9999999), "1900-01-01");  // rounds to the second
+    // Day -1 (1899-12-29) at 23:59:59.99 is the next day's midnight: a time
+    // that rounds to a whole day moves on to the next calendar day, which
+    // for a negative serial is the one nearer serial 0.
+    EXPECT_EQ(DateToText(-1.9999999), "1899-12-30");
+    EXPECT_EQ(DateToText(-0.9999999), "1899-12-31");
+    EXPECT_EQ(FormatDateMDY(-2.9999999), "12-29-1899");
     DateParts p = SplitDate(DateSerial(2023, 7, 14) + TimeSerial(13, 45, 30));
     EXPECT_EQ(p.year, 2023);
     EXPECT_EQ(p.month, 7);
