@@ -12,6 +12,7 @@
 #include "platform/i18n/i18N.h"
 #include "platform/toolslib/cvWindows.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"
 #include "queries/CQueryRenderer.h"
@@ -72,8 +73,10 @@ void CQuery::Load(const std::string& sFile) {
         bool read = loaded->Load(sFile);
         if (read) loaded->LoadXML(gTools()->i18N()->ToUserLanguage(WholeXml(loaded)));
         // A file that could not be read leaves the document empty, so the
-        // element is missing from it as from a file without criteria.
-        Ref<ISettings2> parameters = RequiredElement(*loaded, "Query/Parameters", "Parameters", sFile);
+        // element is missing from it as from a file without criteria; the
+        // message then also says why the file could not be read.
+        Ref<ISettings2> parameters = RequiredElement(*loaded, "Query/Parameters", "Parameters", sFile,
+                                                     read ? "" : LoadProblemOf(loaded));
         Ref<ISettings2> sets = gTools()->NewSettingsObject();
         sets->Attach(parameters);
         for (const char* set : kCriteriaSets) RequiredElement(*sets, set, set, sFile);

@@ -469,14 +469,10 @@ std::string cvSettings::FileName() { return store_->FileName(); }
 
 bool cvSettings::Load(const std::string& sFile) {
     // Only a regular file is read: a folder fails, and a pipe or device
-    // could block the caller forever.  The answer is the flag alone.
+    // could block the caller forever.  The answer is the flag; LoadProblem
+    // keeps why.
     std::string text;
-    try {
-        text = ReadRegularFile(sFile, kSource);
-    } catch (const Error& e) {
-        loadProblem_ = e.Description();
-        return false;
-    }
+    if (!TryReadRegularFile(sFile, text, loadProblem_)) return false;
     // The engine reads UTF-8, UTF-16 and ISO-8859-1 as declared; files
     // written on Windows systems also come in Windows-1252, which it does not
     // know, so their text becomes UTF-8 first (and is saved as UTF-8).
@@ -486,12 +482,8 @@ bool cvSettings::Load(const std::string& sFile) {
         encoding = pugi::encoding_utf8;
     }
     auto fresh = std::make_shared<XmlStore>();
-    const std::string problem = ReadMarkup(fresh->Document(), text, kParseOptions, encoding);
-    if (!problem.empty()) {
-        loadProblem_ = "\"" + sFile + "\" cannot be read: " + problem;
-        return false;
-    }
-    loadProblem_.clear();
+    loadProblem_ = ReadMarkup(fresh->Document(), text, kParseOptions, encoding);
+    if (!loadProblem_.empty()) return false;
     fresh->SetFileName(sFile);
     BindTo(fresh, fresh->DocumentNode());
     return true;
@@ -499,12 +491,8 @@ bool cvSettings::Load(const std::string& sFile) {
 
 bool cvSettings::LoadXML(const std::string& sXML) {
     auto fresh = std::make_shared<XmlStore>();
-    const std::string problem = ReadMarkup(fresh->Document(), sXML, kParseOptions, pugi::encoding_utf8);
-    if (!problem.empty()) {
-        loadProblem_ = "The XML text cannot be read: " + problem;
-        return false;
-    }
-    loadProblem_.clear();
+    loadProblem_ = ReadMarkup(fresh->Document(), sXML, kParseOptions, pugi::encoding_utf8);
+    if (!loadProblem_.empty()) return false;
     // The text usually comes from the file this object was loaded from (read,
     // converted, put back), so messages go on naming that file.
     fresh->SetFileName(store_->FileName());

@@ -58,11 +58,11 @@ public:
     bool EnterChild(int32_t lIndex) override;
     bool LeaveChild() override;
 
-    // Why this object's last Load or LoadXML failed, as a sentence naming the
-    // file ("" after one that succeeded, or before any): what the file system
-    // said ("File not found: \"/d/q.xml\": No such file or directory") or
-    // what is wrong with the markup ("\"/d/q.xml\" cannot be read: elements
-    // nested deeper than 256 levels").
+    // Why this object's last Load or LoadXML failed, in a few words that
+    // follow the file's name ("" after one that succeeded, or before any):
+    // what the file system said ("No such file or directory", "it is a pipe,
+    // not a regular file") or what is wrong with the markup ("not well-formed
+    // XML (...)", "elements nested deeper than 256 levels").
     const std::string& LoadProblem() const { return loadProblem_; }
 
 private:

@@ -92,23 +92,23 @@ TEST(SettingsDocument, LoadFailuresKeepThePreviousContent) {
     TempDir dir;
     auto s = New<cvSettings>();
     ASSERT_TRUE(s->LoadXML("<A><B>1</B></A>"));
-    // Each refusal says why, naming the file.
+    // Each refusal says why.
     const std::string missing = dir.Path() + "missing.xml";
     const std::string bad = dir.Write("bad.xml", "<A><B></A>");
     const std::string empty = dir.Write("empty.xml", "");
     const std::string deep = dir.Write("deep.xml", Nested(257));
     const std::string deeper = dir.Write("deeper.xml", Nested(100000));
     const std::pair<std::string, std::string> files[] = {
-        {missing, "File not found: \"" + missing + "\": No such file or directory"},
-        {bad, "\"" + bad + "\" cannot be read: not well-formed XML ("},
-        {empty, "\"" + empty + "\" cannot be read: not well-formed XML (No document element found"},
-        {dir.Path(), "\"" + dir.Path() + "\" is a folder, not a regular file"},
-        {deep, "\"" + deep + "\" cannot be read: elements nested deeper than 256 levels"},
-        {deeper, "\"" + deeper + "\" cannot be read: elements nested deeper than 256 levels"},
+        {missing, "No such file or directory"},
+        {bad, "not well-formed XML (Start-end tags mismatch at offset 8)"},
+        {empty, "not well-formed XML (No document element found at offset 0)"},
+        {dir.Path(), "it is a folder, not a regular file"},
+        {deep, "elements nested deeper than 256 levels"},
+        {deeper, "elements nested deeper than 256 levels"},
     };
     for (const auto& [file, problem] : files) {
         EXPECT_FALSE(s->Load(file)) << file;
-        EXPECT_NE(s->LoadProblem().find(problem), std::string::npos) << s->LoadProblem();
+        EXPECT_EQ(s->LoadProblem(), problem) << file;
     }
     std::string fifo = dir.Path() + "pipe.xml";
     MakeFifo(fifo);
@@ -116,18 +116,14 @@ TEST(SettingsDocument, LoadFailuresKeepThePreviousContent) {
         FifoWatchdog watchdog(fifo);
         EXPECT_FALSE(s->Load(fifo));
         EXPECT_FALSE(watchdog.Fired()) << "a pipe was opened for reading";
-        EXPECT_NE(s->LoadProblem().find("is a pipe, not a regular file"), std::string::npos);
+        EXPECT_EQ(s->LoadProblem(), "it is a pipe, not a regular file");
     }
-    const std::pair<std::string, std::string> texts[] = {
-        {"<A><B></A>", "The XML text cannot be read: not well-formed XML ("},
-        {"", "The XML text cannot be read: not well-formed XML ("},
-        {Nested(257, "x"), "The XML text cannot be read: elements nested deeper than 256 levels"},
-        {Nested(100000), "The XML text cannot be read: elements nested deeper than 256 levels"},
-    };
-    for (const auto& [text, problem] : texts) {
+    for (const std::string& text :
+         {std::string("<A><B></A>"), std::string(), Nested(257, "x"), Nested(100000)}) {
         EXPECT_FALSE(s->LoadXML(text)) << text.substr(0, 20);
-        EXPECT_EQ(s->LoadProblem().substr(0, problem.size()), problem);
+        EXPECT_FALSE(s->LoadProblem().empty());
     }
+    EXPECT_EQ(s->LoadProblem(), "elements nested deeper than 256 levels");
     EXPECT_EQ(LoadProblemOf(s), s->LoadProblem());
     EXPECT_EQ(s->GetValue("A/B").ToString(), "1");
     EXPECT_EQ(s->FileName(), "");
