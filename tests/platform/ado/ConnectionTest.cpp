@@ -88,13 +88,51 @@ TEST(Connection, ReadOnlyModeNeverWrites) {
     EXPECT_EQ(QueryError(ro, "CREATE TABLE U (B)"), adErrPermissionDenied);
     EXPECT_EQ(Query(ro, "SELECT Count(*) AS n FROM T")->Fields("n").Value().ToLong(), 1);
 
-    // A read-write connection runs a statement without rows and keeps the set closed.
+    // A record set only reads, whatever the connection's mode: a statement
+    // that would change the database, or the connection (which the engine
+    // counts as read-only), is refused before it runs, with its first words.
     auto rw = New<Connection>();
     rw->Open("Data Source=" + path);
-    auto rs = New<Recordset>();
-    rs->Open("DELETE FROM T", rw);
-    EXPECT_EQ(rs->State(), adStateClosed);
-    EXPECT_EQ(Query(ro, "SELECT Count(*) AS n FROM T")->Fields("n").Value().ToLong(), 0);
+    const std::pair<std::string, std::string> refused[] = {
+        {"DELETE FROM T", "DELETE FROM T"},
+        {"  DROP\n\tTABLE   T ", "DROP TABLE T"},
+        {"INSERT INTO T SELECT A FROM T", "INSERT INTO T SELECT A FROM T"},
+        {"UPDATE T SET A = 2 WHERE A IN (SELECT A FROM T WHERE A > 0 AND A < 10 AND A <> 5)",
+         "UPDATE T SET A = 2 WHERE A IN (SELECT A FROM T WHERE A > 0..."},
+        {"ATTACH DATABASE 'other.db' AS o", "ATTACH DATABASE 'other.db' AS o"},
+        {"DETACH DATABASE main", "DETACH DATABASE main"},
+        {"PRAGMA query_only = 0", "PRAGMA query_only = 0"},
+        {"PRAGMA table_info(T)", "PRAGMA table_info(T)"},
+        {"BEGIN", "BEGIN"},
+        {"SAVEPOINT s", "SAVEPOINT s"},
+        {"CREATE TEMP TABLE Scratch (A)", "CREATE TEMP TABLE Scratch (A)"},
+        {"VACUUM", "VACUUM"},
+        {"EXPLAIN DELETE FROM T", "EXPLAIN DELETE FROM T"},
+        {"REINDEX", "REINDEX"},
+    };
+    for (const Ref<Connection>& cn : {ro, rw}) {
+        for (const auto& [sql, shown] : refused) {
+            EXPECT_EQ(QueryError(cn, sql, &d), adErrPermissionDenied) << sql;
+            EXPECT_EQ(d,
+                      "Only statements that read are run; this one would change the database or the "
+                      "connection: " +
+                          shown);
+        }
+    }
+    EXPECT_EQ(Query(ro, "SELECT Count(*) AS n FROM T")->Fields("n").Value().ToLong(), 1);
+    EXPECT_EQ(Query(rw, "SELECT Count(*) AS n FROM main.sqlite_master")->Fields("n").Value().ToLong(), 1);
+    EXPECT_EQ(QueryError(rw, "SELECT * FROM Scratch"), adErrNoSuchTable);
+    // Queries of every shape still run: common table expressions, recursion,
+    // functions, and table-valued functions (the first use of which the engine
+    // reports as a change to its schema table).
+    EXPECT_EQ(Query(rw,
+                    "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3) "
+                    "SELECT Sum(i) AS s, (SELECT Count(*) FROM pragma_table_info('T')) AS c, "
+                    "(SELECT Count(*) FROM json_each('[1,2]')) AS j FROM n")
+                  ->Fields("s")
+                  .Value()
+                  .ToLong(),
+              6);
 }
 
 // The engine's answer to a one-number pragma on a handle.
