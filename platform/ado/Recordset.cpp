@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "AdoErrors.h"
 #include "Connection.h"
@@ -198,8 +199,22 @@ void Recordset::Open(const std::string& Source, const Ref<Connection>& ActiveCon
         Raise(adErrProviderFailed, kProviderSource, "The statement is too big.");
     sqlite3* db = ActiveConnection->db_.Handle();
     std::string tail;
-    ConnectionChangeWatch watch(db);
-    SqliteStatement stmt(db, sql, &tail);
+    std::optional<SqliteStatement> stmt;
+    bool changesConnection = false;
+    auto prepare = [&] {
+        ConnectionChangeWatch watch(db);
+        stmt.emplace(db, sql, &tail);
+        changesConnection = watch.Changes();
+    };
+    try {
+        prepare();
+    } catch (const Error& e) {
+        // A linked table whose file could not be attached: attached again
+        // (outside the watch: attaching is the connection's own doing), the
+        // statement may be prepared after all.
+        if (!ActiveConnection->AttachAgainFor(e)) throw;
+        prepare();
+    }
     if (!OnlyFiller(tail))
         Raise(adErrCommandErrors, kProviderSource, "Characters found after end of SQL statement.");
     // The library only ever reads through its connection; a statement that
@@ -207,12 +222,12 @@ void Recordset::Open(const std::string& Source, const Ref<Connection>& ActiveCon
     // runs, whatever the connection's mode.  One that returns no columns is
     // no query either (REINDEX counts as read-only on a database without
     // indexes).
-    if (!sqlite3_stmt_readonly(stmt.get()) || watch.Changes() || sqlite3_column_count(stmt.get()) == 0)
+    if (!sqlite3_stmt_readonly(stmt->get()) || changesConnection || sqlite3_column_count(stmt->get()) == 0)
         Raise(adErrPermissionDenied, kProviderSource,
               "Only statements that read are run; this one would change the database or the connection: " +
                   FirstWords(Source));
-    BindParameters(stmt.get(), Parameters);
-    s.rows.Load(db, stmt.get());
+    BindParameters(stmt->get(), Parameters);
+    s.rows.Load(db, stmt->get());
     s.order.clear();
     s.sort.clear();
     s.position = s.rows.Rows() > 0 ? 0 : -1;

@@ -126,6 +126,15 @@ std::string ReadRegularFile(const std::string& sFile, const char* source) {
     return RegularFile(sFile, source).ReadAll();
 }
 
+std::string RegularFileProblem(const std::string& sFile) {
+    Refusal refusal;
+    int64_t size = 0;
+    int fd = OpenRegular(sFile, refusal, size);
+    if (fd < 0) return refusal.reason;
+    ::close(fd);
+    return "";
+}
+
 bool TryReadRegularFile(const std::string& sFile, std::string& sText, std::string& sProblem) {
     Refusal refusal;
     RegularFile file;

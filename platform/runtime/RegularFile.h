@@ -40,7 +40,12 @@ private:
 // The whole content of the regular file `sFile`; raises as RegularFile does.
 std::string ReadRegularFile(const std::string& sFile, const char* source);
 
-// The same without raising: false, with why the file cannot be read in
+// Why `sFile` cannot be read as a regular file, in the words that follow its
+// name in the error RegularFile would raise ("No such file or directory",
+// "it is a folder, not a regular file"); "" when it can.  Never fails.
+std::string RegularFileProblem(const std::string& sFile);
+
+// ReadRegularFile without raising: false, with why the file cannot be read in
 // `sProblem`, in the words that follow its name in the error ReadRegularFile
 // would raise ("No such file or directory", "Permission denied", "it is a
 // pipe, not a regular file").  Never fails.

@@ -219,9 +219,34 @@ TEST_F(LinkedTablesTest, LinksReadThroughViews) {
     rs->MoveLast();
     EXPECT_EQ(rs->Fields("Oil").Value().ToDouble(), 2.5);
     EXPECT_EQ(Query(cn, "SELECT Code FROM LinkedWells")->Fields(0).Value().StringRef(), "W1");
+    // A link without its data says which file it lacks and why.
     std::string d;
     EXPECT_EQ(QueryError(cn, "SELECT * FROM Notes", &d), adErrNoSuchTable) << d;
+    EXPECT_EQ(d, "no such table: Notes (the linked table's data file \"" + dir_.Path() +
+                     "missing.db\" could not be attached: No such file or directory)");
+    EXPECT_EQ(QueryError(cn, "SELECT * FROM temp.notes", &d), adErrNoSuchTable) << d;
+    EXPECT_NE(d.find("missing.db\" could not be attached"), std::string::npos) << d;
     EXPECT_EQ(QueryError(cn, "SELECT * FROM Ghost", &d), adErrNoSuchTable) << d;
+    EXPECT_EQ(d, "no such table: link1.NoSuchTable (the linked table's data file \"" + annual_ +
+                     "\" has no table NoSuchTable)");
+    EXPECT_EQ(QueryError(cn, "SELECT * FROM Nowhere", &d), adErrNoSuchTable);
+    EXPECT_EQ(d, "no such table: Nowhere");
+
+    // A data file locked by another process when the connection opens leaves
+    // the rest of the database of use; its links say so until the lock goes,
+    // and then read.
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(annual_.c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    auto opened = OpenReadOnly(core_);
+    EXPECT_EQ(Query(opened, "SELECT Code FROM Field")->RecordCount(), 1);
+    EXPECT_EQ(QueryError(opened, "SELECT * FROM Annual", &d), adErrNoSuchTable);
+    EXPECT_EQ(d, "no such table: Annual (the linked table's data file \"" + annual_ +
+                     "\" could not be attached: database is locked)");
+    sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+    EXPECT_EQ(Query(opened, "SELECT Count(*) AS n FROM Annual")->Fields("n").Value().ToLong(), 2);
+    EXPECT_EQ(Query(opened, "SELECT Code FROM LinkedWells")->Fields(0).Value().StringRef(), "W1");
 
     // The linked file is attached read-only even on a read-write connection.
     auto rw = New<Connection>();
