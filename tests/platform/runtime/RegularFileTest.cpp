@@ -60,6 +60,7 @@ TEST(RegularFile, RefusesWhatIsNoRegularFileAndNamesIt) {
         std::string text = "kept", problem;
         EXPECT_FALSE(TryReadRegularFile(path, text, problem)) << path;
         EXPECT_EQ(text, "kept");
+        EXPECT_EQ(RegularFileProblem(path), problem);
         Error e = CaughtError([&] { ReadRegularFile(path, "test"); });
         EXPECT_EQ(e.Description(), RuntimeErrorText(e.Number()) + ": \"" + path + "\": " + problem);
     }
@@ -68,6 +69,7 @@ TEST(RegularFile, RefusesWhatIsNoRegularFileAndNamesIt) {
     EXPECT_TRUE(TryReadRegularFile(dir.Path() + "link.txt", text, problem));
     EXPECT_EQ(text, "content");
     EXPECT_EQ(problem, "");
+    EXPECT_EQ(RegularFileProblem(dir.Path() + "link.txt"), "");
 }
 
 }  // namespace
