@@ -6,8 +6,9 @@
 // loads the input's file.  Nothing may crash or draw a sanitizer report, and:
 //  - a file that is refused raises kErrInvalid and nothing else, and leaves
 //    the language, file and terms loaded before in force;
-//  - a file is refused when it breaks a rule of the format (not well-formed,
-//    another document element, an element other than Term, a Stored or User
+//  - a file is refused when it breaks a rule of the format (not a document
+//    the library reads: not well-formed, a reference to character 0, elements
+//    nested deeper than 256 levels; another document element, an element other than Term, a Stored or User
 //    text missing or empty, a term holding "]]>", a stored term with two
 //    user terms, a user term for two stored terms) and loaded when it breaks
 //    none (the rules are judged here from the file); once loaded, its
@@ -20,7 +21,7 @@
 //    and a comment are left alone;
 //  - the text, converted either way (with the terms in force and with none),
 //    is refused with kErrInvalid exactly when it is not one well-formed
-//    document; when no value in it is a term it comes back byte for byte,
+//    document the library reads; when no value in it is a term it comes back byte for byte,
 //    otherwise it comes back with the same nodes, each value that is a term
 //    replaced by its translation and every other value as it was.  What a
 //    conversion gave converts back by the same rule.
@@ -33,6 +34,7 @@
 
 #include "platform/i18n/i18N.h"
 #include "platform/runtime/Error.h"
+#include "platform/xml/ReadMarkup.h"
 #include "support/FuzzCheck.h"
 
 namespace {
@@ -63,7 +65,7 @@ struct Reading {
 Reading Read(const std::string& file) {
     Reading r;
     pugi::xml_document doc;
-    if (!doc.load_buffer(file.data(), file.size())) {
+    if (!ReadMarkup(doc, file, pugi::parse_default, pugi::encoding_auto).empty()) {
         r.broken = "not well-formed";
         return r;
     }
@@ -106,7 +108,7 @@ bool BadComment(const pugi::xml_node& n) {
 // True when the text is one well-formed document: one element at its top, no
 // text beside it, and no comment holding "--" or ending in "-".
 bool OneDocument(const std::string& text, pugi::xml_document& doc) {
-    if (!doc.load_buffer(text.data(), text.size(), kTextOptions, pugi::encoding_utf8)) return false;
+    if (!ReadMarkup(doc, text, kTextOptions, pugi::encoding_utf8).empty()) return false;
     if (doc.find_node(BadComment)) return false;
     int elements = 0;
     for (pugi::xml_node top : doc.children()) {

@@ -8,7 +8,8 @@
 // sanitizer report, and after each:
 //  - a definition that is refused raises kErrBadSettings and nothing else,
 //    and leaves the definitions held before exactly as they were;
-//  - a definition is refused when it breaks a rule of the format, and, where
+//  - a definition is refused when it breaks a rule of the format (markup the
+//    library reads, as platform/xml/ReadMarkup.h says, is one), and, where
 //    its numbers are plain decimals, loaded when it breaks none (the rules
 //    are judged here from the markup);
 //  - once loaded, the categories and their units are those of the markup, in
@@ -34,6 +35,7 @@
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
 #include "platform/units/Units.h"
+#include "platform/xml/ReadMarkup.h"
 #include "platform/xml/cvSettings.h"
 #include "support/FuzzCheck.h"
 
@@ -110,7 +112,7 @@ struct Reading {
 Reading Read(const std::string& markup) {
     Reading r;
     pugi::xml_document doc;
-    if (!doc.load_buffer(markup.data(), markup.size(), pugi::parse_default, pugi::encoding_utf8)) {
+    if (!ReadMarkup(doc, markup, pugi::parse_default, pugi::encoding_utf8).empty()) {
         r.broken = "not well-formed";
         return r;
     }

@@ -66,7 +66,8 @@
 // deletion can leave them, read back as one).
 //
 // Load reads a file in the encoding its declaration names (UTF-8, UTF-16,
-// ISO-8859-1 or Windows-1252).  A saved file begins with a declaration
+// ISO-8859-1 or Windows-1252).  A document whose elements are nested deeper
+// than 256 levels is refused as malformed, and no write makes one.  A saved file begins with a declaration
 // naming UTF-8, the encoding it is written in, whatever the document was
 // read from.  The declaration is no
 // node that a path reads or writes: "node()" passes over it, so a path finds
@@ -113,7 +114,7 @@ public:
     virtual Variant GetValue(const std::string& sPath) = 0;
     // Writes the element's text (its child elements stay) or the attribute, making what is missing;
     // raises 94 for Null, 91 when nothing is bound, 5 for an absent path that cannot be made (a step
-    // that is no name), naming the path.
+    // that is no name, or deeper than 256 levels), naming the path.
     virtual void SetValue(const std::string& sPath, const Variant& vValue) = 0;
     // The current node's text, with that of every element below it; "" on no node; never fails.
     virtual std::string Text() = 0;
@@ -130,7 +131,8 @@ public:
     virtual bool FindChild(const std::string& sPath, const std::string& sAttribute,
                            const Variant& vValue) = 0;
     // Appends a new last child element to the element at the parent path (made when absent) and makes it
-    // current; True.  l1 to l3 are unused.  Raises 5 for a bad name or path, 91 when nothing is bound.
+    // current; True.  l1 to l3 are unused.  Raises 5 for a bad name or path or one deeper than 256
+    // levels, 91 when nothing is bound.
     virtual bool CreateNode(const std::string& sElement, const std::string& sParentPath, int32_t l1 = -1,
                             int32_t l2 = -1, int32_t l3 = -1) = 0;
     // Removes the current node; objects standing in it move to its parent; raises 91 on no node, 5 for
@@ -146,10 +148,10 @@ public:
     // The file the XML was loaded from (for messages); "" when none; never fails.
     virtual std::string FileName() = 0;
     // Reads a regular file into a new XML of its own; False, with nothing changed, when the file is
-    // missing, not a regular file or not well-formed XML.
+    // missing, not a regular file, not well-formed XML or nested deeper than 256 levels.
     virtual bool Load(const std::string& sFile) = 0;
     // Replaces the XML by the markup, keeping the file name; False, with nothing changed, when it is
-    // not well-formed.
+    // not well-formed or nested deeper than 256 levels.
     virtual bool LoadXML(const std::string& sXML) = 0;
     // Writes the whole document to a new file renamed over sFile (never a truncated file); raises 5
     // without a root element, 52 without a name, 70 or 75 when the file cannot be written.
@@ -158,8 +160,9 @@ public:
     virtual std::string NodeXML() = 0;
     // Markup that is one element of the target's own name takes the place of the element at the path
     // (made when absent); other markup becomes its content.  Raises 5 for unreadable markup, a path
-    // that cannot be made, or markup for an empty document that is not one element (comments and
-    // processing instructions aside), 91 when nothing is bound.
+    // that cannot be made, markup that would nest the document deeper than 256 levels, or markup for
+    // an empty document that is not one element (comments and processing instructions aside), 91
+    // when nothing is bound.
     virtual void ReplaceXML(const std::string& sXML, const std::string& sPath) = 0;
     // The XML object over the same XML; never fails.
     virtual Ref<kqXML> XMLObject() = 0;

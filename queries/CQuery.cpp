@@ -73,8 +73,10 @@ void CQuery::Load(const std::string& sFile) {
         bool read = loaded->Load(sFile);
         if (read) loaded->LoadXML(gTools()->i18N()->ToUserLanguage(WholeXml(loaded)));
         // A file that could not be read leaves the document empty, so the
-        // element is missing from it as from a file without criteria.
-        Ref<ISettings2> parameters = RequiredElement(*loaded, "Query/Parameters", "Parameters", sFile);
+        // element is missing from it as from a file without criteria; the
+        // message then also says why the file could not be read.
+        Ref<ISettings2> parameters = RequiredElement(*loaded, "Query/Parameters", "Parameters", sFile,
+                                                     read ? "" : LoadProblemOf(loaded));
         Ref<ISettings2> sets = gTools()->NewSettingsObject();
         sets->Attach(parameters);
         for (const char* set : kCriteriaSets) RequiredElement(*sets, set, set, sFile);

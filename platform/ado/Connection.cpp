@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <map>
 
 #include "AdoErrors.h"
@@ -9,6 +10,7 @@
 #include "JetFunctions.h"
 #include "SqliteStatement.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
 
 namespace ADODB {
@@ -69,6 +71,8 @@ void Connection::Open(const std::string& sConnectionString) {
 }
 
 void Connection::AttachLinkedTables() {
+    schemaOf_.clear();
+    unlinked_.clear();
     sqlite3* db = db_.Handle();
     {
         SqliteStatement probe(
@@ -76,10 +80,8 @@ void Connection::AttachLinkedTables() {
             "SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = 'LinkedTables' COLLATE NOCASE");
         if (!probe.Step()) return;
     }
-    struct Link {
-        std::string name, file, foreign;
-    };
-    std::vector<Link> links;
+    // The links of each file, files in the order their first link comes.
+    std::vector<std::pair<std::string, std::vector<Link>>> files;
     {
         SqliteStatement rows(db, "SELECT Name, Datasource, ForeignName FROM main.LinkedTables");
         while (rows.Step()) {
@@ -87,37 +89,85 @@ void Connection::AttachLinkedTables() {
             if (l.name.empty() || l.file.empty()) continue;
             if (l.foreign.empty()) l.foreign = l.name;
             l.file = LinkedFile(l.file, db_.Path());
-            links.push_back(std::move(l));
+            auto it =
+                std::find_if(files.begin(), files.end(), [&l](const auto& f) { return f.first == l.file; });
+            if (it == files.end()) it = files.insert(files.end(), {l.file, {}});
+            it->second.push_back(std::move(l));
         }
     }
-    // One attachment per distinct file; a file that is missing or cannot be
-    // attached leaves its links without a view, so a statement that uses one
-    // fails as an unknown table while the rest of the database stays usable.
-    std::map<std::string, std::string> schemaOf;
-    for (const Link& l : links) {
-        auto it = schemaOf.find(l.file);
-        if (it == schemaOf.end()) {
-            std::string schema;
-            if (SqliteDatabase::FileExists(l.file)) {
-                std::string alias = "link" + std::to_string(schemaOf.size() + 1);
-                try {
-                    SqliteStatement attach(db, "ATTACH DATABASE ?1 AS " + QuoteName(alias));
-                    attach.BindText(1, SqliteDatabase::FileUri(l.file, true));
-                    attach.Step();
-                    schema = alias;
-                } catch (const Error&) {
-                }
+    for (const auto& [file, links] : files) AttachFile(file, links);
+}
+
+void Connection::AttachFile(const std::string& file, const std::vector<Link>& links) {
+    sqlite3* db = db_.Handle();
+    std::string reason;
+    auto it = schemaOf_.find(file);
+    if (it == schemaOf_.end()) {
+        // Only a regular file is attached: the engine would wait on a pipe.
+        reason = RegularFileProblem(file);
+        if (reason.empty()) {
+            std::string alias = "link" + std::to_string(schemaOf_.size() + 1);
+            try {
+                SqliteStatement attach(db, "ATTACH DATABASE ?1 AS " + QuoteName(alias));
+                attach.BindText(1, SqliteDatabase::FileUri(file, true));
+                attach.Step();
+                it = schemaOf_.emplace(file, alias).first;
+            } catch (const Error& e) {
+                reason = e.Description();
             }
-            it = schemaOf.emplace(l.file, schema).first;
         }
-        if (it->second.empty()) continue;
-        int rc = sqlite3_exec(db,
-                              ("CREATE TEMP VIEW " + QuoteName(l.name) + " AS SELECT * FROM " +
-                               QuoteName(it->second) + "." + QuoteName(l.foreign))
-                                  .c_str(),
-                              nullptr, nullptr, nullptr);
-        (void)rc;  // a view that cannot be made is simply absent, as above
     }
+    for (const Link& l : links) {
+        std::string why = reason;
+        if (why.empty()) {
+            int rc = sqlite3_exec(db,
+                                  ("CREATE TEMP VIEW " + QuoteName(l.name) + " AS SELECT * FROM " +
+                                   QuoteName(it->second) + "." + QuoteName(l.foreign))
+                                      .c_str(),
+                                  nullptr, nullptr, nullptr);
+            if (rc != SQLITE_OK) why = sqlite3_errmsg(db);
+        }
+        if (why.empty()) {
+            unlinked_.erase(LCase(l.name));
+        } else {
+            unlinked_[LCase(l.name)] = Unlinked{l, why};
+        }
+    }
+}
+
+bool Connection::AttachAgainFor(const Error& failure) {
+    if (failure.Number() != adErrNoSuchTable) return false;
+    const std::string& message = failure.Description();
+    const std::string prefix = "no such table: ";
+    if (!StartsWith(message, prefix)) return false;
+    std::string table = message.substr(prefix.size());
+    // A link is a temporary view; the statement may have named its schema.
+    if (StartsWith(LCase(table), "temp.")) table = table.substr(5);
+    auto found = unlinked_.find(LCase(table));
+    if (found != unlinked_.end()) {
+        const std::string file = found->second.link.file;
+        std::vector<Link> links;
+        for (const auto& entry : unlinked_)
+            if (entry.second.link.file == file) links.push_back(entry.second.link);
+        AttachFile(file, links);
+        found = unlinked_.find(LCase(table));
+        if (found == unlinked_.end()) return true;
+        Raise(failure.Number(), failure.Source(),
+              message + " (the linked table's data file \"" + file +
+                  "\" could not be attached: " + found->second.reason + ")");
+    }
+    // A link whose file is attached but lacks the table the link names: the
+    // schema name the view uses means nothing to a user, the file does.
+    size_t dot = table.find('.');
+    if (dot != std::string::npos) {
+        for (const auto& [file, schema] : schemaOf_) {
+            if (EqualsNoCase(table.substr(0, dot), schema))
+                Raise(failure.Number(), failure.Source(),
+                      message + " (the linked table's data file \"" + file + "\" has no table " +
+                          table.substr(dot + 1) + ")");
+        }
+    }
+    return false;
 }
 
 void Connection::Close() {

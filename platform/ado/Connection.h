@@ -3,11 +3,21 @@
 // functions the library's statements call, and makes each linked table of
 // the database (a row of its LinkedTables table) a temporary view over the
 // file that holds the data.
+//
+// A data file that cannot be attached (missing, locked by another process,
+// not a database) does not stop the open: the rest of the database is still
+// of use.  Its links have no view, and a statement that reads one is first
+// given a second chance (the file is attached again, since a lock may have
+// gone) and otherwise fails as an unknown table whose message names the file
+// and the reason.
 #include <cstdint>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "AdoTypes.h"
 #include "SqliteDatabase.h"
+#include "platform/runtime/Error.h"
 #include "platform/runtime/Object.h"
 
 namespace ADODB {
@@ -39,12 +49,34 @@ public:
 
 private:
     friend class Recordset;
+
+    struct Link {
+        std::string name, file, foreign;
+    };
+    // A link whose file could not be attached (or whose view could not be
+    // made), and why.
+    struct Unlinked {
+        Link link;
+        std::string reason;
+    };
+
     void AttachLinkedTables();
+    // Attaches the file of `links` (all one file) and makes their views; the
+    // links that got none are kept in unlinked_ with the reason.
+    void AttachFile(const std::string& file, const std::vector<Link>& links);
+    // For a statement that failed on a table the engine does not know: when
+    // the table is a link whose file could not be attached, attaches it
+    // again (a lock may have gone since) and answers true when the link now
+    // has its view; otherwise raises the failure again, naming the file and
+    // why it cannot be read.  False for any other failure.
+    bool AttachAgainFor(const Error& failure);
 
     int32_t mode_ = adModeUnknown;
     std::string provider_ = "SQLite";
     std::string connectionString_;
     SqliteDatabase db_;
+    std::map<std::string, std::string> schemaOf_;  // attached file -> its schema name
+    std::map<std::string, Unlinked> unlinked_;     // by link name in lower case
 };
 
 }  // namespace ADODB

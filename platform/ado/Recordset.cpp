@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "AdoErrors.h"
 #include "Connection.h"
@@ -39,6 +40,65 @@ bool OnlyFiller(const std::string& tail) {
         }
     }
     return true;
+}
+
+// Notes, while it lives, whether a statement prepared on `db` changes the
+// connection.  The engine counts a statement read-only when it leaves the
+// database files alone, so an ATTACH, a PRAGMA or a transaction passes its
+// own test although none of them is a query; every write to a file it
+// flags itself.
+class ConnectionChangeWatch {
+public:
+    explicit ConnectionChangeWatch(sqlite3* db) : db_(db) { sqlite3_set_authorizer(db_, &Note, this); }
+    ~ConnectionChangeWatch() { sqlite3_set_authorizer(db_, nullptr, nullptr); }
+    ConnectionChangeWatch(const ConnectionChangeWatch&) = delete;
+    ConnectionChangeWatch& operator=(const ConnectionChangeWatch&) = delete;
+
+    bool Changes() const { return changes_; }
+
+private:
+    static int Note(void* self, int action, const char*, const char*, const char*, const char*) {
+        switch (action) {
+            case SQLITE_ATTACH:
+            case SQLITE_DETACH:
+            case SQLITE_PRAGMA:
+            case SQLITE_TRANSACTION:
+            case SQLITE_SAVEPOINT:
+                static_cast<ConnectionChangeWatch*>(self)->changes_ = true;
+                break;
+            default:
+                break;
+        }
+        return SQLITE_OK;
+    }
+
+    sqlite3* db_;
+    bool changes_ = false;
+};
+
+// The first words of a statement, blanks run together, cut to a length a
+// message can show.
+std::string FirstWords(const std::string& statement) {
+    constexpr size_t kShown = 60;
+    std::string words;
+    for (char c : statement) {
+        const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+        if (!blank) {
+            words += c;
+        } else if (!words.empty() && words.back() != ' ') {
+            words += ' ';
+        }
+        if (words.size() > kShown) break;
+    }
+    if (!words.empty() && words.back() == ' ') words.pop_back();
+    if (words.size() <= kShown) return words;
+    size_t cut = words.rfind(' ', kShown);
+    if (cut == std::string::npos || cut == 0) {
+        // One long word: cut where no UTF-8 character is split.
+        cut = kShown;
+        while (cut > 0 && (static_cast<unsigned char>(words[cut]) & 0xC0) == 0x80) --cut;
+    }
+    return words.substr(0, cut) + "...";
 }
 
 struct SortKey {
@@ -139,17 +199,35 @@ void Recordset::Open(const std::string& Source, const Ref<Connection>& ActiveCon
         Raise(adErrProviderFailed, kProviderSource, "The statement is too big.");
     sqlite3* db = ActiveConnection->db_.Handle();
     std::string tail;
-    SqliteStatement stmt(db, sql, &tail);
+    std::optional<SqliteStatement> stmt;
+    bool changesConnection = false;
+    auto prepare = [&] {
+        ConnectionChangeWatch watch(db);
+        stmt.emplace(db, sql, &tail);
+        changesConnection = watch.Changes();
+    };
+    try {
+        prepare();
+    } catch (const Error& e) {
+        // A linked table whose file could not be attached: attached again
+        // (outside the watch: attaching is the connection's own doing), the
+        // statement may be prepared after all.
+        if (!ActiveConnection->AttachAgainFor(e)) throw;
+        prepare();
+    }
     if (!OnlyFiller(tail))
         Raise(adErrCommandErrors, kProviderSource, "Characters found after end of SQL statement.");
-    BindParameters(stmt.get(), Parameters);
-    if (sqlite3_column_count(stmt.get()) == 0) {
-        // A statement without a result runs once; there is nothing to keep.
-        while (stmt.Step()) {
-        }
-        return;
-    }
-    s.rows.Load(db, stmt.get());
+    // The library only ever reads through its connection; a statement that
+    // would write (one a chart definition holds, say) is refused before it
+    // runs, whatever the connection's mode.  One that returns no columns is
+    // no query either (REINDEX counts as read-only on a database without
+    // indexes).
+    if (!sqlite3_stmt_readonly(stmt->get()) || changesConnection || sqlite3_column_count(stmt->get()) == 0)
+        Raise(adErrPermissionDenied, kProviderSource,
+              "Only statements that read are run; this one would change the database or the connection: " +
+                  FirstWords(Source));
+    BindParameters(stmt->get(), Parameters);
+    s.rows.Load(db, stmt->get());
     s.order.clear();
     s.sort.clear();
     s.position = s.rows.Rows() > 0 ? 0 : -1;

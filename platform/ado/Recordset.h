@@ -21,8 +21,11 @@ public:
     ~Recordset() override;
 
     // Runs a statement in the Jet dialect on an open connection.  Every
-    // cursor and lock type gives a static, read-only set.  A statement that
-    // returns no columns runs and leaves the record set closed.
+    // cursor and lock type gives a static, read-only set.  Only a query is
+    // run: a statement that would change the database or the connection (a
+    // write, ATTACH, PRAGMA, a transaction) or returns no columns raises
+    // &H80040E09 with its first words before it runs, whatever the
+    // connection's mode.
     void Open(const std::string& Source, const Ref<Connection>& ActiveConnection,
               int32_t CursorType = adOpenStatic, int32_t LockType = adLockReadOnly);
     // The same with values bound to the statement's "?" parameters, in order,

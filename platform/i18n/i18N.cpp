@@ -7,6 +7,7 @@
 
 #include "platform/runtime/Error.h"
 #include "platform/runtime/RegularFile.h"
+#include "platform/xml/ReadMarkup.h"
 
 namespace {
 
@@ -48,16 +49,8 @@ void i18N::LoadTranslations(const std::string& sFile) {
     // Only a regular file is read, so a pipe under the name cannot block.
     const std::string text = ReadRegularFile(sFile, kSource);
     pugi::xml_document doc;
-    pugi::xml_parse_result parsed = doc.load_buffer(text.data(), text.size());
-    switch (parsed.status) {
-        case pugi::status_ok:
-            break;
-        case pugi::status_out_of_memory:
-            Raise(rt::kOutOfMemory, kSource);
-        default:
-            RaiseInvalidFile(
-                sFile, std::string(parsed.description()) + " at offset " + std::to_string(parsed.offset));
-    }
+    const std::string problem = ReadMarkup(doc, text, pugi::parse_default, pugi::encoding_auto);
+    if (!problem.empty()) RaiseInvalidFile(sFile, problem);
 
     pugi::xml_node root = doc.document_element();
     if (std::string(root.name()) != "Translations")
@@ -105,12 +98,8 @@ std::string i18N::ToStoredForm(const std::string& sXML) const { return Translate
 
 std::string i18N::Translate(const std::string& sXML, const TermMap& terms) {
     pugi::xml_document doc;
-    pugi::xml_parse_result parsed =
-        doc.load_buffer(sXML.data(), sXML.size(), kParseOptions, pugi::encoding_utf8);
-    if (!parsed)
-        Raise(kErrInvalid, kSource,
-              "The XML text cannot be translated: " + std::string(parsed.description()) + " at offset " +
-                  std::to_string(parsed.offset));
+    const std::string problem = ReadMarkup(doc, sXML, kParseOptions, pugi::encoding_utf8);
+    if (!problem.empty()) Raise(kErrInvalid, kSource, "The XML text cannot be translated: " + problem);
     // The parser takes fragments; a document has exactly one element at its top.
     int elements = 0;
     for (pugi::xml_node top : doc.children()) {

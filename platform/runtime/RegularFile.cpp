@@ -11,50 +11,83 @@
 
 namespace {
 
-[[noreturn]] void RaiseNotRegular(const std::string& sFile, const struct stat& st, const char* source) {
+// Why a file cannot be read, in the words that follow its name.
+struct Refusal {
+    int32_t number = 0;
+    std::string reason;
+};
+
+Refusal NotRegular(const struct stat& st) {
     const char* what = S_ISDIR(st.st_mode)                          ? "a folder"
                        : S_ISFIFO(st.st_mode)                       ? "a pipe"
                        : S_ISSOCK(st.st_mode)                       ? "a socket"
                        : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? "a device"
-                                                                    : "not a regular file";
-    Raise(rt::kPathFileAccess, source,
-          RuntimeErrorText(rt::kPathFileAccess) + ": \"" + sFile + "\" is " + what + ", not a regular file");
+                                                                    : "something else";
+    return {rt::kPathFileAccess, std::string("it is ") + what + ", not a regular file"};
 }
 
-[[noreturn]] void RaiseSystem(int err, const std::string& sFile, const char* source) {
+Refusal SystemRefusal(int err) {
     int32_t number = err == ENOENT || err == ENOTDIR ? rt::kFileNotFound
                      : err == EACCES || err == EPERM ? rt::kPermissionDenied
                                                      : rt::kPathFileAccess;
-    Raise(number, source, RuntimeErrorText(number) + ": \"" + sFile + "\": " + std::strerror(err));
+    return {number, std::strerror(err)};
+}
+
+[[noreturn]] void RaiseRefusal(const Refusal& refusal, const std::string& sFile, const std::string& source) {
+    Raise(refusal.number, source,
+          RuntimeErrorText(refusal.number) + ": \"" + sFile + "\": " + refusal.reason);
+}
+
+// Opens a regular file for reading: its descriptor, or -1 with why not.
+int OpenRegular(const std::string& sFile, Refusal& refusal, int64_t& size) {
+    if (sFile.empty()) {
+        refusal = {rt::kBadFileName, "no file named"};
+        return -1;
+    }
+    // Looked at before opening: opening a pipe for reading would wait for a
+    // writer.
+    struct stat st {};
+    if (::stat(sFile.c_str(), &st) != 0) {
+        refusal = SystemRefusal(errno);
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        refusal = NotRegular(st);
+        return -1;
+    }
+    // The name may be replaced by a pipe between the look and the open:
+    // O_NONBLOCK keeps that open from waiting, and the open file is looked at
+    // once more.
+    int fd = ::open(sFile.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        refusal = SystemRefusal(errno);
+        return -1;
+    }
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0) {
+        refusal = SystemRefusal(errno);
+        ::close(fd);
+        return -1;
+    }
+    if (!S_ISREG(opened.st_mode)) {
+        refusal = NotRegular(opened);
+        ::close(fd);
+        return -1;
+    }
+    size = static_cast<int64_t>(opened.st_size);
+    return fd;
 }
 
 }  // namespace
 
 RegularFile::RegularFile(const std::string& sFile, const char* source) : path_(sFile), source_(source) {
-    if (sFile.empty())
-        Raise(rt::kBadFileName, source, RuntimeErrorText(rt::kBadFileName) + ": no file named");
-    // Looked at before opening: opening a pipe for reading would wait for a
-    // writer.
-    struct stat st {};
-    if (::stat(sFile.c_str(), &st) != 0) RaiseSystem(errno, sFile, source);
-    if (!S_ISREG(st.st_mode)) RaiseNotRegular(sFile, st, source);
-    // The name may be replaced by a pipe between the look and the open:
-    // O_NONBLOCK keeps that open from waiting, and the open file is looked at
-    // once more.
-    int fd = ::open(sFile.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) RaiseSystem(errno, sFile, source);
-    struct stat opened {};
-    if (::fstat(fd, &opened) != 0) {
-        int err = errno;
-        ::close(fd);
-        RaiseSystem(err, sFile, source);
+    Refusal refusal;
+    fd_ = OpenRegular(sFile, refusal, size_);
+    if (fd_ < 0) {
+        if (refusal.number == rt::kBadFileName)
+            Raise(rt::kBadFileName, source, RuntimeErrorText(rt::kBadFileName) + ": " + refusal.reason);
+        RaiseRefusal(refusal, sFile, source);
     }
-    if (!S_ISREG(opened.st_mode)) {
-        ::close(fd);
-        RaiseNotRegular(sFile, opened, source);
-    }
-    fd_ = fd;
-    size_ = static_cast<int64_t>(opened.st_size);
 }
 
 RegularFile::~RegularFile() {
@@ -69,7 +102,7 @@ std::string RegularFile::ReadAt(int64_t offset, size_t length) const {
                             static_cast<off_t>(offset) + static_cast<off_t>(got));
         if (n < 0) {
             if (errno == EINTR) continue;
-            RaiseSystem(errno, path_, source_.c_str());
+            RaiseRefusal(SystemRefusal(errno), path_, source_);
         }
         if (n == 0) break;
         got += static_cast<size_t>(n);
@@ -91,4 +124,34 @@ std::string RegularFile::ReadAll() const {
 
 std::string ReadRegularFile(const std::string& sFile, const char* source) {
     return RegularFile(sFile, source).ReadAll();
+}
+
+std::string RegularFileProblem(const std::string& sFile) {
+    Refusal refusal;
+    int64_t size = 0;
+    int fd = OpenRegular(sFile, refusal, size);
+    if (fd < 0) return refusal.reason;
+    ::close(fd);
+    return "";
+}
+
+bool TryReadRegularFile(const std::string& sFile, std::string& sText, std::string& sProblem) {
+    Refusal refusal;
+    RegularFile file;
+    file.fd_ = OpenRegular(sFile, refusal, file.size_);
+    if (file.fd_ < 0) {
+        sProblem = refusal.reason;
+        return false;
+    }
+    file.path_ = sFile;
+    // A read that fails once the file is open is rare enough to be told in
+    // the raised error's own words.
+    try {
+        sText = file.ReadAll();
+    } catch (const Error& e) {
+        sProblem = e.Description();
+        return false;
+    }
+    sProblem.clear();
+    return true;
 }

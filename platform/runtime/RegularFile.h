@@ -11,7 +11,8 @@ public:
     // Opens `sFile` for reading.  Raises 53 when it does not exist, 70 when it
     // may not be read, 75 when it is a folder, pipe, device or anything else
     // that is not a regular file (a pipe is never opened for reading), each
-    // naming the file and carrying `source` as the error's source.
+    // naming the file ("File not found: \"<file>\": No such file or
+    // directory") and carrying `source` as the error's source.
     RegularFile(const std::string& sFile, const char* source);
     ~RegularFile();
     RegularFile(const RegularFile&) = delete;
@@ -27,6 +28,9 @@ public:
     const std::string& Path() const { return path_; }
 
 private:
+    friend bool TryReadRegularFile(const std::string& sFile, std::string& sText, std::string& sProblem);
+    RegularFile() = default;
+
     int fd_ = -1;
     int64_t size_ = 0;
     std::string path_;
@@ -35,3 +39,14 @@ private:
 
 // The whole content of the regular file `sFile`; raises as RegularFile does.
 std::string ReadRegularFile(const std::string& sFile, const char* source);
+
+// Why `sFile` cannot be read as a regular file, in the words that follow its
+// name in the error RegularFile would raise ("No such file or directory",
+// "it is a folder, not a regular file"); "" when it can.  Never fails.
+std::string RegularFileProblem(const std::string& sFile);
+
+// ReadRegularFile without raising: false, with why the file cannot be read in
+// `sProblem`, in the words that follow its name in the error ReadRegularFile
+// would raise ("No such file or directory", "Permission denied", "it is a
+// pipe, not a regular file").  Never fails.
+bool TryReadRegularFile(const std::string& sFile, std::string& sText, std::string& sProblem);

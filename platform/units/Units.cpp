@@ -6,6 +6,7 @@
 
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
+#include "platform/xml/ReadMarkup.h"
 
 namespace {
 
@@ -48,11 +49,8 @@ void Units::Settings(const Ref<ISettings2>& oSettings) {
 
 void Units::LoadDefinitions(const std::string& sXML) {
     pugi::xml_document doc;
-    pugi::xml_parse_result parsed =
-        doc.load_buffer(sXML.data(), sXML.size(), pugi::parse_default, pugi::encoding_utf8);
-    if (!parsed)
-        RaiseBadSettings(std::string("the XML cannot be read (") + parsed.description() + " at offset " +
-                         std::to_string(parsed.offset) + ").");
+    const std::string problem = ReadMarkup(doc, sXML, pugi::parse_default, pugi::encoding_utf8);
+    if (!problem.empty()) RaiseBadSettings("the XML cannot be read: " + problem + ".");
     pugi::xml_node root = doc.document_element();
     if (std::string(root.name()) != "Units")
         RaiseBadSettings(std::string("the element is <") + root.name() + ">, not <Units>.");

@@ -1,5 +1,6 @@
 #include "XmlPath.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -151,21 +152,39 @@ bool NeedsOwnEscaping(pugi::xml_node n) {
     }
 }
 
+// Calls f(node, level) for the node and every node below it, in document
+// order, without recursion; `level` is the number of elements from `top` down
+// to the node, both included.
+template <class F>
+void ForEachNodeWithLevel(pugi::xml_node top, F f) {
+    auto levelOf = [](pugi::xml_node n, int parentLevel) {
+        return n.type() == pugi::node_element ? parentLevel + 1 : parentLevel;
+    };
+    int level = levelOf(top, 0);
+    pugi::xml_node cur = top;
+    while (cur) {
+        f(cur, level);
+        if (pugi::xml_node child = cur.first_child()) {
+            cur = child;
+            level = levelOf(cur, level);
+            continue;
+        }
+        while (cur != top && !cur.next_sibling()) {
+            if (cur.type() == pugi::node_element) --level;
+            cur = cur.parent();
+        }
+        if (cur == top) break;
+        if (cur.type() == pugi::node_element) --level;
+        cur = cur.next_sibling();
+        level = levelOf(cur, level);
+    }
+}
+
 // Calls f for the node and every node below it, in document order, without
 // recursion (a deeply nested document must not exhaust the stack).
 template <class F>
 void ForEachNode(pugi::xml_node top, F f) {
-    pugi::xml_node cur = top;
-    while (cur) {
-        f(cur);
-        if (cur.first_child()) {
-            cur = cur.first_child();
-            continue;
-        }
-        while (cur != top && !cur.next_sibling()) cur = cur.parent();
-        if (cur == top) break;
-        cur = cur.next_sibling();
-    }
+    ForEachNodeWithLevel(top, [&f](pugi::xml_node n, int) { f(n); });
 }
 
 bool AnyNeedsOwnEscaping(pugi::xml_node top) {
@@ -263,6 +282,32 @@ void EscapeForWriting(pugi::xml_node top) {
             .set_value(EscapedText(section.value(), false).c_str());
         parent.remove_child(section);
     }
+}
+
+// How many levels of elements a written file indents.  The files the library
+// writes (queries, grid layouts, settings) are no deeper, so they are written
+// exactly as before; below that level an element's content stays on its
+// line, so that no line's indentation grows with the depth of a document and
+// a file stays within a few times the size of what was read.
+constexpr int kIndentedLevels = 8;
+
+bool IsText(pugi::xml_node n) { return n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata; }
+
+// Makes the content of every element at kIndentedLevels (and below) be
+// written on one line.  The engine starts no new line before a node that
+// follows text, nor before an end tag that follows text, so an empty text is
+// put before each other child and after the last: it writes as nothing and
+// reads back as nothing.
+void KeepDeepContentOnItsLine(pugi::xml_node top) {
+    ForEachNodeWithLevel(top, [](pugi::xml_node n, int level) {
+        if (level < kIndentedLevels || n.type() != pugi::node_element || !n.first_child()) return;
+        for (pugi::xml_node child = n.first_child(); child; child = child.next_sibling()) {
+            if (IsText(child)) continue;
+            pugi::xml_node before = child.previous_sibling();
+            if (!before || !IsText(before)) n.insert_child_before(pugi::node_pcdata, child);
+        }
+        if (!IsText(n.last_child())) n.append_child(pugi::node_pcdata);
+    });
 }
 
 // The declaration a file begins with.  The text is written as UTF-8, so that
@@ -460,16 +505,36 @@ std::string FileText(const pugi::xml_document& doc) {
             if (child.type() != pugi::node_declaration) child.print(out, "  ", flags, pugi::encoding_utf8);
         }
     };
-    const unsigned flags = pugi::format_indent | pugi::format_no_declaration;
-    if (!AnyNeedsOwnEscaping(doc)) {
+    unsigned flags = pugi::format_indent | pugi::format_no_declaration;
+    const bool escape = AnyNeedsOwnEscaping(doc);
+    const bool deep = ElementDepth(doc) > kIndentedLevels;
+    if (!escape && !deep) {
         write(doc, flags);
         return out.text;
     }
     pugi::xml_document copy;
     copy.reset(doc);
-    EscapeForWriting(copy);
-    write(copy, flags | pugi::format_no_escapes);
+    if (escape) {
+        EscapeForWriting(copy);
+        flags |= pugi::format_no_escapes;
+    }
+    if (deep) KeepDeepContentOnItsLine(copy);
+    write(copy, flags);
     return out.text;
+}
+
+int ElementLevel(pugi::xml_node node) {
+    int level = 0;
+    for (pugi::xml_node n = node; n; n = n.parent()) {
+        if (n.type() == pugi::node_element) ++level;
+    }
+    return level;
+}
+
+int ElementDepth(pugi::xml_node node) {
+    int deepest = 0;
+    ForEachNodeWithLevel(node, [&deepest](pugi::xml_node, int level) { deepest = std::max(deepest, level); });
+    return deepest;
 }
 
 bool IsWithin(pugi::xml_node node, pugi::xml_node ancestor) {

@@ -89,8 +89,18 @@ pugi::xml_node FirstElement(pugi::xml_node node);  // the first child element
 std::string Markup(pugi::xml_node node);
 // The whole document as a file holds it: a declaration naming UTF-8 (the
 // version and standalone of the document's own declaration kept, its
-// encoding not: the text is written as UTF-8), then the indented nodes.
+// encoding not: the text is written as UTF-8), then the indented nodes.  Only
+// the first eight levels of elements are indented; the content of an element
+// deeper than that is written on its line, so that a document nested deeply
+// is not written many times larger than it is.
 std::string FileText(const pugi::xml_document& doc);
+
+// The number of elements from the root element down to `node`, both included:
+// 1 for the root element, 0 for the document.
+int ElementLevel(pugi::xml_node node);
+// How many levels of elements lie at and below `node` (counting `node` when
+// it is an element); 0 when there is no element.  Walks without recursion.
+int ElementDepth(pugi::xml_node node);
 
 // True when `node` is `ancestor` or lies below it.
 bool IsWithin(pugi::xml_node node, pugi::xml_node ancestor);

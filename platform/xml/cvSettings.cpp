@@ -1,6 +1,6 @@
 #include "cvSettings.h"
 
-#include "NulReference.h"
+#include "ReadMarkup.h"
 #include "XmlPath.h"
 #include "kqXML.h"
 #include "platform/runtime/AtomicWrite.h"
@@ -18,6 +18,15 @@ const char* const kSource = "cvSettings";
 [[noreturn]] void RaiseNoNode(const char* operation) {
     Raise(rt::kObjectNotSet, kSource,
           std::string(operation) + ": the settings object stands on no node (its element was removed)");
+}
+
+// A document nested deeper than a load accepts is never made either, so
+// whatever is saved can be loaded again.
+void CheckLevel(int level, const std::string& what) {
+    if (level <= kMaxElementDepth) return;
+    Raise(rt::kInvalidCall, kSource,
+          what + " would nest elements deeper than " + std::to_string(kMaxElementDepth) +
+              " levels, which no document may");
 }
 
 // An element's text is replaced, its child elements stay: writing a value
@@ -258,9 +267,12 @@ pugi::xml_node cvSettings::MakePath(const std::string& sPath, std::string& attri
         pugi::xml_node root = FirstElement(base);
         if (root && (path.elements.empty() || path.elements[0] != root.name())) base = root;
     }
-    for (const std::string& name : path.elements) {
+    for (size_t i = 0; i < path.elements.size(); ++i) {
+        const std::string& name = path.elements[i];
         pugi::xml_node child = ChildElementNamed(base, name);
         if (!child) {
+            CheckLevel(ElementLevel(base) + static_cast<int>(path.elements.size() - i),
+                       "The path \"" + sPath + "\"");
             child = base.append_child(name.c_str());
             if (!child) Raise(rt::kInvalidCall, kSource, "Cannot create the element \"" + name + "\"");
             store_->StructureChanged();
@@ -371,6 +383,7 @@ bool cvSettings::CreateNode(const std::string& sElement, const std::string& sPar
         pugi::xml_node root = FirstElement(parent);
         if (root) parent = root;
     }
+    CheckLevel(ElementLevel(parent) + 1, "CreateNode: \"" + sElement + "\"");
     pugi::xml_node element = parent.append_child(sElement.c_str());
     if (!element)
         Raise(rt::kInvalidCall, kSource, "CreateNode: \"" + sParentPath + "\" cannot hold elements");
@@ -396,20 +409,12 @@ void cvSettings::RemoveChildren() {
 
 void cvSettings::ReplaceXML(const std::string& sXML, const std::string& sPath) {
     pugi::xml_document fragment;
-    pugi::xml_parse_result parsed =
-        fragment.load_buffer(sXML.data(), sXML.size(),
-                             pugi::parse_default | pugi::parse_fragment | pugi::parse_comments |
-                                 pugi::parse_pi | pugi::parse_ws_pcdata_single,
-                             pugi::encoding_utf8);
-    if (parsed && HoldsNulReference(sXML)) {
-        Raise(rt::kInvalidCall, kSource,
-              "ReplaceXML: the XML text refers to character 0, which XML cannot hold");
-    }
-    if (!parsed) {
-        Raise(rt::kInvalidCall, kSource,
-              std::string("ReplaceXML: the XML text cannot be read: ") + parsed.description() +
-                  " at offset " + std::to_string(parsed.offset));
-    }
+    const std::string problem = ReadMarkup(fragment, sXML,
+                                           pugi::parse_default | pugi::parse_fragment | pugi::parse_comments |
+                                               pugi::parse_pi | pugi::parse_ws_pcdata_single,
+                                           pugi::encoding_utf8);
+    if (!problem.empty())
+        Raise(rt::kInvalidCall, kSource, "ReplaceXML: the XML text cannot be read: " + problem);
     pugi::xml_node target = ElementAt(sPath);
     if (target.type() == pugi::node_document) {
         pugi::xml_node root = FirstElement(target);
@@ -442,6 +447,8 @@ void cvSettings::ReplaceXML(const std::string& sXML, const std::string& sPath) {
         if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) sameElement = false;
     }
     pugi::xml_node source = sameElement ? only : pugi::xml_node(fragment);
+    CheckLevel(ElementLevel(target) + ElementDepth(source) - (sameElement ? 1 : 0),
+               "ReplaceXML: the markup put in at \"" + sPath + "\"");
     if (sameElement) {
         target.remove_attributes();
         for (pugi::xml_attribute a : only.attributes()) target.append_copy(a);
@@ -462,13 +469,10 @@ std::string cvSettings::FileName() { return store_->FileName(); }
 
 bool cvSettings::Load(const std::string& sFile) {
     // Only a regular file is read: a folder fails, and a pipe or device
-    // could block the caller forever.  The answer is the flag alone.
+    // could block the caller forever.  The answer is the flag; LoadProblem
+    // keeps why.
     std::string text;
-    try {
-        text = ReadRegularFile(sFile, kSource);
-    } catch (const Error&) {
-        return false;
-    }
+    if (!TryReadRegularFile(sFile, text, loadProblem_)) return false;
     // The engine reads UTF-8, UTF-16 and ISO-8859-1 as declared; files
     // written on Windows systems also come in Windows-1252, which it does not
     // know, so their text becomes UTF-8 first (and is saved as UTF-8).
@@ -477,19 +481,18 @@ bool cvSettings::Load(const std::string& sFile) {
         text = FromWindows1252(text);
         encoding = pugi::encoding_utf8;
     }
-    if (HoldsNulReference(text)) return false;
     auto fresh = std::make_shared<XmlStore>();
-    if (!fresh->Document().load_buffer(text.data(), text.size(), kParseOptions, encoding)) return false;
+    loadProblem_ = ReadMarkup(fresh->Document(), text, kParseOptions, encoding);
+    if (!loadProblem_.empty()) return false;
     fresh->SetFileName(sFile);
     BindTo(fresh, fresh->DocumentNode());
     return true;
 }
 
 bool cvSettings::LoadXML(const std::string& sXML) {
-    if (HoldsNulReference(sXML)) return false;
     auto fresh = std::make_shared<XmlStore>();
-    if (!fresh->Document().load_buffer(sXML.data(), sXML.size(), kParseOptions, pugi::encoding_utf8))
-        return false;
+    loadProblem_ = ReadMarkup(fresh->Document(), sXML, kParseOptions, pugi::encoding_utf8);
+    if (!loadProblem_.empty()) return false;
     // The text usually comes from the file this object was loaded from (read,
     // converted, put back), so messages go on naming that file.
     fresh->SetFileName(store_->FileName());
@@ -532,4 +535,9 @@ bool cvSettings::LeaveChild() {
     current_ = entered_.back();
     entered_.pop_back();
     return true;
+}
+
+std::string LoadProblemOf(const Ref<ISettings2>& oSettings) {
+    Ref<cvSettings> settings = TryCast<cvSettings>(oSettings);
+    return settings ? settings->LoadProblem() : std::string();
 }

@@ -62,6 +62,13 @@ public:
     bool EnterChild(int32_t lIndex) override;
     bool LeaveChild() override;
 
+    // Why this object's last Load or LoadXML failed, in a few words that
+    // follow the file's name ("" after one that succeeded, or before any):
+    // what the file system said ("No such file or directory", "it is a pipe,
+    // not a regular file") or what is wrong with the markup ("not well-formed
+    // XML (...)", "elements nested deeper than 256 levels").
+    const std::string& LoadProblem() const { return loadProblem_; }
+
 private:
     void BindTo(std::shared_ptr<XmlStore> store, pugi::xml_node node);
     void Write(const std::string& sFile, ExistingFile existing);
@@ -85,6 +92,7 @@ private:
     pugi::xml_node selected_;
     pugi::xml_node current_;
     std::vector<pugi::xml_node> entered_;  // EnterChild's way back
+    std::string loadProblem_;
 
     // SelectIndex walks on from the child it found last, so that a loop over
     // the children does not start from the first one each time.
@@ -102,3 +110,7 @@ private:
         uint64_t revision = 0;
     } countCache_;
 };
+
+// The LoadProblem of a settings document ("" for any other object): callers
+// hold their documents as ISettings2.
+std::string LoadProblemOf(const Ref<ISettings2>& oSettings);

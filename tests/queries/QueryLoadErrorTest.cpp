@@ -16,8 +16,10 @@ protected:
         EXPECT_EQ(e.Number(), ERR_MISSING_SETTINGS_ELEMENT) << sFile;
         return e.Description().substr(0, e.Description().find(" \r\n"));
     }
-    static std::string Expected(const std::string& sFile) {
-        return "Invalid Settings File. Element Parameters is Missing or corrupt\r\n" + sFile;
+    // With the reason a file that could not be read at all adds on a line of its own.
+    static std::string Expected(const std::string& sFile, const std::string& sWhy = "") {
+        return "Invalid Settings File. Element Parameters is Missing or corrupt\r\n" + sFile +
+               (sWhy.empty() ? "" : "\r\n" + sWhy);
     }
 };
 
@@ -30,8 +32,18 @@ TEST_F(QueryLoadError, EachRefusedFileIsNamedInTheMessage) {
     std::string malformed = data.Write("malformed.xml", "<Query><Options><AssetType>Well</Options>");
     std::string bare = data.Write("bare.xml", "<Query><Options/></Query>");
     std::string folder = data.Path() + "Default";
-    for (const std::string& file : {missing, malformed, bare, folder})
-        EXPECT_EQ(LoadMessage(query, file), Expected(file));
+    std::string deep = "<Query><Parameters>";
+    for (int i = 0; i < 255; ++i) deep += "<General>";
+    for (int i = 0; i < 255; ++i) deep += "</General>";
+    deep = data.Write("deep.xml", deep + "</Parameters></Query>");
+    const std::pair<std::string, std::string> refused[] = {
+        {missing, "No such file or directory"},
+        {malformed, "not well-formed XML (Start-end tags mismatch at offset 33)"},
+        {bare, ""},
+        {folder, "it is a folder, not a regular file"},
+        {deep, "elements nested deeper than 256 levels"},
+    };
+    for (const auto& [file, why] : refused) EXPECT_EQ(LoadMessage(query, file), Expected(file, why));
     EXPECT_FALSE(Contains(LoadMessage(query, bare), settingsFile)) << "not the host's settings file";
 }
 

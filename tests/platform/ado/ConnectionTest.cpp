@@ -88,13 +88,51 @@ TEST(Connection, ReadOnlyModeNeverWrites) {
     EXPECT_EQ(QueryError(ro, "CREATE TABLE U (B)"), adErrPermissionDenied);
     EXPECT_EQ(Query(ro, "SELECT Count(*) AS n FROM T")->Fields("n").Value().ToLong(), 1);
 
-    // A read-write connection runs a statement without rows and keeps the set closed.
+    // A record set only reads, whatever the connection's mode: a statement
+    // that would change the database, or the connection (which the engine
+    // counts as read-only), is refused before it runs, with its first words.
     auto rw = New<Connection>();
     rw->Open("Data Source=" + path);
-    auto rs = New<Recordset>();
-    rs->Open("DELETE FROM T", rw);
-    EXPECT_EQ(rs->State(), adStateClosed);
-    EXPECT_EQ(Query(ro, "SELECT Count(*) AS n FROM T")->Fields("n").Value().ToLong(), 0);
+    const std::pair<std::string, std::string> refused[] = {
+        {"DELETE FROM T", "DELETE FROM T"},
+        {"  DROP\n\tTABLE   T ", "DROP TABLE T"},
+        {"INSERT INTO T SELECT A FROM T", "INSERT INTO T SELECT A FROM T"},
+        {"UPDATE T SET A = 2 WHERE A IN (SELECT A FROM T WHERE A > 0 AND A < 10 AND A <> 5)",
+         "UPDATE T SET A = 2 WHERE A IN (SELECT A FROM T WHERE A > 0..."},
+        {"ATTACH DATABASE 'other.db' AS o", "ATTACH DATABASE 'other.db' AS o"},
+        {"DETACH DATABASE main", "DETACH DATABASE main"},
+        {"PRAGMA query_only = 0", "PRAGMA query_only = 0"},
+        {"PRAGMA table_info(T)", "PRAGMA table_info(T)"},
+        {"BEGIN", "BEGIN"},
+        {"SAVEPOINT s", "SAVEPOINT s"},
+        {"CREATE TEMP TABLE Scratch (A)", "CREATE TEMP TABLE Scratch (A)"},
+        {"VACUUM", "VACUUM"},
+        {"EXPLAIN DELETE FROM T", "EXPLAIN DELETE FROM T"},
+        {"REINDEX", "REINDEX"},
+    };
+    for (const Ref<Connection>& cn : {ro, rw}) {
+        for (const auto& [sql, shown] : refused) {
+            EXPECT_EQ(QueryError(cn, sql, &d), adErrPermissionDenied) << sql;
+            EXPECT_EQ(d,
+                      "Only statements that read are run; this one would change the database or the "
+                      "connection: " +
+                          shown);
+        }
+    }
+    EXPECT_EQ(Query(ro, "SELECT Count(*) AS n FROM T")->Fields("n").Value().ToLong(), 1);
+    EXPECT_EQ(Query(rw, "SELECT Count(*) AS n FROM main.sqlite_master")->Fields("n").Value().ToLong(), 1);
+    EXPECT_EQ(QueryError(rw, "SELECT * FROM Scratch"), adErrNoSuchTable);
+    // Queries of every shape still run: common table expressions, recursion,
+    // functions, and table-valued functions (the first use of which the engine
+    // reports as a change to its schema table).
+    EXPECT_EQ(Query(rw,
+                    "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3) "
+                    "SELECT Sum(i) AS s, (SELECT Count(*) FROM pragma_table_info('T')) AS c, "
+                    "(SELECT Count(*) FROM json_each('[1,2]')) AS j FROM n")
+                  ->Fields("s")
+                  .Value()
+                  .ToLong(),
+              6);
 }
 
 // The engine's answer to a one-number pragma on a handle.
@@ -181,9 +219,34 @@ TEST_F(LinkedTablesTest, LinksReadThroughViews) {
     rs->MoveLast();
     EXPECT_EQ(rs->Fields("Oil").Value().ToDouble(), 2.5);
     EXPECT_EQ(Query(cn, "SELECT Code FROM LinkedWells")->Fields(0).Value().StringRef(), "W1");
+    // A link without its data says which file it lacks and why.
     std::string d;
     EXPECT_EQ(QueryError(cn, "SELECT * FROM Notes", &d), adErrNoSuchTable) << d;
+    EXPECT_EQ(d, "no such table: Notes (the linked table's data file \"" + dir_.Path() +
+                     "missing.db\" could not be attached: No such file or directory)");
+    EXPECT_EQ(QueryError(cn, "SELECT * FROM temp.notes", &d), adErrNoSuchTable) << d;
+    EXPECT_NE(d.find("missing.db\" could not be attached"), std::string::npos) << d;
     EXPECT_EQ(QueryError(cn, "SELECT * FROM Ghost", &d), adErrNoSuchTable) << d;
+    EXPECT_EQ(d, "no such table: link1.NoSuchTable (the linked table's data file \"" + annual_ +
+                     "\" has no table NoSuchTable)");
+    EXPECT_EQ(QueryError(cn, "SELECT * FROM Nowhere", &d), adErrNoSuchTable);
+    EXPECT_EQ(d, "no such table: Nowhere");
+
+    // A data file locked by another process when the connection opens leaves
+    // the rest of the database of use; its links say so until the lock goes,
+    // and then read.
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(annual_.c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    auto opened = OpenReadOnly(core_);
+    EXPECT_EQ(Query(opened, "SELECT Code FROM Field")->RecordCount(), 1);
+    EXPECT_EQ(QueryError(opened, "SELECT * FROM Annual", &d), adErrNoSuchTable);
+    EXPECT_EQ(d, "no such table: Annual (the linked table's data file \"" + annual_ +
+                     "\" could not be attached: database is locked)");
+    sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
+    EXPECT_EQ(Query(opened, "SELECT Count(*) AS n FROM Annual")->Fields("n").Value().ToLong(), 2);
+    EXPECT_EQ(Query(opened, "SELECT Code FROM LinkedWells")->Fields(0).Value().StringRef(), "W1");
 
     // The linked file is attached read-only even on a read-write connection.
     auto rw = New<Connection>();

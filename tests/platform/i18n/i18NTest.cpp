@@ -101,9 +101,13 @@ TEST(i18N, MissingOrMalformedFilesRaiseAndKeepTheTermsInForce) {
 
     struct Case {
         const char* name;
-        const char* content;
+        std::string content;
         const char* named;
     };
+    std::string deep = "<Translations><Term Stored=\"A\" User=\"B\">";
+    for (int i = 0; i < 300; ++i) deep += "<x>";
+    for (int i = 0; i < 300; ++i) deep += "</x>";
+    deep += "</Term></Translations>";
     const Case cases[] = {
         {"broken.xml", "<Translations><Term Stored=\"A\" User=\"B\">", "offset"},
         {"empty.xml", "", "offset"},
@@ -120,6 +124,8 @@ TEST(i18N, MissingOrMalformedFilesRaiseAndKeepTheTermsInForce) {
         // Translated inside a CDATA section, the term would be split in two and never come back.
         {"cdata.xml", "<Translations><Term Stored=\"Note\" User=\"a]]&gt;b\"/></Translations>", "'a]]>b'"},
         {"cdatastored.xml", "<Translations><Term Stored=\"]]>\" User=\"B\"/></Translations>", "']]>'"},
+        {"nul.xml", "<Translations><Term Stored=\"A&#0;\" User=\"B\"/></Translations>", "character 0"},
+        {"deep.xml", deep, "nested deeper than 256 levels"},
     };
     for (const Case& c : cases) {
         std::string file = dir.Write(c.name, c.content);
@@ -135,11 +141,17 @@ TEST(i18N, MissingOrMalformedFilesRaiseAndKeepTheTermsInForce) {
 TEST(i18N, MalformedTextToConvertRaises) {
     TempDir dir;
     i18N t;
+    // Nested deeper than any document is read.
+    std::string deep = "<a b=\"Field\">";
+    for (int i = 0; i < 300; ++i) deep += "<x>";
+    for (int i = 0; i < 300; ++i) deep += "</x>";
+    deep += "</a>";
     for (int withTerms = 0; withTerms < 2; ++withTerms) {
         if (withTerms) t.LoadTranslations(dir.Write("nb.xml", kNorwegian));
         // A comment XML forbids would be written back altered once a term is translated.
-        for (const char* xml : {"<Query><Field>Field</Query>", "", "just text", "<a b=\"Field\"/><c/>",
-                                "<a b=\"Field\"><!--x--y--></a>", "<a b=\"Field\"/><!--x--->"}) {
+        for (const std::string xml :
+             {"<Query><Field>Field</Query>", "", "just text", "<a b=\"Field\"/><c/>",
+              "<a b=\"Field\"><!--x--y--></a>", "<a b=\"Field\"/><!--x--->", deep.c_str()}) {
             Error e = CaughtError([&] { t.ToUserLanguage(xml); });
             EXPECT_EQ(e.Number(), i18N::kErrInvalid) << xml;
             EXPECT_EQ(CaughtError([&] { t.ToStoredForm(xml); }).Number(), i18N::kErrInvalid) << xml;

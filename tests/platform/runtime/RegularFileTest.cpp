@@ -52,6 +52,24 @@ TEST(RegularFile, RefusesWhatIsNoRegularFileAndNamesIt) {
     EXPECT_EQ(ReadRegularFile(dir.Path() + "link.txt", "test"), "content");
     std::filesystem::create_symlink(fifo, dir.Path() + "pipelink.txt");
     EXPECT_RAISES(rt::kPathFileAccess, ReadRegularFile(dir.Path() + "pipelink.txt", "test"));
+
+    // Asked without raising, the answer is why, in the words that follow the
+    // file's name in the error.
+    for (const std::string& path :
+         {dir.Path() + "absent.txt", dir.Path(), fifo, dir.Path() + "pipelink.txt"}) {
+        std::string text = "kept", problem;
+        EXPECT_FALSE(TryReadRegularFile(path, text, problem)) << path;
+        EXPECT_EQ(text, "kept");
+        EXPECT_EQ(RegularFileProblem(path), problem);
+        Error e = CaughtError([&] { ReadRegularFile(path, "test"); });
+        EXPECT_EQ(e.Description(), RuntimeErrorText(e.Number()) + ": \"" + path + "\": " + problem);
+    }
+    EXPECT_FALSE(watchdog.Fired()) << "the pipe was opened for reading";
+    std::string text, problem = "stale";
+    EXPECT_TRUE(TryReadRegularFile(dir.Path() + "link.txt", text, problem));
+    EXPECT_EQ(text, "content");
+    EXPECT_EQ(problem, "");
+    EXPECT_EQ(RegularFileProblem(dir.Path() + "link.txt"), "");
 }
 
 }  // namespace

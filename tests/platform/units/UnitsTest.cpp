@@ -109,9 +109,13 @@ TEST_F(UnitsTest, UnknownCategoriesAndUnitsRaiseNamingThem) {
 TEST_F(UnitsTest, MalformedDefinitionsRaiseNamingTheCategoryAndKeepTheEarlierOnes) {
     const int32_t bad = static_cast<int32_t>(0x8004183Cu);
     struct Case {
-        const char* xml;
+        std::string xml;
         const char* named;
     };
+    std::string deep = R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1">)";
+    for (int i = 0; i < 300; ++i) deep += "<x>";
+    for (int i = 0; i < 300; ++i) deep += "</x>";
+    deep += "</Unit></Category></Units>";
     const Case cases[] = {
         {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf"/></Category></Units>)", "Gas"},
         {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="one"/></Category></Units>)",
@@ -137,6 +141,7 @@ TEST_F(UnitsTest, MalformedDefinitionsRaiseNamingTheCategoryAndKeepTheEarlierOne
         {R"(<Settings><Units/></Settings>)", "Settings"},
         {R"(<Units><Category ID="Gas">)", "cannot be read"},
         {"", "cannot be read"},
+        {deep, "nested deeper than 256 levels"},
     };
     for (const Case& c : cases) {
         Error e = CaughtError([&] { units.LoadDefinitions(c.xml); });

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <vector>
 
+#include "LoadedSettings.h"
 #include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"
@@ -91,21 +92,46 @@ TEST(SettingsDocument, LoadFailuresKeepThePreviousContent) {
     TempDir dir;
     auto s = New<cvSettings>();
     ASSERT_TRUE(s->LoadXML("<A><B>1</B></A>"));
-    EXPECT_FALSE(s->Load(dir.Path() + "missing.xml"));
-    EXPECT_FALSE(s->Load(dir.Write("bad.xml", "<A><B></A>")));
-    EXPECT_FALSE(s->Load(dir.Write("empty.xml", "")));
-    EXPECT_FALSE(s->Load(dir.Path()));
+    // Each refusal says why.
+    const std::string missing = dir.Path() + "missing.xml";
+    const std::string bad = dir.Write("bad.xml", "<A><B></A>");
+    const std::string empty = dir.Write("empty.xml", "");
+    const std::string deep = dir.Write("deep.xml", Nested(257));
+    const std::string deeper = dir.Write("deeper.xml", Nested(100000));
+    const std::pair<std::string, std::string> files[] = {
+        {missing, "No such file or directory"},
+        {bad, "not well-formed XML (Start-end tags mismatch at offset 8)"},
+        {empty, "not well-formed XML (No document element found at offset 0)"},
+        {dir.Path(), "it is a folder, not a regular file"},
+        {deep, "elements nested deeper than 256 levels"},
+        {deeper, "elements nested deeper than 256 levels"},
+    };
+    for (const auto& [file, problem] : files) {
+        EXPECT_FALSE(s->Load(file)) << file;
+        EXPECT_EQ(s->LoadProblem(), problem) << file;
+    }
     std::string fifo = dir.Path() + "pipe.xml";
     MakeFifo(fifo);
     {
         FifoWatchdog watchdog(fifo);
         EXPECT_FALSE(s->Load(fifo));
         EXPECT_FALSE(watchdog.Fired()) << "a pipe was opened for reading";
+        EXPECT_EQ(s->LoadProblem(), "it is a pipe, not a regular file");
     }
-    EXPECT_FALSE(s->LoadXML("<A><B></A>"));
-    EXPECT_FALSE(s->LoadXML(""));
+    for (const std::string& text :
+         {std::string("<A><B></A>"), std::string(), Nested(257, "x"), Nested(100000)}) {
+        EXPECT_FALSE(s->LoadXML(text)) << text.substr(0, 20);
+        EXPECT_FALSE(s->LoadProblem().empty());
+    }
+    EXPECT_EQ(s->LoadProblem(), "elements nested deeper than 256 levels");
+    EXPECT_EQ(LoadProblemOf(s), s->LoadProblem());
     EXPECT_EQ(s->GetValue("A/B").ToString(), "1");
     EXPECT_EQ(s->FileName(), "");
+    // Text and comments inside the deepest element allowed are no deeper elements.
+    auto limit = New<cvSettings>();
+    ASSERT_TRUE(limit->LoadXML(Nested(256, "v<!--c-->"))) << limit->LoadProblem();
+    EXPECT_EQ(limit->GetValue("A").ToString(), "v");
+    EXPECT_EQ(limit->LoadProblem(), "");
 
     std::string good = dir.Write("good.xml", "<?xml version=\"1.0\"?><!-- kept --><A><B>2</B></A>");
     ASSERT_TRUE(s->Load(good));
@@ -307,6 +333,18 @@ TEST(SettingsDocument, ReplaceXMLTakesTheElementsPlaceOrItsContent) {
 
     EXPECT_RAISES(5, g->ReplaceXML("<Palette>", "CompanyDetail"));
     EXPECT_EQ(g->XMLObject()->CountNodes("//Permutation"), 1);
+
+    // Markup that would nest the document deeper than a load accepts is
+    // refused whole; up to that depth it goes in, in either form.
+    Error deep = CaughtError([&] { g->ReplaceXML(Nested(255), "CompanyDetail"); });
+    EXPECT_EQ(deep.Number(), 5);
+    EXPECT_NE(deep.Description().find("deeper than 256 levels"), std::string::npos) << deep.Description();
+    EXPECT_EQ(g->XMLObject()->CountNodes("//Permutation"), 1);
+    g->ReplaceXML(Nested(254), "CompanyDetail");
+    EXPECT_EQ(g->XMLObject()->CountNodes("//A"), 254);
+    g->ReplaceXML("<CompanyDetail>" + Nested(254) + "</CompanyDetail>", "CompanyDetail");
+    EXPECT_EQ(g->XMLObject()->CountNodes("//A"), 254);
+    EXPECT_RAISES(5, g->ReplaceXML("<CompanyDetail>" + Nested(255) + "</CompanyDetail>", "CompanyDetail"));
 }
 
 }  // namespace

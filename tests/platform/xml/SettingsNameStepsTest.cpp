@@ -16,6 +16,13 @@ namespace {
 
 std::string Shown(const Variant& v) { return v.IsNull() ? "<Null>" : "\"" + v.ToString() + "\""; }
 
+// `steps` element names "A" joined by "/", with `lead` before them.
+std::string Steps(int steps, const std::string& lead = "") {
+    std::string path = lead;
+    for (int i = 0; i < steps; ++i) path += (i == 0 && lead.empty() ? "A" : "/A");
+    return path;
+}
+
 TEST(SettingsNameSteps, AWriteMakesOnlyWhatTheSamePathReads) {
     TempDir dir;
     // Paths a write makes, and where the made node stands.
@@ -37,6 +44,8 @@ TEST(SettingsNameSteps, AWriteMakesOnlyWhatTheSamePathReads) {
         {"F@ y", "/R/F/@y"},
         {"@z", "/R/@z"},
         {"/@w", "/R/@w"},
+        // The deepest element a document may hold (R being the first level).
+        {Steps(255), Steps(255, "/R")},
     };
     for (const auto& [path, where] : made) {
         SCOPED_TRACE(path);
@@ -53,12 +62,14 @@ TEST(SettingsNameSteps, AWriteMakesOnlyWhatTheSamePathReads) {
 
     // Steps that are no name: XPath reads an axis, a test or nothing at all
     // where writing would have made an element of that name.
-    const std::vector<std::string> refused = {
+    std::vector<std::string> refused = {
         "child::A", "A/child::B", "self::A",   "A::B",   "a:1",       "a:-b",         "1A",
         "-A",       ".A",         "A/./B",     "A/../B", "A/*",       "text()",       "A/B/",
         "A//B",     "//A",        "/ /A",      "A@1x",   "A@x:",      "A@x::y",       "A/@",
         "A/ /@z",   "\xC3\x97",   "A\xC2\xA0", "A\xFF",  "A\xC1\x81", "\xED\xA0\x80", "A:\xCC\x81",
     };
+    // One level deeper than a load accepts: such a file could not be read back.
+    refused.push_back(Steps(256));
     for (const std::string& path : refused) {
         SCOPED_TRACE(path);
         auto s = Loaded("<R/>");
@@ -91,6 +102,9 @@ TEST(SettingsNameSteps, AWriteMakesOnlyWhatTheSamePathReads) {
     EXPECT_TRUE(s->CreateNode("ns:B", "A"));
     s->SetAttribute("ns:c", "2");
     EXPECT_EQ(Shown(s->GetValue("A/ns:B@ns:c")), "\"2\"");
+    s->SetValue(Steps(254, "A"), "deepest");
+    EXPECT_RAISES(5, s->CreateNode("B", Steps(254, "A")));
+    EXPECT_TRUE(s->CreateNode("B", Steps(253, "A")));
 }
 
 }  // namespace

@@ -119,6 +119,25 @@ TEST(SettingsSavedText, BlanksBesideElementsAreKeptAndTheLayoutStays) {
     auto third = SavedAndLoaded(back, file);
     EXPECT_EQ(ReadFile(file), saved);
     EXPECT_EQ(third->XMLObject()->DocumentNode()->xml(), back->XMLObject()->DocumentNode()->xml());
+
+    // Only the first eight levels are indented, so that however deep a
+    // document is nested, its file stays within a few times the size it was
+    // read at (the most indented lines, empty elements on the eighth level,
+    // take five times their size), and reads back the same.
+    std::string leaves;
+    for (int i = 0; i < 4000; ++i) leaves += "<a/>";
+    for (const std::string& body : {Nested(6, leaves), Nested(254, leaves), Nested(255, "x") + leaves}) {
+        const std::string read = dir.Write("deep.xml", "<R>" + body + "</R>");
+        auto deep = New<cvSettings>();
+        ASSERT_TRUE(deep->Load(read)) << deep->LoadProblem();
+        auto written = SavedAndLoaded(deep, file);
+        EXPECT_LE(ReadFile(file).size(), 5 * ReadFile(read).size() + 100) << ReadFile(file).substr(0, 400);
+        ASSERT_TRUE(deep->Select("R") && written->Select("R"));
+        EXPECT_TRUE(written->NodeXML() == deep->NodeXML()) << "read back as it was";
+    }
+    // The eighth level is indented by seven steps; what lies below it is not.
+    EXPECT_NE(ReadFile(file).find("\n              <A><A>"), std::string::npos);
+    EXPECT_EQ(ReadFile(file).find("\n                <"), std::string::npos);
 }
 
 TEST(SettingsSavedText, FilesDeclareUtf8AndPathsNeverMeetTheDeclaration) {
