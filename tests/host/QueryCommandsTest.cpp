@@ -152,11 +152,12 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
     const std::string missing = scratch.Path() + "none.xml";
     HostProcessRun run = Run({"run", missing});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "terralith: Invalid Settings File. Element Parameters is Missing or corrupt " + missing +
-                           " No such file or directory\n");
+    EXPECT_EQ(run.err, "terralith: Invalid Settings File. Element Parameters is Missing or corrupt " +
+                           missing + " No such file or directory\n");
     run = Run({"run", scratch.Path()});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "Missing or corrupt " + scratch.Path() + " it is a folder, not a regular file")) << run.err;
+    EXPECT_TRUE(Has(run.err, "Missing or corrupt " + scratch.Path() + " it is a folder, not a regular file"))
+        << run.err;
 
     std::string xml = ReadFile(SampleQuery("wells-gross.xml"));
     const size_t a = xml.find("<Well>"), b = xml.find("</Well>");
