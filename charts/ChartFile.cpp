@@ -4,6 +4,7 @@
 
 #include "core/mTL5ErrorCodes.h"
 #include "platform/runtime/Error.h"
+#include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 
 namespace {
@@ -17,8 +18,12 @@ void LoadChartFile(ISettings2& oDocument, const std::string& sPath, const std::s
         Raise(rt::kPathFileAccess, "", "The " + sWhat + " \"" + sPath + "\" is not a file");
     // The root element itself: the settings object would also find the name
     // one level further down.
-    if (!parsed || oDocument.XMLObject()->CountNodes(std::string("/") + kRootElement) != 1)
+    if (!parsed || oDocument.XMLObject()->CountNodes(std::string("/") + kRootElement) != 1) {
+        // What the parser objected to, where it said.
+        const auto* settings = dynamic_cast<const cvSettings*>(&oDocument);
+        const std::string why = !parsed && settings ? settings->LoadProblem() : std::string();
         Raise(ERR_GENERAL, "",
               "The " + sWhat + " \"" + sPath + "\" is not an XML document whose root element is " +
-                  kRootElement);
+                  kRootElement + (why.empty() ? "" : ": " + why));
+    }
 }

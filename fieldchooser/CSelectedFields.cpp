@@ -23,6 +23,7 @@
 #include "platform/toolslib/cvWindows.h"
 #include "platform/ui/DoEvents.h"
 #include "platform/units/Units.h"
+#include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"
 
@@ -412,9 +413,16 @@ void CSelectedFields::LoadLayout() {
         std::string text;
         if (usable) {
             text = tools->i18N()->ToUserLanguage(file->XMLObject()->DocumentNode()->xml());
-            usable = file->LoadXML(text) && IsLayoutDocument(file);
+            usable = file->LoadXML(text);
         }
-        Check(usable, ERR_INVALID_GRID_LAYOUT, "Invalid Results grids Layout file: %0", Variant(layoutFile_));
+        // Why, on a line of its own, so that whoever mends the file knows what to mend.
+        std::string why;
+        if (!usable)
+            why = LoadProblemOf(file);
+        else if (!IsLayoutDocument(file))
+            why = "its root element is not GridLayouts";
+        Check(usable && why.empty(), ERR_INVALID_GRID_LAYOUT, "Invalid Results grids Layout file: %0||%1",
+              Variant{Variant(layoutFile_), Variant(why)});
         Check(layout_->LoadXML(text), ERR_INVALID_GRID_LAYOUT, "Invalid Results grids Layout file: %0",
               Variant(layoutFile_));
 

@@ -16,6 +16,7 @@
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
 #include "platform/xml/XmlPath.h"
+#include "platform/xml/cvSettings.h"
 
 namespace host {
 namespace {
@@ -81,10 +82,15 @@ Session OpenSession(Console& console, const std::string& settingsFile, bool open
     session.root = cvDataManager::Create();
     session.settings = gTools()->NewSettingsObject();
     if (!session.settings->Load(settingsFile)) {
+        // The parser's own account names the line and column; what it does
+        // not object to (nesting too deep, a reference to character 0) the
+        // settings document says.
         std::string problem = XmlProblem(settingsFile);
-        console.Say(problem.empty()
-                        ? cannot + "it is not a settings document"
-                        : "the settings file " + settingsFile + " is not well-formed XML: " + problem);
+        const std::string refused = LoadProblemOf(session.settings);
+        console.Say(!problem.empty()
+                        ? "the settings file " + settingsFile + " is not well-formed XML: " + problem
+                    : refused.empty() ? cannot + "it is not a settings document"
+                                      : cannot + refused);
         return {};
     }
     try {

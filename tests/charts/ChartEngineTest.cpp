@@ -361,20 +361,29 @@ TEST_F(ChartEngineTest, APipeUnderAChartsNameIsRefusedWithoutWaiting) {
     // A file that is no chart document at all would read as a blank chart or a
     // manifest without charts: as a definition and as a manifest it is
     // refused, and the message names it.
-    const std::vector<std::pair<std::string, std::string>> broken = {
-        {"Empty", ""},
-        {"Binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0", 20)},
-        {"Cut", ChartFile("<Title>Cut short</Title>").substr(0, 45)},
-        {"Query", "<?xml version=\"1.0\"?><Query><Options/><Parameters/></Query>"},
-        {"Wrapped", "<Wrapper>" + ChartFile("<Title>T</Title>").substr(22) + "</Wrapper>"},
+    std::string nest;
+    for (int i = 0; i < 300; ++i) nest = "<a>" + nest + "</a>";
+    std::string deep = ChartFile("<Title>Deep</Title>");
+    deep.insert(deep.rfind("</TerralithChart>"), nest);
+    struct Broken {
+        std::string name, xml, why;  // why: what the message adds, if anything
     };
-    for (const auto& file : broken) {
-        const std::string& name = file.first;
-        const std::string path = WriteChart(name, file.second);
+    const Broken broken[] = {
+        {"Empty", "", ""},
+        {"Binary", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0", 20), ""},
+        {"Cut", ChartFile("<Title>Cut short</Title>").substr(0, 45), "not well-formed"},
+        {"Deep", deep, "nested deeper than 256"},
+        {"Query", "<?xml version=\"1.0\"?><Query><Options/><Parameters/></Query>", ""},
+        {"Wrapped", "<Wrapper>" + ChartFile("<Title>T</Title>").substr(22) + "</Wrapper>", ""},
+    };
+    for (const Broken& file : broken) {
+        const std::string& name = file.name;
+        const std::string path = WriteChart(name, file.xml);
         engine = InitialisedEngine();
         Error e = CaughtError([&] { (void)engine->LoadChart(name); });
         EXPECT_EQ(e.Number(), ERR_GENERAL) << name;
         EXPECT_TRUE(Contains(e.Description(), "The chart definition \"" + path + "\"")) << e.Description();
+        EXPECT_TRUE(Contains(e.Description(), file.why)) << e.Description();
         e = CaughtError([&] { engine->Initialise(path, ChartFolder()); });
         EXPECT_EQ(e.Number(), ERR_GENERAL) << name;
         EXPECT_TRUE(Contains(e.Description(), "The chart manifest \"" + path + "\"")) << e.Description();

@@ -188,19 +188,29 @@ TEST_F(LayoutFile, AFileThatCannotBeReadOrIsNoLayoutChangesNothing) {
     EXPECT_TRUE(Contains(messages[0].text, "CSelectedFields.LayoutFile(sFile="));
     EXPECT_EQ(chooser->LayoutFileName(), missing) << "the path is kept for later messages";
 
-    const std::vector<std::pair<std::string, std::string>> broken = {
-        {"Empty.xml", ""},
-        {"Truncated.xml", Layout("Field", "Assets", FieldElement("C", "1")).substr(0, 120)},
-        {"Query.xml", "<?xml version=\"1.0\"?><Query><Options/></Query>"},
+    struct Broken {
+        std::string name, xml, why;
+    };
+    std::string deep;
+    for (int i = 0; i < 300; ++i) deep = "<a>" + deep + "</a>";
+    deep = "<GridLayouts>" + deep + "</GridLayouts>";
+    const Broken broken[] = {
+        {"Empty.xml", "", "No document element found"},
+        {"Truncated.xml", Layout("Field", "Assets", FieldElement("C", "1")).substr(0, 120),
+         "not well-formed"},
+        {"Query.xml", "<?xml version=\"1.0\"?><Query><Options/></Query>", "root element is not GridLayouts"},
         {"Nested.xml",
-         "<Wrapper>" + Layout("Field", "Assets", FieldElement("C", "1")).substr(39) + "</Wrapper>"},
-        {"Text.xml", "Block Assets NAME 1"}};
-    for (const auto& [name, xml] : broken) {
+         "<Wrapper>" + Layout("Field", "Assets", FieldElement("C", "1")).substr(39) + "</Wrapper>",
+         "root element is not GridLayouts"},
+        {"Text.xml", "Block Assets NAME 1", "not well-formed"},
+        {"Deep.xml", deep, "nested deeper than 256"}};
+    for (const auto& [name, xml, why] : broken) {
         messages.clear();
         const std::string path = Load(xml, name);
         ASSERT_EQ(messages.size(), 1u) << name;
         EXPECT_TRUE(Contains(messages[0].text, "Invalid Results grids Layout file: " + path))
             << messages[0].text;
+        EXPECT_TRUE(Contains(messages[0].text, why)) << messages[0].text;
         EXPECT_EQ(Columns(), (Names{"A", "B"})) << name;
         EXPECT_EQ(ReadFile(path), xml) << name;
         EXPECT_EQ(chooser->AnnualFromYear("Field", "Assets"), "1990") << name;

@@ -232,6 +232,11 @@ TEST_F(ConsoleHost, ASettingsFileThatCannotBeUsedSaysWhy) {
     EXPECT_TRUE(Has(malformed, "not well-formed XML: line 3, column 3:")) << malformed;
     std::string multiByte = fails(data.Write("Bad2.xml", "<Terralith>\n<Fläche>x</Flache>\n</Terralith>\n"));
     EXPECT_TRUE(Has(multiByte, "line 2, column 12:")) << "columns count characters: " << multiByte;
+    std::string deep;
+    for (int i = 0; i < 300; ++i) deep += "<a>";
+    for (int i = 0; i < 300; ++i) deep += "</a>";
+    deep = fails(data.Write("Deep.xml", "<Terralith>" + deep + "</Terralith>"));
+    EXPECT_TRUE(Has(deep, "Deep.xml: ") && Has(deep, "nested deeper than 256")) << deep;
 
     RemoveSetting("Units");
     std::string noUnits = fails(WriteSettings());
