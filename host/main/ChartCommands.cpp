@@ -176,7 +176,8 @@ CommandRun DeclareChart(CLI::App& app) {
         // costs no search and destroys nothing.
         const std::string definition = DefinitionsFolder(c, o->folders) + "/" + o->name + ".xml";
         const std::string problem = OutputFilesProblem(
-            {o->svg, o->grid}, {o->query, ManifestFile(c, o->folders), definition}, o->force);
+            {o->svg, o->grid}, {o->query, ManifestFile(c, o->folders), definition, c.root.Database()},
+            o->force);
         if (!problem.empty()) {
             c.console.Say(problem);
             return kFailed;

@@ -48,10 +48,13 @@ std::string OutputFilesProblem(const std::vector<std::string>& outputs,
         }
         for (size_t j = 0; j < i; ++j)
             if (!outputs[j].empty() && SameFile(out, outputs[j]))
-                return out + " and " + outputs[j] + " are one file; give each output a file of its own";
+                return (out == outputs[j] ? out + " is named twice"
+                                          : out + " and " + outputs[j] + " are one file") +
+                       "; give each output a file of its own";
         for (const std::string& in : inputs)
             if (!in.empty() && SameFile(out, in))
-                return out + " is the file " + in + " the command reads; give its output another name";
+                return (out == in ? out + " is a file" : out + " is the file " + in) +
+                       " the command reads; give its output another name";
     }
     return "";
 }

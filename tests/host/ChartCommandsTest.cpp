@@ -147,10 +147,11 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
     };
     const Case cases[] = {
         {{database}, false, "is there already; give --force to replace it"},
+        {{database}, true, "the command reads"},
         {{Out("new.svg"), kept}, false, "is there already; give --force to replace it"},
         {{Out("link.svg")}, false, "is there already; give --force to replace it"},
         {{query}, true, "the command reads"},
-        {{Out("x.svg"), Out("x.svg")}, false, "are one file"},
+        {{Out("x.svg"), Out("x.svg")}, false, "is named twice"},
         {{Out("x.svg"), Out("sub/../x.svg")}, true, "are one file"},
         {{Out("pipe.svg")}, true, "not a regular file"},
         {{Out("pipelink.svg")}, true, "not a regular file"},
