@@ -216,7 +216,10 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
         return std::string("?");
     };
 
-    const std::string message = ConsoleText(text);
+    // A box may carry a whole error report as its text: like the error
+    // window, the console shows its description, and the rest with --verbose.
+    const bool report = text.find("\n  Description: ") != std::string::npos;
+    const std::string message = ConsoleText(report && !console.Verbose() ? PlainDescription(text) : text);
     if (buttons.size() == 1) {
         console.Say(message);
         return ui::vbOK;

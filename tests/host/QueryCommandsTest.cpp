@@ -282,6 +282,7 @@ TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
     run = Run({"new", "--type", "Field", scratch.Path() + "no/such/folder/q.xml"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "no/such/folder/q.xml")) << run.err;
+    EXPECT_FALSE(Has(run.err, "Call Stack")) << "the report's details only with --verbose";
 
     // Nothing but a regular file is ever replaced, not even with --force and
     // through a link: a pipe stays a pipe, a folder a folder.
