@@ -140,7 +140,7 @@ Ref<IChart> CChartEngine::LoadChart(const std::string& sChartDefinition) {
                       if (!fso->FileExists(sPath)) return Ref<IChart>();
                       // Everything in a definition is optional: a file that is no chart definition at
                       // all is refused rather than drawn as a blank chart.
-                      LoadChartFile(*reading_, sPath, "chart definition");
+                      LoadChartFile(reading_, sPath, "chart definition");
                       reading_->SelectRelative("TerralithChart/Chart");
 
                       Ref<CChart> chart = New<CChart>();

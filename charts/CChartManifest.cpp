@@ -73,7 +73,7 @@ void CChartManifest::Initialise(const std::string& sManifestLocation) {
         // must be a manifest, or a broken file would pass for an empty one.
         std::error_code ec;
         if (!std::filesystem::exists(sManifestLocation, ec)) return;
-        LoadChartFile(*document_, sManifestLocation, "chart manifest");
+        LoadChartFile(document_, sManifestLocation, "chart manifest");
         if (document_->Select("Colours")) PopulateSeriesColours();
     });
 }

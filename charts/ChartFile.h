@@ -13,4 +13,4 @@
 // messages ("chart definition", "chart manifest").  Raises 75 when sPath names
 // no regular file (a pipe or device could block the reader), and &H80041837
 // when the file does not parse or its root element is not "TerralithChart".
-void LoadChartFile(ISettings2& oDocument, const std::string& sPath, const std::string& sWhat);
+void LoadChartFile(const Ref<ISettings2>& oDocument, const std::string& sPath, const std::string& sWhat);

@@ -119,6 +119,10 @@ bool WriteAll(int fd, std::string_view content) {
     return true;
 }
 
+[[noreturn]] void RaiseTaken(const std::string& sFile, const char* source) {
+    Raise(rt::kFileAlreadyExists, source, "Cannot save \"" + sFile + "\": it is there already");
+}
+
 // Why a name that is not a regular file cannot be written, as its kind.
 const char* KindOf(mode_t mode) {
     if (S_ISDIR(mode)) return "it is a folder";
@@ -174,8 +178,7 @@ void WriteFileAtomically(const std::string& sFile, std::string_view content, con
     const bool present = ::lstat(target.c_str(), &old) == 0;
     if (present && !S_ISREG(old.st_mode))
         Raise(rt::kPathFileAccess, source, "Cannot save \"" + sFile + "\": " + KindOf(old.st_mode));
-    if (present && existing == ExistingFile::Refuse)
-        Raise(rt::kFileAlreadyExists, source, "Cannot save \"" + sFile + "\": it is there already");
+    if (present && existing == ExistingFile::Refuse) RaiseTaken(sFile, source);
     RemoveStaleTemporaries(targetPath);
 
     std::string temp;
@@ -213,8 +216,7 @@ void WriteFileAtomically(const std::string& sFile, std::string_view content, con
         if (int err = PublishWithoutReplacing(temp, target); err != 0) {
             ::close(fd);
             ::unlink(temp.c_str());
-            if (err == EEXIST)
-                Raise(rt::kFileAlreadyExists, source, "Cannot save \"" + sFile + "\": it is there already");
+            if (err == EEXIST) RaiseTaken(sFile, source);
             RaiseFileError(err, sFile, "cannot make the file", source);
         }
     } else if (::rename(temp.c_str(), target.c_str()) != 0) {
