@@ -49,7 +49,11 @@ void ShowUserError(const VariantRow& row, int32_t number, const std::string& des
         ui::MsgBox(description, ui::vbExclamation, "Warning (" + std::to_string(number) + ")");
 }
 
+thread_local int64_t gErrorsShown = 0;
+
 }  // namespace
+
+int64_t ErrorsShown() { return gErrorsShown; }
 
 void ShowErrorReport(const ErrorDisplayTarget& target) {
     const VariantRow& row = RowOf(target.variant);
@@ -67,6 +71,7 @@ void ShowErrorReport(const ErrorDisplayTarget& target) {
     Step([&] { report = ErrReportText(); });
 
     Step([] { ui::SetMousePointer(ui::vbDefault); });
+    if (number != ERR_USER_SILENT) ++gErrorsShown;
     if (userError) {
         Step([&] { ShowUserError(row, number, description); });
     } else {

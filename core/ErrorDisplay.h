@@ -46,6 +46,10 @@ constexpr bool StoresErrorFields(ErrDisplay v) { return v == ErrDisplay::D || v 
 // default.  Nothing in here fails outward: the caller always carries on.
 void ShowErrorReport(const ErrorDisplayTarget& target);
 
+// How many errors ShowErrorReport was given on this thread, the silent user
+// error left out; comparing two readings tells whether a call showed one.
+int64_t ErrorsShown();
+
 // A class names its display by deriving from ShowsErrors<variant>.  Variants
 // D and E also carry the error fields, read by the class's ErrorNumber,
 // ErrorSource, ErrorDescription and ErrorIsException.

@@ -2,6 +2,7 @@
 
 #include "core/CTools.h"
 #include "core/Globals.h"
+#include "core/RequiredOption.h"
 #include "interfaces/IDataManager.h"
 #include "interfaces/_cvDataManager.h"
 #include "platform/ado/Recordset.h"
@@ -235,8 +236,7 @@ std::string CCriteriaSet::CodesByTemplate(const Op& op, const MemberArgs& args, 
                                           const char* sColumn) {
     return Run(op, args, [&] {
         // The codes come from a query file or a host: only numbers reach the statement.
-        std::string sql =
-            ReplacePlaceholder(gDataManager()->GetOption(sKey), sPlaceholder, SqlCodeList(sCodes));
+        std::string sql = ReplacePlaceholder(RequiredOption(sKey), sPlaceholder, SqlCodeList(sCodes));
         Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
         rs->Open(sql, gDataManagerObject()->Connection(), 3, 1);
         std::string list;

@@ -3,6 +3,7 @@
 #include "core/CTools.h"
 #include "core/Globals.h"
 #include "core/HuntERR31.h"
+#include "core/RequiredOption.h"
 #include "core/mTL5ErrorCodes.h"
 #include "interfaces/IDataManager.h"
 #include "interfaces/IListField.h"
@@ -755,7 +756,7 @@ std::string CField::FieldCodesByBlock(const std::string& sBlockCodes) {
 std::string CField::CodesByAge(const std::string& sColumnSql, const std::string& sCodesSql,
                                const std::string& sSectorsSql) {
     auto builder = New<CSQLBuilder>();
-    builder->SetSQL(gDataManager()->GetOption(kCodesByAge));
+    builder->SetSQL(RequiredOption(kCodesByAge));
     if (!sSectorsSql.empty()) {
         builder->AddJoin(" INNER JOIN FieldSector ON FieldReservoir.Field_Code = FieldSector.Field_Code");
         builder->AddWhere("FieldSector.Sector_Code IN (" + sSectorsSql + ")", "AND");
@@ -845,7 +846,7 @@ std::string CField::FieldCodesByAnnualProduction(const std::string& sRangeName, 
         ERR_ARGS(sRangeName, sRangeMax, sRangeMin, sYear, sCategory, sUnit, sFieldCodes), [&] {
             const std::string min = Trim(sRangeMin), max = Trim(sRangeMax);
             auto builder = New<CSQLBuilder>();
-            builder->SetSQL(gDataManager()->GetOption(kCodesByAnnual));
+            builder->SetSQL(RequiredOption(kCodesByAnnual));
             builder->AddFrom(AnnualTable());
             builder->StartParamBlock();
             // A bound the host gave in its unit is compared in the
@@ -874,7 +875,7 @@ std::string CField::FieldCodesByAnnualResults(const std::string& sRangeName, con
         {"FieldCodesByAnnualResults(sRangeName,sRangeMax,sRangeMin,sYearMax,sYearMin,sFieldCodes)", End},
         ERR_ARGS(sRangeName, sRangeMax, sRangeMin, sYearMax, sYearMin, sFieldCodes), [&] {
             auto builder = New<CSQLBuilder>();
-            builder->SetSQL(gDataManager()->GetOption(kCodesByAnnual));
+            builder->SetSQL(RequiredOption(kCodesByAnnual));
             builder->AddFrom(AnnualTable());
             // The bounds are in the database's unit already; they and the
             // years must be numbers, the column a name.

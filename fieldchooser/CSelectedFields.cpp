@@ -412,7 +412,7 @@ void CSelectedFields::LoadLayout() {
         bool usable = file->Load(layoutFile_);
         std::string text;
         if (usable) {
-            text = tools->i18N()->ToUserLanguage(file->XMLObject()->DocumentNode()->xml());
+            text = tools->i18N()->ToUserLanguage(file->XMLObject()->DocumentNode()->xml(), layoutFile_);
             usable = file->LoadXML(text);
         }
         // Why, on a line of its own, so that whoever mends the file knows what to mend.
@@ -574,7 +574,8 @@ void CSelectedFields::Save(const std::string& sFile) {
         // Never write over a layout file with something that is not one.
         Check(IsLayoutDocument(layout_), ERR_INVALID_GRID_LAYOUT, "Invalid Results grids Layout file: %0",
               Variant(sFile));
-        const std::string stored = tools->i18N()->ToStoredForm(layout_->XMLObject()->DocumentNode()->xml());
+        const std::string stored =
+            tools->i18N()->ToStoredForm(layout_->XMLObject()->DocumentNode()->xml(), sFile);
         Ref<ISettings2> out = tools->NewSettingsObject();
         Check(out->LoadXML(stored) && IsLayoutDocument(out), ERR_INVALID_GRID_LAYOUT,
               "Invalid Results grids Layout file: %0", Variant(sFile));

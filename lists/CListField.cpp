@@ -228,8 +228,9 @@ std::string CListField::RemainingReservesDiscountDate() {
 
 void CListField::PopulateAnnualYears(const Ref<IListControl>& ctl) {
     PassOn("CListField.IListField_PopulateAnnualYears(ctl.Name)", ERR_ARGS(NameOf(ctl)), [&] {
-        const int32_t start = CLng(Variant(Template("ANNUAL_DATA_START_YEAR")));
-        const int32_t end = CLng(Variant(Template("ANNUAL_DATA_END_YEAR")));
+        // Values, not statements: one that is empty is a type mismatch.
+        const int32_t start = CLng(Variant(gDataManager()->GetOption("ANNUAL_DATA_START_YEAR")));
+        const int32_t end = CLng(Variant(gDataManager()->GetOption("ANNUAL_DATA_END_YEAR")));
         // Counted wide, so an end year at the top of the range still ends the loop.
         for (int64_t year = start; year <= end; ++year)
             ctl->AddItem(CStr(Variant(static_cast<int32_t>(year))));

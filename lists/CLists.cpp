@@ -3,6 +3,7 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
+#include "core/RequiredOption.h"
 #include "fieldchooser/CFieldDetail.h"
 #include "interfaces/IDataManager.h"
 #include "interfaces/IFieldChooser.h"
@@ -79,7 +80,7 @@ Ref<cvCollection> CLists::GetFields(const std::string& sAsset, const std::string
     return PassOn("CLists.GetFields(sAsset,sGrid)", ERR_ARGS(sAsset, sGrid), [&] {
         Ref<CTools> tools = gTools();
         Ref<cvData> data = tools->Data();
-        std::string sql = gDataManager()->GetOption("SQL_FIELD_CHOOSER_FIELDS");
+        std::string sql = RequiredOption("SQL_FIELD_CHOOSER_FIELDS");
         sql = Replace(Replace(sql, "<Grid>", sGrid), "<Asset>", sAsset);
 
         Ref<ADODB::Recordset> rs = tools->NewADODBRecordset();

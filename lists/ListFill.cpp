@@ -2,6 +2,7 @@
 
 #include "core/CTools.h"
 #include "core/Globals.h"
+#include "core/RequiredOption.h"
 #include "interfaces/IDataManager.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
@@ -15,7 +16,7 @@
 
 namespace listfill {
 
-std::string Template(const std::string& sKey) { return gDataManager()->GetOption(sKey); }
+std::string Template(const std::string& sKey) { return RequiredOption(sKey); }
 
 std::string Fill(const std::string& sText, const std::string& sPlaceholder, const std::string& sValue) {
     return Replace(sText, sPlaceholder, sValue);

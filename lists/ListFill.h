@@ -24,8 +24,8 @@ class CLookupCache;
 
 namespace listfill {
 
-// The data set's statement template under sKey; "" when it has none (opening
-// "" then fails).  Raises what the root's GetOption raises.
+// The data set's statement template under sKey; raises as RequiredOption
+// does when the table has none or could not be read.
 std::string Template(const std::string& sKey);
 // sText with every occurrence of sPlaceholder (matched with regard to case)
 // replaced by sValue.

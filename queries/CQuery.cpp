@@ -71,7 +71,7 @@ void CQuery::Load(const std::string& sFile) {
         // settings file.
         Ref<ISettings2> loaded = gTools()->NewSettingsObject();
         bool read = loaded->Load(sFile);
-        if (read) loaded->LoadXML(gTools()->i18N()->ToUserLanguage(WholeXml(loaded)));
+        if (read) loaded->LoadXML(gTools()->i18N()->ToUserLanguage(WholeXml(loaded), sFile));
         // A file that could not be read leaves the document empty, so the
         // element is missing from it as from a file without criteria; the
         // message then also says why the file could not be read.
@@ -87,19 +87,19 @@ void CQuery::Load(const std::string& sFile) {
 }
 
 void CQuery::Save(const std::string& sFile) {
-    EndHere(*this, "CQuery.IQuery_Save", ERR_ARGS(sFile), [&] { StoredForm()->Save(sFile); });
+    EndHere(*this, "CQuery.IQuery_Save", ERR_ARGS(sFile), [&] { StoredForm(sFile)->Save(sFile); });
 }
 
 void CQuery::SaveNew(const std::string& sFile) {
     EndHere(*this, "CQuery.SaveNew", ERR_ARGS(sFile),
-            [&] { Cast<cvSettings>(StoredForm())->SaveNew(sFile); });
+            [&] { Cast<cvSettings>(StoredForm(sFile))->SaveNew(sFile); });
 }
 
 // The query as a file holds it.  The settings document writes beside the
 // target and renames, so a failed save leaves the earlier file whole.
-Ref<ISettings2> CQuery::StoredForm() {
+Ref<ISettings2> CQuery::StoredForm(const std::string& sFile) {
     Ref<ISettings2> stored = gTools()->NewSettingsObject();
-    stored->LoadXML(gTools()->i18N()->ToStoredForm(parameters_->ParamXML()));
+    stored->LoadXML(gTools()->i18N()->ToStoredForm(parameters_->ParamXML(), sFile));
     return stored;
 }
 

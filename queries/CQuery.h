@@ -103,7 +103,8 @@ public:
     std::string TypeName() const override { return "CQuery"; }
 
 private:
-    Ref<ISettings2> StoredForm();
+    // The query as a file holds it; sFile is the file it is written to.
+    Ref<ISettings2> StoredForm(const std::string& sFile);
 
     static constexpr const char* kAssetTypePath = "Query/Options/AssetType";
     static constexpr const char* kGrossNetPath = "Query/Options/GrossNet";

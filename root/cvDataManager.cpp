@@ -267,17 +267,22 @@ std::string cvDataManager::GetShortCompanyName(const std::string& sKey) {
 
 // ---------------------------------------------------------------- asset-code index files
 
+std::string cvDataManager::QZAssetIndexFile(const std::string& sCountryCode) {
+    // A country code names a file in one folder and nothing else.
+    if (sCountryCode.find_first_of("/\\") != std::string::npos ||
+        sCountryCode.find("..") != std::string::npos)
+        return "";
+    return gTools()->Str()->WithTrailingSeparator(DataFolder(), 0) + kAssetIndexFolder + "/ind" +
+           sCountryCode + ".dat";
+}
+
 std::string cvDataManager::GetQZAssetCode(const std::string& sCountryCode, const std::string& sAssetCode,
                                           const std::string& sLookupCode) {
     std::string result = "||||";
     EndHere(*this, "cvDataManager.IDataManager_GetQZAssetCode(sCountryCode,sAssetCode,sLookupCode)",
             ERR_ARGS(sCountryCode, sAssetCode, sLookupCode), [&] {
-                // A country code names a file in one folder and nothing else.
-                if (sCountryCode.find_first_of("/\\") != std::string::npos ||
-                    sCountryCode.find("..") != std::string::npos)
-                    return;
-                std::string file = gTools()->Str()->WithTrailingSeparator(DataFolder(), 0) +
-                                   kAssetIndexFolder + "/ind" + sCountryCode + ".dat";
+                const std::string file = QZAssetIndexFile(sCountryCode);
+                if (file.empty()) return;
                 AssetIndexReader index(file, "");
                 AssetIndexRecord record = index.Read(1);
                 // The header's count, read safely and never past the records the file holds.

@@ -71,6 +71,10 @@ public:
     std::string GetQZAssetCode(const std::string& sCountryCode, const std::string& sAssetCode,
                                const std::string& sLookupCode) override;
 
+    // The asset-code index file of a country (indXX.dat in the data folder's
+    // kAssetIndexFolder); "" for a code that would name a file elsewhere.
+    std::string QZAssetIndexFile(const std::string& sCountryCode);
+
     // _cvDataManager
     Ref<ADODB::Connection> Connection() override { return connection_; }
     void SetStatusMessage(const std::string& sMessage) override;

@@ -14,7 +14,9 @@ fi
 if [ "${SANITIZE:-0}" = 1 ]; then
   opts+=(-DTERRALITH_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
   if [ ! -f "$build_dir/CMakeCache.txt" ] && command -v clang++ >/dev/null; then
-    opts+=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
+    # The project compiles C++ only: naming a C compiler draws CMake's
+    # warning that it was not used.
+    opts+=(-DCMAKE_CXX_COMPILER=clang++)
   fi
 fi
 [ "${WERROR:-0}" = 1 ] && opts+=(-DTERRALITH_WERROR=ON)

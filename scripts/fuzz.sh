@@ -24,9 +24,11 @@ bash scripts/install-deps.sh
 build_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 generator=()
 if [ ! -f "$build_dir/CMakeCache.txt" ] && command -v ninja >/dev/null; then generator=(-G Ninja); fi
-CC=clang CXX=clang++ cmake -S . -B "$build_dir" "${generator[@]}" -DCMAKE_C_COMPILER=clang \
-  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERRALITH_BUILD_FUZZ=ON \
-  -DBUILD_TESTING=OFF -DTERRALITH_BUILD_SAMPLE=OFF >/dev/null
+# C++ only: the project has no C sources, and a C compiler named would be
+# reported as not used.
+CXX=clang++ cmake -S . -B "$build_dir" "${generator[@]}" -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERRALITH_BUILD_FUZZ=ON -DBUILD_TESTING=OFF \
+  -DTERRALITH_BUILD_SAMPLE=OFF >/dev/null
 cmake --build "$build_dir" --target terralith_fuzz -j "$(nproc)"
 
 # The targets write files on every run; a memory-backed folder keeps them

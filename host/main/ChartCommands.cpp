@@ -9,6 +9,7 @@
 #include "host/controls/MemoryTreeView.h"
 #include "host/main/Interrupt.h"
 #include "host/main/OutputFiles.h"
+#include "host/main/QueryCommands.h"
 #include "host/main/Table.h"
 #include "interfaces/IChart.h"
 #include "interfaces/IChartEngine.h"
@@ -151,9 +152,10 @@ CommandRun DeclareChart(CLI::App& app) {
     app.add_option("QUERY", o->query, "the query file whose assets the chart shows")->type_name("FILE");
     app.add_option("--svg", o->svg, "the picture to write")->required()->type_name("OUT.svg");
     app.add_option("--grid", o->grid, "the data grid to write as CSV")->type_name("OUT.csv");
-    app.add_option("--codes", o->codes,
-                   "the asset codes to show, e.g. 1001,1003, instead of the query's assets")
-        ->type_name("LIST");
+    CLI::Option* codes =
+        app.add_option("--codes", o->codes,
+                       "the asset codes to show, e.g. 1001,1003, instead of the query's assets")
+            ->type_name("LIST");
     app.add_option("--width", o->width, "the picture's width in pixels (800)")->check(CLI::Range(200, 20000));
     app.add_option("--height", o->height, "the picture's height in pixels (500)")
         ->check(CLI::Range(150, 20000));
@@ -167,7 +169,13 @@ CommandRun DeclareChart(CLI::App& app) {
         "command reads is refused before anything runs.  When an error is shown nothing is written and the "
         "exit status is 1; when the chart could not show all its data it is written and the exit status "
         "is 1.");
-    return [o](CommandContext& c) {
+    return [o, codes](CommandContext& c) {
+        // The library reads a blank list as "no assets" and would draw a chart
+        // without data; given by hand it is a mistake, refused as ",,," is.
+        if (codes->count() > 0 && Trim(o->codes).empty()) {
+            c.console.Say("--codes '" + o->codes + "' holds no asset code; give codes such as 1001,1003");
+            return kFailed;
+        }
         if (o->query.empty() && o->codes.empty()) {
             c.console.Say("give a query file whose assets the chart shows, or --codes");
             return kUsage;
@@ -184,13 +192,7 @@ CommandRun DeclareChart(CLI::App& app) {
         }
         Ref<IQuery> query;
         if (!o->query.empty()) {
-            try {
-                c.root.Queries()->Load(o->query);
-            } catch (const Error& e) {
-                c.console.Say(PlainDescription(e.Description()));
-                return kFailed;
-            }
-            query = c.root.Queries()->Query("-1");
+            query = LoadQuery(c, o->query);
             if (!query) return kFailed;
         }
 

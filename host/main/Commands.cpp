@@ -1,5 +1,8 @@
 #include "Commands.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <memory>
 #include <utility>
 
@@ -77,6 +80,15 @@ CommandRun DeclareAssetCode(CLI::App& app) {
     return [args](CommandContext& c) {
         // The index files are named with upper-case codes (indGB.dat).
         const std::string country = UCase(args->country);
+        // The library's "file not found" would leave the user to work out
+        // that the country is the cause.
+        const std::string index = c.root.QZAssetIndexFile(country);
+        struct stat info {};
+        if (index.empty() || (::stat(index.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR))) {
+            c.console.Say("there is no index file for the country '" + args->country + "'" +
+                          (index.empty() ? "" : " (no file " + index + ")"));
+            return kFailed;
+        }
         std::string record = c.root.GetQZAssetCode(country, args->asset, args->lookup);
         if (c.Failed()) return kFailed;
         // A miss still gives the five fields; an empty first one marks it.

@@ -192,6 +192,26 @@ std::string PlainDescription(const std::string& report) {
     return Join(parts, " ");
 }
 
+std::string PlainDescription(const std::string& report, const std::string& sName) {
+    std::string plain = PlainDescription(report);
+    const std::string word = " " + sName;
+    for (size_t at = plain.find(word); !sName.empty() && at != std::string::npos;
+         at = plain.find(word, at + 1)) {
+        const size_t end = at + word.size();
+        if (end == plain.size()) {
+            plain.erase(at);
+            break;
+        }
+        // What followed the name on a line of its own (why the file could
+        // not be read) now follows the message.
+        if (plain[end] == ' ') {
+            plain.replace(at, word.size() + 1, ": ");
+            break;
+        }
+    }
+    return plain;
+}
+
 int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
     struct Button {
         char key;

@@ -91,6 +91,9 @@ private:
 // The description an error report carries, its lines joined by blanks; the
 // first line of a text that is not a report.
 std::string PlainDescription(const std::string& report);
+// The same without the first mention of sName as a word of its own (what
+// followed it joined on with ": "), for a message that leads with the name.
+std::string PlainDescription(const std::string& report, const std::string& sName);
 
 // A message box on the console.  A question is asked only when standard
 // input is a terminal (on /dev/tty when it can be opened); otherwise the safe

@@ -10,12 +10,14 @@
 #include "host/main/Interrupt.h"
 #include "host/main/ListCommands.h"
 #include "host/main/OutputFiles.h"
+#include "host/main/Session.h"
 #include "host/main/ShownErrors.h"
 #include "host/main/Table.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
 #include "platform/units/Units.h"
 #include "queries/CQuery.h"
@@ -24,18 +26,6 @@ namespace host {
 namespace {
 
 // ---- shared steps
-
-// The query file loaded into a new query, the active one; Nothing after
-// saying why it could not be loaded.
-Ref<IQuery> LoadQuery(CommandContext& c, const std::string& sFile) {
-    try {
-        c.root.Queries()->Load(sFile);
-    } catch (const Error& e) {
-        c.console.Say(PlainDescription(e.Description()));
-        return {};
-    }
-    return c.root.Queries()->Query("-1");
-}
 
 constexpr const char* kNoStatement =
     "the query gives no statement: its asset type is none of Field, Well, Block "
@@ -170,6 +160,26 @@ int PrintStatements(CommandContext& c, IQuery& query) {
 
 }  // namespace
 
+Ref<IQuery> LoadQuery(CommandContext& c, const std::string& sFile) {
+    // Looked at first: the library reports a file it could not read as one
+    // without the element it needs, which sends the user looking for the
+    // wrong thing.
+    if (const std::string problem = RegularFileProblem(sFile); !problem.empty()) {
+        c.console.Say(sFile + ": " + problem);
+        return {};
+    }
+    try {
+        c.root.Queries()->Load(sFile);
+    } catch (const Error& e) {
+        const std::string malformed = XmlProblem(sFile);
+        c.console.Say(sFile + ": " +
+                      (malformed.empty() ? "not a query file: " + PlainDescription(e.Description(), sFile)
+                                         : "not well-formed XML: " + malformed));
+        return {};
+    }
+    return c.root.Queries()->Query("-1");
+}
+
 CommandRun DeclareRun(CLI::App& app) {
     struct Options {
         std::string file, results, format, grid, layout;
@@ -192,7 +202,7 @@ CommandRun DeclareRun(CLI::App& app) {
                 int64_t n = 0;
                 auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
                 if (ec == std::errc() && end == text.data() + text.size() && n >= 1) return "";
-                return "N is a whole number from 1 up, not " + text;
+                return "N is a whole number from 1 up, not '" + text + "'";
             },
             "N"));
     CLI::Option* sql =

@@ -10,9 +10,18 @@
 //                      the default query file.
 // While a query runs, Ctrl-C asks the library to stop at its next look at
 // the cancel request; a second Ctrl-C ends the program at once.
+#include <string>
+
 #include "host/main/Commands.h"
+#include "interfaces/IQuery.h"
 
 namespace host {
+
+// The query file loaded into a new query, the active one; Nothing after
+// saying why it could not be, leading with the file: why it cannot be read,
+// where it is not well-formed XML, or that it is no query file and the
+// library's reason.
+Ref<IQuery> LoadQuery(CommandContext& c, const std::string& sFile);
 
 CommandRun DeclareRun(CLI::App& app);
 CommandRun DeclareDescribe(CLI::App& app);

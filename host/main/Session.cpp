@@ -29,11 +29,11 @@ std::string Number(size_t n) {
 
 }  // namespace
 
-std::string ChooseSettingsFile(const std::string& option, const char* environment,
-                               const std::string& builtIn) {
-    if (!option.empty()) return option;
-    if (environment && *environment) return environment;
-    return builtIn;
+SettingsChoice ChooseSettingsFile(const std::string& option, const char* environment,
+                                  const std::string& builtIn) {
+    if (!option.empty()) return {option, false};
+    if (environment && *environment) return {environment, false};
+    return {builtIn, true};
 }
 
 std::string SettingsFileProblem(const std::string& path) {
@@ -67,14 +67,21 @@ std::string XmlProblem(const std::string& path) {
     return "line " + Number(line) + ", column " + Number(column) + ": " + result.description();
 }
 
-Session OpenSession(Console& console, const std::string& settingsFile, bool openDatabase) {
+Session OpenSession(Console& console, const SettingsChoice& settings, bool openDatabase) {
+    const std::string& settingsFile = settings.file;
+    // An installed host finds no sample data: its settings come from the user.
+    constexpr const char* kNameOne = "name one with --settings FILE or TERRALITH_SETTINGS";
     if (settingsFile.empty()) {
-        console.Say("no settings file: name one with --settings FILE or TERRALITH_SETTINGS");
+        console.Say(std::string("no settings file: ") + kNameOne +
+                    " (this terralith was built without the sample data, so it has no default)");
         return {};
     }
     const std::string cannot = "cannot read the settings file " + settingsFile + ": ";
     if (std::string problem = SettingsFileProblem(settingsFile); !problem.empty()) {
-        console.Say(cannot + problem);
+        console.Say(cannot + problem +
+                    (settings.builtIn
+                         ? std::string(" (the sample data's, used when none is named: ") + kNameOne + ")"
+                         : ""));
         return {};
     }
 
@@ -98,9 +105,8 @@ Session OpenSession(Console& console, const std::string& settingsFile, bool open
     } catch (const Error& e) {
         // The root names what is missing; the file name it adds is already
         // in our own words.
-        std::string plain = PlainDescription(e.Description());
-        if (EndsWith(plain, " " + settingsFile)) plain.resize(plain.size() - settingsFile.size() - 1);
-        console.Say("the settings file " + settingsFile + " cannot be used: " + plain);
+        console.Say("the settings file " + settingsFile +
+                    " cannot be used: " + PlainDescription(e.Description(), settingsFile));
         return {};
     }
     session.root->RegisterCallBack(New<ConsoleCallBack>(console, settingsFile));

@@ -10,10 +10,17 @@
 
 namespace host {
 
+// The settings file a run uses, and whether nobody named it.
+struct SettingsChoice {
+    std::string file;      // "" when nothing names one
+    bool builtIn = false;  // neither --settings nor TERRALITH_SETTINGS gave it
+};
+
 // The settings file to use: the --settings option when given, else the
-// TERRALITH_SETTINGS environment value when not empty, else the built-in one.
-std::string ChooseSettingsFile(const std::string& option, const char* environment,
-                               const std::string& builtIn);
+// TERRALITH_SETTINGS environment value when not empty, else the built-in one
+// (the sample data's, "" in a build without it).
+SettingsChoice ChooseSettingsFile(const std::string& option, const char* environment,
+                                  const std::string& builtIn);
 
 // Why the file cannot serve as a settings file ("" when nothing is wrong
 // before parsing): missing, unreadable or not a regular file.
@@ -30,6 +37,8 @@ struct Session {
 
 // Makes the root on the settings file and, when asked, opens the database.
 // On failure it says why on the console and returns a session without a root.
-Session OpenSession(Console& console, const std::string& settingsFile, bool openDatabase);
+// A built-in file that cannot be read, or none, is said together with how to
+// name one (--settings, TERRALITH_SETTINGS).
+Session OpenSession(Console& console, const SettingsChoice& settings, bool openDatabase);
 
 }  // namespace host

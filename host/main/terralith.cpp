@@ -24,12 +24,17 @@ namespace {
 
 using namespace host;
 
-constexpr const char* kCommonOptions =
-    "Every command takes --settings FILE and --verbose; without --settings the settings file is "
-    "$TERRALITH_SETTINGS, else the sample data's.";
+// Where the settings come from without --settings; a build without the
+// sample data (the release preset, an installed host) has no default.
+const std::string kDefaultSettings = *TERRALITH_SAMPLE_SETTINGS
+                                         ? "$TERRALITH_SETTINGS, else the sample data's"
+                                         : "$TERRALITH_SETTINGS; this build has none of its own";
+const std::string kCommonOptions =
+    "Every command takes --settings FILE and --verbose; without --settings the settings file is " +
+    kDefaultSettings + ".";
 
 // Runs the chosen command; every path out of here has said why it failed.
-int Run(Console& console, const Command& command, const CommandRun& run, const std::string& settingsFile) {
+int Run(Console& console, const Command& command, const CommandRun& run, const SettingsChoice& settings) {
     ui::SetMessageBoxHandler([&console](const std::string& text, int32_t style, const std::string&) {
         return AskOnConsole(console, text, style);
     });
@@ -37,7 +42,7 @@ int Run(Console& console, const Command& command, const CommandRun& run, const s
     // Counts from the start, so that a failure shown while the database
     // opens fails the command too.
     ShownErrors shown;
-    Session session = OpenSession(console, settingsFile, command.opensDatabase);
+    Session session = OpenSession(console, settings, command.opensDatabase);
     if (!session.root) return kFailed;
     CommandContext context{console, *session.root, session.settings, shown};
     int status = run(context);
@@ -53,8 +58,7 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", [] { return cvDataManager::Create()->VersionString(); });
     std::string settingsOption;
     bool verbose = false;
-    app.add_option("--settings", settingsOption,
-                   "settings file (default: $TERRALITH_SETTINGS, else the sample data's)")
+    app.add_option("--settings", settingsOption, "settings file (default: " + kDefaultSettings + ")")
         ->type_name("FILE");
     app.add_flag("-v,--verbose", verbose, "every status line, and whole error reports, on standard error");
     app.require_subcommand(1);
@@ -76,7 +80,7 @@ int main(int argc, char** argv) {
         sub->footer((footer.empty() ? "" : footer + "\n") + kCommonOptions);
     }
     // Only now: a command made earlier would take this footer as its own.
-    app.footer(std::string(kCommonOptions) +
+    app.footer(kCommonOptions +
                "\nExit status: 0 done, 1 failed, 2 usage error.\n"
                "Results go to standard output; status lines, messages and questions to standard error.");
 
@@ -91,12 +95,11 @@ int main(int argc, char** argv) {
     int status = kFailed;
     {
         Console console(verbose);
-        const std::string settingsFile =
+        const SettingsChoice settings =
             ChooseSettingsFile(settingsOption, std::getenv("TERRALITH_SETTINGS"), TERRALITH_SAMPLE_SETTINGS);
         try {
             for (size_t i = 0; i < runs.size(); ++i)
-                if (runs[i].first->parsed())
-                    status = Run(console, Commands()[i], runs[i].second, settingsFile);
+                if (runs[i].first->parsed()) status = Run(console, Commands()[i], runs[i].second, settings);
         } catch (const Error& e) {
             console.Say(PlainDescription(e.Description()));
         }

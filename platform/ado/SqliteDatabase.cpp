@@ -5,6 +5,7 @@
 
 #include "AdoErrors.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/RegularFile.h"
 
 namespace ADODB {
 
@@ -24,11 +25,6 @@ constexpr const char* kMmapPragma = "PRAGMA mmap_size = 1073741824";
 }  // namespace
 
 SqliteDatabase::~SqliteDatabase() { Close(); }
-
-bool SqliteDatabase::FileExists(const std::string& sPath) {
-    struct stat st {};
-    return ::stat(sPath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
 
 std::string SqliteDatabase::FileUri(const std::string& sPath, bool bReadOnly) {
     static const char* hex = "0123456789ABCDEF";
@@ -54,8 +50,15 @@ void SqliteDatabase::Open(const std::string& sPath, bool bReadOnly) {
     Close();
     if (sPath.empty())
         Raise(adErrProviderFailed, kProviderSource, "No database file was named in the connection string.");
-    if (!FileExists(sPath))
+    struct stat st {};
+    if (::stat(sPath.c_str(), &st) != 0)
         Raise(adErrProviderFailed, kProviderSource, "Could not find file '" + sPath + "'.");
+    // A pipe, a device or a folder is there but is no database: saying what
+    // it is tells the user more than "not found", and the engine never opens
+    // (and waits on) it.
+    if (!S_ISREG(st.st_mode))
+        Raise(adErrProviderFailed, kProviderSource,
+              "Cannot open database file '" + sPath + "': " + RegularFileProblem(sPath));
     // No per-connection mutex: a connection and its record sets belong to the
     // thread that opened them, and the lock would be taken and released for
     // every value a record set reads.

@@ -18,7 +18,8 @@ public:
     // Opens an existing database file, read-only (memory-mapped where the
     // engine allows) or read-write, without the engine's per-connection
     // mutex: the handle belongs to one thread.  Raises &H80004005 naming the
-    // path when it is missing or not a database.
+    // path when it is missing, not a regular file (saying what it is: a pipe,
+    // a device, a folder) or not a database.
     void Open(const std::string& sPath, bool bReadOnly);
     void Close();
     bool IsOpen() const { return db_ != nullptr; }
@@ -31,8 +32,6 @@ public:
     // The file name as an engine URI, so that no character of a path is
     // taken for URI syntax and "mode=ro" can forbid both writes and creation.
     static std::string FileUri(const std::string& sPath, bool bReadOnly);
-    // True when the path names an existing regular file.
-    static bool FileExists(const std::string& sPath);
 
 private:
     sqlite3* db_ = nullptr;

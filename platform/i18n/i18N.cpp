@@ -92,14 +92,21 @@ void i18N::LoadTranslations(const std::string& sFile) {
     file_ = sFile;
 }
 
-std::string i18N::ToUserLanguage(const std::string& sXML) const { return Translate(sXML, toUser_); }
+std::string i18N::ToUserLanguage(const std::string& sXML, const std::string& sFile) const {
+    return Translate(sXML, toUser_, sFile);
+}
 
-std::string i18N::ToStoredForm(const std::string& sXML) const { return Translate(sXML, toStored_); }
+std::string i18N::ToStoredForm(const std::string& sXML, const std::string& sFile) const {
+    return Translate(sXML, toStored_, sFile);
+}
 
-std::string i18N::Translate(const std::string& sXML, const TermMap& terms) {
+std::string i18N::Translate(const std::string& sXML, const TermMap& terms, const std::string& sFile) {
+    // The file whose text it is, so that whoever reads the message knows what to mend.
+    const std::string cannot =
+        "The XML text" + (sFile.empty() ? std::string() : " of " + Quoted(sFile)) + " cannot be translated: ";
     pugi::xml_document doc;
     const std::string problem = ReadMarkup(doc, sXML, kParseOptions, pugi::encoding_utf8);
-    if (!problem.empty()) Raise(kErrInvalid, kSource, "The XML text cannot be translated: " + problem);
+    if (!problem.empty()) Raise(kErrInvalid, kSource, cannot + problem);
     // The parser takes fragments; a document has exactly one element at its top.
     int elements = 0;
     for (pugi::xml_node top : doc.children()) {
@@ -107,8 +114,7 @@ std::string i18N::Translate(const std::string& sXML, const TermMap& terms) {
         if (top.type() == pugi::node_pcdata || top.type() == pugi::node_cdata) elements = -1;
         if (elements < 0 || elements > 1) break;
     }
-    if (elements != 1)
-        Raise(kErrInvalid, kSource, "The XML text cannot be translated: it is not one document element");
+    if (elements != 1) Raise(kErrInvalid, kSource, cannot + "it is not one document element");
     // The parser takes a comment holding "--" or ending in "-", which XML
     // forbids and which the writer can only write back altered.
     pugi::xml_node badComment = doc.find_node([](pugi::xml_node n) {
@@ -118,8 +124,7 @@ std::string i18N::Translate(const std::string& sXML, const TermMap& terms) {
     });
     if (badComment)
         Raise(kErrInvalid, kSource,
-              "The XML text cannot be translated: the comment '" + std::string(badComment.value()) +
-                  "' holds \"--\" or ends in \"-\"");
+              cannot + "the comment '" + std::string(badComment.value()) + "' holds \"--\" or ends in \"-\"");
     if (terms.empty()) return sXML;
 
     bool changed = false;

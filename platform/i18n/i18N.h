@@ -49,8 +49,13 @@ public:
     // be read 70, a malformed one kErrInvalid; the terms loaded
     // before stay in force when loading fails.
     void LoadTranslations(const std::string& sFile);
-    std::string ToUserLanguage(const std::string& sXML) const;
-    std::string ToStoredForm(const std::string& sXML) const;
+    // The text converted to the user's language; raises kErrInvalid naming
+    // sFile (the file the text was read from) when it is not one well-formed
+    // document.
+    std::string ToUserLanguage(const std::string& sXML, const std::string& sFile = "") const;
+    // The text converted back to the stored language; raises as ToUserLanguage,
+    // naming sFile (the file it is written to).
+    std::string ToStoredForm(const std::string& sXML, const std::string& sFile = "") const;
 
     // The Language attribute of the file loaded ("" without one), the file
     // and the number of distinct terms.
@@ -62,7 +67,7 @@ public:
 
 private:
     using TermMap = std::unordered_map<std::string, std::string>;
-    static std::string Translate(const std::string& sXML, const TermMap& terms);
+    static std::string Translate(const std::string& sXML, const TermMap& terms, const std::string& sFile);
 
     TermMap toUser_;
     TermMap toStored_;

@@ -111,6 +111,18 @@ TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
     EXPECT_TRUE(Has(run.err, "1) OR (1=1")) << run.err;
     EXPECT_FALSE(std::filesystem::exists(Out("x.svg")));
     EXPECT_FALSE(std::filesystem::exists(Out("x.csv")));
+    // Nor does a list that holds no code at all, with or without a query.
+    for (const std::vector<std::string>& given : {std::vector<std::string>{"--codes", " "},
+                                                  {"--codes", ",,,"},
+                                                  {"--codes", ""},
+                                                  {SampleQuery("fields-gross.xml"), "--codes", " "}}) {
+        std::vector<std::string> args{"chart", "FieldCapex", "--svg", Out("x.svg")};
+        args.insert(args.end(), given.begin(), given.end());
+        run = Run(args);
+        EXPECT_EQ(run.status, 1) << "'" << given.back() << "'";
+        EXPECT_TRUE(Has(run.err, "'" + given.back() + "'")) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(Out("x.svg")));
+    }
     const std::string refused = data.Write(
         "refused.xml",
         Replace(ReadFile(SampleQuery("fields-gross.xml")), "<FieldDetail>",

@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "support/RootFixture.h"
+#include "support/SqliteFile.h"
 
 namespace {
 
@@ -180,6 +181,16 @@ TEST_F(ConsoleHost, InfoOptionAndAssetCodeOnTheSampleData) {
     }
     EXPECT_TRUE(Has(Terralith({settings, "asset-code", "gb", "no such field"}).err, "GB"))
         << "names the index";
+    // A country without an index file is told as such, quoted as given.
+    for (const char* country : {"zz", "../Core"}) {
+        HostRun none = Terralith({settings, "asset-code", country, "x"});
+        EXPECT_EQ(none.status, 1) << country;
+        EXPECT_TRUE(StartsWith(
+            none.err, "terralith: there is no index file for the country '" + std::string(country) + "'"))
+            << none.err;
+    }
+    EXPECT_TRUE(Has(Terralith({settings, "asset-code", "zz", "x"}).err,
+                    "(no file " + data.Path() + "Quartz/indZZ.dat)"));
     // After "--" an argument that looks like an option is a key.
     HostRun dashed = Terralith({settings, "option", "--", "--verbose"});
     EXPECT_EQ(dashed.status, 1);
@@ -279,7 +290,8 @@ TEST_F(ConsoleHost, StatusLinesReachAPipeOnlyWithVerbose) {
     EXPECT_TRUE(Has(verbose.err, "\nChecking Table: Basin\n")) << verbose.err;
 
     // With --verbose an error comes with its whole report.
-    HostRun report = Terralith({settings, "-v", "asset-code", "ZZ", "x"});
+    ASSERT_EQ(mkfifo((data.Path() + "Quartz/indPP.dat").c_str(), 0600), 0);
+    HostRun report = Terralith({settings, "-v", "asset-code", "PP", "x"});
     EXPECT_EQ(report.status, 1);
     EXPECT_TRUE(Has(report.err, "Call Stack: cvDataManager.IDataManager_GetQZAssetCode")) << report.err;
 }
@@ -309,6 +321,28 @@ TEST_F(ConsoleHost, AMissingDatabaseWithoutATerminalIsAnsweredNo) {
     EXPECT_EQ(asked.status, 1);
     EXPECT_TRUE(Has(asked.out, "is left as it is")) << asked.out;
     EXPECT_EQ(ReadFile(settings), before);
+
+    // A database that is there but no file says what it is, and is not opened.
+    ASSERT_EQ(mkfifo((data.Path() + "Core/Database/Pipe.db").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", data.Path() + "Core/Database/Device.db");
+    for (const auto& [name, what] : {std::pair{"Pipe.db", "a pipe"}, {"Device.db", "a device"}}) {
+        SetSetting("CoreDatabase", name);
+        HostRun unusable = Terralith({"--settings", WriteSettings(), "info"});
+        EXPECT_EQ(unusable.status, 1) << name;
+        EXPECT_TRUE(StartsWith(unusable.err, "terralith: Cannot open database file '" + data.Path() +
+                                                 "Core/Database/" + name + "': it is " + what +
+                                                 ", not a regular file\n"))
+            << unusable.err;
+    }
+    // An Options table that cannot be read is said once: the statements it
+    // could not give are not run empty.
+    SetSetting("CoreDatabase", "Terralith.db");
+    Exec(DatabasePath(), "ALTER TABLE Options RENAME COLUMN Value TO Text");
+    HostRun options = Terralith({"--settings", WriteSettings(), "info"});
+    EXPECT_EQ(options.status, 1);
+    EXPECT_EQ(
+        options.err,
+        "terralith: no such column: Value\nterralith: the database could not be opened (error &H80040E10)\n");
 }
 
 TEST_F(ConsoleHost, OnATerminalTheStatusLineIsClearedBeforeResults) {

@@ -84,6 +84,11 @@ TEST_F(ListCommands, AListPrintsItsRowsItemValuesAndCodes) {
     EXPECT_EQ(run.out,
               "Key,Value\r\nNorth|NULL,\"North|NULL|3,1\"\r\nEmpty|NULL,Empty|NULL|\r\n"
               "North|GB,\"North|GB|1,3,\"\r\nNorth|NO,\"North|NO|3,\"\r\n");
+    // So is one holding a quote, which is doubled.
+    run = Run({"list", "country-codes", "Say \"hi\"=3"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(StartsWith(run.out, "Key,Value\r\n\"Say \"\"hi\"\"|NULL\",\"Say \"\"hi\"\"|NULL|3\"\r\n"))
+        << run.out;
 }
 
 TEST_F(ListCommands, ATreePrintsIndentedByLevelWithItsKeysOnRequest) {

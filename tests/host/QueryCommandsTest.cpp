@@ -78,6 +78,12 @@ TEST_F(QueryCommands, RunPrintsTheRowsOfTheQueryFile) {
     EXPECT_FALSE(Has(run.out, "\r"));
     EXPECT_EQ(run.err,
               "terralith: printed 3 of " + CStr(Variant(static_cast<int32_t>(fields.size()))) + " rows\n");
+    // A limit of exactly the rows there are leaves none out, and says nothing.
+    run = Run({"run", SampleQuery("fields-gross.xml"), "--limit",
+               CStr(Variant(static_cast<int32_t>(fields.size())))});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Lines(run.out).size(), fields.size() + 1) << run.out;
+    EXPECT_EQ(run.err, "");
 }
 
 TEST_F(QueryCommands, EverySampleQueryFileFindsRowsGrossAndNet) {
@@ -148,24 +154,36 @@ TEST_F(QueryCommands, AnnualRowsAreOpenedWithTheQuestionsDefaultAnswer) {
 }
 
 TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
-    // A query file that cannot be read says which and why.
-    const std::string missing = scratch.Path() + "none.xml";
-    HostProcessRun run = Run({"run", missing});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "terralith: Invalid Settings File. Element Parameters is Missing or corrupt " +
-                           missing + " No such file or directory\n");
-    run = Run({"run", scratch.Path()});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "Missing or corrupt " + scratch.Path() + " it is a folder, not a regular file"))
-        << run.err;
-
+    // A query file that cannot be read, or is no query, is named first with
+    // why, by every command that reads one.
     std::string xml = ReadFile(SampleQuery("wells-gross.xml"));
     const size_t a = xml.find("<Well>"), b = xml.find("</Well>");
     const std::string noWell = data.Write("nowell.xml", xml.substr(0, a) + xml.substr(b + 7));
-    run = Run({"run", noWell});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "Element Well is Missing or corrupt " + noWell)) << run.err;
-    EXPECT_EQ(run.out, "");
+    const struct {
+        std::string file, says;
+    } unusable[] = {
+        {scratch.Path() + "none.xml", ": No such file or directory"},
+        {scratch.Path(), ": it is a folder, not a regular file"},
+        {noWell, ": not a query file: Invalid Settings File. Element Well is Missing or corrupt"},
+        {data.Write("cut.xml", "<Query>\n<Options>"), ": not well-formed XML: line 2, column 9: "},
+        {data.Write("two.xml", xml + "<Query/>"),
+         ": not a query file: The XML text of '" + data.Path() + "two.xml' cannot be translated: "},
+    };
+    HostProcessRun run;
+    for (const auto& u : unusable) {
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string>{"run"},
+              {"describe"},
+              {"chart", "FieldCapex", "--svg", scratch.Path() + "u.svg"}}) {
+            std::vector<std::string> args = command;
+            args.insert(args.begin() + (command.size() > 1 ? 2 : 1), u.file);
+            run = Run(args);
+            EXPECT_EQ(run.status, 1) << command[0] << " " << u.file;
+            EXPECT_TRUE(StartsWith(run.err, "terralith: " + u.file + u.says)) << run.err;
+            EXPECT_EQ(run.out, "");
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(scratch.Path() + "u.svg"));
 
     std::string none = Replace(ReadFile(SampleQuery("fields-gross.xml")), "\"OILGAS\"", "\"NONE\"");
     run = Run({"run", data.Write("none.xml", Replace(none, "\"OIL\"", "\"NOTHING\""))});
@@ -190,9 +208,14 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
     }
     EXPECT_EQ(Run({"run", refused, "--sql"}).status, 1);
 
-    // Every whole number from 1 up, and nothing else, is a limit.
-    for (const char* limit : {"0", "-1", "18446744073709551616", "2.5", "two"})
-        EXPECT_EQ(Run({"run", SampleQuery("fields-gross.xml"), "--limit", limit}).status, 2) << limit;
+    // Every whole number from 1 up, and nothing else, is a limit; what is
+    // not is quoted as written.
+    for (const std::string limit :
+         {"0", "-1", "18446744073709551615", "18446744073709551616", "2.5", "two", " 5"}) {
+        run = Run({"run", SampleQuery("fields-gross.xml"), "--limit", limit});
+        EXPECT_EQ(run.status, 2) << limit;
+        EXPECT_TRUE(Has(run.err, "N is a whole number from 1 up, not '" + limit + "'\n")) << run.err;
+    }
     run = Run({"run", SampleQuery("fields-gross.xml"), "--limit", "2"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Lines(run.out).size(), 3u) << run.out;

@@ -159,6 +159,7 @@ TEST_F(LookupFills, AFillThatCouldNotRunItsStatementIsRetriedByTheNextFill) {
     block->PopulateLicenceAreaStatusList(missing);
     EXPECT_EQ(missing->ListCount(), 0);
     EXPECT_TRUE(Contains(Dialog(), "PopulateLicenceAreaStatusList")) << Dialog();
+    EXPECT_TRUE(Contains(Dialog(), "The Options table holds no value for 'SQL_LOOKUP'.")) << Dialog();
     root->SetOption("SQL_LOOKUP", lookup);
     auto back = List("Back");
     block->PopulateLicenceAreaStatusList(back);

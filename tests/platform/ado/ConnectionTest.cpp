@@ -10,6 +10,7 @@
 #include "platform/ado/SqliteDatabase.h"
 #include "platform/runtime/Text.h"
 #include "support/ErrorAssert.h"
+#include "support/Fifo.h"
 #include "support/SqliteFile.h"
 
 using namespace ADODB;
@@ -41,6 +42,18 @@ TEST(Connection, ProviderModeAndMissingFiles) {
               "80004005 Could not find file '" + missing + "'.");
     EXPECT_EQ(OpenError("SQLite", adModeReadWrite, "Data Source=" + missing).substr(0, 9), "80004005 ");
     EXPECT_FALSE(std::filesystem::exists(missing));
+    // What is there but no file is named for what it is, and never opened.
+    const std::string pipe = dir.Path() + "pipe.db", device = dir.Path() + "device.db";
+    MakeFifo(pipe);
+    std::filesystem::create_symlink("/dev/null", device);
+    FifoWatchdog watchdog(pipe);
+    for (int32_t mode : {adModeRead, adModeReadWrite}) {
+        EXPECT_EQ(OpenError("SQLite", mode, "Data Source=" + pipe),
+                  "80004005 Cannot open database file '" + pipe + "': it is a pipe, not a regular file");
+        EXPECT_EQ(OpenError("SQLite", mode, "Data Source=" + device),
+                  "80004005 Cannot open database file '" + device + "': it is a device, not a regular file");
+    }
+    EXPECT_FALSE(watchdog.Fired()) << "the pipe was opened";
     EXPECT_EQ(OpenError("SQLite", adModeRead, "Data Source=").substr(0, 9), "80004005 ");
     std::string junk = dir.Write("junk.db", std::string(4096, 'x'));
     std::string e = OpenError("SQLite", adModeRead, "Data Source=" + junk);

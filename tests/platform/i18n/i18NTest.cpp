@@ -155,6 +155,12 @@ TEST(i18N, MalformedTextToConvertRaises) {
             Error e = CaughtError([&] { t.ToUserLanguage(xml); });
             EXPECT_EQ(e.Number(), i18N::kErrInvalid) << xml;
             EXPECT_EQ(CaughtError([&] { t.ToStoredForm(xml); }).Number(), i18N::kErrInvalid) << xml;
+            // The file the text belongs to is named, so its reader knows what to mend.
+            for (const Error& named : {CaughtError([&] { t.ToUserLanguage(xml, "/data/q 1.xml"); }),
+                                       CaughtError([&] { t.ToStoredForm(xml, "/data/q 1.xml"); })})
+                EXPECT_TRUE(
+                    Contains(named.Description(), "The XML text of '/data/q 1.xml' cannot be translated: "))
+                    << named.Description();
         }
     }
 }

@@ -147,6 +147,10 @@ TEST(Text, ParseDateForms) {
     EXPECT_FALSE(ParseDate("2000/12-01", d));  // mixed separators
     EXPECT_FALSE(ParseDate("12-31-99", d));    // two-digit years are ambiguous
     EXPECT_FALSE(ParseDate("2000-01-01 24:00", d));
+    EXPECT_FALSE(ParseDate("2000-01-01 10:60", d));
+    EXPECT_FALSE(ParseDate("2000-01-01 10:60:00", d));
+    EXPECT_FALSE(ParseDate("2000-01-01 10:59:60", d));
+    EXPECT_TRUE(ParseDate("2000-01-01 23:59:59", d));
     EXPECT_FALSE(ParseDate("2000-01-01 10:5", d));
     EXPECT_FALSE(ParseDate("2000-01-01x", d));
     EXPECT_FALSE(ParseDate("20001-01-01", d));

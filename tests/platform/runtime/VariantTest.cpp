@@ -64,6 +64,10 @@ TEST(Variant, FailedConversionAndOverflow) {
     EXPECT_RAISES(13, Variant(".").ToDouble());
     EXPECT_RAISES(6, Variant(32767.5).ToInteger());  // rounds to 32768
     EXPECT_EQ(Variant(32766.5).ToInteger(), 32766);
+    EXPECT_EQ(Variant(32767.0).ToInteger(), 32767);  // the largest Integer
+    EXPECT_EQ(Variant(int32_t{32767}).ToInteger(), 32767);
+    EXPECT_EQ(Variant("32767").ToInteger(), 32767);
+    EXPECT_RAISES(6, Variant(int32_t{32768}).ToInteger());
     EXPECT_EQ(Variant(-32768.0).ToInteger(), -32768);
     EXPECT_RAISES(6, Variant(-32769.0).ToInteger());
     EXPECT_EQ(Variant(2147483647.0).ToLong(), 2147483647);

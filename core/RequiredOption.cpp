@@ -1,0 +1,19 @@
+#include "core/RequiredOption.h"
+
+#include "core/ErrorDisplay.h"
+#include "core/Globals.h"
+#include "core/HuntERR31.h"
+#include "core/mTL5ErrorCodes.h"
+#include "interfaces/IDataManager.h"
+#include "platform/ado/AdoErrors.h"
+#include "platform/runtime/Text.h"
+
+std::string RequiredOption(const std::string& sKey) {
+    const int64_t shown = ErrorsShown();
+    std::string value = gDataManager()->GetOption(sKey);
+    if (!Trim(value).empty()) return value;
+    Check(ErrorsShown() == shown, ERR_USER_SILENT, "The Options value '%0' could not be read.",
+          Variant(sKey));
+    Check(false, ADODB::adErrNoCommandText, "The Options table holds no value for '%0'.", Variant(sKey));
+    return value;
+}
