@@ -99,6 +99,24 @@ TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
         EXPECT_FALSE(std::filesystem::exists(Out("x.svg"))) << name;
     }
 
+    // A chart of fields for a query of wells: the manifest says so before anything runs, the
+    // library where the chart reads a column wells lack; no bare "Invalid procedure call".
+    data.Write("Charts/Definitions/Unlisted.xml",
+               ReadFile(data.Path() + "Charts/Definitions/FieldProduction.xml"));
+    for (const char* name : {"FieldProduction", "Unlisted"}) {
+        run = Run({"chart", name, SampleQuery("wells-gross.xml"), "--svg", Out("w.svg")});
+        EXPECT_EQ(run.status, 1) << name;
+        EXPECT_TRUE(
+            Has(run.err, name == std::string("Unlisted")
+                             ? "it is a chart of Field assets (the column OIL_PRODUCTION of the Annual "
+                               "grid), and the active query finds Well assets"
+                             : "FieldProduction is a chart of fields and the query " +
+                                   SampleQuery("wells-gross.xml") + " finds wells"))
+            << run.err;
+        EXPECT_FALSE(Has(run.err, "Invalid procedure call")) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(Out("w.svg"))) << name;
+    }
+
     run = Run({"chart", "FieldCapex", "--svg", Out("x.svg")});
     EXPECT_EQ(run.status, 2) << "neither a query nor codes";
     EXPECT_EQ(Run({"chart", "FieldCapex", "--codes", "1"}).status, 2) << "no picture to write";
