@@ -47,6 +47,17 @@ TEST_F(ChartCommands, ChartsListsTheManifestPerAssetType) {
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "binary.xml")) << run.err;
     EXPECT_EQ(run.out, "");
+    // Two charts of one name: the manifest and the chart are named.
+    const std::string twice =
+        data.Write("twice.xml", Replace(ReadFile(data.Path() + "Charts/ChartManifest.xml"),
+                                        "Definition=\"FieldCapex\"", "Definition=\"FieldProduction\""));
+    run = Run({"charts", "--manifest", twice});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "the chart manifest " + twice +
+                                 " lists \"FieldProduction\" twice, the second time as the chart \"Capital "
+                                 "spend\": Key is not unique in collection"))
+        << run.err;
+    EXPECT_EQ(run.out, "");
 }
 
 TEST_F(ChartCommands, ChartDrawsForTheAssetsOfTheQueryIntoAPictureAndAGrid) {
