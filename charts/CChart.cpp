@@ -96,6 +96,10 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
             rs->Close();
         }
 
+        // The points were this drawing's alone.
+        xPoints_ = ChartXPoints();
+        recordPoints_.clear();
+
         if (headings_->Count() > 0) {
             for (int32_t i = 1; i <= headings_->Count(); ++i)
                 PopulateCell(sprData, i, 1, headings_->Item(Variant(i)), "200", true, "", 0);

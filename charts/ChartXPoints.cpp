@@ -35,18 +35,16 @@ ChartXPoints::Key ChartXPoints::KeyOf(const Variant& vValue) {
     return key;
 }
 
-size_t ChartXPoints::Insert(const Variant& vValue, const Key& key, size_t nAt) {
-    const size_t entry = values_.size();
+size_t ChartXPoints::NewEntry(const Variant& vValue, const Key& key) {
     values_.push_back(vValue);
     keys_.push_back(key);
-    place_.push_back(nAt);
-    order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(nAt), entry);
-    for (size_t p = nAt + 1; p < order_.size(); ++p) place_[order_[p]] = p;
-    return entry;
+    place_.push_back(SIZE_MAX);
+    return values_.size() - 1;
 }
 
 size_t ChartXPoints::Add(const std::vector<Variant>& vValues) {
     const size_t n = vValues.size();
+    const size_t before = order_.size();
     // Which records meet a value (and repeat of it) that an earlier query placed.
     std::vector<Key> keys(n);
     std::vector<size_t> known(n, SIZE_MAX);
@@ -62,28 +60,48 @@ size_t ChartXPoints::Add(const std::vector<Variant>& vValues) {
     for (size_t i = n; i-- > 0;)
         nextKnown[i] = known[i] != SIZE_MAX ? i : (i + 1 < n ? nextKnown[i + 1] : SIZE_MAX);
 
+    // Points that run downwards (the last before the first) take new ones downwards too.
+    const bool downwards = before > 1 && keys_[order_[before - 1]] < keys_[order_[0]];
+
+    // New values are placed against the points there were: slot j holds, in
+    // the order they came, the new points that go before old point j (slot
+    // `before` those after the last), so that the points are put together
+    // once, however many are new.
+    std::vector<std::vector<size_t>> slots(before + 1);
     std::vector<size_t> records(n);
+    size_t low = 0;  // the first old point the next new value may go before
     for (size_t i = 0; i < n; ++i) {
         if (known[i] != SIZE_MAX) {
             records[i] = known[i];
+            low = place_[known[i]] + 1;
             continue;
         }
-        const size_t low = i == 0 ? 0 : place_[records[i - 1]] + 1;
         const size_t next = i + 1 < n ? nextKnown[i + 1] : SIZE_MAX;
-        size_t high = next == SIZE_MAX ? order_.size() : place_[known[next]];
-        // A query whose order contradicts the points' adds its new values after the known ones.
-        if (high < low) high = order_.size();
+        size_t high = next == SIZE_MAX ? before : place_[known[next]];
+        // A query in another order than the points looks among all the points after its last one.
+        if (high < low) high = before;
         size_t at = high;
         for (size_t p = low; p < high; ++p) {
             const Key& there = keys_[order_[p]];
-            if (there.rank != 3 && keys[i] < there) {
+            if (there.rank != 3 && (downwards ? there < keys[i] : keys[i] < there)) {
                 at = p;
                 break;
             }
         }
-        records[i] = Insert(vValues[i], keys[i], at);
+        records[i] = NewEntry(vValues[i], keys[i]);
         entries_[keys[i]].push_back(records[i]);
+        slots[at].push_back(records[i]);
+        low = at;
     }
+
+    std::vector<size_t> order;
+    order.reserve(values_.size());
+    for (size_t j = 0; j <= before; ++j) {
+        order.insert(order.end(), slots[j].begin(), slots[j].end());
+        if (j < before) order.push_back(order_[j]);
+    }
+    order_ = std::move(order);
+    for (size_t p = 0; p < order_.size(); ++p) place_[order_[p]] = p;
     queries_.push_back(std::move(records));
     return queries_.size() - 1;
 }
@@ -94,7 +112,13 @@ size_t ChartXPoints::AddByPosition(int32_t lRecords) {
     none.rank = 3;
     for (int32_t r = 0; r < lRecords; ++r) {
         const size_t p = static_cast<size_t>(r);
-        records.push_back(p < order_.size() ? order_[p] : Insert(Variant(), none, order_.size()));
+        if (p < order_.size()) {
+            records.push_back(order_[p]);
+            continue;
+        }
+        records.push_back(NewEntry(Variant(), none));
+        place_.back() = order_.size();
+        order_.push_back(records.back());
     }
     queries_.push_back(std::move(records));
     return queries_.size() - 1;

@@ -11,9 +11,10 @@
 // of the query's next record whose value was there already, and among the
 // points in between by the X axis's own order: Null first, then numbers and
 // dates by their value, then texts by their characters, ASCII letter case
-// ignored.  X values are the same when that order finds neither before the
-// other: 1970 and 1970.0 are one X value, "North" and "NORTH" one, while
-// the text "1970" is another than the number.
+// ignored; the other way round where the points run downwards (the last
+// before the first).  X values are the same when that order finds
+// neither before the other: 1970 and 1970.0 are one X value, "North" and
+// "NORTH" one, while the text "1970" is another than the number.
 //
 // A chart whose queries all read the same X values in the same order gets
 // one point per record in record order, exactly as one query alone does.
@@ -55,8 +56,8 @@ private:
         bool operator<(const Key& o) const;
     };
     static Key KeyOf(const Variant& vValue);
-    // Adds a point for a new entry at 0-based place nAt; returns the entry.
-    size_t Insert(const Variant& vValue, const Key& key, size_t nAt);
+    // A new entry of the value, not yet among the points; returns it.
+    size_t NewEntry(const Variant& vValue, const Key& key);
 
     std::vector<Variant> values_;                 // per entry
     std::vector<Key> keys_;                       // per entry

@@ -173,6 +173,35 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
     EXPECT_EQ(grid->Text(4, 6), "300");
     EXPECT_EQ(grid->Text(2, 6), "");
 
+    // Years that run downwards take new ones in downwards.
+    chart = New<CChart>();
+    AddQuery(Rows("SELECT 2003 AS YR, 3 AS V UNION ALL SELECT 2001, 1"),
+             Series("BAR", {Axis("X", "YR"), Axis("Y", "V", "A")}));
+    AddQuery(Rows("SELECT 2004 AS YR, 40 AS V UNION ALL SELECT 2002, 20 UNION ALL SELECT 2001, 10"),
+             Series("BAR", {Axis("X", "YR"), Axis("Y", "V", "B")}));
+    NewControls();
+    EXPECT_TRUE(Render());
+    labels.clear();
+    for (const Variant& v : control->Group(1)->pointLabels->items) labels.push_back(CStr(v));
+    EXPECT_EQ(labels, (std::vector<std::string>{"2004", "2003", "2002", "2001"}));
+    EXPECT_EQ(Y(2, 1, 1), 40);
+    EXPECT_EQ(Y(2, 1, 3), 20);
+    EXPECT_EQ(Y(1, 1, 2), 3);
+
+    // A query in another order than the points still fits its new values in by value.
+    chart = New<CChart>();
+    AddQuery(Rows("SELECT 1 AS YR, 1 AS V UNION ALL SELECT 2, 2 UNION ALL SELECT 3, 3 UNION ALL SELECT 6, 6"),
+             Series("BAR", {Axis("X", "YR"), Axis("Y", "V", "A")}));
+    AddQuery(Rows("SELECT 2 AS YR, 20 AS V UNION ALL SELECT 4, 40 UNION ALL SELECT 1, 10"),
+             Series("BAR", {Axis("X", "YR"), Axis("Y", "V", "B")}));
+    NewControls();
+    EXPECT_TRUE(Render());
+    labels.clear();
+    for (const Variant& v : control->Group(1)->pointLabels->items) labels.push_back(CStr(v));
+    EXPECT_EQ(labels, (std::vector<std::string>{"1", "2", "3", "4", "6"}));
+    EXPECT_EQ(Y(2, 1, 4), 40);
+    EXPECT_EQ(Y(2, 1, 1), 10);
+
     // Texts are one X value whatever their letter case, and ordered by their letters.
     chart = New<CChart>();
     AddQuery(Rows("SELECT 'North' AS R, 1 AS V UNION ALL SELECT 'south', 2"),
