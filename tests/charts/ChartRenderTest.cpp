@@ -1,6 +1,8 @@
-// Drawing a chart: bar and line queries point by point, the grid beside it,
+// Drawing a chart: bar and line queries placed by X value, the grid beside it,
 // the header with a title from the data, the no-data road, limits, legend,
 // styles and colours, column widths, and what the drawing refuses.
+#include <tuple>
+
 #include "RenderFixture.h"
 #include "charts/ChartColours.h"
 #include "platform/runtime/Text.h"
@@ -173,49 +175,45 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
     EXPECT_EQ(grid->Text(4, 6), "300");
     EXPECT_EQ(grid->Text(2, 6), "");
 
-    // Years that run downwards take new ones in downwards.
-    chart = New<CChart>();
-    AddQuery(Rows("SELECT 2003 AS YR, 3 AS V UNION ALL SELECT 2001, 1"),
-             Series("BAR", {Axis("X", "YR"), Axis("Y", "V", "A")}));
-    AddQuery(Rows("SELECT 2004 AS YR, 40 AS V UNION ALL SELECT 2002, 20 UNION ALL SELECT 2001, 10"),
-             Series("BAR", {Axis("X", "YR"), Axis("Y", "V", "B")}));
-    NewControls();
-    EXPECT_TRUE(Render());
-    labels.clear();
-    for (const Variant& v : control->Group(1)->pointLabels->items) labels.push_back(CStr(v));
-    EXPECT_EQ(labels, (std::vector<std::string>{"2004", "2003", "2002", "2001"}));
-    EXPECT_EQ(Y(2, 1, 1), 40);
-    EXPECT_EQ(Y(2, 1, 3), 20);
-    EXPECT_EQ(Y(1, 1, 2), 3);
-
-    // A query in another order than the points still fits its new values in by value.
-    chart = New<CChart>();
-    AddQuery(Rows("SELECT 1 AS YR, 1 AS V UNION ALL SELECT 2, 2 UNION ALL SELECT 3, 3 UNION ALL SELECT 6, 6"),
-             Series("BAR", {Axis("X", "YR"), Axis("Y", "V", "A")}));
-    AddQuery(Rows("SELECT 2 AS YR, 20 AS V UNION ALL SELECT 4, 40 UNION ALL SELECT 1, 10"),
-             Series("BAR", {Axis("X", "YR"), Axis("Y", "V", "B")}));
-    NewControls();
-    EXPECT_TRUE(Render());
-    labels.clear();
-    for (const Variant& v : control->Group(1)->pointLabels->items) labels.push_back(CStr(v));
-    EXPECT_EQ(labels, (std::vector<std::string>{"1", "2", "3", "4", "6"}));
-    EXPECT_EQ(Y(2, 1, 4), 40);
-    EXPECT_EQ(Y(2, 1, 1), 10);
-
-    // Texts are one X value whatever their letter case, and ordered by their letters.
-    chart = New<CChart>();
-    AddQuery(Rows("SELECT 'North' AS R, 1 AS V UNION ALL SELECT 'south', 2"),
-             Series("BAR", {Axis("X", "R"), Axis("Y", "V", "A")}));
-    AddQuery(Rows("SELECT 'NORTH' AS R, 10 AS V UNION ALL SELECT 'East', 20"),
-             Series("BAR", {Axis("X", "R"), Axis("Y", "V", "B")}));
-    NewControls();
-    EXPECT_TRUE(Render());
-    labels.clear();
-    for (const Variant& v : control->Group(1)->pointLabels->items) labels.push_back(CStr(v));
-    EXPECT_EQ(labels, (std::vector<std::string>{"North", "East", "south"}));
-    EXPECT_EQ(Y(2, 1, 1), 10);
-    EXPECT_EQ(Y(2, 1, 2), 20);
-    EXPECT_EQ(Y(1, 1, 3), 2);
+    // Two queries: the points their X values give, and each value at its own point.
+    struct TwoQueries {
+        const char* what;
+        std::string x, first, second;
+        std::vector<std::string> labels;
+        std::vector<std::tuple<int32_t, int32_t, double>> values;  // group, point, y
+    };
+    const TwoQueries cases[] = {
+        {"years that run downwards take new ones in downwards",
+         "YR",
+         "SELECT 2003 AS YR, 3 AS V UNION ALL SELECT 2001, 1",
+         "SELECT 2004 AS YR, 40 AS V UNION ALL SELECT 2002, 20 UNION ALL SELECT 2001, 10",
+         {"2004", "2003", "2002", "2001"},
+         {{2, 1, 40}, {2, 3, 20}, {1, 2, 3}}},
+        {"a query in another order than the points still fits its new values in by value",
+         "YR",
+         "SELECT 1 AS YR, 1 AS V UNION ALL SELECT 2, 2 UNION ALL SELECT 3, 3 UNION ALL SELECT 6, 6",
+         "SELECT 2 AS YR, 20 AS V UNION ALL SELECT 4, 40 UNION ALL SELECT 1, 10",
+         {"1", "2", "3", "4", "6"},
+         {{2, 4, 40}, {2, 1, 10}}},
+        {"texts are one X value whatever their letter case, and ordered by their letters",
+         "R",
+         "SELECT 'North' AS R, 1 AS V UNION ALL SELECT 'south', 2",
+         "SELECT 'NORTH' AS R, 10 AS V UNION ALL SELECT 'East', 20",
+         {"North", "East", "south"},
+         {{2, 1, 10}, {2, 2, 20}, {1, 3, 2}}},
+    };
+    for (const TwoQueries& c : cases) {
+        chart = New<CChart>();
+        AddQuery(Rows(c.first), Series("BAR", {Axis("X", c.x), Axis("Y", "V", "A")}));
+        AddQuery(Rows(c.second), Series("BAR", {Axis("X", c.x), Axis("Y", "V", "B")}));
+        NewControls();
+        EXPECT_TRUE(Render()) << c.what;
+        labels.clear();
+        for (const Variant& v : control->Group(1)->pointLabels->items) labels.push_back(CStr(v));
+        EXPECT_EQ(labels, c.labels) << c.what;
+        for (const auto& [group, point, y] : c.values)
+            EXPECT_EQ(Y(group, 1, point), y) << c.what << ", " << point;
+    }
 }
 
 TEST_F(ChartRenderTest, MoreQueriesThanColoursTakeTheColoursAgainAndNoColoursAPalette) {
