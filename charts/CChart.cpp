@@ -1,6 +1,7 @@
 #include "charts/CChart.h"
 
 #include <cmath>
+#include <vector>
 
 #include "charts/ChartColours.h"
 #include "core/CTools.h"
@@ -56,7 +57,10 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
         gridRows_ = gridCols_ = 0;
         headings_ = gTools()->NewCollection();
 
+        // Every query is opened before any is drawn: a bar or line query's
+        // points depend on the X values of all of them.
         const int32_t queries = queries_->Count();
+        std::vector<Ref<ADODB::Recordset>> results;
         for (int32_t g = 1; g <= queries; ++g) {
             Ref<IChartQuery> query = queries_->Item(Variant(g)).ToObject<IChartQuery>();
             Ref<ADODB::Recordset> rs = ExecuteQuery(query->SQL(), sAssetCodes, g);
@@ -64,6 +68,13 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
                 dataOK_ = false;
                 return false;
             }
+            results.push_back(rs);
+        }
+        PlacePoints(results);
+
+        for (int32_t g = 1; g <= queries; ++g) {
+            Ref<IChartQuery> query = queries_->Item(Variant(g)).ToObject<IChartQuery>();
+            const Ref<ADODB::Recordset>& rs = results[static_cast<size_t>(g - 1)];
             if (rs->State() != 1) continue;
             if (rs->RecordCount() == 0) {
                 ShowNoData(sprData);
@@ -73,7 +84,8 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
             Ref<IChartData> data = chChart->ChartGroups(g)->Data();
             data->SetIsBatched(true);
             data->SetNumSeries(1);
-            data->SetNumPoints(1, rs->RecordCount());
+            const bool placed = !recordPoints_[static_cast<size_t>(g - 1)].empty();
+            data->SetNumPoints(1, placed ? xPoints_.Count() : rs->RecordCount());
             Ref<cvCollection> series = query->Series();
             const int32_t count = series->Count();
             for (int32_t s = 1; s <= count; ++s) {
@@ -83,6 +95,10 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
             }
             rs->Close();
         }
+
+        // The points were this drawing's alone.
+        xPoints_ = ChartXPoints();
+        recordPoints_.clear();
 
         if (headings_->Count() > 0) {
             for (int32_t i = 1; i <= headings_->Count(); ++i)

@@ -6,7 +6,8 @@
 //
 // Drawing runs each chart query for the host's asset codes and draws it as
 // chart group g (g the query's place in Queries) by one of three roads: plain
-// bars or lines, one chart point per record (CChartPlain.cpp); stacked bars
+// bars or lines, one chart point and grid row per X value of the whole
+// drawing (CChartPlain.cpp, ChartXPoints.h); stacked bars
 // read across or down the result (CChartStacked.cpp); bars stacked by the
 // chart's grouping rule (CChartRule.cpp).  The grid beside the chart gets
 // the same numbers under a heading row.
@@ -18,7 +19,9 @@
 // data's title.
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "charts/ChartXPoints.h"
 #include "core/ErrorDisplay.h"
 #include "interfaces/ChartControls.h"
 #include "interfaces/IChart.h"
@@ -87,10 +90,12 @@ private:
     Ref<ADODB::Recordset> ExecuteQuery(const std::string& sSQL, const std::string& sAssetCodes,
                                        int32_t lQuery);
     // One axis of a plain series: formats the chart axis, adds its legend
-    // entry and grid heading, sizes the grid and writes every record's value
-    // into the chart (as a point label for "X") and into the axis's grid
-    // column.  A Null leaves its chart point without a value and its cell
-    // empty.  The record set is left at its end.  Passes errors on.
+    // entry and grid heading, sizes the grid and writes the values into the
+    // chart and into the grid column under the axis's heading: "Y" and "Y2"
+    // each record's value at the point and row of its X value, "X" every
+    // point's X value as its point label and row caption.  A Null leaves its
+    // chart point without a value and its cell empty.  The record set is
+    // left at its end.  Passes errors on.
     void PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartControl>& chChart,
                           const Ref<ADODB::Recordset>& rs, const Ref<IChartAxis>& oAxis, int32_t lChartGroup);
     // Sets x ("X") or y ("Y", "Y2") of the point to the text; any other axis
@@ -118,10 +123,22 @@ private:
     // grows, so a later, smaller result keeps what an earlier one wrote.
     void SizeGrid(const Ref<ISpreadsheetGrid>& sprData, int32_t lRows, int32_t lCols);
 
+    // Places the records of every bar and line query of this drawing by the
+    // values of the first "X" axis of its bar and line series (a query
+    // without one, or whose result lacks that column, record by record);
+    // rsResults holds each query's record set, by query, Nothing for none.
+    void PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults);
+    // The grid column of an axis with this field name and legend label: the
+    // place of its heading (the legend label, else the field name), added at
+    // the end when it is new, so that every heading stands over the values
+    // written under it.
+    int32_t HeadingColumn(const std::string& sFieldName, const std::string& sLegendLabel);
+
     // ---- stacked series (CChartStacked.cpp)
 
-    // One chart series per record, one point per data column; a Null or
-    // empty value leaves its point unset and shows "0".  Passes errors on.
+    // One chart series per record, one point and grid column per data
+    // column but a "CHARTTITLE" one, which takes no place; a Null or empty
+    // value leaves its point unset and shows "0".  Passes errors on.
     void ParseHorizontalStackedData(const Ref<ADODB::Recordset>& rs, const Ref<ISpreadsheetGrid>& sprData,
                                     const Ref<IChartControl>& chChart, const Ref<cvCollection>& oAxes,
                                     const std::string& sStackingCategory, int32_t lChartGroup);
@@ -160,6 +177,10 @@ private:
     int32_t gridRows_ = 0;   // the grid's size as this drawing set it; 0 before the first
     int32_t gridCols_ = 0;
     Ref<cvCollection> headings_;  // grid column headings, keyed by themselves
+    ChartXPoints xPoints_;        // the points of the bar and line queries
+    // Per query (0-based), the point of each of its records; empty for a
+    // query that is not drawn as bars or lines.
+    std::vector<std::vector<int32_t>> recordPoints_;
 
     std::string definitionName_;
     Ref<IChartLabel> title_, footer_;

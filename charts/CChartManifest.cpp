@@ -8,6 +8,7 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
+#include "platform/runtime/Error.h"
 #include "platform/runtime/Variant.h"
 #include "platform/xml/XmlPath.h"
 
@@ -31,13 +32,35 @@ std::string TextOf(const Ref<ITreeNode>& node) noexcept {
     }
 }
 
+// The number with which a tree view refuses a key it holds already.
+constexpr int32_t kKeyNotUnique = 35602;
+
+// A node of the tree.  Categories, sub-categories and charts share the tree's
+// keys, so two charts of one definition (or a chart named as a category) are
+// refused by the tree, whose message names neither the manifest nor the entry:
+// the refusal says both.
+Ref<ITreeNode> AddNode(const Ref<ITreeView>& ctlTree, const Ref<ITreeNode>& parent, int32_t lRelationship,
+                       const std::string& sKey, const std::string& sText, const std::string& sManifest,
+                       const char* sKind) {
+    try {
+        return ctlTree->Nodes()->Add(parent, lRelationship, sKey, sText);
+    } catch (const Error& e) {
+        if (e.Number() != kKeyNotUnique) throw;
+        throw Error(e.Number(), e.Source(),
+                    "the chart manifest " + sManifest + " lists \"" + sKey +
+                        "\" twice, the second time as the " + sKind + " \"" + sText +
+                        "\": " + e.Description(),
+                    e.HelpFile(), e.HelpContext());
+    }
+}
+
 // A chart node: keyed by its definition name, showing its caption, tagged with its description.
 void AddChartNode(const Ref<ITreeView>& ctlTree, const Ref<ITreeNode>& parent, const Ref<ISettings2>& entry,
-                  const char* captionAttribute) {
+                  const char* captionAttribute, const std::string& sManifest) {
     const std::string sCaption = entry->Attribute(captionAttribute);
     const std::string sDefinition = entry->Attribute("Definition");
     const std::string sDescription = entry->Attribute("Description");
-    Ref<ITreeNode> node = ctlTree->Nodes()->Add(parent, tvwChild, sDefinition, sCaption);
+    Ref<ITreeNode> node = AddNode(ctlTree, parent, tvwChild, sDefinition, sCaption, sManifest, "chart");
     node->SetTag(Variant(sDescription));
 }
 
@@ -118,7 +141,8 @@ void CChartManifest::ParseCharts(const Ref<ITreeView>& ctlTree, const Ref<ISetti
         category->Attach(oView);
         if (category->Count() <= 0) return;
         const std::string sName = category->Attribute("Name");
-        Ref<ITreeNode> node = ctlTree->Nodes()->Add(Ref<ITreeNode>(), tvwFirst, sName, sName);
+        Ref<ITreeNode> node =
+            AddNode(ctlTree, Ref<ITreeNode>(), tvwFirst, sName, sName, manifestLocation_, "category");
         for (bool more = category->FirstChild(); more; more = category->NextSibling())
             AddChart(ctlTree, node, category->Node());
     });
@@ -131,12 +155,13 @@ void CChartManifest::AddChart(const Ref<ITreeView>& ctlTree, const Ref<ITreeNode
                Ref<ISettings2> entry = gTools()->NewSettingsObject();
                entry->Attach(oView);
                if (entry->Count() < 1) {
-                   AddChartNode(ctlTree, oRootNode, entry, "Name");
+                   AddChartNode(ctlTree, oRootNode, entry, "Name", manifestLocation_);
                    return;
                }
                const std::string sName = entry->Attribute("Name");
-               Ref<ITreeNode> group = ctlTree->Nodes()->Add(oRootNode, tvwChild, sName, sName);
+               Ref<ITreeNode> group =
+                   AddNode(ctlTree, oRootNode, tvwChild, sName, sName, manifestLocation_, "sub-category");
                for (bool more = entry->FirstChild(); more; more = entry->NextSibling())
-                   AddChartNode(ctlTree, group, entry->Node(), "CategoryName");
+                   AddChartNode(ctlTree, group, entry->Node(), "CategoryName", manifestLocation_);
            });
 }

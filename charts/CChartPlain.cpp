@@ -2,7 +2,9 @@
 // the host's asset codes, a plain bar or line series written point by point,
 // grid cells by type, and the limits.
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "charts/CChart.h"
 #include "charts/ChartAxisFormat.h"
@@ -59,19 +61,14 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                        ->Add(Variant(legend.empty() ? oAxis->Label()->Text() : legend));
                    chChart->ChartArea()->Axes(sName)->SetIsShowing(oAxis->Visible());
                }
+               // Only an axis that writes values has a column, and so a heading.
+               if (sName != "X" && sName != "Y" && sName != "Y2") return;
 
                const std::string sFieldName = oAxis->FieldName();
-               const std::string sLegendLabel = oAxis->LegendLabel();
-               if (!headings_->Exists(sFieldName)) {
-                   if (!sLegendLabel.empty()) {
-                       if (!headings_->Exists(sLegendLabel))
-                           headings_->Add(Variant(sLegendLabel), sLegendLabel);
-                   } else {
-                       headings_->Add(Variant(sFieldName), sFieldName);
-                   }
-               }
-
-               SizeGrid(sprData, rs->RecordCount(), rs->Fields().Count());
+               const int32_t column = HeadingColumn(sFieldName, oAxis->LegendLabel());
+               const std::vector<int32_t>& points = recordPoints_.at(static_cast<size_t>(lChartGroup - 1));
+               const int32_t pointCount = points.empty() ? rs->RecordCount() : xPoints_.Count();
+               SizeGrid(sprData, pointCount, std::max(rs->Fields().Count(), column));
 
                const std::string sCategory = oAxis->Category();
                const std::string sUnit = oAxis->DefaultUnit();
@@ -80,32 +77,105 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                const int16_t iDecimals = CInt(Variant(oAxis->DecimalPlaces()));
                Ref<Units> units;
                if (!sCategory.empty()) units = gDataManager()->Units();
-               int32_t row = 2, point = 1;
-               while (!rs->Eof()) {
+               // A year without a figure stays a gap in the chart and an empty cell.
+               auto shown = [&](const Variant& value) {
+                   if (sCategory.empty() || value.IsNull() || value.IsEmpty()) return value;
+                   return Variant(units->Convert(CDbl(value), sCategory, sUnit));
+               };
+               auto cellTypeOf = [&](const ADODB::Field& field) {
+                   return !sType.empty() ? GetType(sType) : GetFieldType(field.Type());
+               };
+               auto label = [&](const Variant& value, int32_t point, const std::string& cellType) {
+                   Ref<IChartAxisControl> x = chChart->ChartArea()->Axes("X");
+                   x->SetAnnotationMethod(1);
+                   chChart->ChartGroups(lChartGroup)->PointLabels()->Add(value);
+                   x->SetAnnotationRotationAngle(oAxis->AnnotationRotationAngle());
+                   // A point that a query without X values added has no caption.
+                   if (!value.IsEmpty())
+                       PopulateCell(sprData, column, point + 1, value, cellType, false, sFormat, iDecimals);
+               };
+
+               if (sName == "X" && !points.empty() && !rs->Eof()) {
+                   // Every point of the drawing is labelled, whichever query brought its X value.
+                   const std::string cellType = cellTypeOf(rs->Fields(sFieldName));
+                   for (int32_t p = 1; p <= xPoints_.Count(); ++p)
+                       label(shown(xPoints_.Value(p)), p, cellType);
+                   while (!rs->Eof()) rs->MoveNext();
+               }
+               for (size_t r = 0; !rs->Eof(); ++r) {
                    const ADODB::Field field = rs->Fields(sFieldName);
-                   Variant value = field.Value();
-                   // A year without a figure stays a gap in the chart and an empty cell.
-                   if (!sCategory.empty() && !value.IsNull())
-                       value = Variant(units->Convert(CDbl(value), sCategory, sUnit));
-                   const std::string cellType = !sType.empty() ? GetType(sType) : GetFieldType(field.Type());
-                   if (sName == "Y" || sName == "Y2") {
+                   const Variant value = shown(field.Value());
+                   const int32_t point = points.empty() ? static_cast<int32_t>(r) + 1 : points[r];
+                   if (sName == "X") {
+                       label(value, point, cellTypeOf(field));
+                   } else {
                        if (!value.IsNull()) AddChartData(chChart, sName, CStr(value), lChartGroup, 1, point);
-                       PopulateCell(sprData, sName == "Y" ? 2 : 3, row, value, cellType, false, sFormat,
+                       PopulateCell(sprData, column, point + 1, value, cellTypeOf(field), false, sFormat,
                                     iDecimals);
-                   } else if (sName == "X") {
-                       Ref<IChartAxisControl> x = chChart->ChartArea()->Axes("X");
-                       x->SetAnnotationMethod(1);
-                       chChart->ChartGroups(lChartGroup)->PointLabels()->Add(value);
-                       x->SetAnnotationRotationAngle(oAxis->AnnotationRotationAngle());
-                       PopulateCell(sprData, 1, row, value, cellType, false, sFormat, iDecimals);
                    }
                    rs->MoveNext();
-                   ++row;
-                   ++point;
                }
                sprData->SetColsFrozen(1);
                sprData->SetRowsFrozen(1);
            });
+}
+
+int32_t CChart::HeadingColumn(const std::string& sFieldName, const std::string& sLegendLabel) {
+    // An axis is headed by its legend label, else by its field name; axes of
+    // one heading (the X axes of several queries) share its column.
+    const std::string& heading = sLegendLabel.empty() ? sFieldName : sLegendLabel;
+    if (!headings_->Exists(heading)) {
+        headings_->Add(Variant(heading), heading);
+        return headings_->Count();
+    }
+    // Keys are matched without regard to case, as the collection matches them.
+    const int32_t count = headings_->Count();
+    int32_t column = 1;
+    while (column < count && !EqualsNoCase(headings_->KeyAt(column), heading)) ++column;
+    return column;
+}
+
+void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
+    xPoints_ = ChartXPoints();
+    recordPoints_.assign(rsResults.size(), {});
+    std::vector<size_t> placed(rsResults.size(), SIZE_MAX);
+    std::vector<size_t> byPosition;
+    for (size_t q = 0; q < rsResults.size(); ++q) {
+        const Ref<ADODB::Recordset>& rs = rsResults[q];
+        if (rs->State() != 1 || rs->RecordCount() == 0) continue;
+        Ref<IChartQuery> query = queries_->Item(Variant(static_cast<int32_t>(q + 1))).ToObject<IChartQuery>();
+        Ref<cvCollection> series = query->Series();
+        bool plain = false;
+        std::string xField;
+        for (int32_t s = 1; s <= series->Count() && xField.empty(); ++s) {
+            Ref<IChartSeries> oSeries = series->Item(Variant(s)).ToObject<IChartSeries>();
+            const std::string mode = oSeries->RenderMode();
+            if (mode != "BAR" && mode != "LINE") continue;
+            plain = true;
+            Ref<cvCollection> axes = oSeries->Axes();
+            for (int32_t a = 1; a <= axes->Count(); ++a) {
+                Ref<IChartAxis> axis = axes->Item(Variant(a)).ToObject<IChartAxis>();
+                if (axis->Name() == "X") {
+                    xField = axis->FieldName();
+                    break;
+                }
+            }
+        }
+        if (!plain) continue;
+        // A column the result lacks fails where the axis reads it.
+        if (xField.empty() || !FieldExists(rs, xField)) {
+            byPosition.push_back(q);
+            continue;
+        }
+        std::vector<Variant> values;
+        values.reserve(static_cast<size_t>(rs->RecordCount()));
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) values.push_back(rs->Fields(xField).Value());
+        rs->MoveFirst();
+        placed[q] = xPoints_.Add(values);
+    }
+    for (size_t q : byPosition) placed[q] = xPoints_.AddByPosition(rsResults[q]->RecordCount());
+    for (size_t q = 0; q < rsResults.size(); ++q)
+        if (placed[q] != SIZE_MAX) recordPoints_[q] = xPoints_.PointsOf(placed[q]);
 }
 
 void CChart::AddChartData(const Ref<IChartControl>& chChart, const std::string& sAxis,

@@ -3,6 +3,9 @@
 // record).  The first column names the records; the data columns are the
 // second to the last.  A "CHARTTITLE" column is never drawn: its first
 // non-empty value becomes the chart's title value.
+#include <algorithm>
+#include <vector>
+
 #include "charts/CChart.h"
 #include "charts/ChartAxisFormat.h"
 #include "core/ErrorHandler.h"
@@ -84,7 +87,14 @@ void CChart::ParseHorizontalStackedData(const Ref<ADODB::Recordset>& rs, const R
     PassOn("CChart.ParseHorizontalStackedData()", ERR_ARGS(), [&] {
         const int32_t records = rs->RecordCount();
         const int32_t columns = rs->Fields().Count();
-        const StackedAxes axes = Start(chChart, oAxes, lChartGroup, records, columns - 1);
+        // The point of each data column, counted without the title column, which
+        // is no data: counted, it would leave an unlabelled empty point in every
+        // series.  The grid keeps a column per result column, as read down.
+        std::vector<int32_t> pointOf(static_cast<size_t>(std::max(columns, 1)), 0);
+        int32_t points = 0;
+        for (int32_t c = 1; c < columns; ++c)
+            if (rs->Fields(c).Name() != kTitleColumn) pointOf[static_cast<size_t>(c)] = ++points;
+        const StackedAxes axes = Start(chChart, oAxes, lChartGroup, records, points);
         SizeGrid(sprData, records, columns);
 
         for (int32_t j = 0; j < columns; ++j) {
@@ -113,22 +123,22 @@ void CChart::ParseHorizontalStackedData(const Ref<ADODB::Recordset>& rs, const R
 
             for (int32_t c = 1; c < columns; ++c) {
                 const ADODB::Field field = rs->Fields(c);
-                const std::string name = field.Name();
-                if (name == kTitleColumn) {
+                const int32_t p = pointOf[static_cast<size_t>(c)];
+                if (p == 0) {
                     if (dataTitle_.empty()) dataTitle_ = TextOf(field.Value());
                     continue;
                 }
-                if (c > labelled) {
-                    if (axes.x.annotationSpacing == 0 || c % axes.x.annotationSpacing == 0)
-                        labels->Add(Variant(c), Variant(Caption(name)));
-                    labelled = c;
+                if (p > labelled) {
+                    if (axes.x.annotationSpacing == 0 || p % axes.x.annotationSpacing == 0)
+                        labels->Add(Variant(p), Variant(Caption(field.Name())));
+                    labelled = p;
                 }
                 const std::string cellType =
                     !axes.lastType.empty() ? GetType(axes.y.type) : GetFieldType(field.Type());
                 const Variant value = field.Value();
                 if (!value.IsNull() && !(value.IsString() && value.StringRef().empty())) {
                     const Variant shown = InUnit(value, axes.y);
-                    data->SetY(r, c, shown);
+                    data->SetY(r, p, shown);
                     PopulateCell(sprData, c + 1, r + 1, shown, cellType, false, axes.y.format, yDecimals);
                 } else {
                     PopulateCell(sprData, c + 1, r + 1, Variant("0"), cellType, false, axes.y.format,
@@ -137,11 +147,6 @@ void CChart::ParseHorizontalStackedData(const Ref<ADODB::Recordset>& rs, const R
             }
             rs->MoveNext();
         }
-
-        // A title column at the end leaves every series a last point with nothing in it;
-        // series 1 is drawn without it.  Only this result's own title column counts.
-        if (columns > 1 && rs->Fields(columns - 1).Name() == kTitleColumn && data->NumSeries() >= 1)
-            data->SetNumPoints(1, data->NumPoints(1) - 1);
         sprData->SetRowsFrozen(1);
         sprData->SetColsFrozen(1);
     });

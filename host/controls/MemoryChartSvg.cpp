@@ -181,7 +181,9 @@ std::string MemoryChartControl::Svg(int32_t lWidth, int32_t lHeight) const {
     svg.Raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
             Num(width) + "\" height=\"" + Num(height) + "\" viewBox=\"0 0 " + Num(width) + " " + Num(height) +
             "\">\n");
-    svg.Raw("<title>" + host::XmlText(header_->isShowing ? header_->text : name_) + "</title>\n");
+    // The library ends a header without a unit in a blank; the picture's title does not keep it.
+    const std::string header = RTrim(header_->text);
+    svg.Raw("<title>" + host::XmlText(header_->isShowing ? header : name_) + "</title>\n");
     svg.Rect(0, 0, width, height, "#ffffff");
 
     // The groups that hold values, which axis they are measured on and where their colours start.
@@ -202,11 +204,10 @@ std::string MemoryChartControl::Svg(int32_t lWidth, int32_t lHeight) const {
     Box room{10, 10, width - 10, height - 10};
 
     // Header and footer.
-    if (header_->isShowing && !header_->text.empty()) {
+    if (header_->isShowing && !header.empty()) {
         const MemoryChartFont& f = *header_->font;
         const double x = header_->location->left >= 0 ? room.left + header_->location->left : width / 2;
-        svg.Text(x, room.top + FontPixels(f), header_->text, f,
-                 header_->location->left >= 0 ? "start" : "middle");
+        svg.Text(x, room.top + FontPixels(f), header, f, header_->location->left >= 0 ? "start" : "middle");
         room.top += LineHeight(f) + kGap;
     }
     if (footer_->isShowing && !footer_->text.empty()) {

@@ -1,6 +1,7 @@
 #include "ChartCommands.h"
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -65,6 +66,32 @@ Ref<IChartEngine> Engine(CommandContext& c, const ChartFolders& f) {
         return {};
     }
     return engine;
+}
+
+// What a chart the manifest lists only under other asset types than the
+// query's says before anything runs: that the two do not go together.  ""
+// when they do, or when the manifest does not list the chart.
+std::string AssetTypeMismatch(const Ref<IChartEngine>& engine, const std::string& name,
+                              const std::string& queryType, const std::string& queryFile) {
+    static const std::map<std::string, std::string> kNouns = {
+        {"Field", "fields"}, {"Well", "wells"}, {"Block", "blocks"}, {"Transport", "transport systems"}};
+    std::vector<std::string> listed;
+    for (const char* type : kAssetTypes) {
+        auto tree = std::make_shared<MemoryTreeView>("Charts");
+        try {
+            engine->Manifest()->PopulateChartsByAssetType(tree, type);
+        } catch (const Error&) {
+            continue;  // `charts` says what is wrong with the manifest
+        }
+        // A category carries no description, a chart at least an empty one.
+        auto node = tree->Memory().Node(name);
+        if (!node || node->Tag().IsEmpty()) continue;
+        if (type == queryType) return "";
+        listed.push_back(kNouns.at(type));
+    }
+    if (listed.empty() || !kNouns.count(queryType)) return "";
+    return name + " is a chart of " + Join(listed, " and ") + " and the query " + queryFile + " finds " +
+           kNouns.at(queryType);
 }
 
 // The node's ancestors' texts, top first, joined by " / ".
@@ -198,6 +225,13 @@ CommandRun DeclareChart(CLI::App& app) {
 
         Ref<IChartEngine> engine = Engine(c, o->folders);
         if (!engine) return kFailed;
+        if (query) {
+            const std::string mismatch = AssetTypeMismatch(engine, o->name, query->QueryType(), o->query);
+            if (!mismatch.empty()) {
+                c.console.Say(mismatch);
+                return kFailed;
+            }
+        }
         Ref<IChart> chart;
         try {
             chart = engine->LoadChart(o->name);

@@ -23,6 +23,12 @@ TEST(ChartFormat, NumberPicturesRoundHalvesAwayFromZeroOnTheDecimalDigits) {
     EXPECT_EQ(ChartFormat(Variant(0.125), "0.0%"), "12.5%");
     EXPECT_EQ(ChartFormat(Variant(1234.5), "$#,##0 \"USD\""), "$1,235 USD");
     EXPECT_EQ(ChartFormat(Variant(1e20), "0"), "100000000000000000000");
+    // Whole parts of three, six and nine digits get no separator in front.
+    EXPECT_EQ(ChartFormat(Variant(123), "#,##0"), "123");
+    EXPECT_EQ(ChartFormat(Variant(123456), "#,##0"), "123,456");
+    EXPECT_EQ(ChartFormat(Variant(123456789), "#,##0"), "123,456,789");
+    EXPECT_EQ(ChartFormat(Variant(-123456.5), "#,##0.0"), "-123,456.5");
+    EXPECT_EQ(ChartFormat(Variant(999999.5), "#,##0"), "1,000,000") << "rounding adds a digit";
 }
 
 TEST(ChartFormat, SectionsNamedPicturesAndWhatIsNoNumber) {
@@ -55,6 +61,15 @@ TEST(ChartFormat, DatePicturesStartTheWeekOnSundayAndTheYearWithTheWeekOfTheFirs
     EXPECT_EQ(ChartFormat(day, "hh:mm:ss"), "14:05:09") << "minutes right after hours";
     EXPECT_EQ(ChartFormat(day, "m/d"), "7/1");
     EXPECT_EQ(ChartFormat(day, "h AM/PM"), "2 PM");
+    // Midnight and noon are 12 on the twelve-hour clock; 0 and 12 on the other.
+    const Variant midnight = Variant::Date(DateSerial(2003, 7, 1));
+    const Variant noon = Variant::Date(DateSerial(2003, 7, 1) + TimeSerial(12, 0, 0));
+    EXPECT_EQ(ChartFormat(midnight, "h:nn AM/PM"), "12:00 AM");
+    EXPECT_EQ(ChartFormat(noon, "h:nn AM/PM"), "12:00 PM");
+    EXPECT_EQ(ChartFormat(Variant::Date(DateSerial(2003, 7, 1) + TimeSerial(0, 30, 0)), "hh:nn AM/PM"),
+              "12:30 AM");
+    EXPECT_EQ(ChartFormat(midnight, "hh:nn"), "00:00");
+    EXPECT_EQ(ChartFormat(noon, "hh:nn"), "12:00");
     EXPECT_EQ(ChartFormat(day, "\"on\" d\\d"), "on 1d");
     EXPECT_EQ(ChartFormat(day, "Short Date"), "2003-07-01");
     EXPECT_EQ(ChartFormat(Variant("2003-07-01"), "yyyy"), "2003");

@@ -140,6 +140,14 @@ TEST(MemoryChartControl, ThePictureIsWellFormedSvgShowingTitlesLabelsLegendAndSe
     // Two stacked series over three years, and the two legend swatches of the stacked group.
     EXPECT_EQ(Count(doc, "//*[local-name()='rect' and @stroke='#ffffff']"), 6u);
     EXPECT_TRUE(Contains(svg, "rotate(-90")) << "the value axis title turned a quarter left";
+    EXPECT_STREQ(doc.select_node("//*[local-name()='title']").node().child_value(), "Production  (Mbbl/d)");
+    // A header without a unit ends in a blank: neither the title nor the drawn header keeps it.
+    Ref<IChartControl>(chart)->Header()->SetText("Oil and gas production ");
+    pugi::xml_document plain;
+    ASSERT_TRUE(plain.load_string(chart->Svg().c_str()));
+    EXPECT_STREQ(plain.select_node("//*[local-name()='title']").node().child_value(),
+                 "Oil and gas production");
+    EXPECT_TRUE(Has(Texts(plain), "Oil and gas production"));
 
     // The stacked bars of one year sit on each other.
     std::vector<double> tops, bottoms;

@@ -37,6 +37,12 @@ const char* const kManifestFile = R"(<?xml version="1.0"?>
       </Category>
       <Category Name="Later"><Chart Name="Again" Definition="Later" Description=""/></Category>
     </Well>
+    <Transport>
+      <Category Name="Pipes">
+        <Chart Name="Flow" Definition="Flow" Description=""/>
+        <Chart Name="Flow again" Definition="Flow" Description=""/>
+      </Category>
+    </Transport>
   </Charts>
 </TerralithChart>
 )";
@@ -130,8 +136,19 @@ TEST_F(ChartManifestTest, AnAssetTypeTheManifestLacksOrThatCannotBeANameLeavesTh
 
 TEST_F(ChartManifestTest, ARepeatedKeyFailsAndKeepsTheNodesBeforeIt) {
     Ref<IChartManifest> manifest = Initialised();
-    Error e = CaughtError([&] { manifest->PopulateChartsByAssetType(tree, "Well"); });
+    // Two charts of one definition, a chart named as a category: the manifest and the chart are named.
+    Error e = CaughtError([&] { manifest->PopulateChartsByAssetType(tree, "Transport"); });
     EXPECT_EQ(e.Number(), 35602);
+    EXPECT_TRUE(Contains(e.Description(), "the chart manifest " + data.Path() +
+                                              "Manifest.xml lists \"Flow\" twice, the second time as the "
+                                              "chart \"Flow again\": Key is not unique in collection"))
+        << e.Description();
+    e = CaughtError([&] { manifest->PopulateChartsByAssetType(tree, "Well"); });
+    EXPECT_EQ(e.Number(), 35602);
+    EXPECT_TRUE(Contains(e.Description(),
+                         "Manifest.xml lists \"Drilling\" twice, the second time as the chart "
+                         "\"Clash\""))
+        << e.Description();
     EXPECT_TRUE(Contains(e.Description(),
                          "CChartManifest.AddChart(ctlTree.Name='ChartTree',  oRootNode.Text='Drilling')"))
         << e.Description();

@@ -114,10 +114,23 @@ TEST_F(ChartModelTest, ParseUnitDetailsAsksOnlyWithAColumnAndAGrid) {
     EXPECT_EQ(label->Category(), "");
     EXPECT_EQ(label->DefaultUnit(), "") << "a field without a unit replaces the unit with nothing";
 
+    // A column the query's asset type lacks: a chart of other assets, said before the
+    // field chooser is asked (which would show a bare "Invalid procedure call").
     label->SetColumnName("WATER_DEPTH");
     query->SetQueryType("Well");
-    EXPECT_RAISES(91, label->ParseUnitDetails()) << "no such field of a well";
+    Error e = CaughtError([&] { label->ParseUnitDetails(); });
+    EXPECT_EQ(e.Number(), 5);
+    EXPECT_TRUE(Contains(e.Description(),
+                         "it is a chart of Field assets (the column WATER_DEPTH of the Assets "
+                         "grid), and the active query finds Well assets"))
+        << e.Description();
     EXPECT_EQ(label->Category(), "");
+    label->SetColumnName("NOWHERE");
+    e = CaughtError([&] { label->ParseUnitDetails(); });
+    EXPECT_TRUE(Contains(e.Description(), "no asset type has the column NOWHERE of the Assets grid"))
+        << e.Description();
+    EXPECT_TRUE(messages.empty()) << messages.front().text;
+    EXPECT_EQ(Dialog(), "");
 }
 
 TEST_F(ChartModelTest, FieldExistsComparesNamesWithoutCase) {

@@ -1,6 +1,8 @@
-// Drawing a chart: bar and line queries point by point, the grid beside it,
+// Drawing a chart: bar and line queries placed by X value, the grid beside it,
 // the header with a title from the data, the no-data road, limits, legend,
 // styles and colours, column widths, and what the drawing refuses.
+#include <tuple>
+
 #include "RenderFixture.h"
 #include "charts/ChartColours.h"
 #include "platform/runtime/Text.h"
@@ -109,7 +111,21 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
     EXPECT_EQ(line2->symbol->size, 6);
     EXPECT_EQ(line2->symbol->color, 65280) << "a style without a symbol colour keeps the query's";
 
-    // A later, shorter query does not cut off the rows an earlier one wrote.
+    // Two queries on the right-hand axis: each heading stands over its own values.
+    chart = New<CChart>();
+    AddQuery(kOil, Series("LINE", {Axis("X", "YR"), Axis("Y2", "GAS", "Gas")}));
+    AddQuery(kOil, Series("LINE", {Axis("X", "YR"), Axis("Y2", "OIL", "Oil")}));
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(grid->Text(2, 1), "Gas");
+    EXPECT_EQ(grid->Text(2, 4), "30");
+    EXPECT_EQ(grid->Text(3, 1), "Oil");
+    EXPECT_EQ(grid->Text(3, 4), "4") << "a number cell without decimal places";
+    EXPECT_EQ(Y(1, 1, 3), 30);
+    EXPECT_EQ(Y(2, 1, 3), 4.25);
+
+    // A later, shorter query does not cut off the rows an earlier one wrote; its years the
+    // earlier one lacked are added after them, each with its own point and row.
     chart = New<CChart>();
     std::string fifteen = "SELECT 1 AS YR, 1 AS OIL";
     for (int i = 2; i <= 15; ++i)
@@ -118,13 +134,86 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
     AddQuery(kOil, Series("LINE", {Axis("X", "YR"), Axis("Y2", "GAS")}));
     NewControls();
     EXPECT_TRUE(Render());
-    EXPECT_EQ(grid->MaxRows(), 16);
+    EXPECT_EQ(grid->MaxRows(), 19);
     EXPECT_EQ(grid->Text(2, 16), "15");
-    EXPECT_EQ(grid->Text(3, 4), "30");
+    EXPECT_EQ(grid->Text(3, 4), "") << "year 3 has no gas";
+    EXPECT_EQ(grid->Text(1, 19), "2,003");
+    EXPECT_EQ(grid->Text(3, 19), "30");
+    EXPECT_EQ(grid->Text(2, 19), "");
+    EXPECT_EQ(control->Group(1)->data->Points(1), 18);
+    EXPECT_EQ(Y(1, 1, 15), 15);
+    EXPECT_EQ(Y(2, 1, 18), 30);
+    EXPECT_EQ(Y(2, 1, 3), std::nullopt);
+    ASSERT_EQ(control->Group(1)->pointLabels->items.size(), 18u);
+    EXPECT_EQ(CStr(control->Group(1)->pointLabels->items[15]), "2001") << "every group labels every point";
     chart->Queries()->Remove(Variant(1));
     NewControls();
     EXPECT_TRUE(Render());
     EXPECT_EQ(grid->MaxRows(), 10) << "the next drawing sizes the grid afresh";
+
+    // A new value goes between the query's own neighbours, in number order among the new
+    // ones there; 2000.0 is 2000; a repeated value keeps a point per repeat.
+    chart = New<CChart>();
+    AddQuery(Rows("SELECT 2000 AS YR, 1 AS V UNION ALL SELECT 2010, 2"),
+             Series("BAR", {Axis("X", "YR"), Axis("Y", "V", "A")}));
+    AddQuery(Rows("SELECT 2000.0 AS YR, 10 AS V UNION ALL SELECT 2005, 20 UNION ALL SELECT 2010, 30"),
+             Series("BAR", {Axis("X", "YR"), Axis("Y", "V", "B")}));
+    AddQuery(Rows("SELECT 2003 AS YR, 100 AS V UNION ALL SELECT 2010, 200 UNION ALL SELECT 2010, 300"),
+             Series("BAR", {Axis("Y", "V", "C"), Axis("X", "YR")}));
+    NewControls();
+    EXPECT_TRUE(Render());
+    std::vector<std::string> labels;
+    for (const Variant& v : control->Group(3)->pointLabels->items) labels.push_back(CStr(v));
+    EXPECT_EQ(labels, (std::vector<std::string>{"2000", "2003", "2005", "2010", "2010"}));
+    EXPECT_EQ((std::vector<std::optional<double>>{Y(1, 1, 1), Y(1, 1, 4), Y(2, 1, 1), Y(2, 1, 3), Y(2, 1, 4),
+                                                  Y(3, 1, 2), Y(3, 1, 4), Y(3, 1, 5), Y(3, 1, 3)}),
+              (std::vector<std::optional<double>>{1, 2, 10, 20, 30, 100, 200, 300, std::nullopt}));
+    EXPECT_EQ(grid->Text(1, 1), "YR") << "the headings in the order the axes came";
+    EXPECT_EQ(grid->Text(4, 1), "C");
+    EXPECT_EQ(grid->Text(4, 3), "100");
+    EXPECT_EQ(grid->Text(1, 6), "2,010");
+    EXPECT_EQ(grid->Text(4, 6), "300");
+    EXPECT_EQ(grid->Text(2, 6), "");
+
+    // Two queries: the points their X values give, and each value at its own point.
+    struct TwoQueries {
+        const char* what;
+        std::string x, first, second;
+        std::vector<std::string> labels;
+        std::vector<std::tuple<int32_t, int32_t, double>> values;  // group, point, y
+    };
+    const TwoQueries cases[] = {
+        {"years that run downwards take new ones in downwards",
+         "YR",
+         "SELECT 2003 AS YR, 3 AS V UNION ALL SELECT 2001, 1",
+         "SELECT 2004 AS YR, 40 AS V UNION ALL SELECT 2002, 20 UNION ALL SELECT 2001, 10",
+         {"2004", "2003", "2002", "2001"},
+         {{2, 1, 40}, {2, 3, 20}, {1, 2, 3}}},
+        {"a query in another order than the points still fits its new values in by value",
+         "YR",
+         "SELECT 1 AS YR, 1 AS V UNION ALL SELECT 2, 2 UNION ALL SELECT 3, 3 UNION ALL SELECT 6, 6",
+         "SELECT 2 AS YR, 20 AS V UNION ALL SELECT 4, 40 UNION ALL SELECT 1, 10",
+         {"1", "2", "3", "4", "6"},
+         {{2, 4, 40}, {2, 1, 10}}},
+        {"texts are one X value whatever their letter case, and ordered by their letters",
+         "R",
+         "SELECT 'North' AS R, 1 AS V UNION ALL SELECT 'south', 2",
+         "SELECT 'NORTH' AS R, 10 AS V UNION ALL SELECT 'East', 20",
+         {"North", "East", "south"},
+         {{2, 1, 10}, {2, 2, 20}, {1, 3, 2}}},
+    };
+    for (const TwoQueries& c : cases) {
+        chart = New<CChart>();
+        AddQuery(Rows(c.first), Series("BAR", {Axis("X", c.x), Axis("Y", "V", "A")}));
+        AddQuery(Rows(c.second), Series("BAR", {Axis("X", c.x), Axis("Y", "V", "B")}));
+        NewControls();
+        EXPECT_TRUE(Render()) << c.what;
+        labels.clear();
+        for (const Variant& v : control->Group(1)->pointLabels->items) labels.push_back(CStr(v));
+        EXPECT_EQ(labels, c.labels) << c.what;
+        for (const auto& [group, point, y] : c.values)
+            EXPECT_EQ(Y(group, 1, point), y) << c.what << ", " << point;
+    }
 }
 
 TEST_F(ChartRenderTest, MoreQueriesThanColoursTakeTheColoursAgainAndNoColoursAPalette) {
@@ -322,7 +411,8 @@ TEST_F(ChartRenderTest, AFailingStatementEndsTheDrawingAndAFailingStepIsShown) {
     EXPECT_FALSE(Render());
     EXPECT_TRUE(Contains(Dialog(), "Method: CChart.ExecuteQuery")) << Dialog();
     EXPECT_TRUE(Contains(Dialog(), "Query 2: no such column: NoSuchColumn")) << Dialog();
-    EXPECT_EQ(control->Groups().size(), 1u) << "the queries after it are not run";
+    EXPECT_TRUE(control->Groups().empty())
+        << "every query opens before one is drawn; those after it are not run";
     EXPECT_FALSE(control->HeaderPart().isShowing);
 
     // A chart read from a definition is named by it.
@@ -359,7 +449,7 @@ TEST_F(ChartRenderTest, TextCellsShowTheirPatternAndTypedCellsTheirValue) {
     EXPECT_EQ(CellAt(2, 2).cellType, 5);
     EXPECT_EQ(grid->Text(3, 2), "3.142") << "a number cell ignores the pattern";
     EXPECT_EQ(grid->Text(2, 1), "V");
-    EXPECT_EQ(grid->Text(3, 1), "") << "the column has its heading already";
+    EXPECT_EQ(grid->Text(3, 1), "Pi") << "a legend label heads the column of its values";
 }
 
 }  // namespace

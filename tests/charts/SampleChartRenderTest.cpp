@@ -160,6 +160,46 @@ TEST_F(SampleChartRenderTest, LinesOnTwoAxesShowTheYearlySumsInTheChosenUnits) {
          {std::string("Oil and gas production"), std::string("Production"), std::string("Oil"),
           std::string("Gas"), std::string("Oil (bbl/d)"), std::string("Gas (MMscf/d)"), raw[0][0].text})
         EXPECT_TRUE(Has(texts, t) || Has(texts, t + " ")) << t;
+
+    // The same chart with one query limited to the years from 2030: each figure stays at its
+    // own year, whichever query lacks the early years (the later one adds them before its own).
+    const std::string sample = ReadFile(data.Path() + "Charts/Definitions/FieldProduction.xml");
+    for (const char* column : {"GAS_PRODUCTION", "OIL_PRODUCTION"}) {
+        const std::string from = std::string("SUM(") + column + ") AS " + column +
+                                 " FROM FieldAnnualTotal_Gross WHERE Field_Code IN (ASSET_CODE)";
+        ASSERT_TRUE(Contains(sample, from));
+        const std::string name = std::string("From2030_") + column;
+        data.Write("Charts/Definitions/" + name + ".xml",
+                   Replace(sample, from, from + " AND Prod_Year &gt;= 2030"));
+        ASSERT_TRUE(Draw(name, "Field", kFields));
+        EXPECT_EQ(Dialog(), "");
+        const size_t limited = column == std::string("GAS_PRODUCTION") ? 2 : 1;
+        ASSERT_EQ(control->Group(1)->data->Points(1), static_cast<int32_t>(raw.size())) << name;
+        ASSERT_EQ(control->Group(2)->data->Points(1), static_cast<int32_t>(raw.size())) << name;
+        ASSERT_EQ(control->Group(1)->pointLabels->items.size(), raw.size()) << name;
+        for (size_t i = 0; i < raw.size(); ++i) {
+            const int32_t p = static_cast<int32_t>(i + 1);
+            const std::string year = raw[i][0].text;
+            const bool lacking = std::stoi(year) < 2030;
+            EXPECT_EQ(CStr(control->Group(1)->pointLabels->items[i]), year) << name;
+            EXPECT_EQ(grid->Text(1, p + 1), year) << name;
+            for (size_t q = 1; q <= 2; ++q) {
+                const int32_t group = static_cast<int32_t>(q);
+                const double factor = q == 1 ? 1000 : 1;
+                if (q == limited && lacking) {
+                    EXPECT_EQ(Y(group, 1, p), std::nullopt) << name << " " << year;
+                    EXPECT_EQ(grid->Text(group + 1, p + 1), "") << name << " " << year;
+                    continue;
+                }
+                ExpectValue(Y(group, 1, p), raw[i][q], factor, name + " " + year);
+                if (!raw[i][q].null) {
+                    EXPECT_NEAR(CellNumber(group + 1, p + 1), raw[i][q].number * factor, 1e-6)
+                        << name << year;
+                }
+            }
+        }
+        EXPECT_EQ(grid->Text(1, static_cast<int32_t>(raw.size()) + 2), "") << "one row per year";
+    }
 }
 
 TEST_F(SampleChartRenderTest, BarsOfCountsAndMoneyForEachAssetType) {

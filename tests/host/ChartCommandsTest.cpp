@@ -47,6 +47,17 @@ TEST_F(ChartCommands, ChartsListsTheManifestPerAssetType) {
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "binary.xml")) << run.err;
     EXPECT_EQ(run.out, "");
+    // Two charts of one name: the manifest and the chart are named.
+    const std::string twice =
+        data.Write("twice.xml", Replace(ReadFile(data.Path() + "Charts/ChartManifest.xml"),
+                                        "Definition=\"FieldCapex\"", "Definition=\"FieldProduction\""));
+    run = Run({"charts", "--manifest", twice});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "the chart manifest " + twice +
+                                 " lists \"FieldProduction\" twice, the second time as the chart \"Capital "
+                                 "spend\": Key is not unique in collection"))
+        << run.err;
+    EXPECT_EQ(run.out, "");
 }
 
 TEST_F(ChartCommands, ChartDrawsForTheAssetsOfTheQueryIntoAPictureAndAGrid) {
@@ -97,6 +108,24 @@ TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
         EXPECT_EQ(run.status, 1) << name;
         EXPECT_TRUE(Has(run.err, std::string(name) + ".xml")) << run.err;
         EXPECT_FALSE(std::filesystem::exists(Out("x.svg"))) << name;
+    }
+
+    // A chart of fields for a query of wells: the manifest says so before anything runs, the
+    // library where the chart reads a column wells lack; no bare "Invalid procedure call".
+    data.Write("Charts/Definitions/Unlisted.xml",
+               ReadFile(data.Path() + "Charts/Definitions/FieldProduction.xml"));
+    for (const char* name : {"FieldProduction", "Unlisted"}) {
+        run = Run({"chart", name, SampleQuery("wells-gross.xml"), "--svg", Out("w.svg")});
+        EXPECT_EQ(run.status, 1) << name;
+        EXPECT_TRUE(
+            Has(run.err, name == std::string("Unlisted")
+                             ? "it is a chart of Field assets (the column OIL_PRODUCTION of the Annual "
+                               "grid), and the active query finds Well assets"
+                             : "FieldProduction is a chart of fields and the query " +
+                                   SampleQuery("wells-gross.xml") + " finds wells"))
+            << run.err;
+        EXPECT_FALSE(Has(run.err, "Invalid procedure call")) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(Out("w.svg"))) << name;
     }
 
     run = Run({"chart", "FieldCapex", "--svg", Out("x.svg")});
