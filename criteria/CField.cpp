@@ -136,49 +136,16 @@ constexpr const char* kTooLarge =
 constexpr const char* kNotQuotedCodes =
     "The value '%0' is not a list of codes: numbers, or texts each between single quotes.";
 
-// The codes of a list of texts each between single quotes (an embedded
-// quote doubled), as a quoted criteria list reads; false when the text is
-// not such a list.
-bool ReadQuotedCodes(const std::string& sList, std::vector<std::string>& codes) {
-    size_t i = 0;
-    const size_t n = sList.size();
-    auto blanks = [&] {
-        while (i < n && sList[i] == ' ') ++i;
-    };
-    for (;;) {
-        blanks();
-        if (i == n || sList[i] != '\'') return false;
-        std::string code;
-        for (++i;; ++i) {
-            if (i == n) return false;
-            if (sList[i] != '\'') {
-                code += sList[i];
-            } else if (i + 1 < n && sList[i + 1] == '\'') {
-                code += '\'';
-                ++i;
-            } else {
-                ++i;
-                break;
-            }
-        }
-        codes.push_back(std::move(code));
-        blanks();
-        if (i == n) return true;
-        if (sList[i] != ',') return false;
-        ++i;
-    }
-}
-
 // A caller's age codes written for SQL: numbers, or texts each between
 // single quotes.  Each code is written again by the value functions, so a
 // code holding a quote stays one literal; anything else is refused.
 std::string AgeCodesSql(const std::string& sCodes) {
     const std::string trimmed = Trim(sCodes);
     if (trimmed.empty() || trimmed[0] != '\'') return SqlCodeList(sCodes).Text();
-    std::vector<std::string> codes;
-    if (!ReadQuotedCodes(trimmed, codes)) RefuseInput(kNotQuotedCodes, {sCodes});
+    const std::optional<std::vector<std::string>> codes = ReadQuotedList(trimmed);
+    if (!codes) RefuseInput(kNotQuotedCodes, {sCodes});
     std::string sql;
-    for (const std::string& code : codes) {
+    for (const std::string& code : *codes) {
         if (!sql.empty()) sql += ',';
         sql += SqlText(code).Text();
     }

@@ -21,40 +21,6 @@ namespace {
 
 constexpr const char* kNotQuotedList = "The value '%0' is not a list of quoted texts.";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// The texts of a list of quoted literals, each doubled quote inside made
-// single again; refuses anything else.
-std::vector<std::string> ReadQuoted(const std::string& sList, char cQuote) {
-    std::vector<std::string> texts;
-    const size_t n = sList.size();
-    size_t i = 0;
-    for (;;) {
-        while (i < n && IsBlank(sList[i])) ++i;
-        if (i == n || sList[i] != cQuote) RefuseInput(kNotQuotedList, {sList});
-        ++i;
-        std::string text;
-        for (;;) {
-            if (i == n) RefuseInput(kNotQuotedList, {sList});  // the literal never ends
-            if (sList[i] == cQuote) {
-                if (i + 1 < n && sList[i + 1] == cQuote) {
-                    text += cQuote;
-                    i += 2;
-                    continue;
-                }
-                ++i;
-                break;
-            }
-            text += sList[i++];
-        }
-        texts.push_back(std::move(text));
-        while (i < n && IsBlank(sList[i])) ++i;
-        if (i == n) return texts;
-        if (sList[i] != ',') RefuseInput(kNotQuotedList, {sList});
-        ++i;
-    }
-}
-
 // The number a bound's text holds; raises &H80041066 naming the text when
 // it holds none.
 double Number(const std::string& sValue) {
@@ -68,7 +34,9 @@ double Number(const std::string& sValue) {
 std::string QuotedTexts(const std::string& sList, char cQuote) {
     if (Trim(sList).empty()) return "";
     std::string sql;
-    for (const std::string& text : ReadQuoted(sList, cQuote)) {
+    const std::optional<std::vector<std::string>> texts = ReadQuotedList(sList, cQuote);
+    if (!texts) RefuseInput(kNotQuotedList, {sList});
+    for (const std::string& text : *texts) {
         if (!sql.empty()) sql += ',';
         sql += SqlText(text).Text();
     }

@@ -81,6 +81,36 @@ SqlFragment SqlQuotedList(const std::string& sList) {
     });
 }
 
+std::optional<std::vector<std::string>> ReadQuotedList(std::string_view sList, char cQuote) {
+    auto blanks = [&](size_t& i) {
+        while (i < sList.size() && (sList[i] == ' ' || sList[i] == '\t')) ++i;
+    };
+    std::vector<std::string> texts;
+    size_t i = 0;
+    for (;;) {
+        blanks(i);
+        if (i == sList.size() || sList[i] != cQuote) return std::nullopt;
+        std::string text;
+        for (++i;; ++i) {
+            if (i == sList.size()) return std::nullopt;  // the literal never ends
+            if (sList[i] != cQuote) {
+                text += sList[i];
+            } else if (i + 1 < sList.size() && sList[i + 1] == cQuote) {
+                text += cQuote;
+                ++i;
+            } else {
+                ++i;
+                break;
+            }
+        }
+        texts.push_back(std::move(text));
+        blanks(i);
+        if (i == sList.size()) return texts;
+        if (sList[i] != ',') return std::nullopt;
+        ++i;
+    }
+}
+
 SqlFragment SqlText(const std::string& sValue) {
     return PassOn("SqlValues.SqlText(sValue)", ERR_ARGS(sValue), [&] { return SqlFragment(Quoted(sValue)); });
 }

@@ -10,9 +10,11 @@
 // these functions make; ReplacePlaceholder fills a template's placeholder
 // with one and with nothing else, so a raw value cannot be pasted into a
 // template by accident.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 class SqlFragment;
 
@@ -36,6 +38,13 @@ SqlFragment SqlCodeList(const std::string& sList);
 // A list of quoted texts: "A,O'B" -> "'A','O''B'".  Items are taken as they
 // are, blanks included; "" gives "".  Raises &H80041066 for a NUL character.
 SqlFragment SqlQuotedList(const std::string& sList);
+// The texts of a list of quoted literals, as a criteria set or a host hands
+// one over: "'A', 'O''B'" gives A and O'B.  Each literal stands between
+// cQuote characters, a doubled cQuote inside it standing for one; literals
+// are separated by "," with blanks (spaces, tabs) around them.  Nothing when
+// the text is anything else, "" and a literal that never ends included; the
+// caller refuses it in its own words.  Never fails.
+std::optional<std::vector<std::string>> ReadQuotedList(std::string_view sList, char cQuote = '\'');
 // One text literal: "O'Brien" -> "'O''Brien'".  Raises &H80041066 for a NUL
 // character, which the engine would take for the end of the statement.
 SqlFragment SqlText(const std::string& sValue);
