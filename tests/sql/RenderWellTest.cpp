@@ -101,6 +101,11 @@ TEST_F(RenderWell, TheFirstGeologicalDetailDecidesWhereAndAtWhichLevel) {
            "<GeologicalDetails><GeologicalDetail Code=\"MZ\" QueryType=\"ERA_CODE=1 OR X\" "
            "Formation=\"SECONDARY\"/></GeologicalDetails>"}});
     EXPECT_EQ(Render("Well"), "-2147217306");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(
+        messages[0].text,
+        "The value 'ERA_CODE=1 OR X' of 'GeologicalDetail@QueryType' is not a valid name: only letters, "
+        "digits and '_' may be used.");
     // A position nobody knows adds nothing.
     Bind({{"WellDetail",
            "<GeologicalDetails><GeologicalDetail Code=\"MZ\" QueryType=\"ERA\" Formation=\"UPPER\"/>"
