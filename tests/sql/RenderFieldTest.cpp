@@ -49,6 +49,17 @@ TEST_F(RenderField, CriteriaOfEveryKindGrossAndNet) {
     EXPECT_EQ(upTo, DirectSet("SELECT Field_Code FROM Field WHERE Discovery_Date <= '" + day + "'"))
         << Narrowing();
     EXPECT_EQ(upTo.count(onBound), 1u) << day;
+
+    // Two shore statuses: a field of either kind is found.
+    Bind();
+    params->Field()->AddShoreStatus("ONSHORE");
+    params->Field()->AddShoreStatus("BOTH");
+    const std::set<std::string> shore =
+        DirectSet("SELECT Field_Code FROM Field WHERE OFFSHORE_CODE IN ('ONSHORE', 'BOTH')");
+    ASSERT_GT(shore.size(), DirectSet("SELECT Field_Code FROM Field WHERE OFFSHORE_CODE = 'ONSHORE'").size());
+    const std::string either = Render("Field");
+    ASSERT_NE(either, "0") << "no field is of both kinds: " << Narrowing();
+    EXPECT_EQ(Read(either, "Field"), shore) << Narrowing();
 }
 
 TEST_F(RenderField, PresentValueAndVolumesWithTheirTechnicalPart) {
