@@ -50,6 +50,37 @@ void RefuseInput(std::string_view sMessage, std::initializer_list<std::string_vi
     throw Error(ERR_USER_INPUT, kCheckSource, std::string(sMessage));  // not reached: Check raised
 }
 
+void RefuseValue(std::string_view sValue, std::string_view sOf, std::string_view sWhat,
+                 std::string_view sInList) {
+    // The program's own text goes in as it is; only the values are filled
+    // in, and text taken from a value is never read for placeholders.
+    if (sOf.empty()) sOf = ValueOrigins::PlaceOf(sValue, sInList);
+    std::string message = "The value '%0'";
+    if (!sInList.empty()) message += " in the list '%1'";
+    if (!sOf.empty()) message += " of '%2'";
+    message += ' ';
+    message += sWhat;
+    RefuseInput(message, {sValue, sInList, sOf});
+}
+
+namespace {
+// The innermost scope of this thread.
+thread_local ValueOrigins* tOrigins = nullptr;
+}  // namespace
+
+ValueOrigins::ValueOrigins(std::initializer_list<Entry> entries) : entries_(entries), outer_(tOrigins) {
+    tOrigins = this;
+}
+
+ValueOrigins::~ValueOrigins() { tOrigins = outer_; }
+
+std::string_view ValueOrigins::PlaceOf(std::string_view sValue, std::string_view sInList) {
+    for (const ValueOrigins* scope = tOrigins; scope; scope = scope->outer_)
+        for (const Entry& entry : scope->entries_)
+            if (entry.first == sValue || (!sInList.empty() && entry.first == sInList)) return entry.second;
+    return {};
+}
+
 PreservedError& ErrState() {
     thread_local PreservedError state;
     return state;

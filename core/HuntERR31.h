@@ -11,6 +11,8 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/mTL5ErrorCodes.h"
 #include "platform/runtime/Variant.h"
@@ -54,6 +56,41 @@ std::string QuotedValue(std::string_view sValue);
 // sMessage, its placeholders filled with the values in order, each as
 // QuotedValue quotes it.
 [[noreturn]] void RefuseInput(std::string_view sMessage, std::initializer_list<std::string_view> values);
+// Raises the user input error &H80041066 for a value that cannot be used,
+// naming where it was read when the caller knows: "The value '<sValue>' of
+// '<sOf>' <sWhat>" ("The value 'x' of 'APIRange@MinValue' is not a valid
+// number."), without the " of ..." when sOf is "" (a value a host handed
+// in).  sInList, when given, is the list the value is an item of, quoted
+// after it: "The value 'x' in the list '1,x' of 'AssetCode@Code' ...".  The
+// values are quoted as QuotedValue quotes them; sWhat is the program's own
+// text.  Every refusal of a criterion's value goes through here, so that
+// each says the same about where the value stands.
+[[noreturn]] void RefuseValue(std::string_view sValue, std::string_view sOf, std::string_view sWhat,
+                              std::string_view sInList = {});
+
+// Where values stand, for the refusals made while it lives by code that is
+// handed the values without knowing where they came from (a look-up member
+// whose arguments a render reads from the query file): a refusal without a
+// place names the first entry, innermost scope first, whose text is the
+// refused value or the list it is an item of.  Entries are pairs of a value
+// and its place ("APIRange@MinValue"); they refer to the caller's texts,
+// which must outlive the scope.  Scopes nest, on one thread.
+class ValueOrigins {
+public:
+    using Entry = std::pair<std::string_view, std::string_view>;
+    explicit ValueOrigins(std::initializer_list<Entry> entries);
+    ~ValueOrigins();
+    ValueOrigins(const ValueOrigins&) = delete;
+    ValueOrigins& operator=(const ValueOrigins&) = delete;
+
+    // The place of the value (or of the list it is an item of) in the
+    // innermost scope that has it; "" when none has.  Never fails.
+    static std::string_view PlaceOf(std::string_view sValue, std::string_view sInList);
+
+private:
+    std::vector<Entry> entries_;
+    ValueOrigins* outer_;
+};
 
 // The thread's preserved copy of the current error, kept while the framework
 // works so that its own steps cannot lose it.

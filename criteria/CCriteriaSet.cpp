@@ -36,23 +36,6 @@ const std::string& ValueOf(const Section& s, const std::vector<std::string>& val
 
 bool NotBlank(const std::string& s) { return !Trim(s).empty(); }
 
-constexpr const char* kNotAFlag = "The value '%0' of '%1' is not a flag: True or False.";
-constexpr const char* kNotAWholeNumber = "The value '%0' of '%1' is not a whole number.";
-constexpr const char* kOutOfRange = "The value '%0' of '%1' is not a whole number from %2 to %3.";
-
-// Runs a run-time conversion; false when the value does not convert (type
-// mismatch or overflow), any other failure passing on.
-template <class Convert>
-bool Converts(Convert&& convert) {
-    try {
-        convert();
-        return true;
-    } catch (const Error& e) {
-        if (e.Number() != rt::kTypeMismatch && e.Number() != rt::kOverflow) throw;
-    }
-    return false;
-}
-
 }  // namespace
 
 CCriteriaSet::CCriteriaSet(const CriteriaSetProfile& profile) : profile_(profile) {
@@ -89,24 +72,6 @@ void CCriteriaSet::SetModified(bool bModified) {
 }
 
 Ref<IDataLists> CCriteriaSet::ListsOfRoot() { return gDataManager()->Lists(); }
-
-bool CCriteriaSet::FlagOf(std::string_view sElement, const std::string& sValue) {
-    bool flag = false;
-    if (!Converts([&] { flag = Variant(sValue).ToBool(); })) RefuseInput(kNotAFlag, {sValue, sElement});
-    return flag;
-}
-
-int32_t CCriteriaSet::WholeOf(std::string_view sElement, const std::string& sValue, int32_t lLeast,
-                              int32_t lMost) {
-    int32_t n = 0;
-    const bool whole = Converts([&] { n = Variant(sValue).ToLong(); });
-    const bool full =
-        lLeast == std::numeric_limits<int32_t>::min() && lMost == std::numeric_limits<int32_t>::max();
-    if (!whole && full) RefuseInput(kNotAWholeNumber, {sValue, sElement});
-    if (!whole || n < lLeast || n > lMost)
-        RefuseInput(kOutOfRange, {sValue, sElement, DecimalText(lLeast), DecimalText(lMost)});
-    return n;
-}
 
 bool CCriteriaSet::Accepts(const Section& s, const std::vector<std::string>& values) {
     const Acceptance& a = s.accept;

@@ -67,6 +67,7 @@
 
 #include "core/ErrorDisplay.h"
 #include "core/ErrorHandler.h"
+#include "core/StoredValues.h"
 #include "interfaces/ICriteria.h"
 #include "interfaces/IDataLists.h"
 #include "interfaces/ISettingsObject2.h"
@@ -304,20 +305,6 @@ protected:
     // order, not de-duplicated, joined by ","; "" when no row has one.
     std::string CodesByTemplate(const Op& op, const MemberArgs& args, const char* sKey,
                                 const char* sPlaceholder, const std::string& sCodes, const char* sColumn);
-
-    // ---- stored values read as what they stand for
-
-    // A flag as stored ("True", "False" or a number, as the run time reads
-    // flags).  Raises &H80041066 naming sElement and the value for anything
-    // else, "" included: a query file's flag that means nothing refuses the
-    // query rather than reading as either answer.
-    static bool FlagOf(std::string_view sElement, const std::string& sValue);
-    // A whole number as stored (as the run time reads one: "2.5" is 2), from
-    // lLeast to lMost.  Raises &H80041066 naming sElement and the value for
-    // anything else, "" included.
-    static int32_t WholeOf(std::string_view sElement, const std::string& sValue,
-                           int32_t lLeast = std::numeric_limits<int32_t>::min(),
-                           int32_t lMost = std::numeric_limits<int32_t>::max());
 
     // ---- the steps the families are made of, for members that combine them
 

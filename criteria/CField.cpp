@@ -135,40 +135,7 @@ constexpr const char* kCodesByAnnual = "SQL_FIELD_CODE_BY_ANNUAL_PRODUCTION";
 constexpr const char* kTooLarge =
     "Your results set is too large to process, please refine your query selection.";
 constexpr const char* kNotQuotedCodes =
-    "The value '%0' is not a list of codes: numbers, or texts each between single quotes.";
-
-// The codes of a list of texts each between single quotes (an embedded
-// quote doubled), as a quoted criteria list reads; false when the text is
-// not such a list.
-bool ReadQuotedCodes(const std::string& sList, std::vector<std::string>& codes) {
-    size_t i = 0;
-    const size_t n = sList.size();
-    auto blanks = [&] {
-        while (i < n && sList[i] == ' ') ++i;
-    };
-    for (;;) {
-        blanks();
-        if (i == n || sList[i] != '\'') return false;
-        std::string code;
-        for (++i;; ++i) {
-            if (i == n) return false;
-            if (sList[i] != '\'') {
-                code += sList[i];
-            } else if (i + 1 < n && sList[i + 1] == '\'') {
-                code += '\'';
-                ++i;
-            } else {
-                ++i;
-                break;
-            }
-        }
-        codes.push_back(std::move(code));
-        blanks();
-        if (i == n) return true;
-        if (sList[i] != ',') return false;
-        ++i;
-    }
-}
+    "is not a list of codes: numbers, or texts each between single quotes.";
 
 // A caller's age codes written for SQL: numbers, or texts each between
 // single quotes.  Each code is written again by the value functions, so a
@@ -176,10 +143,10 @@ bool ReadQuotedCodes(const std::string& sList, std::vector<std::string>& codes) 
 std::string AgeCodesSql(const std::string& sCodes) {
     const std::string trimmed = Trim(sCodes);
     if (trimmed.empty() || trimmed[0] != '\'') return SqlCodeList(sCodes).Text();
-    std::vector<std::string> codes;
-    if (!ReadQuotedCodes(trimmed, codes)) RefuseInput(kNotQuotedCodes, {sCodes});
+    const std::optional<std::vector<std::string>> codes = ReadQuotedList(trimmed);
+    if (!codes) RefuseValue(sCodes, "", kNotQuotedCodes);
     std::string sql;
-    for (const std::string& code : codes) {
+    for (const std::string& code : *codes) {
         if (!sql.empty()) sql += ',';
         sql += SqlText(code).Text();
     }
@@ -467,8 +434,10 @@ int16_t CField::GroupingFilterControlID() {
         std::string id =
             gTools()->GetQueryParameter(settings_, kRoot, kGroupings.section, kGroupings.item, "ID");
         // A 16-bit control id, as the host's controls number them: a larger
-        // stored id is refused rather than read as another control's.
-        if (!IsNumericText(id)) return int16_t{-1};
+        // stored id is refused rather than read as another control's.  An id
+        // that is no number reads as none, -1; but a render asking for it
+        // would drop the filter without a word, so there it is refused.
+        if (!IsNumericText(id) && (!RenderInProgress() || Trim(id).empty())) return int16_t{-1};
         return static_cast<int16_t>(WholeOf("FieldGrouping@ID", id, std::numeric_limits<int16_t>::min(),
                                             std::numeric_limits<int16_t>::max()));
     });
@@ -803,10 +772,10 @@ std::string CField::FieldReservoirAgeList(const std::string& sSectorCodes) {
         try {
             return Run({"FieldCodesByAge(sAgeColumn,sAgeCodes,sSectorCodes)", Pass},
                        ERR_ARGS(column, codes, sSectorCodes), [&] {
-                           return CodesByAge(
-                               SqlIdentifier(column).Text(),
-                               age->quoted ? SqlQuotedList(codes).Text() : SqlCodeList(codes).Text(),
-                               SqlCodeList(sSectorCodes).Text());
+                           return CodesByAge(SqlIdentifier(column).Text(),
+                                             age->quoted ? SqlQuotedList(codes, "ReservoirAge@Code").Text()
+                                                         : SqlCodeList(codes, "ReservoirAge@Code").Text(),
+                                             SqlCodeList(sSectorCodes).Text());
                        });
         } catch (const Error& e) {
             // The engine gives up on a statement this large or complex.
@@ -854,9 +823,9 @@ std::string CField::FieldCodesByAnnualProduction(const std::string& sRangeName, 
             // is refused: leaving it out would widen the range.
             auto bound = [&](const std::string& text, const char* op) {
                 if (text.empty()) return;
-                builder->AddWhere(
-                    SqlIdentifier(sRangeName).Text() + op + render::ConvertedBound(text, sCategory, sUnit),
-                    "AND");
+                builder->AddWhere(SqlIdentifier(sRangeName).Text() + op +
+                                      render::ConvertedBound(text, {}, sCategory, sUnit),
+                                  "AND");
             };
             bound(min, " >= ");
             bound(max, " <= ");

@@ -359,8 +359,9 @@ std::string CTransport::FieldLocationsList() {
     return Run({"FieldLocationsList()", Pass}, {}, [&] {
         // The fields' codes as the query file holds them; the look-up lets
         // only numbers reach its statement.
-        std::string fieldCodes =
+        const std::string fieldCodes =
             gTools()->GetQueryParameterAttributeList(settings_, kRoot, kFieldLocations.section, "Code");
+        const ValueOrigins origins{{fieldCodes, "FieldLocation@Code"}};
         return ITransport_TransportsByUserField(fieldCodes);
     });
 }

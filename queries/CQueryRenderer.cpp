@@ -3,6 +3,7 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
+#include "core/StoredValues.h"
 #include "platform/toolslib/cvControlHandlers.h"
 #include "platform/ui/WindowUpdate.h"
 
@@ -72,8 +73,10 @@ void CQueryRenderer::Companies() {
         }
 
         if (Exists(kSubsidiaries)) nodes->Remove(kSubsidiaries);
+        // Read as the company criteria read it, so that a value that is no
+        // flag is refused here with the words a run of the query uses.
         Variant subsidiaries = query_->GetValue(std::string(kCompanyDetailXml) + "Subsiduaries");
-        if (!subsidiaries.IsNull() && subsidiaries.ToBool())
+        if (!subsidiaries.IsNull() && FlagOf("CompanyDetail/Subsiduaries", subsidiaries.ToString()))
             nodes->Add(kCompanyDetail, tvwChild, kSubsidiaries, "Include Subsidiaries");
 
         OptionBranch("OperatorStatus", "Query.General.CompanyDetail.OperatorStatus", "Operator Status",

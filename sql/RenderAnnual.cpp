@@ -3,10 +3,12 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
+#include "core/HuntERR31.h"
 #include "interfaces/ICriteria.h"
 #include "interfaces/_cvDataManager.h"
 #include "platform/toolslib/cvStrings.h"
 #include "sql/CSQLRenderer.h"
+#include "sql/RenderValues.h"
 
 std::string CSQLRenderer::GetAnnualAssetCodes(const std::string& sAssetCodes) {
     return PassOn(
@@ -21,11 +23,20 @@ std::string CSQLRenderer::GetAnnualAssetCodes(const std::string& sAssetCodes) {
                 root->SetProgressMessage("Building Query (Reserves && Production)");
                 for (int32_t i = 0; i < ranges; ++i) {
                     if (field->ReserveType(i) != 2 || field->ProductionType(i) != 2) continue;
-                    list = field->FieldCodesByAnnualProduction(
-                        field->ReservesAndProductionRangeName(i), field->ReservesAndProductionRangeMax(i),
-                        field->ReservesAndProductionRangeMin(i), field->ReservesAndProductionYear(i),
-                        field->ReservesAndProductionRangeCategory(i),
-                        field->ReservesAndProductionRangeUnit(i), list);
+                    const std::string name = field->ReservesAndProductionRangeName(i),
+                                      max = field->ReservesAndProductionRangeMax(i),
+                                      min = field->ReservesAndProductionRangeMin(i),
+                                      year = field->ReservesAndProductionYear(i),
+                                      category = field->ReservesAndProductionRangeCategory(i),
+                                      unit = field->ReservesAndProductionRangeUnit(i);
+                    // The look-up refuses what it cannot use without knowing
+                    // where the query file holds it; the refusal names it.
+                    const ValueOrigins origins{{name, "ReservesAndProduction@FieldName"},
+                                               {year, "ReservesAndProduction@ProductionYear"},
+                                               {min, render::kReservesOf.min},
+                                               {max, render::kReservesOf.max}};
+                    if (!min.empty() || !max.empty()) render::CheckUnit(category, unit, render::kReservesOf);
+                    list = field->FieldCodesByAnnualProduction(name, max, min, year, category, unit, list);
                     if (list.empty()) return "";
                 }
             }
@@ -35,9 +46,15 @@ std::string CSQLRenderer::GetAnnualAssetCodes(const std::string& sAssetCodes) {
                 root->SetProgressMessage("Building Query (Costs)");
                 for (int32_t i = 0; i < costs; ++i) {
                     if (field->CostsMode(i) != 2) continue;
-                    list = field->FieldCodesByAnnualResults(field->CostsRangeName(i), field->CostsRangeMax(i),
-                                                            field->CostsRangeMin(i), field->CostsYearMax(i),
-                                                            field->CostsYearMin(i), list);
+                    const std::string name = field->CostsRangeName(i), max = field->CostsRangeMax(i),
+                                      min = field->CostsRangeMin(i), yearMax = field->CostsYearMax(i),
+                                      yearMin = field->CostsYearMin(i);
+                    const ValueOrigins origins{{name, "CostRange@FieldName"},
+                                               {min, "CostRange@BoundaryMinimum"},
+                                               {max, "CostRange@BoundaryMaximum"},
+                                               {yearMin, "CostRange@YearMin"},
+                                               {yearMax, "CostRange@YearMax"}};
+                    list = field->FieldCodesByAnnualResults(name, max, min, yearMax, yearMin, list);
                     if (list.empty()) return "";
                 }
             }

@@ -18,6 +18,14 @@ namespace {
 
 constexpr const char* kNotRelinquished = "(Licence_Area_Status_Code <> 'RELINQ')";
 
+// Where the query file holds the values of each range.
+constexpr render::RangeOf kWaterDepthOf{"WaterDepthRange@MinValue", "WaterDepthRange@MaxValue",
+                                        "WaterDepthRange@CategoryID", "WaterDepthRange@UnitID"};
+constexpr render::RangeOf kFallowYearOf{"FallowYearRange@MinValue", "FallowYearRange@MaxValue"};
+constexpr render::RangeOf kSignatureBonusOf{"SignatureBonusRange@MinValue", "SignatureBonusRange@MaxValue"};
+constexpr render::RangeOf kBlockAreaOf{"BlockAreaRange@MinValue", "BlockAreaRange@MaxValue",
+                                       "BlockAreaRange@CategoryID", "BlockAreaRange@UnitID"};
+
 // The licence types ("type" or "type_subtype" items) as one condition, the
 // items joined by OR.
 std::string LicenceTypeCondition(const std::string& sList) {
@@ -48,18 +56,23 @@ void CSQLRenderer::Block() {
         root->SetProgressMessage("Building Query (Block)");
 
         if (block->AssetCodeCount() >= 1)
-            render::AddIn(b, "Block_Code IN (", render::Codes(block->AssetCodeList()));
+            render::AddIn(b, "Block_Code IN (", render::Codes(block->AssetCodeList(), "AssetCode@Code"));
         b.AddWhere(kNotRelinquished, "AND");
         if (General()->CompanyCount() == 0 && block->BlockLocationsCount() >= 1)
-            render::AddIn(b, "Block_Code IN (", render::Codes(block->BlockLocationsList()));
+            render::AddIn(b, "Block_Code IN (",
+                          render::Codes(block->BlockLocationsList(), "BlockLocation@Code"));
         if (block->LicenceReferenceCount() >= 1)
-            render::AddIn(b, "Licence_Reference IN (", render::QuotedTexts(block->LicenceReferenceList()));
+            render::AddIn(b, "Licence_Reference IN (",
+                          render::QuotedTexts(block->LicenceReferenceList(), "LicenceReference@Code"));
         if (block->AwardNumberCount() >= 1)
-            render::AddIn(b, "Licence_Round IN (", render::Codes(block->AwardNumberList()), ") ");
+            render::AddIn(b, "Licence_Round IN (",
+                          render::Codes(block->AwardNumberList(), "LicenceAwardNumber@Code"), ") ");
         if (block->AwardYearCount() >= 1)
-            render::AddIn(b, "Licence_Round_Year IN (", render::Codes(block->AwardYearList()), ") ");
+            render::AddIn(b, "Licence_Round_Year IN (",
+                          render::Codes(block->AwardYearList(), "LicenceAwardYear@Code"), ") ");
         if (block->AwardDescriptorCount() >= 1)
-            render::AddIn(b, "Licence_Award_Desc IN (", render::QuotedTexts(block->AwardDescriptorList()));
+            render::AddIn(b, "Licence_Award_Desc IN (",
+                          render::QuotedTexts(block->AwardDescriptorList(), "LicenceAwardDescriptor@Code"));
         for (int32_t i = 0, n = block->DateRangeCount(); i < n; ++i)
             render::AddDateRange(b, block->DateRangeName(i), block->DateRangeMin(i), block->DateRangeMax(i));
         if (block->ShoreStatusCount() >= 1) render::AddShoreStatusGroup(b, *block);
@@ -68,10 +81,10 @@ void CSQLRenderer::Block() {
         // range that its interval overlaps.
         bool any = false;
         for (int32_t i = 0, n = block->WaterDepthCount(); i < n; ++i)
-            any |=
-                render::AddConvertedRange(b, "Water_Depth_Max", "Water_Depth_Min",
-                                          block->WaterDepthRangeMin(i), block->WaterDepthRangeMax(i),
-                                          block->WaterDepthRangeCategory(i), block->WaterDepthRangeUnit(i));
+            any |= render::AddConvertedRange(b, "Water_Depth_Max", "Water_Depth_Min",
+                                             block->WaterDepthRangeMin(i), block->WaterDepthRangeMax(i),
+                                             block->WaterDepthRangeCategory(i), block->WaterDepthRangeUnit(i),
+                                             kWaterDepthOf);
         if (any) b.AddWhere("((Water_Depth_Max IS NOT NULL) AND (Water_Depth_Min IS NOT NULL))", "AND");
 
         if (block->LicenceTypeCount() >= 1) {
@@ -85,29 +98,30 @@ void CSQLRenderer::Block() {
         }
         if (block->LicenceAreaStatusCount() >= 1)
             render::AddIn(b, "Licence_Area_Status_Code IN (",
-                          render::QuotedTexts(block->LicenceAreaStatusList()));
+                          render::QuotedTexts(block->LicenceAreaStatusList(), "LicenceAreaStatus@Code"));
         if (block->LicenceStatusCount() >= 1)
-            render::AddIn(b, "Licence_Status_Code IN (", render::QuotedTexts(block->LicenceStatusList()));
+            render::AddIn(b, "Licence_Status_Code IN (",
+                          render::QuotedTexts(block->LicenceStatusList(), "LicenceStatus@Code"));
 
         // Ranges without unit, then the area, each kind closed by one test
         // that keeps blocks without a value out.
         any = false;
         for (int32_t i = 0, n = block->FallowYearCount(); i < n; ++i)
             any |= render::AddBoundRange(b, "Fallow_No_Year", block->FallowYearRangeMin(i),
-                                         block->FallowYearRangeMax(i));
+                                         block->FallowYearRangeMax(i), kFallowYearOf);
         if (any) b.AddWhere("Fallow_No_Year IS NOT NULL", "AND");
         const std::string bonus = "Signature_Bonus" + net;
         any = false;
         for (int32_t i = 0, n = block->SignatureBonusCount(); i < n; ++i)
             any |= render::AddBoundRange(b, bonus, block->SignatureBonusRangeMin(i),
-                                         block->SignatureBonusRangeMax(i));
+                                         block->SignatureBonusRangeMax(i), kSignatureBonusOf);
         if (any) b.AddWhere(bonus + " IS NOT NULL", "AND");
         const std::string area = "Block_Area" + net;
         any = false;
         for (int32_t i = 0, n = block->BlockAreaCount(); i < n; ++i)
             any |= render::AddConvertedRange(b, area, area, block->BlockAreaRangeMin(i),
                                              block->BlockAreaRangeMax(i), block->BlockAreaRangeCategory(i),
-                                             block->BlockAreaRangeUnit(i));
+                                             block->BlockAreaRangeUnit(i), kBlockAreaOf);
         if (any) b.AddWhere(area + " IS NOT NULL", "AND");
 
         // Every reference pattern must match; a pattern is one literal

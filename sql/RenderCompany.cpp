@@ -6,6 +6,7 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
+#include "core/HuntERR31.h"
 #include "interfaces/ICriteria.h"
 #include "interfaces/_cvDataManager.h"
 #include "platform/ado/Recordset.h"
@@ -16,6 +17,12 @@
 #include "sql/RenderValues.h"
 
 namespace {
+
+// Where the query file holds the company codes: a list of the chosen
+// companies' codes may hold their subsidiaries' too.
+constexpr const char* kCompanyOf = "Company@ID";
+constexpr const char* kSubsidiariesOf = "Company@Subsidiaries";
+constexpr const char* kCompaniesOf = "Company@ID or Company@Subsidiaries";
 
 // The characters of a permutation code, one CA position each.
 std::vector<std::string> Positions(const std::string& sCode) {
@@ -72,7 +79,8 @@ bool CSQLRenderer::Company() {
                 if (net_ && (queryType_ == "Block" || queryType_ == "Field")) {
                     const std::string companies = general->CompanyCodesList();
                     if (!companies.empty())
-                        builder_->AddWhere("Company_Code in(" + render::Codes(companies) + ")", "AND");
+                        builder_->AddWhere("Company_Code in(" + render::Codes(companies, kCompaniesOf) + ")",
+                                           "AND");
                 }
             }
         }
@@ -104,20 +112,24 @@ std::string CSQLRenderer::GetSelectedAssetCodes(const std::string& sQueryType) {
         std::string list;
         if (sQueryType == "Block") {
             const Ref<IBlock> block = BlockCriteria();
-            if (block->BlockLocationsCount() >= 1) list = block->BlockLocationsList();
+            if (block->BlockLocationsCount() >= 1)
+                list = render::Codes(block->BlockLocationsList(), "BlockLocation@Code");
         } else if (sQueryType == "Field") {
             const Ref<IField> field = FieldCriteria();
-            if (field->FieldCount() >= 1) list = field->FieldCodesList();
+            if (field->FieldCount() >= 1) list = render::Codes(field->FieldCodesList(), "FieldLocation@Code");
             if (field->BlockLocationsCount() >= 1) {
-                const std::string byBlock = field->FieldCodesByBlock(field->BlockLocationsList());
+                const std::string blocks = field->BlockLocationsList();
+                const ValueOrigins origins{{blocks, "BlockLocation@Code"}};
+                const std::string byBlock = field->FieldCodesByBlock(blocks);
                 if (!byBlock.empty()) list = gTools()->Str()->CombineLists(list, byBlock);
             }
         } else if (sQueryType == "Well") {
             const Ref<IWell> well = WellCriteria();
-            if (well->WellCount() >= 1) list = well->WellCodesList();
+            if (well->WellCount() >= 1) list = render::Codes(well->WellCodesList(), "WellLocation@Code");
         } else if (sQueryType == "Transport") {
             const Ref<ITransport> transport = TransportCriteria();
-            if (transport->TransportCount() >= 1) list = transport->TransportCodesList();
+            if (transport->TransportCount() >= 1)
+                list = render::Codes(transport->TransportCodesList(), "TransportSystem@Code");
         }
         return gTools()->Str()->TrimList(list, ",", 1);
     });
@@ -127,7 +139,8 @@ void CSQLRenderer::AddSearchLocation(CSQLBuilder& b) {
     const Ref<IGeneral> general = General();
     if (general->SectorCount() < 1) return;
     if (queryType_ == "Transport") {
-        const std::string countries = render::QuotedTexts(general->LocationCountryCodeList());
+        const std::string countries =
+            render::QuotedTexts(general->LocationCountryCodeList(), "Sector@CountryCode");
         if (countries.empty()) return;
         b.AddJoin("INNER JOIN TransportCountry TC ON A.Transport_Code = TC.Transport_Code");
         b.AddWhere("TC.Country_Code in (" + countries + ")", "AND");
@@ -139,30 +152,30 @@ void CSQLRenderer::AddSearchLocation(CSQLBuilder& b) {
 
 std::string CSQLRenderer::GetAssetCodesNormal(const std::string& sFieldName, const std::string& sTableName,
                                               const std::string& sSelectedAssetCodes) {
-    return PassOn("CSQLRenderer.GetAssetCodesNormal(sFieldName,sTableName,sSelectedAssetCodes)",
-                  ERR_ARGS(sFieldName, sTableName, sSelectedAssetCodes), [&] {
-                      const Ref<IGeneral> general = General();
-                      auto b = New<CSQLBuilder>();
-                      b->AddSelect("A." + sFieldName);
-                      b->AddFrom(sTableName + " A");
-                      AddSearchLocation(*b);
-                      if (!sSelectedAssetCodes.empty())
-                          b->AddWhere("A." + sFieldName + " IN (" + render::Codes(sSelectedAssetCodes) + ")",
-                                      "AND");
-                      const std::string companies = general->CompanyCodesList();
-                      if (!companies.empty())
-                          b->AddWhere("A.Company_Code IN (" + render::Codes(companies) + ")", "AND");
-                      const std::string status = general->OperatorStatus();
-                      if (status == "Non-Operator")
-                          b->AddWhere("A.Ownership_Status = 0", "AND");
-                      else if (status == "Operator")
-                          b->AddWhere("A.Ownership_Status = 1", "AND");
-                      b->SetDistinct(true);
-                      const Ref<ADODB::Recordset> rs = Open(b->SQL());
-                      CodeCollector codes;
-                      codes.AddRows(*rs, sFieldName.c_str());
-                      return codes.List();
-                  });
+    return PassOn(
+        "CSQLRenderer.GetAssetCodesNormal(sFieldName,sTableName,sSelectedAssetCodes)",
+        ERR_ARGS(sFieldName, sTableName, sSelectedAssetCodes), [&] {
+            const Ref<IGeneral> general = General();
+            auto b = New<CSQLBuilder>();
+            b->AddSelect("A." + sFieldName);
+            b->AddFrom(sTableName + " A");
+            AddSearchLocation(*b);
+            if (!sSelectedAssetCodes.empty())
+                b->AddWhere("A." + sFieldName + " IN (" + render::Codes(sSelectedAssetCodes) + ")", "AND");
+            const std::string companies = general->CompanyCodesList();
+            if (!companies.empty())
+                b->AddWhere("A.Company_Code IN (" + render::Codes(companies, kCompaniesOf) + ")", "AND");
+            const std::string status = general->OperatorStatus();
+            if (status == "Non-Operator")
+                b->AddWhere("A.Ownership_Status = 0", "AND");
+            else if (status == "Operator")
+                b->AddWhere("A.Ownership_Status = 1", "AND");
+            b->SetDistinct(true);
+            const Ref<ADODB::Recordset> rs = Open(b->SQL());
+            CodeCollector codes;
+            codes.AddRows(*rs, sFieldName.c_str());
+            return codes.List();
+        });
 }
 
 std::string CSQLRenderer::GetAssetCodesOverlapping(const std::string& sFieldName,
@@ -190,7 +203,7 @@ std::string CSQLRenderer::GetAssetCodesOverlapping(const std::string& sFieldName
                           auto b = New<CSQLBuilder>();
                           b->AddSelect("A." + sFieldName + ",A." + sFieldName + " AS AssetCode");
                           b->AddFrom(sTableName + " A");
-                          b->AddWhere("A.Company_Code IN (" + render::Codes(ids) + ")", "AND");
+                          b->AddWhere("A.Company_Code IN (" + render::Codes(ids, kCompaniesOf) + ")", "AND");
                           if (status == "Non-Operator")
                               b->AddWhere("A.Ownership_Status = 0", "AND");
                           else if (status == "Operator")
@@ -243,7 +256,7 @@ std::string CSQLRenderer::GetAssetCodesCA(const std::string& sFieldName, const s
                         const std::string own = general->SubsidaryCompanyCodesList(idText);
                         if (!own.empty()) ids += "," + own;
                     }
-                    ids = render::Codes(ids);
+                    ids = render::Codes(ids, kSubsidiariesOf);
                     // A status the query does not know (or none) asks for a
                     // participation of any kind.
                     const std::string status = general->CompanyCAStatus(id);
@@ -270,7 +283,8 @@ std::string CSQLRenderer::GetAssetCodesCA(const std::string& sFieldName, const s
                     s += " (SELECT DISTINCT O." + sFieldName + ", O.Company_Code FROM " + sTableName + " O " +
                          " INNER JOIN TransportCountry TS ON O.Transport_Code = TS.Transport_Code ";
                     if (general->CountryCount() >= 1) {
-                        const std::string countries = render::QuotedTexts(general->LocationCountryCodeList());
+                        const std::string countries =
+                            render::QuotedTexts(general->LocationCountryCodeList(), "Sector@CountryCode");
                         if (!countries.empty()) location = " AND TS.Country_Code IN (" + countries + ") ";
                     }
                 }
@@ -288,7 +302,7 @@ std::string CSQLRenderer::GetAssetCodesCA(const std::string& sFieldName, const s
                         if (!Trim(other).empty()) excluded += "," + general->CompanySubsidiaries(Trim(other));
                     excluded = Replace(str->NormaliseList(excluded), ",,", ",");
                 }
-                excluded = render::Codes(str->TrimList(excluded, ",", 1));
+                excluded = render::Codes(str->TrimList(excluded, ",", 1), kCompaniesOf);
                 if (!excluded.empty())
                     s += "AND O." + sFieldName + " NOT IN (SELECT " + sFieldName + " FROM " + sTableName +
                          " WHERE Company_Code IN (" + excluded + " )) ";
@@ -303,30 +317,30 @@ std::string CSQLRenderer::GetAssetCodesCA(const std::string& sFieldName, const s
 }
 
 std::string CSQLRenderer::GetAssetCodesByPercentageOwnership(const std::string& sAssetCodeList) {
-    return PassOn("CSQLRenderer.GetAssetCodesByPercentageOwnership(sAssetCodeList)", ERR_ARGS(sAssetCodeList),
-                  [&] {
-                      const Ref<IGeneral> general = General();
-                      if (general->CompanyInterestRangeCount() == 0) return sAssetCodeList;
-                      auto b = New<CSQLBuilder>();
-                      b->AddFrom(queryType_ + "Participant A");
-                      b->AddSelect(queryType_ + "_Code AS AssetCode");
-                      const std::string companies = general->SelectedCompaniesList();
-                      if (!companies.empty()) {
-                          // With subsidiaries a company stands for its whole group.
-                          const char* column =
-                              general->Subsiduaries() ? "A.Company_Code_Parent IN (" : "A.Company_Code IN (";
-                          b->AddWhere(column + render::Codes(companies) + ")", "AND");
-                      }
-                      if (!sAssetCodeList.empty())
-                          b->AddWhere(queryType_ + "_Code IN (" + render::Codes(sAssetCodeList) + ")", "AND");
-                      // Only the first range counts.
-                      const std::string min = general->CompanyInterestRangeMin(0);
-                      const std::string max = general->CompanyInterestRangeMax(0);
-                      render::AddRangeGroup(*b, min.empty() ? "" : "A.Interest_Perc >= " + render::Bound(min),
-                                            max.empty() ? "" : "A.Interest_Perc <= " + render::Bound(max));
-                      const Ref<ADODB::Recordset> rs = Open(b->SQL());
-                      CodeCollector codes;
-                      codes.AddRows(*rs, "AssetCode");
-                      return codes.List();
-                  });
+    return PassOn(
+        "CSQLRenderer.GetAssetCodesByPercentageOwnership(sAssetCodeList)", ERR_ARGS(sAssetCodeList), [&] {
+            const Ref<IGeneral> general = General();
+            if (general->CompanyInterestRangeCount() == 0) return sAssetCodeList;
+            auto b = New<CSQLBuilder>();
+            b->AddFrom(queryType_ + "Participant A");
+            b->AddSelect(queryType_ + "_Code AS AssetCode");
+            const std::string companies = general->SelectedCompaniesList();
+            if (!companies.empty()) {
+                // With subsidiaries a company stands for its whole group.
+                const char* column =
+                    general->Subsiduaries() ? "A.Company_Code_Parent IN (" : "A.Company_Code IN (";
+                b->AddWhere(column + render::Codes(companies, kCompanyOf) + ")", "AND");
+            }
+            if (!sAssetCodeList.empty())
+                b->AddWhere(queryType_ + "_Code IN (" + render::Codes(sAssetCodeList) + ")", "AND");
+            // Only the first range counts.
+            const std::string min = general->CompanyInterestRangeMin(0);
+            const std::string max = general->CompanyInterestRangeMax(0);
+            render::AddBoundRange(*b, "A.Interest_Perc", min, max,
+                                  {"CompanyInterest_Range@MinValue", "CompanyInterest_Range@MaxValue"});
+            const Ref<ADODB::Recordset> rs = Open(b->SQL());
+            CodeCollector codes;
+            codes.AddRows(*rs, "AssetCode");
+            return codes.List();
+        });
 }

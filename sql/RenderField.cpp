@@ -4,6 +4,7 @@
 #include "core/CTools.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
+#include "core/HuntERR31.h"
 #include "interfaces/ICriteria.h"
 #include "interfaces/IDataManager.h"
 #include "interfaces/_cvDataManager.h"
@@ -44,9 +45,27 @@ const char* GovernmentTakeColumn(int32_t lMethod, int32_t lType) {
 
 // A range of bounds as entered on one column, followed by its not-null test.
 void AddPlainRange(CSQLBuilder& b, const std::string& sColumn, const std::string& sMin,
-                   const std::string& sMax, const std::string& sNotNull) {
-    if (render::AddBoundRange(b, sColumn, sMin, sMax)) b.AddWhere(sNotNull, "AND");
+                   const std::string& sMax, const std::string& sNotNull, const render::RangeOf& of) {
+    if (render::AddBoundRange(b, sColumn, sMin, sMax, of)) b.AddWhere(sNotNull, "AND");
 }
+
+// Where the query file holds the values of each range.
+constexpr render::RangeOf kWaterDepthOf{"WaterDepthRange@MinValue", "WaterDepthRange@MaxValue",
+                                        "WaterDepthRange@CategoryID", "WaterDepthRange@UnitID"};
+constexpr render::RangeOf kPVOf{"PVRange@BoundaryMinimum", "PVRange@BoundaryMaximum"};
+constexpr render::RangeOf kCompanyRateOf{"RatesOfReturnRange@CompanyIIRRangeMinimum",
+                                         "RatesOfReturnRange@CompanyIIRRangeMaximum"};
+// The project bounds stand under each other's names.
+constexpr render::RangeOf kProjectRateOf{"RatesOfReturnRange@ProjectIIRRangeMaximum",
+                                         "RatesOfReturnRange@ProjectIIRRangeMinimum"};
+constexpr render::RangeOf kGovernmentTakeOf{"GovernmentTakeRange@MinValue", "GovernmentTakeRange@MaxValue"};
+constexpr render::RangeOf kGravityOf{"APIRange@MinValue", "APIRange@MaxValue"};
+constexpr render::RangeOf kCalorificValueOf{"CalorifivValueRange@MinValue", "CalorifivValueRange@MaxValue",
+                                            "CalorifivValueRange@CategoryID", "CalorifivValueRange@UnitID"};
+constexpr render::RangeOf kSulphurOf{"SulphurRange@MinValue", "SulphurRange@MaxValue"};
+constexpr render::RangeOf kReservoirDepthOf{"ReservoirDepthRange@MinValue", "ReservoirDepthRange@MaxValue",
+                                            "ReservoirDepthRange@CategoryID", "ReservoirDepthRange@UnitID"};
+constexpr render::RangeOf kCostsOf{"CostRange@BoundaryMinimum", "CostRange@BoundaryMaximum"};
 
 }  // namespace
 
@@ -64,9 +83,10 @@ void CSQLRenderer::Field() {
         root->SetProgressMessage("Building Query (Fields)");
 
         if (field->QZMnemonicCount() >= 1)
-            render::AddIn(b, "A.EVMnemonic IN (", render::QuotedTexts(field->QZMnemonicList()));
+            render::AddIn(b, "A.EVMnemonic IN (",
+                          render::QuotedTexts(field->QZMnemonicList(), "QZMnemonic@ID"));
         if (field->AssetCodeCount() >= 1)
-            render::AddIn(b, "A.Field_Code IN (", render::Codes(field->AssetCodeList()));
+            render::AddIn(b, "A.Field_Code IN (", render::Codes(field->AssetCodeList(), "AssetCode@Code"));
         // Every name pattern must match; a pattern is one literal whatever
         // it holds.
         for (int32_t i = 0, n = field->FieldNameCount(); i < n; ++i) {
@@ -83,13 +103,17 @@ void CSQLRenderer::Field() {
                 b.AddWhere("A.FIELD_GROUPING_CODE IS NOT NULL", "AND");
         }
         if (!companies && field->FieldCount() >= 1)
-            render::AddIn(b, "A.FIELD_CODE IN (", render::Codes(field->FieldLocationsList()));
+            render::AddIn(b, "A.FIELD_CODE IN (",
+                          render::Codes(field->FieldLocationsList(), "FieldLocation@Code"));
         if (field->FieldTypeCount() >= 1)
-            render::AddIn(b, "FIELD_TYPE_CODE IN (", render::QuotedTexts(field->FieldTypeList()));
+            render::AddIn(b, "FIELD_TYPE_CODE IN (",
+                          render::QuotedTexts(field->FieldTypeList(), "FieldType@Code"));
         if (field->DevelopmentStatusCount() >= 1)
-            render::AddIn(b, "DEV_STATUS_CODE IN (", render::QuotedTexts(field->DevelopmentStatusList()));
+            render::AddIn(b, "DEV_STATUS_CODE IN (",
+                          render::QuotedTexts(field->DevelopmentStatusList(), "DevelopmentStatus@Code"));
         if (field->DevelopmentTypeCount() >= 1)
-            render::AddIn(b, "DEV_TYPE_CODE IN (", render::QuotedTexts(field->DevelopmentTypeList()));
+            render::AddIn(b, "DEV_TYPE_CODE IN (",
+                          render::QuotedTexts(field->DevelopmentTypeList(), "DevelopmentType@Code"));
         if (field->ShoreStatusCount() >= 1) render::AddShoreStatusGroup(b, *field);
         root->SetProgressValue(35);
 
@@ -99,12 +123,14 @@ void CSQLRenderer::Field() {
         for (int32_t i = 0, n = field->WaterDepthCount(); i < n; ++i)
             any |= render::AddConvertedRange(b, "WATER_DEPTH", "WATER_DEPTH", field->WaterDepthRangeMin(i),
                                              field->WaterDepthRangeMax(i), field->WaterDepthRangeCategory(i),
-                                             field->WaterDepthRangeUnit(i));
+                                             field->WaterDepthRangeUnit(i), kWaterDepthOf);
         if (any) b.AddWhere("Water_Depth" + net + " IS NOT NULL", "AND");
         for (int32_t i = 0, n = field->DateRangeCount(); i < n; ++i)
             render::AddDateRange(b, field->DateRangeName(i), field->DateRangeMin(i), field->DateRangeMax(i));
         if (!companies && field->BlockLocationsCount() >= 1) {
-            const std::string codes = field->FieldCodesByBlock(field->BlockLocationsList());
+            const std::string blocks = field->BlockLocationsList();
+            const ValueOrigins origins{{blocks, "BlockLocation@Code"}};
+            const std::string codes = field->FieldCodesByBlock(blocks);
             // Blocks without a field: nothing can match.
             if (codes.empty()) {
                 b.SetSQL("0");
@@ -118,10 +144,10 @@ void CSQLRenderer::Field() {
             const std::string name = field->PVRangeFieldname(i);
             const std::string min = field->PVRangeMin(i), max = field->PVRangeMax(i);
             if (min.empty() && max.empty()) continue;
-            const std::string column = render::Column(name + net);
-            render::AddRangeGroup(b, min.empty() ? "" : column + " >= " + render::Bound(min),
-                                  max.empty() ? "" : column + " <= " + render::Bound(max),
-                                  render::Column(name) + " IS NOT NULL ");
+            const std::string column = render::Column("", name, net, "PVRange@FieldName");
+            render::AddRangeGroup(b, min.empty() ? "" : column + " >= " + render::Bound(min, kPVOf.min),
+                                  max.empty() ? "" : column + " <= " + render::Bound(max, kPVOf.max),
+                                  render::Column(name, "PVRange@FieldName") + " IS NOT NULL ");
         }
         for (int32_t i = 0, n = field->RatesOfReturnCount(); i < n; ++i) {
             // Pre-tax rates are the project's only; a type of neither kind
@@ -130,32 +156,35 @@ void CSQLRenderer::Field() {
             if (type != 0 && type != 1) continue;
             if (type == 1)
                 AddPlainRange(b, "POST_TAX_IRR_COMPANY", field->RatesOfReturnCompanyRangeMin(i),
-                              field->RatesOfReturnCompanyRangeMax(i), "POST_TAX_IRR_COMPANY IS NOT NULL");
+                              field->RatesOfReturnCompanyRangeMax(i), "POST_TAX_IRR_COMPANY IS NOT NULL",
+                              kCompanyRateOf);
             const std::string project = type == 1 ? "POST_TAX_IRR" : "PRE_TAX_IRR";
             AddPlainRange(b, project, field->RatesOfReturnProjectRangeMin(i),
-                          field->RatesOfReturnProjectRangeMax(i), project + " IS NOT NULL");
+                          field->RatesOfReturnProjectRangeMax(i), project + " IS NOT NULL", kProjectRateOf);
         }
         for (int32_t i = 0, n = field->GovernmentTakeCount(); i < n; ++i) {
             const std::string column =
                 GovernmentTakeColumn(field->GovernmentTakeMethod(i), field->GovernmentTakeType(i));
             if (column.empty()) continue;
             AddPlainRange(b, column + net, field->GovernmentTakeRangeMin(i), field->GovernmentTakeRangeMax(i),
-                          column + net + " IS NOT NULL");
+                          column + net + " IS NOT NULL", kGovernmentTakeOf);
         }
         for (int32_t i = 0, n = field->GravityCount(); i < n; ++i)
             AddPlainRange(b, "API_ACTUAL", field->GravityRangeMin(i), field->GravityRangeMax(i),
-                          "Api_Actual IS NOT NULL");
+                          "Api_Actual IS NOT NULL", kGravityOf);
         for (int32_t i = 0, n = field->CalorificValueCount(); i < n; ++i)
             if (render::AddConvertedRange(b, "CALORIFIC_VALUE_ACTUAL", "CALORIFIC_VALUE_ACTUAL",
                                           field->CalorificValueRangeMin(i), field->CalorificValueRangeMax(i),
                                           field->CalorificValueRangeCategory(i),
-                                          field->CalorificValueRangeUnit(i)))
+                                          field->CalorificValueRangeUnit(i), kCalorificValueOf))
                 b.AddWhere("CALORIFIC_VALUE_ACTUAL IS NOT NULL", "AND");
         for (int32_t i = 0, n = field->SulphurCount(); i < n; ++i)
             AddPlainRange(b, "SULPHUR_ACTUAL", field->SulphurRangeMin(i), field->SulphurRangeMax(i),
-                          "SULPHUR_ACTUAL IS NOT NULL ");
+                          "SULPHUR_ACTUAL IS NOT NULL ", kSulphurOf);
         if (field->FieldReservoirAgeCount() >= 1) {
-            fieldCodes = field->FieldReservoirAgeList(general->LocationSectorCodeList());
+            const std::string sectors = general->LocationSectorCodeList();
+            const ValueOrigins origins{{sectors, "Sector@SectorCode"}};
+            fieldCodes = field->FieldReservoirAgeList(sectors);
             if (fieldCodes.empty()) {
                 b.SetSQL("0");
                 return;
@@ -170,7 +199,7 @@ void CSQLRenderer::Field() {
             if (render::AddConvertedRange(b, "RESERVOIR_DEPTH", "RESERVOIR_DEPTH",
                                           field->ReservoirDepthRangeMin(i), field->ReservoirDepthRangeMax(i),
                                           field->ReservoirDepthRangeCategory(i),
-                                          field->ReservoirDepthRangeUnit(i)))
+                                          field->ReservoirDepthRangeUnit(i), kReservoirDepthOf))
                 b.AddWhere("Reservoir_Depth" + net + " IS NOT NULL", "AND");
         for (int32_t i = 0, n = field->ReservesAndProductionCount(); i < n; ++i) {
             // One production year is answered from the annual figures.
@@ -181,9 +210,12 @@ void CSQLRenderer::Field() {
             const std::string min = field->ReservesAndProductionRangeMin(i),
                               max = field->ReservesAndProductionRangeMax(i);
             if (min.empty() && max.empty()) continue;
-            const std::string column = render::Column(name + net);
+            render::CheckUnit(category, unit, render::kReservesOf);
+            const std::string column = render::Column("", name, net, "ReservesAndProduction@FieldName");
             const std::string technical = TechnicalColumn(name);
-            const std::string techColumn = technical.empty() ? "" : render::Column(technical + net);
+            const std::string techColumn =
+                technical.empty() ? ""
+                                  : render::Column("", technical, net, "ReservesAndProduction@FieldName");
             // A volume with a technical part is compared with both added up,
             // a missing value counting as 0.
             const std::string compared = technical.empty()
@@ -194,13 +226,17 @@ void CSQLRenderer::Field() {
             b.StartParamBlock();
             if (!min.empty()) {
                 b.StartParamBlock();
-                b.AddWhere(compared + " >= " + render::ConvertedBound(min, category, unit), "AND");
+                b.AddWhere(
+                    compared + " >= " + render::ConvertedBound(min, render::kReservesOf.min, category, unit),
+                    "AND");
                 b.EndParamBlock();
             }
             if (!max.empty()) {
                 if (!min.empty()) b.AddAnd();
                 b.StartParamBlock();
-                b.AddWhere(compared + " <= " + render::ConvertedBound(max, category, unit), "AND");
+                b.AddWhere(
+                    compared + " <= " + render::ConvertedBound(max, render::kReservesOf.max, category, unit),
+                    "AND");
                 b.EndParamBlock();
             }
             b.AddAnd();
@@ -213,10 +249,12 @@ void CSQLRenderer::Field() {
         for (int32_t i = 0, n = field->CostsCount(); i < n; ++i) {
             // A span of years is answered from the annual figures.
             if (field->CostsMode(i) == 2) continue;
-            const std::string column = render::Column(field->CostsRangeName(i) + net);
+            const std::string column =
+                render::Column("", field->CostsRangeName(i), net, "CostRange@FieldName");
             const std::string min = field->CostsRangeMin(i), max = field->CostsRangeMax(i);
-            if (render::AddRangeGroup(b, max.empty() ? "" : column + " <= " + render::Bound(max),
-                                      min.empty() ? "" : column + " >= " + render::Bound(min)))
+            if (render::AddRangeGroup(b,
+                                      max.empty() ? "" : column + " <= " + render::Bound(max, kCostsOf.max),
+                                      min.empty() ? "" : column + " >= " + render::Bound(min, kCostsOf.min)))
                 b.AddWhere(column + " IS NOT NULL", "AND");
         }
         root->SetProgressValue(50);

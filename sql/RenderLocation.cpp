@@ -14,7 +14,8 @@ void CSQLRenderer::Location() {
             gDataManagerObject()->SetProgressMessage("Building Query (Location)");
             if (queryType_ == "Transport") {
                 // The transport template joins the countries as TC.
-                const std::string countries = render::QuotedTexts(general->LocationCountryCodeList());
+                const std::string countries =
+                    render::QuotedTexts(general->LocationCountryCodeList(), "Sector@CountryCode");
                 if (!countries.empty()) builder_->AddWhere(" TC.Country_Code IN (" + countries + ")", "AND");
             } else if (general->CompanyCount() == 0) {
                 // With companies chosen, the company searches have already
@@ -37,12 +38,13 @@ void CSQLRenderer::Location() {
 
 std::string CSQLRenderer::SectorCondition(const std::string& sColumn) {
     const Ref<IGeneral> general = General();
-    const std::string sectors = render::Codes(general->LocationSectorCodeList());
+    const std::string sectors = render::Codes(general->LocationSectorCodeList(), "Sector@SectorCode");
     const int64_t picked = general->SectorCount();
     // Every location item is a sector: the usual case.
     if (render::ItemCount(sectors) >= picked) return sectors.empty() ? "" : sColumn + " IN (" + sectors + ")";
     // A country picked as a whole stands for all its sectors.
-    const std::string countries = render::QuotedTexts(general->LocationCountryCodeList());
+    const std::string countries =
+        render::QuotedTexts(general->LocationCountryCodeList(), "Sector@CountryCode");
     if (countries.empty()) return sectors.empty() ? "" : sColumn + " IN (" + sectors + ")";
     const std::string ofCountries =
         sColumn + " IN (SELECT Sector_Code FROM Sector WHERE Country_Code IN (" + countries + ")";

@@ -14,6 +14,15 @@
 #include "sql/RenderValues.h"
 #include "sql/SqlValues.h"
 
+namespace {
+
+// Where the query file holds the values of a specification range.
+constexpr render::RangeOf kSpecificationOf{
+    "TransportSpecification@BoundaryMinimum", "TransportSpecification@BoundaryMaximum",
+    "TransportSpecification@UnitCategory", "TransportSpecification@DefaultUnit"};
+
+}  // namespace
+
 void CSQLRenderer::Transport() {
     return PassOn("CSQLRenderer.Transport(SQL)", ERR_ARGS(builder_->SQL()), [&] {
         const Ref<_cvDataManager>& root = gDataManagerObject();
@@ -22,9 +31,11 @@ void CSQLRenderer::Transport() {
         root->SetProgressMessage("Building Query (Transport)");
 
         if (transport->QZMnemonicCount() >= 1)
-            render::AddIn(b, "A.EVMnemonic IN (", render::QuotedTexts(transport->QZMnemonicList()));
+            render::AddIn(b, "A.EVMnemonic IN (",
+                          render::QuotedTexts(transport->QZMnemonicList(), "QZMnemonic@ID"));
         if (transport->AssetCodeCount() >= 1)
-            render::AddIn(b, "A.Transport_Code IN (", render::Codes(transport->AssetCodeList()));
+            render::AddIn(b, "A.Transport_Code IN (",
+                          render::Codes(transport->AssetCodeList(), "AssetCode@Code"));
         // Every name pattern must match; a pattern is one literal whatever
         // it holds.
         for (int32_t i = 0, n = transport->TransportNameCount(); i < n; ++i) {
@@ -32,27 +43,30 @@ void CSQLRenderer::Transport() {
             if (!pattern.empty()) b.AddWhere("TRANSPORT_SYSTEM" + render::Like(pattern, true), "AND");
         }
         if (transport->TransportSystemsCount() >= 1)
-            render::AddIn(b, "A.TRANSPORT_CODE IN (", render::Codes(transport->TransportSystemsList()));
+            render::AddIn(b, "A.TRANSPORT_CODE IN (",
+                          render::Codes(transport->TransportSystemsList(), "TransportSystem@Code"));
         for (int32_t i = 0, n = transport->TransportMethodCount(); i < n; ++i) {
             const std::string method = transport->TransportMethod(i);
             if (!method.empty()) b.AddWhere("TRANSPORT_METHOD_CODE" + render::Like(method, false), "AND");
         }
         for (int32_t i = 0, n = transport->PrimaryProductTypeCount(); i < n; ++i)
             render::AddIn(b, "ENERGY_TYPE_CODE IN (",
-                          render::QuotedTexts(transport->PrimaryProductType(i), '"'));
+                          render::QuotedTexts(transport->PrimaryProductType(i), "PrimaryProductType", '"'));
         if (transport->TransportStatusCount() >= 1)
             render::AddIn(b, "TRANSPORT_STATUS_CODE IN (",
-                          render::QuotedTexts(transport->TransportStatusList()));
+                          render::QuotedTexts(transport->TransportStatusList(), "TransportStatus@Code"));
         // The first source's (and destination's) type stands for them all.
         if (transport->TransportSourceCount() >= 1) {
-            const std::string sources = render::Codes(transport->TransportSourceList());
+            const std::string sources =
+                render::Codes(transport->TransportSourceList(), "TransportSource@Code");
             if (!sources.empty()) {
                 b.AddWhere("START_CODE IN (" + sources + ")", "AND");
                 b.AddWhere("START_TYPE = " + SqlText(transport->TransportSourceType(0)).Text(), "AND");
             }
         }
         if (transport->TransportDestinationCount() >= 1) {
-            const std::string destinations = render::Codes(transport->TransportDestinationList());
+            const std::string destinations =
+                render::Codes(transport->TransportDestinationList(), "TransportDestination@Code");
             if (!destinations.empty()) {
                 b.AddWhere("DEST_CODE IN (" + destinations + ")", "AND");
                 b.AddWhere("DEST_TYPE = " + SqlText(transport->TransportDestinationType(0)).Text(), "AND");
@@ -75,15 +89,19 @@ void CSQLRenderer::Transport() {
             std::string name = transport->TransportSpecificationRangeFieldname(i);
             if (name == "Pipeline_Diameter") name += "_Actual";
             const std::string category = transport->TransportSpecificationRangeCategory(i);
-            std::string unit = transport->TransportSpecificationRangeUnit(i);
+            const std::string written = transport->TransportSpecificationRangeUnit(i);
+            std::string unit = written;
             // A unit stored as "Pipeline Diameter (in)" is the text in the brackets.
             if (unit.find('(') != std::string::npos)
                 unit = Trim(gTools()->Str()->TextBetween(unit, "(", ")", 0, 1));
             const std::string min = transport->TransportSpecificationRangeMin(i);
             const std::string max = transport->TransportSpecificationRangeMax(i);
             if (min.empty() && max.empty()) continue;
-            const std::string column = render::Column(name);
-            if (render::AddConvertedRange(b, column, column, min, max, category, unit))
+            // A unit that is none is refused as the query file holds it, not
+            // as the part taken from its brackets.
+            render::CheckUnit(category, unit, kSpecificationOf, written);
+            const std::string column = render::Column(name, "TransportSpecification@FieldName");
+            if (render::AddConvertedRange(b, column, column, min, max, category, unit, kSpecificationOf))
                 b.AddWhere(column + " IS NOT NULL", "AND");
         }
         if (transport->ShoreStatusCount() >= 1) render::AddShoreStatusGroup(b, *transport);

@@ -19,80 +19,72 @@ namespace render {
 
 namespace {
 
-constexpr const char* kNotQuotedList = "The value '%0' is not a list of quoted texts.";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// The texts of a list of quoted literals, each doubled quote inside made
-// single again; refuses anything else.
-std::vector<std::string> ReadQuoted(const std::string& sList, char cQuote) {
-    std::vector<std::string> texts;
-    const size_t n = sList.size();
-    size_t i = 0;
-    for (;;) {
-        while (i < n && IsBlank(sList[i])) ++i;
-        if (i == n || sList[i] != cQuote) RefuseInput(kNotQuotedList, {sList});
-        ++i;
-        std::string text;
-        for (;;) {
-            if (i == n) RefuseInput(kNotQuotedList, {sList});  // the literal never ends
-            if (sList[i] == cQuote) {
-                if (i + 1 < n && sList[i + 1] == cQuote) {
-                    text += cQuote;
-                    i += 2;
-                    continue;
-                }
-                ++i;
-                break;
-            }
-            text += sList[i++];
-        }
-        texts.push_back(std::move(text));
-        while (i < n && IsBlank(sList[i])) ++i;
-        if (i == n) return texts;
-        if (sList[i] != ',') RefuseInput(kNotQuotedList, {sList});
-        ++i;
-    }
-}
+// Where every set keeps its date ranges.
+constexpr const char* kDateName = "Date@FieldName";
+constexpr const char* kDateLow = "Date@DateLow";
+constexpr const char* kDateHigh = "Date@DateHigh";
 
 // The number a bound's text holds; raises &H80041066 naming the text when
 // it holds none.
-double Number(const std::string& sValue) {
+double Number(const std::string& sValue, std::string_view sOf) {
     double d = 0;
-    if (!ParseNumber(sValue, d) || !std::isfinite(d)) SqlNumber(sValue);  // raises, naming the text
+    if (!ParseNumber(sValue, d) || !std::isfinite(d)) SqlNumber(sValue, sOf);  // raises, naming the text
     return d;
 }
 
 }  // namespace
 
-std::string QuotedTexts(const std::string& sList, char cQuote) {
+std::string QuotedTexts(const std::string& sList, std::string_view sOf, char cQuote) {
     if (Trim(sList).empty()) return "";
     std::string sql;
-    for (const std::string& text : ReadQuoted(sList, cQuote)) {
+    const std::optional<std::vector<std::string>> texts = ReadQuotedList(sList, cQuote);
+    if (!texts) RefuseValue(sList, sOf, "is not a list of quoted texts.");
+    for (const std::string& text : *texts) {
         if (!sql.empty()) sql += ',';
-        sql += SqlText(text).Text();
+        sql += SqlText(text, sOf).Text();
     }
     return sql;
 }
 
-std::string Codes(const std::string& sList) { return SqlCodeList(sList).Text(); }
+std::string Codes(const std::string& sList, std::string_view sOf) { return SqlCodeList(sList, sOf).Text(); }
 
-std::string Bound(const std::string& sValue) { return SqlNumber(sValue).Text(); }
+std::string Bound(const std::string& sValue, std::string_view sOf) { return SqlNumber(sValue, sOf).Text(); }
 
-std::string ConvertedBound(const std::string& sValue, const std::string& sCategory,
+void CheckUnit(const std::string& sCategory, const std::string& sUnit, const RangeOf& of,
+               std::string_view sWritten) {
+    const Ref<Units> units = gDataManager()->Units();
+    if (units->UnitExists(sCategory, sUnit)) return;
+    if (!units->UnitExists(sCategory, "")) RefuseValue(sCategory, of.category, "is not a unit category.");
+    RefuseValue(sWritten.empty() ? std::string_view(sUnit) : sWritten, of.unit,
+                "is not a unit of the category '" + sCategory + "'.");
+}
+
+std::string ConvertedBound(const std::string& sValue, std::string_view sOf, const std::string& sCategory,
                            const std::string& sUnit) {
-    const double value = gDataManager()->Units()->ToDatabaseUnit(Number(sValue), sCategory, sUnit);
+    const double value = gDataManager()->Units()->ToDatabaseUnit(Number(sValue, sOf), sCategory, sUnit);
+    // A bound near the largest number can grow past it in the database's unit.
+    if (!std::isfinite(value)) RefuseValue(sValue, sOf, "is out of range.");
     return SqlNumber(value).Text();
 }
 
-bool DateBound(const std::string& sValue, std::string& sLiteral) {
-    const double serial = std::trunc(Number(sValue));
+bool DateBound(const std::string& sValue, std::string_view sOf, std::string& sLiteral) {
+    // No bound, as 0 is none: a range with only one end leaves the other empty.
+    if (Trim(sValue).empty()) return false;
+    const double serial = std::trunc(Number(sValue, sOf));
     if (serial == 0) return false;
-    sLiteral = SqlDate(serial).Text();
+    sLiteral = SqlDate(serial, sOf, sValue).Text();
     return true;
 }
 
-std::string Column(const std::string& sName) { return SqlIdentifier(sName).Text(); }
+std::string Column(const std::string& sName, std::string_view sOf) {
+    return SqlIdentifier(sName, sOf).Text();
+}
+
+std::string Column(const std::string& sBefore, const std::string& sName, const std::string& sAfter,
+                   std::string_view sOf) {
+    SqlIdentifier(sName, sOf);
+    return SqlIdentifier(sBefore + sName + sAfter, sOf).Text();
+}
 
 std::string CountText(int64_t lCount) {
     if (lCount == 0) return "";
@@ -122,10 +114,10 @@ void AddIn(CSQLBuilder& builder, const std::string& sOpen, const std::string& sL
 
 void AddDateRange(CSQLBuilder& builder, const std::string& sName, const std::string& sMin,
                   const std::string& sMax) {
-    const std::string column = Column(sName);
+    const std::string column = Column(sName, kDateName);
     std::string lower, upper;
-    if (DateBound(sMin, lower)) lower = column + " >= " + lower;
-    if (DateBound(sMax, upper)) upper = column + " <= " + upper;
+    if (DateBound(sMin, kDateLow, lower)) lower = column + " >= " + lower;
+    if (DateBound(sMax, kDateHigh, upper)) upper = column + " <= " + upper;
     AddRangeGroup(builder, lower, upper);
 }
 
@@ -145,17 +137,19 @@ bool AddRangeGroup(CSQLBuilder& builder, const std::string& sFirst, const std::s
 }
 
 bool AddBoundRange(CSQLBuilder& builder, const std::string& sColumn, const std::string& sMin,
-                   const std::string& sMax) {
-    return AddRangeGroup(builder, sMin.empty() ? "" : sColumn + " >= " + Bound(sMin),
-                         sMax.empty() ? "" : sColumn + " <= " + Bound(sMax));
+                   const std::string& sMax, const RangeOf& of) {
+    return AddRangeGroup(builder, sMin.empty() ? "" : sColumn + " >= " + Bound(sMin, of.min),
+                         sMax.empty() ? "" : sColumn + " <= " + Bound(sMax, of.max));
 }
 
 bool AddConvertedRange(CSQLBuilder& builder, const std::string& sLowerColumn, const std::string& sUpperColumn,
                        const std::string& sMin, const std::string& sMax, const std::string& sCategory,
-                       const std::string& sUnit) {
-    return AddRangeGroup(builder,
-                         sMin.empty() ? "" : sLowerColumn + " >= " + ConvertedBound(sMin, sCategory, sUnit),
-                         sMax.empty() ? "" : sUpperColumn + " <= " + ConvertedBound(sMax, sCategory, sUnit));
+                       const std::string& sUnit, const RangeOf& of) {
+    if (sMin.empty() && sMax.empty()) return false;
+    CheckUnit(sCategory, sUnit, of);
+    return AddRangeGroup(
+        builder, sMin.empty() ? "" : sLowerColumn + " >= " + ConvertedBound(sMin, of.min, sCategory, sUnit),
+        sMax.empty() ? "" : sUpperColumn + " <= " + ConvertedBound(sMax, of.max, sCategory, sUnit));
 }
 
 std::string Like(const std::string& sPattern, bool bFixup) {

@@ -22,6 +22,12 @@ constexpr const char* kGeologicalColumns[] = {
     "PRIMARY_PERIOD",    "SECONDARY_PERIOD",    "TDFORMATION_PERIOD",
     "PRIMARY_FORMATION", "SECONDARY_FORMATION", "TDFORMATION_FORMATION"};
 
+// Where the query file holds the values of each range.
+constexpr render::RangeOf kWellDepthOf{"WellDepth@MinValue", "WellDepth@MaxValue", "WellDepth@CategoryID",
+                                       "WellDepth@UnitID"};
+constexpr render::RangeOf kWaterDepthOf{"WellWaterDepth@MinValue", "WellWaterDepth@MaxValue",
+                                        "WellWaterDepth@CategoryID", "WellWaterDepth@UnitID"};
+
 bool IsPosition(const std::string& s) { return s == "PRIMARY" || s == "SECONDARY" || s == "TDFORMATION"; }
 
 // The column a well depth range names, in any letter case as column names
@@ -30,8 +36,8 @@ bool IsPosition(const std::string& s) { return s == "PRIMARY" || s == "SECONDARY
 const char* DepthColumn(const std::string& sName) {
     for (const char* column : {"MEASURED_DEPTH", "TRUE_VERTICAL_DEPTH"})
         if (EqualsNoCase(sName, column)) return column;
-    RefuseInput("The value '%0' of '%1' is not a well depth column: MEASURED_DEPTH or TRUE_VERTICAL_DEPTH.",
-                {sName, "WellDepth@WellDepthName"});
+    RefuseValue(sName, "WellDepth@WellDepthName",
+                "is not a well depth column: MEASURED_DEPTH or TRUE_VERTICAL_DEPTH.");
 }
 
 // The geological ages of the first item's position and level.
@@ -40,12 +46,14 @@ void AddGeologicalDetails(CSQLBuilder& b, IWell& well) {
     const std::string level = well.GeologicalDetailsQueryType(0);
     const bool all = level == "ALL";
     // Age codes are numbers, era, period and formation codes texts.
-    const std::string codes = all ? render::Codes(well.GeologicalDetailsList(false))
-                                  : render::QuotedTexts(well.GeologicalDetailsList(true));
+    const std::string codes =
+        all ? render::Codes(well.GeologicalDetailsList(false), "GeologicalDetail@Code")
+            : render::QuotedTexts(well.GeologicalDetailsList(true), "GeologicalDetail@Code");
     if (codes.empty()) return;
     if (IsPosition(position)) {
         const std::string column =
-            all ? position + "_AGE_CODE" : render::Column(position + "_" + level + "_CODE");
+            all ? position + "_AGE_CODE"
+                : render::Column(position + "_", level, "_CODE", "GeologicalDetail@QueryType");
         b.AddWhere(column + " IN (" + codes + ")", "AND");
     } else if (position == "ANY") {
         if (!all && level != "ERA" && level != "PERIOD" && level != "FORMATION") return;
@@ -72,7 +80,7 @@ void CSQLRenderer::Well() {
         root->SetProgressMessage("Building Query (Well)");
 
         if (well->AssetCodeCount() >= 1)
-            render::AddIn(b, "Well_Code IN (", render::Codes(well->AssetCodeList()));
+            render::AddIn(b, "Well_Code IN (", render::Codes(well->AssetCodeList(), "AssetCode@Code"));
         // Every name pattern must match; a pattern is one literal
         // whatever it holds.
         for (int32_t i = 0, n = well->WellNameSearchCount(); i < n; ++i) {
@@ -82,7 +90,8 @@ void CSQLRenderer::Well() {
         // With companies chosen, the company search has taken the chosen
         // wells in already.
         if (!companies && well->WellLocationsCount() >= 1)
-            render::AddIn(b, "WELL_REFERENCE IN (", render::QuotedTexts(well->WellLocationsList()));
+            render::AddIn(b, "WELL_REFERENCE IN (",
+                          render::QuotedTexts(well->WellLocationsList(), "WellLocation@Description"));
         const std::string discovery = well->DiscoveryType();
         if (discovery == "BOTH") {
             b.AddAnd();
@@ -97,17 +106,22 @@ void CSQLRenderer::Well() {
         for (int32_t i = 0, n = well->DateRangeCount(); i < n; ++i)
             render::AddDateRange(b, well->DateRangeName(i), well->DateRangeMin(i), well->DateRangeMax(i));
         if (well->WellTypeCount() >= 1)
-            render::AddIn(b, "WELL_TYPE_CODE IN (", render::QuotedTexts(well->WellTypeList()));
+            render::AddIn(b, "WELL_TYPE_CODE IN (", render::QuotedTexts(well->WellTypeList(), "Type@Code"));
         if (well->WellStatusCount() >= 1)
-            render::AddIn(b, "WELL_STATUS_CODE IN (", render::QuotedTexts(well->WellStatusList()));
+            render::AddIn(b, "WELL_STATUS_CODE IN (",
+                          render::QuotedTexts(well->WellStatusList(), "Status@Code"));
         if (well->WellResultCount() >= 1)
-            render::AddIn(b, "WELL_RESULT_CODE IN (", render::QuotedTexts(well->WellResultList()));
+            render::AddIn(b, "WELL_RESULT_CODE IN (",
+                          render::QuotedTexts(well->WellResultList(), "Result@Code"));
         if (well->BlockLocationsCount() >= 1)
-            render::AddIn(b, "BLOCK_CODE IN (", render::Codes(well->BlockLocationsList()));
+            render::AddIn(b, "BLOCK_CODE IN (",
+                          render::Codes(well->BlockLocationsList(), "BlockLocation@Code"));
         // The wells of the chosen fields, with companies chosen or not:
         // the company search knows nothing of fields.
         if (well->FieldLocationCount() >= 1) {
-            const std::string wells = well->WellCodesByField(well->FieldLocationsList());
+            const std::string fields = well->FieldLocationsList();
+            const ValueOrigins origins{{fields, "FieldLocation@Code"}};
+            const std::string wells = well->WellCodesByField(fields);
             if (wells.empty()) {
                 b.SetSQL("0");
                 return;
@@ -143,25 +157,29 @@ void CSQLRenderer::Well() {
             const std::string name = DepthColumn(well->WellDepthRangeFieldname(i));
             if (render::AddConvertedRange(b, name, name, well->WellDepthRangeMin(i),
                                           well->WellDepthRangeMax(i), well->WellDepthRangeCategory(i),
-                                          well->WellDepthRangeUnit(i)))
+                                          well->WellDepthRangeUnit(i), kWellDepthOf))
                 b.AddWhere(name + " IS NOT NULL", "AND");
         }
         for (int32_t i = 0, n = well->WaterDepthCount(); i < n; ++i) {
             if (render::AddConvertedRange(b, "WATER_DEPTH", "WATER_DEPTH", well->WaterDepthRangeMin(i),
                                           well->WaterDepthRangeMax(i), well->WaterDepthRangeCategory(i),
-                                          well->WaterDepthRangeUnit(i)))
+                                          well->WaterDepthRangeUnit(i), kWaterDepthOf))
                 b.AddWhere("Water_Depth IS NOT NULL", "AND");
         }
         if (well->LicenseAwardDescriptorCount() >= 1)
-            render::AddIn(b, "LICENCE_AWARD_DESC IN (",
-                          render::QuotedTexts(well->LicenseAwardDescriptorList()), ") ");
+            render::AddIn(
+                b, "LICENCE_AWARD_DESC IN (",
+                render::QuotedTexts(well->LicenseAwardDescriptorList(), "LicenceAwardDescriptor@Code"), ") ");
         if (well->LicenseAwardNumberCount() >= 1)
-            render::AddIn(b, "LICENCE_ROUND IN (", render::Codes(well->LicenseAwardNumberList()), ") ");
+            render::AddIn(b, "LICENCE_ROUND IN (",
+                          render::Codes(well->LicenseAwardNumberList(), "LicenceAwardNumber@Code"), ") ");
         if (well->LicenseAwardYearCount() >= 1)
-            render::AddIn(b, "LICENCE_ROUND_YEAR IN (", render::Codes(well->LicenseAwardYearList()));
+            render::AddIn(b, "LICENCE_ROUND_YEAR IN (",
+                          render::Codes(well->LicenseAwardYearList(), "LicenceAwardYear@Code"));
         if (well->RigTypeCount() >= 1)
-            render::AddIn(b, "RIG_TYPE_CODE IN (", render::QuotedTexts(well->RigTypeList()));
-        if (well->RigNameCount() >= 1) render::AddIn(b, "RIG_CODE IN (", render::Codes(well->RigNameList()));
+            render::AddIn(b, "RIG_TYPE_CODE IN (", render::QuotedTexts(well->RigTypeList(), "RigType@Code"));
+        if (well->RigNameCount() >= 1)
+            render::AddIn(b, "RIG_CODE IN (", render::Codes(well->RigNameList(), "RigName@Code"));
 
         root->SetProgressValue(50);
         root->SetProgressMessage("Building Query (Reducing by Well)");

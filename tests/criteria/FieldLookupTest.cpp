@@ -257,6 +257,15 @@ TEST_F(FieldLookup, AnnualResultsTakeBoundsAndYearRangesAsNumbers) {
     EXPECT_EQ(
         Sorted(field->FieldCodesByAnnualProduction("CAPEX_REAL", "500", "100", "2016", "Money", "MUSD", "")),
         Sorted(Column(AnnualDb(), gross + "CAPEX_REAL >= 100 AND CAPEX_REAL <= 500 AND Prod_Year = 2016")));
+    // Once by the whole code: field 100, coming after field 1000, is a field of its own.
+    Exec(AnnualDb(),
+         "INSERT INTO FieldAnnualTotal_Gross (Field_Code, Prod_Year, CAPEX_REAL) VALUES (1000, 2098, 1), "
+         "(1000, 2099, 1), (100, 2098, 1), (100, 2099, 1)");
+    root->SetOption("SQL_FIELD_CODE_BY_ANNUAL_PRODUCTION",
+                    "SELECT Field_Code AS FIELD_CODE <from/> <where/> ORDER BY Field_Code DESC");
+    EXPECT_EQ(field->FieldCodesByAnnualResults("CAPEX_REAL", "", "", "", "2098", ""), "1000,100");
+    EXPECT_EQ(field->FieldCodesByAnnualProduction("CAPEX_REAL", "", "1", "2099", "Money", "MUSD", ""),
+              "1000,100");
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Dialog(), "");
 

@@ -125,6 +125,16 @@ TEST_F(QueryRenderer, ABranchIsRebuiltOnlyWhenTheQueryHoldsItsElement) {
               "      Query.General.CompanyDetail.Netting.Value|Gross\n"
               "  Query.General.LocationDetail|Location|+\n");
     EXPECT_NE(Dump(), before);
+
+    // A subsidiaries value that is no flag is refused in the words a run of
+    // the query uses, naming the element.
+    EXPECT_TRUE(messages.empty());
+    Render(Query("<Companies/><Subsiduaries>yes</Subsiduaries>"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "User Input Error");
+    EXPECT_EQ(messages[0].text,
+              "The value 'yes' of 'CompanyDetail/Subsiduaries' is not a flag: True or False.");
+    EXPECT_EQ(Dialog(), "");
 }
 
 TEST_F(QueryRenderer, SectorsGroupUnderTheirCountriesAndRegionsAndRenderTheSameTwice) {

@@ -89,6 +89,28 @@ TEST_F(RenderBlockTransport, TransportCriteriaAndTheirOrder) {
     params->Transport()->AddFieldLocation(std::stoi(field), "", "");
     EXPECT_EQ(Render("Transport"), "0");
     EXPECT_FALSE(WasSent("PROGRESS_BAR_MESSAGE: Building Query (Reducing by Transport)"));
+
+    // From fields to a terminal: each end is compared with its own type.
+    const std::string terminal = Scalar(
+        "SELECT DEST_CODE FROM Transport WHERE START_TYPE = 'Field' AND DEST_TYPE = 'Terminal' GROUP BY 1 "
+        "HAVING COUNT(*) > 2 ORDER BY 1 LIMIT 1");
+    const std::vector<std::string> fields = Direct(
+        "SELECT START_CODE FROM Transport WHERE START_TYPE = 'Field' AND DEST_TYPE = 'Terminal' AND "
+        "DEST_CODE "
+        "= " +
+        terminal + " ORDER BY 1 LIMIT 2");
+    ASSERT_EQ(fields.size(), 2u) << terminal;
+    Bind();
+    Ref<ITransport> route = params->Transport();
+    for (const std::string& code : fields) route->AddTransportSource("Field", code, "");
+    route->AddTransportDestination("Terminal", terminal, "");
+    const std::set<std::string> routes =
+        DirectSet("SELECT Transport_Code FROM Transport WHERE START_TYPE = 'Field' AND START_CODE IN (" +
+                  fields[0] + "," + fields[1] + ") AND DEST_TYPE = 'Terminal' AND DEST_CODE = " + terminal);
+    ASSERT_EQ(routes.size(), 2u);
+    const std::string sql = Render("Transport");
+    ASSERT_NE(sql, "0") << Narrowing();
+    EXPECT_EQ(Read(sql, "Transport"), routes) << Narrowing();
 }
 
 }  // namespace

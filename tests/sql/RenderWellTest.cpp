@@ -43,6 +43,29 @@ TEST_F(RenderWell, CriteriaOfEveryKindGrossAndNet) {
     Render("Well");
     EXPECT_TRUE(Contains(Narrowing(), "WELL_REFERENCE LIKE 'O`B%,x'")) << Narrowing();
 
+    // A geological reference is found in any of its nine columns; each
+    // reference must be found.
+    Bind();
+    params->Well()->AddGeologicalReferenceSearchString("Jurassic");
+    const std::string anyColumn =
+        "SELECT Well_Code FROM Well WHERE 'Jurassic' IN (PRIMARY_ERA, SECONDARY_ERA, TDFORMATION_ERA, "
+        "PRIMARY_PERIOD, SECONDARY_PERIOD, TDFORMATION_PERIOD, PRIMARY_FORMATION, SECONDARY_FORMATION, "
+        "TDFORMATION_FORMATION)";
+    const std::set<std::string> jurassic = DirectSet(anyColumn);
+    ASSERT_GT(jurassic.size(),
+              DirectSet("SELECT Well_Code FROM Well WHERE PRIMARY_PERIOD = 'Jurassic'").size());
+    std::string sql = Render("Well");
+    ASSERT_NE(sql, "0") << Narrowing();
+    EXPECT_EQ(Read(sql, "Well"), jurassic) << Narrowing();
+    params->Well()->AddGeologicalReferenceSearchString("Brent*");
+    sql = Render("Well");
+    ASSERT_NE(sql, "0") << Narrowing();
+    EXPECT_EQ(
+        Read(sql, "Well"),
+        DirectSet(anyColumn + " AND (PRIMARY_FORMATION LIKE 'Brent%' OR SECONDARY_FORMATION LIKE 'Brent%' OR "
+                              "TDFORMATION_FORMATION LIKE 'Brent%')"))
+        << Narrowing();
+
     // A depth range names its column in any letter case; any other name
     // refuses the query rather than finding wells of every depth.
     auto depth = [](const std::string& name) {
@@ -101,6 +124,11 @@ TEST_F(RenderWell, TheFirstGeologicalDetailDecidesWhereAndAtWhichLevel) {
            "<GeologicalDetails><GeologicalDetail Code=\"MZ\" QueryType=\"ERA_CODE=1 OR X\" "
            "Formation=\"SECONDARY\"/></GeologicalDetails>"}});
     EXPECT_EQ(Render("Well"), "-2147217306");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(
+        messages[0].text,
+        "The value 'ERA_CODE=1 OR X' of 'GeologicalDetail@QueryType' is not a valid name: only letters, "
+        "digits and '_' may be used.");
     // A position nobody knows adds nothing.
     Bind({{"WellDetail",
            "<GeologicalDetails><GeologicalDetail Code=\"MZ\" QueryType=\"ERA\" Formation=\"UPPER\"/>"

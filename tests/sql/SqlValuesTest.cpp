@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/HuntERR31.h"
 #include "core/mTL5ErrorCodes.h"
 #include "platform/ado/JetFunctions.h"
 #include "platform/ado/JetTranslator.h"
@@ -96,11 +97,36 @@ TEST_F(SqlValues, CanonicalForms) {
     EXPECT_RAISES(kInput, SqlDate(DateSerial(9999, 12, 31) + 0.999999));
     EXPECT_EQ(SqlIdentifier("Field_Code").Text(), "[Field_Code]");
     EXPECT_EQ(SqlConstant("Field_Net").Text(), "Field_Net");
+    // Lists of quoted literals: a doubled quote is one, blanks around items go.
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(ReadQuotedList(" 'A' ,\t'O''B','' "), (Texts{"A", "O'B", ""}));
+    EXPECT_EQ(ReadQuotedList("\"OIL\", \"G\"\"AS\"", '"'), (Texts{"OIL", "G\"AS"}));
+    EXPECT_EQ(ReadQuotedList("'a,b'"), (Texts{"a,b"}));
+    for (const char* bad : {"", "  ", "A", "'A", "'A',", "'A' 'B'", "'A'B'", "\"A\""})
+        EXPECT_EQ(ReadQuotedList(bad), std::nullopt) << bad;
     // The message names the value that was refused.
     Error e = CaughtError([] { SqlCodeList("1,2) OR (1=1"); });
     EXPECT_EQ(e.Number(), kInput);
     EXPECT_NE(e.Description().find("'2) OR (1=1'"), std::string::npos) << e.Description();
     EXPECT_NE(CaughtError([] { SqlIdentifier("a b"); }).Description().find("'a b'"), std::string::npos);
+    // It names where the value stands, given by the caller or, for code that
+    // is handed values without their places, by the innermost scope that
+    // knows the value or its list.
+    EXPECT_EQ(CaughtError([] { SqlNumber("x", "APIRange@MinValue"); }).Description(),
+              "The value 'x' of 'APIRange@MinValue' is not a valid number.");
+    {
+        const ValueOrigins outer{{"x", "Outer@A"}, {"1,x", "Outer@B"}};
+        {
+            const ValueOrigins inner{{"1,x", "Inner@C"}};
+            EXPECT_EQ(CaughtError([] { SqlCodeList("1,x"); }).Description(),
+                      "The value 'x' in the list '1,x' of 'Inner@C' is not a valid number.");
+        }
+        EXPECT_EQ(CaughtError([] { SqlNumber("x"); }).Description(),
+                  "The value 'x' of 'Outer@A' is not a valid number.");
+        EXPECT_EQ(CaughtError([] { SqlDate("x", "Date@DateLow"); }).Description(),
+                  "The value 'x' of 'Date@DateLow' is not a valid date.");
+    }
+    EXPECT_EQ(CaughtError([] { SqlNumber("x"); }).Description(), "The value 'x' is not a valid number.");
     // Up to 60 characters a value is quoted whole; a longer one is cut there
     // (never inside a character) and told by its length.
     const std::string sixty(60, 'a'), cut = std::string(59, 'a') + "\xC3\xA9";
