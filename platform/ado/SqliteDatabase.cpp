@@ -5,6 +5,7 @@
 
 #include "AdoErrors.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/FilesRead.h"
 
 namespace ADODB {
 
@@ -54,6 +55,8 @@ void SqliteDatabase::Open(const std::string& sPath, bool bReadOnly) {
     Close();
     if (sPath.empty())
         Raise(adErrProviderFailed, kProviderSource, "No database file was named in the connection string.");
+    // A database file is read like any other, whether it opens or not.
+    NoteFileRead(sPath);
     if (!FileExists(sPath))
         Raise(adErrProviderFailed, kProviderSource, "Could not find file '" + sPath + "'.");
     // No per-connection mutex: a connection and its record sets belong to the
