@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "LoadedSettings.h"
+#include "platform/runtime/AtomicWrite.h"
 #include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"
@@ -215,6 +216,25 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     EXPECT_EQ(number, 75);
     EXPECT_NE(ReadFile(file).find("<New />"), std::string::npos);
     EXPECT_EQ(ReadFile(file).find("xxx"), std::string::npos);
+
+    // Files written to be published together: none has its name before it is
+    // published; one whose name was taken meanwhile is refused, and the one
+    // published before it withdrawn; one never published leaves nothing.
+    {
+        PendingFile first(dir.Path() + "first.txt", "1", "test", ExistingFile::Refuse);
+        PendingFile second(dir.Path() + "second.txt", "2", "test", ExistingFile::Refuse);
+        PendingFile unpublished(file, "3", "test");
+        EXPECT_FALSE(std::filesystem::exists(dir.Path() + "first.txt"));
+        dir.Write("second.txt", "another writer's");
+        first.Publish();
+        EXPECT_EQ(ReadFile(dir.Path() + "first.txt"), "1");
+        EXPECT_RAISES(58, second.Publish());
+        first.Withdraw();
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "first.txt"));
+    EXPECT_EQ(ReadFile(dir.Path() + "second.txt"), "another writer's");
+    EXPECT_NE(ReadFile(file).find("<New />"), std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
 }
 
 // The hidden files of the folder, where temporary files are: the ones that
