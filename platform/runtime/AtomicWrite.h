@@ -74,7 +74,8 @@ public:
     // Gives the written file its name (through the links, as written) and
     // flushes the folder.  Raises as the constructor: 58 when `existing` is
     // Refuse and the name was taken meanwhile, 75 when the folder cannot be
-    // flushed afterwards (the file then has its name).  Once only.
+    // flushed afterwards (the file then has its name).  A second call does
+    // nothing.
     void Publish();
     // Undoes a Publish that took a free name (`existing` Refuse): removes the
     // file again while the name still leads to it.  Does nothing otherwise;

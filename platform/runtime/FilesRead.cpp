@@ -23,11 +23,14 @@ void NoteFileRead(const std::string& sFile, const struct stat* st) {
     if (sFile.empty()) return;
     try {
         FileRead read{sFile, CanonicalName(sFile), st != nullptr, st ? st->st_dev : 0, st ? st->st_ino : 0};
-        // A file read again (an index file searched twice) is noted once.
-        for (const FileRead& known : gFilesRead)
-            if (known.canonical == read.canonical && known.present == read.present &&
-                known.device == read.device && known.inode == read.inode)
-                return;
+        // One note per name, however often it is read (an index file searched
+        // for every code, a file saved and loaded again): it keeps the file
+        // found there last.
+        for (FileRead& known : gFilesRead) {
+            if (known.canonical != read.canonical) continue;
+            if (read.present) known = std::move(read);
+            return;
+        }
         gFilesRead.push_back(std::move(read));
     } catch (...) {
         // Out of memory: the note is lost, the read goes on.

@@ -6,10 +6,11 @@
 // an output would replace, so that nothing it writes ever takes the place of
 // a file its own work depends on, whatever name the output was given.
 //
-// A file is noted when it is opened and also when opening it failed: a
-// reader that finds no file may read one of that name later (a data file
-// attached again when a statement first needs it), and a file written there
-// meanwhile would be read in its place.
+// A file is noted once per name, as the file found there when it was last
+// opened, and also when opening it failed: a reader that finds no file may
+// read one of that name later (a data file attached again when a statement
+// first needs it), and a file written there meanwhile would be read in its
+// place.
 #include <sys/stat.h>
 
 #include <string>
@@ -39,6 +40,6 @@ void ForgetFilesRead();
 // followed (same device and inode, hard links included) or, where either was
 // not there, the same path made absolute with its folders' links followed;
 // nullptr when it is none of them.  `sFile` itself is not followed when it is
-// a link that leads nowhere yet: give the name its links lead to.  Never
-// fails.
+// a link that leads nowhere yet: give the name its links lead to.  The note
+// stays valid until the next one is made.  Never fails.
 const FileRead* FileReadAs(const std::string& sFile);
