@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "host/controls/MemoryChartControl.h"
@@ -191,11 +192,12 @@ CommandRun DeclareChart(CLI::App& app) {
     app.footer(
         "Runs QUERY (which also decides the asset type whose units the chart shows), takes the codes of its "
         "asset rows and draws the chart for them.  With --codes the query is not run and QUERY may be left "
-        "out.  The picture and the grid are written whole or not at all; a file there already is replaced "
-        "only with --force, and an output that is not a regular file, names the other output or a file the "
-        "command reads is refused before anything runs.  When an error is shown nothing is written and the "
-        "exit status is 1; when the chart could not show all its data it is written and the exit status "
-        "is 1.");
+        "out.  The picture and the grid are written whole or not at all, and both or neither; a file there "
+        "already is replaced only with --force, and an output that is not a regular file, lies in a folder "
+        "that is not there or may not be written, names the other output or a file the command reads "
+        "(whatever its name: a link to one is that file) is refused before anything runs.  When an error is "
+        "shown nothing is written and the exit status is 1; when the chart could not show all its data it "
+        "is written and the exit status is 1.");
     return [o, codes](CommandContext& c) {
         // The library reads a blank list as "no assets" and would draw a chart
         // without data; given by hand it is a mistake, refused as ",,," is.
@@ -206,16 +208,6 @@ CommandRun DeclareChart(CLI::App& app) {
         if (o->query.empty() && o->codes.empty()) {
             c.console.Say("give a query file whose assets the chart shows, or --codes");
             return kUsage;
-        }
-        // The outputs are checked before anything runs: a mistyped name
-        // costs no search and destroys nothing.
-        const std::string definition = DefinitionsFolder(c, o->folders) + "/" + o->name + ".xml";
-        const std::string problem = OutputFilesProblem(
-            {o->svg, o->grid}, {o->query, ManifestFile(c, o->folders), definition, c.root.Database()},
-            o->force);
-        if (!problem.empty()) {
-            c.console.Say(problem);
-            return kFailed;
         }
         Ref<IQuery> query;
         if (!o->query.empty()) {
@@ -245,6 +237,10 @@ CommandRun DeclareChart(CLI::App& app) {
             return kFailed;
         }
 
+        // The outputs are checked once everything the chart reads is open and
+        // before anything runs: a mistyped name costs no search and destroys
+        // nothing.
+        if (!OutputFilesWritable(c.console, {o->svg, o->grid}, o->force)) return kFailed;
         std::string codes = o->codes;
         if (codes.empty()) {
             int32_t found = 0;
@@ -272,8 +268,21 @@ CommandRun DeclareChart(CLI::App& app) {
         // pass for one of assets without data.
         if (c.Failed()) return kFailed;
         try {
-            control->SaveSvg(o->svg, Existing(o->force), o->width, o->height);
-            if (!o->grid.empty()) grid->SaveCsv(o->grid, Existing(o->force));
+            // Both files are written before either takes its name: a picture
+            // is never left without the grid asked for beside it.
+            std::optional<PendingFile> csv;
+            if (!o->grid.empty()) csv.emplace(o->grid, grid->Csv(), "MemoryGrid", Existing(o->force));
+            PendingFile svg(o->svg, control->Svg(o->width, o->height), "MemoryChartControl",
+                            Existing(o->force));
+            // Asked again: a file first read while the chart was drawn counts too.
+            if (!OutputFilesWritable(c.console, {o->svg, o->grid}, o->force)) return kFailed;
+            svg.Publish();
+            try {
+                if (csv) csv->Publish();
+            } catch (const Error&) {
+                svg.Withdraw();
+                throw;
+            }
         } catch (const Error& e) {
             c.console.Say(PlainDescription(e.Description()));
             return kFailed;

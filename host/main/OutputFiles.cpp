@@ -1,10 +1,14 @@
 #include "OutputFiles.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "platform/runtime/Error.h"
+#include "platform/runtime/FilesRead.h"
 
 namespace host {
 namespace {
@@ -25,13 +29,31 @@ bool SameFile(const std::string& a, const std::string& b) {
     return !ea && !eb && pa == pb;
 }
 
+// Why the folder that `written` is made in cannot take it ("" when it can):
+// asked before anything runs, so that a missing folder is not found out only
+// once the work is done.
+std::string FolderProblem(const std::string& written) {
+    const std::filesystem::path parent = std::filesystem::path(written).parent_path();
+    const std::string folder = parent.empty() ? "." : parent.string();
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0)
+        return errno == ENOENT ? "there is no folder " + folder
+                               : "its folder " + folder + " cannot be used: " + std::strerror(errno);
+    if (!S_ISDIR(st.st_mode)) return folder + " is not a folder";
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return "its folder " + folder + " may not be written to: " + std::strerror(errno);
+    return "";
+}
+
 }  // namespace
 
-std::string OutputFilesProblem(const std::vector<std::string>& outputs,
-                               const std::vector<std::string>& inputs, bool bForce) {
+std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bForce) {
+    // Where each output's links end: the file a write makes or replaces.
+    std::vector<std::string> writtenFiles(outputs.size());
     for (size_t i = 0; i < outputs.size(); ++i) {
         const std::string& out = outputs[i];
         if (out.empty()) continue;
+        std::string& written = writtenFiles[i];
         try {
             switch (OutputTargetOf(out, kSource)) {
                 case OutputTarget::Other:
@@ -43,20 +65,28 @@ std::string OutputFilesProblem(const std::vector<std::string>& outputs,
                 case OutputTarget::Absent:
                     break;
             }
+            written = WrittenFileOf(out, kSource);
         } catch (const Error& e) {
             return e.Description();
         }
+        if (std::string problem = FolderProblem(written); !problem.empty())
+            return out + " cannot be written: " + problem;
         for (size_t j = 0; j < i; ++j)
-            if (!outputs[j].empty() && SameFile(out, outputs[j]))
+            if (!outputs[j].empty() && SameFile(written, writtenFiles[j]))
                 return (out == outputs[j] ? out + " is named twice"
                                           : out + " and " + outputs[j] + " are one file") +
                        "; give each output a file of its own";
-        for (const std::string& in : inputs)
-            if (!in.empty() && SameFile(out, in))
-                return (out == in ? out + " is a file" : out + " is the file " + in) +
-                       " the command reads; give its output another name";
+        if (const FileRead* read = FileReadAs(written))
+            return (out == read->path ? out + " is a file" : out + " is the file " + read->path) +
+                   " the command reads; give its output another name";
     }
     return "";
+}
+
+bool OutputFilesWritable(Console& console, const std::vector<std::string>& outputs, bool bForce) {
+    const std::string problem = OutputFilesProblem(outputs, bForce);
+    if (!problem.empty()) console.Say(problem);
+    return problem.empty();
 }
 
 }  // namespace host

@@ -1,14 +1,20 @@
 #pragma once
-// The files a command writes, checked together before it does any work, so
-// that a mistyped name costs nothing and destroys nothing: each must lead to
-// a regular file or to nothing yet, may be there already only with --force,
-// and must differ from the command's other outputs and from the files it
-// reads.  The writes themselves go through WriteFileAtomically with the
-// ExistingFile that Existing() gives, so a file that appears in the meantime
-// is not replaced either.
+// The files a command writes, checked together so that a mistyped name costs
+// nothing and destroys nothing: each must lead to a regular file or to
+// nothing yet, in a folder that is there and may be written, may be there
+// already only with --force, and must differ from the command's other
+// outputs and from every file the command has read (FilesRead: the settings,
+// translation, database and linked data files, Options.ini, query, layout
+// and chart files, whatever name the output was given).  A command checks
+// once it has opened its inputs and before it works, and once more just
+// before its files take their names, so that a file first read while it
+// worked is protected too.  The writes themselves go through the atomic
+// write with the ExistingFile that Existing() gives, so a file that appears
+// in the meantime is not replaced either.
 #include <string>
 #include <vector>
 
+#include "host/main/Console.h"
 #include "platform/runtime/AtomicWrite.h"
 
 namespace host {
@@ -18,9 +24,13 @@ inline ExistingFile Existing(bool bForce) { return bForce ? ExistingFile::Replac
 
 // Why the outputs cannot be written, as the message a person reads ("" when
 // they can): the first output that leads to something other than a regular
-// file, is there already without `bForce`, names the same file as an earlier
-// output, or names one of the `inputs`.  Empty names are left out.
-std::string OutputFilesProblem(const std::vector<std::string>& outputs,
-                               const std::vector<std::string>& inputs, bool bForce);
+// file, lies in a folder that is not there or may not be written, is there
+// already without `bForce`, names the same file as an earlier output, or is
+// a file noted as read on this thread.  Empty names are left out.
+std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bForce);
+
+// True when the outputs can be written; otherwise says OutputFilesProblem on
+// the console and returns false.
+bool OutputFilesWritable(Console& console, const std::vector<std::string>& outputs, bool bForce);
 
 }  // namespace host

@@ -362,16 +362,15 @@ CommandRun DeclareNew(CLI::App& app) {
     app.footer(
         "Writes a query file made from the data set's default query file (the settings' "
         "QueryManager/Query/Options/DefaultQueryFile in the data folder's Default/), with the asset type "
-        "set.  Exit status 1 when OUT is there (without --force), is not a regular file, or cannot be "
+        "set.  Exit status 1 when OUT is there (without --force), is not a regular file, is a file the "
+        "command reads (the settings or the default query file, also through a link), or cannot be "
         "written; OUT is written whole or not at all.");
     return [o](CommandContext& c) {
-        const std::string problem = OutputFilesProblem({o->file}, {}, o->force);
-        if (!problem.empty()) {
-            c.console.Say(problem);
-            return kFailed;
-        }
         Ref<IQuery> query = c.root.Queries()->Query("-1");
         if (!query) return kFailed;
+        // Checked once the default query file is read: neither it nor the
+        // settings may be written over.
+        if (!OutputFilesWritable(c.console, {o->file}, o->force)) return kFailed;
         query->SetQueryType(o->type);
         // Without --force the name is taken without replacing what another
         // run may have written there meanwhile: of two runs one succeeds.

@@ -1,19 +1,14 @@
 #include "Session.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <algorithm>
 #include <charconv>
-#include <cstring>
-#include <fstream>
 #include <pugixml.hpp>
-#include <sstream>
 
 #include "core/CTools.h"
 #include "core/Globals.h"
 #include "core/mTL5ErrorCodes.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
 #include "platform/xml/XmlPath.h"
 #include "platform/xml/cvSettings.h"
@@ -36,20 +31,9 @@ SettingsChoice ChooseSettingsFile(const std::string& option, const char* environ
     return {builtIn, true};
 }
 
-std::string SettingsFileProblem(const std::string& path) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0) return std::strerror(errno);
-    if (S_ISDIR(info.st_mode)) return "it is a directory";
-    if (!S_ISREG(info.st_mode)) return "it is not a regular file";
-    if (access(path.c_str(), R_OK) != 0) return std::strerror(errno);
-    return "";
-}
-
 std::string XmlProblem(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    const std::string text = content.str();
+    std::string text, unread;
+    if (!TryReadRegularFile(path, text, unread)) return unread;
     pugi::xml_document document;
     pugi::xml_parse_result result = document.load_buffer(text.data(), text.size(), xmlpath::kParseOptions);
     if (result) return "";
@@ -77,7 +61,7 @@ Session OpenSession(Console& console, const SettingsChoice& settings, bool openD
         return {};
     }
     const std::string cannot = "cannot read the settings file " + settingsFile + ": ";
-    if (std::string problem = SettingsFileProblem(settingsFile); !problem.empty()) {
+    if (std::string problem = RegularFileProblem(settingsFile); !problem.empty()) {
         console.Say(cannot + problem +
                     (settings.builtIn
                          ? std::string(" (the sample data's, used when none is named: ") + kNameOne + ")"

@@ -22,12 +22,8 @@ struct SettingsChoice {
 SettingsChoice ChooseSettingsFile(const std::string& option, const char* environment,
                                   const std::string& builtIn);
 
-// Why the file cannot serve as a settings file ("" when nothing is wrong
-// before parsing): missing, unreadable or not a regular file.
-std::string SettingsFileProblem(const std::string& path);
-
-// Why the text is not well-formed XML, with the line and column where the
-// parser stopped; "" when it is.
+// Why the file's text is not well-formed XML, with the line and column where
+// the parser stopped, or why it cannot be read; "" when it is well-formed.
 std::string XmlProblem(const std::string& path);
 
 struct Session {

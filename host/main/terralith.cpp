@@ -13,6 +13,7 @@
 #include "host/main/Console.h"
 #include "host/main/Session.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/FilesRead.h"
 #include "platform/ui/ErrorWindow.h"
 #include "platform/ui/MsgBox.h"
 
@@ -42,6 +43,9 @@ int Run(Console& console, const Command& command, const CommandRun& run, const S
     // Counts from the start, so that a failure shown while the database
     // opens fails the command too.
     ShownErrors shown;
+    // The files this command reads are noted from here on; no output may
+    // replace one of them.
+    ForgetFilesRead();
     Session session = OpenSession(console, settings, command.opensDatabase);
     if (!session.root) return kFailed;
     CommandContext context{console, *session.root, session.settings, shown};

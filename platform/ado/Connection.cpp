@@ -104,6 +104,7 @@ void Connection::AttachFile(const std::string& file, const std::vector<Link>& li
     auto it = schemaOf_.find(file);
     if (it == schemaOf_.end()) {
         // Only a regular file is attached: the engine would wait on a pipe.
+        // The look also notes the file among those read, attached or not.
         reason = RegularFileProblem(file);
         if (reason.empty()) {
             std::string alias = "link" + std::to_string(schemaOf_.size() + 1);

@@ -6,6 +6,7 @@
 #include "AdoErrors.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/RegularFile.h"
+#include "platform/runtime/FilesRead.h"
 
 namespace ADODB {
 
@@ -50,6 +51,8 @@ void SqliteDatabase::Open(const std::string& sPath, bool bReadOnly) {
     Close();
     if (sPath.empty())
         Raise(adErrProviderFailed, kProviderSource, "No database file was named in the connection string.");
+    // A database file is read like any other, whether it opens or not.
+    NoteFileRead(sPath);
     struct stat st {};
     if (::stat(sPath.c_str(), &st) != 0)
         Raise(adErrProviderFailed, kProviderSource, "Could not find file '" + sPath + "'.");

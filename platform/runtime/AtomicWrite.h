@@ -3,19 +3,27 @@
 // settings documents, the console host's pictures and grids):
 //
 // - The name may lead, through symbolic links, to a regular file or to no
-//   file yet.  Anything else there (a folder, a pipe, a device, a socket) is
-//   refused before a byte is written, so a write never blocks on a pipe nor
-//   turns a device node into a file.
+//   file yet.  Anything else there (a folder, a pipe, a device, a socket,
+//   also one reached through /dev/stdout or /proc/self/fd) is refused before
+//   a byte is written, so a write never blocks on a pipe nor turns a device
+//   node into a file.
 // - A regular file already there is replaced only when the caller says so
 //   (the library's own save, a person's --force).  Otherwise the name must be
 //   free, and of several writers racing for one name exactly one succeeds.
 // - A failure never leaves the file truncated or empty: the text goes to a
-//   new file beside the target, is flushed to disk, and only then takes the
-//   target's name, after which the folder is flushed too.  Until then the old
-//   file is untouched; after it the new one is complete.  The temporary file
-//   is named after the document (".<name>.tmp-<digits>-<digits>") and locked
-//   while it is written, so a write also removes what an earlier write that
-//   was killed half-way left.
+//   new file in the target's folder, is flushed to disk, and only then takes
+//   the target's name, after which the folder is flushed too.  Until then
+//   the old file is untouched; after it the new one is complete.
+// - The new file has no name while it is written where the file system can
+//   do that, so a write that is killed leaves nothing behind.  Elsewhere, and
+//   for the instant between naming it and renaming it over the target, it is
+//   ".<name>.tmp-<inode>", locked while in use: a later write removes such a
+//   file once no one holds its lock, and only when the number in its name is
+//   its own inode, so a person's file that merely looks like one stays.  The
+//   part taken from the target's name is shortened so that the name fits
+//   within the folder's limit: every name the folder takes can be written.
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 
@@ -32,19 +40,69 @@ enum class OutputTarget {
     Other,        // a folder, pipe, device or socket: never written
 };
 
-// What `sFile` leads to now; raises 75 (with `source`) for links that lead
-// round in a circle or cannot be read, 52 for an empty name.
+// What `sFile` leads to now, as the system itself follows it; raises 75
+// (with `source`, naming the file) for links that lead round in a circle or
+// cannot be read and for a name the system refuses (too long, a file where a
+// folder should be), 70 when a folder on the way may not be searched, 52 for
+// an empty name.
 OutputTarget OutputTargetOf(const std::string& sFile, const char* source);
 
-// Writes `content` as the file `sFile` (through a symbolic link, or a chain
-// of them, to the file it points at, which is made when it is not there
-// yet).  Raises, with `source` as the error's source and the file named: 52
-// for an empty name, 75 when the name leads to something other than a
-// regular file or links lead round in a circle, 58 when `existing` is Refuse
-// and the name is taken (also when another writer took it meanwhile), 70
-// (permission denied) or 75 (path/file access error) when the system fails.
-// Before the file takes its name the file as it was stays in place and no
-// temporary file is left behind; a folder that cannot be flushed after it
-// raises 75.
+// The name a write of `sFile` gives its file: `sFile` itself, or where its
+// chain of symbolic links ends (a file that need not be there yet).  Raises
+// as OutputTargetOf.
+std::string WrittenFileOf(const std::string& sFile, const char* source);
+
+// A file written whole but not yet published under its name, so that several
+// files can be written first and published together: a command that writes
+// two files writes both before either takes its name.
+class PendingFile {
+public:
+    // Writes `content` into a new file in the folder of the file `sFile` leads
+    // to and flushes it to disk; the name is untouched.  Raises, with `source`
+    // as the error's source and the file named: 52 for an empty name, 75 when
+    // the name leads to something other than a regular file or links lead
+    // round in a circle, 58 when `existing` is Refuse and the name is taken,
+    // 70 (permission denied) or 75 (path/file access error) when the system
+    // fails; nothing is left behind then.
+    PendingFile(const std::string& sFile, std::string_view content, const char* source,
+                ExistingFile existing = ExistingFile::Replace);
+    // Removes the written file unless it was published.  Never fails.
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    // Gives the written file its name (through the links, as written) and
+    // flushes the folder.  Raises as the constructor: 58 when `existing` is
+    // Refuse and the name was taken meanwhile, 75 when the folder cannot be
+    // flushed afterwards (the file then has its name).  A second call does
+    // nothing.
+    void Publish();
+    // Undoes a Publish that took a free name (`existing` Refuse): removes the
+    // file again while the name still leads to it.  Does nothing otherwise;
+    // never fails.
+    void Withdraw() noexcept;
+
+private:
+    // Closes the file and removes it unless it was published.
+    void Discard() noexcept;
+    // Discards the file and raises the system's error `err` with `what`.
+    [[noreturn]] void Fail(int err, const char* what);
+
+    std::string file_;    // as the caller named it, for messages
+    std::string target_;  // the name the file takes: where the links end
+    std::string folder_;  // the target's folder
+    std::string prefix_;  // of this target's temporary names in that folder
+    std::string temp_;    // the written file's temporary name; "" while it has none
+    const char* source_;
+    ExistingFile existing_;
+    int fd_ = -1;
+    bool published_ = false;
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+};
+
+// Writes `content` as the file `sFile`: a PendingFile published at once.
+// Raises as PendingFile and Publish do; before the file takes its name the
+// file as it was stays in place and no temporary file is left behind.
 void WriteFileAtomically(const std::string& sFile, std::string_view content, const char* source,
                          ExistingFile existing = ExistingFile::Replace);

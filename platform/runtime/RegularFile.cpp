@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "Error.h"
+#include "FilesRead.h"
 
 namespace {
 
@@ -46,9 +47,14 @@ int OpenRegular(const std::string& sFile, Refusal& refusal, int64_t& size) {
     }
     // Looked at before opening: opening a pipe for reading would wait for a
     // writer.
+    // Noted even when it is not there: a file written under that name would
+    // be read in its place next time.
     struct stat st {};
-    if (::stat(sFile.c_str(), &st) != 0) {
-        refusal = SystemRefusal(errno);
+    const bool there = ::stat(sFile.c_str(), &st) == 0;
+    const int err = errno;
+    NoteFileRead(sFile, there ? &st : nullptr);
+    if (!there) {
+        refusal = SystemRefusal(err);
         return -1;
     }
     if (!S_ISREG(st.st_mode)) {
@@ -69,6 +75,7 @@ int OpenRegular(const std::string& sFile, Refusal& refusal, int64_t& size) {
         ::close(fd);
         return -1;
     }
+    NoteFileRead(sFile, &opened);
     if (!S_ISREG(opened.st_mode)) {
         refusal = NotRegular(opened);
         ::close(fd);

@@ -2,8 +2,11 @@
 // the manifest's charts per asset type, `chart` draws one for the assets of
 // a query file (or given codes) into an SVG picture and a CSV grid.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "HostCommandFixture.h"
@@ -179,12 +182,31 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
     MakeFifo(Out("pipe.svg"));
     std::filesystem::create_symlink(Out("pipe.svg"), Out("pipelink.svg"));
     std::filesystem::create_directory(Out("folder.svg"));
-    const std::string queryBefore = ReadFile(query);
+    // Every file the command reads, and links to some of them.
+    const std::string settings = data.Path() + "Host.settings.xml";
+    const std::string annual = data.Path() + "Core/Database/Annual.db";
+    const std::vector<std::string> inputs = {query,
+                                             database,
+                                             annual,
+                                             data.Path() + "Core/Database/Options.ini",
+                                             data.Path() + "Translations.xml",
+                                             data.Path() + "Default/Default.xml",
+                                             data.Path() + "Charts/ChartManifest.xml",
+                                             data.Path() + "Charts/Definitions/FieldCapex.xml"};
+    std::map<std::string, std::string> before;
+    for (const std::string& input : inputs) before[input] = ReadFile(input);
+    std::filesystem::create_symlink(annual, Out("annual-link.db"));
+    std::filesystem::create_hard_link(query, Out("hard.xml"));
+    // A pipe named through the host's own open files, as /dev/stdout names
+    // standard output when it is piped.
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const std::string openPipe = "/proc/self/fd/" + std::to_string(pipeEnds[1]);
 
     struct Case {
         std::vector<std::string> outputs;  // --svg, then --grid when given
         bool force;
-        const char* says;
+        std::string says;
     };
     const Case cases[] = {
         {{database}, false, "is there already; give --force to replace it"},
@@ -198,6 +220,20 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
         {{Out("pipelink.svg")}, true, "not a regular file"},
         {{Out("folder.svg")}, true, "not a regular file"},
         {{Out("new.svg"), "/dev/null"}, true, "not a regular file"},
+        {{openPipe}, true, "not a regular file"},
+        {{Out("new.svg"), Out("nofolder/g.csv")},
+         false,
+         "nofolder/g.csv cannot be written: there is no folder"},
+        {{Out("new.svg"), kept + "/g.csv"}, false, "kept.svg/g.csv\": cannot use the name"},
+        {{annual}, true, "the command reads"},
+        {{Out("annual-link.db")}, true, "is the file " + annual + " the command reads"},
+        {{Out("new.svg"), Out("hard.xml")}, true, "is the file " + query + " the command reads"},
+        {{Out("new.svg"), settings}, true, "the command reads"},
+        {{inputs[3]}, true, "the command reads"},
+        {{Out("new.svg"), inputs[4]}, true, "the command reads"},
+        {{inputs[5]}, true, "the command reads"},
+        {{inputs[6]}, true, "the command reads"},
+        {{Out("new.svg"), inputs[7]}, true, "the command reads"},
     };
     std::filesystem::create_directory(Out("sub"));
     for (const Case& c : cases) {
@@ -210,11 +246,36 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
         EXPECT_TRUE(Has(run.err, c.says)) << run.err;
         EXPECT_FALSE(watchdog.Fired()) << "an output pipe was opened";
     }
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
     EXPECT_TRUE(StartsWith(ReadFile(database), "SQLite format 3")) << "the database is no picture";
-    EXPECT_EQ(ReadFile(query), queryBefore);
+    // The start-up repair of linked tables writes to the core database itself.
+    for (const std::string& input : inputs) {
+        if (input == database) continue;
+        EXPECT_TRUE(ReadFile(input) == before[input]) << input;
+    }
+    EXPECT_EQ(ReadFile(settings), settingsXml);
     EXPECT_EQ(ReadFile(kept), "an earlier picture");
     EXPECT_FALSE(std::filesystem::exists(Out("new.svg")));
     EXPECT_EQ(std::filesystem::status(Out("pipe.svg")).type(), std::filesystem::file_type::fifo);
+
+    // Killed while the picture is written (past its file size limit), once
+    // the grid is: neither takes its name, and nothing is left beside them.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    HostProcessRun killed = RunHostProcess(TERRALITH_BINARY,
+                                           {"--settings=" + settings, "chart", "FieldCapex", query, "--svg",
+                                            Out("k.svg"), "--grid", Out("k.csv")},
+                                           scratch.Path());
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(killed.status, -1) << "not killed: " << killed.err;
+    for (const auto& entry : std::filesystem::directory_iterator(scratch.Path()))
+        EXPECT_FALSE(StartsWith(entry.path().filename().string(), "k.") ||
+                     StartsWith(entry.path().filename().string(), ".k."))
+            << entry.path();
 
     // With --force a picture is replaced through its link, whole, and
     // nothing is left beside it.

@@ -234,10 +234,10 @@ TEST_F(ConsoleHost, ASettingsFileThatCannotBeUsedSaysWhy) {
         return run.err;
     };
     EXPECT_TRUE(Has(fails(data.Path() + "absent.xml"), "absent.xml: No such file or directory"));
-    EXPECT_TRUE(Has(fails(data.Path() + "Core"), "Core: it is a directory"));
+    EXPECT_TRUE(Has(fails(data.Path() + "Core"), "Core: it is a folder, not a regular file"));
     const std::string fifo = data.Path() + "fifo.xml";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_TRUE(Has(fails(fifo), "fifo.xml: it is not a regular file"));
+    EXPECT_TRUE(Has(fails(fifo), "fifo.xml: it is a pipe, not a regular file"));
 
     std::string malformed = fails(data.Write("Bad.xml", "<Terralith>\n  <Options>\n</Terralith>\n"));
     EXPECT_TRUE(Has(malformed, "not well-formed XML: line 3, column 3:")) << malformed;

@@ -320,6 +320,30 @@ TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
     EXPECT_EQ(std::filesystem::status(scratch.Path() + "pipe").type(), std::filesystem::file_type::fifo);
     EXPECT_TRUE(std::filesystem::is_directory(scratch.Path() + "folder.xml"));
 
+    // Nor a file the command reads, even with --force, whatever its name.
+    const std::string defaultQuery = data.Path() + "Default/Default.xml";
+    const std::string defaultBefore = ReadFile(defaultQuery);
+    std::filesystem::create_symlink(defaultQuery, scratch.Path() + "default-link.xml");
+    for (const std::string& input : {data.Path() + "Host.settings.xml", defaultQuery,
+                                     data.Path() + "Translations.xml", scratch.Path() + "default-link.xml"}) {
+        run = Run({"new", "--force", "--type", "Well", input});
+        EXPECT_EQ(run.status, 1) << input;
+        EXPECT_TRUE(Has(run.err, " the command reads; give its output another name")) << run.err;
+    }
+    EXPECT_EQ(ReadFile(defaultQuery), defaultBefore);
+    EXPECT_EQ(ReadFile(data.Path() + "Host.settings.xml"), settingsXml);
+
+    // Every name the folder takes can be written, and replaced: the longest
+    // too, though its temporary name could not hold it whole.
+    const std::string longest = scratch.Path() + std::string(251, 'q') + ".xml";
+    ASSERT_EQ(Run({"new", "--type", "Well", longest}).status, 0);
+    run = Run({"new", "--force", "--type", "Block", longest});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(ReadFile(longest), "<AssetType>Block</AssetType>"));
+    run = Run({"new", "--type", "Well", longest + "x"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "File name too long")) << run.err;
+
     // Runs racing for one name without --force: exactly one writes it.
     constexpr int kRuns = 8;
     const std::string raced = scratch.Path() + "raced.xml";

@@ -8,6 +8,7 @@
 #include "platform/ado/Catalog.h"
 #include "platform/ado/ConnectionStringParts.h"
 #include "platform/ado/SqliteDatabase.h"
+#include "platform/runtime/FilesRead.h"
 #include "platform/runtime/Text.h"
 #include "support/ErrorAssert.h"
 #include "support/Fifo.h"
@@ -222,7 +223,13 @@ protected:
 };
 
 TEST_F(LinkedTablesTest, LinksReadThroughViews) {
+    ForgetFilesRead();
     auto cn = OpenReadOnly(core_);  // a missing link target does not stop the open
+    // The core database and every data file it links, there or not, are
+    // among the files read; a file it does not link is not.
+    for (const std::string& file : {core_, annual_, dir_.Path() + "missing.db"})
+        EXPECT_NE(FileReadAs(file), nullptr) << file;
+    EXPECT_EQ(FileReadAs(dir_.Path() + "other/annual.db"), nullptr);
     auto rs = Query(cn,
                     "SELECT F.Code, A.Yr, A.Oil, A.Stamp FROM Field F INNER JOIN Annual A ON A.Code = F.Code "
                     "ORDER BY A.Yr");

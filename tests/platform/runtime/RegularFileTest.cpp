@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/runtime/FilesRead.h"
 #include "platform/runtime/RegularFile.h"
 #include "support/ErrorAssert.h"
 #include "support/Fifo.h"
@@ -18,7 +19,27 @@ TEST(RegularFile, ReadsWholeFilesAndPartsOfThem) {
     std::string big(200000, 'x');
     big[123456] = 'y';
     std::string path = dir.Write("big.bin", big);
+    ForgetFilesRead();
     EXPECT_EQ(ReadRegularFile(path, "test"), big);
+
+    // Every file read is noted as a file: found again under another name
+    // that leads to it; one that was not there is found by its path.
+    std::filesystem::create_hard_link(path, dir.Path() + "hard.bin");
+    std::filesystem::create_symlink(dir.Path() + "hard.bin", dir.Path() + "link.bin");
+    dir.Write("other.bin", big);
+    EXPECT_EQ(CaughtError([&] { ReadRegularFile(dir.Path() + "absent.bin", "test"); }).Number(),
+              rt::kFileNotFound);
+    for (const char* name : {"hard.bin", "link.bin", "sub/../big.bin"}) {
+        const FileRead* read = FileReadAs(dir.Path() + name);
+        ASSERT_NE(read, nullptr) << name;
+        EXPECT_EQ(read->path, path);
+    }
+    EXPECT_NE(FileReadAs(dir.Path() + "absent.bin"), nullptr);
+    EXPECT_EQ(FileReadAs(dir.Path() + "other.bin"), nullptr) << "the same content is another file";
+    EXPECT_EQ(FileReadAs(dir.Path() + "absent2.bin"), nullptr);
+    ForgetFilesRead();
+    EXPECT_EQ(FileReadAs(path), nullptr);
+
     RegularFile file(path, "test");
     EXPECT_EQ(file.Size(), 200000);
     EXPECT_EQ(file.ReadAt(123455, 3), "xyx");

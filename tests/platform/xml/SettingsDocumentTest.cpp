@@ -1,19 +1,25 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
 #include "LoadedSettings.h"
+#include "platform/runtime/AtomicWrite.h"
 #include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"
@@ -210,17 +216,88 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     EXPECT_EQ(number, 75);
     EXPECT_NE(ReadFile(file).find("<New />"), std::string::npos);
     EXPECT_EQ(ReadFile(file).find("xxx"), std::string::npos);
+
+    // Files written to be published together: none has its name before it is
+    // published; one whose name was taken meanwhile is refused, and the one
+    // published before it withdrawn; one never published leaves nothing.
+    {
+        PendingFile first(dir.Path() + "first.txt", "1", "test", ExistingFile::Refuse);
+        PendingFile second(dir.Path() + "second.txt", "2", "test", ExistingFile::Refuse);
+        PendingFile unpublished(file, "3", "test");
+        EXPECT_FALSE(std::filesystem::exists(dir.Path() + "first.txt"));
+        dir.Write("second.txt", "another writer's");
+        first.Publish();
+        EXPECT_EQ(ReadFile(dir.Path() + "first.txt"), "1");
+        EXPECT_RAISES(58, second.Publish());
+        first.Withdraw();
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() + "first.txt"));
+    EXPECT_EQ(ReadFile(dir.Path() + "second.txt"), "another writer's");
+    EXPECT_NE(ReadFile(file).find("<New />"), std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
 }
 
-// The temporary files of `name` in the folder.
-std::vector<std::string> TemporariesOf(const std::string& folder, const std::string& name) {
+// The hidden files of the folder, where temporary files are: the ones that
+// begin with "." and hold ".tmp-".
+std::vector<std::string> Temporaries(const std::string& folder) {
     std::vector<std::string> out;
     for (const auto& e : std::filesystem::directory_iterator(folder)) {
         std::string entry = e.path().filename().string();
-        if (entry.rfind("." + name + ".tmp", 0) == 0) out.push_back(entry);
+        if (entry.rfind(".", 0) == 0 && entry.find(".tmp-") != std::string::npos) out.push_back(entry);
     }
     std::sort(out.begin(), out.end());
     return out;
+}
+
+// Makes the file system of this process refuse unnamed files, as one that
+// cannot make them does: an open that asks for one fails.
+bool RefuseUnnamedFiles() {
+    const uint32_t unnamed = O_TMPFILE & ~O_DIRECTORY;
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+        BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, unnamed, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    sock_fprog program{static_cast<unsigned short>(sizeof filter / sizeof filter[0]), filter};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
+// Saves `s` as `file` in a child process that dies half-way, when it writes
+// past its file size limit; `unnamed` false: on a file system that cannot
+// make unnamed files.  False when the child was not killed.
+bool KilledSave(cvSettings& s, const std::string& file, bool unnamed) {
+    pid_t child = ::fork();
+    if (child < 0) return false;
+    if (child == 0) {
+        rlimit small{100, 100}, noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        if (!unnamed && !RefuseUnnamedFiles()) ::_exit(2);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        std::signal(SIGXFSZ, SIG_DFL);
+        try {
+            s.Save(file);
+        } catch (...) {
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFSIGNALED(status);
+}
+
+// A file named `prefix` and the number of its own inode, as a save names its
+// file for the instant before it renames it over the document.
+std::string NamedAfterItsInode(const std::string& folder, const std::string& prefix) {
+    const std::string first = folder + "unnamed";
+    std::ofstream(first) << "left over";
+    struct stat st {};
+    ::stat(first.c_str(), &st);
+    const std::string name = prefix + std::to_string(st.st_ino);
+    std::filesystem::rename(first, folder + name);
+    return name;
 }
 
 TEST(SettingsDocument, ASaveClearsWhatAKilledSaveLeftAndWritesThroughLinks) {
@@ -230,42 +307,37 @@ TEST(SettingsDocument, ASaveClearsWhatAKilledSaveLeftAndWritesThroughLinks) {
     std::string file = dir.Path() + "settings.xml";
     s->Save(file);
 
-    // A save killed half-way: the process dies when it writes past its file
-    // size limit, with its temporary file still beside the document.
+    // A save killed half-way leaves nothing beside the document: its file has
+    // no name until it is complete.
     ASSERT_TRUE(s->LoadXML("<Settings><Value>" + std::string(8192, 'x') + "</Value></Settings>"));
-    pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        rlimit small{100, 100}, noCore{0, 0};
-        ::setrlimit(RLIMIT_CORE, &noCore);
-        ::setrlimit(RLIMIT_FSIZE, &small);
-        std::signal(SIGXFSZ, SIG_DFL);
-        try {
-            s->Save(file);
-        } catch (...) {
-        }
-        ::_exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the save was not killed";
-    ASSERT_EQ(TemporariesOf(dir.Path(), "settings.xml").size(), 1u);
+    ASSERT_TRUE(KilledSave(*s, file, true)) << "the save was not killed";
+    EXPECT_EQ(Temporaries(dir.Path()), std::vector<std::string>{});
+    EXPECT_NE(ReadFile(file).find("first"), std::string::npos);
+    // Where files must be named from the start, it leaves one that the next
+    // save recognises.
+    ASSERT_TRUE(KilledSave(*s, file, false)) << "the save was not killed";
+    const std::vector<std::string> killed = Temporaries(dir.Path());
+    ASSERT_EQ(killed.size(), 1u);
 
     // What must stay: a save in progress (its file locked), another
-    // document's temporary file, and a file that only looks like one.
-    std::string busy = dir.Write(".settings.xml.tmp-12-34", "busy");
-    int busyFd = ::open(busy.c_str(), O_RDONLY);
+    // document's temporary file, and files that only look like one: a
+    // person's own, whose number is not its inode.
+    const std::string busy = NamedAfterItsInode(dir.Path(), ".settings.xml.tmp-");
+    int busyFd = ::open((dir.Path() + busy).c_str(), O_RDONLY);
     ASSERT_GE(busyFd, 0);
     ASSERT_EQ(::flock(busyFd, LOCK_EX), 0);
-    dir.Write(".other.xml.tmp-1-2", "other");
+    const std::string other = NamedAfterItsInode(dir.Path(), ".other.xml.tmp-");
     dir.Write(".settings.xml.tmp-notes", "notes");
+    dir.Write(".settings.xml.tmp-123-456", "mine");
+    dir.Write(".settings.xml.tmp-" + busy.substr(busy.rfind('-') + 1) + "0", "mine too");
+    std::vector<std::string> staying = Temporaries(dir.Path());
+    staying.erase(std::find(staying.begin(), staying.end(), killed[0]));
 
     ASSERT_TRUE(s->LoadXML("<Settings><Value>second</Value></Settings>"));
     s->Save(file);
     ::close(busyFd);
-    EXPECT_EQ(TemporariesOf(dir.Path(), "settings.xml"),
-              (std::vector<std::string>{".settings.xml.tmp-12-34", ".settings.xml.tmp-notes"}));
-    EXPECT_EQ(TemporariesOf(dir.Path(), "other.xml").size(), 1u);
+    EXPECT_EQ(Temporaries(dir.Path()), staying);
+    EXPECT_EQ(ReadFile(dir.Path() + ".settings.xml.tmp-123-456"), "mine");
     EXPECT_NE(ReadFile(file).find("second"), std::string::npos);
 
     // Saved through a symbolic link, the link stays and its file gets the
@@ -273,15 +345,27 @@ TEST(SettingsDocument, ASaveClearsWhatAKilledSaveLeftAndWritesThroughLinks) {
     std::filesystem::create_directory(dir.Path() + "links");
     std::string link = dir.Path() + "links/settings.xml";
     std::filesystem::create_symlink(file, link);
-    ::unlink(busy.c_str());
-    dir.Write(".settings.xml.tmp-5-6", "stale");
+    ::unlink((dir.Path() + busy).c_str());
+    staying.erase(std::find(staying.begin(), staying.end(), busy));
+    NamedAfterItsInode(dir.Path(), ".settings.xml.tmp-");
     ASSERT_TRUE(s->LoadXML("<Settings><Value>third</Value></Settings>"));
     s->Save(link);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_NE(ReadFile(file).find("third"), std::string::npos);
-    EXPECT_EQ(TemporariesOf(dir.Path(), "settings.xml"),
-              (std::vector<std::string>{".settings.xml.tmp-notes"}));
-    EXPECT_TRUE(TemporariesOf(dir.Path() + "links", "settings.xml").empty());
+    EXPECT_EQ(Temporaries(dir.Path()), staying);
+    EXPECT_TRUE(Temporaries(dir.Path() + "links").empty());
+
+    // The longest name the folder takes is saved and replaced; the shortened
+    // name of its temporary file is recognised all the same.
+    const std::string longest = dir.Path() + std::string(251, 's') + ".xml";
+    s->Save(longest);
+    ASSERT_TRUE(s->LoadXML("<Settings><Value>" + std::string(8192, 'x') + "</Value></Settings>"));
+    ASSERT_TRUE(KilledSave(*s, longest, false)) << "the save was not killed";
+    EXPECT_EQ(Temporaries(dir.Path()).size(), staying.size() + 1);
+    ASSERT_TRUE(s->LoadXML("<Settings><Value>fourth</Value></Settings>"));
+    s->Save(longest);
+    EXPECT_NE(ReadFile(longest).find("fourth"), std::string::npos);
+    EXPECT_EQ(Temporaries(dir.Path()), staying);
 }
 
 TEST(SettingsDocument, BlankTextReadsBackAsWritten) {
