@@ -5,8 +5,8 @@
 
 #include "AdoErrors.h"
 #include "platform/runtime/Error.h"
-#include "platform/runtime/RegularFile.h"
 #include "platform/runtime/FilesRead.h"
+#include "platform/runtime/RegularFile.h"
 
 namespace ADODB {
 
