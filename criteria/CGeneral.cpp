@@ -76,6 +76,10 @@ std::vector<std::string> Characters(const std::string& s) {
 
 int32_t LongOf(const std::string& s) { return Variant(s).ToLong(); }
 
+// A company's ID as its query file stores it: a value that is no whole
+// number is refused naming the attribute, not met with a bare type mismatch.
+int32_t CompanyIdOf(const std::string& s) { return WholeOf("Company@ID", s); }
+
 std::string Tidy(const std::string& list) {
     Ref<cvStrings> str = gTools()->Str();
     return str->TidyList(str->TrimList(list, ",", 1));
@@ -272,7 +276,7 @@ std::string CGeneral::CAPermutationsCompanyCodesList() {
         const std::string active = "," + ActivePermutationslist("") + ",";
         std::string list;
         for (const std::string& code : Items(CompanyCodesList())) {
-            if (active.find("," + CompanyCAPosition(LongOf(code)) + ",") != std::string::npos)
+            if (active.find("," + CompanyCAPosition(CompanyIdOf(code)) + ",") != std::string::npos)
                 list += code + ",";
         }
         return TrimmedList(list);
@@ -285,7 +289,7 @@ std::string CGeneral::CAPermutationsCompanyNamesList() {
         const std::string active = ActivePermutationslist("");
         std::string list;
         for (const std::string& code : Items(CompanyCodesList())) {
-            int32_t lCode = LongOf(code);
+            int32_t lCode = CompanyIdOf(code);
             std::string position = CompanyCAPosition(lCode);
             if (!position.empty() && active.find(position) != std::string::npos)
                 list += CompanyShortName(lCode) + ",";
@@ -308,8 +312,9 @@ std::string CGeneral::CompanyCAPosition(int32_t lCode) {
 
 int32_t CGeneral::CompanyCodeByCAPosition(const std::string& sPosition) {
     // A position no company holds gives "", which is no number: 13.
-    return LongOf(Search({"CompanyCodeByCAPosition(sPosition)", Bare}, ERR_ARGS(sPosition), kCompanies,
-                         "CAPosition", sPosition, "ID"));
+    const std::string id = Search({"CompanyCodeByCAPosition(sPosition)", Bare}, ERR_ARGS(sPosition),
+                                  kCompanies, "CAPosition", sPosition, "ID");
+    return id.empty() ? LongOf(id) : CompanyIdOf(id);
 }
 
 int32_t CGeneral::CompanyCode(const std::string& sShortName) {
@@ -397,7 +402,7 @@ std::string CGeneral::CompanyCodesList() {
             // company without a position counts whenever one is active.
             const std::string active = ActivePermutationslist("");
             for (const std::string& code : Items(ids)) {
-                std::string position = CompanyCAPosition(LongOf(code));
+                std::string position = CompanyCAPosition(CompanyIdOf(code));
                 if (!active.empty() && active.find(position) != std::string::npos) list += code + ",";
             }
         } else {
@@ -420,7 +425,7 @@ std::string CGeneral::SubsidaryCompanyCodesList(const std::string& sCode) {
         bool caQuery = CAQuery();
         if (subsidiaries && !ids.empty() && caQuery) {
             for (const std::string& id : Items(ids)) {
-                if (LongOf(id) != LongOf(sCode)) continue;
+                if (CompanyIdOf(id) != LongOf(sCode)) continue;
                 list += "," + gTools()->GetQueryParameterByAttribute(settings_, kCompanyRoot, "Companies",
                                                                      "Company", "ID", id, "Subsidiaries");
                 break;

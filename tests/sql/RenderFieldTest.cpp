@@ -297,6 +297,13 @@ TEST_F(RenderField, ValuesFromAQueryFileStayValues) {
          "<Companies><Company ID=\"102\" Name=\"B\" ShortName=\"B\" ParentCode=\"0\"/></Companies>"
          "<Subsiduaries>yes</Subsiduaries>",
          "The value 'yes' of 'CompanyDetail/Subsiduaries' is not a flag: True or False."},
+        // A competitor analysis reads each company's position by its ID.
+        {"CompanyDetail",
+         "<Options><CAQuery>True</CAQuery></Options><Companies><Company ID=\"10x\" Name=\"B\" "
+         "ShortName=\"B\" ParentCode=\"0\" CAPosition=\"A\"/></Companies><CompetitorAnalysis>"
+         "<Permutations><Palette><Permutations><Permutation Code=\"A\" Active=\"True\"/></Permutations>"
+         "</Palette></Permutations></CompetitorAnalysis>",
+         "The value '10x' of 'Company@ID' is not a whole number."},
         {"CompanyDetail",
          "<CompanyInterestRanges><CompanyInterest_Range MinValue=\"5%\"/></CompanyInterestRanges>",
          "The value '5%' of 'CompanyInterest_Range@MinValue' is not a valid number."},
