@@ -23,10 +23,7 @@ bool SameFile(const std::string& a, const std::string& b) {
     }, sb{};
     if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0)
         return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-    std::error_code ea, eb;
-    const auto pa = std::filesystem::weakly_canonical(std::filesystem::absolute(a), ea);
-    const auto pb = std::filesystem::weakly_canonical(std::filesystem::absolute(b), eb);
-    return !ea && !eb && pa == pb;
+    return CanonicalFileName(a) == CanonicalFileName(b);
 }
 
 // Why the folder that `written` is made in cannot take it ("" when it can):
@@ -55,7 +52,8 @@ std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bFo
         if (out.empty()) continue;
         std::string& written = writtenFiles[i];
         try {
-            switch (OutputTargetOf(out, kSource)) {
+            const OutputDestination destination = OutputDestinationOf(out, kSource);
+            switch (destination.target) {
                 case OutputTarget::Other:
                     return out +
                            " is not a regular file (a folder, pipe, device or socket); give a file name";
@@ -65,7 +63,7 @@ std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bFo
                 case OutputTarget::Absent:
                     break;
             }
-            written = WrittenFileOf(out, kSource);
+            written = destination.file;
         } catch (const Error& e) {
             return e.Description();
         }

@@ -227,14 +227,12 @@ int FlushFolder(const std::string& folder) {
 
 }  // namespace
 
-OutputTarget OutputTargetOf(const std::string& sFile, const char* source) {
+OutputDestination OutputDestinationOf(const std::string& sFile, const char* source) {
     const Destination d = DestinationOf(sFile, source);
-    if (!d.present) return OutputTarget::Absent;
-    return S_ISREG(d.mode) ? OutputTarget::RegularFile : OutputTarget::Other;
-}
-
-std::string WrittenFileOf(const std::string& sFile, const char* source) {
-    return DestinationOf(sFile, source).target;
+    const OutputTarget target = !d.present        ? OutputTarget::Absent
+                                : S_ISREG(d.mode) ? OutputTarget::RegularFile
+                                                  : OutputTarget::Other;
+    return {target, d.target};
 }
 
 PendingFile::PendingFile(const std::string& sFile, std::string_view content, const char* source,
@@ -280,7 +278,7 @@ PendingFile::PendingFile(const std::string& sFile, std::string_view content, con
     // as this system's at once, so that what a killed write leaves is found;
     // should that fail it keeps its first name, which nothing removes.
     if (!temp_.empty()) {
-        const std::string marked = folder_ + "/" + prefix_ + std::to_string(inode_);
+        const std::string marked = MarkedName();
         if (PublishWithoutReplacing(temp_, marked) == 0) temp_ = marked;
     }
 
@@ -291,6 +289,8 @@ PendingFile::PendingFile(const std::string& sFile, std::string_view content, con
 }
 
 PendingFile::~PendingFile() { Discard(); }
+
+std::string PendingFile::MarkedName() const { return folder_ + "/" + prefix_ + std::to_string(inode_); }
 
 void PendingFile::Discard() noexcept {
     if (fd_ >= 0) ::close(fd_);
@@ -321,7 +321,7 @@ void PendingFile::Publish() {
         // file is named for the instant before it, as a temporary file that
         // a later write removes should this one be killed in between.
         if (temp_.empty()) {
-            temp_ = folder_ + "/" + prefix_ + std::to_string(inode_);
+            temp_ = MarkedName();
             int err = NameUnnamed(fd_, temp_);
             // Someone's own file has that name: any free name does.
             for (int attempt = 0; err == EEXIST && attempt < 100; ++attempt)

@@ -40,17 +40,18 @@ enum class OutputTarget {
     Other,        // a folder, pipe, device or socket: never written
 };
 
+// What a name leads to now, and the name a write of it gives its file.
+struct OutputDestination {
+    OutputTarget target;
+    std::string file;  // the name itself, or where its chain of symbolic links ends
+};
+
 // What `sFile` leads to now, as the system itself follows it; raises 75
 // (with `source`, naming the file) for links that lead round in a circle or
 // cannot be read and for a name the system refuses (too long, a file where a
 // folder should be), 70 when a folder on the way may not be searched, 52 for
 // an empty name.
-OutputTarget OutputTargetOf(const std::string& sFile, const char* source);
-
-// The name a write of `sFile` gives its file: `sFile` itself, or where its
-// chain of symbolic links ends (a file that need not be there yet).  Raises
-// as OutputTargetOf.
-std::string WrittenFileOf(const std::string& sFile, const char* source);
+OutputDestination OutputDestinationOf(const std::string& sFile, const char* source);
 
 // A file written whole but not yet published under its name, so that several
 // files can be written first and published together: a command that writes
@@ -85,6 +86,9 @@ public:
 private:
     // Closes the file and removes it unless it was published.
     void Discard() noexcept;
+    // The temporary name that marks the file as this system's: the prefix
+    // and its own inode number, which a clean-up checks before removing it.
+    std::string MarkedName() const;
     // Discards the file and raises the system's error `err` with `what`.
     [[noreturn]] void Fail(int err, const char* what);
 

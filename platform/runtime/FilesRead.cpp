@@ -7,9 +7,9 @@ namespace {
 
 thread_local std::vector<FileRead> gFilesRead;
 
-// The name absolute, its folders' links followed as far as they exist: two
-// names of one file that is not there yet still compare equal.
-std::string CanonicalName(const std::string& sFile) {
+}  // namespace
+
+std::string CanonicalFileName(const std::string& sFile) {
     std::error_code ec;
     std::filesystem::path absolute = std::filesystem::absolute(sFile, ec);
     if (ec) return sFile;
@@ -17,12 +17,11 @@ std::string CanonicalName(const std::string& sFile) {
     return (ec ? absolute.lexically_normal() : canonical).string();
 }
 
-}  // namespace
-
 void NoteFileRead(const std::string& sFile, const struct stat* st) {
     if (sFile.empty()) return;
     try {
-        FileRead read{sFile, CanonicalName(sFile), st != nullptr, st ? st->st_dev : 0, st ? st->st_ino : 0};
+        FileRead read{sFile, CanonicalFileName(sFile), st != nullptr, st ? st->st_dev : 0,
+                      st ? st->st_ino : 0};
         // One note per name, however often it is read (an index file searched
         // for every code, a file saved and loaded again): it keeps the file
         // found there last.
@@ -50,7 +49,7 @@ const FileRead* FileReadAs(const std::string& sFile) {
     const bool present = ::stat(sFile.c_str(), &st) == 0;
     std::string canonical;
     try {
-        canonical = CanonicalName(sFile);
+        canonical = CanonicalFileName(sFile);
     } catch (...) {
     }
     for (const FileRead& read : gFilesRead) {

@@ -32,6 +32,11 @@ void NoteFileRead(const std::string& sFile, const struct stat* st);
 // followed).  Never fails.
 void NoteFileRead(const std::string& sFile);
 
+// `sFile` made absolute with its folders' links followed as far as they
+// exist, so that two names of one file that is not there yet compare equal;
+// `sFile` itself where the system cannot say.  Never raises but for memory.
+std::string CanonicalFileName(const std::string& sFile);
+
 // Forgets every file noted on this thread: a host calls it when a new piece
 // of work (a command) begins.
 void ForgetFilesRead();

@@ -40,25 +40,22 @@ Refusal SystemRefusal(int err) {
 }
 
 // Opens a regular file for reading: its descriptor, or -1 with why not.
-int OpenRegular(const std::string& sFile, Refusal& refusal, int64_t& size) {
+// `seen` is what the name led to (the opened file once it is open), and
+// `there` says whether it led to anything.
+int OpenLooking(const std::string& sFile, Refusal& refusal, int64_t& size, struct stat& seen, bool& there) {
     if (sFile.empty()) {
         refusal = {rt::kBadFileName, "no file named"};
         return -1;
     }
     // Looked at before opening: opening a pipe for reading would wait for a
     // writer.
-    // Noted even when it is not there: a file written under that name would
-    // be read in its place next time.
-    struct stat st {};
-    const bool there = ::stat(sFile.c_str(), &st) == 0;
-    const int err = errno;
-    NoteFileRead(sFile, there ? &st : nullptr);
+    there = ::stat(sFile.c_str(), &seen) == 0;
     if (!there) {
-        refusal = SystemRefusal(err);
+        refusal = SystemRefusal(errno);
         return -1;
     }
-    if (!S_ISREG(st.st_mode)) {
-        refusal = NotRegular(st);
+    if (!S_ISREG(seen.st_mode)) {
+        refusal = NotRegular(seen);
         return -1;
     }
     // The name may be replaced by a pipe between the look and the open:
@@ -75,13 +72,24 @@ int OpenRegular(const std::string& sFile, Refusal& refusal, int64_t& size) {
         ::close(fd);
         return -1;
     }
-    NoteFileRead(sFile, &opened);
+    seen = opened;
     if (!S_ISREG(opened.st_mode)) {
         refusal = NotRegular(opened);
         ::close(fd);
         return -1;
     }
     size = static_cast<int64_t>(opened.st_size);
+    return fd;
+}
+
+// OpenLooking, the file noted as read once, as it was found: also when it
+// was not there, since a file written under that name would be read in its
+// place next time.
+int OpenRegular(const std::string& sFile, Refusal& refusal, int64_t& size) {
+    struct stat seen {};
+    bool there = false;
+    const int fd = OpenLooking(sFile, refusal, size, seen, there);
+    NoteFileRead(sFile, there ? &seen : nullptr);
     return fd;
 }
 
