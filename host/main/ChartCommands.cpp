@@ -69,6 +69,18 @@ Ref<IChartEngine> Engine(CommandContext& c, const ChartFolders& f) {
     return engine;
 }
 
+// The manifest's charts of one asset type as a tree (categories above their
+// charts); raises what the manifest raises.
+std::shared_ptr<MemoryTreeView> ChartTree(const Ref<IChartEngine>& engine, const char* type) {
+    auto tree = std::make_shared<MemoryTreeView>("Charts");
+    engine->Manifest()->PopulateChartsByAssetType(tree, type);
+    return tree;
+}
+
+// True for a node of a chart: a category carries no description, a chart at
+// least an empty one.
+bool IsChart(const std::shared_ptr<MemoryTreeNode>& node) { return node && !node->Tag().IsEmpty(); }
+
 // What a chart the manifest lists only under other asset types than the
 // query's says before anything runs: that the two do not go together.  ""
 // when they do, or when the manifest does not list the chart.
@@ -78,15 +90,13 @@ std::string AssetTypeMismatch(const Ref<IChartEngine>& engine, const std::string
         {"Field", "fields"}, {"Well", "wells"}, {"Block", "blocks"}, {"Transport", "transport systems"}};
     std::vector<std::string> listed;
     for (const char* type : kAssetTypes) {
-        auto tree = std::make_shared<MemoryTreeView>("Charts");
+        std::shared_ptr<MemoryTreeView> tree;
         try {
-            engine->Manifest()->PopulateChartsByAssetType(tree, type);
+            tree = ChartTree(engine, type);
         } catch (const Error&) {
             continue;  // `charts` says what is wrong with the manifest
         }
-        // A category carries no description, a chart at least an empty one.
-        auto node = tree->Memory().Node(name);
-        if (!node || node->Tag().IsEmpty()) continue;
+        if (!IsChart(tree->Memory().Node(name))) continue;
         if (type == queryType) return "";
         listed.push_back(kNouns.at(type));
     }
@@ -146,9 +156,9 @@ CommandRun DeclareCharts(CLI::App& app) {
         std::vector<TableRow> rows;
         for (const char* type : kAssetTypes) {
             if (!o->type.empty() && o->type != type) continue;
-            auto tree = std::make_shared<MemoryTreeView>("Charts");
+            std::shared_ptr<MemoryTreeView> tree;
             try {
-                engine->Manifest()->PopulateChartsByAssetType(tree, type);
+                tree = ChartTree(engine, type);
             } catch (const Error& e) {
                 c.console.Say("the charts of " + std::string(type) +
                               " cannot be listed: " + PlainDescription(e.Description()));
@@ -156,8 +166,7 @@ CommandRun DeclareCharts(CLI::App& app) {
             }
             for (const std::string& key : tree->Memory().Keys()) {
                 auto node = tree->Memory().Node(key);
-                // A category carries no description, not even an empty one.
-                if (node->Tag().IsEmpty()) continue;
+                if (!IsChart(node)) continue;
                 rows.push_back({type, CategoryOf(node), node->Text(), key, CStr(node->Tag())});
             }
         }
