@@ -100,20 +100,21 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                    const std::string cellType = cellTypeOf(rs->Fields(sFieldName));
                    for (int32_t p = 1; p <= xPoints_.Count(); ++p)
                        label(shown(xPoints_.Value(p)), p, cellType);
-                   while (!rs->Eof()) rs->MoveNext();
-               }
-               for (size_t r = 0; !rs->Eof(); ++r) {
-                   const ADODB::Field field = rs->Fields(sFieldName);
-                   const Variant value = shown(field.Value());
-                   const int32_t point = points.empty() ? static_cast<int32_t>(r) + 1 : points[r];
-                   if (sName == "X") {
-                       label(value, point, cellTypeOf(field));
-                   } else {
-                       if (!value.IsNull()) AddChartData(chChart, sName, CStr(value), lChartGroup, 1, point);
-                       PopulateCell(sprData, column, point + 1, value, cellTypeOf(field), false, sFormat,
-                                    iDecimals);
+               } else {
+                   for (size_t r = 0; !rs->Eof(); ++r) {
+                       const ADODB::Field field = rs->Fields(sFieldName);
+                       const Variant value = shown(field.Value());
+                       const int32_t point = points.empty() ? static_cast<int32_t>(r) + 1 : points[r];
+                       if (sName == "X") {
+                           label(value, point, cellTypeOf(field));
+                       } else {
+                           if (!value.IsNull())
+                               AddChartData(chChart, sName, CStr(value), lChartGroup, 1, point);
+                           PopulateCell(sprData, column, point + 1, value, cellTypeOf(field), false, sFormat,
+                                        iDecimals);
+                       }
+                       rs->MoveNext();
                    }
-                   rs->MoveNext();
                }
                sprData->SetColsFrozen(1);
                sprData->SetRowsFrozen(1);
