@@ -304,6 +304,13 @@ TEST_F(RenderField, ValuesFromAQueryFileStayValues) {
          "<Permutations><Palette><Permutations><Permutation Code=\"A\" Active=\"True\"/></Permutations>"
          "</Palette></Permutations></CompetitorAnalysis>",
          "The value '10x' of 'Company@ID' is not a whole number."},
+        // A permutation names its companies one character each.
+        {"CompanyDetail",
+         "<Options><CAQuery>True</CAQuery></Options><Companies><Company ID=\"101\" Name=\"B\" "
+         "ShortName=\"B\" ParentCode=\"0\" CAPosition=\"AB\"/></Companies><CompetitorAnalysis>"
+         "<Permutations><Palette><Permutations><Permutation Code=\"AB\" Active=\"True\"/></Permutations>"
+         "</Palette></Permutations></CompetitorAnalysis>",
+         "The value 'AB' of 'Company@CAPosition' is not a single character."},
         {"CompanyDetail",
          "<CompanyInterestRanges><CompanyInterest_Range MinValue=\"5%\"/></CompanyInterestRanges>",
          "The value '5%' of 'CompanyInterest_Range@MinValue' is not a valid number."},
