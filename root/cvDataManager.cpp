@@ -8,6 +8,7 @@
 #include "core/CreateObject.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
+#include "core/HuntERR31.h"
 #include "core/SettingsElement.h"
 #include "core/mTL5ErrorCodes.h"
 #include "fieldchooser/CSelectedFields.h"
@@ -23,6 +24,7 @@
 #include "platform/ado/Table.h"
 #include "platform/i18n/i18N.h"
 #include "platform/runtime/Codepage.h"
+#include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
 #include "platform/toolslib/AssetIndexFile.h"
@@ -241,7 +243,16 @@ std::string cvDataManager::GetOption(const std::string& sKey) {
         Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
         // The key is bound, not pasted into the statement text.
         rs->Open("SELECT Value FROM Options WHERE [Key] = ?", connection_, 3, 1, VariantArray{Variant(sKey)});
-        if (rs->RecordCount() > 0) result = rs->Fields("Value").Value().ToString();
+        if (rs->RecordCount() > 0) {
+            const Variant value = rs->Fields("Value").Value();
+            // Still the run time's Null error, but saying which row of the
+            // table to mend: the statement that needed it may be far away.
+            if (value.IsNull())
+                Raise(rt::kInvalidNull, "",
+                      RuntimeErrorText(rt::kInvalidNull) + ": the Options table's value for '" +
+                          QuotedValue(sKey) + "' is Null.");
+            result = value.ToString();
+        }
         rs->Close();
     });
     return result;

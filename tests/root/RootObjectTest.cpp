@@ -163,6 +163,38 @@ TEST_F(RootObject, GetOptionBeforeOpeningShowsTheErrorAndReturnsEmptyText) {
     EXPECT_TRUE(CwndShowError::Instance().Visible());
 }
 
+TEST_F(RootObject, AnOptionsValueThatCannotBeReadNamesItsKeyOrItsFile) {
+    // Each failure keeps its number; its description says which value, or
+    // which file, to mend.  Every row starts from the sample database.
+    struct Row {
+        const char* damage;  // statements run on the database, or "" to empty the file
+        const char* key;
+        int32_t number;
+        std::string text;
+    };
+    const Row rows[] = {
+        {"CREATE TABLE Loose AS SELECT * FROM Options; DROP TABLE Options; "
+         "ALTER TABLE Loose RENAME TO Options; INSERT INTO Options (Key, Value) VALUES ('Nulled', NULL)",
+         "Nulled", rt::kInvalidNull, "Invalid use of Null: the Options table's value for 'Nulled' is Null."},
+    };
+    const std::string pristine = data.Path() + "pristine.db";
+    std::filesystem::copy_file(DatabasePath(), pristine);
+    for (const Row& row : rows) {
+        // A new file in its place: a connection still open on the last one reads on undisturbed.
+        std::filesystem::copy_file(pristine, DatabasePath() + ".new");
+        std::filesystem::rename(DatabasePath() + ".new", DatabasePath());
+        if (*row.damage)
+            Exec(DatabasePath(), row.damage);
+        else
+            std::filesystem::resize_file(DatabasePath(), 0);
+        MakeRoot();
+        root->OpenDatabase();
+        EXPECT_EQ(root->GetOption(row.key), "") << row.text;
+        EXPECT_EQ(root->ErrorNumber(), row.number) << row.text;
+        EXPECT_NE(root->ErrorDescription().find(row.text), std::string::npos) << root->ErrorDescription();
+    }
+}
+
 TEST_F(RootObject, RequiredConnectionSettingsAreCheckedInOrder) {
     SetSetting("DataProvider", "   ");
     SetSetting("ConnectionString", "");
