@@ -17,6 +17,7 @@
 #include "interfaces/IFieldChooser.h"
 #include "interfaces/IQueryManager.h"
 #include "lists/CLists.h"
+#include "platform/ado/AdoErrors.h"
 #include "platform/ado/Catalog.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/ConnectionStringParts.h"
@@ -237,12 +238,34 @@ void cvDataManager::UpdateAttachedPaths(std::string sPrimaryDatabase) {
 
 // ---------------------------------------------------------------- the Options table
 
+namespace {
+
+// What is wrong with a database file that has no Options table, naming it.
+std::string WithoutOptions(const std::string& sDatabase) {
+    std::error_code failed;
+    const bool empty = std::filesystem::file_size(sDatabase, failed) == 0 && !failed;
+    return "the database file '" + sDatabase + (empty ? "' is empty" : "' has no Options table");
+}
+
+}  // namespace
+
 std::string cvDataManager::GetOption(const std::string& sKey) {
     std::string result;
     EndHere(*this, "cvDataManager.IDataManager_GetOption(sKey)", ERR_ARGS(sKey), [&] {
         Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
         // The key is bound, not pasted into the statement text.
-        rs->Open("SELECT Value FROM Options WHERE [Key] = ?", connection_, 3, 1, VariantArray{Variant(sKey)});
+        try {
+            rs->Open("SELECT Value FROM Options WHERE [Key] = ?", connection_, 3, 1,
+                     VariantArray{Variant(sKey)});
+        } catch (const Error& e) {
+            // Every data set has this table: a file without it is empty or
+            // no data set at all, and the engine's message does not say
+            // which file that is.  A link to it that cannot be read has
+            // named its own file already.
+            if (e.Number() != ADODB::adErrNoSuchTable || e.Description() != "no such table: Options") throw;
+            Raise(e.Number(), e.Source(),
+                  e.Description() + " (" + WithoutOptions(connection_->DataSource()) + ")");
+        }
         if (rs->RecordCount() > 0) {
             const Variant value = rs->Fields("Value").Value();
             // Still the run time's Null error, but saying which row of the

@@ -15,6 +15,7 @@
 #include "core/mTL5ErrorCodes.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
+#include "platform/ado/AdoErrors.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/units/Units.h"
@@ -176,6 +177,10 @@ TEST_F(RootObject, AnOptionsValueThatCannotBeReadNamesItsKeyOrItsFile) {
         {"CREATE TABLE Loose AS SELECT * FROM Options; DROP TABLE Options; "
          "ALTER TABLE Loose RENAME TO Options; INSERT INTO Options (Key, Value) VALUES ('Nulled', NULL)",
          "Nulled", rt::kInvalidNull, "Invalid use of Null: the Options table's value for 'Nulled' is Null."},
+        {"DROP TABLE Options", "DataYear", ADODB::adErrNoSuchTable,
+         "no such table: Options (the database file '" + DatabasePath() + "' has no Options table)"},
+        {"", "DataYear", ADODB::adErrNoSuchTable,
+         "no such table: Options (the database file '" + DatabasePath() + "' is empty)"},
     };
     const std::string pristine = data.Path() + "pristine.db";
     std::filesystem::copy_file(DatabasePath(), pristine);
