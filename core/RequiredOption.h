@@ -8,6 +8,6 @@
 
 // The root's Options value under sKey.  When the look-up failed, it has shown
 // why, and this raises the silent user error, so the reader stops without a
-// second message; when the table holds no value (or only blanks) under the
-// key, raises &H80040E0C naming the key.
+// second message; when the table holds no value (or only blanks: spaces,
+// tabs, line breaks) under the key, raises &H80040E0C naming the key.
 std::string RequiredOption(const std::string& sKey);

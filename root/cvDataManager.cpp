@@ -8,6 +8,7 @@
 #include "core/CreateObject.h"
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
+#include "core/HuntERR31.h"
 #include "core/SettingsElement.h"
 #include "core/mTL5ErrorCodes.h"
 #include "fieldchooser/CSelectedFields.h"
@@ -16,6 +17,7 @@
 #include "interfaces/IFieldChooser.h"
 #include "interfaces/IQueryManager.h"
 #include "lists/CLists.h"
+#include "platform/ado/AdoErrors.h"
 #include "platform/ado/Catalog.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/ConnectionStringParts.h"
@@ -23,6 +25,7 @@
 #include "platform/ado/Table.h"
 #include "platform/i18n/i18N.h"
 #include "platform/runtime/Codepage.h"
+#include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
 #include "platform/toolslib/AssetIndexFile.h"
@@ -235,13 +238,44 @@ void cvDataManager::UpdateAttachedPaths(std::string sPrimaryDatabase) {
 
 // ---------------------------------------------------------------- the Options table
 
+namespace {
+
+// What is wrong with a database file that has no Options table, naming it.
+std::string WithoutOptions(const std::string& sDatabase) {
+    std::error_code failed;
+    const bool empty = std::filesystem::file_size(sDatabase, failed) == 0 && !failed;
+    return "the database file '" + sDatabase + (empty ? "' is empty" : "' has no Options table");
+}
+
+}  // namespace
+
 std::string cvDataManager::GetOption(const std::string& sKey) {
     std::string result;
     EndHere(*this, "cvDataManager.IDataManager_GetOption(sKey)", ERR_ARGS(sKey), [&] {
         Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
         // The key is bound, not pasted into the statement text.
-        rs->Open("SELECT Value FROM Options WHERE [Key] = ?", connection_, 3, 1, VariantArray{Variant(sKey)});
-        if (rs->RecordCount() > 0) result = rs->Fields("Value").Value().ToString();
+        try {
+            rs->Open("SELECT Value FROM Options WHERE [Key] = ?", connection_, 3, 1,
+                     VariantArray{Variant(sKey)});
+        } catch (const Error& e) {
+            // Every data set has this table: a file without it is empty or
+            // no data set at all, and the engine's message does not say
+            // which file that is.  A link to it that cannot be read has
+            // named its own file already.
+            if (e.Number() != ADODB::adErrNoSuchTable || e.Description() != "no such table: Options") throw;
+            Raise(e.Number(), e.Source(),
+                  e.Description() + " (" + WithoutOptions(connection_->DataSource()) + ")");
+        }
+        if (rs->RecordCount() > 0) {
+            const Variant value = rs->Fields("Value").Value();
+            // Still the run time's Null error, but saying which row of the
+            // table to mend: the statement that needed it may be far away.
+            if (value.IsNull())
+                Raise(rt::kInvalidNull, "",
+                      RuntimeErrorText(rt::kInvalidNull) + ": the Options table's value for '" +
+                          QuotedValue(sKey) + "' is Null.");
+            result = value.ToString();
+        }
         rs->Close();
     });
     return result;

@@ -23,6 +23,7 @@ namespace {
 constexpr const char* kCompanyOf = "Company@ID";
 constexpr const char* kSubsidiariesOf = "Company@Subsidiaries";
 constexpr const char* kCompaniesOf = "Company@ID or Company@Subsidiaries";
+constexpr const char* kPositionOf = "Company@CAPosition";
 
 // The characters of a permutation code, one CA position each.
 std::vector<std::string> Positions(const std::string& sCode) {
@@ -240,8 +241,14 @@ std::string CSQLRenderer::GetAssetCodesCA(const std::string& sFieldName, const s
             const bool subsidiaries = general->Subsiduaries();
             const bool transport = queryType_ == "Transport";
             CodeCollector collected;
+            // A permutation names its companies one character each: a longer
+            // position could never be found, and would end the search in a
+            // bare type mismatch at its first letter.
+            const std::string positionsHeld = general->CompanyCACodesList();
+            for (const std::string& held : Split(positionsHeld, ","))
+                if (Positions(held).size() > 1) RefuseValue(held, kPositionOf, "is not a single character.");
             for (const std::string& permutation :
-                 Split(general->ActivePermutationslist(general->CompanyCACodesList()), ",")) {
+                 Split(general->ActivePermutationslist(positionsHeld), ",")) {
                 if (permutation.empty()) continue;
                 gDataManagerObject()->SetStatusMessage("Building CA Selection: " + permutation);
                 const std::vector<std::string> positions = Positions(permutation);

@@ -43,6 +43,8 @@ public:
     void SetConnectionString(const std::string& sConnectionString);
     void Close();
     int32_t State() const { return db_.IsOpen() ? adStateOpen : adStateClosed; }
+    // The path of the database file the connection has open; "" while closed.
+    const std::string& DataSource() const { return db_.Path(); }
     // The engine's version, which error reports print as the ADO version.
     std::string Version() const;
     std::string TypeName() const override { return "Connection"; }

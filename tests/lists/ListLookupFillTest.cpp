@@ -152,18 +152,27 @@ TEST_F(LookupFills, AFillThatCouldNotRunItsStatementIsRetriedByTheNextFill) {
     EXPECT_EQ(later->ListCount(), 4);
     EXPECT_EQ(field->FieldTypeCode(4), "GASCOND");
 
-    // The same for a template missing for a while.
+    // The same for a template missing for a while; one of blanks only is as
+    // good as none, and is named the same way.
     const std::string lookup = root->GetOption("SQL_LOOKUP");
-    root->SetOption("SQL_LOOKUP", "");
-    auto missing = List("Missing");
-    block->PopulateLicenceAreaStatusList(missing);
-    EXPECT_EQ(missing->ListCount(), 0);
-    EXPECT_TRUE(Contains(Dialog(), "PopulateLicenceAreaStatusList")) << Dialog();
-    EXPECT_TRUE(Contains(Dialog(), "The Options table holds no value for 'SQL_LOOKUP'.")) << Dialog();
-    root->SetOption("SQL_LOOKUP", lookup);
-    auto back = List("Back");
-    block->PopulateLicenceAreaStatusList(back);
-    EXPECT_EQ(back->Print(), "Licensed|1\nPart Relinquished|2\n");
+    for (const char* missingTemplate : {"", "   ", " \t\r\n"}) {
+        const std::string shown = "template '" + std::string(missingTemplate) + "'";
+        // A list of its own, whose fills have no statement to replay, and no
+        // earlier template's report to stand for this one's.
+        const Ref<CListBlock> fresh = New<CListBlock>();
+        CwndShowError::ResetInstance();
+        root->SetOption("SQL_LOOKUP", missingTemplate);
+        auto missing = List("Missing");
+        fresh->PopulateLicenceAreaStatusList(missing);
+        EXPECT_EQ(missing->ListCount(), 0) << shown;
+        EXPECT_TRUE(Contains(Dialog(), "PopulateLicenceAreaStatusList")) << shown << Dialog();
+        EXPECT_TRUE(Contains(Dialog(), "The Options table holds no value for 'SQL_LOOKUP'."))
+            << shown << Dialog();
+        root->SetOption("SQL_LOOKUP", lookup);
+        auto back = List("Back");
+        fresh->PopulateLicenceAreaStatusList(back);
+        EXPECT_EQ(back->Print(), "Licensed|1\nPart Relinquished|2\n") << shown;
+    }
 }
 
 TEST_F(LookupFills, ARowWithANullCodeFailsBeforeItReachesTheControl) {

@@ -15,6 +15,7 @@
 #include "core/mTL5ErrorCodes.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
+#include "platform/ado/AdoErrors.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/units/Units.h"
@@ -161,6 +162,42 @@ TEST_F(RootObject, GetOptionBeforeOpeningShowsTheErrorAndReturnsEmptyText) {
               std::string::npos)
         << root->ErrorDescription();
     EXPECT_TRUE(CwndShowError::Instance().Visible());
+}
+
+TEST_F(RootObject, AnOptionsValueThatCannotBeReadNamesItsKeyOrItsFile) {
+    // Each failure keeps its number; its description says which value, or
+    // which file, to mend.  Every row starts from the sample database.
+    struct Row {
+        const char* damage;  // statements run on the database, or "" to empty the file
+        const char* key;
+        int32_t number;
+        std::string text;
+    };
+    const Row rows[] = {
+        {"CREATE TABLE Loose AS SELECT * FROM Options; DROP TABLE Options; "
+         "ALTER TABLE Loose RENAME TO Options; INSERT INTO Options (Key, Value) VALUES ('Nulled', NULL)",
+         "Nulled", rt::kInvalidNull, "Invalid use of Null: the Options table's value for 'Nulled' is Null."},
+        {"DROP TABLE Options", "DataYear", ADODB::adErrNoSuchTable,
+         "no such table: Options (the database file '" + DatabasePath() + "' has no Options table)"},
+        {"", "DataYear", ADODB::adErrNoSuchTable,
+         "no such table: Options (the database file '" + DatabasePath() + "' is empty)"},
+    };
+    const std::string pristine = data.Path() + "pristine.db";
+    std::filesystem::copy_file(DatabasePath(), pristine);
+    for (const Row& row : rows) {
+        // A new file in its place: a connection still open on the last one reads on undisturbed.
+        std::filesystem::copy_file(pristine, DatabasePath() + ".new");
+        std::filesystem::rename(DatabasePath() + ".new", DatabasePath());
+        if (*row.damage)
+            Exec(DatabasePath(), row.damage);
+        else
+            std::filesystem::resize_file(DatabasePath(), 0);
+        MakeRoot();
+        root->OpenDatabase();
+        EXPECT_EQ(root->GetOption(row.key), "") << row.text;
+        EXPECT_EQ(root->ErrorNumber(), row.number) << row.text;
+        EXPECT_NE(root->ErrorDescription().find(row.text), std::string::npos) << root->ErrorDescription();
+    }
 }
 
 TEST_F(RootObject, RequiredConnectionSettingsAreCheckedInOrder) {

@@ -275,6 +275,13 @@ TEST_F(RenderField, ValuesFromAQueryFileStayValues) {
          "UnitCategory=\"OilRate\" MinValue=\"abc\" ReserveType=\"2\" ProductionType=\"2\" "
          "ProductionYear=\"2020\"/></ReservesAndProductions>",
          "The value 'abc' of 'ReservesAndProduction@MinValue' is not a valid number."},
+        // One production year is answered from the annual figures, in their own look-up.
+        {"FieldDetail",
+         "<ReservesAndProductions><ReservesAndProduction FieldName=\"OIL_PRODUCTION\" "
+         "DefaultUnit=\"furlong\" UnitCategory=\"OilRate\" MinValue=\"1\" ReserveType=\"2\" "
+         "ProductionType=\"2\" ProductionYear=\"2020\"/></ReservesAndProductions>",
+         "The value 'furlong' of 'ReservesAndProduction@DefaultUnit' is not a unit of the category "
+         "'OilRate'."},
         {"FieldDetail",
          "<CostRanges><CostRange FieldName=\"CAPEX_REAL\" BoundaryMinimum=\"10\" CostType=\"1\" "
          "CostMode=\"2\" "
@@ -289,6 +296,10 @@ TEST_F(RenderField, ValuesFromAQueryFileStayValues) {
         {"FieldDetail",
          "<FieldGroupings><FieldGrouping ID=\"abc\" GroupFilterType=\"Groupings\"/></FieldGroupings>",
          "The value 'abc' of 'FieldGrouping@ID' is not a whole number from -32768 to 32767."},
+        // Past what any whole number the run time reads can hold.
+        {"FieldDetail",
+         "<FieldGroupings><FieldGrouping ID=\"2147483648\" GroupFilterType=\"Groupings\"/></FieldGroupings>",
+         "The value '2147483648' of 'FieldGrouping@ID' is not a whole number from -32768 to 32767."},
         {"FieldDetail",
          "<GovernmentTakeRanges><GovernmentTakeRange TotalRemainingIndex=\"total\" ValuePercentIndex=\"0\" "
          "MinValue=\"1\"/></GovernmentTakeRanges>",
@@ -304,6 +315,13 @@ TEST_F(RenderField, ValuesFromAQueryFileStayValues) {
          "<Permutations><Palette><Permutations><Permutation Code=\"A\" Active=\"True\"/></Permutations>"
          "</Palette></Permutations></CompetitorAnalysis>",
          "The value '10x' of 'Company@ID' is not a whole number."},
+        // A permutation names its companies one character each.
+        {"CompanyDetail",
+         "<Options><CAQuery>True</CAQuery></Options><Companies><Company ID=\"101\" Name=\"B\" "
+         "ShortName=\"B\" ParentCode=\"0\" CAPosition=\"AB\"/></Companies><CompetitorAnalysis>"
+         "<Permutations><Palette><Permutations><Permutation Code=\"AB\" Active=\"True\"/></Permutations>"
+         "</Palette></Permutations></CompetitorAnalysis>",
+         "The value 'AB' of 'Company@CAPosition' is not a single character."},
         {"CompanyDetail",
          "<CompanyInterestRanges><CompanyInterest_Range MinValue=\"5%\"/></CompanyInterestRanges>",
          "The value '5%' of 'CompanyInterest_Range@MinValue' is not a valid number."},
@@ -326,6 +344,9 @@ TEST_F(RenderField, ValuesFromAQueryFileStayValues) {
          "UnitCategory=\"Diameter\" DefaultUnit=\"in\" BoundaryMinimum=\"8\"/></TransportSpecifications>",
          "The value 'Diameter' of 'TransportSpecification@UnitCategory' is not a unit category.",
          "Transport"},
+        // The fields a transport serves are looked up by their codes.
+        {"TransportDetail", "<FieldLocations><FieldLocation Code=\"7x\"/></FieldLocations>",
+         "The value '7x' in the list '7x' of 'FieldLocation@Code' is not a valid number.", "Transport"},
     };
     for (const File& f : files) {
         for (const char* grossNet : {"Gross", "Net"}) {
