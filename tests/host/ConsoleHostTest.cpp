@@ -213,6 +213,9 @@ TEST_F(ConsoleHost, UsageErrorsExitTwoAndPointAtHelp) {
         EXPECT_TRUE(Has(usage.err, "--help' for more information.")) << usage.err;
     }
     EXPECT_TRUE(Has(Terralith({"frobnicate"}).err, "unknown command: frobnicate"));
+    // The argument refused is quoted with its control characters shown.
+    const std::string escaped = Terralith({"frob\x1b[2Jnicate"}).err;
+    EXPECT_TRUE(Has(escaped, "unknown command: frob\\e[2Jnicate\n") && !Has(escaped, "\x1b")) << escaped;
     EXPECT_TRUE(Has(Terralith({"option"}).err, "terralith option --help"));
 
     HostRun version = Terralith({"--version"});
@@ -234,6 +237,10 @@ TEST_F(ConsoleHost, ASettingsFileThatCannotBeUsedSaysWhy) {
         return run.err;
     };
     EXPECT_TRUE(Has(fails(data.Path() + "absent.xml"), "absent.xml: No such file or directory"));
+    // A name is shown, not obeyed: it neither clears the screen nor starts a line of its own.
+    const std::string named = fails(data.Path() + "clear\x1b[2J\rover\nline.xml");
+    EXPECT_TRUE(Has(named, "clear\\e[2J\\rover\\nline.xml: No such file or directory\n")) << named;
+    EXPECT_FALSE(Has(named, "\x1b") || Has(named, "\r")) << named;
     EXPECT_TRUE(Has(fails(data.Path() + "Core"), "Core: it is a folder, not a regular file"));
     const std::string fifo = data.Path() + "fifo.xml";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
@@ -294,6 +301,10 @@ TEST_F(ConsoleHost, StatusLinesReachAPipeOnlyWithVerbose) {
     HostRun report = Terralith({settings, "-v", "asset-code", "PP", "x"});
     EXPECT_EQ(report.status, 1);
     EXPECT_TRUE(Has(report.err, "Call Stack: cvDataManager.IDataManager_GetQZAssetCode")) << report.err;
+    // The report keeps its lines; a value it quotes is shown, not obeyed.
+    report = Terralith({settings, "-v", "asset-code", "PP", "x\x1b[2J\ry"});
+    EXPECT_TRUE(Has(report.err, "sAssetCode='x\\e[2J\\ry'")) << report.err;
+    EXPECT_FALSE(Has(report.err, "\x1b") || Has(report.err, "\r")) << report.err;
 }
 
 TEST_F(ConsoleHost, AMissingDatabaseWithoutATerminalIsAnsweredNo) {
@@ -354,6 +365,22 @@ TEST_F(ConsoleHost, OnATerminalTheStatusLineIsClearedBeforeResults) {
     EXPECT_EQ(screen.front(), "Version                " + MakeRoot()->VersionString()) << "the first line";
     for (const auto& line : screen) EXPECT_FALSE(Has(line, "Checking Table")) << line;
     EXPECT_EQ(screen.size(), 15u) << run.out;
+
+    // A cell of a table on a terminal is shown, not obeyed, and its column
+    // is as wide as what is shown; CSV keeps the cell as it is.
+    Exec(DatabasePath(),
+         "UPDATE Lookup SET LOOKUP_NAME = 'Expl' || char(27) || '[2J' || char(13) || char(155) || char(9) "
+         "WHERE LOOKUP_TYPE = 'WELLTYP' AND LOOKUP_CODE = 'EXPL'");
+    run = OnTerminal({"--settings", WriteSettings(), "list", "well-types"});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_FALSE(Has(run.out, "\x1b[2J") || Has(run.out, "\xC2\x9B") || Has(run.out, "\t")) << run.out;
+    screen = ScreenLines(run.out);
+    ASSERT_GE(screen.size(), 3u) << run.out;
+    EXPECT_EQ(screen[0], "Text                 ItemData  Code") << run.out;
+    EXPECT_EQ(screen[1], "Expl\\e[2J\\r\\u009B\\t  1         EXPL") << run.out;
+    EXPECT_EQ(screen[2], "Appraisal            2         APPR") << run.out;
+    HostRun csv = Terralith({"--settings", WriteSettings(), "list", "well-types"});
+    EXPECT_TRUE(Has(csv.out, "\r\n\"Expl\x1b[2J\r\xC2\x9B\t\",1,EXPL\r\n")) << csv.out;
 }
 
 }  // namespace
