@@ -381,6 +381,25 @@ TEST_F(ConsoleHost, OnATerminalTheStatusLineIsClearedBeforeResults) {
     EXPECT_EQ(screen[2], "Appraisal            2         APPR") << run.out;
     HostRun csv = Terralith({"--settings", WriteSettings(), "list", "well-types"});
     EXPECT_TRUE(Has(csv.out, "\r\n\"Expl\x1b[2J\r\xC2\x9B\t\",1,EXPL\r\n")) << csv.out;
+
+    // A value is shown the same way in the info listing, and on its lines by
+    // `option` on a terminal; into a pipe `option` gives it as it is.
+    Exec(DatabasePath(),
+         "UPDATE Options SET Value = '2024' || char(27) || '[2J' || char(10) || 'Q4' WHERE [Key] = "
+         "'DataRelease'");
+    run = OnTerminal({"--settings", WriteSettings(), "info"});
+    EXPECT_TRUE(Has(run.out, "\nDataRelease            2024\\e[2J\\nQ4\r\n")) << run.out;
+    run = OnTerminal({"--settings", WriteSettings(), "option", "DataRelease"});
+    EXPECT_TRUE(EndsWith(run.out, "2024\\e[2J\r\nQ4\r\n")) << run.out;
+    EXPECT_EQ(Terralith({"--settings", WriteSettings(), "option", "DataRelease"}).out, "2024\x1b[2J\nQ4\n");
+    // So is a statement that `run --sql` makes from a template the database holds.
+    Exec(DatabasePath(),
+         "UPDATE Options SET Value = 'SELECT A.* ' || char(27) || '[2J FROM <table/> A <where/> <orderby/>' "
+         "WHERE [Key] = 'SQL_FIELD_RESULTS'");
+    const std::string here = __FILE__;
+    run = OnTerminal({"--settings", WriteSettings(), "run",
+                      here.substr(0, here.rfind("/tests/")) + "/sample/queries/fields-gross.xml", "--sql"});
+    EXPECT_TRUE(Has(run.out, "\r\nSELECT A.* \\e[2J FROM ") && !Has(run.out, "\x1b[2J")) << run.out;
 }
 
 }  // namespace

@@ -274,6 +274,11 @@ TEST_F(QueryCommands, DescribePrintsTheTreeOfTheFileAlone) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Has(run.out, "      Borealis  [C_101]\n")) << run.out;
     EXPECT_TRUE(Has(run.out, "          Norwegian North Sea  [SEC_21]\n")) << run.out;
+    // A node stays on its line, what it holds shown, not obeyed.
+    run = Run({"describe", data.Write("hostile.xml", Replace(ReadFile(SampleQuery("fields-net.xml")),
+                                                             "ShortName=\"Borealis\"",
+                                                             "ShortName=\"Bore&#27;[2J&#13;&#10;alis\""))});
+    EXPECT_TRUE(Has(run.out, "\n      Bore\\e[2J\\r\\nalis\n    Include Subsidiaries\n")) << run.out;
 
     // Only the file's criteria: a branch the file has no element for is not
     // taken over from the default query file the query was made from first.
