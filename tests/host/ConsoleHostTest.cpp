@@ -305,6 +305,10 @@ TEST_F(ConsoleHost, StatusLinesReachAPipeOnlyWithVerbose) {
     report = Terralith({settings, "-v", "asset-code", "PP", "x\x1b[2J\ry"});
     EXPECT_TRUE(Has(report.err, "sAssetCode='x\\e[2J\\ry'")) << report.err;
     EXPECT_FALSE(Has(report.err, "\x1b") || Has(report.err, "\r")) << report.err;
+    // A status line quotes a name from the database as one line, shown, not obeyed.
+    Exec(DatabasePath(), "CREATE TABLE [Odd\x1b[2J\nName] (a)");
+    verbose = Terralith({settings, "--verbose", "info"});
+    EXPECT_TRUE(Has(verbose.err, "\nChecking Table: Odd\\e[2J\\nName\n")) << verbose.err;
 }
 
 TEST_F(ConsoleHost, AMissingDatabaseWithoutATerminalIsAnsweredNo) {
@@ -332,6 +336,12 @@ TEST_F(ConsoleHost, AMissingDatabaseWithoutATerminalIsAnsweredNo) {
     EXPECT_EQ(asked.status, 1);
     EXPECT_TRUE(Has(asked.out, "is left as it is")) << asked.out;
     EXPECT_EQ(ReadFile(settings), before);
+    // What the question quotes is shown on the terminal, not obeyed.
+    SetSetting("CoreDatabase", "Miss\x1b[2Jing.db");
+    asked = OnTerminal({"--settings", WriteSettings(), "info"}, [](std::string& seen, int fd) {
+        if (Has(seen, "[Y/n] ") && !Has(seen, "[Y/n] n")) (void)!write(fd, "n\n", 2);
+    });
+    EXPECT_TRUE(Has(asked.out, "Core/Database/Miss\\e[2Jing.db") && !Has(asked.out, "\x1b[2J")) << asked.out;
 
     // A database that is there but no file says what it is, and is not opened.
     ASSERT_EQ(mkfifo((data.Path() + "Core/Database/Pipe.db").c_str(), 0600), 0);
@@ -400,6 +410,11 @@ TEST_F(ConsoleHost, OnATerminalTheStatusLineIsClearedBeforeResults) {
     run = OnTerminal({"--settings", WriteSettings(), "run",
                       here.substr(0, here.rfind("/tests/")) + "/sample/queries/fields-gross.xml", "--sql"});
     EXPECT_TRUE(Has(run.out, "\r\nSELECT A.* \\e[2J FROM ") && !Has(run.out, "\x1b[2J")) << run.out;
+    // And so is the status line the terminal shows while the database opens.
+    Exec(DatabasePath(), "CREATE TABLE [Odd\x1b[2J\nName] (a)");
+    run = OnTerminal({"--settings", WriteSettings(), "info"});
+    EXPECT_TRUE(Has(run.out, "\rChecking Table: Odd\\e[2J\\nName\x1b[K") && !Has(run.out, "\x1b[2J"))
+        << run.out;
 }
 
 }  // namespace
