@@ -10,6 +10,7 @@
 #include "host/main/ColumnCommands.h"
 #include "host/main/ListCommands.h"
 #include "host/main/QueryCommands.h"
+#include "host/main/Table.h"
 #include "platform/runtime/Text.h"
 
 namespace host {
@@ -17,12 +18,13 @@ namespace {
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
-// Names in a column as wide as the longest, two blanks, then the values.
+// Names in a column as wide as the longest, two blanks, then the values,
+// shown as an aligned table shows its cells.
 void PrintAligned(std::ostream& out, const Rows& rows) {
     size_t width = 0;
     for (const auto& row : rows) width = std::max(width, row.first.size());
     for (const auto& row : rows)
-        out << row.first << std::string(width - row.first.size() + 2, ' ') << row.second << "\n";
+        out << row.first << std::string(width - row.first.size() + 2, ' ') << VisibleText(row.second) << "\n";
 }
 
 CommandRun DeclareInfo(CLI::App&) {
@@ -63,7 +65,7 @@ CommandRun DeclareOption(CLI::App& app) {
             c.console.Say("the Options table has no value for " + *key);
             return kFailed;
         }
-        c.console.Results() << value << "\n";
+        PrintText(c.console.Results(), value);
         return kDone;
     };
 }
@@ -98,7 +100,7 @@ CommandRun DeclareAssetCode(CLI::App& app) {
                               : "no short code \"" + args->lookup + "\" in the " + country + " index");
             return kFailed;
         }
-        c.console.Results() << record << "\n";
+        PrintText(c.console.Results(), record);
         return kDone;
     };
 }

@@ -53,6 +53,11 @@ std::string ConsoleText(const std::string& text) {
     return Join(lines, "\n  ");
 }
 
+// Text for the person at the terminal: a message, a report or a prompt, its
+// lines kept and every other control character shown, not obeyed.
+void Put(std::ostream& out, const std::string& text) { out << VisibleText(text, true) << std::flush; }
+void Put(FILE* out, const std::string& text) { std::fputs(VisibleText(text, true).c_str(), out); }
+
 }  // namespace
 
 Console::Console(bool verbose)
@@ -65,7 +70,7 @@ void Console::Status(const std::string& message) {
         // Every message is kept as a line; the terminal's line shows the bar.
         if (!message.empty()) {
             ClearStatus();
-            std::cerr << message << "\n" << std::flush;
+            Put(std::cerr, VisibleText(message) + "\n");
         }
         Redraw();
         return;
@@ -76,7 +81,7 @@ void Console::Status(const std::string& message) {
 
 void Console::ProgressMessage(const std::string& message) {
     if (verbose_ && !stderrTerminal_ && !message.empty() && message != progressMessage_)
-        std::cerr << message << "\n" << std::flush;
+        Put(std::cerr, VisibleText(message) + "\n");
     progressMessage_ = message;
     Redraw();
 }
@@ -101,12 +106,13 @@ std::ostream& Console::Results() {
     return std::cout;
 }
 
-void Console::Say(const std::string& message) { Write("terralith: " + message + "\n"); }
+// A message is one line: a line break in it belongs to a value it quotes.
+void Console::Say(const std::string& message) { Write("terralith: " + VisibleText(message) + "\n"); }
 
 void Console::Write(const std::string& text) {
     ClearStatus();
     std::cout.flush();
-    std::cerr << text << std::flush;
+    Put(std::cerr, text);
 }
 
 void Console::ClearStatus() {
@@ -132,7 +138,9 @@ std::string Console::Line() const {
 
 void Console::Redraw() {
     if (!stderrTerminal_) return;
-    std::string line = Clip(Line(), TerminalWidth() - 1);
+    // The line is redrawn with a carriage return: a status or progress text
+    // may quote a value, and none may move the cursor or wrap the line.
+    std::string line = Clip(VisibleText(Line()), TerminalWidth() - 1);
     if (line == shown_) return;
     std::cout.flush();
     std::cerr << (line.empty() ? std::string(kEraseLine) : "\r" + line + "\x1b[K") << std::flush;
@@ -240,13 +248,14 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
     // window, the console shows its description, and the rest with --verbose.
     const bool report = text.find("\n  Description: ") != std::string::npos;
     const std::string message = ConsoleText(report && !console.Verbose() ? PlainDescription(text) : text);
+    // The box's own lines stay lines.
     if (buttons.size() == 1) {
-        console.Say(message);
+        console.Write("terralith: " + message + "\n");
         return ui::vbOK;
     }
     const int32_t safe = set == ui::vbYesNo ? ui::vbNo : preset;
     if (!console.CanAsk()) {
-        console.Say(message);
+        console.Write("terralith: " + message + "\n");
         console.Say("standard input is not a terminal, so the answer is " + nameOf(safe));
         return safe;
     }
@@ -263,14 +272,14 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
         prompt += b.answer == preset ? static_cast<char>(b.key - 'a' + 'A') : b.key;
     }
     prompt += "] ";
-    std::fputs(("terralith: " + message + "\n").c_str(), out);
+    Put(out, "terralith: " + message + "\n");
     int32_t answer = 0;
     while (answer == 0) {
-        std::fputs(prompt.c_str(), out);
+        Put(out, prompt);
         std::fflush(out);
         char line[256];
         if (!std::fgets(line, sizeof line, in)) {
-            std::fputs(("\nterralith: no answer, so the answer is " + nameOf(safe) + "\n").c_str(), out);
+            Put(out, "\nterralith: no answer, so the answer is " + nameOf(safe) + "\n");
             answer = safe;
             break;
         }

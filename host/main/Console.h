@@ -38,9 +38,12 @@ public:
 
     // Standard output, with the status line cleared first.
     std::ostream& Results();
-    // "terralith: " and the message as a line on standard error.
+    // "terralith: " and the message as one line on standard error; every
+    // control character in it, a line break too, shown as an escape.
     void Say(const std::string& message);
-    // Text written to standard error as it is (a report shown with --verbose).
+    // Text of several lines written to standard error (a report shown with
+    // --verbose): its line breaks and tabs kept, every other control
+    // character shown as an escape.
     void Write(const std::string& text);
     // Clears the status line; the next status message draws it again.
     void ClearStatus();

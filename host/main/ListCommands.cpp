@@ -333,7 +333,9 @@ void PrintTree(std::ostream& out, MemoryTreeView& tree, bool keys) {
         if (keys) line += "  [" + node->Key() + "]";
         const Variant tag = node->Tag();
         if (!tag.IsEmpty()) line += "  {" + tag.ToString() + "}";
-        out << line << "\n";
+        // Laid out for a person: a node stays on its line, and what it holds
+        // is shown, not obeyed by a terminal.
+        out << VisibleText(line) << "\n";
         std::vector<Ref<ITreeNode>> children;
         for (Ref<ITreeNode> child = node->Child(); child; child = child->Next()) children.push_back(child);
         for (auto it = children.rbegin(); it != children.rend(); ++it) pending.emplace_back(*it, depth + 1);

@@ -38,7 +38,7 @@ std::string ControlName(ListControl control);
 
 // The tree's nodes in the order it shows them, indented two blanks a level;
 // with keys, each node's key in brackets after its text.  A tag shows in
-// braces.
+// braces.  Control characters show as escapes (VisibleText).
 void PrintTree(std::ostream& out, MemoryTreeView& tree, bool keys);
 
 CommandRun DeclareLists(CLI::App& app);

@@ -151,10 +151,10 @@ int PrintStatements(CommandContext& c, IQuery& query) {
     }
     const std::string type = query.QueryType();
     std::ostream& out = c.console.Results();
-    out << "-- participant rows\n" << RecordsetStatement(sql, type, kParticipantResults) << ";\n";
-    out << "-- asset rows\n" << RecordsetStatement(sql, type, kAssetResults) << ";\n";
+    PrintText(out, "-- participant rows\n" + RecordsetStatement(sql, type, kParticipantResults) + ";");
+    PrintText(out, "-- asset rows\n" + RecordsetStatement(sql, type, kAssetResults) + ";");
     if (type == "Field")
-        out << "-- annual rows, on request\n" << RecordsetStatement(sql, type, kAnnualResults) << ";\n";
+        PrintText(out, "-- annual rows, on request\n" + RecordsetStatement(sql, type, kAnnualResults) + ";");
     return kDone;
 }
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/runtime/Text.h"
+
 namespace host {
 
 namespace {
@@ -27,6 +29,10 @@ size_t Width(const std::string& cell) {
 
 bool ResultsOnTerminal() { return isatty(STDOUT_FILENO) == 1; }
 
+void PrintText(std::ostream& out, const std::string& text) {
+    out << (ResultsOnTerminal() ? VisibleText(text, true) : text) << "\n";
+}
+
 void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<TableRow>& rows, bool aligned) {
     const size_t columns = heading.size();
     auto cell = [](const TableRow& row, size_t i) -> const std::string& {
@@ -42,23 +48,28 @@ void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<Ta
         for (const TableRow& row : rows) line(row);
         return;
     }
+    // A person reads the table: a cell is shown on its line, its control
+    // characters (a line break or a tab too, which would break the columns)
+    // as escapes, and is as wide as what is shown.
+    auto shown = [&](const TableRow& row) {
+        TableRow text;
+        for (size_t i = 0; i < columns; ++i) text.push_back(VisibleText(cell(row, i)));
+        return text;
+    };
+    std::vector<TableRow> lines{shown(heading)};
+    for (const TableRow& row : rows) lines.push_back(shown(row));
     std::vector<size_t> width(columns, 0);
-    for (size_t i = 0; i < columns; ++i) {
-        width[i] = Width(heading[i]);
-        for (const TableRow& row : rows) width[i] = std::max(width[i], Width(cell(row, i)));
-    }
-    auto line = [&](const TableRow& row) {
+    for (size_t i = 0; i < columns; ++i)
+        for (const TableRow& row : lines) width[i] = std::max(width[i], Width(row[i]));
+    for (const TableRow& row : lines) {
         std::string text;
         for (size_t i = 0; i < columns; ++i) {
-            const std::string& c = cell(row, i);
-            text += c;
-            if (i + 1 < columns) text += std::string(width[i] - Width(c) + 2, ' ');
+            text += row[i];
+            if (i + 1 < columns) text += std::string(width[i] - Width(row[i]) + 2, ' ');
         }
         text.erase(text.find_last_not_of(' ') + 1);
         out << text << "\n";
-    };
-    line(heading);
-    for (const TableRow& row : rows) line(row);
+    }
 }
 
 }  // namespace host

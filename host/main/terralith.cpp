@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "core/Globals.h"
 #include "host/main/Commands.h"
@@ -14,6 +15,7 @@
 #include "host/main/Session.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/FilesRead.h"
+#include "platform/runtime/Text.h"
 #include "platform/ui/ErrorWindow.h"
 #include "platform/ui/MsgBox.h"
 
@@ -91,7 +93,12 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        int status = app.exit(e);
+        // A usage error quotes the argument it refused: its control
+        // characters are shown, not obeyed, as in every other message.
+        std::ostringstream out, err;
+        int status = app.exit(e, out, err);
+        std::cout << VisibleText(out.str(), true);
+        std::cerr << VisibleText(err.str(), true);
         ReleaseModuleData();
         return status == 0 ? kDone : kUsage;
     }

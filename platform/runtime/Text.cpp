@@ -117,6 +117,68 @@ bool EndsWith(std::string_view s, std::string_view suffix) {
     return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
 }
 
+bool NextUtf8Character(std::string_view s, size_t& i, char32_t& c) {
+    const unsigned char lead = static_cast<unsigned char>(s[i]);
+    size_t more = 0;
+    char32_t least = 0;
+    if (lead < 0x80) {
+        c = lead;
+        ++i;
+        return true;
+    } else if ((lead & 0xE0) == 0xC0) {
+        more = 1, c = lead & 0x1F, least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        more = 2, c = lead & 0x0F, least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        more = 3, c = lead & 0x07, least = 0x10000;
+    } else {
+        return false;
+    }
+    if (s.size() - i <= more) return false;
+    for (size_t k = 1; k <= more; ++k) {
+        const unsigned char next = static_cast<unsigned char>(s[i + k]);
+        if ((next & 0xC0) != 0x80) return false;
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+    i += more + 1;
+    return true;
+}
+
+std::string VisibleText(std::string_view s, bool keepLines) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    auto hex = [](unsigned value) { return std::string{kDigits[(value >> 4) & 0xF], kDigits[value & 0xF]}; };
+    std::string shown;
+    shown.reserve(s.size());
+    for (size_t i = 0; i < s.size();) {
+        const size_t at = i;
+        char32_t c = 0;
+        if (!NextUtf8Character(s, i, c)) {
+            shown += "\\x" + hex(static_cast<unsigned char>(s[i++]));
+            continue;
+        }
+        if (keepLines && c == '\r' && s.substr(i, 1) == "\n") continue;  // CR LF: the line feed follows
+        if (keepLines && (c == '\n' || c == '\t')) {
+            shown += static_cast<char>(c);
+        } else if (c == 0x1B) {
+            shown += "\\e";
+        } else if (c == '\r') {
+            shown += "\\r";
+        } else if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\t') {
+            shown += "\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            shown += "\\x" + hex(c);
+        } else if (c >= 0x80 && c <= 0x9F) {
+            shown += "\\u00" + hex(c);
+        } else {
+            shown.append(s.substr(at, i - at));
+        }
+    }
+    return shown;
+}
+
 namespace {
 
 // Reads a decimal number (sign, digits, point, exponent) from the start of s;

@@ -28,6 +28,26 @@ std::string Join(const std::vector<std::string>& items, std::string_view delimit
 bool StartsWith(std::string_view s, std::string_view prefix);
 bool EndsWith(std::string_view s, std::string_view suffix);
 
+// Decodes the UTF-8 character at s[i] and steps past it; false, i unmoved,
+// for a malformed, cut, overlong or surrogate sequence.
+bool NextUtf8Character(std::string_view s, size_t& i, char32_t& c);
+
+// Text as a person may be shown it, on a terminal or not: every control
+// character is a visible escape, so no value quoted in a message (a file
+// name, a cell, a value read from a file) can move the cursor, erase the
+// screen, set the window's title or overwrite the start of its line.  ESC is
+// \e; CR, line feed and tab are \r, \n and \t; any other C0 byte and DEL
+// are \xNN; a C1 character (U+0080 to U+009F, which a terminal obeys like
+// ESC [ and the rest) is \u00NN; a byte that is not part of valid UTF-8 is
+// \xNN, as an 8-bit terminal would take 0x80-0x9F for C1 controls (hex in
+// upper case).  A backslash stays as it is: a path written with backslashes
+// reads as before, and the text is then the same however often it is
+// escaped, at the cost of "\e" in a value and an ESC looking alike.
+// keepLines: the text is several lines (a report, a usage text), so line
+// feeds and tabs stay as its layout, and CR LF is one line feed; otherwise
+// the text is one line and a line break in it is a character of a value.
+std::string VisibleText(std::string_view s, bool keepLines = false);
+
 // Classic Val: the leading number of the text (blanks ignored, "&H"/"&O"
 // prefixes read), 0 when there is none.  A number past the range of a Double
 // raises 6 (overflow), as the classic Val does.

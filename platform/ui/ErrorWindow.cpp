@@ -2,17 +2,20 @@
 
 #include <iostream>
 
+#include "platform/runtime/Text.h"
+
 namespace ui {
 namespace {
 
 // Writes each report once: when the window is shown and when its text is
-// replaced while it is showing.
+// replaced while it is showing.  A report keeps its lines; a control
+// character in a value it quotes is shown, not obeyed by a terminal.
 class StandardErrorPresenter final : public ErrorWindowPresenter {
 public:
     void Show(const std::string& caption, const std::string& text) override {
-        std::cerr << caption << ":\n" << text << "\n";
+        std::cerr << VisibleText(caption + ":\n" + text, true) << "\n";
     }
-    void SetText(const std::string& text) override { std::cerr << text << "\n"; }
+    void SetText(const std::string& text) override { std::cerr << VisibleText(text, true) << "\n"; }
     void Activate() override {}
     void MakeTopmost() override {}
     void Hide() override {}

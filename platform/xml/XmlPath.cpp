@@ -28,36 +28,6 @@ std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
-// Decodes the UTF-8 character at s[i] and steps past it; false for a
-// malformed, overlong or surrogate sequence.
-bool NextCharacter(std::string_view s, size_t& i, char32_t& c) {
-    const unsigned char lead = static_cast<unsigned char>(s[i]);
-    size_t more = 0;
-    char32_t least = 0;
-    if (lead < 0x80) {
-        c = lead;
-        ++i;
-        return true;
-    } else if ((lead & 0xE0) == 0xC0) {
-        more = 1, c = lead & 0x1F, least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        more = 2, c = lead & 0x0F, least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        more = 3, c = lead & 0x07, least = 0x10000;
-    } else {
-        return false;
-    }
-    if (s.size() - i <= more) return false;
-    for (size_t k = 1; k <= more; ++k) {
-        const unsigned char next = static_cast<unsigned char>(s[i + k]);
-        if ((next & 0xC0) != 0x80) return false;
-        c = (c << 6) | (next & 0x3F);
-    }
-    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-    i += more + 1;
-    return true;
-}
-
 // The characters XML lets a name begin with, ":" left aside.
 bool IsNameStartCharacter(char32_t c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || (c >= 0xC0 && c <= 0xD6) ||
@@ -385,7 +355,7 @@ bool IsXmlName(std::string_view s) {
     bool colon = false;
     for (size_t i = 0; i < s.size();) {
         char32_t c = 0;
-        if (!NextCharacter(s, i, c)) return false;
+        if (!NextUtf8Character(s, i, c)) return false;
         if (c == ':') {
             if (partStart || colon) return false;
             colon = partStart = true;

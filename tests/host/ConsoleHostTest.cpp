@@ -213,6 +213,9 @@ TEST_F(ConsoleHost, UsageErrorsExitTwoAndPointAtHelp) {
         EXPECT_TRUE(Has(usage.err, "--help' for more information.")) << usage.err;
     }
     EXPECT_TRUE(Has(Terralith({"frobnicate"}).err, "unknown command: frobnicate"));
+    // The argument refused is quoted with its control characters shown.
+    const std::string escaped = Terralith({"frob\x1b[2Jnicate"}).err;
+    EXPECT_TRUE(Has(escaped, "unknown command: frob\\e[2Jnicate\n") && !Has(escaped, "\x1b")) << escaped;
     EXPECT_TRUE(Has(Terralith({"option"}).err, "terralith option --help"));
 
     HostRun version = Terralith({"--version"});
@@ -234,6 +237,10 @@ TEST_F(ConsoleHost, ASettingsFileThatCannotBeUsedSaysWhy) {
         return run.err;
     };
     EXPECT_TRUE(Has(fails(data.Path() + "absent.xml"), "absent.xml: No such file or directory"));
+    // A name is shown, not obeyed: it neither clears the screen nor starts a line of its own.
+    const std::string named = fails(data.Path() + "clear\x1b[2J\rover\nline.xml");
+    EXPECT_TRUE(Has(named, "clear\\e[2J\\rover\\nline.xml: No such file or directory\n")) << named;
+    EXPECT_FALSE(Has(named, "\x1b") || Has(named, "\r")) << named;
     EXPECT_TRUE(Has(fails(data.Path() + "Core"), "Core: it is a folder, not a regular file"));
     const std::string fifo = data.Path() + "fifo.xml";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
@@ -294,6 +301,14 @@ TEST_F(ConsoleHost, StatusLinesReachAPipeOnlyWithVerbose) {
     HostRun report = Terralith({settings, "-v", "asset-code", "PP", "x"});
     EXPECT_EQ(report.status, 1);
     EXPECT_TRUE(Has(report.err, "Call Stack: cvDataManager.IDataManager_GetQZAssetCode")) << report.err;
+    // The report keeps its lines; a value it quotes is shown, not obeyed.
+    report = Terralith({settings, "-v", "asset-code", "PP", "x\x1b[2J\ry"});
+    EXPECT_TRUE(Has(report.err, "sAssetCode='x\\e[2J\\ry'")) << report.err;
+    EXPECT_FALSE(Has(report.err, "\x1b") || Has(report.err, "\r")) << report.err;
+    // A status line quotes a name from the database as one line, shown, not obeyed.
+    Exec(DatabasePath(), "CREATE TABLE [Odd\x1b[2J\nName] (a)");
+    verbose = Terralith({settings, "--verbose", "info"});
+    EXPECT_TRUE(Has(verbose.err, "\nChecking Table: Odd\\e[2J\\nName\n")) << verbose.err;
 }
 
 TEST_F(ConsoleHost, AMissingDatabaseWithoutATerminalIsAnsweredNo) {
@@ -321,6 +336,12 @@ TEST_F(ConsoleHost, AMissingDatabaseWithoutATerminalIsAnsweredNo) {
     EXPECT_EQ(asked.status, 1);
     EXPECT_TRUE(Has(asked.out, "is left as it is")) << asked.out;
     EXPECT_EQ(ReadFile(settings), before);
+    // What the question quotes is shown on the terminal, not obeyed.
+    SetSetting("CoreDatabase", "Miss\x1b[2Jing.db");
+    asked = OnTerminal({"--settings", WriteSettings(), "info"}, [](std::string& seen, int fd) {
+        if (Has(seen, "[Y/n] ") && !Has(seen, "[Y/n] n")) (void)!write(fd, "n\n", 2);
+    });
+    EXPECT_TRUE(Has(asked.out, "Core/Database/Miss\\e[2Jing.db") && !Has(asked.out, "\x1b[2J")) << asked.out;
 
     // A database that is there but no file says what it is, and is not opened.
     ASSERT_EQ(mkfifo((data.Path() + "Core/Database/Pipe.db").c_str(), 0600), 0);
@@ -354,6 +375,46 @@ TEST_F(ConsoleHost, OnATerminalTheStatusLineIsClearedBeforeResults) {
     EXPECT_EQ(screen.front(), "Version                " + MakeRoot()->VersionString()) << "the first line";
     for (const auto& line : screen) EXPECT_FALSE(Has(line, "Checking Table")) << line;
     EXPECT_EQ(screen.size(), 15u) << run.out;
+
+    // A cell of a table on a terminal is shown, not obeyed, and its column
+    // is as wide as what is shown; CSV keeps the cell as it is.
+    Exec(DatabasePath(),
+         "UPDATE Lookup SET LOOKUP_NAME = 'Expl' || char(27) || '[2J' || char(13) || char(155) || char(9) "
+         "WHERE LOOKUP_TYPE = 'WELLTYP' AND LOOKUP_CODE = 'EXPL'");
+    run = OnTerminal({"--settings", WriteSettings(), "list", "well-types"});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_FALSE(Has(run.out, "\x1b[2J") || Has(run.out, "\xC2\x9B") || Has(run.out, "\t")) << run.out;
+    screen = ScreenLines(run.out);
+    ASSERT_GE(screen.size(), 3u) << run.out;
+    EXPECT_EQ(screen[0], "Text                 ItemData  Code") << run.out;
+    EXPECT_EQ(screen[1], "Expl\\e[2J\\r\\u009B\\t  1         EXPL") << run.out;
+    EXPECT_EQ(screen[2], "Appraisal            2         APPR") << run.out;
+    HostRun csv = Terralith({"--settings", WriteSettings(), "list", "well-types"});
+    EXPECT_TRUE(Has(csv.out, "\r\n\"Expl\x1b[2J\r\xC2\x9B\t\",1,EXPL\r\n")) << csv.out;
+
+    // A value is shown the same way in the info listing, and on its lines by
+    // `option` on a terminal; into a pipe `option` gives it as it is.
+    Exec(DatabasePath(),
+         "UPDATE Options SET Value = '2024' || char(27) || '[2J' || char(10) || 'Q4' WHERE [Key] = "
+         "'DataRelease'");
+    run = OnTerminal({"--settings", WriteSettings(), "info"});
+    EXPECT_TRUE(Has(run.out, "\nDataRelease            2024\\e[2J\\nQ4\r\n")) << run.out;
+    run = OnTerminal({"--settings", WriteSettings(), "option", "DataRelease"});
+    EXPECT_TRUE(EndsWith(run.out, "2024\\e[2J\r\nQ4\r\n")) << run.out;
+    EXPECT_EQ(Terralith({"--settings", WriteSettings(), "option", "DataRelease"}).out, "2024\x1b[2J\nQ4\n");
+    // So is a statement that `run --sql` makes from a template the database holds.
+    Exec(DatabasePath(),
+         "UPDATE Options SET Value = 'SELECT A.* ' || char(27) || '[2J FROM <table/> A <where/> <orderby/>' "
+         "WHERE [Key] = 'SQL_FIELD_RESULTS'");
+    const std::string here = __FILE__;
+    run = OnTerminal({"--settings", WriteSettings(), "run",
+                      here.substr(0, here.rfind("/tests/")) + "/sample/queries/fields-gross.xml", "--sql"});
+    EXPECT_TRUE(Has(run.out, "\r\nSELECT A.* \\e[2J FROM ") && !Has(run.out, "\x1b[2J")) << run.out;
+    // And so is the status line the terminal shows while the database opens.
+    Exec(DatabasePath(), "CREATE TABLE [Odd\x1b[2J\nName] (a)");
+    run = OnTerminal({"--settings", WriteSettings(), "info"});
+    EXPECT_TRUE(Has(run.out, "\rChecking Table: Odd\\e[2J\\nName\x1b[K") && !Has(run.out, "\x1b[2J"))
+        << run.out;
 }
 
 }  // namespace

@@ -207,6 +207,24 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
         EXPECT_EQ(run.out, "");
     }
     EXPECT_EQ(Run({"run", refused, "--sql"}).status, 1);
+    // The value is quoted as written, its control characters shown: none
+    // reaches standard error raw, in the message or in the whole report.
+    const std::string hostile = data.Write(
+        "hostile.xml", Replace(ReadFile(SampleQuery("fields-gross.xml")), "<FieldDetail>",
+                               "<FieldDetail><Dates><Date FieldName=\"Discovery_Date\" "
+                               "DateLow=\"&#27;]0;text&#7;&#13;&#155;&#127;\" DateHigh=\"0\"/></Dates>"));
+    for (const char* report : {"--format=csv", "--verbose"}) {
+        run = Run({"run", hostile, report});
+        EXPECT_EQ(run.status, 1) << report << run.err;
+        EXPECT_TRUE(Has(run.err, "'\\e]0;text\\x07\\r\\u009B\\x7F'")) << report << run.err;
+        size_t raw = 0;
+        for (; raw < run.err.size(); ++raw) {
+            const auto b = static_cast<unsigned char>(run.err[raw]);
+            const auto next = static_cast<unsigned char>(run.err.c_str()[raw + 1]);
+            if ((b < 0x20 && b != '\n') || b == 0x7F || (b == 0xC2 && next >= 0x80 && next <= 0x9F)) break;
+        }
+        EXPECT_EQ(raw, run.err.size()) << report << ": a raw control character in " << run.err;
+    }
 
     // Every whole number from 1 up, and nothing else, is a limit; what is
     // not is quoted as written.
@@ -256,6 +274,11 @@ TEST_F(QueryCommands, DescribePrintsTheTreeOfTheFileAlone) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Has(run.out, "      Borealis  [C_101]\n")) << run.out;
     EXPECT_TRUE(Has(run.out, "          Norwegian North Sea  [SEC_21]\n")) << run.out;
+    // A node stays on its line, what it holds shown, not obeyed.
+    run = Run({"describe", data.Write("hostile.xml", Replace(ReadFile(SampleQuery("fields-net.xml")),
+                                                             "ShortName=\"Borealis\"",
+                                                             "ShortName=\"Bore&#27;[2J&#13;&#10;alis\""))});
+    EXPECT_TRUE(Has(run.out, "\n      Bore\\e[2J\\r\\nalis\n    Include Subsidiaries\n")) << run.out;
 
     // Only the file's criteria: a branch the file has no element for is not
     // taken over from the default query file the query was made from first.

@@ -86,6 +86,43 @@ TEST(Text, CaseAndSearch) {
     EXPECT_FALSE(EndsWith("t", ".dat"));
 }
 
+TEST(Text, VisibleTextShowsEveryControlCharacterAsAnEscape) {
+    const struct {
+        std::string text;
+        bool keepLines;
+        std::string shown;
+    } cases[] = {
+        {"Fläche 日本 😀 \xC2\xA0", false, "Fläche 日本 😀 \xC2\xA0"},  // text, and U+00A0 past the C1 range
+        {"\x1b]0;text\x07", false, "\\e]0;text\\x07"},                // sets a terminal's title
+        {"abc\rdef", false, "abc\\rdef"},                             // overwrites the line's start
+        {"a\x7f", false, "a\\x7F"},
+        {std::string("a\0b\x1f", 4), false, "a\\x00b\\x1F"},
+        {"\xC2\x9B"
+         "2J",
+         false, "\\u009B2J"},                           // C1 CSI as UTF-8
+        {"\xC2\x80\xC2\x9F", false, "\\u0080\\u009F"},  // the ends of the C1 range
+        {"\x9B"
+         "2J",
+         false, "\\x9B2J"},                                   // a C1 byte that is no UTF-8
+        {"\xFF\xC3", false, "\\xFF\\xC3"},                    // invalid, and cut at the end
+        {"\xE2\x82x", false, "\\xE2\\x82x"},                  // cut in the middle
+        {"\xC0\x9B", false, "\\xC0\\x9B"},                    // overlong
+        {"\xED\xA0\x80", false, "\\xED\\xA0\\x80"},           // a surrogate
+        {"\xF4\x90\x80\x80", false, "\\xF4\\x90\\x80\\x80"},  // past U+10FFFF
+        {"one\ntwo\tcell", false, "one\\ntwo\\tcell"},        // one line
+        {"one\ntwo\tcell", true, "one\ntwo\tcell"},           // lines kept
+        {"one\r\ntwo", false, "one\\r\\ntwo"},
+        {"one\r\ntwo\r\n", true, "one\ntwo\n"},  // CR LF is a line break
+        {"one\rtwo\r", true, "one\\rtwo\\r"},    // a lone CR is not
+        {"\x1b[2J\n", true, "\\e[2J\n"},
+        {"C:\\data\\x.db \\e", false, "C:\\data\\x.db \\e"},  // a backslash stays
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(VisibleText(c.text, c.keepLines), c.shown) << c.shown;
+        EXPECT_EQ(VisibleText(c.shown, c.keepLines), c.shown) << "escaped once only: " << c.shown;
+    }
+}
+
 TEST(Text, DateSerials) {
     EXPECT_EQ(DateSerial(1899, 12, 30), 0.0);
     EXPECT_EQ(DateSerial(1899, 12, 31), 1.0);

@@ -97,6 +97,14 @@ TEST_F(UiServices, ErrorWindowGoesToStandardErrorUntilAPresenterIsInstalled) {
     ui::ErrorWindow().MakeTopmost();
     ui::ErrorWindow().Hide();
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error Report:\nthe report\nthe next report\n");
+    // A report keeps its lines; what it quotes is shown, not obeyed.
+    testing::internal::CaptureStderr();
+    ui::ErrorWindow().Show("Error\x1b[2J", "value '\x1b]0;t\x07\r'\r\nnext");
+    ui::ErrorWindow().SetText(
+        "\xC2\x9B"
+        "2J\r\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Error\\e[2J:\nvalue '\\e]0;t\\x07\\r'\nnext\n\\u009B2J\n\n");
 
     auto mine = std::make_shared<CountingWindow>();
     EXPECT_FALSE(ui::SetErrorWindowPresenter(mine));
@@ -130,6 +138,10 @@ TEST_F(UiServices, MessageBoxWithoutHandlerAnswersNoToQuestionsAndTheDefaultOthe
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   std::string("Confirm: Delete?\n(no one to ask; answered ") + c.said + ")\n");
     }
+    testing::internal::CaptureStderr();
+    ui::MsgBox("Delete '\x1b[2J\x7f'?\r\nSure?", ui::vbOKOnly, "\rTitle");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "\\rTitle: Delete '\\e[2J\\x7F'?\nSure?\n(no one to ask; answered OK)\n");
     // A handler decides for itself; removing it brings the safe answer back.
     ui::SetMessageBoxHandler([](const std::string&, int32_t, const std::string&) { return ui::vbYes; });
     EXPECT_EQ(ui::MsgBox("Delete?", ui::vbYesNo), ui::vbYes);
