@@ -17,7 +17,6 @@
 #include "interfaces/IQueryManager.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Error.h"
-#include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
 #include "platform/units/Units.h"
 #include "queries/CQuery.h"
@@ -153,10 +152,6 @@ int PrintStatements(CommandContext& c, IQuery& query, const std::string& sFile) 
         out << "-- annual rows, on request\n" << RecordsetStatement(sql, type, kAnnualResults) << ";\n";
     return kDone;
 }
-
-}  // namespace
-
-namespace {
 
 // The library's account of why it refused a file that the message already
 // leads with, the file named nowhere in it again.

@@ -48,6 +48,13 @@ std::string Parse(const std::string& path, std::string& unread, std::string& roo
     return "line " + Number(line) + ", column " + Number(column) + ": " + result.description();
 }
 
+// Why the file's text is not well-formed XML, with the line and column where
+// the parser stopped, or why it cannot be read; "" when it is well-formed.
+std::string XmlProblem(const std::string& path) {
+    std::string unread, root;
+    return Parse(path, unread, root);
+}
+
 }  // namespace
 
 SettingsChoice ChooseSettingsFile(const std::string& option, const char* environment,
@@ -55,11 +62,6 @@ SettingsChoice ChooseSettingsFile(const std::string& option, const char* environ
     if (!option.empty()) return {option, false};
     if (environment && *environment) return {environment, false};
     return {builtIn, true};
-}
-
-std::string XmlProblem(const std::string& path) {
-    std::string unread, root;
-    return Parse(path, unread, root);
 }
 
 std::string XmlFileProblem(const std::string& path, std::string* pRoot) {

@@ -22,10 +22,6 @@ struct SettingsChoice {
 SettingsChoice ChooseSettingsFile(const std::string& option, const char* environment,
                                   const std::string& builtIn);
 
-// Why the file's text is not well-formed XML, with the line and column where
-// the parser stopped, or why it cannot be read; "" when it is well-formed.
-std::string XmlProblem(const std::string& path);
-
 // Why the file cannot be read as an XML document, in the words that follow
 // its name in a message: why it cannot be read, or "not well-formed XML: "
 // with the line, column and why; "" when it can, with the name of its root
