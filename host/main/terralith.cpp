@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
             [](std::string& file) {
                 return file.empty() ? std::string("FILE is a file name, not empty") : "";
             },
-            "FILE"));
+            ""));
     app.add_flag("-v,--verbose", verbose, "every status line, and whole error reports, on standard error");
     app.require_subcommand(1);
     app.failure_message([](const CLI::App* parent, const CLI::Error& e) {
