@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 
+#include "core/HuntERR31.h"
 #include "host/controls/MemoryChartControl.h"
 #include "host/controls/MemoryGrid.h"
 #include "host/controls/MemoryTreeView.h"
@@ -82,12 +83,15 @@ std::shared_ptr<MemoryTreeView> ChartTree(const Ref<IChartEngine>& engine, const
 bool IsChart(const std::shared_ptr<MemoryTreeNode>& node) { return node && !node->Tag().IsEmpty(); }
 
 // What a chart the manifest lists only under other asset types than the
-// query's says before anything runs: that the two do not go together.  ""
-// when they do, or when the manifest does not list the chart.
+// query's says before anything runs: that the two do not go together, or
+// that the query's asset type is none at all.  "" when they do, or when the
+// manifest does not list the chart.
 std::string AssetTypeMismatch(const Ref<IChartEngine>& engine, const std::string& name,
                               const std::string& queryType, const std::string& queryFile) {
     static const std::map<std::string, std::string> kNouns = {
         {"Field", "fields"}, {"Well", "wells"}, {"Block", "blocks"}, {"Transport", "transport systems"}};
+    // A misspelt type finds no assets of any kind, whatever the chart.
+    if (!kNouns.count(queryType)) return NoStatementMessage(queryFile, queryType);
     std::vector<std::string> listed;
     for (const char* type : kAssetTypes) {
         std::shared_ptr<MemoryTreeView> tree;
@@ -100,7 +104,7 @@ std::string AssetTypeMismatch(const Ref<IChartEngine>& engine, const std::string
         if (type == queryType) return "";
         listed.push_back(kNouns.at(type));
     }
-    if (listed.empty() || !kNouns.count(queryType)) return "";
+    if (listed.empty()) return "";
     return name + " is a chart of " + Join(listed, " and ") + " and the query " + queryFile + " finds " +
            kNouns.at(queryType);
 }
@@ -272,6 +276,10 @@ CommandRun DeclareChart(CLI::App& app) {
 
         auto grid = std::make_shared<MemoryGrid>("Data");
         auto control = std::make_shared<MemoryChartControl>("Chart");
+        // The library names a refused code's place only when told where the list came from.
+        std::optional<ValueOrigins> given;
+        if (!o->codes.empty())
+            given.emplace(std::initializer_list<ValueOrigins::Entry>{{o->codes, "--codes"}});
         const bool complete = chart->Render(grid, control, codes);
         // What was shown has said why; a picture of a chart that failed would
         // pass for one of assets without data.

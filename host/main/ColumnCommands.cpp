@@ -20,7 +20,9 @@ CommandRun DeclareColumns(CLI::App& app) {
         ->type_name("FILE");
     app.footer(
         "Prints each chosen column with its position, identifier, name, unit and width.  Exit status 1 "
-        "when the layout file could not be loaded; what the chooser holds is printed all the same.");
+        "when the layout file could not be loaded: nothing is printed for a file that cannot be read, is "
+        "not well-formed XML or is no grid layout file; what the chooser holds is printed when it loaded "
+        "the file only in part.");
     return [o](CommandContext& c) {
         const std::vector<Grid> grids = GridsNamed(o->grid);
         if (grids.empty()) {

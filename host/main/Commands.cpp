@@ -94,10 +94,20 @@ CommandRun DeclareAssetCode(CLI::App& app) {
         std::string record = c.root.GetQZAssetCode(country, args->asset, args->lookup);
         if (c.Failed()) return kFailed;
         // A miss still gives the five fields; an empty first one marks it.
-        if (StartsWith(record, "|")) {
-            c.console.Say(args->lookup.empty()
-                              ? "no asset code \"" + args->asset + "\" in the " + country + " index"
-                              : "no short code \"" + args->lookup + "\" in the " + country + " index");
+        auto missed = [](const std::string& found) { return StartsWith(found, "|"); };
+        if (missed(record) && !args->lookup.empty()) {
+            c.console.Say("no short code \"" + args->lookup + "\" in the " + country + " index");
+            return kFailed;
+        }
+        if (missed(record)) {
+            // A short code given where the asset code goes is the likeliest slip.
+            const bool shortCode = !missed(c.root.GetQZAssetCode(country, "", args->asset));
+            if (c.Failed()) return kFailed;
+            c.console.Say("no asset code \"" + args->asset + "\" in the " + country + " index" +
+                          (shortCode ? "; it is a short code there, and a short code is looked up as the "
+                                       "third argument: asset-code " +
+                                           country + " \"\" " + args->asset
+                                     : ""));
             return kFailed;
         }
         PrintText(c.console.Results(), record);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "host/main/Session.h"
 #include "interfaces/ISettings2.h"
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
@@ -52,6 +53,16 @@ Ref<IFieldChooser> LoadGridLayout(CommandContext& c, const std::string& sOption)
     if (layout.empty()) {
         c.console.Say(
             "no grid layout file: the settings name none (Options/DefaultLayoutFile); give --layout FILE");
+        return {};
+    }
+    // Looked at first, as a query file is: the chooser's own account calls
+    // any file the default one and gives no reason a file cannot be read.
+    std::string root;
+    std::string problem = XmlFileProblem(layout, &root);
+    if (problem.empty() && root != "GridLayouts")
+        problem = "not a grid layout file: its root element is " + root + ", not GridLayouts";
+    if (!problem.empty()) {
+        c.console.Say(layout + ": " + problem);
         return {};
     }
     Ref<IFieldChooser> chooser = c.root.FieldChooser();

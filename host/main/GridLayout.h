@@ -30,8 +30,10 @@ std::vector<Ref<IDisplayField>> ChosenColumns(IFieldChooser& chooser, const Grid
 // Loads the grid layout file, sOption or else the settings' DefaultLayoutFile
 // (in the data folder's "Default/" unless a path of its own), into the root's
 // field chooser and returns the chooser; Nothing after saying why when there
-// is no file to load or no chooser.  A file that cannot be loaded is shown by
-// the chooser, naming it: count that with a ShownErrors around the call.
+// is no file to load, no chooser, or a file that cannot be read, is not
+// well-formed XML or has another root element than GridLayouts (leading with
+// the file).  What else keeps the file from loading is shown by the chooser,
+// naming it: count that with a ShownErrors around the call.
 Ref<IFieldChooser> LoadGridLayout(CommandContext& c, const std::string& sOption);
 
 }  // namespace host

@@ -17,7 +17,6 @@
 #include "interfaces/IQueryManager.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Error.h"
-#include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
 #include "platform/units/Units.h"
 #include "queries/CQuery.h"
@@ -26,10 +25,6 @@ namespace host {
 namespace {
 
 // ---- shared steps
-
-constexpr const char* kNoStatement =
-    "the query gives no statement: its asset type is none of Field, Well, Block "
-    "and Transport";
 
 const char* const kResultNames[] = {"asset", "participant", "annual"};
 
@@ -137,10 +132,10 @@ void PlaceColumns(CommandContext& c, ADODB::Recordset& rs, std::vector<PrintedCo
 
 // What `run --sql` prints: the rendered statement made ready for each record
 // set, in the order an execution opens them.
-int PrintStatements(CommandContext& c, IQuery& query) {
+int PrintStatements(CommandContext& c, IQuery& query, const std::string& sFile) {
     const std::string sql = query.QuerySQL(kAssetResults);
     if (sql.empty()) {
-        c.console.Say(kNoStatement);
+        c.console.Say(NoStatementMessage(sFile, query.QueryType()));
         return kFailed;
     }
     if (IsNumericText(sql)) {
@@ -158,26 +153,59 @@ int PrintStatements(CommandContext& c, IQuery& query) {
     return kDone;
 }
 
-}  // namespace
+// The library's account of why it refused a file that the message already
+// leads with, the file named nowhere in it again.
+std::string WithoutTheFile(const std::string& report, const std::string& sFile) {
+    return Replace(PlainDescription(report, sFile), "'" + sFile + "'", "the file");
+}
 
-Ref<IQuery> LoadQuery(CommandContext& c, const std::string& sFile) {
-    // Looked at first: the library reports a file it could not read as one
-    // without the element it needs, which sends the user looking for the
-    // wrong thing.
-    if (const std::string problem = RegularFileProblem(sFile); !problem.empty()) {
-        c.console.Say(sFile + ": " + problem);
-        return {};
+// Does what the library does with the query file sFile (step); false after
+// saying why it could not, leading with the file and ending with sAbout.  The
+// file is looked at first: the library reports a file it could not read as
+// one without the element it needs, which sends the user looking for the
+// wrong thing.
+template <class Step>
+bool ReadQueryFile(CommandContext& c, const std::string& sFile, const std::string& sAbout, Step step) {
+    if (const std::string problem = XmlFileProblem(sFile); !problem.empty()) {
+        c.console.Say(sFile + ": " + problem + sAbout);
+        return false;
     }
     try {
-        c.root.Queries()->Load(sFile);
+        step();
     } catch (const Error& e) {
-        const std::string malformed = XmlProblem(sFile);
-        c.console.Say(sFile + ": " +
-                      (malformed.empty() ? "not a query file: " + PlainDescription(e.Description(), sFile)
-                                         : "not well-formed XML: " + malformed));
+        c.console.Say(sFile + ": not a query file: " + WithoutTheFile(e.Description(), sFile) + sAbout);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string NoStatementMessage(const std::string& sFile, const std::string& sType) {
+    return sFile + ": the query's asset type \"" + sType +
+           "\" is none of Field, Well, Block and Transport, so it gives no statement";
+}
+
+Ref<IQuery> NewQuery(CommandContext& c) {
+    // Where the query manager's new query reads it from.
+    const std::string element = "QueryManager/Query/Options/DefaultQueryFile";
+    const Variant named = c.settings->GetValue(element);
+    if (named.IsNull()) {
+        c.console.Say("the settings file " + c.settings->FileName() + " names no default query file (" +
+                      element + "), which every query is made from");
         return {};
     }
+    const std::string file = c.root.DataFolder() + "Default/" + CStr(named);
+    if (!ReadQueryFile(c, file, " (the default query file, which every query is made from)",
+                       [&] { c.root.Queries()->New(); }))
+        return {};
     return c.root.Queries()->Query("-1");
+}
+
+Ref<IQuery> LoadQuery(CommandContext& c, const std::string& sFile) {
+    Ref<IQuery> query = NewQuery(c);
+    if (!query || !ReadQueryFile(c, sFile, "", [&] { query->Load(sFile); })) return {};
+    return query;
 }
 
 CommandRun DeclareRun(CLI::App& app) {
@@ -201,7 +229,10 @@ CommandRun DeclareRun(CLI::App& app) {
                 // be taken for another one.
                 int64_t n = 0;
                 auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-                if (ec == std::errc() && end == text.data() + text.size() && n >= 1) return "";
+                const bool whole = end == text.data() + text.size();
+                if (ec == std::errc() && whole && n >= 1) return "";
+                if (ec == std::errc::result_out_of_range && whole && text.front() != '-')
+                    return "N '" + text + "' is too large; leave --limit out to print every row";
                 return "N is a whole number from 1 up, not '" + text + "'";
             },
             "N"));
@@ -253,7 +284,7 @@ CommandRun DeclareRun(CLI::App& app) {
 
         Ref<IQuery> query = LoadQuery(c, o->file);
         if (!query) return kFailed;
-        if (o->sql) return PrintStatements(c, *query);
+        if (o->sql) return PrintStatements(c, *query, o->file);
         if (chosen && !EqualsNoCase(query->QueryType(), chosen->assetType)) {
             c.console.Say("the grid " + GridName(*chosen) + " shows " + chosen->assetType +
                           " assets; this is a " + query->QueryType() + " query");
@@ -289,7 +320,7 @@ CommandRun DeclareRun(CLI::App& app) {
             }
         }
         if (found == ERR_NO_STATEMENT) {
-            c.console.Say(kNoStatement);
+            c.console.Say(NoStatementMessage(o->file, query->QueryType()));
             return kFailed;
         }
         // A failure was shown as it happened (a refused criterion, a
@@ -366,7 +397,7 @@ CommandRun DeclareNew(CLI::App& app) {
         "command reads (the settings or the default query file, also through a link), or cannot be "
         "written; OUT is written whole or not at all.");
     return [o](CommandContext& c) {
-        Ref<IQuery> query = c.root.Queries()->Query("-1");
+        Ref<IQuery> query = NewQuery(c);
         if (!query) return kFailed;
         // Checked once the default query file is read: neither it nor the
         // settings may be written over.

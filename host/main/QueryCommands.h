@@ -17,11 +17,20 @@
 
 namespace host {
 
+// A new query made from the data set's default query file, the active one;
+// Nothing after saying why it could not be, leading with that file as
+// LoadQuery does, or naming the setting when the settings name no such file.
+Ref<IQuery> NewQuery(CommandContext& c);
+
 // The query file loaded into a new query, the active one; Nothing after
 // saying why it could not be, leading with the file: why it cannot be read,
 // where it is not well-formed XML, or that it is no query file and the
-// library's reason.
+// library's reason (the default query file's when that is what failed).
 Ref<IQuery> LoadQuery(CommandContext& c, const std::string& sFile);
+
+// What to say of the query of sFile whose asset type sType gives no
+// statement, being none of the four; never fails.
+std::string NoStatementMessage(const std::string& sFile, const std::string& sType);
 
 CommandRun DeclareRun(CLI::App& app);
 CommandRun DeclareDescribe(CLI::App& app);

@@ -22,21 +22,18 @@ std::string Number(size_t n) {
     return std::string(buffer, end);
 }
 
-}  // namespace
-
-SettingsChoice ChooseSettingsFile(const std::string& option, const char* environment,
-                                  const std::string& builtIn) {
-    if (!option.empty()) return {option, false};
-    if (environment && *environment) return {environment, false};
-    return {builtIn, true};
-}
-
-std::string XmlProblem(const std::string& path) {
-    std::string text, unread;
+// The file parsed as the settings document parses it: why it cannot be read
+// (unread) or where it is not well-formed (the returned text), and its root
+// element's name.
+std::string Parse(const std::string& path, std::string& unread, std::string& root) {
+    std::string text;
     if (!TryReadRegularFile(path, text, unread)) return unread;
     pugi::xml_document document;
     pugi::xml_parse_result result = document.load_buffer(text.data(), text.size(), xmlpath::kParseOptions);
-    if (result) return "";
+    if (result) {
+        root = document.document_element().name();
+        return "";
+    }
     // The parser gives a byte offset; people count lines and characters.
     size_t offset = std::min(static_cast<size_t>(std::max<ptrdiff_t>(result.offset, 0)), text.size());
     size_t line = 1, column = 1;
@@ -51,6 +48,30 @@ std::string XmlProblem(const std::string& path) {
     return "line " + Number(line) + ", column " + Number(column) + ": " + result.description();
 }
 
+// Why the file's text is not well-formed XML, with the line and column where
+// the parser stopped, or why it cannot be read; "" when it is well-formed.
+std::string XmlProblem(const std::string& path) {
+    std::string unread, root;
+    return Parse(path, unread, root);
+}
+
+}  // namespace
+
+SettingsChoice ChooseSettingsFile(const std::string& option, const char* environment,
+                                  const std::string& builtIn) {
+    if (!option.empty()) return {option, false};
+    if (environment && *environment) return {environment, false};
+    return {builtIn, true};
+}
+
+std::string XmlFileProblem(const std::string& path, std::string* pRoot) {
+    std::string unread, root;
+    const std::string problem = Parse(path, unread, root);
+    if (pRoot) *pRoot = root;
+    if (problem.empty() || !unread.empty()) return problem;
+    return "not well-formed XML: " + problem;
+}
+
 Session OpenSession(Console& console, const SettingsChoice& settings, bool openDatabase) {
     const std::string& settingsFile = settings.file;
     // An installed host finds no sample data: its settings come from the user.
@@ -60,14 +81,18 @@ Session OpenSession(Console& console, const SettingsChoice& settings, bool openD
                     " (this terralith was built without the sample data, so it has no default)");
         return {};
     }
+    // Nobody named the file the build chose: whatever is wrong with it, the
+    // way out is to name another.
+    const std::string builtIn =
+        settings.builtIn ? std::string(" (the sample data's, used when none is named: ") + kNameOne + ")"
+                         : "";
+    auto refuse = [&](const std::string& message) {
+        console.Say(message + builtIn);
+        return Session{};
+    };
     const std::string cannot = "cannot read the settings file " + settingsFile + ": ";
-    if (std::string problem = RegularFileProblem(settingsFile); !problem.empty()) {
-        console.Say(cannot + problem +
-                    (settings.builtIn
-                         ? std::string(" (the sample data's, used when none is named: ") + kNameOne + ")"
-                         : ""));
-        return {};
-    }
+    if (std::string problem = RegularFileProblem(settingsFile); !problem.empty())
+        return refuse(cannot + problem);
 
     Session session;
     session.root = cvDataManager::Create();
@@ -78,20 +103,25 @@ Session OpenSession(Console& console, const SettingsChoice& settings, bool openD
         // settings document says.
         std::string problem = XmlProblem(settingsFile);
         const std::string refused = LoadProblemOf(session.settings);
-        console.Say(!problem.empty()
-                        ? "the settings file " + settingsFile + " is not well-formed XML: " + problem
-                    : refused.empty() ? cannot + "it is not a settings document"
-                                      : cannot + refused);
-        return {};
+        return refuse(!problem.empty()
+                          ? "the settings file " + settingsFile + " is not well-formed XML: " + problem
+                      : refused.empty() ? cannot + "it is not a settings document"
+                                        : cannot + refused);
     }
+    const std::string unusable = "the settings file " + settingsFile + " cannot be used: ";
+    // The root reads these as text to find its files; without one it would
+    // only say "Invalid use of Null", and not where.
+    for (const char* path :
+         {"Options/Paths/DataFolder", "Options/Paths/UserDataFolder", "Options/Files/CoreDatabase",
+          "Options/Files/NotesDatabase", "Options/Files/i18N"})
+        if (session.settings->GetValue(path).IsNull())
+            return refuse(unusable + "it has no " + path + " element");
     try {
         session.root->Settings(session.settings);
     } catch (const Error& e) {
         // The root names what is missing; the file name it adds is already
         // in our own words.
-        console.Say("the settings file " + settingsFile +
-                    " cannot be used: " + PlainDescription(e.Description(), settingsFile));
-        return {};
+        return refuse(unusable + PlainDescription(e.Description(), settingsFile));
     }
     session.root->RegisterCallBack(New<ConsoleCallBack>(console, settingsFile));
     if (!openDatabase) return session;

@@ -22,9 +22,11 @@ struct SettingsChoice {
 SettingsChoice ChooseSettingsFile(const std::string& option, const char* environment,
                                   const std::string& builtIn);
 
-// Why the file's text is not well-formed XML, with the line and column where
-// the parser stopped, or why it cannot be read; "" when it is well-formed.
-std::string XmlProblem(const std::string& path);
+// Why the file cannot be read as an XML document, in the words that follow
+// its name in a message: why it cannot be read, or "not well-formed XML: "
+// with the line, column and why; "" when it can, with the name of its root
+// element in *pRoot when asked.  Never fails.
+std::string XmlFileProblem(const std::string& path, std::string* pRoot = nullptr);
 
 struct Session {
     Ref<cvDataManager> root;
@@ -33,8 +35,9 @@ struct Session {
 
 // Makes the root on the settings file and, when asked, opens the database.
 // On failure it says why on the console and returns a session without a root.
-// A built-in file that cannot be read, or none, is said together with how to
-// name one (--settings, TERRALITH_SETTINGS).
+// A settings file without a folder or file the root reads is refused naming
+// the element.  A built-in file that cannot be used, or none, is said
+// together with how to name one (--settings, TERRALITH_SETTINGS).
 Session OpenSession(Console& console, const SettingsChoice& settings, bool openDatabase);
 
 }  // namespace host

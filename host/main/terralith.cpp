@@ -65,7 +65,13 @@ int main(int argc, char** argv) {
     std::string settingsOption;
     bool verbose = false;
     app.add_option("--settings", settingsOption, "settings file (default: " + kDefaultSettings + ")")
-        ->type_name("FILE");
+        ->type_name("FILE")
+        // An empty name would quietly stand for the default.
+        ->check(CLI::Validator(
+            [](std::string& file) {
+                return file.empty() ? std::string("FILE is a file name, not empty") : "";
+            },
+            ""));
     app.add_flag("-v,--verbose", verbose, "every status line, and whole error reports, on standard error");
     app.require_subcommand(1);
     app.failure_message([](const CLI::App* parent, const CLI::Error& e) {

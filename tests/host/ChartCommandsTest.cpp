@@ -155,6 +155,22 @@ TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
         EXPECT_TRUE(Has(run.err, "'" + given.back() + "'")) << run.err;
         EXPECT_FALSE(std::filesystem::exists(Out("x.svg")));
     }
+    // A list with an item that is no code is refused naming the option.
+    for (const char* given : {"1001,abc", "\t", "1001, 1003,x"}) {
+        run = Run({"chart", "FieldCapex", "--codes", given, "--svg", Out("x.svg")});
+        EXPECT_EQ(run.status, 1) << given;
+        EXPECT_TRUE(Has(run.err, " of '--codes' ")) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(Out("x.svg")));
+    }
+    // So is a query whose asset type is misspelt, quoted and in its file.
+    const std::string feld = data.Write("feld.xml", Replace(ReadFile(SampleQuery("fields-gross.xml")),
+                                                            ">Field</AssetType>", ">Feld</AssetType>"));
+    run = Run({"chart", "FieldCapex", feld, "--svg", Out("x.svg")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "terralith: " + feld +
+                           ": the query's asset type \"Feld\" is none of Field, Well, Block and Transport, "
+                           "so it gives no statement\n");
+    EXPECT_FALSE(std::filesystem::exists(Out("x.svg")));
     const std::string refused = data.Write(
         "refused.xml",
         Replace(ReadFile(SampleQuery("fields-gross.xml")), "<FieldDetail>",

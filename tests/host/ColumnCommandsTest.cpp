@@ -53,10 +53,23 @@ TEST_F(ColumnCommands, AnotherLayoutFileItsUnitsAndAFileThatCannotBeLoaded) {
               "Field/Annual,4,TOTAL_PRODUCTION,Total,GJ/d,1000\r\n");
     EXPECT_TRUE(Has(run.err, "Unit: furlong not found")) << "a warning, not a failure: " << run.err;
 
-    run = Run({"columns", "Field/Annual", "--layout", data.Path() + "Missing.xml"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, data.Path() + "Missing.xml")) << run.err;
-    EXPECT_EQ(run.out, "Grid,Position,Column,Name,Unit,Width\r\n");
+    // A file that cannot be a layout is named first with why, as a query
+    // file is, and nothing is loaded from it.
+    const struct {
+        std::string file, says;
+    } unusable[] = {
+        {data.Path() + "Missing.xml", ": No such file or directory"},
+        {data.Write("Cut.xml", "<GridLayouts>\n  <AssetTypes>\n</GridLayouts>"),
+         ": not well-formed XML: line 3, column 3: Start-end tags mismatch"},
+        {SampleQuery("fields-gross.xml"),
+         ": not a grid layout file: its root element is Query, not GridLayouts"},
+    };
+    for (const auto& u : unusable) {
+        run = Run({"columns", "Field/Annual", "--layout", u.file});
+        EXPECT_EQ(run.status, 1) << u.file;
+        EXPECT_EQ(run.err, "terralith: " + u.file + u.says + "\n");
+        EXPECT_EQ(run.out, "");
+    }
 
     RemoveSetting("DefaultLayoutFile");
     run = Run({"columns"});

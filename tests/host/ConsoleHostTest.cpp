@@ -31,15 +31,24 @@ using Env = std::vector<std::pair<std::string, std::string>>;  // an empty value
 
 constexpr auto kPatience = std::chrono::seconds(60);
 
-// What the child does between fork and exec: the environment, then the program.
-[[noreturn]] void ExecHost(const std::vector<std::string>& args, const Env& env) {
+// Which program runs, and in which folder ("" the test's own).
+struct Program {
+    std::string path = TERRALITH_BINARY;
+    std::string folder;
+};
+
+// What the child does between fork and exec: the folder, the environment,
+// then the program.
+[[noreturn]] void ExecHost(const std::vector<std::string>& args, const Env& env,
+                           const Program& program = {}) {
+    if (!program.folder.empty() && chdir(program.folder.c_str()) != 0) _exit(127);
     unsetenv("TERRALITH_SETTINGS");
     for (const auto& [name, value] : env)
         value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
-    std::vector<char*> argv{const_cast<char*>(TERRALITH_BINARY)};
+    std::vector<char*> argv{const_cast<char*>(program.path.c_str())};
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    execv(TERRALITH_BINARY, argv.data());
+    execv(program.path.c_str(), argv.data());
     _exit(127);
 }
 
@@ -66,7 +75,8 @@ int Collect(pid_t pid, int fd, std::string& out, const std::function<void(std::s
 // Runs the host with standard output into a pipe and standard error into a
 // file.  Standard input is /dev/null, or a pipe held open and never written
 // to, which blocks whoever reads it.
-HostRun Terralith(const std::vector<std::string>& args, const Env& env = {}, bool openStdin = false) {
+HostRun Terralith(const std::vector<std::string>& args, const Env& env = {}, bool openStdin = false,
+                  const Program& program = {}) {
     TempDir scratch;
     const std::string errFile = scratch.Path() + "stderr";
     int out[2], in[2];
@@ -80,7 +90,7 @@ HostRun Terralith(const std::vector<std::string>& args, const Env& env = {}, boo
         dup2(err, STDERR_FILENO);
         close(out[0]);
         close(in[1]);
-        ExecHost(args, env);
+        ExecHost(args, env, program);
     }
     close(out[1]);
     close(in[0]);
@@ -181,6 +191,15 @@ TEST_F(ConsoleHost, InfoOptionAndAssetCodeOnTheSampleData) {
     }
     EXPECT_TRUE(Has(Terralith({settings, "asset-code", "gb", "no such field"}).err, "GB"))
         << "names the index";
+    // A short code where the asset code goes is told where a short code goes.
+    HostRun shortCode = Terralith({settings, "asset-code", "GB", "QZF0001073"});
+    EXPECT_EQ(shortCode.status, 1);
+    EXPECT_EQ(
+        shortCode.err,
+        "terralith: no asset code \"QZF0001073\" in the GB index; it is a short code there, and a short "
+        "code is looked up as the third argument: asset-code GB \"\" QZF0001073\n");
+    EXPECT_FALSE(Has(Terralith({settings, "asset-code", "GB", "QZF9999999"}).err, "short code"))
+        << "only a short code that is there";
     // A country without an index file is told as such, quoted as given.
     for (const char* country : {"zz", "../Core"}) {
         HostRun none = Terralith({settings, "asset-code", country, "x"});
@@ -206,6 +225,8 @@ TEST_F(ConsoleHost, UsageErrorsExitTwoAndPointAtHelp) {
              {settings, "info", "extra"},
              {settings, "asset-code", "GB"},
              {settings, "--no-such-option", "info"},
+             {"--settings", "", "info"},
+             {"--settings=", "info"},
          }) {
         HostRun usage = Terralith(args);
         EXPECT_EQ(usage.status, 2) << (args.empty() ? "" : args.back());
@@ -217,6 +238,7 @@ TEST_F(ConsoleHost, UsageErrorsExitTwoAndPointAtHelp) {
     const std::string escaped = Terralith({"frob\x1b[2Jnicate"}).err;
     EXPECT_TRUE(Has(escaped, "unknown command: frob\\e[2Jnicate\n") && !Has(escaped, "\x1b")) << escaped;
     EXPECT_TRUE(Has(Terralith({"option"}).err, "terralith option --help"));
+    EXPECT_TRUE(Has(Terralith({"--settings", "", "info"}).err, "--settings: FILE is a file name, not empty"));
 
     HostRun version = Terralith({"--version"});
     EXPECT_EQ(version.status, 0);
@@ -256,12 +278,86 @@ TEST_F(ConsoleHost, ASettingsFileThatCannotBeUsedSaysWhy) {
     deep = fails(data.Write("Deep.xml", "<Terralith>" + deep + "</Terralith>"));
     EXPECT_TRUE(Has(deep, "Deep.xml: ") && Has(deep, "nested deeper than 256")) << deep;
 
+    // A file that holds no settings, or lacks a folder or file the root
+    // reads, is refused naming the element it lacks.
+    auto without = [&](const std::string& element) {
+        std::string xml = settingsXml;
+        const size_t a = xml.find("<" + element + ">"), b = xml.find("</" + element + ">", a);
+        EXPECT_NE(b, std::string::npos) << element;
+        return xml.erase(a, b + element.size() + 3 - a);
+    };
+    const std::string query = data.Write("q.xml", ReadFile(SampleDataFolder() + "Default/Default.xml"));
+    for (const auto& [file, lacks] : std::vector<std::pair<std::string, std::string>>{
+             {query, "Options/Paths/DataFolder"},
+             {data.Write("s1.xml", without("DataFolder")), "Options/Paths/DataFolder"},
+             {data.Write("s2.xml", without("UserDataFolder")), "Options/Paths/UserDataFolder"},
+             {data.Write("s3.xml", without("CoreDatabase")), "Options/Files/CoreDatabase"},
+             {data.Write("s4.xml", without("NotesDatabase")), "Options/Files/NotesDatabase"},
+             {data.Write("s5.xml", without("i18N")), "Options/Files/i18N"}}) {
+        EXPECT_EQ(fails(file), "terralith: the settings file " + file + " cannot be used: it has no " +
+                                   lacks + " element\n");
+    }
+
+    // The file the build chose, used when none is named: whatever keeps it
+    // from being used, the message ends saying how to name another.
+    const std::string nameOne =
+        " (the sample data's, used when none is named: name one with --settings FILE or "
+        "TERRALITH_SETTINGS)\n";
+    for (const std::string& text : {std::string(), std::string("<Terralith>\n  <Options>\n</Terralith>\n"),
+                                    ReadFile(query), without("QueryManager"), settingsXml}) {
+        TempDir folder;
+        if (!text.empty()) folder.Write("Terralith.settings.xml", text);
+        HostRun run = Terralith({"info"}, {}, false, {TERRALITH_RELATIVE_DEFAULT_BINARY, folder.Path()});
+        if (text == settingsXml) {
+            EXPECT_EQ(run.status, 0) << "the default is found where the host runs: " << run.err;
+            continue;
+        }
+        EXPECT_EQ(run.status, 1) << text;
+        EXPECT_TRUE(EndsWith(run.err, nameOne)) << run.err;
+        EXPECT_EQ(Split(run.err, "\n").size(), 2u) << "one message: " << run.err;
+    }
+
     RemoveSetting("Units");
     std::string noUnits = fails(WriteSettings());
     EXPECT_TRUE(
         Has(noUnits, "Host.settings.xml cannot be used: Invalid Settings File. Element Units is Missing"))
         << noUnits;
     EXPECT_FALSE(Has(noUnits, "Call Stack")) << "the report's details only with --verbose";
+}
+
+TEST_F(ConsoleHost, TheSampleScriptTakesPathsFromTheFolderItIsCalledFrom) {
+    // The script as it stands, in a copy of the repository's layout whose
+    // build is this one, with installing and building stubbed out: what is
+    // tested is where it runs the host.
+    const std::string here = __FILE__, binary = TERRALITH_BINARY;
+    const std::string source = here.substr(0, here.rfind("/tests/"));
+    TempDir repo, caller;
+    std::filesystem::create_directories(repo.Path() + "scripts");
+    std::filesystem::copy_file(source + "/scripts/run-sample.sh", repo.Path() + "scripts/run-sample.sh");
+    repo.Write("scripts/install-deps.sh", "exit 0\n");
+    const std::string cmake = repo.Write("bin/cmake", "#!/bin/sh\nexit 0\n");
+    std::filesystem::permissions(cmake, std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
+    std::filesystem::create_directory_symlink(binary.substr(0, binary.rfind("/host/")),
+                                              repo.Path() + "build");
+    std::filesystem::create_directory_symlink(source + "/sample", repo.Path() + "sample");
+    const Env env = {{"PATH", repo.Path() + "bin:" + std::getenv("PATH")}, {"BUILD_DIR", ""}};
+    const std::string script = repo.Path() + "scripts/run-sample.sh";
+    caller.Write("q1.xml", ReadFile(source + "/sample/queries/fields-gross.xml"));
+
+    HostRun run = Terralith({script, "run", "q1.xml"}, env, false, {"/bin/bash", caller.Path()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(StartsWith(run.out, "Field_Code,Field_Name,")) << run.out;
+    HostRun chart = Terralith({script, "chart", "FieldCapex", "q1.xml", "--svg", "out.svg"}, env, false,
+                              {"/bin/bash", caller.Path()});
+    EXPECT_EQ(chart.status, 0) << chart.err;
+    EXPECT_TRUE(std::filesystem::exists(caller.Path() + "out.svg"));
+    EXPECT_FALSE(std::filesystem::exists(repo.Path() + "out.svg"));
+    // The README's first command, in the repository's root.
+    HostRun readme = Terralith({"scripts/run-sample.sh", "run", "sample/queries/fields-gross.xml"}, env,
+                               false, {"/bin/bash", repo.Path()});
+    EXPECT_EQ(readme.status, 0) << readme.err;
+    EXPECT_EQ(readme.out, run.out);
 }
 
 TEST_F(ConsoleHost, SettingsOptionWinsOverTheEnvironment) {

@@ -155,7 +155,7 @@ TEST_F(QueryCommands, AnnualRowsAreOpenedWithTheQuestionsDefaultAnswer) {
 
 TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
     // A query file that cannot be read, or is no query, is named first with
-    // why, by every command that reads one.
+    // why, and only there, by every command that reads one.
     std::string xml = ReadFile(SampleQuery("wells-gross.xml"));
     const size_t a = xml.find("<Well>"), b = xml.find("</Well>");
     const std::string noWell = data.Write("nowell.xml", xml.substr(0, a) + xml.substr(b + 7));
@@ -165,9 +165,11 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
         {scratch.Path() + "none.xml", ": No such file or directory"},
         {scratch.Path(), ": it is a folder, not a regular file"},
         {noWell, ": not a query file: Invalid Settings File. Element Well is Missing or corrupt"},
-        {data.Write("cut.xml", "<Query>\n<Options>"), ": not well-formed XML: line 2, column 9: "},
+        {data.Write("cut.xml", "<Query>\n<Options>"),
+         ": not well-formed XML: line 2, column 9: Start-end tags mismatch"},
         {data.Write("two.xml", xml + "<Query/>"),
-         ": not a query file: The XML text of '" + data.Path() + "two.xml' cannot be translated: "},
+         ": not a query file: The XML text of the file cannot be translated: it is not one document "
+         "element"},
     };
     HostProcessRun run;
     for (const auto& u : unusable) {
@@ -179,11 +181,23 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
             args.insert(args.begin() + (command.size() > 1 ? 2 : 1), u.file);
             run = Run(args);
             EXPECT_EQ(run.status, 1) << command[0] << " " << u.file;
-            EXPECT_TRUE(StartsWith(run.err, "terralith: " + u.file + u.says)) << run.err;
+            EXPECT_EQ(run.err, "terralith: " + u.file + u.says + "\n");
             EXPECT_EQ(run.out, "");
         }
     }
     EXPECT_FALSE(std::filesystem::exists(scratch.Path() + "u.svg"));
+
+    // A misspelt asset type is quoted, in the file named.
+    const std::string feld =
+        data.Write("feld.xml", Replace(xml, "<AssetType>Well</AssetType>", "<AssetType>Feld</AssetType>"));
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"run", feld}, {"run", feld, "--sql"}}) {
+        run = Run(args);
+        EXPECT_EQ(run.status, 1) << args.back();
+        EXPECT_EQ(run.err, "terralith: " + feld +
+                               ": the query's asset type \"Feld\" is none of Field, Well, Block and "
+                               "Transport, so it gives no statement\n");
+    }
 
     std::string none = Replace(ReadFile(SampleQuery("fields-gross.xml")), "\"OILGAS\"", "\"NONE\"");
     run = Run({"run", data.Write("none.xml", Replace(none, "\"OIL\"", "\"NOTHING\""))});
@@ -227,12 +241,20 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
     }
 
     // Every whole number from 1 up, and nothing else, is a limit; what is
-    // not is quoted as written.
-    for (const std::string limit :
-         {"0", "-1", "18446744073709551615", "18446744073709551616", "2.5", "two", " 5"}) {
+    // not is quoted as written, and one too large to hold is told as such.
+    const std::string tooLarge = "' is too large; leave --limit out to print every row\n";
+    for (const auto& [limit, says] : std::vector<std::pair<std::string, std::string>>{
+             {"0", "N is a whole number from 1 up, not '0'\n"},
+             {"-1", "N is a whole number from 1 up, not '-1'\n"},
+             {"-99999999999999999999", "N is a whole number from 1 up, not '-99999999999999999999'\n"},
+             {"18446744073709551615", "N '18446744073709551615" + tooLarge},
+             {"18446744073709551616", "N '18446744073709551616" + tooLarge},
+             {"2.5", "N is a whole number from 1 up, not '2.5'\n"},
+             {"two", "N is a whole number from 1 up, not 'two'\n"},
+             {" 5", "N is a whole number from 1 up, not ' 5'\n"}}) {
         run = Run({"run", SampleQuery("fields-gross.xml"), "--limit", limit});
         EXPECT_EQ(run.status, 2) << limit;
-        EXPECT_TRUE(Has(run.err, "N is a whole number from 1 up, not '" + limit + "'\n")) << run.err;
+        EXPECT_TRUE(Has(run.err, "terralith: --limit: " + says)) << run.err;
     }
     run = Run({"run", SampleQuery("fields-gross.xml"), "--limit", "2"});
     EXPECT_EQ(run.status, 0) << run.err;
@@ -386,6 +408,35 @@ TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
     EXPECT_EQ(std::count(statuses.begin(), statuses.end(), 0), 1);
     EXPECT_EQ(std::count(statuses.begin(), statuses.end(), 1), kRuns - 1);
     EXPECT_TRUE(Has(ReadFile(raced), "<AssetType>")) << "the winner's file, whole";
+
+    // A default query file that cannot be used is named first with why, as a
+    // query file is, by `new` and by the commands that read a query file.
+    const std::string madeFrom = " (the default query file, which every query is made from)\n";
+    for (const auto& [text, says] : std::vector<std::pair<std::string, std::string>>{
+             {"", ": not well-formed XML: line 1, column 1: No document element found"},
+             {"<Query>\n  <Options>", ": not well-formed XML: line 2, column 11: Start-end tags mismatch"},
+             {"<Query><Options/></Query>",
+              ": not a query file: Invalid Settings File. Element Parameters is Missing or corrupt"},
+             {"absent", ": No such file or directory"}}) {
+        std::filesystem::remove(defaultQuery);
+        if (text != "absent") data.Write("Default/Default.xml", text);
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"new", "--type", "Well", scratch.Path() + "d.xml"},
+              {"run", SampleQuery("fields-gross.xml")}}) {
+            run = Run(args);
+            EXPECT_EQ(run.status, 1) << args[0] << " " << text;
+            EXPECT_EQ(run.err, "terralith: " + defaultQuery + says + madeFrom);
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(scratch.Path() + "d.xml"));
+    data.Write("Default/Default.xml", defaultBefore);
+    const std::string named = "<DefaultQueryFile>Default.xml</DefaultQueryFile>";
+    settingsXml.erase(settingsXml.rfind(named), named.size());
+    run = Run({"new", "--type", "Well", scratch.Path() + "d.xml"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "terralith: the settings file " + data.Path() +
+                           "Host.settings.xml names no default query file "
+                           "(QueryManager/Query/Options/DefaultQueryFile), which every query is made from\n");
 }
 
 TEST_F(QueryCommands, CtrlCCancelsTheRunningQueryThroughTheCancelRequest) {
