@@ -518,7 +518,7 @@ TEST_F(ChartRenderTest, AFailingStatementEndsTheDrawingAndAFailingStepIsShown) {
     EXPECT_FALSE(Render());
     EXPECT_TRUE(Contains(Dialog(), "Method: CChart.ExecuteQuery")) << Dialog();
     EXPECT_TRUE(Contains(Dialog(), "Query 2: no such column: NoSuchColumn")) << Dialog();
-    ASSERT_EQ(control->Groups().size(), 1u) << "the query before it is drawn; those after it are not run";
+    EXPECT_EQ(control->Groups().size(), 1u) << "the query before it is drawn; those after it are not run";
     EXPECT_EQ(Y(1, 1, 3), 4.25);
     EXPECT_EQ(Cast<CChart>(chart)->FailedQuery(), 2);
     EXPECT_FALSE(control->HeaderPart().isShowing);
