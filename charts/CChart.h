@@ -91,9 +91,10 @@ private:
     // The open record set of sSQL with every "ASSET_CODE" outside quoted text
     // replaced by sAssetCodes, checked to be a list of numbers; Nothing when
     // the engine refuses the statement as too big or the argument as invalid
-    // (silently), or on any other failure, a list that is no list of numbers
-    // included (shown; a statement's failure named by the chart and lQuery,
-    // the query's 1-based place in the chart).
+    // (silently, the engine's reason kept for FailedQueryReason), or on any
+    // other failure, a list that is no list of numbers included (shown; a
+    // statement's failure named by the chart and lQuery, the query's 1-based
+    // place in the chart).
     Ref<ADODB::Recordset> ExecuteQuery(const std::string& sSQL, const std::string& sAssetCodes,
                                        int32_t lQuery);
     // One axis of a plain series: formats the chart axis, adds its legend

@@ -29,7 +29,7 @@
 // Values that one query adds between the same two points stand in the
 // axis's order among themselves, texts in the order the query gives them.
 //
-// Placing a query of n records among N points costs O(N + n log N).
+// Placing a query of n records among N points costs O(N + n log(n + N)).
 #include <cstddef>
 #include <cstdint>
 #include <map>
