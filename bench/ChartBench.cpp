@@ -13,9 +13,23 @@
 //   rule/render, rule/raw  the chart's grouping rule: a record per field and
 //                  year, summed into a row per operator by year.
 //
-// Each chart is drawn once before the timing and its control must hold
-// TERRALITH_BENCH_SERIES series (50) of TERRALITH_BENCH_YEARS points (30),
-// every point with a value, and its grid every cell, or the program stops.
+// And a plain line chart of two queries over every field, the first giving
+// twice each field's code as its X value in order, the second twice the code
+// and one, so that the two queries' X values interleave:
+//
+//   inorder/render, inorder/raw  the second query in order too;
+//   opposite/render, opposite/raw  the second query in the opposite order,
+//                  each of its values placed between two of the first's.
+//
+// The summary prints the opposite order's drawing against the one in order:
+// placing the points by X value costs about the same whatever order the
+// later query comes in.
+//
+// Each stacked chart is drawn once before the timing and its control must
+// hold TERRALITH_BENCH_SERIES series (50) of TERRALITH_BENCH_YEARS points
+// (30), every point with a value, and its grid every cell; each plain chart
+// a point per X value, upwards, with the value of its query at every other
+// point, and a grid row per point; or the program stops.
 //
 // The data set is made here by the sample generator: TERRALITH_BENCH_FIELDS
 // fields (50000) with the sample's units, unless TERRALITH_BENCH_SET names a
@@ -70,11 +84,11 @@ std::string ChartStatement(const std::string& sSQL, const std::string& sAssetCod
 namespace {
 
 struct Road {
-    std::string name;       // "across", "down" or "rule"
-    Ref<IChart> chart;      // loaded from its definition file
-    std::string statement;  // as the engine reads it, the codes put in
-    size_t rows = 0;        // rows the raw statement gave
-    size_t values = 0;      // values it read
+    std::string name;                     // "across", "down", "rule", "inorder" or "opposite"
+    Ref<IChart> chart;                    // loaded from its definition file
+    std::vector<std::string> statements;  // one per chart query, as the engine reads it, the codes put in
+    size_t rows = 0;                      // rows the raw statements gave
+    size_t values = 0;                    // values they read
 };
 
 // An operator or a field: its code, and its name where one was asked for.
@@ -94,6 +108,8 @@ struct DataSet {
     std::string codes;  // the host's asset codes
     size_t codeCount = 0;
     Road across{"across", {}, {}, 0, 0}, down{"down", {}, {}, 0, 0}, rule{"rule", {}, {}, 0, 0};
+    Road inorder{"inorder", {}, {}, 0, 0}, opposite{"opposite", {}, {}, 0, 0};
+    size_t fields = 0;  // the fields of the plain charts, a point each per query
 };
 
 [[noreturn]] void Fail(const std::string& message) {
@@ -120,39 +136,41 @@ sqlite3* OpenRaw(const DataSet& d) {
     return db;
 }
 
-// Steps the statement reading every column as its type comes.
+// Steps each statement reading every column as its type comes.
 void Step(sqlite3* db, Road& road) {
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, road.statement.c_str(), -1, &st, nullptr) != SQLITE_OK)
-        throw std::runtime_error(std::string(sqlite3_errmsg(db)) + ": " + road.statement.substr(0, 200));
-    const int columns = sqlite3_column_count(st);
     size_t rows = 0, values = 0;
     double sum = 0;
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        ++rows;
-        for (int i = 0; i < columns; ++i) {
-            switch (sqlite3_column_type(st, i)) {
-                case SQLITE_INTEGER:
-                    sum += static_cast<double>(sqlite3_column_int64(st, i));
-                    ++values;
-                    break;
-                case SQLITE_FLOAT:
-                    sum += sqlite3_column_double(st, i);
-                    ++values;
-                    break;
-                case SQLITE_TEXT:
-                case SQLITE_BLOB: {
-                    const unsigned char* t = sqlite3_column_text(st, i);
-                    sum += sqlite3_column_bytes(st, i) ? t[0] : 0;
-                    ++values;
-                    break;
+    for (const std::string& statement : road.statements) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, statement.c_str(), -1, &st, nullptr) != SQLITE_OK)
+            throw std::runtime_error(std::string(sqlite3_errmsg(db)) + ": " + statement.substr(0, 200));
+        const int columns = sqlite3_column_count(st);
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            ++rows;
+            for (int i = 0; i < columns; ++i) {
+                switch (sqlite3_column_type(st, i)) {
+                    case SQLITE_INTEGER:
+                        sum += static_cast<double>(sqlite3_column_int64(st, i));
+                        ++values;
+                        break;
+                    case SQLITE_FLOAT:
+                        sum += sqlite3_column_double(st, i);
+                        ++values;
+                        break;
+                    case SQLITE_TEXT:
+                    case SQLITE_BLOB: {
+                        const unsigned char* t = sqlite3_column_text(st, i);
+                        sum += sqlite3_column_bytes(st, i) ? t[0] : 0;
+                        ++values;
+                        break;
+                    }
+                    default:
+                        break;
                 }
-                default:
-                    break;
             }
         }
+        sqlite3_finalize(st);
     }
-    sqlite3_finalize(st);
     benchmark::DoNotOptimize(sum);
     road.rows = rows;
     road.values = values;
@@ -211,6 +229,23 @@ std::string ChartXml(const std::string& title, const std::string& head, const st
            "</Axes></Series></SeriesData></Query></Queries></Chart></TerralithChart>\n";
 }
 
+// A plain line chart of two queries, X against Y and X against Y2.
+std::string PlainChartXml(const std::string& first, const std::string& second) {
+    auto query = [](const std::string& name, const std::string& sql, const std::string& axis,
+                    const std::string& field) {
+        return "<Query><Name>" + name + "</Name><SQL>" + XmlText(sql) +
+               "</SQL><SeriesData><Series><RenderMode>LINE</RenderMode><DrawingOrder>1</DrawingOrder>"
+               "<VerticalPlot>False</VerticalPlot><Axes>" +
+               AxisXml("X", "Code", "X", "Number", false, 0) +
+               AxisXml(axis, name, field, "Number", false, 0) + "</Axes></Series></SeriesData></Query>";
+    };
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<TerralithChart><Chart>"
+           "<Title FontName=\"Arial\" FontSize=\"12\" Underline=\"False\" Bold=\"True\">Codes</Title>"
+           "<Queries>" +
+           query("First", first, "Y", "FIRST") + query("Second", second, "Y2", "SECOND") +
+           "</Queries></Chart></TerralithChart>\n";
+}
+
 // The annual figures of the host's fields in the chosen years.
 std::string From(const DataSet& d) {
     return " FROM FieldAnnualTotal_Gross G INNER JOIN Field F ON F.Field_Code = G.Field_Code "
@@ -246,6 +281,13 @@ void WriteCharts(const DataSet& d) {
                          "OPERATOR", ""));
     d.dir.Write(folder + "BenchDown.xml",
                 ChartXml("Production by operator", "", down, true, "", "PROD_YEAR"));
+    // Plain: every field's code twice as X in order; the code twice and one, in order or not.
+    const std::string first =
+        "SELECT Field_Code * 2 AS X, Field_Code AS FIRST FROM Field ORDER BY Field_Code";
+    const std::string second =
+        "SELECT Field_Code * 2 + 1 AS X, Field_Code AS SECOND FROM Field ORDER BY Field_Code";
+    d.dir.Write(folder + "BenchInOrder.xml", PlainChartXml(first, second));
+    d.dir.Write(folder + "BenchOpposite.xml", PlainChartXml(first, second + " DESC"));
     d.dir.Write(folder + "BenchRule.xml",
                 ChartXml("Production by operator",
                          "<TerralithRule Series=\"PROD_YEAR\" StackingCategory=\"OPERATOR\" "
@@ -283,6 +325,35 @@ void MakeChooser(DataSet& d) {
     d.root->SetFieldChooser(New<CSelectedFields>());
 }
 
+// Draws the plain chart into new controls and stops the program unless it
+// drew a point per X value, upwards, each query's value at every other point,
+// and a grid row per point.
+void CheckPlain(const DataSet& d, const Road& road, const MemoryGrid& grid,
+                const MemoryChartControl& control) {
+    const int32_t points = static_cast<int32_t>(2 * d.fields);
+    if (control.Groups().size() != 2) Fail(road.name + ": not two chart groups");
+    for (int32_t g = 1; g <= 2; ++g) {
+        const auto group = control.Groups()[static_cast<size_t>(g - 1)];
+        if (group->data->Points(1) != points ||
+            static_cast<int32_t>(group->pointLabels->items.size()) != points)
+            Fail(road.name + ": group " + std::to_string(g) + " has " +
+                 std::to_string(group->data->Points(1)) + " points instead of " + std::to_string(points));
+        double previous = -1;
+        for (int32_t p = 1; p <= points; ++p) {
+            const double x = CDbl(group->pointLabels->items[static_cast<size_t>(p - 1)]);
+            if (x <= previous)
+                Fail(road.name + ": the X values do not run upwards at point " + std::to_string(p));
+            previous = x;
+            // The first query's values stand at its even X values, the second's at the odd ones.
+            const bool own = (static_cast<int64_t>(x) % 2 == 0) == (g == 1);
+            if (group->data->Value(1, p).has_value() != own)
+                Fail(road.name + ": group " + std::to_string(g) + " point " + std::to_string(p) +
+                     (own ? " has no value" : " has another query's value"));
+        }
+    }
+    if (!grid.Cell(1, points + 1) || grid.Cell(1, points + 2)) Fail(road.name + ": not a grid row per point");
+}
+
 // Draws the chart into new controls and stops the program unless it drew
 // every series with every point, the grid holding every value.
 void Check(const DataSet& d, const Road& road) {
@@ -291,6 +362,7 @@ void Check(const DataSet& d, const Road& road) {
     const bool ok = road.chart->Render(grid, control, d.codes);
     const std::string shown = CwndShowError::Instance().Text();
     if (!ok || !shown.empty()) Fail(road.name + ": the drawing failed: " + shown);
+    if (road.statements.size() == 2) return CheckPlain(d, road, *grid, *control);
     const int series = static_cast<int>(d.operators.size());
     if (control->Groups().size() != 1) Fail(road.name + ": not one chart group");
     const auto group = control->Group(1);
@@ -364,16 +436,20 @@ DataSet& Data() {
         for (const Coded& f : fields) AppendCode(d->codes, f.code);
         d->codeCount = fields.size();
 
+        d->fields = static_cast<size_t>(CodedRows(db, "SELECT COUNT(*) FROM Field").at(0).code);
         WriteCharts(*d);
         d->engine = New<CChartEngine>();
         d->engine->Initialise(d->folder + "Charts/ChartManifest.xml", d->dir.Path() + "Charts");
         for (auto [road, file] : {std::pair{&d->across, "BenchAcross"}, std::pair{&d->down, "BenchDown"},
-                                  std::pair{&d->rule, "BenchRule"}}) {
+                                  std::pair{&d->rule, "BenchRule"}, std::pair{&d->inorder, "BenchInOrder"},
+                                  std::pair{&d->opposite, "BenchOpposite"}}) {
             road->chart = d->engine->LoadChart(file);
             if (!road->chart) Fail(std::string("cannot load ") + file);
-            // The statement the drawing opens: the codes put in as ExecuteQuery puts them.
-            const std::string sql = road->chart->Queries()->Item(Variant(1)).ToObject<IChartQuery>()->SQL();
-            road->statement = bench::ChartStatement(sql, d->codes);
+            // The statements the drawing opens: the codes put in as ExecuteQuery puts them.
+            Ref<cvCollection> queries = road->chart->Queries();
+            for (int32_t q = 1; q <= queries->Count(); ++q)
+                road->statements.push_back(bench::ChartStatement(
+                    queries->Item(Variant(q)).ToObject<IChartQuery>()->SQL(), d->codes));
             Check(*d, *road);
         }
         return d;
@@ -400,9 +476,25 @@ void BM_Render(benchmark::State& state, Road* road) {
 }
 
 void Summary(const bench::MedianReporter& reporter, const DataSet& d, const Road& road) {
-    std::printf("\n%s: %zu series of %d points; the statement gave %zu rows, %zu values\n", road.name.c_str(),
-                d.operators.size(), d.years, road.rows, road.values);
+    if (road.statements.size() == 2)
+        std::printf("\n%s: two queries of %zu points each; the statements gave %zu rows, %zu values\n",
+                    road.name.c_str(), d.fields, road.rows, road.values);
+    else
+        std::printf("\n%s: %zu series of %d points; the statement gave %zu rows, %zu values\n",
+                    road.name.c_str(), d.operators.size(), d.years, road.rows, road.values);
     bench::PrintRatio(reporter, road.name, "render");
+}
+
+// The plain chart drawn with its second query in the opposite order against
+// the same drawn in order.
+void OrderSummary(const bench::MedianReporter& reporter) {
+    const auto inorder = reporter.At("inorder/render"), opposite = reporter.At("opposite/render");
+    if (inorder.cpu <= 0 || inorder.wall <= 0) return;
+    std::printf(
+        "\nopposite order against in order, drawn:\n  CPU  %.1f ms against %.1f ms: %.2fx\n"
+        "  wall %.1f ms against %.1f ms: %.2fx\n",
+        opposite.cpu * 1e3, inorder.cpu * 1e3, opposite.cpu / inorder.cpu, opposite.wall * 1e3,
+        inorder.wall * 1e3, opposite.wall / inorder.wall);
 }
 
 }  // namespace
@@ -414,7 +506,7 @@ int main(int argc, char** argv) {
     DataSet& data = Data();
     std::printf("%zu asset codes of %zu operators, years %d to %d\n", data.codeCount, data.operators.size(),
                 data.firstYear, data.firstYear + data.years - 1);
-    for (Road* road : {&data.across, &data.down, &data.rule}) {
+    for (Road* road : {&data.across, &data.down, &data.rule, &data.inorder, &data.opposite}) {
         for (const char* what : {"raw", "render"}) {
             auto fn = std::string(what) == "raw" ? BM_Raw : BM_Render;
             benchmark::RegisterBenchmark((road->name + "/" + what).c_str(),
@@ -426,9 +518,12 @@ int main(int argc, char** argv) {
     }
     bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const Road* road : {&data.across, &data.down, &data.rule}) Summary(reporter, data, *road);
+    for (const Road* road : {&data.across, &data.down, &data.rule, &data.inorder, &data.opposite})
+        Summary(reporter, data, *road);
+    OrderSummary(reporter);
 
-    for (Road* road : {&data.across, &data.down, &data.rule}) road->chart.Reset();
+    for (Road* road : {&data.across, &data.down, &data.rule, &data.inorder, &data.opposite})
+        road->chart.Reset();
     data.engine.Reset();
     sqlite3_close(data.raw);
     data.root.Reset();

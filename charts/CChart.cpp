@@ -55,24 +55,27 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
         noData_ = false;
         dataTitle_.clear();
         gridRows_ = gridCols_ = 0;
-        headings_ = gTools()->NewCollection();
+        columns_.clear();
+        failedQuery_ = 0;
+        failedQueryReason_.clear();
 
-        // Every query is opened before any is drawn: a bar or line query's
-        // points depend on the X values of all of them.
+        // The queries are opened before any is drawn, as far as they open: a
+        // bar or line query's points depend on the X values of all of them.
+        // Those before one that cannot be opened are drawn, placed among
+        // themselves; those after it are not run.
         const int32_t queries = queries_->Count();
         std::vector<Ref<ADODB::Recordset>> results;
-        for (int32_t g = 1; g <= queries; ++g) {
+        for (int32_t g = 1; g <= queries && failedQuery_ == 0; ++g) {
             Ref<IChartQuery> query = queries_->Item(Variant(g)).ToObject<IChartQuery>();
             Ref<ADODB::Recordset> rs = ExecuteQuery(query->SQL(), sAssetCodes, g);
-            if (!rs) {
-                dataOK_ = false;
-                return false;
-            }
-            results.push_back(rs);
+            if (rs)
+                results.push_back(rs);
+            else
+                failedQuery_ = g;
         }
         PlacePoints(results);
 
-        for (int32_t g = 1; g <= queries; ++g) {
+        for (int32_t g = 1; g <= static_cast<int32_t>(results.size()); ++g) {
             Ref<IChartQuery> query = queries_->Item(Variant(g)).ToObject<IChartQuery>();
             const Ref<ADODB::Recordset>& rs = results[static_cast<size_t>(g - 1)];
             if (rs->State() != 1) continue;
@@ -99,12 +102,17 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
         // The points were this drawing's alone.
         xPoints_ = ChartXPoints();
         recordPoints_.clear();
-
-        if (headings_->Count() > 0) {
-            for (int32_t i = 1; i <= headings_->Count(); ++i)
-                PopulateCell(sprData, i, 1, headings_->Item(Variant(i)), "200", true, "", 0);
+        // A query that could not be opened ends the drawing where it stands: no
+        // headings, header, footer, legend or column widths.
+        if (failedQuery_ != 0) {
+            dataOK_ = false;
+            return false;
         }
-        headings_.Reset();
+
+        for (size_t c = 0; c < columns_.size(); ++c)
+            PopulateCell(sprData, static_cast<int32_t>(c) + 1, 1, Variant(columns_[c].heading), "200", true,
+                         "", 0);
+        columns_.clear();
 
         WriteHeader(sprData, chChart);
         if (footer_) {

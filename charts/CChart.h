@@ -75,6 +75,13 @@ public:
     // given); "" for a chart made otherwise.  Messages name the chart by it.
     const std::string& DefinitionName() const { return definitionName_; }
     void SetDefinitionName(const std::string& sName) { definitionName_ = sName; }
+    // The 1-based place of the query whose statement the last Render could
+    // not open (the queries before it drawn, those after it not run); 0 when
+    // every query opened.
+    int32_t FailedQuery() const { return failedQuery_; }
+    // Why that query could not be opened, in the engine's words; "" when it
+    // was shown as an error instead, or when every query opened.
+    const std::string& FailedQueryReason() const { return failedQueryReason_; }
 
     std::string TypeName() const override { return "CChart"; }
 
@@ -84,9 +91,10 @@ private:
     // The open record set of sSQL with every "ASSET_CODE" outside quoted text
     // replaced by sAssetCodes, checked to be a list of numbers; Nothing when
     // the engine refuses the statement as too big or the argument as invalid
-    // (silently), or on any other failure, a list that is no list of numbers
-    // included (shown; a statement's failure named by the chart and lQuery,
-    // the query's 1-based place in the chart).
+    // (silently, the engine's reason kept for FailedQueryReason), or on any
+    // other failure, a list that is no list of numbers included (shown; a
+    // statement's failure named by the chart and lQuery, the query's 1-based
+    // place in the chart).
     Ref<ADODB::Recordset> ExecuteQuery(const std::string& sSQL, const std::string& sAssetCodes,
                                        int32_t lQuery);
     // One axis of a plain series: formats the chart axis, adds its legend
@@ -126,13 +134,16 @@ private:
     // Places the records of every bar and line query of this drawing by the
     // values of the first "X" axis of its bar and line series (a query
     // without one, or whose result lacks that column, record by record);
-    // rsResults holds each query's record set, by query, Nothing for none.
+    // rsResults holds the record sets of the first queries, by query.
     void PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults);
-    // The grid column of an axis with this field name and legend label: the
-    // place of its heading (the legend label, else the field name), added at
-    // the end when it is new, so that every heading stands over the values
-    // written under it.
-    int32_t HeadingColumn(const std::string& sFieldName, const std::string& sLegendLabel);
+    // The grid column of an axis headed by its legend label, else its field
+    // name.  The "X" axes of one heading (letter case ignored) share the
+    // column of the points' X values, whose cells the first of them writes
+    // (bWrites false for the others); every value axis gets a column of its
+    // own, so no cell is written twice and every series stands under its
+    // heading, whatever other axes are headed alike.
+    int32_t GridColumn(const std::string& sFieldName, const std::string& sLegendLabel, bool bX,
+                       bool& bWrites);
 
     // ---- stacked series (CChartStacked.cpp)
 
@@ -176,8 +187,16 @@ private:
     std::string dataTitle_;  // the first non-empty "CHARTTITLE" value
     int32_t gridRows_ = 0;   // the grid's size as this drawing set it; 0 before the first
     int32_t gridCols_ = 0;
-    Ref<cvCollection> headings_;  // grid column headings, keyed by themselves
-    ChartXPoints xPoints_;        // the points of the bar and line queries
+    // The grid's columns in order, each with its heading and whether it holds
+    // the points' X values.
+    struct Column {
+        std::string heading;
+        bool x = false;
+    };
+    std::vector<Column> columns_;
+    int32_t failedQuery_ = 0;  // the query whose statement could not be opened; 0 none
+    std::string failedQueryReason_;
+    ChartXPoints xPoints_;  // the points of the bar and line queries
     // Per query (0-based), the point of each of its records; empty for a
     // query that is not drawn as bars or lines.
     std::vector<std::vector<int32_t>> recordPoints_;

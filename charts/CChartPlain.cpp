@@ -34,7 +34,10 @@ Ref<ADODB::Recordset> CChart::ExecuteQuery(const std::string& sSQL, const std::s
             } catch (const Error& e) {
                 // A statement the engine finds too big, or an argument it cannot take, is a
                 // chart without data, not a fault to show.
-                if (e.Number() == ERR_DB_E_FAIL || e.Number() == ERR_DB_E_INVALIDARG) return {};
+                if (e.Number() == ERR_DB_E_FAIL || e.Number() == ERR_DB_E_INVALIDARG) {
+                    failedQueryReason_ = e.Description();
+                    return {};
+                }
                 // The engine's message alone does not say which chart's statement failed,
                 // nor which of its statements.
                 const std::string place = definitionName_.empty()
@@ -65,7 +68,8 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                if (sName != "X" && sName != "Y" && sName != "Y2") return;
 
                const std::string sFieldName = oAxis->FieldName();
-               const int32_t column = HeadingColumn(sFieldName, oAxis->LegendLabel());
+               bool writes = true;
+               const int32_t column = GridColumn(sFieldName, oAxis->LegendLabel(), sName == "X", writes);
                const std::vector<int32_t>& points = recordPoints_.at(static_cast<size_t>(lChartGroup - 1));
                const int32_t pointCount = points.empty() ? rs->RecordCount() : xPoints_.Count();
                SizeGrid(sprData, pointCount, std::max(rs->Fields().Count(), column));
@@ -91,7 +95,7 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                    chChart->ChartGroups(lChartGroup)->PointLabels()->Add(value);
                    x->SetAnnotationRotationAngle(oAxis->AnnotationRotationAngle());
                    // A point that a query without X values added has no caption.
-                   if (!value.IsEmpty())
+                   if (writes && !value.IsEmpty())
                        PopulateCell(sprData, column, point + 1, value, cellType, false, sFormat, iDecimals);
                };
 
@@ -121,19 +125,21 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
            });
 }
 
-int32_t CChart::HeadingColumn(const std::string& sFieldName, const std::string& sLegendLabel) {
-    // An axis is headed by its legend label, else by its field name; axes of
-    // one heading (the X axes of several queries) share its column.
+int32_t CChart::GridColumn(const std::string& sFieldName, const std::string& sLegendLabel, bool bX,
+                           bool& bWrites) {
     const std::string& heading = sLegendLabel.empty() ? sFieldName : sLegendLabel;
-    if (!headings_->Exists(heading)) {
-        headings_->Add(Variant(heading), heading);
-        return headings_->Count();
+    bWrites = true;
+    if (bX) {
+        // Every query's X axis labels the same points: one column of them per heading.
+        for (size_t c = 0; c < columns_.size(); ++c) {
+            if (columns_[c].x && EqualsNoCase(columns_[c].heading, heading)) {
+                bWrites = false;
+                return static_cast<int32_t>(c) + 1;
+            }
+        }
     }
-    // Keys are matched without regard to case, as the collection matches them.
-    const int32_t count = headings_->Count();
-    int32_t column = 1;
-    while (column < count && !EqualsNoCase(headings_->KeyAt(column), heading)) ++column;
-    return column;
+    columns_.push_back({heading, bX});
+    return static_cast<int32_t>(columns_.size());
 }
 
 void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {

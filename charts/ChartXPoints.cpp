@@ -1,6 +1,13 @@
 #include "charts/ChartXPoints.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/runtime/Text.h"
+
+namespace {
+constexpr size_t kNone = SIZE_MAX;
+}  // namespace
 
 bool ChartXPoints::Key::operator<(const Key& o) const {
     if (rank != o.rank) return rank < o.rank;
@@ -27,6 +34,20 @@ ChartXPoints::Key ChartXPoints::KeyOf(const Variant& vValue) {
             key.rank = 1;
             key.number = vValue.DateSerial();
             break;
+        case VarKind::String: {
+            // A year read as text (strftime, a cast) is the year beside a column of numbers;
+            // a text written otherwise ("01970", "1970 ") is no number's writing.
+            const std::string& text = vValue.StringRef();
+            double number = 0;
+            if (ParseNumber(text, number) && std::isfinite(number) && DoubleToText(number) == text) {
+                key.rank = 1;
+                key.number = number;
+            } else {
+                key.rank = 2;
+                key.text = LCase(text);
+            }
+            break;
+        }
         default:
             key.rank = 2;
             key.text = LCase(vValue.ToString());
@@ -35,69 +56,123 @@ ChartXPoints::Key ChartXPoints::KeyOf(const Variant& vValue) {
     return key;
 }
 
+bool ChartXPoints::Before(const Key& a, const Key& b, bool bDownwards) {
+    if (a.rank != b.rank) return a.rank < b.rank;
+    if (a.rank == 1) return bDownwards ? b.number < a.number : a.number < b.number;
+    return false;
+}
+
+bool ChartXPoints::Downwards() const {
+    auto isNumber = [&](size_t entry) { return keys_[entry].rank == 1; };
+    const auto first = std::find_if(order_.begin(), order_.end(), isNumber);
+    if (first == order_.end()) return false;
+    const auto last = std::find_if(order_.rbegin(), order_.rend(), isNumber);
+    return keys_[*last].number < keys_[*first].number;
+}
+
+size_t ChartXPoints::PointAfter(const Key& key, bool bDownwards) const {
+    // Halving keeps a point not after the key before the bound and one after
+    // it at the bound, so the place lies between two such neighbours even
+    // where the first query left the points out of order.
+    size_t low = 0, high = order_.size();
+    while (low < high) {
+        const size_t mid = low + (high - low) / 2;
+        if (Before(key, keys_[order_[mid]], bDownwards))
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return low;
+}
+
 size_t ChartXPoints::NewEntry(const Variant& vValue, const Key& key) {
     values_.push_back(vValue);
     keys_.push_back(key);
-    place_.push_back(SIZE_MAX);
+    place_.push_back(kNone);
     return values_.size() - 1;
 }
 
 size_t ChartXPoints::Add(const std::vector<Variant>& vValues) {
     const size_t n = vValues.size();
     const size_t before = order_.size();
-    // Which records meet a value (and repeat of it) that an earlier query placed.
+    std::vector<size_t> records(n);
+    if (before == 0) {
+        // The first query draws as it would alone: its records' order is the points' order.
+        for (size_t i = 0; i < n; ++i) {
+            const Key key = KeyOf(vValues[i]);
+            records[i] = NewEntry(vValues[i], key);
+            entries_[key].push_back(records[i]);
+            place_[records[i]] = order_.size();
+            order_.push_back(records[i]);
+        }
+        queries_.push_back(std::move(records));
+        return queries_.size() - 1;
+    }
+
+    // Which records meet a value (and repeat of it) that the points hold; of
+    // those that do not, which repeat a value beyond the points it has.
     std::vector<Key> keys(n);
-    std::vector<size_t> known(n, SIZE_MAX);
-    std::map<Key, size_t> repeats;
+    std::vector<size_t> known(n, kNone), beyond(n, kNone), first(n);
+    std::map<Key, std::pair<size_t, size_t>> seen;  // the first record of a value, and its count so far
     for (size_t i = 0; i < n; ++i) {
         keys[i] = KeyOf(vValues[i]);
-        const size_t repeat = repeats[keys[i]]++;
+        auto& [firstRecord, count] = seen.try_emplace(keys[i], i, 0).first->second;
+        first[i] = firstRecord;
+        const size_t repeat = count++;
         auto it = entries_.find(keys[i]);
-        if (it != entries_.end() && repeat < it->second.size()) known[i] = it->second[repeat];
+        if (it == entries_.end()) continue;
+        if (repeat < it->second.size())
+            known[i] = it->second[repeat];
+        else
+            beyond[i] = it->second.back();
     }
-    // The next record whose point is known, for the bound of the values before it.
-    std::vector<size_t> nextKnown(n, SIZE_MAX);
-    for (size_t i = n; i-- > 0;)
-        nextKnown[i] = known[i] != SIZE_MAX ? i : (i + 1 < n ? nextKnown[i + 1] : SIZE_MAX);
+    // From each record on, the first whose value is a text among the points.
+    std::vector<size_t> follower(n + 1, kNone);
+    for (size_t i = n; i-- > 0;) follower[i] = known[i] != kNone && keys[i].rank == 2 ? i : follower[i + 1];
 
-    // Points that run downwards (the last before the first) take new ones downwards too.
-    const bool downwards = before > 1 && keys_[order_[before - 1]] < keys_[order_[0]];
-
-    // New values are placed against the points there were: slot j holds, in
-    // the order they came, the new points that go before old point j (slot
-    // `before` those after the last), so that the points are put together
-    // once, however many are new.
-    std::vector<std::vector<size_t>> slots(before + 1);
-    std::vector<size_t> records(n);
-    size_t low = 0;  // the first old point the next new value may go before
+    // Each new record's slot: the old point it goes before (`before` for
+    // after the last), so that the points are put together once however
+    // many are new.
+    const bool downwards = Downwards();
+    std::vector<size_t> slot(n, kNone);
+    std::vector<size_t> fresh;
     for (size_t i = 0; i < n; ++i) {
-        if (known[i] != SIZE_MAX) {
+        if (known[i] != kNone) {
             records[i] = known[i];
-            low = place_[known[i]] + 1;
             continue;
         }
-        const size_t next = i + 1 < n ? nextKnown[i + 1] : SIZE_MAX;
-        size_t high = next == SIZE_MAX ? before : place_[known[next]];
-        // A query in another order than the points looks among all the points after its last one.
-        if (high < low) high = before;
-        size_t at = high;
-        for (size_t p = low; p < high; ++p) {
-            const Key& there = keys_[order_[p]];
-            if (there.rank != 3 && (downwards ? there < keys[i] : keys[i] < there)) {
-                at = p;
-                break;
-            }
+        if (beyond[i] != kNone) {
+            slot[i] = place_[beyond[i]] + 1;
+        } else if (first[i] != i) {
+            slot[i] = slot[first[i]];
+        } else if (keys[i].rank == 2) {
+            const size_t next = follower[i + 1];
+            slot[i] = next == kNone ? before : place_[known[next]];
+        } else {
+            slot[i] = PointAfter(keys[i], downwards);
         }
+        fresh.push_back(i);
+    }
+    // Within a slot: a repeat right after the point it repeats, then the
+    // axis's order, texts (and repeats) as the query gives them.
+    std::stable_sort(fresh.begin(), fresh.end(), [&](size_t a, size_t b) {
+        if (slot[a] != slot[b]) return slot[a] < slot[b];
+        const bool repeatA = beyond[a] != kNone, repeatB = beyond[b] != kNone;
+        if (repeatA != repeatB) return repeatA;
+        if (Before(keys[a], keys[b], downwards)) return true;
+        if (Before(keys[b], keys[a], downwards)) return false;
+        return first[a] < first[b];
+    });
+    for (size_t i : fresh) {
         records[i] = NewEntry(vValues[i], keys[i]);
         entries_[keys[i]].push_back(records[i]);
-        slots[at].push_back(records[i]);
-        low = at;
     }
 
     std::vector<size_t> order;
-    order.reserve(values_.size());
+    order.reserve(before + fresh.size());
+    size_t f = 0;
     for (size_t j = 0; j <= before; ++j) {
-        order.insert(order.end(), slots[j].begin(), slots[j].end());
+        for (; f < fresh.size() && slot[fresh[f]] == j; ++f) order.push_back(records[fresh[f]]);
         if (j < before) order.push_back(order_[j]);
     }
     order_ = std::move(order);

@@ -3,21 +3,33 @@
 // that queries reading different years or categories still pair each value
 // with its own X and share one point (and one grid row) per X value.
 //
-// Each query gives the X values of its records in record order.  A record
-// takes the point of the same X value; the n-th repeat of a value within one
-// query takes the n-th point of that value, so a query that repeats a value
-// keeps a point per record.  A value the points do not hold yet is added in
-// order: after the point of the query's record before it, before the point
-// of the query's next record whose value was there already, and among the
-// points in between by the X axis's own order: Null first, then numbers and
-// dates by their value, then texts by their characters, ASCII letter case
-// ignored; the other way round where the points run downwards (the last
-// before the first).  X values are the same when that order finds
-// neither before the other: 1970 and 1970.0 are one X value, "North" and
-// "NORTH" one, while the text "1970" is another than the number.
+// X values.  Null (and Empty) is one X value.  Numbers, dates and texts
+// that are exactly the canonical writing of a number are compared by their
+// number: 1970, 1970.0, the text "1970" and a date whose serial number is
+// 1970 are one X value, while "01970", "1970 " and "1,970" are texts.  Other
+// texts are one X value when they differ in ASCII letter case alone.
 //
-// A chart whose queries all read the same X values in the same order gets
-// one point per record in record order, exactly as one query alone does.
+// Order.  Each query gives the X values of its records in record order.  The
+// first query's records take their points in that order, whatever it is, as
+// one query alone draws them.  A later query's record takes the point of its
+// X value; the n-th repeat of a value within one query takes the n-th point
+// of that value, a repeat beyond those standing right after them.  A value
+// the points do not hold yet is placed in the axis's order, Null before
+// numbers before texts:
+//   - Null, a number or a date goes between the points by value: after a
+//     point that stands before it and before one that stands after it, the
+//     numbers running the way the points there run (downwards when the first
+//     number of the axis is greater than its last), so an axis that runs in
+//     order, up or down, stays in that order whatever order the later queries
+//     come in;
+//   - a text, which has no order of its own, stands before the text that
+//     follows it in the query that brings it and is a point already (the
+//     texts in between, new too, in the query's order); with none after it,
+//     at the end.
+// Values that one query adds between the same two points stand in the
+// axis's order among themselves, texts in the order the query gives them.
+//
+// Placing a query of n records among N points costs O(N + n log(n + N)).
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -46,9 +58,10 @@ public:
     const Variant& Value(int32_t lPoint) const;
 
 private:
-    // An X value in the axis's order: rank 0 Null, 1 numbers and dates, 2
-    // texts (folded to lower case); 3 marks a point without a value, which
-    // matches nothing and orders before nothing.
+    // An X value: rank 0 Null, 1 numbers and dates (by their number), 2 texts
+    // (folded to lower case); 3 marks a point without a value, which matches
+    // nothing.  operator< tells X values apart (and keys the map); it is no
+    // order of the axis.
     struct Key {
         int rank = 0;
         double number = 0;
@@ -56,6 +69,13 @@ private:
         bool operator<(const Key& o) const;
     };
     static Key KeyOf(const Variant& vValue);
+    // True when a stands before b on the axis: by rank, numbers by value
+    // (the greater first when bDownwards); texts stand before no other text.
+    static bool Before(const Key& a, const Key& b, bool bDownwards);
+    // True when the numbers among the points run downwards.
+    bool Downwards() const;
+    // The first old point (0-based, up to the count) that stands after key.
+    size_t PointAfter(const Key& key, bool bDownwards) const;
     // A new entry of the value, not yet among the points; returns it.
     size_t NewEntry(const Variant& vValue, const Key& key);
 

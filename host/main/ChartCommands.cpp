@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 
+#include "charts/CChart.h"
 #include "core/HuntERR31.h"
 #include "host/controls/MemoryChartControl.h"
 #include "host/controls/MemoryGrid.h"
@@ -136,6 +137,20 @@ std::string AssetCodes(IQuery& query, ADODB::Recordset& rs) {
     return Join(codes, ",");
 }
 
+// Why a chart drawn without an error shown could not show all its data: the
+// query that could not be opened, by place and name, with the engine's
+// reason, or else a limit of the chart.
+std::string Incomplete(const Ref<IChart>& chart, const std::string& name) {
+    Ref<CChart> drawn = TryCast<CChart>(chart);
+    const int32_t failed = drawn ? drawn->FailedQuery() : 0;
+    if (failed == 0) return "a limit of the chart was passed";
+    const std::string queryName = chart->Queries()->Item(Variant(failed)).ToObject<IChartQuery>()->Name();
+    std::string text = "query " + std::to_string(failed) + (queryName.empty() ? "" : " (" + queryName + ")") +
+                       " of the chart " + name + " could not be opened";
+    if (!drawn->FailedQueryReason().empty()) text += " (" + drawn->FailedQueryReason() + ")";
+    return text + "; the queries before it are drawn, those after it were not run";
+}
+
 }  // namespace
 
 CommandRun DeclareCharts(CLI::App& app) {
@@ -209,8 +224,9 @@ CommandRun DeclareChart(CLI::App& app) {
         "already is replaced only with --force, and an output that is not a regular file, lies in a folder "
         "that is not there or may not be written, names the other output or a file the command reads "
         "(whatever its name: a link to one is that file) is refused before anything runs.  When an error is "
-        "shown nothing is written and the exit status is 1; when the chart could not show all its data it "
-        "is written and the exit status is 1.");
+        "shown nothing is written and the exit status is 1; when the chart could not show all its data (a "
+        "limit of the chart passed, or a query the engine could not open, which is named: the queries before "
+        "it are drawn) it is written and the exit status is 1.");
     return [o, codes](CommandContext& c) {
         // The library reads a blank list as "no assets" and would draw a chart
         // without data; given by hand it is a mistake, refused as ",,," is.
@@ -305,9 +321,7 @@ CommandRun DeclareChart(CLI::App& app) {
             return kFailed;
         }
         if (!complete) {
-            c.console.Say(
-                "the chart could not show all its data: a limit of the chart was passed, or a query could "
-                "not be opened");
+            c.console.Say("the chart could not show all its data: " + Incomplete(chart, o->name));
             return kFailed;
         }
         return kDone;

@@ -175,13 +175,28 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
     EXPECT_EQ(grid->Text(4, 6), "300");
     EXPECT_EQ(grid->Text(2, 6), "");
 
-    // Two queries: the points their X values give, and each value at its own point.
+    // Two queries: the points their X values give, each value at its own point, and the grid.
     struct TwoQueries {
         const char* what;
         std::string x, first, second;
         std::vector<std::string> labels;
-        std::vector<std::tuple<int32_t, int32_t, double>> values;  // group, point, y
+        std::vector<std::tuple<int32_t, int32_t, double>> values;           // group, point, y
+        std::vector<std::tuple<int32_t, int32_t, std::string>> cells = {};  // grid column, row, text
+        // The axes where they differ from X x and Y "V" headed "A" and "B".
+        std::string secondX = "", firstY = "V", secondY = "V", firstLegend = "A", secondLegend = "B";
+        std::string secondAxis = "Y";
     };
+    // Years from `from` by `step` to `to` as rows of YR and V (V the year less 1900).
+    auto years = [](int from, int to, int step) {
+        std::string sql;
+        for (int y = from; step > 0 ? y <= to : y >= to; y += step)
+            sql += (sql.empty() ? "SELECT " + std::to_string(y) + " AS YR, "
+                                : " UNION ALL SELECT " + std::to_string(y) + ", ") +
+                   std::to_string(y - 1900) + (sql.empty() ? " AS V" : "");
+        return sql;
+    };
+    std::vector<std::string> seventies;
+    for (int y = 1970; y <= 1980; ++y) seventies.push_back(std::to_string(y));
     const TwoQueries cases[] = {
         {"years that run downwards take new ones in downwards",
          "YR",
@@ -195,24 +210,116 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
          "SELECT 2 AS YR, 20 AS V UNION ALL SELECT 4, 40 UNION ALL SELECT 1, 10",
          {"1", "2", "3", "4", "6"},
          {{2, 4, 40}, {2, 1, 10}}},
-        {"texts are one X value whatever their letter case, and ordered by their letters",
+        {"every fifth year upwards, then every year downwards: the axis runs upwards",
+         "YR",
+         years(1970, 1980, 5),
+         years(1980, 1970, -1),
+         seventies,
+         {{1, 6, 75}, {2, 1, 70}, {2, 5, 74}, {2, 11, 80}},
+         {{1, 7, "1,975"}, {2, 7, "75"}, {3, 6, "74"}, {3, 2, "70"}, {2, 6, ""}}},
+        {"every fifth year downwards, then every year upwards: the axis runs downwards",
+         "YR",
+         years(1980, 1970, -5),
+         years(1970, 1980, 1),
+         {seventies.rbegin(), seventies.rend()},
+         {{1, 6, 75}, {2, 11, 70}, {2, 7, 74}}},
+        {"Null before numbers before texts",
+         "YR",
+         "SELECT 2001 AS YR, 1 AS V UNION ALL SELECT 2002, 2",
+         "SELECT 'Zulu' AS YR, 30 AS V UNION ALL SELECT 2000, 10 UNION ALL SELECT NULL, 20",
+         {"", "2000", "2001", "2002", "Zulu"},
+         {{2, 5, 30}, {2, 2, 10}, {2, 1, 20}, {1, 3, 1}}},
+        {"a year written as text is the year; other writings of it are texts",
+         "YR",
+         "SELECT 1970 AS YR, 1 AS V UNION ALL SELECT 1971, 2",
+         "SELECT '1970' AS YR, 10 AS V UNION ALL SELECT '01970', 20 UNION ALL SELECT '1971 ', 30 UNION "
+         "ALL SELECT '1972', 40",
+         {"1970", "1971", "1972", "01970", "1971 "},
+         {{2, 1, 10}, {2, 3, 40}, {2, 4, 20}, {2, 5, 30}, {1, 2, 2}}},
+        {"a date and its serial number are one X value",
+         "D",
+         "SELECT '2001-01-01' AS D, 1 AS V UNION ALL SELECT '2001-01-03', 3 UNION ALL SELECT SPUD_DATE, 0 "
+         "FROM Well WHERE 0",
+         "SELECT 36892 AS D, 10 AS V UNION ALL SELECT 36893, 20",
+         {"2001-01-01", "36893", "2001-01-03"},
+         {{2, 1, 10}, {2, 2, 20}, {1, 3, 3}}},
+        {"texts are one X value whatever their letter case; a new one with none after it ends the axis",
          "R",
          "SELECT 'North' AS R, 1 AS V UNION ALL SELECT 'south', 2",
          "SELECT 'NORTH' AS R, 10 AS V UNION ALL SELECT 'East', 20",
-         {"North", "East", "south"},
-         {{2, 1, 10}, {2, 2, 20}, {1, 3, 2}}},
+         {"North", "south", "East"},
+         {{2, 1, 10}, {2, 3, 20}, {1, 2, 2}}},
+        {"a new category stands before the one that follows it in its query, in the query's order",
+         "R",
+         "SELECT 'Alpha' AS R, 1 AS V UNION ALL SELECT 'Gamma', 3",
+         "SELECT 'Alpha' AS R, 10 AS V UNION ALL SELECT 'Zulu', 20 UNION ALL SELECT 'Yak', 30 UNION ALL "
+         "SELECT 'gamma', 40",
+         {"Alpha", "Zulu", "Yak", "Gamma"},
+         {{2, 2, 20}, {2, 3, 30}, {2, 4, 40}, {1, 4, 3}}},
+        {"value axes of two queries with one heading get a column each",
+         "YR",
+         "SELECT 2001 AS YR, 5 AS VAL",
+         "SELECT 2001 AS YR, 50 AS VAL",
+         {"2001"},
+         {{1, 1, 5}, {2, 1, 50}},
+         {{1, 1, "YR"}, {2, 1, "VAL"}, {3, 1, "VAL"}, {2, 2, "5"}, {3, 2, "50"}, {4, 1, ""}},
+         "",
+         "VAL",
+         "VAL",
+         "",
+         "",
+         "Y2"},
+        {"an X axis headed as another query's values in other letters gets its own column",
+         "D",
+         "SELECT 2001 AS D, 7 AS YR",
+         "SELECT 2001 AS yr, 10 AS V",
+         {"2001"},
+         {{1, 1, 7}, {2, 1, 10}},
+         {{1, 1, "D"},
+          {2, 1, "YR"},
+          {3, 1, "yr"},
+          {4, 1, "B"},
+          {1, 2, "2,001"},
+          {2, 2, "7"},
+          {3, 2, "2,001"},
+          {4, 2, "10"}},
+         "yr",
+         "YR",
+         "V",
+         ""},
+        {"a value axis headed as the X axis in other letters gets its own column",
+         "YR",
+         "SELECT 2001 AS YR, 7 AS V",
+         "SELECT 2001 AS YR, 10 AS V",
+         {"2001"},
+         {{1, 1, 7}, {2, 1, 10}},
+         {{1, 1, "YR"}, {2, 1, "A"}, {3, 1, "yr"}, {1, 2, "2,001"}, {2, 2, "7"}, {3, 2, "10"}},
+         "",
+         "V",
+         "V",
+         "A",
+         "yr"},
     };
     for (const TwoQueries& c : cases) {
         chart = New<CChart>();
-        AddQuery(Rows(c.first), Series("BAR", {Axis("X", c.x), Axis("Y", "V", "A")}));
-        AddQuery(Rows(c.second), Series("BAR", {Axis("X", c.x), Axis("Y", "V", "B")}));
+        AddQuery(Rows(c.first), Series("BAR", {Axis("X", c.x), Axis("Y", c.firstY, c.firstLegend)}));
+        AddQuery(Rows(c.second), Series("BAR", {Axis("X", c.secondX.empty() ? c.x : c.secondX),
+                                                Axis(c.secondAxis, c.secondY, c.secondLegend)}));
         NewControls();
         EXPECT_TRUE(Render()) << c.what;
-        labels.clear();
-        for (const Variant& v : control->Group(1)->pointLabels->items) labels.push_back(CStr(v));
-        EXPECT_EQ(labels, c.labels) << c.what;
+        EXPECT_EQ(Dialog(), "") << c.what;
+        for (int32_t g = 1; g <= 2; ++g) {
+            labels.clear();
+            for (const Variant& v : control->Group(g)->pointLabels->items)
+                labels.push_back(v.IsNull() ? "" : CStr(v));
+            EXPECT_EQ(labels, c.labels) << c.what << ", group " << g;
+        }
         for (const auto& [group, point, y] : c.values)
-            EXPECT_EQ(Y(group, 1, point), y) << c.what << ", " << point;
+            EXPECT_EQ(Y(group, 1, point), y) << c.what << ", " << group << " " << point;
+        for (const auto& [col, row, text] : c.cells)
+            EXPECT_EQ(grid->Text(col, row), text) << c.what << ", column " << col << " row " << row;
+        // One grid row per point.
+        EXPECT_EQ(grid->Text(1, static_cast<int32_t>(c.labels.size()) + 2), "") << c.what;
     }
 }
 
@@ -411,9 +518,42 @@ TEST_F(ChartRenderTest, AFailingStatementEndsTheDrawingAndAFailingStepIsShown) {
     EXPECT_FALSE(Render());
     EXPECT_TRUE(Contains(Dialog(), "Method: CChart.ExecuteQuery")) << Dialog();
     EXPECT_TRUE(Contains(Dialog(), "Query 2: no such column: NoSuchColumn")) << Dialog();
-    EXPECT_TRUE(control->Groups().empty())
-        << "every query opens before one is drawn; those after it are not run";
+    EXPECT_EQ(control->Groups().size(), 1u) << "the query before it is drawn; those after it are not run";
+    EXPECT_EQ(Y(1, 1, 3), 4.25);
+    EXPECT_EQ(Cast<CChart>(chart)->FailedQuery(), 2);
     EXPECT_FALSE(control->HeaderPart().isShowing);
+
+    // A statement the engine finds too complex is no fault to show, but the drawing ends there
+    // all the same: the queries before it are drawn, placed by X among themselves (the third
+    // query's earlier year is no point), and the chart knows which query it could not open.
+    std::string tooComplex = "SELECT 1999 AS YR, 1 AS OIL";
+    for (int i = 0; i < 600; ++i) tooComplex += " UNION ALL SELECT 1999, 1";
+    Ref<IChart> drawn = chart;
+    chart = New<CChart>();
+    chart->SetTitle(Label("Oil"));
+    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    AddQuery(Rows(tooComplex), Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    AddQuery(Rows("SELECT 1999 AS YR, 9 AS OIL"), Series("BAR", {Axis("X", "YR"), Axis("Y2", "OIL")}));
+    NewControls();
+    ResetErrorFramework();
+    EXPECT_FALSE(Render());
+    EXPECT_EQ(Dialog(), "");
+    ASSERT_EQ(control->Groups().size(), 1u);
+    EXPECT_EQ(control->Group(1)->data->Points(1), 3);
+    EXPECT_EQ(Y(1, 1, 1), 1.5);
+    EXPECT_EQ(grid->Text(1, 2), "2,001");
+    EXPECT_EQ(grid->Text(2, 4), "4");
+    EXPECT_EQ(grid->Text(1, 1), "") << "no headings, header or legend after a query that was not opened";
+    EXPECT_FALSE(control->HeaderPart().isShowing);
+    EXPECT_EQ(Cast<CChart>(chart)->FailedQuery(), 2);
+    EXPECT_TRUE(Contains(Cast<CChart>(chart)->FailedQueryReason(), "too many terms"))
+        << Cast<CChart>(chart)->FailedQueryReason();
+    chart->Queries()->Remove(Variant(2));
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(Cast<CChart>(chart)->FailedQuery(), 0);
+    EXPECT_EQ(control->Group(1)->data->Points(1), 4);
+    chart = drawn;
 
     // A chart read from a definition is named by it.
     WriteChart("FieldProduction",

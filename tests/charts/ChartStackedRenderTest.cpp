@@ -71,6 +71,18 @@ TEST_F(ChartStackedRenderTest, AcrossTheResultEachRecordIsASeriesAndEachColumnAP
     EXPECT_EQ(group->styles->Slot(1)->fill->interior->foregroundColor, 10);
     EXPECT_EQ(group->styles->Slot(2)->fill->interior->foregroundColor, 20);
     EXPECT_EQ(group->styles->Slot(3)->fill->interior->foregroundColor, 10);
+
+    // A title column in the middle takes no point, so the spacing counts the points after it
+    // as points: every second point is labelled, not every second column.
+    chart = New<CChart>();
+    auto spaced = Axis("X", "", "", "Text");
+    spaced->SetAnnotationSpacing(2);
+    AddQuery(Rows("SELECT 'Alpha' AS FIELD_NAME, 1 AS A, 2 AS B, 'Norway' AS CHARTTITLE, 3 AS C, 4 AS D"),
+             Series("STACKED", {spaced, Axis("Y", "")}, false, "FIELD_NAME"));
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(control->Group(1)->data->Points(1), 4);
+    EXPECT_EQ(XLabels(), (std::map<double, std::string>{{2, "B"}, {4, "D"}}));
 }
 
 TEST_F(ChartStackedRenderTest, OnlyAResultWithItsOwnTitleColumnLosesAPoint) {

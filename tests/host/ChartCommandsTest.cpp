@@ -185,6 +185,27 @@ TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
     EXPECT_TRUE(Has(ReadFile(Out("e.svg")), "No Data Available."));
     EXPECT_TRUE(Has(ReadFile(Out("e.csv")), "No Data Available."));
 
+    // A query the engine cannot open (too complex) is named; the one before it is drawn and
+    // written all the same, and the status is 1.
+    const std::string production = ReadFile(data.Path() + "Charts/Definitions/FieldProduction.xml");
+    const std::string gas = "SELECT Prod_Year AS PROD_YEAR, SUM(GAS_PRODUCTION) AS GAS_PRODUCTION";
+    ASSERT_TRUE(Has(production, gas));
+    std::string tooComplex = "SELECT 1 AS PROD_YEAR, 1 AS GAS_PRODUCTION";
+    for (int i = 0; i < 600; ++i) tooComplex += " UNION ALL SELECT 1, 1";
+    data.Write("Charts/Definitions/TooComplex.xml", Replace(production, gas, tooComplex));
+    run = Run({"chart", "TooComplex", "--codes", "1001", "--svg", Out("t.svg"), "--grid", Out("t.csv")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "query 2 (Gas) of the chart TooComplex could not be opened (too many terms"))
+        << run.err;
+    const auto written = Lines(ReadFile(Out("t.csv")));
+    ASSERT_GT(written.size(), 2u);
+    EXPECT_TRUE(StartsWith(written[1], Column(data.Path() + "Core/Database/Annual.db",
+                                              "SELECT MIN(Prod_Year) FROM FieldAnnualTotal_Gross WHERE "
+                                              "Field_Code = 1001")[0] +
+                                           ","))
+        << written[1];
+    EXPECT_TRUE(Has(ReadFile(Out("t.svg")), "<svg"));
+
     run = Run({"chart", "FieldCapex", "--codes", "1001", "--svg", scratch.Path() + "missing/x.svg"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "missing/x.svg")) << run.err;
