@@ -119,7 +119,7 @@ CommandRun DeclareAssetCode(CLI::App& app) {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"info", "version, folders, file names and data release", DeclareInfo},
+        {"info", "version, folders, file names and data release", DeclareInfo, true, true},
         {"option", "the value of KEY in the database's Options table", DeclareOption},
         {"asset-code",
          "the asset-code index record of ASSET (or of the short code LOOKUP) in COUNTRY's index",

@@ -43,6 +43,9 @@ struct Command {
     std::function<CommandRun(CLI::App&)> declare;
     // False for a command that works without the database.
     bool opensDatabase = true;
+    // True for a command that shows the folders and files the root only
+    // reports (UserDataFolder, NotesDatabase), which the settings must then hold.
+    bool reportsFolders = false;
 };
 
 // Every command, in the order --help lists them.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <pugixml.hpp>
+#include <vector>
 
 #include "core/CTools.h"
 #include "core/Globals.h"
@@ -72,7 +73,8 @@ std::string XmlFileProblem(const std::string& path, std::string* pRoot) {
     return "not well-formed XML: " + problem;
 }
 
-Session OpenSession(Console& console, const SettingsChoice& settings, bool openDatabase) {
+Session OpenSession(Console& console, const SettingsChoice& settings, bool openDatabase,
+                    bool reportsFolders) {
     const std::string& settingsFile = settings.file;
     // An installed host finds no sample data: its settings come from the user.
     constexpr const char* kNameOne = "name one with --settings FILE or TERRALITH_SETTINGS";
@@ -110,10 +112,14 @@ Session OpenSession(Console& console, const SettingsChoice& settings, bool openD
     }
     const std::string unusable = "the settings file " + settingsFile + " cannot be used: ";
     // The root reads these as text to find its files; without one it would
-    // only say "Invalid use of Null", and not where.
-    for (const char* path :
-         {"Options/Paths/DataFolder", "Options/Paths/UserDataFolder", "Options/Files/CoreDatabase",
-          "Options/Files/NotesDatabase", "Options/Files/i18N"})
+    // only say "Invalid use of Null", and not where.  The two it only
+    // reports are asked for only where they are shown, so that a settings
+    // file without them still serves every other command.
+    std::vector<const char*> read = {"Options/Paths/DataFolder", "Options/Files/CoreDatabase",
+                                     "Options/Files/i18N"};
+    if (reportsFolders)
+        read.insert(read.end(), {"Options/Paths/UserDataFolder", "Options/Files/NotesDatabase"});
+    for (const char* path : read)
         if (session.settings->GetValue(path).IsNull())
             return refuse(unusable + "it has no " + path + " element");
     try {

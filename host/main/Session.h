@@ -35,9 +35,11 @@ struct Session {
 
 // Makes the root on the settings file and, when asked, opens the database.
 // On failure it says why on the console and returns a session without a root.
-// A settings file without a folder or file the root reads is refused naming
-// the element.  A built-in file that cannot be used, or none, is said
+// A settings file without a folder or file the root reads to open its files
+// (or, for a command that reports them all, one it only reports) is refused
+// naming the element.  A built-in file that cannot be used, or none, is said
 // together with how to name one (--settings, TERRALITH_SETTINGS).
-Session OpenSession(Console& console, const SettingsChoice& settings, bool openDatabase);
+Session OpenSession(Console& console, const SettingsChoice& settings, bool openDatabase,
+                    bool reportsFolders = false);
 
 }  // namespace host

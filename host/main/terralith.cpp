@@ -48,7 +48,7 @@ int Run(Console& console, const Command& command, const CommandRun& run, const S
     // The files this command reads are noted from here on; no output may
     // replace one of them.
     ForgetFilesRead();
-    Session session = OpenSession(console, settings, command.opensDatabase);
+    Session session = OpenSession(console, settings, command.opensDatabase, command.reportsFolders);
     if (!session.root) return kFailed;
     CommandContext context{console, *session.root, session.settings, shown};
     int status = run(context);
