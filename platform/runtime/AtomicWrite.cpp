@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
 
 #include "platform/runtime/Error.h"
@@ -105,8 +106,9 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix
 // links ends, each relative link taken from the folder the link lies in.
 // That file need not exist yet: a link to a file still to be made is saved
 // through as well, as writing to it would.  Links that lead round in a
-// circle raise 75.
-std::string LinkTarget(const std::string& sFile, const char* source) {
+// circle raise 75.  Nothing when a link stopped being one while it was read:
+// the name changed under the look, which is then taken again.
+std::optional<std::string> LinkTarget(const std::string& sFile, const char* source) {
     // As many links as the system itself follows before it gives up.
     constexpr int kMostLinks = 40;
     std::filesystem::path path(sFile);
@@ -114,6 +116,7 @@ std::string LinkTarget(const std::string& sFile, const char* source) {
         std::error_code ec;
         if (!std::filesystem::is_symlink(path, ec)) return path.string();
         std::filesystem::path to = std::filesystem::read_symlink(path, ec);
+        if (ec == std::errc::invalid_argument || ec == std::errc::no_such_file_or_directory) return {};
         if (ec) RaiseFileError(ec.value(), sFile, "cannot read the symbolic link", source);
         // Not normalised: ".." in a link is the folder above the one the
         // link lies in, as the system reads it.
@@ -129,28 +132,40 @@ struct Destination {
     mode_t mode = 0;       // what it is, and its permissions
 };
 
-Destination DestinationOf(const std::string& sFile, const char* source) {
-    if (sFile.empty()) Raise(rt::kBadFileName, source, "Cannot save: no file name given");
+// One look at the name, as DestinationOf describes it; false when the file
+// the system finds at the name is not the one at the end of its links.
+bool LookAt(const std::string& sFile, const char* source, Destination& d) {
     // The system is asked first, following the name as a write would: the
     // links of /dev/stdout and /proc/self/fd lead to a pipe through text that
     // is no name, and only the system knows what is at their end.
-    Destination d;
     struct stat named {};
     d.present = ::stat(sFile.c_str(), &named) == 0;
     if (!d.present && errno != ENOENT)
         RaiseFileError(errno, sFile,
                        errno == ELOOP ? "cannot follow its symbolic links" : "cannot use the name", source);
     d.mode = named.st_mode;
-    d.target = LinkTarget(sFile, source);
-    if (d.present && S_ISREG(d.mode)) {
-        // The file must be the one its links name: a link of /proc to a
-        // deleted file reads as a name that is not that file.
-        struct stat st {};
-        if (::stat(d.target.c_str(), &st) != 0 || st.st_dev != named.st_dev || st.st_ino != named.st_ino)
-            Raise(rt::kPathFileAccess, source,
-                  "Cannot save \"" + sFile + "\": its links do not lead to a name it can be written under");
-    }
-    return d;
+    std::optional<std::string> target = LinkTarget(sFile, source);
+    if (!target) return false;
+    d.target = std::move(*target);
+    if (!d.present || !S_ISREG(d.mode)) return true;
+    // The file must be the one its links name: a link of /proc to a deleted
+    // file reads as a name that is not that file.
+    struct stat st {};
+    return ::stat(d.target.c_str(), &st) == 0 && st.st_dev == named.st_dev && st.st_ino == named.st_ino;
+}
+
+Destination DestinationOf(const std::string& sFile, const char* source) {
+    if (sFile.empty()) Raise(rt::kBadFileName, source, "Cannot save: no file name given");
+    // The name is looked at more than once, and another writer may rename
+    // its file over it in between: the two looks then see two files.  Such a
+    // name is looked at again; only one that never leads to the file at the
+    // end of its links leads nowhere it can be written under.
+    constexpr int kMostLooks = 16;
+    Destination d;
+    for (int look = 0; look < kMostLooks; ++look)
+        if (LookAt(sFile, source, d)) return d;
+    Raise(rt::kPathFileAccess, source,
+          "Cannot save \"" + sFile + "\": its links do not lead to a name it can be written under");
 }
 
 bool WriteAll(int fd, std::string_view content) {

@@ -11,11 +11,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "LoadedSettings.h"
@@ -235,6 +237,40 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     EXPECT_EQ(ReadFile(dir.Path() + "second.txt"), "another writer's");
     EXPECT_NE(ReadFile(file).find("<New />"), std::string::npos);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
+
+    // Another writer renames new files over the name while it is looked at:
+    // the name, and a link to it, still lead to a regular file that may be
+    // replaced, though two looks a moment apart see two files.
+    std::filesystem::create_directory(dir.Path() + "raced");
+    const std::string raced = dir.Write("raced/raced.txt", "0");
+    std::filesystem::create_symlink(raced, dir.Path() + "raced/link.txt");
+    std::atomic<int> renames{0};
+    std::thread renamer([&] {
+        const std::string next = dir.Path() + "raced/next";
+        for (; renames < 2000; ++renames) {
+            // Empty: the file system need not write its data out first.
+            ::close(::open(next.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644));
+            ::rename(next.c_str(), raced.c_str());
+        }
+    });
+    int refused = 0;
+    for (int i = 0; renames < 2000; ++i) {
+        const std::string name = i % 2 ? raced : dir.Path() + "raced/link.txt";
+        if (ErrorNumberOf([&] { OutputDestinationOf(name, "test"); }) != 0) ++refused;
+    }
+    renamer.join();
+    EXPECT_EQ(refused, 0);
+    // A link of /proc to a file that has lost its name leads nowhere it can
+    // be written under, however often it is looked at.
+    const std::string gone = dir.Write("raced/gone.txt", "gone");
+    const int goneFd = ::open(gone.c_str(), O_RDONLY);
+    ASSERT_GE(goneFd, 0);
+    ::unlink(gone.c_str());
+    const Error deleted =
+        CaughtError([&] { WriteFileAtomically("/proc/self/fd/" + std::to_string(goneFd), "new", "test"); });
+    ::close(goneFd);
+    EXPECT_EQ(deleted.Number(), 75);
+    EXPECT_NE(deleted.Description().find("do not lead"), std::string::npos) << deleted.Description();
 }
 
 // The hidden files of the folder, where temporary files are: the ones that
