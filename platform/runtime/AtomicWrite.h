@@ -17,16 +17,17 @@
 // - The new file has no name while it is written where the file system can
 //   do that, so a write that is killed leaves nothing behind.  Elsewhere, and
 //   for the instant between naming it and renaming it over the target, it is
-//   ".<name>.tmp-<inode>", locked while in use: a later write removes such a
-//   file once no one holds its lock, and only when the number in its name is
-//   its own inode, so a person's file that merely looks like one stays.  A
-//   file that must be named from the start is first ".<name>.tmp-<n>-<m>",
-//   born empty and with the sticky bit, which marks it as well until it has
-//   the name that carries its inode: a write killed at any instant leaves
-//   nothing a later write of that target does not remove.  The part taken
-//   from the target's name is shortened, between two characters, so that
-//   the name fits within the folder's limit: every name the folder takes can
-//   be written.
+//   ".<name>.tmp-<inode>" ("-<n>" after it should someone's own file have
+//   that name), locked while in use.  A file that must be named from the
+//   start is first ".<name>.tmp-<n>-<m>", born empty and with the sticky bit,
+//   which it keeps until it has the name that carries its inode.  A later
+//   write of the target removes such a file once no one holds its lock, and
+//   only when the first number in its name is its own inode or it is still
+//   as it was born: a person's file that merely looks like one stays, and a
+//   write killed at any instant leaves nothing the next one does not remove.
+//   The part taken from the target's name is shortened, between two
+//   characters, so that the name fits within the folder's limit: every name
+//   the folder takes can be written.
 #include <sys/types.h>
 
 #include <functional>
