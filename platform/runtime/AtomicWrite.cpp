@@ -10,11 +10,13 @@
 #include <atomic>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "platform/runtime/Error.h"
@@ -156,22 +158,24 @@ struct Destination {
 // One look at the name, as DestinationOf describes it; false when the file
 // the system finds at the name is not the one at the end of its links.
 bool LookAt(const std::string& sFile, const char* source, Destination& d) {
-    // The system is asked first, following the name as a write would: the
+    std::optional<std::string> target = LinkTarget(sFile, source);
+    if (!target) return false;
+    d.target = std::move(*target);
+    // The system is asked too, following the name as a write would: the
     // links of /dev/stdout and /proc/self/fd lead to a pipe through text that
-    // is no name, and only the system knows what is at their end.
-    struct stat named {};
+    // is no name, and only the system knows what is at their end.  The name
+    // and the end of its links are asked one right after the other, so that
+    // another writer's rename seldom falls between.
+    struct stat named {
+    }, st{};
     d.present = ::stat(sFile.c_str(), &named) == 0;
     if (!d.present && errno != ENOENT)
         RaiseFileError(errno, sFile,
                        errno == ELOOP ? "cannot follow its symbolic links" : "cannot use the name", source);
     d.mode = named.st_mode;
-    std::optional<std::string> target = LinkTarget(sFile, source);
-    if (!target) return false;
-    d.target = std::move(*target);
     if (!d.present || !S_ISREG(d.mode)) return true;
     // The file must be the one its links name: a link of /proc to a deleted
     // file reads as a name that is not that file.
-    struct stat st {};
     return ::stat(d.target.c_str(), &st) == 0 && st.st_dev == named.st_dev && st.st_ino == named.st_ino;
 }
 
@@ -179,12 +183,16 @@ Destination DestinationOf(const std::string& sFile, const char* source) {
     if (sFile.empty()) Raise(rt::kBadFileName, source, "Cannot save: no file name given");
     // The name is looked at more than once, and another writer may rename
     // its file over it in between: the two looks then see two files.  Such a
-    // name is looked at again; only one that never leads to the file at the
-    // end of its links leads nowhere it can be written under.
+    // name is looked at again, after a pause that grows each time, so that a
+    // writer renaming in step with the looks falls out of step; only one
+    // that never leads to the file at the end of its links, for some 6 ms,
+    // leads nowhere it can be written under.
     constexpr int kMostLooks = 16;
     Destination d;
-    for (int look = 0; look < kMostLooks; ++look)
+    for (int look = 0; look < kMostLooks; ++look) {
+        if (look > 0) std::this_thread::sleep_for(std::chrono::microseconds(std::min(1 << (look - 1), 1000)));
         if (LookAt(sFile, source, d)) return d;
+    }
     Raise(rt::kPathFileAccess, source,
           "Cannot save \"" + sFile + "\": its links do not lead to a name it can be written under");
 }

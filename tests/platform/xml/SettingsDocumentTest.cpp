@@ -391,13 +391,15 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
             ::rename(next.c_str(), raced.c_str());
         }
     });
-    int refused = 0;
-    for (int i = 0; renames < 2000; ++i) {
-        const std::string name = i % 2 ? raced : dir.Path() + "raced/link.txt";
-        if (ErrorNumberOf([&] { OutputDestinationOf(name, "test"); }) != 0) ++refused;
+    int looks = 0, refused = 0;
+    std::string refusal;
+    for (; renames < 2000; ++looks) {
+        const std::string name = looks % 2 ? raced : dir.Path() + "raced/link.txt";
+        const Error e = CaughtError([&] { OutputDestinationOf(name, "test"); });
+        if (e.Number() != 0 && refused++ == 0) refusal = e.Description();
     }
     renamer.join();
-    EXPECT_EQ(refused, 0);
+    EXPECT_EQ(refused, 0) << "of " << looks << ", first: " << refusal;
     // A link of /proc to a file that has lost its name leads nowhere it can
     // be written under, however often it is looked at.
     const std::string gone = dir.Write("raced/gone.txt", "gone");
