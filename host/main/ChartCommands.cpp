@@ -309,13 +309,9 @@ CommandRun DeclareChart(CLI::App& app) {
                             Existing(o->force));
             // Asked again: a file first read while the chart was drawn counts too.
             if (!OutputFilesWritable(c.console, {o->svg, o->grid}, o->force)) return kFailed;
-            svg.Publish();
-            try {
-                if (csv) csv->Publish();
-            } catch (const Error&) {
-                svg.Withdraw();
-                throw;
-            }
+            // The picture takes its name first: a grid that cannot take its
+            // name withdraws it again.
+            PublishAll({&svg, csv ? &*csv : nullptr});
         } catch (const Error& e) {
             c.console.Say(PlainDescription(e.Description()));
             return kFailed;

@@ -10,9 +10,14 @@
 #include <atomic>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <random>
+#include <thread>
+#include <vector>
 
 #include "platform/runtime/Error.h"
 
@@ -61,20 +66,39 @@ std::string TemporaryPrefix(const std::string& fileName, size_t limit) {
     return "." + fileName.substr(0, keep) + ".tmp-";
 }
 
-// The number a name holds after `prefix`; false unless the rest is digits alone.
+// A file made with a name from the start is born empty and with the sticky
+// bit, which no file this system writes keeps: the system sets a new file's
+// mode in the same step that makes it, so such a file is known as this
+// system's from its first instant until it takes the name that carries its
+// inode, and only then loses the bit.
+constexpr mode_t kBornMode = S_ISVTX | 0666;
+
+// The first number a name holds after `prefix`: the rest is "<number>" or
+// "<number>-<number>", digits alone; false for anything else.
 bool NumberAfter(const std::string& entry, const std::string& prefix, uint64_t& number) {
     if (entry.size() <= prefix.size() || entry.compare(0, prefix.size(), prefix) != 0) return false;
     const char* last = entry.data() + entry.size();
     auto [end, ec] = std::from_chars(entry.data() + prefix.size(), last, number);
-    return ec == std::errc() && end == last;
+    if (ec != std::errc()) return false;
+    if (end == last) return true;
+    uint64_t second = 0;
+    if (*end != '-' || end + 1 == last) return false;
+    auto [secondEnd, secondEc] = std::from_chars(end + 1, last, second);
+    return secondEc == std::errc() && secondEnd == last;
+}
+
+// Whether a file under a temporary name whose first number is `number` was
+// made by a write of this system: the number is its own inode, or it is as
+// it was born.  A file someone made or named by hand is neither.
+bool MadeByAWrite(const struct stat& st, uint64_t number) {
+    return S_ISREG(st.st_mode) && (st.st_ino == number || ((st.st_mode & S_ISVTX) != 0 && st.st_size == 0));
 }
 
 // Removes the temporary files of a target that writes which will never
-// finish left behind.  Such a file carries its own inode number in its name,
-// which a file someone made or named by hand does not: that one stays, however
-// much it looks like a temporary file.  A write holds a lock on its file until
-// it is done, and the system drops the lock when the process dies; a file
-// whose lock can be taken was therefore left by a write that is over.
+// finish left behind: the ones MadeByAWrite recognises, so that a file that
+// only looks like one stays.  A write holds a lock on its file until it is
+// done, and the system drops the lock when the process dies; a file whose
+// lock can be taken was therefore left by a write that is over.
 void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;  // the write itself reports a folder it cannot use
@@ -84,16 +108,16 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix
         if (!NumberAfter(entry, prefix, number)) continue;
         const std::string path = folder + "/" + entry;
         struct stat named {};
-        if (::lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode) || named.st_ino != number) continue;
+        if (::lstat(path.c_str(), &named) != 0 || !MadeByAWrite(named, number)) continue;
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) continue;
         struct stat opened {
         }, again{};
         // Looked at once more under the lock: the name may lead to another
         // file by now.
-        if (::fstat(fd, &opened) == 0 && opened.st_ino == number && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            ::lstat(path.c_str(), &again) == 0 && again.st_ino == opened.st_ino &&
-            again.st_dev == opened.st_dev) {
+        if (::fstat(fd, &opened) == 0 && MadeByAWrite(opened, number) &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &again) == 0 &&
+            again.st_ino == opened.st_ino && again.st_dev == opened.st_dev) {
             ::unlink(path.c_str());
         }
         ::close(fd);
@@ -105,8 +129,9 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix
 // links ends, each relative link taken from the folder the link lies in.
 // That file need not exist yet: a link to a file still to be made is saved
 // through as well, as writing to it would.  Links that lead round in a
-// circle raise 75.
-std::string LinkTarget(const std::string& sFile, const char* source) {
+// circle raise 75.  Nothing when a link stopped being one while it was read:
+// the name changed under the look, which is then taken again.
+std::optional<std::string> LinkTarget(const std::string& sFile, const char* source) {
     // As many links as the system itself follows before it gives up.
     constexpr int kMostLinks = 40;
     std::filesystem::path path(sFile);
@@ -114,6 +139,7 @@ std::string LinkTarget(const std::string& sFile, const char* source) {
         std::error_code ec;
         if (!std::filesystem::is_symlink(path, ec)) return path.string();
         std::filesystem::path to = std::filesystem::read_symlink(path, ec);
+        if (ec == std::errc::invalid_argument || ec == std::errc::no_such_file_or_directory) return {};
         if (ec) RaiseFileError(ec.value(), sFile, "cannot read the symbolic link", source);
         // Not normalised: ".." in a link is the folder above the one the
         // link lies in, as the system reads it.
@@ -129,28 +155,46 @@ struct Destination {
     mode_t mode = 0;       // what it is, and its permissions
 };
 
-Destination DestinationOf(const std::string& sFile, const char* source) {
-    if (sFile.empty()) Raise(rt::kBadFileName, source, "Cannot save: no file name given");
-    // The system is asked first, following the name as a write would: the
+// One look at the name, as DestinationOf describes it; false when the file
+// the system finds at the name is not the one at the end of its links.
+bool LookAt(const std::string& sFile, const char* source, Destination& d) {
+    std::optional<std::string> target = LinkTarget(sFile, source);
+    if (!target) return false;
+    d.target = std::move(*target);
+    // The system is asked too, following the name as a write would: the
     // links of /dev/stdout and /proc/self/fd lead to a pipe through text that
-    // is no name, and only the system knows what is at their end.
-    Destination d;
-    struct stat named {};
+    // is no name, and only the system knows what is at their end.  The name
+    // and the end of its links are asked one right after the other, so that
+    // another writer's rename seldom falls between.
+    struct stat named {
+    }, st{};
     d.present = ::stat(sFile.c_str(), &named) == 0;
     if (!d.present && errno != ENOENT)
         RaiseFileError(errno, sFile,
                        errno == ELOOP ? "cannot follow its symbolic links" : "cannot use the name", source);
     d.mode = named.st_mode;
-    d.target = LinkTarget(sFile, source);
-    if (d.present && S_ISREG(d.mode)) {
-        // The file must be the one its links name: a link of /proc to a
-        // deleted file reads as a name that is not that file.
-        struct stat st {};
-        if (::stat(d.target.c_str(), &st) != 0 || st.st_dev != named.st_dev || st.st_ino != named.st_ino)
-            Raise(rt::kPathFileAccess, source,
-                  "Cannot save \"" + sFile + "\": its links do not lead to a name it can be written under");
+    if (!d.present || !S_ISREG(d.mode)) return true;
+    // The file must be the one its links name: a link of /proc to a deleted
+    // file reads as a name that is not that file.
+    return ::stat(d.target.c_str(), &st) == 0 && st.st_dev == named.st_dev && st.st_ino == named.st_ino;
+}
+
+Destination DestinationOf(const std::string& sFile, const char* source) {
+    if (sFile.empty()) Raise(rt::kBadFileName, source, "Cannot save: no file name given");
+    // The name is looked at more than once, and another writer may rename
+    // its file over it in between: the two looks then see two files.  Such a
+    // name is looked at again, after a pause that grows each time, so that a
+    // writer renaming in step with the looks falls out of step; only one
+    // that never leads to the file at the end of its links, for some 6 ms,
+    // leads nowhere it can be written under.
+    constexpr int kMostLooks = 16;
+    Destination d;
+    for (int look = 0; look < kMostLooks; ++look) {
+        if (look > 0) std::this_thread::sleep_for(std::chrono::microseconds(std::min(1 << (look - 1), 1000)));
+        if (LookAt(sFile, source, d)) return d;
     }
-    return d;
+    Raise(rt::kPathFileAccess, source,
+          "Cannot save \"" + sFile + "\": its links do not lead to a name it can be written under");
 }
 
 bool WriteAll(int fd, std::string_view content) {
@@ -168,12 +212,22 @@ bool WriteAll(int fd, std::string_view content) {
     return true;
 }
 
-// Gives the temporary file the target's name without replacing what may
+// Makes an empty file of mode `mode` under the free name `name`, so that a
+// rename over it takes nothing but this claim: 0, or the errno of the
+// failure (EEXIST when the name is taken).
+int Claim(const std::string& name, mode_t mode) {
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) return errno;
+    ::close(fd);
+    return 0;
+}
+
+// Gives the file named `temp` the name `target` without replacing what may
 // have taken that name since it was looked at: the system's own no-replace
 // rename where the file system has one, a hard link where it has those, and
-// an exclusive create of the name followed by a rename over it otherwise.
+// a claim of the name (made with `claimMode`) and a rename over it otherwise.
 // Returns 0, or the errno of the failure (EEXIST when the name is taken).
-int PublishWithoutReplacing(const std::string& temp, const std::string& target) {
+int PublishWithoutReplacing(const std::string& temp, const std::string& target, mode_t claimMode = 0666) {
     if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
     if (::link(temp.c_str(), target.c_str()) == 0) {
@@ -181,9 +235,7 @@ int PublishWithoutReplacing(const std::string& temp, const std::string& target) 
         return 0;
     }
     if (errno != EPERM && errno != ENOTSUP && errno != EMLINK) return errno;
-    int claim = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (claim < 0) return errno;
-    ::close(claim);
+    if (const int err = Claim(target, claimMode); err != 0) return err;
     if (::rename(temp.c_str(), target.c_str()) == 0) return 0;
     // The empty file is this write's own claim: it goes with the failure.
     const int err = errno;
@@ -207,12 +259,35 @@ int NameUnnamed(int fd, const std::string& name) {
 }
 
 // A name no one else uses, for the moment before a file gets the name that
-// marks it as a temporary file of this system.
+// carries its inode.
 std::string FreshName(const std::string& folder, const std::string& prefix) {
     static std::atomic<unsigned> counter{0};
     thread_local std::mt19937 random{std::random_device{}()};
     return folder + "/" + prefix + std::to_string(getpid()) + "-" + std::to_string(counter++) +
            std::to_string(random() % 1000000);
+}
+
+// Makes a new file as kBornMode says under a free name beside the target and
+// locks it: its descriptor, with its name in `name`, or -1 with errno set.
+int MakeBornFile(const std::string& folder, const std::string& prefix, std::string& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = FreshName(folder, prefix);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kBornMode);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) return -1;
+        // Another write's clean-up may take the file for left over in the
+        // instant before it is locked: it is then given up to that write.  A
+        // file system without locks has no clean-up that could.
+        struct stat opened {
+        }, named{};
+        const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+        if (locked && ::fstat(fd, &opened) == 0 && ::lstat(name.c_str(), &named) == 0 &&
+            named.st_dev == opened.st_dev && named.st_ino == opened.st_ino)
+            return fd;
+        ::close(fd);
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 // Flushes the folder that records a rename; 0 or the errno.  A file system
@@ -252,45 +327,59 @@ PendingFile::PendingFile(const std::string& sFile, std::string_view content, con
     RemoveStaleTemporaries(folder_, prefix_);
 
     // Unnamed while it is written, where the file system can: a write that is
-    // killed then leaves nothing at all.
+    // killed then leaves nothing at all.  It is locked at once, before it has
+    // a name another write could see: until this write is done no other one
+    // takes it for left over.
     if (UnnamedFilesCanBeNamed()) {
         fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
         if (fd_ < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             RaiseFileError(errno, sFile, "cannot create a file in its folder", source);
+        if (fd_ >= 0) ::flock(fd_, LOCK_EX | LOCK_NB);
     }
     if (fd_ < 0) {
-        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-            temp_ = FreshName(folder_, prefix_);
-            fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ < 0 && errno != EEXIST)
-                RaiseFileError(errno, sFile, "cannot create a file in its folder", source);
+        fd_ = MakeBornFile(folder_, prefix_, temp_);
+        if (fd_ < 0) {
+            temp_.clear();
+            RaiseFileError(errno, sFile, "cannot create a file in its folder", source);
         }
-        if (fd_ < 0) RaiseFileError(EEXIST, sFile, "cannot create a temporary file", source);
     }
-    // Locked at once, before it has a name another write could see: until
-    // this write is done no other one takes it for left over.
-    ::flock(fd_, LOCK_EX | LOCK_NB);
     struct stat st {};
     if (::fstat(fd_, &st) != 0) Fail(errno, "cannot look at the new file");
     device_ = st.st_dev;
     inode_ = st.st_ino;
-    // A file that had to be named from the start takes the name that marks it
-    // as this system's at once, so that what a killed write leaves is found;
-    // should that fail it keeps its first name, which nothing removes.
+    // A file that had to be named from the start takes the name that carries
+    // its inode before anything is written, and only then loses the mark it
+    // was born with: a write killed at any instant leaves a file that a later
+    // one recognises.
     if (!temp_.empty()) {
-        const std::string marked = MarkedName();
-        if (PublishWithoutReplacing(temp_, marked) == 0) temp_ = marked;
+        std::string marked;
+        const int err = TakeMarkedName(
+            [&](const std::string& name) { return PublishWithoutReplacing(temp_, name, kBornMode); }, marked);
+        if (err != 0) Fail(err, "cannot name the file in its folder");
+        temp_ = marked;
     }
 
-    // The replacement keeps the permissions of the file it replaces.
-    if (d.present && ::fchmod(fd_, d.mode & 07777) != 0) Fail(errno, "cannot set the file's permissions");
+    // The replacement keeps the permissions of the file it replaces; a new
+    // file has those it was born with, but for the mark.
+    if ((d.present || S_ISVTX & st.st_mode) &&
+        ::fchmod(fd_, d.present ? d.mode & 07777 : st.st_mode & 0777) != 0)
+        Fail(errno, "cannot set the file's permissions");
     if (!WriteAll(fd_, content)) Fail(errno, "cannot write");
     if (::fsync(fd_) != 0) Fail(errno, "cannot flush to disk");
 }
 
 PendingFile::~PendingFile() { Discard(); }
 
-std::string PendingFile::MarkedName() const { return folder_ + "/" + prefix_ + std::to_string(inode_); }
+int PendingFile::TakeMarkedName(const std::function<int(const std::string&)>& take, std::string& name) const {
+    // Someone's own file may have the plain one: a number after it still
+    // marks the name as this file's.
+    int err = EEXIST;
+    for (int other = 0; err == EEXIST && other < 100; ++other) {
+        name = folder_ + "/" + prefix_ + std::to_string(inode_) + (other ? "-" + std::to_string(other) : "");
+        err = take(name);
+    }
+    return err;
+}
 
 void PendingFile::Discard() noexcept {
     if (fd_ >= 0) ::close(fd_);
@@ -305,8 +394,7 @@ void PendingFile::Fail(int err, const char* what) {
     RaiseFileError(err, file_, what, source_);
 }
 
-void PendingFile::Publish() {
-    if (published_ || fd_ < 0) return;
+void PendingFile::TakeName() {
     if (existing_ == ExistingFile::Refuse) {
         // An unnamed file takes the target's name directly: a link to a name
         // never replaces what is there.
@@ -321,15 +409,11 @@ void PendingFile::Publish() {
         // file is named for the instant before it, as a temporary file that
         // a later write removes should this one be killed in between.
         if (temp_.empty()) {
-            temp_ = MarkedName();
-            int err = NameUnnamed(fd_, temp_);
-            // Someone's own file has that name: any free name does.
-            for (int attempt = 0; err == EEXIST && attempt < 100; ++attempt)
-                err = NameUnnamed(fd_, temp_ = FreshName(folder_, prefix_));
-            if (err != 0) {
-                temp_.clear();
-                Fail(err, "cannot name the file in its folder");
-            }
+            std::string marked;
+            const int err =
+                TakeMarkedName([&](const std::string& name) { return NameUnnamed(fd_, name); }, marked);
+            if (err != 0) Fail(err, "cannot name the file in its folder");
+            temp_ = marked;
         }
         if (::rename(temp_.c_str(), target_.c_str()) != 0) Fail(errno, "cannot replace the file");
     }
@@ -339,19 +423,55 @@ void PendingFile::Publish() {
     // concurrent write leaves this file alone.
     ::close(fd_);
     fd_ = -1;
-    // The rename is only durable once the folder that records it is on disk.
-    if (const int err = FlushFolder(folder_); err != 0)
-        RaiseFileError(err, file_, "cannot flush its folder to disk", source_);
 }
+
+void PendingFile::Publish() { PublishAll({this}); }
 
 void PendingFile::Withdraw() noexcept {
     if (!published_ || existing_ != ExistingFile::Refuse) return;
-    struct stat st {};
-    if (::lstat(target_.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_) {
-        ::unlink(target_.c_str());
-        FlushFolder(folder_);
-    }
     published_ = false;
+    // The name is moved aside before anything is removed: a rename takes what
+    // the name holds in the same step that looks, so the file removed is the
+    // one found to be this write's, and a file another writer put under the
+    // name meanwhile goes back.  Aside it carries this file's inode, which
+    // lets a later write remove it should this one be killed.
+    std::string aside;
+    if (TakeMarkedName([](const std::string& name) { return Claim(name, kBornMode); }, aside) != 0) return;
+    if (::rename(target_.c_str(), aside.c_str()) != 0) {
+        ::unlink(aside.c_str());
+        return;
+    }
+    struct stat st {};
+    if (::lstat(aside.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_)
+        ::unlink(aside.c_str());
+    else
+        PublishWithoutReplacing(aside, target_);
+    FlushFolder(folder_);
+}
+
+void PublishAll(std::initializer_list<PendingFile*> files) {
+    std::vector<PendingFile*> published;
+    for (PendingFile* file : files) {
+        if (!file || file->published_ || file->fd_ < 0) continue;
+        try {
+            file->TakeName();
+        } catch (...) {
+            for (auto earlier = published.rbegin(); earlier != published.rend(); ++earlier)
+                (*earlier)->Withdraw();
+            throw;
+        }
+        published.push_back(file);
+    }
+    // The renames are only durable once the folders that record them are on
+    // disk; flushed once all files have their names, since a flush between
+    // two renames would hold the first file alone the longer.
+    std::vector<std::string> flushed;
+    for (PendingFile* file : published) {
+        if (std::find(flushed.begin(), flushed.end(), file->folder_) != flushed.end()) continue;
+        flushed.push_back(file->folder_);
+        if (const int err = FlushFolder(file->folder_); err != 0)
+            RaiseFileError(err, file->file_, "cannot flush its folder to disk", file->source_);
+    }
 }
 
 void WriteFileAtomically(const std::string& sFile, std::string_view content, const char* source,

@@ -17,13 +17,21 @@
 // - The new file has no name while it is written where the file system can
 //   do that, so a write that is killed leaves nothing behind.  Elsewhere, and
 //   for the instant between naming it and renaming it over the target, it is
-//   ".<name>.tmp-<inode>", locked while in use: a later write removes such a
-//   file once no one holds its lock, and only when the number in its name is
-//   its own inode, so a person's file that merely looks like one stays.  The
-//   part taken from the target's name is shortened so that the name fits
-//   within the folder's limit: every name the folder takes can be written.
+//   ".<name>.tmp-<inode>" ("-<n>" after it should someone's own file have
+//   that name), locked while in use.  A file that must be named from the
+//   start is first ".<name>.tmp-<n>-<m>", born empty and with the sticky bit,
+//   which it keeps until it has the name that carries its inode.  A later
+//   write of the target removes such a file once no one holds its lock, and
+//   only when the first number in its name is its own inode or it is still
+//   as it was born: a person's file that merely looks like one stays, and a
+//   write killed at any instant leaves nothing the next one does not remove.
+//   The part taken from the target's name is shortened, between two
+//   characters, so that the name fits within the folder's limit: every name
+//   the folder takes can be written.
 #include <sys/types.h>
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -53,6 +61,17 @@ struct OutputDestination {
 // an empty name.
 OutputDestination OutputDestinationOf(const std::string& sFile, const char* source);
 
+class PendingFile;
+
+// Gives each pending file its name, in order, then flushes each folder they
+// lie in once.  Should one not take its name, those before it are withdrawn
+// (Withdraw: a file that took a free name is removed, one that replaced a
+// file stays) and its error is raised.  Two renames are two steps: a process
+// killed between them leaves the first files published without the later
+// ones.  Null entries and files published already are passed over.  Raises
+// as Publish.
+void PublishAll(std::initializer_list<PendingFile*> files);
+
 // A file written whole but not yet published under its name, so that several
 // files can be written first and published together: a command that writes
 // two files writes both before either takes its name.
@@ -79,16 +98,22 @@ public:
     // nothing.
     void Publish();
     // Undoes a Publish that took a free name (`existing` Refuse): removes the
-    // file again while the name still leads to it.  Does nothing otherwise;
-    // never fails.
+    // file again while the name still leads to it, and never a file another
+    // writer put under the name since.  Does nothing otherwise (a replaced
+    // file cannot come back); never fails.
     void Withdraw() noexcept;
 
 private:
+    friend void PublishAll(std::initializer_list<PendingFile*> files);
+    // Publish without flushing the folder.
+    void TakeName();
     // Closes the file and removes it unless it was published.
     void Discard() noexcept;
-    // The temporary name that marks the file as this system's: the prefix
-    // and its own inode number, which a clean-up checks before removing it.
-    std::string MarkedName() const;
+    // Gives `take` the names that mark a temporary file as this one, the
+    // prefix and its own inode number (which a clean-up checks before
+    // removing it), until one is free: `take`'s result, 0 or an errno, with
+    // the name it was last given in `name`.
+    int TakeMarkedName(const std::function<int(const std::string&)>& take, std::string& name) const;
     // Discards the file and raises the system's error `err` with `what`.
     [[noreturn]] void Fail(int err, const char* what);
 

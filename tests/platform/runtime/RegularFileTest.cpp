@@ -35,6 +35,14 @@ TEST(RegularFile, ReadsWholeFilesAndPartsOfThem) {
         EXPECT_EQ(read->path, path);
     }
     EXPECT_NE(FileReadAs(dir.Path() + "absent.bin"), nullptr);
+    // Read again once it is there, it is known by its file from then on: a
+    // hard link to it is that file.
+    dir.Write("absent.bin", "there now");
+    EXPECT_EQ(ReadRegularFile(dir.Path() + "absent.bin", "test"), "there now");
+    std::filesystem::create_hard_link(dir.Path() + "absent.bin", dir.Path() + "absent-hard.bin");
+    const FileRead* appeared = FileReadAs(dir.Path() + "absent-hard.bin");
+    ASSERT_NE(appeared, nullptr);
+    EXPECT_EQ(appeared->path, dir.Path() + "absent.bin");
     EXPECT_EQ(FileReadAs(dir.Path() + "other.bin"), nullptr) << "the same content is another file";
     EXPECT_EQ(FileReadAs(dir.Path() + "absent2.bin"), nullptr);
     ForgetFilesRead();

@@ -11,11 +11,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cctype>
 #include <csignal>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "LoadedSettings.h"
@@ -184,6 +188,92 @@ TEST(SettingsDocument, SaveReplacesTheFileWholeOrNotAtAll) {
     EXPECT_EQ(entries, 2);  // layout.xml and taken.xml only: no temporary file is left
 }
 
+// The hidden files of the folder, where temporary files are: the ones that
+// begin with "." and hold ".tmp-".
+std::vector<std::string> Temporaries(const std::string& folder) {
+    std::vector<std::string> out;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        std::string entry = e.path().filename().string();
+        if (entry.rfind(".", 0) == 0 && entry.find(".tmp-") != std::string::npos) out.push_back(entry);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// What a child process's system refuses (InChild).
+enum Refusals : unsigned {
+    kNoUnnamedFiles = 1,  // refuses unnamed files, as a file system that cannot make them does
+    kDieNaming = 2,       // kills the process the instant it would rename or link a file
+    kFailFlush = 4,       // fails every flush to disk
+};
+
+// Makes the system of this process refuse what `refusals` says.
+bool Refuse(unsigned refusals) {
+    std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+    auto answer = [&](uint32_t call, uint32_t action) {
+        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, call, 0, 1));
+        filter.push_back(BPF_STMT(BPF_RET | BPF_K, action));
+    };
+    if (refusals & kDieNaming) {
+        for (uint32_t call : {__NR_renameat, __NR_renameat2, __NR_linkat})
+            answer(call, SECCOMP_RET_KILL_PROCESS);
+#ifdef __NR_rename
+        answer(__NR_rename, SECCOMP_RET_KILL_PROCESS);
+        answer(__NR_link, SECCOMP_RET_KILL_PROCESS);
+#endif
+    }
+    if (refusals & kFailFlush) answer(__NR_fsync, SECCOMP_RET_ERRNO | EIO);
+    if (refusals & kNoUnnamedFiles) {
+        const uint32_t unnamed = O_TMPFILE & ~O_DIRECTORY;
+        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3));
+        filter.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])));
+        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, unnamed, 0, 1));
+        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP));
+    }
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
+// Runs `body` in a child process whose system refuses what `refusals` says:
+// what `body` returns, -1 when the child was killed, 99 when the refusals
+// could not be made.
+int InChild(unsigned refusals, const std::function<int()>& body) {
+    pid_t child = ::fork();
+    if (child < 0) return 98;
+    if (child == 0) {
+        rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        if (!Refuse(refusals)) ::_exit(99);
+        int result = 97;
+        try {
+            result = body();
+        } catch (...) {
+        }
+        ::_exit(result);
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child) return 98;
+    return WIFSIGNALED(status) ? -1 : WEXITSTATUS(status);
+}
+
+// Saves `s` as `file` in a child process that dies half-way, when it writes
+// past its file size limit, or as `refusals` says.  False when the child was
+// not killed.
+bool KilledSave(cvSettings& s, const std::string& file, unsigned refusals) {
+    return InChild(refusals, [&] {
+               rlimit small{100, 100};
+               ::setrlimit(RLIMIT_FSIZE, &small);
+               std::signal(SIGXFSZ, SIG_DFL);
+               s.Save(file);
+               return 0;
+           }) == -1;
+}
+
+// How many descriptors this process has open.
+long OpenDescriptors() { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); }
+
 TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     TempDir dir;
     std::string file = dir.Write("settings.xml", "<Old/>");
@@ -219,73 +309,108 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
 
     // Files written to be published together: none has its name before it is
     // published; one whose name was taken meanwhile is refused, and the one
-    // published before it withdrawn; one never published leaves nothing.
+    // published before it withdrawn; one never published leaves nothing, not
+    // even an open descriptor.
+    const long descriptors = OpenDescriptors();
     {
         PendingFile first(dir.Path() + "first.txt", "1", "test", ExistingFile::Refuse);
         PendingFile second(dir.Path() + "second.txt", "2", "test", ExistingFile::Refuse);
         PendingFile unpublished(file, "3", "test");
         EXPECT_FALSE(std::filesystem::exists(dir.Path() + "first.txt"));
         dir.Write("second.txt", "another writer's");
-        first.Publish();
-        EXPECT_EQ(ReadFile(dir.Path() + "first.txt"), "1");
-        EXPECT_RAISES(58, second.Publish());
-        first.Withdraw();
+        EXPECT_RAISES(58, PublishAll({&first, &second}));
     }
+    EXPECT_EQ(OpenDescriptors(), descriptors);
     EXPECT_FALSE(std::filesystem::exists(dir.Path() + "first.txt"));
     EXPECT_EQ(ReadFile(dir.Path() + "second.txt"), "another writer's");
     EXPECT_NE(ReadFile(file).find("<New />"), std::string::npos);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);
-}
 
-// The hidden files of the folder, where temporary files are: the ones that
-// begin with "." and hold ".tmp-".
-std::vector<std::string> Temporaries(const std::string& folder) {
-    std::vector<std::string> out;
-    for (const auto& e : std::filesystem::directory_iterator(folder)) {
-        std::string entry = e.path().filename().string();
-        if (entry.rfind(".", 0) == 0 && entry.find(".tmp-") != std::string::npos) out.push_back(entry);
+    // The same where files are named from the start; a file published there
+    // has the permissions a new file gets, and nothing more.
+    std::filesystem::create_directory(dir.Path() + "named");
+    const std::string named = dir.Path() + "named/";
+    EXPECT_EQ(InChild(kNoUnnamedFiles,
+                      [&] {
+                          const long open = OpenDescriptors();
+                          { PendingFile unpublished(named + "unpublished.txt", "3", "test"); }
+                          if (OpenDescriptors() != open) return 1;
+                          if (!std::filesystem::is_empty(named)) return 2;
+                          WriteFileAtomically(named + "published.txt", "4", "test");
+                          const mode_t mask = ::umask(0);
+                          struct stat published {};
+                          ::stat((named + "published.txt").c_str(), &published);
+                          return (published.st_mode & 07777) == (0666 & ~mask) ? 0 : 3;
+                      }),
+              0);
+
+    // A withdraw takes back only a file that took a free name, and only while
+    // the name still leads to it: one that replaced a file stays (the old one
+    // cannot come back), and so does a file another writer put under the
+    // name meanwhile.  Nothing is left aside.
+    {
+        const std::string forced = dir.Write("named/forced.txt", "old");
+        PendingFile replacing(forced, "new", "test", ExistingFile::Replace);
+        replacing.Publish();
+        replacing.Withdraw();
+        EXPECT_EQ(ReadFile(forced), "new");
+        const std::string taken = named + "taken.txt";
+        PendingFile free(taken, "mine", "test", ExistingFile::Refuse);
+        free.Publish();
+        WriteFileAtomically(taken, "another writer's", "test");
+        free.Withdraw();
+        EXPECT_EQ(ReadFile(taken), "another writer's");
+        EXPECT_EQ(Temporaries(named), std::vector<std::string>{});
     }
-    std::sort(out.begin(), out.end());
-    return out;
-}
 
-// Makes the file system of this process refuse unnamed files, as one that
-// cannot make them does: an open that asks for one fails.
-bool RefuseUnnamedFiles() {
-    const uint32_t unnamed = O_TMPFILE & ~O_DIRECTORY;
-    sock_filter filter[] = {
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3),
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
-        BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, unnamed, 0, 1),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-    };
-    sock_fprog program{static_cast<unsigned short>(sizeof filter / sizeof filter[0]), filter};
-    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
-           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
-}
+    // Published together, the files all take their names before their
+    // folders are flushed once: when the flush fails, every one has its name.
+    EXPECT_EQ(InChild(0,
+                      [&] {
+                          PendingFile picture(named + "picture.svg", "<svg/>", "test", ExistingFile::Refuse);
+                          PendingFile grid(named + "grid.csv", "a,b", "test", ExistingFile::Refuse);
+                          if (!Refuse(kFailFlush)) return 99;
+                          return ErrorNumberOf([&] { PublishAll({&picture, &grid}); });
+                      }),
+              75);
+    EXPECT_EQ(ReadFile(named + "picture.svg"), "<svg/>");
+    EXPECT_EQ(ReadFile(named + "grid.csv"), "a,b");
 
-// Saves `s` as `file` in a child process that dies half-way, when it writes
-// past its file size limit; `unnamed` false: on a file system that cannot
-// make unnamed files.  False when the child was not killed.
-bool KilledSave(cvSettings& s, const std::string& file, bool unnamed) {
-    pid_t child = ::fork();
-    if (child < 0) return false;
-    if (child == 0) {
-        rlimit small{100, 100}, noCore{0, 0};
-        ::setrlimit(RLIMIT_CORE, &noCore);
-        if (!unnamed && !RefuseUnnamedFiles()) ::_exit(2);
-        ::setrlimit(RLIMIT_FSIZE, &small);
-        std::signal(SIGXFSZ, SIG_DFL);
-        try {
-            s.Save(file);
-        } catch (...) {
+    // Another writer renames new files over the name while it is looked at:
+    // the name, and a link to it, still lead to a regular file that may be
+    // replaced, though two looks a moment apart see two files.
+    std::filesystem::create_directory(dir.Path() + "raced");
+    const std::string raced = dir.Write("raced/raced.txt", "0");
+    std::filesystem::create_symlink(raced, dir.Path() + "raced/link.txt");
+    std::atomic<int> renames{0};
+    std::thread renamer([&] {
+        const std::string next = dir.Path() + "raced/next";
+        for (; renames < 2000; ++renames) {
+            // Empty: the file system need not write its data out first.
+            ::close(::open(next.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644));
+            ::rename(next.c_str(), raced.c_str());
         }
-        ::_exit(0);
+    });
+    int looks = 0, refused = 0;
+    std::string refusal;
+    for (; renames < 2000; ++looks) {
+        const std::string name = looks % 2 ? raced : dir.Path() + "raced/link.txt";
+        const Error e = CaughtError([&] { OutputDestinationOf(name, "test"); });
+        if (e.Number() != 0 && refused++ == 0) refusal = e.Description();
     }
-    int status = 0;
-    return ::waitpid(child, &status, 0) == child && WIFSIGNALED(status);
+    renamer.join();
+    EXPECT_EQ(refused, 0) << "of " << looks << ", first: " << refusal;
+    // A link of /proc to a file that has lost its name leads nowhere it can
+    // be written under, however often it is looked at.
+    const std::string gone = dir.Write("raced/gone.txt", "gone");
+    const int goneFd = ::open(gone.c_str(), O_RDONLY);
+    ASSERT_GE(goneFd, 0);
+    ::unlink(gone.c_str());
+    const Error deleted =
+        CaughtError([&] { WriteFileAtomically("/proc/self/fd/" + std::to_string(goneFd), "new", "test"); });
+    ::close(goneFd);
+    EXPECT_EQ(deleted.Number(), 75);
+    EXPECT_NE(deleted.Description().find("do not lead"), std::string::npos) << deleted.Description();
 }
 
 // A file named `prefix` and the number of its own inode, as a save names its
@@ -310,18 +435,26 @@ TEST(SettingsDocument, ASaveClearsWhatAKilledSaveLeftAndWritesThroughLinks) {
     // A save killed half-way leaves nothing beside the document: its file has
     // no name until it is complete.
     ASSERT_TRUE(s->LoadXML("<Settings><Value>" + std::string(8192, 'x') + "</Value></Settings>"));
-    ASSERT_TRUE(KilledSave(*s, file, true)) << "the save was not killed";
+    ASSERT_TRUE(KilledSave(*s, file, 0)) << "the save was not killed";
     EXPECT_EQ(Temporaries(dir.Path()), std::vector<std::string>{});
     EXPECT_NE(ReadFile(file).find("first"), std::string::npos);
     // Where files must be named from the start, it leaves one that the next
     // save recognises.
-    ASSERT_TRUE(KilledSave(*s, file, false)) << "the save was not killed";
+    ASSERT_TRUE(KilledSave(*s, file, kNoUnnamedFiles)) << "the save was not killed";
+    const std::vector<std::string> killedWriting = Temporaries(dir.Path());
+    ASSERT_EQ(killedWriting.size(), 1u);
+    // Also when it is killed the instant its new file, made under a name of
+    // its own, would take the name that carries its inode; that save has
+    // removed what the one before left.
+    ASSERT_TRUE(KilledSave(*s, file, kNoUnnamedFiles | kDieNaming)) << "the save was not killed";
     const std::vector<std::string> killed = Temporaries(dir.Path());
     ASSERT_EQ(killed.size(), 1u);
+    EXPECT_NE(killed, killedWriting);
 
     // What must stay: a save in progress (its file locked), another
     // document's temporary file, and files that only look like one: a
-    // person's own, whose number is not its inode.
+    // person's own, whose number is not its inode, empty or not, with the
+    // sticky bit or not.
     const std::string busy = NamedAfterItsInode(dir.Path(), ".settings.xml.tmp-");
     int busyFd = ::open((dir.Path() + busy).c_str(), O_RDONLY);
     ASSERT_GE(busyFd, 0);
@@ -330,6 +463,8 @@ TEST(SettingsDocument, ASaveClearsWhatAKilledSaveLeftAndWritesThroughLinks) {
     dir.Write(".settings.xml.tmp-notes", "notes");
     dir.Write(".settings.xml.tmp-123-456", "mine");
     dir.Write(".settings.xml.tmp-" + busy.substr(busy.rfind('-') + 1) + "0", "mine too");
+    dir.Write(".settings.xml.tmp-7-8", "");
+    ASSERT_EQ(::chmod(dir.Write(".settings.xml.tmp-9-10", "sticky").c_str(), 01644), 0);
     std::vector<std::string> staying = Temporaries(dir.Path());
     staying.erase(std::find(staying.begin(), staying.end(), killed[0]));
 
@@ -360,12 +495,27 @@ TEST(SettingsDocument, ASaveClearsWhatAKilledSaveLeftAndWritesThroughLinks) {
     const std::string longest = dir.Path() + std::string(251, 's') + ".xml";
     s->Save(longest);
     ASSERT_TRUE(s->LoadXML("<Settings><Value>" + std::string(8192, 'x') + "</Value></Settings>"));
-    ASSERT_TRUE(KilledSave(*s, longest, false)) << "the save was not killed";
+    ASSERT_TRUE(KilledSave(*s, longest, kNoUnnamedFiles)) << "the save was not killed";
     EXPECT_EQ(Temporaries(dir.Path()).size(), staying.size() + 1);
     ASSERT_TRUE(s->LoadXML("<Settings><Value>fourth</Value></Settings>"));
     s->Save(longest);
     EXPECT_NE(ReadFile(longest).find("fourth"), std::string::npos);
     EXPECT_EQ(Temporaries(dir.Path()), staying);
+
+    // A name of two-byte characters is cut between two of them: of 255
+    // bytes, 207 fit beside the numbers, the 104th character cut off whole.
+    std::filesystem::create_directory(dir.Path() + "accents");
+    std::string accented = "a";
+    for (int i = 0; i < 127; ++i) accented += "\xC3\xA9";  // é
+    ASSERT_TRUE(s->LoadXML("<Settings><Value>" + std::string(8192, 'x') + "</Value></Settings>"));
+    ASSERT_TRUE(KilledSave(*s, dir.Path() + "accents/" + accented, kNoUnnamedFiles))
+        << "the save was not killed";
+    const std::vector<std::string> cut = Temporaries(dir.Path() + "accents");
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0].substr(0, 213), "." + accented.substr(0, 207) + ".tmp-");
+    EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(cut[0][213]))) << cut[0];
+    s->Save(dir.Path() + "accents/" + accented);
+    EXPECT_EQ(Temporaries(dir.Path() + "accents"), std::vector<std::string>{});
 }
 
 TEST(SettingsDocument, BlankTextReadsBackAsWritten) {
