@@ -1,20 +1,165 @@
 #pragma once
 // What the benchmarks share: numbers from the environment, the engine opened
-// raw as the library opens it, and a reporter that keeps only the medians of
-// the repetitions.
+// raw as the library opens it, a reporter that keeps only the medians of the
+// repetitions, and a scratch folder that goes when the run ends.
 #include <benchmark/benchmark.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <exception>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "support/TempDir.h"
+
 namespace bench {
+
+namespace scratch {
+
+// The scratch folder's path, without its final "/", written once before the
+// handlers below are installed and only read after; `armed` while the folder
+// is still there to remove.
+inline char path[4096];
+inline volatile sig_atomic_t armed = 0;
+// The signals that stop a run: Ctrl-C, kill, a closed terminal.
+inline constexpr int kStops[] = {SIGINT, SIGTERM, SIGHUP};
+inline std::terminate_handler previousTerminate = nullptr;
+
+// Removes everything below the open folder `fd` with system calls alone (no
+// allocation, no lock, nothing buffered), so that a signal handler may run
+// it: getdents64 is the call beneath readdir, which may allocate.  An entry
+// that cannot be removed is left; passes over the folder are repeated while
+// one removes something, since removing entries while the folder is read may
+// hide others from that read.
+inline void EmptyFolder(int fd, int depth) {
+    alignas(dirent64) char buffer[2048];
+    for (bool removed = true; removed;) {
+        removed = false;
+        if (lseek(fd, 0, SEEK_SET) != 0) return;
+        for (ssize_t n; (n = getdents64(fd, buffer, sizeof buffer)) > 0;) {
+            for (ssize_t at = 0; at < n;) {
+                const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
+                at += entry->d_reclen;
+                const char* name = entry->d_name;
+                if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+                if (entry->d_type != DT_DIR && unlinkat(fd, name, 0) == 0) {
+                    removed = true;
+                    continue;
+                }
+                // A folder, or an entry whose kind the file system did not say.
+                const int sub =
+                    depth < 32 ? openat(fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1;
+                if (sub >= 0) {
+                    EmptyFolder(sub, depth + 1);
+                    close(sub);
+                }
+                if (unlinkat(fd, name, AT_REMOVEDIR) == 0) removed = true;
+            }
+        }
+    }
+}
+
+// Removes the scratch folder once; safe in a signal handler.
+inline void Remove() {
+    if (!armed) return;
+    armed = 0;
+    const int fd = open(path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0) {
+        EmptyFolder(fd, 0);
+        close(fd);
+    }
+    rmdir(path);
+}
+
+// Removes the scratch folder outside a handler, with the stopping signals
+// held back meanwhile: one that comes then is handled once the folder is
+// gone, and still ends the run as it would have.
+inline void RemoveHoldingSignals() {
+    sigset_t stops, before;
+    sigemptyset(&stops);
+    for (int sig : kStops) sigaddset(&stops, sig);
+    pthread_sigmask(SIG_BLOCK, &stops, &before);
+    Remove();
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+}
+
+// A stopping signal: the folder goes, then the signal (blocked while this
+// runs, its handler reset to the default on entry) ends the run once this
+// returns, with the status it gives.
+inline void OnStop(int sig) {
+    const int saved = errno;
+    Remove();
+    raise(sig);
+    errno = saved;
+}
+
+inline void OnExit() { RemoveHoldingSignals(); }
+
+inline void OnTerminate() {
+    RemoveHoldingSignals();
+    if (previousTerminate) previousTerminate();
+    std::abort();
+}
+
+}  // namespace scratch
+
+// The folder a run writes its data set and files into, made in the temporary
+// folder on the first call.  It is removed with everything in it however the
+// run ends: on return from main or exit(), on an uncaught exception, and on
+// SIGINT, SIGTERM or SIGHUP (a signal the run was started ignoring stays
+// ignored), after which the signal ends the run as it would have.  The data
+// sets are hundreds of megabytes and live in statics that are never
+// destroyed, so nothing else would remove them.
+inline const TempDir& Scratch() {
+    static const TempDir* dir = [] {
+        sigset_t stops, before;
+        sigemptyset(&stops);
+        for (int sig : scratch::kStops) sigaddset(&stops, sig);
+        // Held back until the folder can be removed by the handler.
+        pthread_sigmask(SIG_BLOCK, &stops, &before);
+        const TempDir* made = nullptr;
+        try {
+            made = new TempDir;  // never deleted: removed below, whatever ends the run
+        } catch (...) {
+            pthread_sigmask(SIG_SETMASK, &before, nullptr);
+            throw;
+        }
+        const std::string folder = made->Path();  // ends in "/"
+        if (folder.size() > sizeof scratch::path) {
+            delete made;
+            pthread_sigmask(SIG_SETMASK, &before, nullptr);
+            throw std::runtime_error("the temporary folder's name is too long: " + folder);
+        }
+        std::memcpy(scratch::path, folder.data(), folder.size() - 1);
+        scratch::path[folder.size() - 1] = 0;
+        scratch::armed = 1;
+        std::atexit(scratch::OnExit);
+        scratch::previousTerminate = std::set_terminate(scratch::OnTerminate);
+        struct sigaction stop {};
+        stop.sa_handler = scratch::OnStop;
+        stop.sa_mask = stops;
+        stop.sa_flags = SA_RESETHAND;
+        for (int sig : scratch::kStops) {
+            struct sigaction was {};
+            if (sigaction(sig, nullptr, &was) == 0 && was.sa_handler != SIG_IGN)
+                sigaction(sig, &stop, nullptr);
+        }
+        pthread_sigmask(SIG_SETMASK, &before, nullptr);
+        return made;
+    }();
+    return *dir;
+}
 
 // The environment's whole number under that name, or the fallback.
 inline int EnvNumber(const char* name, int fallback) {

@@ -98,7 +98,7 @@ struct Coded {
 };
 
 struct DataSet {
-    TempDir dir;
+    const TempDir& dir = bench::Scratch();  // removed when the run ends, however it ends
     std::string folder, database;
     Ref<FakeRoot> root;
     Ref<IChartEngine> engine;

@@ -46,7 +46,7 @@ struct Job {
 };
 
 struct DataSet {
-    TempDir dir;
+    const TempDir& dir = bench::Scratch();  // removed when the run ends, however it ends
     std::string folder, database;
     Ref<FakeRoot> root;
     Job fields{"fields", "", ""}, blocks{"blocks", "", ""};

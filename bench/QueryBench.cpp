@@ -45,7 +45,7 @@
 namespace {
 
 struct DataSet {
-    TempDir dir;
+    const TempDir& dir = bench::Scratch();  // removed when the run ends, however it ends
     std::string folder, database;
     Ref<FakeRoot> root;
     Ref<IQuery> query;

@@ -53,7 +53,7 @@ struct Job {
 };
 
 struct DataSet {
-    TempDir dir;
+    const TempDir& dir = bench::Scratch();  // removed when the run ends, however it ends
     std::string database;
     Ref<FakeRoot> root;
     Job field{"field", {}, {}, {}, {}, {}, 0}, well{"well", {}, {}, {}, {}, {}, 0};

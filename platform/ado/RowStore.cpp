@@ -288,8 +288,8 @@ void RowStore::Load(sqlite3* db, sqlite3_stmt* stmt) {
             col.texts.shrink();
             col.arena.Shrink();
             col.ids8.shrink_to_fit();
-            col.vars.shrink_to_fit();
-            col.nulls.shrink_to_fit();
+            col.odd.shrink_to_fit();
+            col.aside.shrink_to_fit();
         }
     } catch (const std::bad_alloc&) {
         Clear();
@@ -324,20 +324,6 @@ void RowStore::Decide(Column& col, int sqlType) {
             col.ids8.assign(rows_, 0);
             break;
     }
-}
-
-void RowStore::MakeVariant(Column& col) {
-    std::vector<Variant> vars;
-    vars.reserve(rows_ + 1);
-    for (uint32_t r = 0; r < rows_; ++r) vars.push_back(NullBit(col, r) ? Variant() : CellValue(col, r));
-    col.ints.clear();
-    col.reals.clear();
-    col.texts.clear();
-    col.arena.Clear();
-    std::vector<uint8_t>().swap(col.ids8);
-    col.dict = TextSet();
-    col.vars.swap(vars);
-    col.store = Store::Var;
 }
 
 bool RowStore::TextSet::Find(std::string_view s, uint32_t& id, bool add) {
@@ -412,7 +398,7 @@ bool RowStore::AddSmall(Column& col, std::string_view s) {
 // its arena, one handle per cell, as the rest will come.
 void RowStore::MakePlain(Column& col) {
     for (uint32_t r = 0; r < col.ids8.size(); ++r)
-        col.texts.push_back(NullBit(col, r) ? 0 : col.arena.Add(DictText(col, col.ids8[r])));
+        col.texts.push_back(AsideBit(col, r) ? 0 : col.arena.Add(DictText(col, col.ids8[r])));
     std::vector<uint8_t>().swap(col.ids8);
     col.dict = TextSet();
     col.store = Store::Text;
@@ -433,7 +419,7 @@ void RowStore::Encode(Column& col) {
     uint32_t row = 0;
     uint64_t seen = 0, nextCheck = kFirstDistinctCheck;
     const bool whole = col.arena.ForEach([&](std::string_view s) {
-        while (NullBit(col, row)) ++row;  // a Null cell keeps id 0, never read
+        while (AsideBit(col, row)) ++row;  // a cell set aside keeps id 0, never read
         uint32_t id;
         if (!d.Find(s, id, true)) return false;
         if (id == 256u && idBytes == 1) {
@@ -475,101 +461,106 @@ void RowStore::Encode(Column& col) {
     col.store = Store::Dict;
 }
 
+// Stores a value that is of its column's kind, or that converts to it as
+// the provider converts; anything else is set aside.  What a cell reads as
+// depends on its value and its column alone, never on the cells before it.
 void RowStore::Append(Column& col, sqlite3_value* value) {
     const int t = sqlite3_value_type(value);
-    if (t == SQLITE_NULL) {
-        size_t w = rows_ >> 6;
-        if (col.nulls.size() <= w) col.nulls.resize(w + 1);
-        col.nulls[w] |= uint64_t{1} << (rows_ & 63);
+    if (t != SQLITE_NULL) {
+        if (col.store == Store::Pending) Decide(col, t);
         switch (col.store) {
             case Store::Int:
-                col.ints.push_back(0);
+                if (t == SQLITE_INTEGER) {
+                    int64_t v = sqlite3_value_int64(value);
+                    if (col.type == adBoolean) v = v != 0;
+                    if (col.type != adCurrency || ToCurrency(static_cast<double>(v), v)) {
+                        col.ints.push_back(v);
+                        return;
+                    }
+                } else if (t == SQLITE_FLOAT) {
+                    double d = sqlite3_value_double(value);
+                    int64_t v = 0;
+                    if (col.type == adCurrency ? ToCurrency(d, v)
+                                               : (d == std::trunc(d) && std::fabs(d) < 9.2e18 &&
+                                                  (v = static_cast<int64_t>(d), true))) {
+                        col.ints.push_back(col.type == adBoolean ? v != 0 : v);
+                        return;
+                    }
+                }
                 break;
             case Store::Real:
-                col.reals.push_back(0);
+                if (t == SQLITE_FLOAT || t == SQLITE_INTEGER) {
+                    col.reals.push_back(sqlite3_value_double(value));
+                    return;
+                }
+                if (col.type == adDate) {
+                    double d = 0;
+                    if (ReadDate(ValueText(value), d)) {
+                        col.reals.push_back(d);
+                        return;
+                    }
+                }
                 break;
             case Store::Text:
-                col.texts.push_back(0);
-                break;
-            case Store::Var:
-                col.vars.emplace_back();
-                break;
             case Store::Dict:
-                col.ids8.push_back(0);  // never read: the Null bit answers first
+                // A declared text column reads every value as text, as the
+                // provider would; an expression keeps each value's own type.
+                if (t == SQLITE_TEXT || t == SQLITE_BLOB || col.declared) {
+                    const std::string_view text = ValueText(value);
+                    if (col.store == Store::Dict && AddSmall(col, text)) return;
+                    if (col.store == Store::Dict) MakePlain(col);
+                    col.texts.push_back(col.arena.Add(text));
+                    return;
+                }
                 break;
             case Store::Pending:
                 break;
         }
-        return;
+        // The value contradicts its column's type: kept as it is, beside
+        // the column, which keeps its storage for the cells after it.
+        col.odd.push_back({rows_, OwnValue(value, t)});
     }
-    if (col.store == Store::Pending) Decide(col, t);
+    // A Null or an odd value: the cell is marked, with a placeholder in the
+    // column's storage that is never read.
+    const size_t w = rows_ >> 6;
+    if (col.aside.size() <= w) col.aside.resize(w + 1);
+    col.aside[w] |= uint64_t{1} << (rows_ & 63);
     switch (col.store) {
         case Store::Int:
-            if (t == SQLITE_INTEGER) {
-                int64_t v = sqlite3_value_int64(value);
-                if (col.type == adBoolean) v = v != 0;
-                if (col.type != adCurrency || ToCurrency(static_cast<double>(v), v)) {
-                    col.ints.push_back(v);
-                    return;
-                }
-            } else if (t == SQLITE_FLOAT) {
-                double d = sqlite3_value_double(value);
-                int64_t v = 0;
-                if (col.type == adCurrency ? ToCurrency(d, v)
-                                           : (d == std::trunc(d) && std::fabs(d) < 9.2e18 &&
-                                              (v = static_cast<int64_t>(d), true))) {
-                    col.ints.push_back(col.type == adBoolean ? v != 0 : v);
-                    return;
-                }
-            }
+            col.ints.push_back(0);
             break;
         case Store::Real:
-            if (t == SQLITE_FLOAT || t == SQLITE_INTEGER) {
-                col.reals.push_back(sqlite3_value_double(value));
-                return;
-            }
-            if (col.type == adDate) {
-                double d = 0;
-                if (ReadDate(ValueText(value), d)) {
-                    col.reals.push_back(d);
-                    return;
-                }
-            }
+            col.reals.push_back(0);
             break;
         case Store::Text:
-        case Store::Dict:
-            // A declared text column reads every value as text, as the
-            // provider would; an expression keeps each value's own type.
-            if (t == SQLITE_TEXT || t == SQLITE_BLOB || col.declared) {
-                const std::string_view text = ValueText(value);
-                if (col.store == Store::Dict && AddSmall(col, text)) return;
-                if (col.store == Store::Dict) MakePlain(col);
-                col.texts.push_back(col.arena.Add(text));
-                return;
-            }
+            col.texts.push_back(0);
             break;
-        case Store::Var:
+        case Store::Dict:
+            col.ids8.push_back(0);
+            break;
         case Store::Pending:
             break;
     }
-    // The value contradicts the column's type: keep it as it is.
-    if (col.store != Store::Var) MakeVariant(col);
+}
+
+// A value that contradicts its column, as its own kind.
+Variant RowStore::OwnValue(sqlite3_value* value, int t) {
     switch (t) {
         case SQLITE_INTEGER: {
             int64_t v = sqlite3_value_int64(value);
-            if (v >= INT32_MIN && v <= INT32_MAX)
-                col.vars.emplace_back(static_cast<int32_t>(v));
-            else
-                col.vars.emplace_back(static_cast<double>(v));
-            break;
+            if (v >= INT32_MIN && v <= INT32_MAX) return Variant(static_cast<int32_t>(v));
+            return Variant(static_cast<double>(v));
         }
         case SQLITE_FLOAT:
-            col.vars.emplace_back(sqlite3_value_double(value));
-            break;
+            return Variant(sqlite3_value_double(value));
         default:
-            col.vars.emplace_back(ValueText(value));
-            break;
+            return Variant(ValueText(value));
     }
+}
+
+Variant RowStore::AsideValue(const Column& col, uint32_t row) {
+    const Variant* odd = Odd(col, row);
+    return odd ? *odd : Variant::Null();
 }
 
 Variant RowStore::CellValue(const Column& col, uint32_t row) const {
@@ -587,8 +578,6 @@ Variant RowStore::CellValue(const Column& col, uint32_t row) const {
         case Store::Text:
         case Store::Dict:
             return Variant(TextAt(col, row));
-        case Store::Var:
-            return col.vars[row];
         case Store::Pending:
             break;
     }
@@ -601,7 +590,7 @@ Variant RowStore::CellValue(const Column& col, uint32_t row) const {
 
 int32_t RowStore::LongValue(int c, uint32_t row) const {
     const Column& col = cols_[c];
-    if (NullBit(col, row)) Raise(rt::kInvalidNull);
+    if (AsideBit(col, row)) return AsideRead(col, row).ToLong();
     if (col.store == Store::Int && col.type == adInteger) {
         int64_t v = col.ints[row];
         if (v < INT32_MIN || v > INT32_MAX) Raise(rt::kOverflow);
@@ -615,14 +604,25 @@ int32_t RowStore::LongValue(int c, uint32_t row) const {
     return CellValue(col, row).ToLong();
 }
 
+const Variant& RowStore::AsideRead(const Column& col, uint32_t row) {
+    const Variant* odd = Odd(col, row);
+    if (!odd) Raise(rt::kInvalidNull);
+    return *odd;
+}
+
 double RowStore::ConvertedDouble(const Column& col, uint32_t row) const {
-    if (NullBit(col, row)) Raise(rt::kInvalidNull);
+    if (AsideBit(col, row)) return AsideRead(col, row).ToDouble();
     return CellValue(col, row).ToDouble();
 }
 
 std::string_view RowStore::ConvertedText(const Column& col, uint32_t row) const {
-    if (NullBit(col, row)) Raise(rt::kInvalidNull);
-    converted_ = CellValue(col, row).ToString();
+    if (AsideBit(col, row)) {
+        const Variant& odd = AsideRead(col, row);
+        if (odd.IsString()) return odd.StringRef();  // kept until Clear, as a text cell is
+        converted_ = odd.ToString();
+    } else {
+        converted_ = CellValue(col, row).ToString();
+    }
     return converted_;
 }
 
@@ -682,8 +682,14 @@ void RowStore::PrepareCompare(int c) const {
 
 int RowStore::Compare(int c, uint32_t a, uint32_t b) const {
     const Column& col = cols_[c];
-    bool na = NullBit(col, a), nb = NullBit(col, b);
-    if (na || nb) return na == nb ? 0 : na ? -1 : 1;
+    const bool sa = AsideBit(col, a), sb = AsideBit(col, b);
+    if (sa || sb) {
+        const Variant* oa = sa ? Odd(col, a) : nullptr;
+        const Variant* ob = sb ? Odd(col, b) : nullptr;
+        const bool na = sa && !oa, nb = sb && !ob;
+        if (na || nb) return na == nb ? 0 : na ? -1 : 1;
+        return CompareVariants(oa ? *oa : CellValue(col, a), ob ? *ob : CellValue(col, b));
+    }
     switch (col.store) {
         case Store::Int:
             return Order(col.ints[a], col.ints[b]);
@@ -694,8 +700,6 @@ int RowStore::Compare(int c, uint32_t a, uint32_t b) const {
             [[fallthrough]];
         case Store::Text:
             return CompareNoCase(TextAt(col, a), TextAt(col, b));
-        case Store::Var:
-            return CompareVariants(col.vars[a], col.vars[b]);
         case Store::Pending:
             break;
     }
@@ -707,10 +711,10 @@ size_t RowStore::MemoryBytes() const {
     for (const Column& col : cols_) {
         total += col.ints.bytes() + col.reals.bytes() + col.texts.bytes() + col.arena.Bytes() +
                  Bytes(col.ids8) + Bytes(col.ids16) + Bytes(col.ids32) + col.dict.Bytes() + Bytes(col.ranks) +
-                 Bytes(col.vars) + Bytes(col.nulls);
+                 Bytes(col.odd) + Bytes(col.aside);
         total += col.name.capacity();
-        for (const Variant& v : col.vars)
-            if (v.IsString()) total += v.StringRef().capacity();
+        for (const OddCell& cell : col.odd)
+            if (cell.value.IsString()) total += cell.value.StringRef().capacity();
     }
     return total;
 }

@@ -116,9 +116,13 @@ TEST(SettingsDocument, LoadFailuresKeepThePreviousContent) {
         {deep, "elements nested deeper than 256 levels"},
         {deeper, "elements nested deeper than 256 levels"},
     };
+    // Each failure after a good load, so that no row reads the problem an
+    // earlier one left, and each keeps what that load gave.
     for (const auto& [file, problem] : files) {
+        ASSERT_TRUE(s->LoadXML("<A><B>1</B></A>"));
         EXPECT_FALSE(s->Load(file)) << file;
         EXPECT_EQ(s->LoadProblem(), problem) << file;
+        EXPECT_EQ(s->GetValue("A/B").ToString(), "1") << file;
     }
     std::string fifo = dir.Path() + "pipe.xml";
     MakeFifo(fifo);
@@ -130,8 +134,10 @@ TEST(SettingsDocument, LoadFailuresKeepThePreviousContent) {
     }
     for (const std::string& text :
          {std::string("<A><B></A>"), std::string(), Nested(257, "x"), Nested(100000)}) {
+        ASSERT_TRUE(s->LoadXML("<A><B>1</B></A>"));
         EXPECT_FALSE(s->LoadXML(text)) << text.substr(0, 20);
-        EXPECT_FALSE(s->LoadProblem().empty());
+        EXPECT_FALSE(s->LoadProblem().empty()) << text.substr(0, 20);
+        EXPECT_EQ(s->GetValue("A/B").ToString(), "1") << text.substr(0, 20);
     }
     EXPECT_EQ(s->LoadProblem(), "elements nested deeper than 256 levels");
     EXPECT_EQ(LoadProblemOf(s), s->LoadProblem());
