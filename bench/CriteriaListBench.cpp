@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "core/CTools.h"
 #include "core/Globals.h"
 #include "criteria/CParameters.h"
@@ -39,7 +40,7 @@ constexpr const char* kQuery =
 
 // A stand-in root whose active query is writable: all the criteria ask of it.
 void InstallRoot() {
-    static TempDir folder;
+    const TempDir& folder = bench::Scratch();
     static bool installed = false;
     if (installed) return;
     std::FILE* f = std::fopen((folder.Path() + "Terralith.settings.xml").c_str(), "w");

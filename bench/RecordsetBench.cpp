@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "SampleGenerator.h"
 #include "platform/ado/AdoTypes.h"
 #include "platform/ado/Connection.h"
@@ -47,11 +48,6 @@ struct Table {
     size_t memoryBytes = 0;  // what the record set's rows occupy
 };
 
-TempDir& Scratch() {
-    static TempDir dir;
-    return dir;
-}
-
 // 200,000 rows: integers, reals, texts (a word and a number: about 10,000
 // distinct per column) and dates, one value in twenty Null.
 Table MakeBig() {
@@ -60,7 +56,7 @@ Table MakeBig() {
         "I0 INTEGER", "I1 INTEGER", "I2 INTEGER", "I3 INTEGER", "I4 INTEGER", "R0 REAL",   "R1 REAL",
         "R2 REAL",    "R3 REAL",    "R4 REAL",    "T0 TEXT",    "T1 TEXT",    "T2 TEXT",   "T3 TEXT",
         "T4 TEXT",    "T5 TEXT",    "D0 DATE",    "D1 DATE",    "D2 DATE",    "I5 INTEGER"};
-    Table t{"Big", Scratch().Path() + "bench.db", "SELECT * FROM Big"};
+    Table t{"Big", bench::Scratch().Path() + "bench.db", "SELECT * FROM Big"};
     sqlite3* db = nullptr;
     if (sqlite3_open(t.path.c_str(), &db) != SQLITE_OK)
         throw std::runtime_error("cannot create the database");
@@ -115,7 +111,7 @@ Table MakeWells(const std::string& setting) {
     Table t{"Wells", setting, "SELECT * FROM Well"};
     if (!setting.empty() && setting.find_first_not_of("0123456789") == std::string::npos) {
         SampleOptions options;
-        options.outFolder = Scratch().Path() + "wells";
+        options.outFolder = bench::Scratch().Path() + "wells";
         options.fields = std::stoi(setting);
         std::fprintf(stderr, "generating a data set of %d fields...\n", options.fields);
         SampleGenerator::Generate(options);
