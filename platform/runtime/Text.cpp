@@ -158,7 +158,7 @@ std::string VisibleText(std::string_view s, bool keepLines) {
             continue;
         }
         if (keepLines && c == '\r' && s.substr(i, 1) == "\n") continue;  // CR LF: the line feed follows
-        if (keepLines && (c == '\n' || c == '\t')) {
+        if (keepLines && c == '\n') {
             shown += static_cast<char>(c);
         } else if (c == 0x1B) {
             shown += "\\e";

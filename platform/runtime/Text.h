@@ -44,8 +44,10 @@ bool NextUtf8Character(std::string_view s, size_t& i, char32_t& c);
 // reads as before, and the text is then the same however often it is
 // escaped, at the cost of "\e" in a value and an ESC looking alike.
 // keepLines: the text is several lines (a report, a usage text), so line
-// feeds and tabs stay as its layout, and CR LF is one line feed; otherwise
-// the text is one line and a line break in it is a character of a value.
+// feeds stay as its layout and CR LF is one line feed; otherwise the text is
+// one line and a line break in it is a character of a value.  A tab is shown
+// either way: nothing this system shows lays itself out with tabs, and a tab
+// in a quoted value would pass for blanks.
 std::string VisibleText(std::string_view s, bool keepLines = false);
 
 // Classic Val: the leading number of the text (blanks ignored, "&H"/"&O"

@@ -160,6 +160,7 @@ TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
         run = Run({"chart", "FieldCapex", "--codes", given, "--svg", Out("x.svg")});
         EXPECT_EQ(run.status, 1) << given;
         EXPECT_TRUE(Has(run.err, " of '--codes' ")) << run.err;
+        EXPECT_EQ(run.err.find('\t'), std::string::npos) << "a tab is shown, not passed for blanks";
         EXPECT_FALSE(std::filesystem::exists(Out("x.svg")));
     }
     // So is a query whose asset type is misspelt, quoted and in its file.

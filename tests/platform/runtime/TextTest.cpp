@@ -110,7 +110,7 @@ TEST(Text, VisibleTextShowsEveryControlCharacterAsAnEscape) {
         {"\xED\xA0\x80", false, "\\xED\\xA0\\x80"},           // a surrogate
         {"\xF4\x90\x80\x80", false, "\\xF4\\x90\\x80\\x80"},  // past U+10FFFF
         {"one\ntwo\tcell", false, "one\\ntwo\\tcell"},        // one line
-        {"one\ntwo\tcell", true, "one\ntwo\tcell"},           // lines kept
+        {"one\ntwo\tcell", true, "one\ntwo\\tcell"},          // lines kept, a tab shown
         {"one\r\ntwo", false, "one\\r\\ntwo"},
         {"one\r\ntwo\r\n", true, "one\ntwo\n"},  // CR LF is a line break
         {"one\rtwo\r", true, "one\\rtwo\\r"},    // a lone CR is not
