@@ -89,7 +89,10 @@ size_t ChartXPoints::NewEntry(const Variant& vValue, const Key& key) {
     values_.push_back(vValue);
     keys_.push_back(key);
     place_.push_back(kNone);
-    return values_.size() - 1;
+    const size_t entry = values_.size() - 1;
+    // A point without a value matches no record of a later query.
+    if (key.rank != 3) entries_[key].push_back(entry);
+    return entry;
 }
 
 size_t ChartXPoints::Add(const std::vector<Variant>& vValues) {
@@ -101,7 +104,6 @@ size_t ChartXPoints::Add(const std::vector<Variant>& vValues) {
         for (size_t i = 0; i < n; ++i) {
             const Key key = KeyOf(vValues[i]);
             records[i] = NewEntry(vValues[i], key);
-            entries_[key].push_back(records[i]);
             place_[records[i]] = order_.size();
             order_.push_back(records[i]);
         }
@@ -163,10 +165,7 @@ size_t ChartXPoints::Add(const std::vector<Variant>& vValues) {
         if (Before(keys[b], keys[a], downwards)) return false;
         return first[a] < first[b];
     });
-    for (size_t i : fresh) {
-        records[i] = NewEntry(vValues[i], keys[i]);
-        entries_[keys[i]].push_back(records[i]);
-    }
+    for (size_t i : fresh) records[i] = NewEntry(vValues[i], keys[i]);
 
     std::vector<size_t> order;
     order.reserve(before + fresh.size());

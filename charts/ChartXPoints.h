@@ -76,7 +76,8 @@ private:
     bool Downwards() const;
     // The first old point (0-based, up to the count) that stands after key.
     size_t PointAfter(const Key& key, bool bDownwards) const;
-    // A new entry of the value, not yet among the points; returns it.
+    // A new entry of the value, not yet among the points, found by its value
+    // from then on (unless it has none); returns it.
     size_t NewEntry(const Variant& vValue, const Key& key);
 
     std::vector<Variant> values_;                 // per entry
