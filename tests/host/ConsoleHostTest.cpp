@@ -346,7 +346,11 @@ TEST_F(ConsoleHost, TheSampleScriptTakesPathsFromTheFolderItIsCalledFrom) {
     std::filesystem::create_directory_symlink(binary.substr(0, binary.rfind("/host/")),
                                               repo.Path() + "build");
     std::filesystem::create_directory_symlink(source + "/sample", repo.Path() + "sample");
-    const Env env = {{"PATH", repo.Path() + "bin:" + std::getenv("PATH")}, {"BUILD_DIR", ""}};
+    // The host reads this test's copy of the sample data: opening the build's
+    // own would repair its links in place while other tests copy it.
+    const Env env = {{"PATH", repo.Path() + "bin:" + std::getenv("PATH")},
+                     {"BUILD_DIR", ""},
+                     {"TERRALITH_SETTINGS", WriteSettings()}};
     const std::string script = repo.Path() + "scripts/run-sample.sh";
     caller.Write("q1.xml", ReadFile(source + "/sample/queries/fields-gross.xml"));
 
