@@ -1,5 +1,6 @@
 // The company step: the asset codes the company criteria allow, found
 // through the participant tables, narrow the statement.
+#include <algorithm>
 #include <unordered_set>
 #include <vector>
 
@@ -35,6 +36,18 @@ std::vector<std::string> Positions(const std::string& sCode) {
         i += n;
     }
     return out;
+}
+
+// Refuses a permutation's position that a company holds only in another
+// letter case: the active permutations are chosen without regard to case,
+// but a company is found by its position as written, and would otherwise
+// not be found at all, a bare type mismatch.
+void RefuseOtherCase(const std::string& sPosition, const std::vector<std::string>& held) {
+    if (std::find(held.begin(), held.end(), sPosition) != held.end()) return;
+    for (const std::string& position : held)
+        if (EqualsNoCase(position, sPosition))
+            RefuseValue(position, kPositionOf,
+                        "is in another letter case in the code of an active permutation.");
 }
 
 // Collects each row's value of the column once, in the order of the rows.
@@ -245,8 +258,10 @@ std::string CSQLRenderer::GetAssetCodesCA(const std::string& sFieldName, const s
             // position could never be found, and would end the search in a
             // bare type mismatch at its first letter.
             const std::string positionsHeld = general->CompanyCACodesList();
-            for (const std::string& held : Split(positionsHeld, ","))
-                if (Positions(held).size() > 1) RefuseValue(held, kPositionOf, "is not a single character.");
+            const std::vector<std::string> held = Split(positionsHeld, ",");
+            for (const std::string& position : held)
+                if (Positions(position).size() > 1)
+                    RefuseValue(position, kPositionOf, "is not a single character.");
             for (const std::string& permutation :
                  Split(general->ActivePermutationslist(positionsHeld), ",")) {
                 if (permutation.empty()) continue;
@@ -254,6 +269,7 @@ std::string CSQLRenderer::GetAssetCodesCA(const std::string& sFieldName, const s
                 const std::vector<std::string> positions = Positions(permutation);
                 std::string members, cond;
                 for (const std::string& position : positions) {
+                    RefuseOtherCase(position, held);
                     const int32_t id = general->CompanyCodeByCAPosition(position);
                     const std::string idText = Variant(id).ToString();
                     members += idText + ",";

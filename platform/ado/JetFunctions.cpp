@@ -218,7 +218,11 @@ template <int Part>
 void FnDatePart(sqlite3_context* ctx, int, Args a) {
     double d = 0;
     if (IsNullArg(a[0])) return sqlite3_result_null(ctx);
-    if (!ToDate(a[0], d)) return Mismatch(ctx, Part == 0 ? "Year" : Part == 1 ? "Month" : "Day");
+    const char* name = Part == 0 ? "Year" : Part == 1 ? "Month" : "Day";
+    if (!ToDate(a[0], d)) return Mismatch(ctx, name);
+    // A number beyond the range of dates fails as the engine's functions
+    // fail: an error raised here would unwind through the engine's frames.
+    if (!IsDateSerial(d)) return InvalidArgument(ctx, (std::string(name) + ": overflow").c_str());
     DateParts p = SplitDate(d);
     sqlite3_result_int(ctx, Part == 0 ? p.year : Part == 1 ? p.month : p.day);
 }

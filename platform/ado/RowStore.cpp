@@ -255,14 +255,19 @@ void RowStore::Load(sqlite3* db, sqlite3_stmt* stmt) {
             if (rows_ == static_cast<uint32_t>(std::numeric_limits<int32_t>::max())) TooBig();
             for (int c = 0; c < n; ++c) {
                 // The cells whose value fits their column's storage as it
-                // comes, inline; Null, conversions and dates go the long way.
+                // comes, inline; Null, conversions, dates as text and numbers
+                // beyond the range of dates go the long way.
                 Column& col = cols_[c];
                 sqlite3_value* v = sqlite3_column_value(stmt, c);
                 const int t = sqlite3_value_type(v);
                 if (col.store == Store::Int && t == SQLITE_INTEGER && col.type == adInteger) {
                     col.ints.push_back(sqlite3_value_int64(v));
                 } else if (col.store == Store::Real && (t == SQLITE_FLOAT || t == SQLITE_INTEGER)) {
-                    col.reals.push_back(sqlite3_value_double(v));
+                    const double d = sqlite3_value_double(v);
+                    if (col.type != adDate || IsDateSerial(d))
+                        col.reals.push_back(d);
+                    else
+                        Append(col, v);  // beyond the range of dates
                 } else if (col.store == Store::Dict && t == SQLITE_TEXT) {
                     const std::string_view text = ValueText(v);
                     if (!AddSmall(col, text)) {
@@ -490,10 +495,14 @@ void RowStore::Append(Column& col, sqlite3_value* value) {
                 break;
             case Store::Real:
                 if (t == SQLITE_FLOAT || t == SQLITE_INTEGER) {
-                    col.reals.push_back(sqlite3_value_double(value));
-                    return;
-                }
-                if (col.type == adDate) {
+                    // A number beyond the range of dates is no date: it
+                    // would make every read of the cell as a date overflow.
+                    const double d = sqlite3_value_double(value);
+                    if (col.type != adDate || IsDateSerial(d)) {
+                        col.reals.push_back(d);
+                        return;
+                    }
+                } else if (col.type == adDate) {
                     double d = 0;
                     if (ReadDate(ValueText(value), d)) {
                         col.reals.push_back(d);
@@ -692,6 +701,11 @@ int RowStore::Compare(int c, uint32_t a, uint32_t b) const {
     }
     switch (col.store) {
         case Store::Int:
+            // A Boolean is kept as 1 or 0 but is -1 or 0 as a number, and
+            // that is how an odd number beside it compares with it; ordered
+            // by its kept value instead, a sort over True, -0.5 and False met
+            // a cycle (True < -0.5 < False < True).  So True comes first.
+            if (col.type == adBoolean) return Order(col.ints[b], col.ints[a]);
             return Order(col.ints[a], col.ints[b]);
         case Store::Real:
             return Order(col.reals[a], col.reals[b]);

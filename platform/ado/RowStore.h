@@ -5,15 +5,16 @@
 // A Variant is made when a value is read, never while the rows are loaded.
 //
 // Odd values.  A cell whose value contradicts its column's type (a text that
-// is no date in a DATE column, a word in a Boolean one) is marked as a Null
-// is, and its value is kept beside the column, in row order, as the Variant
-// it reads as; the column keeps its storage.  So a cell reads the same
-// wherever it stands: a valid date after such a text is still a Date.  A
-// column that turned into a Variant a cell at its first odd value read every
-// later cell by the engine's type of its value (a date after the text became
-// a text) and took 80 bytes a cell where a number takes 8: one text in the
-// SPUD_DATE column of the wells below took them from 113 MB to 166 MB that
-// way, and leaves them at 113 MB this way.  Loading and reading the tables
+// is no date in a DATE column, or a number beyond the range of dates there,
+// a word in a Boolean one) is marked as a Null is, and its value is kept
+// beside the column, in row order, as the Variant it reads as; the column
+// keeps its storage.  So a cell reads the same wherever it stands: a valid
+// date after such a text is still a Date.  A column that turned into a
+// Variant a cell at its first odd value read every later cell by the
+// engine's type of its value (a date after the text became a text) and took
+// 80 bytes a cell where a number takes 8: one text in the SPUD_DATE column of
+// the wells below took them from 113 MB to 166 MB that way, and leaves them
+// at 113 MB this way.  Loading and reading the tables
 // below take the same time either way; on the first, the same number of
 // instructions to 0.01%.
 //
@@ -137,7 +138,7 @@ public:
     // Readies column `c` to be compared many times (a sort); cheap to repeat.
     void PrepareCompare(int c) const;
     // <0, 0, >0 ordering two rows by one column: Null first, numbers by
-    // value, text without regard to case.
+    // value (dates as serials, True as -1), then text without regard to case.
     int Compare(int c, uint32_t a, uint32_t b) const;
 
     // What the kept rows occupy.

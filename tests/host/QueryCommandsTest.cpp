@@ -84,6 +84,18 @@ TEST_F(QueryCommands, RunPrintsTheRowsOfTheQueryFile) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Lines(run.out).size(), fields.size() + 1) << run.out;
     EXPECT_EQ(run.err, "");
+
+    // A date beyond the range of dates is shown as the number it is, in
+    // its row, and the rest of the rows follow.
+    const std::string odd = *fields.begin();
+    Exec(DatabasePath(), "UPDATE Field SET Discovery_Date = 1e308 WHERE Field_Code = " + odd);
+    run = Run({"run", SampleQuery("fields-gross.xml")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(FirstCells(run.out), fields);
+    lines = Lines(run.out);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+        return StartsWith(line, odd + ",") && Has(line, ",1E+308,");
+    })) << run.out;
 }
 
 TEST_F(QueryCommands, EverySampleQueryFileFindsRowsGrossAndNet) {

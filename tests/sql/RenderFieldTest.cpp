@@ -322,6 +322,14 @@ TEST_F(RenderField, ValuesFromAQueryFileStayValues) {
          "<Permutations><Palette><Permutations><Permutation Code=\"AB\" Active=\"True\"/></Permutations>"
          "</Palette></Permutations></CompetitorAnalysis>",
          "The value 'AB' of 'Company@CAPosition' is not a single character."},
+        // A position is found as written: the permutation's "A" names no company at "a".
+        {"CompanyDetail",
+         "<Options><CAQuery>True</CAQuery></Options><Companies><Company ID=\"101\" Name=\"B\" "
+         "ShortName=\"B\" ParentCode=\"0\" CAPosition=\"a\"/></Companies><CompetitorAnalysis>"
+         "<Permutations><Palette><Permutations><Permutation Code=\"A\" Active=\"True\"/></Permutations>"
+         "</Palette></Permutations></CompetitorAnalysis>",
+         "The value 'a' of 'Company@CAPosition' is in another letter case in the code of an active "
+         "permutation."},
         {"CompanyDetail",
          "<CompanyInterestRanges><CompanyInterest_Range MinValue=\"5%\"/></CompanyInterestRanges>",
          "The value '5%' of 'CompanyInterest_Range@MinValue' is not a valid number."},

@@ -128,6 +128,8 @@ TEST_F(UnitsTest, MalformedDefinitionsRaiseNamingTheCategoryAndKeepTheEarlierOne
          "Gas"},
         {R"(<Units><Category ID="Gas" DatabaseUnit="tcf"><Unit ID="bcf" Factor="1"/><Unit ID="tcf" Factor="0.001"/></Category></Units>)",
          "Gas"},
+        {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1" Offset="5"/></Category></Units>)",
+         "unit category 'Gas': the DatabaseUnit 'bcf' must have the Factor 1 and no Offset."},
         {R"(<Units><Category ID="Gas"><Unit ID="bcf" Factor="1"/></Category></Units>)", "Gas"},
         {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"></Category></Units>)", "Gas"},
         {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1"/><Unit ID="BCF" Factor="1"/></Category></Units>)",

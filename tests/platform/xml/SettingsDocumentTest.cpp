@@ -118,11 +118,13 @@ TEST(SettingsDocument, LoadFailuresKeepThePreviousContent) {
     };
     // Each failure after a good load, so that no row reads the problem an
     // earlier one left, and each keeps what that load gave.
-    for (const auto& [file, problem] : files) {
-        ASSERT_TRUE(s->LoadXML("<A><B>1</B></A>"));
-        EXPECT_FALSE(s->Load(file)) << file;
-        EXPECT_EQ(s->LoadProblem(), problem) << file;
-        EXPECT_EQ(s->GetValue("A/B").ToString(), "1") << file;
+    for (const auto& file : files) {
+        RunRow(file.first, [&] {
+            ASSERT_TRUE(s->LoadXML("<A><B>1</B></A>"));
+            EXPECT_FALSE(s->Load(file.first));
+            EXPECT_EQ(s->LoadProblem(), file.second);
+            EXPECT_EQ(s->GetValue("A/B").ToString(), "1");
+        });
     }
     std::string fifo = dir.Path() + "pipe.xml";
     MakeFifo(fifo);
@@ -134,10 +136,12 @@ TEST(SettingsDocument, LoadFailuresKeepThePreviousContent) {
     }
     for (const std::string& text :
          {std::string("<A><B></A>"), std::string(), Nested(257, "x"), Nested(100000)}) {
-        ASSERT_TRUE(s->LoadXML("<A><B>1</B></A>"));
-        EXPECT_FALSE(s->LoadXML(text)) << text.substr(0, 20);
-        EXPECT_FALSE(s->LoadProblem().empty()) << text.substr(0, 20);
-        EXPECT_EQ(s->GetValue("A/B").ToString(), "1") << text.substr(0, 20);
+        RunRow(std::to_string(text.size()) + " bytes: " + text.substr(0, 20), [&] {
+            ASSERT_TRUE(s->LoadXML("<A><B>1</B></A>"));
+            EXPECT_FALSE(s->LoadXML(text));
+            EXPECT_FALSE(s->LoadProblem().empty());
+            EXPECT_EQ(s->GetValue("A/B").ToString(), "1");
+        });
     }
     EXPECT_EQ(s->LoadProblem(), "elements nested deeper than 256 levels");
     EXPECT_EQ(LoadProblemOf(s), s->LoadProblem());
