@@ -7,6 +7,16 @@
 
 namespace {
 constexpr size_t kNone = SIZE_MAX;
+
+// True when the text is exactly how the database writes a date, "YYYY-MM-DD"
+// or that followed by " HH:MM:SS" (midnight too): the serial then is the
+// date's.  Any other writing a date parser would take ("1987-6-9", blanks
+// around it) is no such text.
+bool IsDatabaseDate(const std::string& text, double& serial) {
+    if (!ParseDate(text, serial)) return false;
+    const std::string written = DateToText(serial);
+    return text == written || (written.size() == 10 && text == written + " 00:00:00");
+}
 }  // namespace
 
 bool ChartXPoints::Key::operator<(const Key& o) const {
@@ -35,11 +45,16 @@ ChartXPoints::Key ChartXPoints::KeyOf(const Variant& vValue) {
             key.number = vValue.DateSerial();
             break;
         case VarKind::String: {
-            // A year read as text (strftime, a cast) is the year beside a column of numbers;
-            // a text written otherwise ("01970", "1970 ") is no number's writing.
+            // A year read as text (strftime, a cast) is the year beside a column of numbers,
+            // and a date an aggregate gives as text (MAX of a date column) the date beside the
+            // column's own dates; a text written otherwise ("01970", "1970 ", "1987-6-9") is
+            // no number's or date's writing.
             const std::string& text = vValue.StringRef();
             double number = 0;
             if (ParseNumber(text, number) && std::isfinite(number) && DoubleToText(number) == text) {
+                key.rank = 1;
+                key.number = number;
+            } else if (IsDatabaseDate(text, number)) {
                 key.rank = 1;
                 key.number = number;
             } else {

@@ -3,11 +3,13 @@
 // that queries reading different years or categories still pair each value
 // with its own X and share one point (and one grid row) per X value.
 //
-// X values.  Null (and Empty) is one X value.  Numbers, dates and texts
-// that are exactly the canonical writing of a number are compared by their
-// number: 1970, 1970.0, the text "1970" and a date whose serial number is
-// 1970 are one X value, while "01970", "1970 " and "1,970" are texts.  Other
-// texts are one X value when they differ in ASCII letter case alone.
+// X values.  Null (and Empty) is one X value.  Numbers, dates, texts that
+// are exactly the canonical writing of a number and texts that are exactly
+// the database's writing of a date ("1987-06-09", or with " HH:MM:SS") are
+// compared by their number: 1970, 1970.0, the text "1970" and a date whose
+// serial number is 1970 are one X value, and so are a date and its text,
+// while "01970", "1970 ", "1,970", "1987-6-9" and "1987-06-09 " are texts.
+// Other texts are one X value when they differ in ASCII letter case alone.
 //
 // Order.  Each query gives the X values of its records in record order.  The
 // first query's records take their points in that order, whatever it is, as

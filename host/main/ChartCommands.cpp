@@ -137,18 +137,31 @@ std::string AssetCodes(IQuery& query, ADODB::Recordset& rs) {
     return Join(codes, ",");
 }
 
-// Why a chart drawn without an error shown could not show all its data: the
-// query that could not be opened, by place and name, with the engine's
-// reason, or else a limit of the chart.
-std::string Incomplete(const Ref<IChart>& chart, const std::string& name) {
+// The place of the query the last drawing of the chart could not open; 0
+// when every query opened.
+int32_t FailedQuery(const Ref<IChart>& chart) {
     Ref<CChart> drawn = TryCast<CChart>(chart);
-    const int32_t failed = drawn ? drawn->FailedQuery() : 0;
-    if (failed == 0) return "a limit of the chart was passed";
+    return drawn ? drawn->FailedQuery() : 0;
+}
+
+// The query that the chart could not open, by place and name, with the
+// engine's reason.
+std::string NotOpened(const Ref<IChart>& chart, const std::string& name) {
+    Ref<CChart> drawn = TryCast<CChart>(chart);
+    const int32_t failed = drawn->FailedQuery();
     const std::string queryName = chart->Queries()->Item(Variant(failed)).ToObject<IChartQuery>()->Name();
     std::string text = "query " + std::to_string(failed) + (queryName.empty() ? "" : " (" + queryName + ")") +
                        " of the chart " + name + " could not be opened";
     if (!drawn->FailedQueryReason().empty()) text += " (" + drawn->FailedQueryReason() + ")";
-    return text + "; the queries before it are drawn, those after it were not run";
+    return text;
+}
+
+// Why a chart drawn without an error shown could not show all its data: a
+// query after the first that could not be opened, or else a limit of the
+// chart.
+std::string Incomplete(const Ref<IChart>& chart, const std::string& name) {
+    if (FailedQuery(chart) == 0) return "a limit of the chart was passed";
+    return NotOpened(chart, name) + "; the queries before it are drawn, those after it were not run";
 }
 
 }  // namespace
@@ -224,9 +237,10 @@ CommandRun DeclareChart(CLI::App& app) {
         "already is replaced only with --force, and an output that is not a regular file, lies in a folder "
         "that is not there or may not be written, names the other output or a file the command reads "
         "(whatever its name: a link to one is that file) is refused before anything runs.  When an error is "
-        "shown nothing is written and the exit status is 1; when the chart could not show all its data (a "
-        "limit of the chart passed, or a query the engine could not open, which is named: the queries before "
-        "it are drawn) it is written and the exit status is 1.");
+        "shown, or when the engine could not open the chart's first query (which is named), nothing is "
+        "written and the exit status is 1; when the chart could not show all its data (a limit of the chart "
+        "passed, or a later query the engine could not open, which is named: the queries before it are "
+        "drawn) it is written and the exit status is 1.");
     return [o, codes](CommandContext& c) {
         // The library reads a blank list as "no assets" and would draw a chart
         // without data; given by hand it is a mistake, refused as ",,," is.
@@ -300,6 +314,12 @@ CommandRun DeclareChart(CLI::App& app) {
         // What was shown has said why; a picture of a chart that failed would
         // pass for one of assets without data.
         if (c.Failed()) return kFailed;
+        // So would the blank picture of a chart whose first query could not be
+        // opened: nothing was drawn.
+        if (!complete && FailedQuery(chart) == 1) {
+            c.console.Say("the chart could not be drawn: " + NotOpened(chart, o->name));
+            return kFailed;
+        }
         try {
             // Both files are written before either takes its name: a picture
             // is never left without the grid asked for beside it.

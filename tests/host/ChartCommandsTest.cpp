@@ -206,6 +206,20 @@ TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
                                            ","))
         << written[1];
     EXPECT_TRUE(Has(ReadFile(Out("t.svg")), "<svg"));
+    // When it is the first query, nothing was drawn: the query is named and nothing is written,
+    // since a blank picture would pass for one of assets without data.
+    const std::string oil = "SELECT Prod_Year AS PROD_YEAR, SUM(OIL_PRODUCTION) AS OIL_PRODUCTION";
+    ASSERT_TRUE(Has(production, oil));
+    data.Write("Charts/Definitions/FirstTooComplex.xml",
+               Replace(production, oil, Replace(tooComplex, "GAS_PRODUCTION", "OIL_PRODUCTION")));
+    run = Run({"chart", "FirstTooComplex", "--codes", "1001", "--svg", Out("f.svg"), "--grid", Out("f.csv")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(
+        run.err,
+        "terralith: the chart could not be drawn: query 1 (Oil) of the chart FirstTooComplex could not be "
+        "opened (too many terms in compound SELECT)\n");
+    EXPECT_FALSE(std::filesystem::exists(Out("f.svg")));
+    EXPECT_FALSE(std::filesystem::exists(Out("f.csv")));
 
     run = Run({"chart", "FieldCapex", "--codes", "1001", "--svg", scratch.Path() + "missing/x.svg"});
     EXPECT_EQ(run.status, 1);
