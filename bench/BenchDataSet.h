@@ -21,7 +21,7 @@ inline std::string GeneratedDataSet(const std::string& scratch, const std::strin
     if (const char* set = std::getenv("TERRALITH_BENCH_SET"); set && *set) return std::string(set) + "/";
     SampleOptions options;
     options.outFolder = scratch + "set";
-    options.fields = EnvNumber("TERRALITH_BENCH_FIELDS", 50000);
+    options.fields = FieldsAsked();
     options.unitsFile = units;
     std::fprintf(stderr, "generating a data set of %d fields...\n", options.fields);
     const SampleWorld::Counts counts = SampleGenerator::Generate(options);

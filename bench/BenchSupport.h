@@ -167,6 +167,18 @@ inline int EnvNumber(const char* name, int fallback) {
     return v && *v ? std::max(0, std::atoi(v)) : fallback;
 }
 
+// The fields of the data set a benchmark makes: TERRALITH_BENCH_FIELDS
+// (50000), from 1 (a data set with something to query) to 100,000 (the most
+// the sample generator makes); the run stops, saying so, at any other.
+inline int FieldsAsked() {
+    const int fields = EnvNumber("TERRALITH_BENCH_FIELDS", 50000);
+    if (fields < 1 || fields > 100000) {
+        std::fprintf(stderr, "TERRALITH_BENCH_FIELDS must be a number of fields from 1 to 100000\n");
+        std::exit(2);
+    }
+    return fields;
+}
+
 // A database opened as the library opens its connections: read-only,
 // without the engine's per-connection mutex, the file mapped into memory.
 inline sqlite3* OpenReadOnly(const std::string& path) {

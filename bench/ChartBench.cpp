@@ -21,15 +21,28 @@
 //   opposite/render, opposite/raw  the second query in the opposite order,
 //                  each of its values placed between two of the first's.
 //
+// And a plain line chart of many series, a query each giving one field's
+// production by year (the host's fields in turn, again from the first when
+// there are fewer), every series a grid column of its own:
+//
+//   many100/render, many100/raw    100 series;
+//   many1000/render, many1000/raw  1,000 series.
+//
 // The summary prints the opposite order's drawing against the one in order:
 // placing the points by X value costs about the same whatever order the
-// later query comes in.
+// later query comes in; and the chart of 1,000 series against the one of
+// 100: the grid and the drawing grow with the series, about ten times.
 //
 // Each stacked chart is drawn once before the timing and its control must
-// hold TERRALITH_BENCH_SERIES series (50) of TERRALITH_BENCH_YEARS points
-// (30), every point with a value, and its grid every cell; each plain chart
-// a point per X value, upwards, with the value of its query at every other
-// point, and a grid row per point; or the program stops.
+// hold TERRALITH_BENCH_SERIES series (50, or as many operators as have
+// figures in a smaller data set) of TERRALITH_BENCH_YEARS points
+// (30), every point with a value, and its grid every cell that has figures
+// (the grouping rule leaves a year without figures blank and draws it as
+// 0); each plain chart of two queries a point per X value, upwards, with the
+// value of its query at every other point, and a grid row per point; each
+// chart of many series a point per year with figures, its series' values
+// where its field has them, and the grid a row per point and a column per
+// series; or the program stops.
 //
 // The data set is made here by the sample generator: TERRALITH_BENCH_FIELDS
 // fields (50000) with the sample's units, unless TERRALITH_BENCH_SET names a
@@ -47,6 +60,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -91,6 +105,8 @@ struct Road {
     size_t rows = 0;                      // rows the raw statements gave
     size_t values = 0;                    // values they read
     bool plain = false;                   // a plain chart of two queries, else a stacked one
+    int series = 0;                       // a plain chart of this many queries, a series each
+    int points = 0;                       // the points of each series
 };
 
 // An operator or a field: its code, and its name where one was asked for.
@@ -111,10 +127,12 @@ struct DataSet {
     size_t codeCount = 0;
     Road across{"across", {}, {}, 0, 0}, down{"down", {}, {}, 0, 0}, rule{"rule", {}, {}, 0, 0};
     Road inorder{"inorder", {}, {}, 0, 0, true}, opposite{"opposite", {}, {}, 0, 0, true};
-    size_t fields = 0;  // the fields of the plain charts, a point each per query
+    Road many100{"many100", {}, {}, 0, 0, true, 100}, many1000{"many1000", {}, {}, 0, 0, true, 1000};
+    size_t fields = 0;           // the fields of the plain charts, a point each per query
+    std::vector<int> producing;  // the host's fields with figures, a series each in the charts of many
 
     // Every chart, in the order the benchmarks run.
-    std::array<Road*, 5> Roads() { return {&across, &down, &rule, &inorder, &opposite}; }
+    std::array<Road*, 7> Roads() { return {&across, &down, &rule, &inorder, &opposite, &many100, &many1000}; }
 };
 
 [[noreturn]] void Fail(const std::string& message) {
@@ -251,6 +269,29 @@ std::string PlainChartXml(const std::string& first, const std::string& second) {
            "</Queries></Chart></TerralithChart>\n";
 }
 
+// A plain line chart of a query per field, its production by year: year
+// against Y, headed by its own column name.
+std::string ManyChartXml(const DataSet& d, int series) {
+    std::string queries;
+    for (int s = 1; s <= series; ++s) {
+        const int field = d.producing[static_cast<size_t>(s - 1) % d.producing.size()];
+        const std::string column = "F" + std::to_string(s);
+        const std::string sql = "SELECT Prod_Year AS PROD_YEAR, TOTAL_PRODUCTION AS " + column +
+                                " FROM FieldAnnualTotal_Gross WHERE Field_Code = " + std::to_string(field) +
+                                " AND Prod_Year BETWEEN " + std::to_string(d.firstYear) + " AND " +
+                                std::to_string(d.firstYear + d.years - 1) + " ORDER BY Prod_Year";
+        queries += "<Query><Name>" + column + "</Name><SQL>" + XmlText(sql) +
+                   "</SQL><SeriesData><Series><RenderMode>LINE</RenderMode><DrawingOrder>" +
+                   std::to_string(s) + "</DrawingOrder><VerticalPlot>False</VerticalPlot><Axes>" +
+                   AxisXml("X", "Year", "PROD_YEAR", "Text", false, 0) +
+                   AxisXml("Y", column, column, "Number", false, 0) + "</Axes></Series></SeriesData></Query>";
+    }
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<TerralithChart><Chart>"
+           "<Title FontName=\"Arial\" FontSize=\"12\" Underline=\"False\" Bold=\"True\">Production by "
+           "field</Title><Queries>" +
+           queries + "</Queries></Chart></TerralithChart>\n";
+}
+
 // The annual figures of the host's fields in the chosen years.
 std::string From(const DataSet& d) {
     return " FROM FieldAnnualTotal_Gross G INNER JOIN Field F ON F.Field_Code = G.Field_Code "
@@ -298,6 +339,8 @@ void WriteCharts(const DataSet& d) {
                          "<TerralithRule Series=\"PROD_YEAR\" StackingCategory=\"OPERATOR\" "
                          "Value=\"TOTAL_PRODUCTION\" SortData=\"True\"/>",
                          rule, false, "", "PROD_YEAR"));
+    d.dir.Write(folder + "BenchMany100.xml", ManyChartXml(d, d.many100.series));
+    d.dir.Write(folder + "BenchMany1000.xml", ManyChartXml(d, d.many1000.series));
 }
 
 // The catalogue as the database describes it, so that the charts read the
@@ -359,6 +402,34 @@ void CheckPlain(const DataSet& d, const Road& road, const MemoryGrid& grid,
     if (!grid.Cell(1, points + 1) || grid.Cell(1, points + 2)) Fail(road.name + ": not a grid row per point");
 }
 
+// Stops the program unless the chart of many series drew a point per year
+// with figures in every series, the values its rows gave, and a grid row per
+// point under a heading per series.
+void CheckMany(const Road& road, const MemoryGrid& grid, const MemoryChartControl& control) {
+    const int32_t points = road.points;
+    if (static_cast<int>(control.Groups().size()) != road.series)
+        Fail(road.name + ": " + std::to_string(control.Groups().size()) + " chart groups instead of " +
+             std::to_string(road.series));
+    size_t values = 0;
+    for (int32_t g = 1; g <= road.series; ++g) {
+        const auto group = control.Groups()[static_cast<size_t>(g - 1)];
+        if (group->data->Points(1) != points)
+            Fail(road.name + ": series " + std::to_string(g) + " has " +
+                 std::to_string(group->data->Points(1)) + " points instead of " + std::to_string(points));
+        for (int32_t p = 1; p <= points; ++p)
+            if (group->data->Value(1, p)) ++values;
+        const std::string heading = "F" + std::to_string(g);
+        if (grid.Text(g + 1, 1) != heading)
+            Fail(road.name + ": column " + std::to_string(g + 1) + " is headed \"" + grid.Text(g + 1, 1) +
+                 "\" instead of " + heading);
+    }
+    // The statements' values less their years.
+    if (values != road.values - road.rows)
+        Fail(road.name + ": " + std::to_string(values) + " values drawn instead of " +
+             std::to_string(road.values - road.rows));
+    if (!grid.Cell(1, points + 1) || grid.Cell(1, points + 2)) Fail(road.name + ": not a grid row per point");
+}
+
 // Draws the chart into new controls and stops the program unless it drew
 // every series with every point, the grid holding every value.
 void Check(const DataSet& d, const Road& road) {
@@ -367,6 +438,7 @@ void Check(const DataSet& d, const Road& road) {
     const bool ok = road.chart->Render(grid, control, d.codes);
     const std::string shown = CwndShowError::Instance().Text();
     if (!ok || !shown.empty()) Fail(road.name + ": the drawing failed: " + shown);
+    if (road.series) return CheckMany(road, *grid, *control);
     if (road.plain) return CheckPlain(d, road, *grid, *control);
     const int series = static_cast<int>(d.operators.size());
     if (control->Groups().size() != 1) Fail(road.name + ": not one chart group");
@@ -377,21 +449,30 @@ void Check(const DataSet& d, const Road& road) {
              std::to_string(series));
     if (static_cast<int>(group->seriesLabels->items.size()) != series)
         Fail(road.name + ": " + std::to_string(group->seriesLabels->items.size()) + " legend entries");
-    size_t cells = 0;
+    size_t cells = 0, blank = 0;
     for (int s = 1; s <= series; ++s) {
-        if (group->data->Points(s) != d.years)
+        if (group->data->Points(s) != road.points)
             Fail(road.name + ": series " + std::to_string(s) + " has " +
-                 std::to_string(group->data->Points(s)) + " points instead of " + std::to_string(d.years));
-        for (int p = 1; p <= d.years; ++p) {
-            if (!group->data->Value(s, p)) Fail(road.name + ": no value at series " + std::to_string(s));
+                 std::to_string(group->data->Points(s)) + " points instead of " +
+                 std::to_string(road.points));
+        for (int p = 1; p <= road.points; ++p) {
+            const std::optional<double> value = group->data->Value(s, p);
+            if (!value) Fail(road.name + ": no value at series " + std::to_string(s));
             // Across the result a series is a grid row, down it a grid column.
             const int col = road.name == "down" ? s + 1 : p + 1;
             const int row = road.name == "down" ? p + 1 : s + 1;
-            if (grid->Cell(col, row)) ++cells;
+            if (grid->Cell(col, row)) {
+                ++cells;
+            } else if (road.name == "rule" && *value == 0) {
+                ++blank;  // a year in which the operator's fields have no figures
+            } else {
+                Fail(road.name + ": no grid cell at series " + std::to_string(s) + ", point " +
+                     std::to_string(p));
+            }
         }
     }
-    const size_t expected = static_cast<size_t>(series) * static_cast<size_t>(d.years);
-    if (cells != expected)
+    const size_t expected = static_cast<size_t>(series) * static_cast<size_t>(road.points);
+    if (cells + blank != expected || cells == 0)
         Fail(road.name + ": " + std::to_string(cells) + " grid cells instead of " + std::to_string(expected));
     if (control->Area().x->valueLabels->labels.empty()) Fail(road.name + ": no year labels");
 }
@@ -427,8 +508,8 @@ DataSet& Data() {
             if (static_cast<int>(d->operators.size()) < wanted && names.insert(o.name).second)
                 d->operators.push_back(o);
         }
-        if (static_cast<int>(d->operators.size()) < wanted)
-            Fail("only " + std::to_string(d->operators.size()) + " operators have figures in the years");
+        // A small data set has fewer: the stacked charts then have a series for each there is.
+        if (d->operators.empty()) Fail("no operator has figures in the years");
         std::string chosen;
         for (const Coded& o : d->operators) AppendCode(chosen, o.code);
         // An equal share of the codes for each operator, its first fields by code.
@@ -440,14 +521,39 @@ DataSet& Data() {
                           ")) WHERE n <= " + std::to_string(budget / wanted) + " ORDER BY Field_Code");
         for (const Coded& f : fields) AppendCode(d->codes, f.code);
         d->codeCount = fields.size();
+        // The series of the charts of many: the host's fields with figures in the years.
+        for (const Coded& f :
+             CodedRows(db, "SELECT DISTINCT Field_Code FROM FieldAnnualTotal_Gross WHERE Field_Code IN (" +
+                               d->codes + ") AND Prod_Year BETWEEN " + years + " ORDER BY Field_Code"))
+            d->producing.push_back(f.code);
+        if (d->producing.empty()) Fail("none of the host's fields has figures in the years");
+        // Across the result a point is a year; down it and by the rule, a year with figures.
+        d->across.points = d->years;
+        d->down.points = d->rule.points =
+            CodedRows(db, bench::ChartStatement("SELECT COUNT(DISTINCT G.Prod_Year)" + From(*d), d->codes))
+                .at(0)
+                .code;
+        for (Road* many : {&d->many100, &d->many1000}) {
+            std::string drawn;
+            for (size_t f = 0; f < std::min(d->producing.size(), static_cast<size_t>(many->series)); ++f)
+                AppendCode(drawn, d->producing[f]);
+            many->points = CodedRows(db,
+                                     "SELECT COUNT(DISTINCT Prod_Year) FROM FieldAnnualTotal_Gross WHERE "
+                                     "Field_Code IN (" +
+                                         drawn + ") AND Prod_Year BETWEEN " + years)
+                               .at(0)
+                               .code;
+        }
 
         d->fields = static_cast<size_t>(CodedRows(db, "SELECT COUNT(*) FROM Field").at(0).code);
         WriteCharts(*d);
         d->engine = New<CChartEngine>();
         d->engine->Initialise(d->folder + "Charts/ChartManifest.xml", d->dir.Path() + "Charts");
-        for (auto [road, file] : {std::pair{&d->across, "BenchAcross"}, std::pair{&d->down, "BenchDown"},
-                                  std::pair{&d->rule, "BenchRule"}, std::pair{&d->inorder, "BenchInOrder"},
-                                  std::pair{&d->opposite, "BenchOpposite"}}) {
+        for (auto [road, file] :
+             {std::pair{&d->across, "BenchAcross"}, std::pair{&d->down, "BenchDown"},
+              std::pair{&d->rule, "BenchRule"}, std::pair{&d->inorder, "BenchInOrder"},
+              std::pair{&d->opposite, "BenchOpposite"}, std::pair{&d->many100, "BenchMany100"},
+              std::pair{&d->many1000, "BenchMany1000"}}) {
             road->chart = d->engine->LoadChart(file);
             if (!road->chart) Fail(std::string("cannot load ") + file);
             // The statements the drawing opens: the codes put in as ExecuteQuery puts them.
@@ -455,6 +561,8 @@ DataSet& Data() {
             for (int32_t q = 1; q <= queries->Count(); ++q)
                 road->statements.push_back(bench::ChartStatement(
                     queries->Item(Variant(q)).ToObject<IChartQuery>()->SQL(), d->codes));
+            // Stepped once first: the check of a chart of many series reads what the statements gave.
+            Step(d->raw, *road);
             Check(*d, *road);
         }
         return d;
@@ -481,25 +589,26 @@ void BM_Render(benchmark::State& state, Road* road) {
 }
 
 void Summary(const bench::MedianReporter& reporter, const DataSet& d, const Road& road) {
-    if (road.plain)
+    if (road.series)
+        std::printf("\n%s: %d series of at most %d points each; the statements gave %zu rows, %zu values\n",
+                    road.name.c_str(), road.series, road.points, road.rows, road.values);
+    else if (road.plain)
         std::printf("\n%s: two queries of %zu points each; the statements gave %zu rows, %zu values\n",
                     road.name.c_str(), d.fields, road.rows, road.values);
     else
         std::printf("\n%s: %zu series of %d points; the statement gave %zu rows, %zu values\n",
-                    road.name.c_str(), d.operators.size(), d.years, road.rows, road.values);
+                    road.name.c_str(), d.operators.size(), road.points, road.rows, road.values);
     bench::PrintRatio(reporter, road.name, "render");
 }
 
-// The plain chart drawn with its second query in the opposite order against
-// the same drawn in order.
-void OrderSummary(const bench::MedianReporter& reporter) {
-    const auto inorder = reporter.At("inorder/render"), opposite = reporter.At("opposite/render");
-    if (inorder.cpu <= 0 || inorder.wall <= 0) return;
+// One drawing against another.
+void Against(const bench::MedianReporter& reporter, const std::string& title, const std::string& one,
+             const std::string& other) {
+    const auto a = reporter.At(one + "/render"), b = reporter.At(other + "/render");
+    if (b.cpu <= 0 || b.wall <= 0) return;
     std::printf(
-        "\nopposite order against in order, drawn:\n  CPU  %.1f ms against %.1f ms: %.2fx\n"
-        "  wall %.1f ms against %.1f ms: %.2fx\n",
-        opposite.cpu * 1e3, inorder.cpu * 1e3, opposite.cpu / inorder.cpu, opposite.wall * 1e3,
-        inorder.wall * 1e3, opposite.wall / inorder.wall);
+        "\n%s, drawn:\n  CPU  %.1f ms against %.1f ms: %.2fx\n  wall %.1f ms against %.1f ms: %.2fx\n",
+        title.c_str(), a.cpu * 1e3, b.cpu * 1e3, a.cpu / b.cpu, a.wall * 1e3, b.wall * 1e3, a.wall / b.wall);
 }
 
 }  // namespace
@@ -524,7 +633,8 @@ int main(int argc, char** argv) {
     bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const Road* road : data.Roads()) Summary(reporter, data, *road);
-    OrderSummary(reporter);
+    Against(reporter, "opposite order against in order", "opposite", "inorder");
+    Against(reporter, "1,000 series against 100", "many1000", "many100");
 
     for (Road* road : data.Roads()) road->chart.Reset();
     data.engine.Reset();

@@ -72,7 +72,7 @@ DataSet& Data() {
         auto* d = new DataSet;
         SampleOptions options;
         options.outFolder = d->dir.Path() + "set";
-        options.fields = bench::EnvNumber("TERRALITH_BENCH_FIELDS", 50000);
+        options.fields = bench::FieldsAsked();
         std::fprintf(stderr, "generating a data set of %d fields...\n", options.fields);
         SampleGenerator::Generate(options);
         d->folder = options.outFolder + "/";

@@ -58,6 +58,7 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
         columns_.clear();
         failedQuery_ = 0;
         failedQueryReason_.clear();
+        assetCodes_.reset();
 
         // The queries are opened before any is drawn, as far as they open: a
         // bar or line query's points depend on the X values of all of them.

@@ -27,7 +27,7 @@ Ref<ADODB::Recordset> CChart::ExecuteQuery(const std::string& sSQL, const std::s
         *this, "CChart.ExecuteQuery(sSQL, sAssetCodes)", ERR_ARGS(sSQL, sAssetCodes),
         [&]() -> Ref<ADODB::Recordset> {
             // The codes come from the host: only a list of numbers reaches the statement.
-            const std::string sql = ReplacePlaceholder(sSQL, "ASSET_CODE", SqlCodeList(sAssetCodes));
+            const std::string sql = ReplacePlaceholder(sSQL, "ASSET_CODE", AssetCodes(sAssetCodes));
             Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
             try {
                 rs->Open(sql, gDataManagerObject()->Connection(), 3, 1);
@@ -48,6 +48,11 @@ Ref<ADODB::Recordset> CChart::ExecuteQuery(const std::string& sSQL, const std::s
             }
             return rs;
         });
+}
+
+const SqlFragment& CChart::AssetCodes(const std::string& sAssetCodes) {
+    if (!assetCodes_) assetCodes_ = SqlCodeList(sAssetCodes);
+    return *assetCodes_;
 }
 
 void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartControl>& chChart,

@@ -9,23 +9,22 @@ namespace host {
 std::string FixedText(double d, int32_t places, bool separators) {
     places = std::clamp<int32_t>(places, 0, 15);
     if (!std::isfinite(d)) return d != d ? "NaN" : (d < 0 ? "-Infinity" : "Infinity");
+    // Written straight into the one string returned: a grid measures every
+    // cell of every column by its text.
     char buffer[400];
     auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(d), std::chars_format::fixed, places);
-    std::string digits(buffer, r.ptr);
-    const size_t point = digits.find('.');
-    std::string whole = digits.substr(0, point);
-    const std::string fraction = point == std::string::npos ? "" : digits.substr(point);
-    if (separators) {
-        std::string grouped;
-        const size_t n = whole.size();
-        for (size_t i = 0; i < n; ++i) {
-            grouped += whole[i];
-            if (i + 1 < n && (n - i - 1) % 3 == 0) grouped += ',';
-        }
-        whole = grouped;
+    const std::string_view digits(buffer, static_cast<size_t>(r.ptr - buffer));
+    const size_t point = std::min(digits.find('.'), digits.size());
+    const bool zero = digits.find_first_not_of("0.") == std::string_view::npos;
+    std::string out;
+    out.reserve(digits.size() + point / 3 + 1);
+    if (d < 0 && !zero) out += '-';
+    for (size_t i = 0; i < point; ++i) {
+        out += digits[i];
+        if (separators && i + 1 < point && (point - i - 1) % 3 == 0) out += ',';
     }
-    const bool zero = digits.find_first_not_of("0.") == std::string::npos;
-    return (d < 0 && !zero ? "-" : "") + whole + fraction;
+    out += digits.substr(point);
+    return out;
 }
 
 std::string ColourHex(int32_t lColour) {

@@ -1,12 +1,15 @@
 #include "MemoryChartParts.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "ControlErrors.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
 
 namespace {
+constexpr int32_t kLast = std::numeric_limits<int32_t>::max();
+
 [[noreturn]] void RaiseBadIndex(const char* source) {
     Raise(host::kInvalidArrayIndex, source, host::kInvalidArrayIndexText);
 }
@@ -15,8 +18,9 @@ namespace {
 void MemoryChartData::SetNumSeries(int32_t lCount) {
     if (lCount < 0) RaiseBadIndex("MemoryChartData");
     numPoints.resize(static_cast<size_t>(lCount), 0);
-    for (auto* values : {&x, &y})
-        std::erase_if(*values, [&](const auto& entry) { return entry.first.first > lCount; });
+    // The values are ordered by series and point: those beyond are one range
+    // at the end, so a chart drawn again costs what it drops.
+    for (auto* values : {&x, &y}) values->erase(values->upper_bound({lCount, kLast}), values->end());
 }
 
 int32_t MemoryChartData::NumPoints(int32_t lSeries) {
@@ -28,9 +32,7 @@ void MemoryChartData::SetNumPoints(int32_t lSeries, int32_t lCount) {
     if (lSeries < 1 || lSeries > NumSeries() || lCount < 0) RaiseBadIndex("MemoryChartData");
     numPoints[static_cast<size_t>(lSeries - 1)] = lCount;
     for (auto* values : {&x, &y})
-        std::erase_if(*values, [&](const auto& entry) {
-            return entry.first.first == lSeries && entry.first.second > lCount;
-        });
+        values->erase(values->upper_bound({lSeries, lCount}), values->upper_bound({lSeries, kLast}));
 }
 
 void MemoryChartData::CheckPoint(int32_t lSeries, int32_t lPoint) const {

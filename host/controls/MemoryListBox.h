@@ -3,6 +3,12 @@
 // puts each new row in its place (ignoring case, after rows that compare
 // equal) and NewIndex says where; an unsorted one appends.  An index out of
 // range raises 381, as the real control does.
+//
+// The rows are kept in blocks of a few hundred, in order: a sorted list
+// puts a row in its place by moving the rows of its block only, and finds a
+// row by its index by counting blocks.  One array of all rows moved half of
+// them for each row that did not come last: 100,000 rows given in the
+// opposite order took 16 s, in no order 8.4 s, against 0.03 s in order.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,20 +30,23 @@ public:
     int32_t NewIndex() override { return newIndex_; }
     int32_t ItemData(int32_t lIndex) override;
     void SetItemData(int32_t lIndex, int32_t lData) override;
-    int32_t ListCount() override { return static_cast<int32_t>(rows_.size()); }
+    int32_t ListCount() override { return count_; }
     std::string List(int32_t lIndex) override;
 
     bool Sorted() const { return sorted_; }
     // The rows in the order the control shows them.
-    const std::vector<ListRow>& Rows() const { return rows_; }
+    const std::vector<ListRow>& Rows() const;
     // One row a line: "text|item value".
     std::string Print() const;
 
 private:
-    size_t At(int32_t lIndex) const;  // raises 381 when out of range
+    ListRow& At(int32_t lIndex);  // raises 381 when out of range
 
     std::string name_;
     bool sorted_;
-    std::vector<ListRow> rows_;
+    std::vector<std::vector<ListRow>> blocks_;  // none empty
+    int32_t count_ = 0;
     int32_t newIndex_ = -1;
+    mutable std::vector<ListRow> rows_;  // Rows(), made again after a change
+    mutable bool rowsStale_ = false;
 };

@@ -103,8 +103,11 @@ TEST(MemoryChartControl, DataKeepsValuesWithinItsSeriesAndPoints) {
     data->SetNumPoints(1, 2);
     data->SetNumPoints(1, 3);
     EXPECT_FALSE(kept.Value(1, 3)) << "lowering the points drops the values beyond";
+    EXPECT_EQ(kept.y.count({1, 2}), 1u) << "the last point stays";
+    EXPECT_EQ(kept.y.count({2, 1}), 1u) << "and only the series' own";
     data->SetNumSeries(1);
     EXPECT_EQ(kept.y.count({2, 1}), 0u);
+    EXPECT_EQ(kept.Value(1, 1), 12.5) << "fewer series keep the values of those left";
 }
 
 TEST(MemoryChartControl, StyleSlotsFollowTheSeriesAndAxesAreNamedExactly) {

@@ -62,8 +62,36 @@ TEST(MemoryGrid, InsertedRowsMoveTheCellsDownAndGrowTheGrid) {
     EXPECT_EQ(grid.Text(1, 12), "row 10") << "nothing falls off the end";
     grid.SetMaxRows(11);
     EXPECT_EQ(grid.Text(1, 12), "") << "a smaller grid drops the rows beyond";
+    EXPECT_EQ(grid.Text(1, 11), "row 9");
+    grid.SetMaxRows(3);
+    EXPECT_EQ(grid.Text(1, 4), "") << "and so does the next smaller size";
+    EXPECT_EQ(grid.Text(1, 3), "row 1");
     grid.SetMaxCols(0);
     EXPECT_EQ(grid.Text(1, 3), "");
+
+    // The current cell is the one at its place when it is set: rows inserted
+    // or a size that drops it leave a new cell there.
+    MemoryGrid current;
+    Put(current, 2, 1, 5, Variant("moved"));
+    current.InsertRows(1, 1);
+    current.Font()->SetBold(true);
+    ASSERT_NE(current.Cell(2, 1), nullptr);
+    EXPECT_TRUE(current.Cell(2, 1)->bold);
+    EXPECT_FALSE(current.Cell(2, 2)->bold) << "the moved cell keeps its font";
+    Put(current, 3, 8, 5, Variant("dropped"));
+    current.Font()->SetBold(true);
+    current.SetMaxRows(5);
+    EXPECT_EQ(current.Cell(3, 8), nullptr);
+    current.Font()->SetSize(12);
+    ASSERT_NE(current.Cell(3, 8), nullptr);
+    EXPECT_FALSE(current.Cell(3, 8)->bold) << "made anew";
+    EXPECT_EQ(current.MaxRows(), 8) << "the grid grows to hold it again";
+    Put(current, 4, 2, 5, Variant("gone"));
+    current.SetMaxCols(3);
+    current.Font()->SetSize(14);
+    ASSERT_NE(current.Cell(4, 2), nullptr);
+    EXPECT_EQ(current.Text(4, 2), "");
+    EXPECT_EQ(current.MaxCols(), 4);
 }
 
 TEST(MemoryGrid, WidthsCountCharactersOfTheCellsFont) {
@@ -73,6 +101,28 @@ TEST(MemoryGrid, WidthsCountCharactersOfTheCellsFont) {
     grid.Font()->SetSize(16);
     EXPECT_DOUBLE_EQ(grid.MaxTextColWidth(2), 12.0) << "six characters at twice the size";
     EXPECT_DOUBLE_EQ(grid.MaxTextColWidth(3), 0.0);
+    // A number's width counts its sign, its separators and a digit that
+    // rounding carries into, whichever cell of the column comes first.
+    struct Pair {
+        double wide, narrow;
+        int32_t places;
+        bool separators;
+        double width;
+    };
+    int32_t col = 10;
+    for (const Pair& p : {Pair{99.6, 12, 0, false, 3}, Pair{-12, 12, 0, false, 3},
+                          Pair{1234, 9999, 0, true, 5}, Pair{9.96, 1.25, 1, false, 4}}) {
+        for (const bool wideFirst : {true, false}) {
+            ++col;
+            for (int32_t row = 1; row <= 2; ++row) {
+                Put(grid, col, row, 13, Variant((row == 1) == wideFirst ? p.wide : p.narrow));
+                grid.SetTypeNumberDecPlaces(p.places);
+                grid.SetTypeNumberShowSep(p.separators && (row == 1) == wideFirst);
+            }
+            EXPECT_DOUBLE_EQ(grid.MaxTextColWidth(col), p.width)
+                << grid.Text(col, 1) << " and " << grid.Text(col, 2);
+        }
+    }
     grid.SetMeasuredWidth(2, 57.5);
     EXPECT_DOUBLE_EQ(grid.MaxTextColWidth(2), 57.5);
     grid.SetColWidth(2, 58);

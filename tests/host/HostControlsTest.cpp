@@ -2,6 +2,7 @@
 // order a real control shows it, and refuse what a real control refuses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "host/controls/MemoryComboBox.h"
@@ -9,6 +10,7 @@
 #include "host/controls/MemoryGeologicalAgeControl.h"
 #include "host/controls/MemoryListBox.h"
 #include "host/controls/MemoryTreeView.h"
+#include "platform/runtime/Text.h"
 #include "platform/ui/UiServices.h"
 #include "support/ErrorAssert.h"
 
@@ -137,6 +139,34 @@ TEST(MemoryListBox, ItemDataByIndexAndOutOfRange) {
     }
     EXPECT_EQ(combo.NewIndex(), 2);
     EXPECT_EQ(combo.Print(), "condensate|3\nGas|2\ngas|4\noil|1\n");
+
+    // Thousands of rows in no order, texts that compare equal among them:
+    // each row's item data stays with it, and every row is found by its index.
+    MemoryListBox many("lstFields", true);
+    std::vector<ListRow> expected;
+    for (int32_t i = 0; i < 3000; ++i) {
+        const int32_t n = (i * 7919) % 1000;
+        const std::string text = (i % 2 ? "Field " : "FIELD ") + std::to_string(n);
+        many.AddItem(text);
+        many.SetItemData(many.NewIndex(), i);
+        expected.push_back({text, i});
+    }
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const ListRow& a, const ListRow& b) { return CompareNoCase(a.Text, b.Text) < 0; });
+    ASSERT_EQ(many.ListCount(), 3000);
+    size_t misplaced = 0;
+    for (int32_t i = 0; i < 3000; ++i) {
+        const ListRow& want = expected[static_cast<size_t>(i)];
+        const ListRow& kept = many.Rows()[static_cast<size_t>(i)];
+        if (kept.Text != want.Text || kept.ItemData != want.ItemData || many.List(i) != want.Text ||
+            many.ItemData(i) != want.ItemData)
+            ++misplaced;
+    }
+    EXPECT_EQ(misplaced, 0u);
+    many.SetItemData(2999, -1);
+    EXPECT_EQ(many.Rows().back().ItemData, -1) << "the rows shown follow a change after they were read";
+    many.Clear();
+    EXPECT_TRUE(many.Rows().empty());
 }
 
 TEST(MemoryDataTypeChooser, KeepsRowsOfTwoThreeOrFourTexts) {
