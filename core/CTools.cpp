@@ -67,7 +67,7 @@ std::string CTools::ConvertPathToUNC(const std::string& sPath) {
                              str_->Token(sPath, ":", 1, 0);
                     break;
                 case ui::ERROR_CONNECTION_UNAVAIL:
-                    windows_->ShowMessage("Unable to connect to path:||" + local +
+                    windows_->ShowMessage("Unable to connect to path:||" + VisibleText(local) +
                                               "||||If this is a network drive it may not be connected",
                                           0, "", 0, 0);
                     break;
@@ -76,7 +76,7 @@ std::string CTools::ConvertPathToUNC(const std::string& sPath) {
                     break;
                 default:
                     windows_->ShowMessage(
-                        "Unable to resolve path:||" + sPath +
+                        "Unable to resolve path:||" + VisibleText(sPath) +
                             "||||Please ensure the database exists in the specified folder.",
                         0, "", 0, 0);
                     break;

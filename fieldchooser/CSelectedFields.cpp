@@ -345,7 +345,7 @@ std::string CSelectedFields::YearRangePath(const std::string& sAssetType, const 
     bool known = false;
     for (const Grid& g : kResultGrids)
         known = known || (sAssetType == g.assetType && sGridType == g.gridType);
-    if (!known) Raise(rt::kInvalidCall, "", "No result grid " + GridName(sAssetType, sGridType));
+    if (!known) Raise(rt::kInvalidCall, "", "No result grid " + VisibleText(GridName(sAssetType, sGridType)));
     return gTools()->Str()->FormatText("GridLayouts/AssetTypes/%0/Grids/%1/YearRange@%2",
                                        Variant{Variant(sAssetType), Variant(sGridType), Variant(sAttribute)});
 }

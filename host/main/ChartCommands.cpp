@@ -64,8 +64,7 @@ Ref<IChartEngine> Engine(CommandContext& c, const ChartFolders& f) {
     try {
         engine->Initialise(manifest, definitions);
     } catch (const Error& e) {
-        c.console.Say("the chart manifest " + manifest +
-                      " cannot be read: " + PlainDescription(e.Description()));
+        c.console.Say("the chart manifest " + manifest + " cannot be read: " + PlainDescription(e));
         return {};
     }
     return engine;
@@ -180,7 +179,7 @@ CommandRun DeclareCharts(CLI::App& app) {
                 tree = ChartTree(engine, type);
             } catch (const Error& e) {
                 c.console.Say("the charts of " + std::string(type) +
-                              " cannot be listed: " + PlainDescription(e.Description()));
+                              " cannot be listed: " + PlainDescription(e));
                 return kFailed;
             }
             for (const std::string& key : tree->Memory().Keys()) {
@@ -257,7 +256,7 @@ CommandRun DeclareChart(CLI::App& app) {
         try {
             chart = engine->LoadChart(o->name);
         } catch (const Error& e) {
-            c.console.Say("the chart " + o->name + " cannot be read: " + PlainDescription(e.Description()));
+            c.console.Say("the chart " + o->name + " cannot be read: " + PlainDescription(e));
             return kFailed;
         }
         if (!chart) {
@@ -313,7 +312,7 @@ CommandRun DeclareChart(CLI::App& app) {
             // name withdraws it again.
             PublishAll({&svg, csv ? &*csv : nullptr});
         } catch (const Error& e) {
-            c.console.Say(PlainDescription(e.Description()));
+            c.console.Say(PlainDescription(e));
             return kFailed;
         }
         if (!complete) {

@@ -507,6 +507,13 @@ TEST_F(ConsoleHost, OnATerminalTheStatusLineIsClearedBeforeResults) {
     run = OnTerminal({"--settings", WriteSettings(), "option", "DataRelease"});
     EXPECT_TRUE(EndsWith(run.out, "2024\\e[2J\r\nQ4\r\n")) << run.out;
     EXPECT_EQ(Terralith({"--settings", WriteSettings(), "option", "DataRelease"}).out, "2024\x1b[2J\nQ4\n");
+    // The CR of a CR LF is shown on a terminal as well; its line feed stays a line break.
+    Exec(DatabasePath(),
+         "UPDATE Options SET Value = '2024' || char(13) || char(10) || 'Q4' WHERE [Key] = "
+         "'DataRelease'");
+    run = OnTerminal({"--settings", WriteSettings(), "option", "DataRelease"});
+    EXPECT_TRUE(EndsWith(run.out, "2024\\r\r\nQ4\r\n")) << run.out;
+    EXPECT_EQ(Terralith({"--settings", WriteSettings(), "option", "DataRelease"}).out, "2024\r\nQ4\n");
     // So is a statement that `run --sql` makes from a template the database holds.
     Exec(DatabasePath(),
          "UPDATE Options SET Value = 'SELECT A.* ' || char(27) || '[2J FROM <table/> A <where/> <orderby/>' "
