@@ -5,10 +5,14 @@
 
 void Check(bool bCondition, int32_t lErrNumber, std::string_view sMessage, const Variant& vArgs) {
     if (bCondition) return;
+    // A number of 0 would read as "no error" to every handler above.
+    Raise(lErrNumber != 0 ? lErrNumber : ERR_GENERAL, kCheckSource, MessageText(sMessage, vArgs));
+}
+
+std::string MessageText(std::string_view sMessage, const Variant& vArgs) {
     std::string message = WithLineBreaks(sMessage);
     if (!vArgs.IsMissing()) message = FormatArgs(message, vArgs);
-    // A number of 0 would read as "no error" to every handler above.
-    Raise(lErrNumber != 0 ? lErrNumber : ERR_GENERAL, kCheckSource, message);
+    return message;
 }
 
 std::string SafeCStr(const Variant& vValue) {

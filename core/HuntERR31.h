@@ -29,11 +29,17 @@ constexpr int32_t ERR_END_HERE = 42;
 inline constexpr const char* kCheckSource = "HuntERR.Check";
 inline constexpr const char* kErrorInSource = "HuntERR.ErrorIn";
 
-// Raises lErrNumber with source "HuntERR.Check" unless bCondition holds.  The
-// message has each "||" turned into CR LF and, when vArgs is given, its
-// placeholders filled (FormatArgs).
+// Raises lErrNumber with source "HuntERR.Check" unless bCondition holds, with
+// MessageText(sMessage, vArgs) as the description.
 void Check(bool bCondition, int32_t lErrNumber, std::string_view sMessage,
            const Variant& vArgs = Variant::Missing());
+
+// A message as the program writes it, made into the text shown: each "||"
+// turned into CR LF and then, when vArgs is given, its placeholders filled
+// (FormatArgs), so that a value is never read for line breaks.  A box that
+// quotes a value shows this text as it is (ui::MsgBox), not through a call
+// that turns "||" into line breaks again.  Never fails.
+std::string MessageText(std::string_view sMessage, const Variant& vArgs = Variant::Missing());
 
 // Replaces each "%i" (i the whole run of digits) by SafeCStr of entry i of
 // vArgs, in one pass: a "%" without a matching entry stays, and text taken

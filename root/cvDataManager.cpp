@@ -163,10 +163,12 @@ void cvDataManager::OpenDatabase() {
             std::string database = Database();
             if (!tools->FSO()->FileExists(database)) {
                 SendCommand("CMD=%1!DEST=%2", {Variant("KILL_SPLASH"), Variant(kStartupDestination)});
-                int32_t answer = tools->Windows()->ShowMessage(
-                    "Unable to locate Terralith Database: ||||" + VisibleText(database) +
-                        "|||| Do you want to reset your settings file?",
-                    ui::vbYesNo + ui::vbQuestion, "Corvantis Terralith", 0, 0);
+                // The name is a value: a "||" in it is no line break.
+                int32_t answer =
+                    ui::MsgBox(MessageText("Unable to locate Terralith Database: ||||%0|||| Do you "
+                                           "want to reset your settings file?",
+                                           Variant(database)),
+                               ui::vbYesNo + ui::vbQuestion, "Corvantis Terralith");
                 if (answer == ui::vbYes)
                     SendCommand("CMD=%1!DEST=%2",
                                 {Variant("KILL_SETTINGS_FILE"), Variant(kStartupDestination)});
