@@ -9,6 +9,7 @@
 #include "core/ErrorHandler.h"
 #include "core/Globals.h"
 #include "platform/runtime/Error.h"
+#include "platform/runtime/Text.h"
 #include "platform/runtime/Variant.h"
 #include "platform/xml/XmlPath.h"
 
@@ -47,8 +48,8 @@ Ref<ITreeNode> AddNode(const Ref<ITreeView>& ctlTree, const Ref<ITreeNode>& pare
     } catch (const Error& e) {
         if (e.Number() != kKeyNotUnique) throw;
         throw Error(e.Number(), e.Source(),
-                    "the chart manifest " + sManifest + " lists \"" + sKey +
-                        "\" twice, the second time as the " + sKind + " \"" + sText +
+                    "the chart manifest " + VisibleText(sManifest) + " lists \"" + VisibleText(sKey) +
+                        "\" twice, the second time as the " + sKind + " \"" + VisibleText(sText) +
                         "\": " + e.Description(),
                     e.HelpFile(), e.HelpContext());
     }

@@ -23,31 +23,32 @@
 
 Ref<ADODB::Recordset> CChart::ExecuteQuery(const std::string& sSQL, const std::string& sAssetCodes,
                                            int32_t lQuery) {
-    return EndHere(
-        *this, "CChart.ExecuteQuery(sSQL, sAssetCodes)", ERR_ARGS(sSQL, sAssetCodes),
-        [&]() -> Ref<ADODB::Recordset> {
-            // The codes come from the host: only a list of numbers reaches the statement.
-            const std::string sql = ReplacePlaceholder(sSQL, "ASSET_CODE", AssetCodes(sAssetCodes));
-            Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
-            try {
-                rs->Open(sql, gDataManagerObject()->Connection(), 3, 1);
-            } catch (const Error& e) {
-                // A statement the engine finds too big, or an argument it cannot take, is a
-                // chart without data, not a fault to show.
-                if (e.Number() == ERR_DB_E_FAIL || e.Number() == ERR_DB_E_INVALIDARG) {
-                    failedQueryReason_ = e.Description();
-                    return {};
-                }
-                // The engine's message alone does not say which chart's statement failed,
-                // nor which of its statements.
-                const std::string place = definitionName_.empty()
-                                              ? "Query " + std::to_string(lQuery)
-                                              : definitionName_ + ", query " + std::to_string(lQuery);
-                throw Error(e.Number(), e.Source(), place + ": " + e.Description(), e.HelpFile(),
-                            e.HelpContext());
-            }
-            return rs;
-        });
+    return EndHere(*this, "CChart.ExecuteQuery(sSQL, sAssetCodes)", ERR_ARGS(sSQL, sAssetCodes),
+                   [&]() -> Ref<ADODB::Recordset> {
+                       // The codes come from the host: only a list of numbers reaches the statement.
+                       const std::string sql =
+                           ReplacePlaceholder(sSQL, "ASSET_CODE", AssetCodes(sAssetCodes));
+                       Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
+                       try {
+                           rs->Open(sql, gDataManagerObject()->Connection(), 3, 1);
+                       } catch (const Error& e) {
+                           // A statement the engine finds too big, or an argument it cannot take, is a
+                           // chart without data, not a fault to show.
+                           if (e.Number() == ERR_DB_E_FAIL || e.Number() == ERR_DB_E_INVALIDARG) {
+                               failedQueryReason_ = e.Description();
+                               return {};
+                           }
+                           // The engine's message alone does not say which chart's statement failed,
+                           // nor which of its statements.
+                           const std::string place =
+                               definitionName_.empty()
+                                   ? "Query " + std::to_string(lQuery)
+                                   : VisibleText(definitionName_) + ", query " + std::to_string(lQuery);
+                           throw Error(e.Number(), e.Source(), place + ": " + e.Description(), e.HelpFile(),
+                                       e.HelpContext());
+                       }
+                       return rs;
+                   });
 }
 
 const SqlFragment& CChart::AssetCodes(const std::string& sAssetCodes) {

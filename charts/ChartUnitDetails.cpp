@@ -38,13 +38,15 @@ void CheckAssetType(const std::string& sColumnName, const std::string& sGridName
         const std::string type = catalogue->KeyAt(i);
         if (HasField(catalogue, type, sGridName, sColumnName)) owners.push_back(type);
     }
-    const std::string column = "the column " + sColumnName + " of the " + sGridName + " grid";
+    const std::string column =
+        "the column " + VisibleText(sColumnName) + " of the " + VisibleText(sGridName) + " grid";
     if (owners.empty())
         Raise(rt::kInvalidCall, "",
-              "no asset type has " + column + " (the active query finds " + sAssetType + " assets)");
+              "no asset type has " + column + " (the active query finds " + VisibleText(sAssetType) +
+                  " assets)");
     Raise(rt::kInvalidCall, "",
           "it is a chart of " + Join(owners, " and ") + " assets (" + column +
-              "), and the active query finds " + sAssetType + " assets");
+              "), and the active query finds " + VisibleText(sAssetType) + " assets");
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ std::string ChartColour(const std::string& sText) {
     const std::vector<std::string> parts = Split(sText, ",");
     if (parts.size() < 3)
         Raise(rt::kSubscript, "",
-              "The colour \"" + sText + "\" needs red, green and blue separated by \",\"");
+              "The colour \"" + VisibleText(sText) + "\" needs red, green and blue separated by \",\"");
     const int32_t red = ChartColourComponent(parts[0]);
     const int32_t green = ChartColourComponent(parts[1]);
     const int32_t blue = ChartColourComponent(parts[2]);

@@ -4,6 +4,7 @@
 
 #include "core/CreateObject.h"
 #include "core/ErrorHandler.h"
+#include "core/HuntERR31.h"
 #include "platform/ado/Recordset.h"
 #include "platform/i18n/i18N.h"
 #include "platform/runtime/Text.h"
@@ -18,6 +19,7 @@
 #include "platform/toolslib/cvSystem.h"
 #include "platform/toolslib/cvWindows.h"
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/MsgBox.h"
 #include "platform/ui/NetworkName.h"
 #include "platform/xml/kqXML.h"
 
@@ -67,18 +69,20 @@ std::string CTools::ConvertPathToUNC(const std::string& sPath) {
                              str_->Token(sPath, ":", 1, 0);
                     break;
                 case ui::ERROR_CONNECTION_UNAVAIL:
-                    windows_->ShowMessage("Unable to connect to path:||" + local +
-                                              "||||If this is a network drive it may not be connected",
-                                          0, "", 0, 0);
+                    // A path is a value: a "||" in it is no line break.
+                    ui::MsgBox(
+                        MessageText("Unable to connect to path:||%0||||If this is a network drive it "
+                                    "may not be connected",
+                                    Variant(local)));
                     break;
                 case ui::ERROR_NOT_CONNECTED:
                     result = sPath;
                     break;
                 default:
-                    windows_->ShowMessage(
-                        "Unable to resolve path:||" + sPath +
-                            "||||Please ensure the database exists in the specified folder.",
-                        0, "", 0, 0);
+                    ui::MsgBox(
+                        MessageText("Unable to resolve path:||%0||||Please ensure the database exists in "
+                                    "the specified folder.",
+                                    Variant(sPath)));
                     break;
             }
         }

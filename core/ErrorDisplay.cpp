@@ -1,8 +1,10 @@
 #include "ErrorDisplay.h"
 
 #include "core/CwndShowError.h"
+#include "core/ErrorReport.h"
 #include "core/HuntERR31.h"
 #include "core/HuntERR31SysH.h"
+#include "platform/ui/ErrorWindow.h"
 #include "platform/ui/MousePointer.h"
 #include "platform/ui/MsgBox.h"
 
@@ -75,10 +77,19 @@ void ShowErrorReport(const ErrorDisplayTarget& target) {
     if (userError) {
         Step([&] { ShowUserError(row, number, description); });
     } else {
+        // The host is told that what it is handed is a report, and what it
+        // describes.
         if (row.exceptionInDialog)
-            Step([&] { CwndShowError::Instance().ErrorReport(report); });
+            Step([&] {
+                const ui::ShowingReport showing(report, ReportDescription(report));
+                CwndShowError::Instance().ErrorReport(report);
+            });
         else
-            Step([&] { ui::MsgBox(current.Description, ui::vbCritical, "Error"); });
+            Step([&] {
+                const ui::ShowingReport showing(current.Description,
+                                                ErrorMessageOf(current.Source, current.Description));
+                ui::MsgBox(current.Description, ui::vbCritical, "Error");
+            });
         if (target.fields && StoresErrorFields(target.variant)) {
             ErrorFields& f = *target.fields;
             f.ErrorNumber = current.Number;

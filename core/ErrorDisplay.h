@@ -41,7 +41,8 @@ struct ErrorDisplayTarget {
 constexpr bool StoresErrorFields(ErrDisplay v) { return v == ErrDisplay::D || v == ErrDisplay::E; }
 
 // Shows the thread's current error and clears it.  A user error becomes a
-// message box; an exception goes to the dialog or a message box, is logged
+// message box; an exception goes to the dialog or a message box (marked for
+// the host as a report with its description, ui::ShowingReport), is logged
 // and stored as the variant says.  The mouse pointer goes back to the
 // default.  Nothing in here fails outward: the caller always carries on.
 void ShowErrorReport(const ErrorDisplayTarget& target);

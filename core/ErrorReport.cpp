@@ -88,6 +88,7 @@ void ErrBuildReport(std::string_view sMethodName) {
     auto offset = [n](int32_t base) {
         return SignedOffset(static_cast<int32_t>(static_cast<uint32_t>(n) - static_cast<uint32_t>(base)));
     };
+    p.ReportDescription = p.Description;
     p.Report = FillReportTemplate(kReportTemplate, {
                                                        {"nl", "\r\n"},
                                                        {"MethodName", std::string(sMethodName)},
@@ -104,6 +105,19 @@ void ErrBuildReport(std::string_view sMethodName) {
                                                        {"Source", p.Source},
                                                        {"Descr", p.Description},
                                                    });
+}
+
+std::string ReportDescription(std::string_view sReport) {
+    const PreservedError& p = ErrState();
+    try {
+        if (!p.Report.empty() && sReport == p.Report) return p.ReportDescription;
+        std::string first(sReport.substr(0, sReport.find_first_of("\r\n")));
+        // The template's blank after the description.
+        if (EndsWith(first, " ")) first.pop_back();
+        return first;
+    } catch (...) {
+        return "";
+    }
 }
 
 void ReportAddLine(std::string_view sLine) {

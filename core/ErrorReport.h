@@ -34,8 +34,14 @@ std::string SignedOffset(int32_t n);
 std::string FillReportTemplate(std::string_view tmpl,
                                std::initializer_list<std::pair<std::string_view, std::string>> fields);
 
-// Starts a new report for the preserved error from the template.
+// Starts a new report for the preserved error from the template, and records
+// the error's description as what it describes.
 void ErrBuildReport(std::string_view sMethodName);
+// The description the report sReport was made for (the error's own message,
+// without the report around it): the one recorded with the report this
+// thread made last when sReport is that report; for another, its first line,
+// where the template puts the description.  Never fails.
+std::string ReportDescription(std::string_view sReport);
 // Appends the line and CR LF, unless the preserved error is a user error.
 void ReportAddLine(std::string_view sLine);
 // Appends the system-error line when the preserved last system error is

@@ -5,10 +5,14 @@
 
 void Check(bool bCondition, int32_t lErrNumber, std::string_view sMessage, const Variant& vArgs) {
     if (bCondition) return;
+    // A number of 0 would read as "no error" to every handler above.
+    Raise(lErrNumber != 0 ? lErrNumber : ERR_GENERAL, kCheckSource, MessageText(sMessage, vArgs));
+}
+
+std::string MessageText(std::string_view sMessage, const Variant& vArgs) {
     std::string message = WithLineBreaks(sMessage);
     if (!vArgs.IsMissing()) message = FormatArgs(message, vArgs);
-    // A number of 0 would read as "no error" to every handler above.
-    Raise(lErrNumber != 0 ? lErrNumber : ERR_GENERAL, kCheckSource, message);
+    return message;
 }
 
 std::string SafeCStr(const Variant& vValue) {
@@ -19,10 +23,15 @@ std::string SafeCStr(const Variant& vValue) {
     }
 }
 
+namespace {
+// A value as a message takes it in: SafeCStr, so that a value without text
+// fills in as "" instead of raising, shown on one line.
+std::string OneLineValue(const Variant& vValue) { return VisibleText(SafeCStr(vValue)); }
+}  // namespace
+
 std::string FormatArgs(std::string_view sMessage, const Variant& vArgs) {
-    // SafeCStr: a value without text fills in as "" instead of raising.
     try {
-        return FillPlaceholders(sMessage, vArgs, 0, SafeCStr);
+        return FillPlaceholders(sMessage, vArgs, 0, OneLineValue);
     } catch (...) {
         return std::string(sMessage);
     }
@@ -38,29 +47,37 @@ std::string QuotedValue(std::string_view sValue) {
         if (characters == kQuotedValueLength) cut = i;
         ++characters;
     }
-    std::string shown = Replace(sValue.substr(0, cut), std::string_view("\0", 1), "\\0");
+    std::string shown = VisibleText(sValue.substr(0, cut));
     if (cut < sValue.size()) shown += "... (" + std::to_string(characters) + " characters)";
     return shown;
 }
 
+namespace {
+// Raises the user input error with sMessage, its placeholders filled with args.
+[[noreturn]] void RaiseInput(std::string_view sMessage, VariantArray args) {
+    Check(false, ERR_USER_INPUT, sMessage, Variant(std::move(args)));
+    throw Error(ERR_USER_INPUT, kCheckSource, std::string(sMessage));  // not reached: Check raised
+}
+}  // namespace
+
 void RefuseInput(std::string_view sMessage, std::initializer_list<std::string_view> values) {
     VariantArray args;
     for (std::string_view value : values) args.emplace_back(QuotedValue(value));
-    Check(false, ERR_USER_INPUT, sMessage, Variant(std::move(args)));
-    throw Error(ERR_USER_INPUT, kCheckSource, std::string(sMessage));  // not reached: Check raised
+    RaiseInput(sMessage, std::move(args));
 }
 
 void RefuseValue(std::string_view sValue, std::string_view sOf, std::string_view sWhat,
                  std::string_view sInList) {
-    // The program's own text goes in as it is; only the values are filled
-    // in, and text taken from a value is never read for placeholders.
+    // Only the values are quoted; the program's own text goes in whole, as
+    // a value does: text put in is never read for placeholders or line
+    // breaks, so a value the caller quoted in sWhat stays text too.
     if (sOf.empty()) sOf = ValueOrigins::PlaceOf(sValue, sInList);
     std::string message = "The value '%0'";
     if (!sInList.empty()) message += " in the list '%1'";
     if (!sOf.empty()) message += " of '%2'";
-    message += ' ';
-    message += sWhat;
-    RefuseInput(message, {sValue, sInList, sOf});
+    message += " %3";
+    RaiseInput(message, {Variant(QuotedValue(sValue)), Variant(QuotedValue(sInList)),
+                         Variant(QuotedValue(sOf)), Variant(std::string(sWhat))});
 }
 
 namespace {
@@ -153,6 +170,9 @@ void RecordOperation(std::string_view sLocation, const Variant& vArgs) {
         if (open != std::string_view::npos && open + 1 < sLocation.size())
             argumentNames = std::string(sLocation.substr(open + 1, sLocation.size() - open - 2));
         if (ErrIsPropagated()) {
+            // The report a called operation made: what it describes is known
+            // when it is the one this thread made last.
+            if (p.Description != p.Report) p.ReportDescription = ReportDescription(p.Description);
             p.Report = p.Description;
         } else {
             ErrBuildReport(methodName);
@@ -188,6 +208,11 @@ std::string ErrorIn(std::string_view sLocation, const Variant& vArgs, int32_t lO
     ErrRestore();
     if (lOptions & ERR_OPT_RAISE) Err().Raise();
     return p.Report;
+}
+
+std::string ErrorMessageOf(std::string_view sSource, std::string_view sDescription) {
+    if (sSource == kErrorInSource) return ReportDescription(sDescription);
+    return std::string(sDescription);
 }
 
 void ResetErrorState() { ErrState() = PreservedError{}; }

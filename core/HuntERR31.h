@@ -29,16 +29,25 @@ constexpr int32_t ERR_END_HERE = 42;
 inline constexpr const char* kCheckSource = "HuntERR.Check";
 inline constexpr const char* kErrorInSource = "HuntERR.ErrorIn";
 
-// Raises lErrNumber with source "HuntERR.Check" unless bCondition holds.  The
-// message has each "||" turned into CR LF and, when vArgs is given, its
-// placeholders filled (FormatArgs).
+// Raises lErrNumber with source "HuntERR.Check" unless bCondition holds, with
+// MessageText(sMessage, vArgs) as the description.
 void Check(bool bCondition, int32_t lErrNumber, std::string_view sMessage,
            const Variant& vArgs = Variant::Missing());
 
+// A message as the program writes it, made into the text shown: each "||"
+// turned into CR LF and then, when vArgs is given, its placeholders filled
+// (FormatArgs), so that a value is never read for line breaks.  A box that
+// quotes a value shows this text as it is (ui::MsgBox), not through a call
+// that turns "||" into line breaks again.  Never fails.
+std::string MessageText(std::string_view sMessage, const Variant& vArgs = Variant::Missing());
+
 // Replaces each "%i" (i the whole run of digits) by SafeCStr of entry i of
 // vArgs, in one pass: a "%" without a matching entry stays, and text taken
-// from a value is never read for placeholders.  A vArgs that is not an array
-// is the one entry 0; a missing vArgs fills nothing.  Never fails.
+// from a value is never read for placeholders.  A value goes in on one line,
+// its control characters (a line break too) shown as VisibleText shows them,
+// so that no value ends the message and starts another; the message's own
+// line breaks are the program's.  A vArgs that is not an array is the one
+// entry 0; a missing vArgs fills nothing.  Never fails.
 std::string FormatArgs(std::string_view sMessage, const Variant& vArgs);
 
 // The value's text, or "" when it has none (Null, an array, an object).
@@ -46,11 +55,13 @@ std::string SafeCStr(const Variant& vValue);
 
 // The most characters of a value a message quotes.
 inline constexpr size_t kQuotedValueLength = 60;
-// A value as a message quotes it: a NUL written "\0" (it would end the
-// message where it stands), and a value longer than kQuotedValueLength
-// characters cut to its first kQuotedValueLength characters followed by
-// "... (N characters)", N its whole length.  A file of any size may hand a
-// value to a check; a message box must still be readable.  Never fails.
+// A value as a message quotes it: on one line, its control characters (a
+// line break, a CR and a NUL too) shown as VisibleText shows them, so that
+// no value can end the message or start a line of its own; and a value
+// longer than kQuotedValueLength characters cut to its first
+// kQuotedValueLength characters followed by "... (N characters)", N its
+// whole length.  A file of any size may hand a value to a check; a message
+// box must still be readable.  Never fails.
 std::string QuotedValue(std::string_view sValue);
 // Raises the user input error &H80041066 (source "HuntERR.Check") with
 // sMessage, its placeholders filled with the values in order, each as
@@ -63,8 +74,10 @@ std::string QuotedValue(std::string_view sValue);
 // in).  sInList, when given, is the list the value is an item of, quoted
 // after it: "The value 'x' in the list '1,x' of 'AssetCode@Code' ...".  The
 // values are quoted as QuotedValue quotes them; sWhat is the program's own
-// text.  Every refusal of a criterion's value goes through here, so that
-// each says the same about where the value stands.
+// text, put in as it is (never read for placeholders or line breaks), where
+// a caller that names a further value quotes it with QuotedValue.  Every
+// refusal of a criterion's value goes through here, so that each says the
+// same about where the value stands.
 [[noreturn]] void RefuseValue(std::string_view sValue, std::string_view sOf, std::string_view sWhat,
                               std::string_view sInList = {});
 
@@ -102,9 +115,10 @@ struct PreservedError {
     std::string HelpContext;  // decimal text; "" means none
     int32_t Line = 0;         // line of the failing statement; 0, we carry none
     int32_t LastDllError = 0;
-    bool Preserved = false;   // holds an error that has not been put back
-    std::string Report;       // the report being built
-    std::string ValueBlocks;  // long argument values waiting to follow a call-stack line
+    bool Preserved = false;         // holds an error that has not been put back
+    std::string Report;             // the report being built
+    std::string ReportDescription;  // what Report describes: the description of the error it was made for
+    std::string ValueBlocks;        // long argument values waiting to follow a call-stack line
 };
 PreservedError& ErrState();
 
@@ -135,6 +149,12 @@ std::string ErrReportText();
 // description; a user error passes unchanged with an empty report.  With
 // ERR_PASS_ON the error is raised again; otherwise the report is returned.
 std::string ErrorIn(std::string_view sLocation, const Variant& vArgs, int32_t lOptions);
+
+// What an error says to a person: for one that ErrorIn handed on (source
+// "HuntERR.ErrorIn", a report as its description), the description the report
+// was made for (ReportDescription); for any other, its description.  Never
+// fails.
+std::string ErrorMessageOf(std::string_view sSource, std::string_view sDescription);
 
 // Empties the preserved state, the report and the value blocks (tests).
 void ResetErrorState();

@@ -22,6 +22,7 @@
 #include "platform/toolslib/cvStrings.h"
 #include "platform/toolslib/cvWindows.h"
 #include "platform/ui/DoEvents.h"
+#include "platform/ui/MsgBox.h"
 #include "platform/units/Units.h"
 #include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
@@ -345,7 +346,7 @@ std::string CSelectedFields::YearRangePath(const std::string& sAssetType, const 
     bool known = false;
     for (const Grid& g : kResultGrids)
         known = known || (sAssetType == g.assetType && sGridType == g.gridType);
-    if (!known) Raise(rt::kInvalidCall, "", "No result grid " + GridName(sAssetType, sGridType));
+    if (!known) Raise(rt::kInvalidCall, "", "No result grid " + VisibleText(GridName(sAssetType, sGridType)));
     return gTools()->Str()->FormatText("GridLayouts/AssetTypes/%0/Grids/%1/YearRange@%2",
                                        Variant{Variant(sAssetType), Variant(sGridType), Variant(sAttribute)});
 }
@@ -485,10 +486,13 @@ void CSelectedFields::LoadLayoutSettings(const std::string& sAssetType, const st
                 c.unit = unit;
                 if (!units->UnitExists(category, unit)) {
                     const std::string fallback = units->DefaultUnit(category);
-                    ShowRule(tools->Str()->FormatText(
-                                 "Warning: Unit: %0 not found. Field: %1 will use Corvantis default unit: %2",
-                                 Variant{Variant(unit), Variant(c.field->DisplayName()), Variant(fallback)}),
-                             48, "Warning");
+                    // The names are values: a "||" in one is no line break.
+                    ui::MsgBox(
+                        MessageText(
+                            "Warning: Unit: %0 not found. Field: %1 will use Corvantis default "
+                            "unit: %2",
+                            Variant{Variant(unit), Variant(c.field->DisplayName()), Variant(fallback)}),
+                        48, "Warning");
                     c.unit = fallback;
                 }
             }

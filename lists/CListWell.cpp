@@ -11,6 +11,7 @@
 #include "lists/ListFill.h"
 #include "lists/TreeFill.h"
 #include "platform/ado/Recordset.h"
+#include "platform/runtime/Text.h"
 #include "platform/toolslib/cvStrings.h"
 #include "platform/ui/MsgBox.h"
 
@@ -151,7 +152,8 @@ void CListWell::PopulateGeologicalDetails(const Ref<IGeologicalAgeControl>& ctl)
     try {
         FillGeologicalAges(ctl, progress);
     } catch (...) {
-        ui::MsgBox("Failed to add: " + progress.era + ", " + progress.period, ui::vbOKOnly);
+        ui::MsgBox("Failed to add: " + VisibleText(progress.era) + ", " + VisibleText(progress.period),
+                   ui::vbOKOnly);
     }
 }
 

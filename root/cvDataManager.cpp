@@ -163,10 +163,12 @@ void cvDataManager::OpenDatabase() {
             std::string database = Database();
             if (!tools->FSO()->FileExists(database)) {
                 SendCommand("CMD=%1!DEST=%2", {Variant("KILL_SPLASH"), Variant(kStartupDestination)});
+                // The name is a value: a "||" in it is no line break.
                 int32_t answer =
-                    tools->Windows()->ShowMessage("Unable to locate Terralith Database: ||||" + database +
-                                                      "|||| Do you want to reset your settings file?",
-                                                  ui::vbYesNo + ui::vbQuestion, "Corvantis Terralith", 0, 0);
+                    ui::MsgBox(MessageText("Unable to locate Terralith Database: ||||%0|||| Do you "
+                                           "want to reset your settings file?",
+                                           Variant(database)),
+                               ui::vbYesNo + ui::vbQuestion, "Corvantis Terralith");
                 if (answer == ui::vbYes)
                     SendCommand("CMD=%1!DEST=%2",
                                 {Variant("KILL_SETTINGS_FILE"), Variant(kStartupDestination)});
@@ -244,7 +246,7 @@ namespace {
 std::string WithoutOptions(const std::string& sDatabase) {
     std::error_code failed;
     const bool empty = std::filesystem::file_size(sDatabase, failed) == 0 && !failed;
-    return "the database file '" + sDatabase + (empty ? "' is empty" : "' has no Options table");
+    return "the database file '" + VisibleText(sDatabase) + (empty ? "' is empty" : "' has no Options table");
 }
 
 }  // namespace

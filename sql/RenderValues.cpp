@@ -56,7 +56,7 @@ void CheckUnit(const std::string& sCategory, const std::string& sUnit, const Ran
     if (units->UnitExists(sCategory, sUnit)) return;
     if (!units->UnitExists(sCategory, "")) RefuseValue(sCategory, of.category, "is not a unit category.");
     RefuseValue(sWritten.empty() ? std::string_view(sUnit) : sWritten, of.unit,
-                "is not a unit of the category '" + sCategory + "'.");
+                "is not a unit of the category '" + QuotedValue(sCategory) + "'.");
 }
 
 std::string ConvertedBound(const std::string& sValue, std::string_view sOf, const std::string& sCategory,

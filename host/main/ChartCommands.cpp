@@ -64,8 +64,7 @@ Ref<IChartEngine> Engine(CommandContext& c, const ChartFolders& f) {
     try {
         engine->Initialise(manifest, definitions);
     } catch (const Error& e) {
-        c.console.Say("the chart manifest " + manifest +
-                      " cannot be read: " + PlainDescription(e.Description()));
+        c.console.Say("the chart manifest " + manifest + " cannot be read: " + PlainDescription(e));
         return {};
     }
     return engine;
@@ -193,7 +192,7 @@ CommandRun DeclareCharts(CLI::App& app) {
                 tree = ChartTree(engine, type);
             } catch (const Error& e) {
                 c.console.Say("the charts of " + std::string(type) +
-                              " cannot be listed: " + PlainDescription(e.Description()));
+                              " cannot be listed: " + PlainDescription(e));
                 return kFailed;
             }
             for (const std::string& key : tree->Memory().Keys()) {
@@ -271,7 +270,7 @@ CommandRun DeclareChart(CLI::App& app) {
         try {
             chart = engine->LoadChart(o->name);
         } catch (const Error& e) {
-            c.console.Say("the chart " + o->name + " cannot be read: " + PlainDescription(e.Description()));
+            c.console.Say("the chart " + o->name + " cannot be read: " + PlainDescription(e));
             return kFailed;
         }
         if (!chart) {
@@ -333,7 +332,7 @@ CommandRun DeclareChart(CLI::App& app) {
             // name withdraws it again.
             PublishAll({&svg, csv ? &*csv : nullptr});
         } catch (const Error& e) {
-            c.console.Say(PlainDescription(e.Description()));
+            c.console.Say(PlainDescription(e));
             return kFailed;
         }
         if (!complete) {

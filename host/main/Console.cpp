@@ -9,6 +9,7 @@
 #include <iostream>
 #include <vector>
 
+#include "core/HuntERR31.h"
 #include "platform/runtime/Text.h"
 #include "platform/toolslib/cvCommand.h"
 #include "platform/ui/MsgBox.h"
@@ -176,33 +177,31 @@ void ConsoleCallBack::Call(const Ref<ICallBackClient2>&, const Variant& vCommand
 }
 
 void ConsoleErrorWindow::Show(const std::string& caption, const std::string& text) {
-    if (console_.Verbose())
+    if (console_.Verbose()) {
         console_.Write(caption + ":\n" + Replace(text, "\r\n", "\n") + "\n");
-    else
-        console_.Say(PlainDescription(text));
+        return;
+    }
+    const ui::ShownReport* report = ui::ReportShown(text);
+    console_.Say(OneMessage(report ? report->description : text));
 }
 
 void ConsoleErrorWindow::SetText(const std::string& text) { Show("Error Report", text); }
 
-std::string PlainDescription(const std::string& report) {
-    std::vector<std::string> lines = Split(Replace(report, "\r\n", "\n"), "\n");
-    const std::string label = "  Description: ";
-    auto first = std::find_if(lines.begin(), lines.end(),
-                              [&](const std::string& line) { return StartsWith(line, label); });
+std::string OneMessage(const std::string& text) {
     std::vector<std::string> parts;
-    if (first == lines.end()) {
-        if (!lines.empty()) parts.push_back(Trim(lines.front()));
-    } else {
-        parts.push_back(Trim(first->substr(label.size())));
-        for (auto line = first + 1; line != lines.end() && !StartsWith(*line, "  Call Stack: "); ++line)
-            if (!Trim(*line).empty()) parts.push_back(Trim(*line));
-    }
+    for (const auto& line : Split(Replace(text, "\r\n", "\n"), "\n"))
+        if (!Trim(line).empty()) parts.push_back(Trim(line));
     return Join(parts, " ");
 }
 
-std::string PlainDescription(const std::string& report, const std::string& sName) {
-    std::string plain = PlainDescription(report);
-    const std::string word = " " + sName;
+std::string PlainDescription(const Error& e) {
+    return OneMessage(ErrorMessageOf(e.Source(), e.Description()));
+}
+
+std::string PlainDescription(const Error& e, const std::string& sName) {
+    std::string plain = PlainDescription(e);
+    // The library quotes the name on one line.
+    const std::string word = " " + VisibleText(sName);
     for (size_t at = plain.find(word); !sName.empty() && at != std::string::npos;
          at = plain.find(word, at + 1)) {
         const size_t end = at + word.size();
@@ -244,10 +243,12 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
         return std::string("?");
     };
 
-    // A box may carry a whole error report as its text: like the error
-    // window, the console shows its description, and the rest with --verbose.
-    const bool report = text.find("\n  Description: ") != std::string::npos;
-    const std::string message = ConsoleText(report && !console.Verbose() ? PlainDescription(text) : text);
+    // A box may carry a whole error report as its text, as the library says
+    // when it shows one: like the error window, the console shows what it
+    // describes, and the whole report with --verbose.
+    const ui::ShownReport* report = ui::ReportShown(text);
+    const std::string message =
+        report && !console.Verbose() ? OneMessage(report->description) : ConsoleText(text);
     // The box's own lines stay lines.
     if (buttons.size() == 1) {
         console.Write("terralith: " + message + "\n");

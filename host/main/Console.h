@@ -11,6 +11,7 @@
 #include <string>
 
 #include "interfaces/ICallBackClient2.h"
+#include "platform/runtime/Error.h"
 #include "platform/ui/ErrorWindow.h"
 
 namespace host {
@@ -76,8 +77,9 @@ private:
     std::string settingsFile_;
 };
 
-// Error reports: their description as one plain message; the whole report
-// (call stack, arguments) only with --verbose.
+// Error reports: what each describes, as the library hands it over with the
+// report (ui::ReportShown), as one plain message; the whole report (call
+// stack, arguments) only with --verbose.
 class ConsoleErrorWindow final : public ui::ErrorWindowPresenter {
 public:
     explicit ConsoleErrorWindow(Console& console) : console_(console) {}
@@ -91,12 +93,16 @@ private:
     Console& console_;
 };
 
-// The description an error report carries, its lines joined by blanks; the
-// first line of a text that is not a report.
-std::string PlainDescription(const std::string& report);
+// Text of several lines as one message: its lines (CR LF or line feeds)
+// trimmed, the empty ones left out, joined by blanks.
+std::string OneMessage(const std::string& text);
+// What an error the library raised says, as one message: the description of
+// the report it carries when ErrorIn handed it on (ErrorMessageOf), else its
+// own description.
+std::string PlainDescription(const Error& e);
 // The same without the first mention of sName as a word of its own (what
 // followed it joined on with ": "), for a message that leads with the name.
-std::string PlainDescription(const std::string& report, const std::string& sName);
+std::string PlainDescription(const Error& e, const std::string& sName);
 
 // A message box on the console.  A question is asked only when standard
 // input is a terminal (on /dev/tty when it can be opened); otherwise the safe

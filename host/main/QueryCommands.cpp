@@ -155,8 +155,8 @@ int PrintStatements(CommandContext& c, IQuery& query, const std::string& sFile) 
 
 // The library's account of why it refused a file that the message already
 // leads with, the file named nowhere in it again.
-std::string WithoutTheFile(const std::string& report, const std::string& sFile) {
-    return Replace(PlainDescription(report, sFile), "'" + sFile + "'", "the file");
+std::string WithoutTheFile(const Error& e, const std::string& sFile) {
+    return Replace(PlainDescription(e, sFile), "'" + VisibleText(sFile) + "'", "the file");
 }
 
 // Does what the library does with the query file sFile (step); false after
@@ -173,7 +173,7 @@ bool ReadQueryFile(CommandContext& c, const std::string& sFile, const std::strin
     try {
         step();
     } catch (const Error& e) {
-        c.console.Say(sFile + ": not a query file: " + WithoutTheFile(e.Description(), sFile) + sAbout);
+        c.console.Say(sFile + ": not a query file: " + WithoutTheFile(e, sFile) + sAbout);
         return false;
     }
     return true;

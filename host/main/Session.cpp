@@ -127,7 +127,7 @@ Session OpenSession(Console& console, const SettingsChoice& settings, bool openD
     } catch (const Error& e) {
         // The root names what is missing; the file name it adds is already
         // in our own words.
-        return refuse(unusable + PlainDescription(e.Description(), settingsFile));
+        return refuse(unusable + PlainDescription(e, settingsFile));
     }
     session.root->RegisterCallBack(New<ConsoleCallBack>(console, settingsFile));
     if (!openDatabase) return session;

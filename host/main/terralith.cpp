@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
             for (size_t i = 0; i < runs.size(); ++i)
                 if (runs[i].first->parsed()) status = Run(console, Commands()[i], runs[i].second, settings);
         } catch (const Error& e) {
-            console.Say(PlainDescription(e.Description()));
+            console.Say(PlainDescription(e));
         }
         ReleaseModuleData();
         ui::SetMessageBoxHandler(nullptr);

@@ -71,7 +71,9 @@ int32_t EngineErrorNumber(int resultCode, std::string_view message) {
 }
 
 void RaiseEngineError(sqlite3* db, int resultCode) {
-    std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(resultCode);
+    // The engine's message quotes names and tokens of the statement as they
+    // are written: shown on one line, as every value a message quotes.
+    std::string message = VisibleText(db ? sqlite3_errmsg(db) : sqlite3_errstr(resultCode));
     Raise(EngineErrorNumber(resultCode, message), kProviderSource, message);
 }
 

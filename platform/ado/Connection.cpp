@@ -154,7 +154,7 @@ bool Connection::AttachAgainFor(const Error& failure) {
         found = unlinked_.find(LCase(table));
         if (found == unlinked_.end()) return true;
         Raise(failure.Number(), failure.Source(),
-              message + " (the linked table's data file \"" + file +
+              message + " (the linked table's data file \"" + VisibleText(file) +
                   "\" could not be attached: " + found->second.reason + ")");
     }
     // A link whose file is attached but lacks the table the link names: the
@@ -164,8 +164,8 @@ bool Connection::AttachAgainFor(const Error& failure) {
         for (const auto& [file, schema] : schemaOf_) {
             if (EqualsNoCase(table.substr(0, dot), schema))
                 Raise(failure.Number(), failure.Source(),
-                      message + " (the linked table's data file \"" + file + "\" has no table " +
-                          table.substr(dot + 1) + ")");
+                      message + " (the linked table's data file \"" + VisibleText(file) + "\" has no table " +
+                          VisibleText(table.substr(dot + 1)) + ")");
         }
     }
     return false;

@@ -116,7 +116,8 @@ size_t VariableEnd(const std::string& s, size_t i) {
 
 std::string DateLiteral(const std::string& body) {
     double serial = 0;
-    if (!ParseDate(body, serial)) SyntaxError("Syntax error in date in query expression '#" + body + "#'.");
+    if (!ParseDate(body, serial))
+        SyntaxError("Syntax error in date in query expression '#" + VisibleText(body) + "#'.");
     return "'" + DateToText(serial) + "'";
 }
 

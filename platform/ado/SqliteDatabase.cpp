@@ -7,6 +7,7 @@
 #include "platform/runtime/Error.h"
 #include "platform/runtime/FilesRead.h"
 #include "platform/runtime/RegularFile.h"
+#include "platform/runtime/Text.h"
 
 namespace ADODB {
 
@@ -55,13 +56,13 @@ void SqliteDatabase::Open(const std::string& sPath, bool bReadOnly) {
     NoteFileRead(sPath);
     struct stat st {};
     if (::stat(sPath.c_str(), &st) != 0)
-        Raise(adErrProviderFailed, kProviderSource, "Could not find file '" + sPath + "'.");
+        Raise(adErrProviderFailed, kProviderSource, "Could not find file '" + VisibleText(sPath) + "'.");
     // A pipe, a device or a folder is there but is no database: saying what
     // it is tells the user more than "not found", and the engine never opens
     // (and waits on) it.
     if (!S_ISREG(st.st_mode))
         Raise(adErrProviderFailed, kProviderSource,
-              "Cannot open database file '" + sPath + "': " + RegularFileProblem(sPath));
+              "Cannot open database file '" + VisibleText(sPath) + "': " + RegularFileProblem(sPath));
     // No per-connection mutex: a connection and its record sets belong to the
     // thread that opened them, and the lock would be taken and released for
     // every value a record set reads.
@@ -72,7 +73,8 @@ void SqliteDatabase::Open(const std::string& sPath, bool bReadOnly) {
     if (rc != SQLITE_OK) {
         std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close_v2(db);
-        Raise(adErrProviderFailed, kProviderSource, "Cannot open database file '" + sPath + "': " + message);
+        Raise(adErrProviderFailed, kProviderSource,
+              "Cannot open database file '" + VisibleText(sPath) + "': " + VisibleText(message));
     }
     sqlite3_extended_result_codes(db, 0);
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
@@ -82,7 +84,8 @@ void SqliteDatabase::Open(const std::string& sPath, bool bReadOnly) {
     if (rc != SQLITE_OK) {
         std::string message = sqlite3_errmsg(db);
         sqlite3_close_v2(db);
-        Raise(adErrProviderFailed, kProviderSource, "Cannot open database file '" + sPath + "': " + message);
+        Raise(adErrProviderFailed, kProviderSource,
+              "Cannot open database file '" + VisibleText(sPath) + "': " + VisibleText(message));
     }
     // A failure only leaves reading as it was.
     if (bReadOnly) sqlite3_exec(db, kMmapPragma, nullptr, nullptr, nullptr);

@@ -7,6 +7,7 @@
 
 #include "platform/runtime/Error.h"
 #include "platform/runtime/RegularFile.h"
+#include "platform/runtime/Text.h"
 #include "platform/xml/ReadMarkup.h"
 
 namespace {
@@ -20,10 +21,11 @@ const unsigned kParseOptions = (pugi::parse_default & ~pugi::parse_eol) | pugi::
                                pugi::parse_ws_pcdata;
 
 [[noreturn]] void RaiseInvalidFile(const std::string& sFile, const std::string& sDetail) {
-    Raise(i18N::kErrInvalid, kSource, "Invalid translation file '" + sFile + "': " + sDetail);
+    Raise(i18N::kErrInvalid, kSource, "Invalid translation file '" + VisibleText(sFile) + "': " + sDetail);
 }
 
-std::string Quoted(const std::string& s) { return "'" + s + "'"; }
+// A value as a message quotes it, on one line.
+std::string Quoted(const std::string& s) { return "'" + VisibleText(s) + "'"; }
 
 // Replaces one value when it is a term; true when it did.
 template <class Setter>
@@ -124,7 +126,7 @@ std::string i18N::Translate(const std::string& sXML, const TermMap& terms, const
     });
     if (badComment)
         Raise(kErrInvalid, kSource,
-              cannot + "the comment '" + std::string(badComment.value()) + "' holds \"--\" or ends in \"-\"");
+              cannot + "the comment " + Quoted(badComment.value()) + " holds \"--\" or ends in \"-\"");
     if (terms.empty()) return sXML;
 
     bool changed = false;

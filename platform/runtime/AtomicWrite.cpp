@@ -20,17 +20,18 @@
 #include <vector>
 
 #include "platform/runtime/Error.h"
+#include "platform/runtime/Text.h"
 
 namespace {
 
 [[noreturn]] void RaiseFileError(int err, const std::string& sFile, const char* what, const char* source) {
     int32_t number =
         (err == EACCES || err == EPERM || err == EROFS) ? rt::kPermissionDenied : rt::kPathFileAccess;
-    Raise(number, source, "Cannot save \"" + sFile + "\": " + what + ": " + std::strerror(err));
+    Raise(number, source, "Cannot save \"" + VisibleText(sFile) + "\": " + what + ": " + std::strerror(err));
 }
 
 [[noreturn]] void RaiseTaken(const std::string& sFile, const char* source) {
-    Raise(rt::kFileAlreadyExists, source, "Cannot save \"" + sFile + "\": it is there already");
+    Raise(rt::kFileAlreadyExists, source, "Cannot save \"" + VisibleText(sFile) + "\": it is there already");
 }
 
 // Why a name that is not a regular file cannot be written, as its kind.
@@ -194,7 +195,8 @@ Destination DestinationOf(const std::string& sFile, const char* source) {
         if (LookAt(sFile, source, d)) return d;
     }
     Raise(rt::kPathFileAccess, source,
-          "Cannot save \"" + sFile + "\": its links do not lead to a name it can be written under");
+          "Cannot save \"" + VisibleText(sFile) +
+              "\": its links do not lead to a name it can be written under");
 }
 
 bool WriteAll(int fd, std::string_view content) {
@@ -318,7 +320,7 @@ PendingFile::PendingFile(const std::string& sFile, std::string_view content, con
     // symbolic link the file it points at is replaced, not the link itself.
     const Destination d = DestinationOf(sFile, source);
     if (d.present && !S_ISREG(d.mode))
-        Raise(rt::kPathFileAccess, source, "Cannot save \"" + sFile + "\": " + KindOf(d.mode));
+        Raise(rt::kPathFileAccess, source, "Cannot save \"" + VisibleText(sFile) + "\": " + KindOf(d.mode));
     if (d.present && existing == ExistingFile::Refuse) RaiseTaken(sFile, source);
     target_ = d.target;
     const std::filesystem::path targetPath(target_);

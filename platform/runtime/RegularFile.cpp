@@ -9,6 +9,7 @@
 
 #include "Error.h"
 #include "FilesRead.h"
+#include "Text.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ Refusal SystemRefusal(int err) {
 
 [[noreturn]] void RaiseRefusal(const Refusal& refusal, const std::string& sFile, const std::string& source) {
     Raise(refusal.number, source,
-          RuntimeErrorText(refusal.number) + ": \"" + sFile + "\": " + refusal.reason);
+          RuntimeErrorText(refusal.number) + ": \"" + VisibleText(sFile) + "\": " + refusal.reason);
 }
 
 // Opens a regular file for reading: its descriptor, or -1 with why not.

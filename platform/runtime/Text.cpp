@@ -157,7 +157,6 @@ std::string VisibleText(std::string_view s, bool keepLines) {
             shown += "\\x" + hex(static_cast<unsigned char>(s[i++]));
             continue;
         }
-        if (keepLines && c == '\r' && s.substr(i, 1) == "\n") continue;  // CR LF: the line feed follows
         if (keepLines && c == '\n') {
             shown += static_cast<char>(c);
         } else if (c == 0x1B) {

@@ -43,8 +43,10 @@ bool NextUtf8Character(std::string_view s, size_t& i, char32_t& c);
 // upper case).  A backslash stays as it is: a path written with backslashes
 // reads as before, and the text is then the same however often it is
 // escaped, at the cost of "\e" in a value and an ESC looking alike.
-// keepLines: the text is several lines (a report, a usage text), so line
-// feeds stay as its layout and CR LF is one line feed; otherwise the text is
+// keepLines: the text is several lines (a report, a usage text, a statement),
+// so its line feeds stay as its layout; a CR is shown as \r all the same, the
+// CR of a CR LF too, so that none reaches a terminal (a caller that ends its
+// own lines with CR LF makes them line feeds first).  Otherwise the text is
 // one line and a line break in it is a character of a value.  A tab is shown
 // either way: nothing this system shows lays itself out with tabs, and a tab
 // in a quoted value would pass for blanks.

@@ -35,4 +35,32 @@ ErrorWindowPresenter& ErrorWindow();
 // Back to the default presenter (tests).
 void ResetErrorWindow();
 
+// An error report as the library hands it to the host while it shows one, in
+// the error window or in a message box: its text and its description (the
+// error's own message, what a host that shows less than the whole report
+// shows).  A host knows a report by this, never by what its text says.
+struct ShownReport {
+    std::string text;
+    std::string description;
+};
+
+// The report being shown on this thread whose text is sText; null for any
+// other text (a box that is no report, a question asked while one shows).
+const ShownReport* ReportShown(const std::string& sText);
+
+// Marks a report as being shown while it lives: the library makes one around
+// the call that shows it.  Scopes nest, on one thread.
+class ShowingReport {
+public:
+    ShowingReport(std::string sText, std::string sDescription);
+    ~ShowingReport();
+    ShowingReport(const ShowingReport&) = delete;
+    ShowingReport& operator=(const ShowingReport&) = delete;
+
+private:
+    friend const ShownReport* ReportShown(const std::string& sText);
+    ShownReport report_;
+    ShowingReport* outer_;
+};
+
 }  // namespace ui

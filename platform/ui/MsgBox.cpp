@@ -33,9 +33,13 @@ int32_t MsgBox(const std::string& text, int32_t style, const std::string& title)
     if (Hook::Get()) return Hook::Get()(text, style, title);
     static const char* const names[] = {"", "OK", "Cancel", "Abort", "Retry", "Ignore", "Yes", "No"};
     int32_t answer = UnattendedAnswer(style);
-    // A box's text keeps its lines; a control character in a value it quotes
-    // is shown, not obeyed by a terminal.
-    std::cerr << VisibleText((title.empty() ? std::string("Message") : title) + ": " + text, true) << "\n"
+    // A box's text keeps its lines (CR LF, as the library ends them); a
+    // control character in a value it quotes is shown, not obeyed by a
+    // terminal.
+    std::cerr << VisibleText(
+                     (title.empty() ? std::string("Message") : title) + ": " + Replace(text, "\r\n", "\n"),
+                     true)
+              << "\n"
               << "(no one to ask; answered " << names[answer] << ")\n";
     return answer;
 }

@@ -20,7 +20,10 @@ std::string Fold(const std::string& sID) { return LCase(Trim(sID)); }
     Raise(Units::kErrBadSettings, kSource, "Invalid Settings File. Element Units is corrupt: " + sDetail);
 }
 
-std::string CategoryText(const std::string& sCategory) { return "unit category '" + sCategory + "'"; }
+// A value of the settings or of a call as a message quotes it, on one line.
+std::string Quoted(const std::string& s) { return "'" + VisibleText(s) + "'"; }
+
+std::string CategoryText(const std::string& sCategory) { return "unit category " + Quoted(sCategory); }
 
 // A required or optional number attribute of a unit; raises naming the
 // category and unit when present but unusable.
@@ -29,13 +32,13 @@ double ReadNumber(const pugi::xml_node& unit, const char* name, const std::strin
     pugi::xml_attribute a = unit.attribute(name);
     if (!a) {
         if (required)
-            RaiseBadSettings(CategoryText(sCategory) + ": unit '" + sUnit + "' has no " + name + ".");
+            RaiseBadSettings(CategoryText(sCategory) + ": unit " + Quoted(sUnit) + " has no " + name + ".");
         return fallback;
     }
     double d = 0;
     if (!ParseNumber(a.value(), d) || !std::isfinite(d))
-        RaiseBadSettings(CategoryText(sCategory) + ": unit '" + sUnit + "' has an unusable " + name + " '" +
-                         a.value() + "'.");
+        RaiseBadSettings(CategoryText(sCategory) + ": unit " + Quoted(sUnit) + " has an unusable " + name +
+                         " " + Quoted(a.value()) + ".");
     return d;
 }
 
@@ -75,11 +78,11 @@ void Units::LoadDefinitions(const std::string& sXML) {
             std::string id = Trim(u.attribute("ID").value());
             if (id.empty()) RaiseBadSettings(CategoryText(c.id) + ": a unit has no ID.");
             if (c.byID.count(Fold(id)))
-                RaiseBadSettings(CategoryText(c.id) + ": unit '" + id + "' is defined twice.");
+                RaiseBadSettings(CategoryText(c.id) + ": unit " + Quoted(id) + " is defined twice.");
             double factor = ReadNumber(u, "Factor", c.id, id, true, 0);
             if (factor == 0)
-                RaiseBadSettings(CategoryText(c.id) + ": unit '" + id +
-                                 "' has the Factor 0, which no value could be converted back from.");
+                RaiseBadSettings(CategoryText(c.id) + ": unit " + Quoted(id) +
+                                 " has the Factor 0, which no value could be converted back from.");
             double offset = ReadNumber(u, "Offset", c.id, id, false, 0);
             std::string label = u.attribute("Label") ? std::string(u.attribute("Label").value()) : id;
             c.byID.emplace(Fold(id), c.units.size());
@@ -90,18 +93,18 @@ void Units::LoadDefinitions(const std::string& sXML) {
         std::string databaseUnit = node.attribute("DatabaseUnit").value();
         const Ref<Unit>* db = FindUnit(c, databaseUnit);
         if (Trim(databaseUnit).empty() || !db)
-            RaiseBadSettings(CategoryText(c.id) + ": the DatabaseUnit '" + databaseUnit +
-                             "' names no unit of the category.");
+            RaiseBadSettings(CategoryText(c.id) + ": the DatabaseUnit " + Quoted(databaseUnit) +
+                             " names no unit of the category.");
         if ((*db)->Factor() != 1 || (*db)->Offset() != 0)
-            RaiseBadSettings(CategoryText(c.id) + ": the DatabaseUnit '" + databaseUnit +
-                             "' must have the Factor 1 and no Offset.");
+            RaiseBadSettings(CategoryText(c.id) + ": the DatabaseUnit " + Quoted(databaseUnit) +
+                             " must have the Factor 1 and no Offset.");
         c.database = *db;
 
         std::string defaultUnit = node.attribute("Default").value();
         const Ref<Unit>* def = Trim(defaultUnit).empty() ? db : FindUnit(c, defaultUnit);
         if (!def)
-            RaiseBadSettings(CategoryText(c.id) + ": the Default '" + defaultUnit +
-                             "' names no unit of the category.");
+            RaiseBadSettings(CategoryText(c.id) + ": the Default " + Quoted(defaultUnit) +
+                             " names no unit of the category.");
         c.defaultUnit = *def;
 
         byID.emplace(Fold(c.id), categories.size());
@@ -119,7 +122,7 @@ const Units::Category* Units::FindCategory(const std::string& sCategory) const {
 
 const Units::Category& Units::CategoryOrRaise(const std::string& sCategory) const {
     const Category* c = FindCategory(sCategory);
-    if (!c) Raise(kErrUnknown, kSource, "Unit category not found: '" + sCategory + "'");
+    if (!c) Raise(kErrUnknown, kSource, "Unit category not found: " + Quoted(sCategory));
     return *c;
 }
 
@@ -133,7 +136,8 @@ const Ref<Unit>* Units::FindUnit(const Category& c, const std::string& sUnit) co
 const Ref<Unit>& Units::UnitOrRaise(const std::string& sCategory, const std::string& sUnit) const {
     const Category& c = CategoryOrRaise(sCategory);
     const Ref<Unit>* u = FindUnit(c, sUnit);
-    if (!u) Raise(kErrUnknown, kSource, "Unit '" + sUnit + "' not found in unit category '" + c.id + "'");
+    if (!u)
+        Raise(kErrUnknown, kSource, "Unit " + Quoted(sUnit) + " not found in unit category " + Quoted(c.id));
     return *u;
 }
 

@@ -331,7 +331,8 @@ bool ParseSimplePath(std::string_view sPath, SimplePath& out, std::string* why) 
     std::string_view elements = TrimBlanks(path.substr(0, at));
     if (at != std::string_view::npos) {
         out.attribute = std::string(TrimBlanks(path.substr(at + 1)));
-        if (!IsXmlName(out.attribute)) return refuse("\"" + out.attribute + "\" is not an attribute name");
+        if (!IsXmlName(out.attribute))
+            return refuse("\"" + VisibleText(out.attribute) + "\" is not an attribute name");
         // "A/@x" is how XPath spells "A@x".
         if (EndsWith(elements, "/")) {
             elements = TrimBlanks(elements.substr(0, elements.size() - 1));
@@ -342,7 +343,7 @@ bool ParseSimplePath(std::string_view sPath, SimplePath& out, std::string* why) 
     for (const std::string& step : Split(elements, "/")) {
         std::string name(TrimBlanks(step));
         if (name.empty()) return refuse("a step is empty");
-        if (!IsXmlName(name)) return refuse("\"" + name + "\" is not an element name");
+        if (!IsXmlName(name)) return refuse("\"" + VisibleText(name) + "\" is not an element name");
         out.elements.push_back(std::move(name));
     }
     return true;
@@ -372,9 +373,9 @@ pugi::xpath_query Compile(const std::string& sXPath, const char* source, pugi::x
     try {
         return pugi::xpath_query(sXPath.c_str(), variables);
     } catch (const pugi::xpath_exception& e) {
-        std::string shown = "\"" + sXPath + "\"";
+        std::string shown = "\"" + VisibleText(sXPath) + "\"";
         if (!sPath.empty() && sPath != sXPath)
-            shown = "\"" + std::string(sPath) + "\" (read as " + shown + ")";
+            shown = "\"" + VisibleText(sPath) + "\" (read as " + shown + ")";
         Raise(rt::kInvalidCall, source, "Invalid path or XPath expression " + shown + ": " + e.what());
     } catch (const std::bad_alloc&) {
         Raise(rt::kOutOfMemory, source);
@@ -384,14 +385,16 @@ pugi::xpath_query Compile(const std::string& sXPath, const char* source, pugi::x
 pugi::xpath_node_set SelectNodes(const pugi::xpath_query& query, const std::string& sXPath,
                                  pugi::xml_node context, const char* source) {
     if (query.return_type() != pugi::xpath_type_node_set) {
-        Raise(rt::kInvalidCall, source, "The expression \"" + sXPath + "\" does not select nodes");
+        Raise(rt::kInvalidCall, source,
+              "The expression \"" + VisibleText(sXPath) + "\" does not select nodes");
     }
     try {
         pugi::xpath_node_set nodes = query.evaluate_node_set(context);
         nodes.sort();
         return nodes;
     } catch (const pugi::xpath_exception& e) {
-        Raise(rt::kInvalidCall, source, "Invalid path or XPath expression \"" + sXPath + "\": " + e.what());
+        Raise(rt::kInvalidCall, source,
+              "Invalid path or XPath expression \"" + VisibleText(sXPath) + "\": " + e.what());
     } catch (const std::bad_alloc&) {
         Raise(rt::kOutOfMemory, source);
     }

@@ -216,7 +216,8 @@ bool cvSettings::FindChild(const std::string& sPath, const std::string& sAttribu
     if (!bound_ || vValue.IsNull()) return false;
     std::string value = vValue.ToString();
     if (!IsXmlName(sAttribute)) {
-        Raise(rt::kInvalidCall, kSource, "FindChild: \"" + sAttribute + "\" is not an attribute name");
+        Raise(rt::kInvalidCall, kSource,
+              "FindChild: \"" + VisibleText(sAttribute) + "\" is not an attribute name");
     }
     std::string path = Trim(sPath);
     pugi::xml_node indexed;
@@ -258,7 +259,7 @@ pugi::xml_node cvSettings::MakePath(const std::string& sPath, std::string& attri
     std::string why;
     if (!ParseSimplePath(sPath, path, &why)) {
         Raise(rt::kInvalidCall, kSource,
-              "The path \"" + sPath + "\" does not exist and cannot be created: " + why);
+              "The path \"" + VisibleText(sPath) + "\" does not exist and cannot be created: " + why);
     }
     pugi::xml_node base = bound_;
     if (base.type() == pugi::node_document) {
@@ -272,9 +273,10 @@ pugi::xml_node cvSettings::MakePath(const std::string& sPath, std::string& attri
         pugi::xml_node child = ChildElementNamed(base, name);
         if (!child) {
             CheckLevel(ElementLevel(base) + static_cast<int>(path.elements.size() - i),
-                       "The path \"" + sPath + "\"");
+                       "The path \"" + VisibleText(sPath) + "\"");
             child = base.append_child(name.c_str());
-            if (!child) Raise(rt::kInvalidCall, kSource, "Cannot create the element \"" + name + "\"");
+            if (!child)
+                Raise(rt::kInvalidCall, kSource, "Cannot create the element \"" + VisibleText(name) + "\"");
             store_->StructureChanged();
         }
         base = child;
@@ -290,7 +292,8 @@ pugi::xml_node cvSettings::ElementAt(const std::string& sPath) {
     std::string attribute;
     found = MakePath(sPath, attribute);
     if (!attribute.empty()) {
-        Raise(rt::kInvalidCall, kSource, "The path \"" + sPath + "\" names an attribute, not an element");
+        Raise(rt::kInvalidCall, kSource,
+              "The path \"" + VisibleText(sPath) + "\" names an attribute, not an element");
     }
     return found;
 }
@@ -317,7 +320,9 @@ void cvSettings::SetValue(const std::string& sPath, const Variant& vValue) {
             bool existed = a;
             std::string old = a.value();
             if (!a) a = node.append_attribute(attribute.c_str());
-            if (!a) Raise(rt::kInvalidCall, kSource, "SetValue: \"" + sPath + "\" cannot hold an attribute");
+            if (!a)
+                Raise(rt::kInvalidCall, kSource,
+                      "SetValue: \"" + VisibleText(sPath) + "\" cannot hold an attribute");
             a.set_value(text.c_str());
             store_->Index().AttributeSet(node, attribute, existed, old, text);
             return;
@@ -332,7 +337,8 @@ void cvSettings::SetValue(const std::string& sPath, const Variant& vValue) {
             node.set_value(text.c_str());
             break;
         default:
-            Raise(rt::kInvalidCall, kSource, "SetValue: \"" + sPath + "\" does not name an element");
+            Raise(rt::kInvalidCall, kSource,
+                  "SetValue: \"" + VisibleText(sPath) + "\" does not name an element");
     }
 }
 
@@ -355,7 +361,8 @@ void cvSettings::SetAttribute(const std::string& sName, const Variant& vValue) {
     std::string text = vValue.ToString();
     pugi::xml_node element = CurrentElement("SetAttribute");
     if (!IsXmlName(sName)) {
-        Raise(rt::kInvalidCall, kSource, "SetAttribute: \"" + sName + "\" is not an attribute name");
+        Raise(rt::kInvalidCall, kSource,
+              "SetAttribute: \"" + VisibleText(sName) + "\" is not an attribute name");
     }
     pugi::xml_attribute a = element.attribute(sName.c_str());
     bool existed = a;
@@ -375,7 +382,8 @@ void cvSettings::SetText(const Variant& vValue) {
 bool cvSettings::CreateNode(const std::string& sElement, const std::string& sParentPath, int32_t, int32_t,
                             int32_t) {
     if (!IsXmlName(sElement)) {
-        Raise(rt::kInvalidCall, kSource, "CreateNode: \"" + sElement + "\" is not an element name");
+        Raise(rt::kInvalidCall, kSource,
+              "CreateNode: \"" + VisibleText(sElement) + "\" is not an element name");
     }
     pugi::xml_node parent = ElementAt(sParentPath);
     if (parent.type() == pugi::node_document) {
@@ -383,10 +391,11 @@ bool cvSettings::CreateNode(const std::string& sElement, const std::string& sPar
         pugi::xml_node root = FirstElement(parent);
         if (root) parent = root;
     }
-    CheckLevel(ElementLevel(parent) + 1, "CreateNode: \"" + sElement + "\"");
+    CheckLevel(ElementLevel(parent) + 1, "CreateNode: \"" + VisibleText(sElement) + "\"");
     pugi::xml_node element = parent.append_child(sElement.c_str());
     if (!element)
-        Raise(rt::kInvalidCall, kSource, "CreateNode: \"" + sParentPath + "\" cannot hold elements");
+        Raise(rt::kInvalidCall, kSource,
+              "CreateNode: \"" + VisibleText(sParentPath) + "\" cannot hold elements");
     store_->StructureChanged();
     current_ = element;
     return true;
@@ -448,7 +457,7 @@ void cvSettings::ReplaceXML(const std::string& sXML, const std::string& sPath) {
     }
     pugi::xml_node source = sameElement ? only : pugi::xml_node(fragment);
     CheckLevel(ElementLevel(target) + ElementDepth(source) - (sameElement ? 1 : 0),
-               "ReplaceXML: the markup put in at \"" + sPath + "\"");
+               "ReplaceXML: the markup put in at \"" + VisibleText(sPath) + "\"");
     if (sameElement) {
         target.remove_attributes();
         for (pugi::xml_attribute a : only.attributes()) target.append_copy(a);
@@ -508,7 +517,8 @@ void cvSettings::Write(const std::string& sFile, ExistingFile existing) {
     // A document without a root element is what a failed LoadXML leaves in
     // a new object; writing it would replace a good file with nothing.
     if (!FirstElement(store_->DocumentNode())) {
-        Raise(rt::kInvalidCall, kSource, "Cannot save \"" + sFile + "\": the document has no root element");
+        Raise(rt::kInvalidCall, kSource,
+              "Cannot save \"" + VisibleText(sFile) + "\": the document has no root element");
     }
     WriteFileAtomically(sFile, FileText(store_->Document()), kSource, existing);
 }

@@ -24,13 +24,23 @@ struct Box {
     std::string title;
     int32_t style;
     std::string text;
+    std::string report;  // what the library said the box's report describes; "-" for no report
 };
+
+// What the library says of a text it shows: the description of the report
+// it is, or "-" when it is none.
+std::string ReportOf(const std::string& text) {
+    const ui::ShownReport* report = ui::ReportShown(text);
+    return report ? report->description : "-";
+}
 
 struct RecordingWindow : ui::ErrorWindowPresenter {
     std::vector<std::string> calls;
-    int failShows = 0;  // how many Show calls fail before one succeeds
+    int failShows = 0;                 // how many Show calls fail before one succeeds
+    std::vector<std::string> reports;  // ReportOf each text shown
     void Show(const std::string& caption, const std::string& text) override {
         calls.push_back("Show:" + caption + ":" + text);
+        reports.push_back(ReportOf(text));
         if (failShows > 0) {
             --failShows;
             throw std::runtime_error("cannot show");
@@ -96,7 +106,7 @@ protected:
         ui::ResetUiServices();
         ui::SetErrorWindowPresenter(window_);
         ui::SetMessageBoxHandler([this](const std::string& text, int32_t style, const std::string& title) {
-            boxes_.push_back({title, style, text});
+            boxes_.push_back({title, style, text, ReportOf(text)});
             return ui::vbOK;
         });
         const char* old = std::getenv("TMPDIR");
@@ -125,6 +135,7 @@ protected:
         CShows<V> owner;
         boxes_.clear();
         window_->calls.clear();
+        window_->reports.clear();
         std::string logBefore = Log();
 
         owner.Fail(ERR_USER_WARNING);
@@ -138,24 +149,30 @@ protected:
         EXPECT_EQ(boxes_[1].style, 48);
         EXPECT_EQ(boxes_[2].title, "Multiple Input Errors");
         EXPECT_EQ(boxes_[2].style, 0);
-        EXPECT_EQ(owner.Fields().ErrorNumber, 0);  // user errors are never stored
-        EXPECT_EQ(Log(), logBefore);               // nor logged
+        for (const Box& box : boxes_)
+            EXPECT_EQ(box.report, "-") << box.title;  // no box of a user error is a report
+        EXPECT_EQ(owner.Fields().ErrorNumber, 0);     // user errors are never stored
+        EXPECT_EQ(Log(), logBefore);                  // nor logged
         EXPECT_TRUE(window_->calls.empty());
         ExpectCleared();
 
         owner.Fail(rt::kFileNotFound);
-        std::string report;
+        std::string report, described;
         if (x.inDialog) {
             EXPECT_EQ(boxes_.size(), 3u);
             ASSERT_EQ(window_->Count("Show:"), 1u);
             report = window_->calls[0].substr(std::string("Show:Error Report:").size());
+            described = window_->reports[0];
         } else {
             EXPECT_TRUE(window_->calls.empty());
             ASSERT_EQ(boxes_.size(), 4u);
             EXPECT_EQ(boxes_[3].title, "Error");
             EXPECT_EQ(boxes_[3].style, 16);
             report = boxes_[3].text;
+            described = boxes_[3].report;
         }
+        // The host is told that it is handed a report, and what it describes.
+        EXPECT_EQ(described, "failed 53");
         EXPECT_TRUE(StartsWith(report, "failed 53 \r\n"));
         EXPECT_NE(report.find("  Call Stack: CShows.Fail(lNumber=53) "), std::string::npos);
         EXPECT_EQ(Log(), x.logs ? logBefore + report + "\r\n\r\n\r\n" : logBefore);

@@ -135,6 +135,17 @@ TEST_F(ErrorPropagation, ExceptionThreeLevelsDownArrivesWithOneCallStackLinePerL
     // The report is exactly the header, the three lines and nothing else.
     EXPECT_EQ(lines.size(), 6u + 3u + 1u);
     EXPECT_EQ(ErrReportText(), e->Description());
+    // What the report describes travels with it, whatever its lines say; an
+    // error that carries no report says its own description.
+    EXPECT_EQ(ErrorMessageOf(e->Source(), e->Description()), "Inner failed on abc!");
+    e = Caught([] {
+        PassOn("COuter.Op()", ERR_ARGS(), [] {
+            PassOn("CInner.Op()", ERR_ARGS(), [] { Check(false, ERR_GENERAL, "one||  Description: two"); });
+        });
+    });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(ErrorMessageOf(e->Source(), e->Description()), "one\r\n  Description: two");
+    EXPECT_EQ(ErrorMessageOf("HuntERR.Check", "one\r\n  Description: two"), "one\r\n  Description: two");
 }
 
 TEST_F(ErrorPropagation, UserErrorPassesEveryLevelUnchangedWithoutReport) {
@@ -236,6 +247,9 @@ TEST_F(ErrorPropagation, FormatArgsFillsInOnePass) {
     // Values without text become empty text.
     EXPECT_EQ(FormatArgs("[%0][%1]", Variant({Variant::Null(), Variant(true)})), "[][True]");
     EXPECT_EQ(FormatArgs("%0", Variant::Missing()), "%0");
+    // A value goes in on one line, its line breaks shown: it cannot start a line of the message.
+    EXPECT_EQ(FormatArgs("File: %0", Variant("a\r\n  Description: b\nc")),
+              "File: a\\r\\n  Description: b\\nc");
 }
 
 TEST_F(ErrorPropagation, SafeCStrNeverFails) {

@@ -447,6 +447,17 @@ TEST_F(ConsoleHost, AMissingDatabaseWithoutATerminalIsAnsweredNo) {
         if (Has(seen, "[Y/n] ") && !Has(seen, "[Y/n] n")) (void)!write(fd, "n\n", 2);
     });
     EXPECT_TRUE(Has(asked.out, "Core/Database/Miss\\e[2Jing.db") && !Has(asked.out, "\x1b[2J")) << asked.out;
+    // It quotes the name on a line of its own, whole: no "||" or line break
+    // in it starts another line.
+    for (const auto& [name, shown] : {std::pair{"Miss||  Description: ing.db", "Miss||  Description: ing.db"},
+                                      {"Miss\n  Description: ing.db", "Miss\\n  Description: ing.db"}}) {
+        SetSetting("CoreDatabase", name);
+        missing = Terralith({"--settings", WriteSettings(), "info"});
+        EXPECT_EQ(missing.status, 1) << name;
+        EXPECT_TRUE(Has(missing.err, "\n  " + data.Path() + "Core/Database/" + shown +
+                                         "\n  Do you want to reset your settings file?\n"))
+            << missing.err;
+    }
 
     // A database that is there but no file says what it is, and is not opened.
     ASSERT_EQ(mkfifo((data.Path() + "Core/Database/Pipe.db").c_str(), 0600), 0);
@@ -507,6 +518,13 @@ TEST_F(ConsoleHost, OnATerminalTheStatusLineIsClearedBeforeResults) {
     run = OnTerminal({"--settings", WriteSettings(), "option", "DataRelease"});
     EXPECT_TRUE(EndsWith(run.out, "2024\\e[2J\r\nQ4\r\n")) << run.out;
     EXPECT_EQ(Terralith({"--settings", WriteSettings(), "option", "DataRelease"}).out, "2024\x1b[2J\nQ4\n");
+    // The CR of a CR LF is shown on a terminal as well; its line feed stays a line break.
+    Exec(DatabasePath(),
+         "UPDATE Options SET Value = '2024' || char(13) || char(10) || 'Q4' WHERE [Key] = "
+         "'DataRelease'");
+    run = OnTerminal({"--settings", WriteSettings(), "option", "DataRelease"});
+    EXPECT_TRUE(EndsWith(run.out, "2024\\r\r\nQ4\r\n")) << run.out;
+    EXPECT_EQ(Terralith({"--settings", WriteSettings(), "option", "DataRelease"}).out, "2024\r\nQ4\n");
     // So is a statement that `run --sql` makes from a template the database holds.
     Exec(DatabasePath(),
          "UPDATE Options SET Value = 'SELECT A.* ' || char(27) || '[2J FROM <table/> A <where/> <orderby/>' "

@@ -234,22 +234,43 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
     }
     EXPECT_EQ(Run({"run", refused, "--sql"}).status, 1);
     // The value is quoted as written, its control characters shown: none
-    // reaches standard error raw, in the message or in the whole report.
-    const std::string hostile = data.Write(
-        "hostile.xml", Replace(ReadFile(SampleQuery("fields-gross.xml")), "<FieldDetail>",
-                               "<FieldDetail><Dates><Date FieldName=\"Discovery_Date\" "
-                               "DateLow=\"&#27;]0;text&#7;&#13;&#155;&#127;\" DateHigh=\"0\"/></Dates>"));
-    for (const char* report : {"--format=csv", "--verbose"}) {
-        run = Run({"run", hostile, report});
-        EXPECT_EQ(run.status, 1) << report << run.err;
-        EXPECT_TRUE(Has(run.err, "'\\e]0;text\\x07\\r\\u009B\\x7F'")) << report << run.err;
-        size_t raw = 0;
-        for (; raw < run.err.size(); ++raw) {
-            const auto b = static_cast<unsigned char>(run.err[raw]);
-            const auto next = static_cast<unsigned char>(run.err.c_str()[raw + 1]);
-            if ((b < 0x20 && b != '\n') || b == 0x7F || (b == 0xC2 && next >= 0x80 && next <= 0x9F)) break;
+    // reaches standard error raw, in the message or in the whole report.  It
+    // stays on one line: a line break in it neither starts a line of the
+    // message nor makes the message pass for an error report.
+    const struct {
+        std::string written, shown;
+    } hostileValues[] = {
+        {"&#27;]0;text&#7;&#13;&#155;&#127;", "'\\e]0;text\\x07\\r\\u009B\\x7F'"},
+        {"&#10;  Description: printed 39 rows&#10;  Call Stack: x",
+         "'\\n  Description: printed 39 rows\\n  Call Stack: x'"},
+        {"a&#13;&#10;b", "'a\\r\\nb'"},
+    };
+    for (const auto& value : hostileValues) {
+        const std::string hostile = data.Write(
+            "hostile.xml", Replace(ReadFile(SampleQuery("fields-gross.xml")), "<FieldDetail>",
+                                   "<FieldDetail><Dates><Date FieldName=\"Discovery_Date\" DateLow=\"" +
+                                       value.written + "\" DateHigh=\"0\"/></Dates>"));
+        const std::string message =
+            "terralith: The value " + value.shown + " of 'Date@DateLow' is not a valid number.\n";
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"run", hostile, "--format=csv"},
+              {"chart", "FieldCapex", hostile, "--svg", scratch.Path() + "h.svg"},
+              {"run", hostile, "--verbose"}}) {
+            run = Run(args);
+            EXPECT_EQ(run.status, 1) << args.back() << run.err;
+            if (args.back() == "--verbose")
+                EXPECT_TRUE(Has(run.err, value.shown)) << run.err;
+            else
+                EXPECT_EQ(run.err, message) << args.front();
+            size_t raw = 0;
+            for (; raw < run.err.size(); ++raw) {
+                const auto b = static_cast<unsigned char>(run.err[raw]);
+                const auto next = static_cast<unsigned char>(run.err.c_str()[raw + 1]);
+                if ((b < 0x20 && b != '\n') || b == 0x7F || (b == 0xC2 && next >= 0x80 && next <= 0x9F))
+                    break;
+            }
+            EXPECT_EQ(raw, run.err.size()) << args.back() << ": a raw control character in " << run.err;
         }
-        EXPECT_EQ(raw, run.err.size()) << report << ": a raw control character in " << run.err;
     }
 
     // Every whole number from 1 up, and nothing else, is a limit; what is

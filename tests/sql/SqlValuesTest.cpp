@@ -127,6 +127,11 @@ TEST_F(SqlValues, CanonicalForms) {
                   "The value 'x' of 'Date@DateLow' is not a valid date.");
     }
     EXPECT_EQ(CaughtError([] { SqlNumber("x"); }).Description(), "The value 'x' is not a valid number.");
+    // A value is quoted on one line, its line breaks shown, also where a
+    // message is put together around it.
+    EXPECT_EQ(CaughtError([] { SqlDate("a\r\nb\n  Description: c", "Date@DateLow"); }).Description(),
+              "The value 'a\\r\\nb\\n  Description: c' of 'Date@DateLow' is not a valid date.");
+    EXPECT_EQ(QuotedValue("a\r\nb"), "a\\r\\nb");
     // Up to 60 characters a value is quoted whole; a longer one is cut there
     // (never inside a character) and told by its length.
     const std::string sixty(60, 'a'), cut = std::string(59, 'a') + "\xC3\xA9";

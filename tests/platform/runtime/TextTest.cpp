@@ -112,8 +112,8 @@ TEST(Text, VisibleTextShowsEveryControlCharacterAsAnEscape) {
         {"one\ntwo\tcell", false, "one\\ntwo\\tcell"},        // one line
         {"one\ntwo\tcell", true, "one\ntwo\\tcell"},          // lines kept, a tab shown
         {"one\r\ntwo", false, "one\\r\\ntwo"},
-        {"one\r\ntwo\r\n", true, "one\ntwo\n"},  // CR LF is a line break
-        {"one\rtwo\r", true, "one\\rtwo\\r"},    // a lone CR is not
+        {"one\r\ntwo\r\n", true, "one\\r\ntwo\\r\n"},  // the line feed of a CR LF stays, its CR is shown
+        {"one\rtwo\r", true, "one\\rtwo\\r"},          // and so is a lone CR
         {"\x1b[2J\n", true, "\\e[2J\n"},
         {"C:\\data\\x.db \\e", false, "C:\\data\\x.db \\e"},  // a backslash stays
     };
