@@ -350,10 +350,13 @@ TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "terralith: " + out + " is there already; give --force to replace it\n");
     EXPECT_EQ(ReadFile(out), written);
-    // The asset type in any letter case is written in its own.
-    run = Run({"new", "--type", "wELL", "--force", out});
+    run = Run({"new", "--type", "Well", "--force", out});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Has(ReadFile(out), "<AssetType>Well</AssetType>")) << ReadFile(out);
+    // The asset type in any letter case is written in its own.
+    const std::string anyCase = scratch.Path() + "case.xml";
+    run = Run({"new", "--type", "wELL", anyCase});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(ReadFile(anyCase), "<AssetType>Well</AssetType>")) << ReadFile(anyCase);
 
     // It runs: every well, since it chooses nothing.
     run = Run({"run", out});
