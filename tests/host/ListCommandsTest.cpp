@@ -153,6 +153,8 @@ TEST_F(ListCommands, MistypedCommandsExitTwoAndFailedFillsOne) {
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "no such table: Lookup")) << run.err;
     EXPECT_EQ(run.out, "");
+    // Its report went to the test's own log, not to the user's.
+    EXPECT_TRUE(Has(Log(), "no such table: Lookup")) << Log();
 }
 
 }  // namespace
