@@ -53,6 +53,7 @@ std::string WhereMalformed(const std::string& text) {
     return "line " + Number(line) + ", column " + Number(column) + ": " + result.description();
 }
 
+// The file at `path` read as the settings document reads it; never fails.
 Reading Read(const std::string& path) {
     Reading reading;
     std::string text;
