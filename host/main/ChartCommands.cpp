@@ -27,8 +27,6 @@
 namespace host {
 namespace {
 
-const char* const kAssetTypes[] = {"Field", "Well", "Block", "Transport"};
-
 struct ChartFolders {
     std::string manifest, definitions;
 };
@@ -36,10 +34,12 @@ struct ChartFolders {
 void DeclareFolders(CLI::App& app, ChartFolders& f) {
     app.add_option("--manifest", f.manifest,
                    "the chart manifest (default: the data folder's Charts/ChartManifest.xml)")
-        ->type_name("FILE");
+        ->type_name("FILE")
+        ->check(NotEmpty("FILE is a file name"));
     app.add_option("--definitions", f.definitions,
                    "the folder of the chart definitions (default: the data folder's Charts/Definitions)")
-        ->type_name("DIR");
+        ->type_name("DIR")
+        ->check(NotEmpty("DIR is a folder name"));
 }
 
 std::string ManifestFile(CommandContext& c, const ChartFolders& f) {
@@ -171,8 +171,8 @@ CommandRun DeclareCharts(CLI::App& app) {
         ChartFolders folders;
     };
     auto o = std::make_shared<Options>();
-    app.add_option("TYPE", o->type, "only the charts of this asset type")
-        ->check(CLI::IsMember({"Field", "Well", "Block", "Transport"}));
+    app.add_option("TYPE", o->type, "only the charts of this asset type (any letter case)")
+        ->transform(AssetType());
     app.add_option("--format", o->format,
                    "table (aligned columns) or csv (RFC 4180); default: table on a terminal, else csv")
         ->check(CLI::IsMember({"table", "csv"}));
@@ -216,10 +216,19 @@ CommandRun DeclareChart(CLI::App& app) {
         ChartFolders folders;
     };
     auto o = std::make_shared<Options>();
-    app.add_option("NAME", o->name, "the chart definition, as `charts` lists it")->required();
-    app.add_option("QUERY", o->query, "the query file whose assets the chart shows")->type_name("FILE");
-    app.add_option("--svg", o->svg, "the picture to write")->required()->type_name("OUT.svg");
-    app.add_option("--grid", o->grid, "the data grid to write as CSV")->type_name("OUT.csv");
+    app.add_option("NAME", o->name, "the chart definition, as `charts` lists it")
+        ->required()
+        ->check(NotEmpty("a chart definition's name"));
+    app.add_option("QUERY", o->query, "the query file whose assets the chart shows")
+        ->type_name("FILE")
+        ->check(NotEmpty("a file name"));
+    app.add_option("--svg", o->svg, "the picture to write")
+        ->required()
+        ->type_name("OUT.svg")
+        ->check(NotEmpty("OUT.svg is a file name"));
+    app.add_option("--grid", o->grid, "the data grid to write as CSV")
+        ->type_name("OUT.csv")
+        ->check(NotEmpty("OUT.csv is a file name"));
     CLI::Option* codes =
         app.add_option("--codes", o->codes,
                        "the asset codes to show, e.g. 1001,1003, instead of the query's assets")

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <iterator>
 #include <memory>
 #include <utility>
 
@@ -116,6 +117,17 @@ CommandRun DeclareAssetCode(CLI::App& app) {
 }
 
 }  // namespace
+
+CLI::Validator NotEmpty(const std::string& what) {
+    // No description: the help shows the option's type name alone.
+    return CLI::Validator(
+        [what](std::string& value) { return value.empty() ? what + ", not empty" : std::string(); }, "");
+}
+
+CLI::Validator AssetType() {
+    return CLI::IsMember(std::vector<std::string>(std::begin(kAssetTypes), std::end(kAssetTypes)),
+                         [](std::string text) { return LCase(text); });
+}
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {

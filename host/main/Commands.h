@@ -51,4 +51,17 @@ struct Command {
 // Every command, in the order --help lists them.
 const std::vector<Command>& Commands();
 
+// Refuses an empty value as a usage error, "<option>: <what>, not empty":
+// given by hand, an empty name would quietly stand for a default or for
+// nothing at all.  `what` says what the value is ("FILE is a file name").
+CLI::Validator NotEmpty(const std::string& what);
+
+// Takes an asset type (Field, Well, Block, Transport) in any letter case and
+// hands on its own spelling; given to an option with transform(), as check()
+// keeps the value as typed.
+CLI::Validator AssetType();
+
+// The asset types, in the order the commands list them.
+inline constexpr const char* kAssetTypes[] = {"Field", "Well", "Block", "Transport"};
+
 }  // namespace host

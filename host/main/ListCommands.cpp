@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <memory>
+#include <sstream>
 #include <utility>
 
 #include "core/CTools.h"
@@ -457,12 +458,13 @@ CommandRun DeclareList(CLI::App& app) {
                    "its arguments: sector lists \"11,12\", country lists \"'GB','NO'\", ...");
     app.add_flag("--keys", o->keys, "with a tree, each node's key after its text");
     app.add_option("--query", o->query, "a query file to load first, the active query of fills that read one")
-        ->type_name("FILE");
+        ->type_name("FILE")
+        ->check(NotEmpty("FILE is a file name"));
     app.footer(
         "Runs the fill into an in-memory control and prints it: a list's rows with their item values (and "
         "the "
         "cached codes), a tree indented by level, a chooser's rows.  Exit status 1 when the fill showed an "
-        "error; what the control holds is printed all the same.");
+        "error or a warning; after an error nothing is printed.");
     return [o](CommandContext& c) {
         const FillEntry* entry = Find(o->name);
         if (!entry) {
@@ -491,17 +493,20 @@ CommandRun DeclareList(CLI::App& app) {
         Ref<IDataLists> lists = c.root.Lists();
         if (!o->query.empty()) c.root.Queries()->Load(o->query);
         Controls controls;
-        int shown = 0;
+        ShownErrors errors;
         try {
-            ShownErrors errors;
             entry->fill(*lists, controls, o->args);
-            shown = errors.Count();
         } catch (const UsageError& e) {
             c.console.Say(e.message);
             return kUsage;
         }
-        Print(c.console.Results(), *entry, *lists, controls, o->keys);
-        return shown > 0 || c.Failed() ? kFailed : kDone;
+        // Laid out first: a code looked up while printing may fail too, and
+        // a fill that failed prints nothing, not even a heading.
+        std::ostringstream printed;
+        Print(printed, *entry, *lists, controls, o->keys);
+        if (errors.Failures() > 0 || c.Failed()) return kFailed;
+        c.console.Results() << printed.str();
+        return errors.Count() > 0 ? kFailed : kDone;
     };
 }
 

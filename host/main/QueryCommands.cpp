@@ -215,7 +215,10 @@ CommandRun DeclareRun(CLI::App& app) {
         bool sql = false;
     };
     auto o = std::make_shared<Options>();
-    app.add_option("QUERY", o->file, "the query file to run")->required()->type_name("FILE");
+    app.add_option("QUERY", o->file, "the query file to run")
+        ->required()
+        ->type_name("FILE")
+        ->check(NotEmpty("a file name"));
     app.add_option("--results", o->results, "the record set to print (default: asset, or the grid's)")
         ->check(CLI::IsMember({"asset", "participant", "annual"}));
     app.add_option("--format", o->format,
@@ -235,7 +238,7 @@ CommandRun DeclareRun(CLI::App& app) {
                     return "N '" + text + "' is too large; leave --limit out to print every row";
                 return "N is a whole number from 1 up, not '" + text + "'";
             },
-            "N"));
+            ""));
     CLI::Option* sql =
         app.add_flag("--sql", o->sql,
                      "print the statements the query would open its record sets with, without opening them "
@@ -245,10 +248,12 @@ CommandRun DeclareRun(CLI::App& app) {
                        "print the columns the grid layout chooses for the grid ASSET/GRID (as `columns` "
                        "names it, e.g. Field/Assets), in their units")
             ->type_name("NAME")
+            ->check(NotEmpty("NAME is a grid's name"))
             ->excludes(sql);
     app.add_option("--layout", o->layout,
                    "the grid layout file --grid reads (default: the settings' DefaultLayoutFile)")
         ->type_name("FILE")
+        ->check(NotEmpty("FILE is a file name"))
         ->needs(grid);
     app.footer(
         "Executes the query on the database, with a progress bar on a terminal; Ctrl-C cancels it, a second "
@@ -355,12 +360,15 @@ CommandRun DeclareDescribe(CLI::App& app) {
         bool keys = false;
     };
     auto o = std::make_shared<Options>();
-    app.add_option("QUERY", o->file, "the query file to describe")->required()->type_name("FILE");
+    app.add_option("QUERY", o->file, "the query file to describe")
+        ->required()
+        ->type_name("FILE")
+        ->check(NotEmpty("a file name"));
     app.add_flag("--keys", o->keys, "each node's key after its text");
     app.footer(
         "Prints the description tree of the query's general criteria (companies with their search "
         "settings, locations), indented by level.  Exit status 1 when the file cannot be loaded or the "
-        "description showed an error; what the tree holds is printed all the same.");
+        "description showed an error, and then nothing is printed.");
     return [o](CommandContext& c) {
         Ref<IQuery> query = LoadQuery(c, o->file);
         if (!query) return kFailed;
@@ -368,14 +376,15 @@ CommandRun DeclareDescribe(CLI::App& app) {
         // the default query file described before it was loaded.
         auto tree = std::make_shared<MemoryTreeView>("QueryDescription");
         c.root.Queries()->SetDescriptionTree(tree);
-        int shown = 0;
         {
             ShownErrors errors;
             query->BuildDescriptionTree();
-            shown = errors.Failures();
+            // What the tree holds after an error is a part of the query, and
+            // would pass for the whole of it.
+            if (errors.Failures() > 0 || c.Failed()) return kFailed;
         }
         PrintTree(c.console.Results(), *tree, o->keys);
-        return shown > 0 ? kFailed : kDone;
+        return kDone;
     };
 }
 
@@ -385,10 +394,13 @@ CommandRun DeclareNew(CLI::App& app) {
         bool force = false;
     };
     auto o = std::make_shared<Options>();
-    app.add_option("--type", o->type, "the asset type of the query")
+    app.add_option("--type", o->type, "the asset type of the query (any letter case)")
         ->required()
-        ->check(CLI::IsMember({"Field", "Well", "Block", "Transport"}));
-    app.add_option("OUT", o->file, "the query file to write")->required()->type_name("FILE");
+        ->transform(AssetType());
+    app.add_option("OUT", o->file, "the query file to write")
+        ->required()
+        ->type_name("FILE")
+        ->check(NotEmpty("a file name"));
     app.add_flag("--force", o->force, "replace OUT when it is there");
     app.footer(
         "Writes a query file made from the data set's default query file (the settings' "

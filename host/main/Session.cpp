@@ -8,9 +8,11 @@
 #include "core/CTools.h"
 #include "core/Globals.h"
 #include "core/mTL5ErrorCodes.h"
+#include "host/main/ShownErrors.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
+#include "platform/xml/ReadMarkup.h"
 #include "platform/xml/XmlPath.h"
 #include "platform/xml/cvSettings.h"
 
@@ -23,18 +25,20 @@ std::string Number(size_t n) {
     return std::string(buffer, end);
 }
 
-// The file parsed as the settings document parses it: why it cannot be read
-// (unread) or where it is not well-formed (the returned text), and its root
-// element's name.
-std::string Parse(const std::string& path, std::string& unread, std::string& root) {
-    std::string text;
-    if (!TryReadRegularFile(path, text, unread)) return unread;
+// What reading a file as the settings document reads it finds: why it
+// cannot be read, where it is not well-formed, or what else makes the
+// document unfit (nested too deeply, a reference to character 0); else the
+// name of its root element.
+struct Reading {
+    std::string unread, malformed, refused, root;
+};
+
+// Where and why the parser finds `text` not well-formed, in lines and
+// characters; "" when it does not.
+std::string WhereMalformed(const std::string& text) {
     pugi::xml_document document;
     pugi::xml_parse_result result = document.load_buffer(text.data(), text.size(), xmlpath::kParseOptions);
-    if (result) {
-        root = document.document_element().name();
-        return "";
-    }
+    if (result) return "";
     // The parser gives a byte offset; people count lines and characters.
     size_t offset = std::min(static_cast<size_t>(std::max<ptrdiff_t>(result.offset, 0)), text.size());
     size_t line = 1, column = 1;
@@ -49,11 +53,37 @@ std::string Parse(const std::string& path, std::string& unread, std::string& roo
     return "line " + Number(line) + ", column " + Number(column) + ": " + result.description();
 }
 
+// The file at `path` read as the settings document reads it; never fails.
+Reading Read(const std::string& path) {
+    Reading reading;
+    std::string text;
+    if (!TryReadRegularFile(path, text, reading.unread)) return reading;
+    pugi::xml_document document;
+    std::string refused;
+    try {
+        // As every document of this system is read, so that the file is
+        // refused here for whatever a load would refuse it for.
+        refused = ReadMarkup(document, text, xmlpath::kParseOptions, pugi::encoding_auto);
+    } catch (const Error& e) {
+        reading.unread = PlainDescription(e.Description());
+        return reading;
+    }
+    if (refused.empty()) {
+        reading.root = document.document_element().name();
+        return reading;
+    }
+    // The engine's own account counts bytes; the parser is asked again for
+    // where it stopped, which people count in lines and characters.
+    reading.malformed = WhereMalformed(text);
+    if (reading.malformed.empty()) reading.refused = refused;
+    return reading;
+}
+
 // Why the file's text is not well-formed XML, with the line and column where
 // the parser stopped, or why it cannot be read; "" when it is well-formed.
 std::string XmlProblem(const std::string& path) {
-    std::string unread, root;
-    return Parse(path, unread, root);
+    const Reading reading = Read(path);
+    return reading.unread.empty() ? reading.malformed : reading.unread;
 }
 
 }  // namespace
@@ -66,11 +96,12 @@ SettingsChoice ChooseSettingsFile(const std::string& option, const char* environ
 }
 
 std::string XmlFileProblem(const std::string& path, std::string* pRoot) {
-    std::string unread, root;
-    const std::string problem = Parse(path, unread, root);
-    if (pRoot) *pRoot = root;
-    if (problem.empty() || !unread.empty()) return problem;
-    return "not well-formed XML: " + problem;
+    const Reading reading = Read(path);
+    if (pRoot) *pRoot = reading.root;
+    if (!reading.unread.empty()) return reading.unread;
+    if (!reading.malformed.empty()) return "not well-formed XML: " + reading.malformed;
+    if (!reading.refused.empty()) return "malformed XML: " + reading.refused;
+    return "";
 }
 
 Session OpenSession(Console& console, const SettingsChoice& settings, bool openDatabase,
@@ -132,6 +163,7 @@ Session OpenSession(Console& console, const SettingsChoice& settings, bool openD
     session.root->RegisterCallBack(New<ConsoleCallBack>(console, settingsFile));
     if (!openDatabase) return session;
 
+    ShownErrors shown;
     session.root->OpenDatabase();
     const int32_t number = session.root->ErrorNumber();
     if (number == ERR_DATABASE_NOT_FOUND) {
@@ -139,8 +171,10 @@ Session OpenSession(Console& console, const SettingsChoice& settings, bool openD
         return {};
     }
     if (number != 0) {
-        // What went wrong was shown as it happened.
-        console.Say("the database could not be opened (error &H" + Hex(number) + ")");
+        // What went wrong was shown as it happened, naming what could not be
+        // read; only a failure nobody showed is said here.
+        if (shown.Failures() == 0)
+            console.Say("the database could not be opened (error &H" + Hex(number) + ")");
         return {};
     }
     return session;

@@ -23,9 +23,11 @@ SettingsChoice ChooseSettingsFile(const std::string& option, const char* environ
                                   const std::string& builtIn);
 
 // Why the file cannot be read as an XML document, in the words that follow
-// its name in a message: why it cannot be read, or "not well-formed XML: "
-// with the line, column and why; "" when it can, with the name of its root
-// element in *pRoot when asked.  Never fails.
+// its name in a message: why it cannot be read, "not well-formed XML: " with
+// the line, column and why, or "malformed XML: " and what else every load
+// refuses (elements nested deeper than 256 levels, a reference to character
+// 0); "" when it can, with the name of its root element in *pRoot when
+// asked.  Never fails.
 std::string XmlFileProblem(const std::string& path, std::string* pRoot = nullptr);
 
 struct Session {

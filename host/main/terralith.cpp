@@ -56,6 +56,41 @@ int Run(Console& console, const Command& command, const CommandRun& run, const S
     return status == kDone && context.Failed() ? kFailed : status;
 }
 
+// True when an option named `name` ("--layout") of the host or of one of its
+// commands takes a value.
+bool TakesValue(const CLI::App& app, const std::string& name) {
+    std::vector<const CLI::App*> apps = app.get_subcommands([](const CLI::App*) { return true; });
+    apps.push_back(&app);
+    for (const CLI::App* a : apps)
+        if (const CLI::Option* option = a->get_option_no_throw(name);
+            option && option->get_items_expected_max() > 0)
+            return true;
+    return false;
+}
+
+// The arguments as CLI11 takes them, last first.  An option that takes a
+// value, written "--NAME=" with nothing after the "=", is handed on with an
+// empty value, which its check refuses: CLI11 would take the next word for
+// its value (--settings= --verbose would read a settings file named
+// --verbose).  After "--" every argument is taken as it is.
+std::vector<std::string> Arguments(const CLI::App& app, int argc, char** argv) {
+    std::vector<std::string> args;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--") options = false;
+        const std::string name = arg.substr(0, arg.size() - 1);
+        if (options && StartsWith(arg, "--") && EndsWith(arg, "=") && name.find('=') == std::string::npos &&
+            TakesValue(app, name)) {
+            args.push_back(name);
+            args.emplace_back();
+        } else {
+            args.push_back(arg);
+        }
+    }
+    return {args.rbegin(), args.rend()};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,12 +101,7 @@ int main(int argc, char** argv) {
     bool verbose = false;
     app.add_option("--settings", settingsOption, "settings file (default: " + kDefaultSettings + ")")
         ->type_name("FILE")
-        // An empty name would quietly stand for the default.
-        ->check(CLI::Validator(
-            [](std::string& file) {
-                return file.empty() ? std::string("FILE is a file name, not empty") : "";
-            },
-            ""));
+        ->check(NotEmpty("FILE is a file name"));
     app.add_flag("-v,--verbose", verbose, "every status line, and whole error reports, on standard error");
     app.require_subcommand(1);
     app.failure_message([](const CLI::App* parent, const CLI::Error& e) {
@@ -97,7 +127,7 @@ int main(int argc, char** argv) {
                "Results go to standard output; status lines, messages and questions to standard error.");
 
     try {
-        app.parse(argc, argv);
+        app.parse(Arguments(app, argc, argv));
     } catch (const CLI::ParseError& e) {
         // A usage error quotes the argument it refused: its control
         // characters are shown, not obeyed, as in every other message.

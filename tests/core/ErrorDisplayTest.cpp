@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -109,16 +110,10 @@ protected:
             boxes_.push_back({title, style, text, ReportOf(text)});
             return ui::vbOK;
         });
-        const char* old = std::getenv("TMPDIR");
-        hadTmp_ = old != nullptr;
-        if (old) oldTmp_ = old;
-        setenv("TMPDIR", dir_.Path().c_str(), 1);
+        tmpDir_.emplace(dir_.Path().c_str());
     }
     void TearDown() override {
-        if (hadTmp_)
-            setenv("TMPDIR", oldTmp_.c_str(), 1);
-        else
-            unsetenv("TMPDIR");
+        tmpDir_.reset();
         ResetErrorFramework();
         ui::ResetUiServices();
     }
@@ -189,8 +184,7 @@ protected:
     std::shared_ptr<RecordingWindow> window_ = std::make_shared<RecordingWindow>();
     std::vector<Box> boxes_;
     TempDir dir_;
-    std::string oldTmp_;
-    bool hadTmp_ = false;
+    std::optional<TmpDirVariable> tmpDir_;  // $TMPDIR is dir_ from SetUp to TearDown
 };
 
 TEST_F(ErrorDisplayTest, EachVariantShowsLogsAndStoresAsItsRowSays) {

@@ -55,6 +55,8 @@ TEST_F(ColumnCommands, AnotherLayoutFileItsUnitsAndAFileThatCannotBeLoaded) {
 
     // A file that cannot be a layout is named first with why, as a query
     // file is, and nothing is loaded from it.
+    std::string deep;
+    for (int i = 0; i < 300; ++i) deep = "<a>" + deep + "</a>";
     const struct {
         std::string file, says;
     } unusable[] = {
@@ -63,6 +65,8 @@ TEST_F(ColumnCommands, AnotherLayoutFileItsUnitsAndAFileThatCannotBeLoaded) {
          ": not well-formed XML: line 3, column 3: Start-end tags mismatch"},
         {SampleQuery("fields-gross.xml"),
          ": not a grid layout file: its root element is Query, not GridLayouts"},
+        {data.Write("Deep.xml", "<GridLayouts>" + deep + "</GridLayouts>"),
+         ": malformed XML: elements nested deeper than 256 levels"},
     };
     for (const auto& u : unusable) {
         run = Run({"columns", "Field/Annual", "--layout", u.file});
@@ -70,6 +74,13 @@ TEST_F(ColumnCommands, AnotherLayoutFileItsUnitsAndAFileThatCannotBeLoaded) {
         EXPECT_EQ(run.err, "terralith: " + u.file + u.says + "\n");
         EXPECT_EQ(run.out, "");
     }
+    // A layout the chooser loads only in part is no layout to print.
+    run =
+        Run({"columns", "--layout",
+             data.Write("Part.xml", Replace(Layout(""), "<Annual><Fields></Fields></Annual>", "<Annual/>"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "Invalid Results grids Layout file")) << run.err;
+    EXPECT_EQ(run.out, "");
 
     RemoveSetting("DefaultLayoutFile");
     run = Run({"columns"});

@@ -218,27 +218,50 @@ TEST_F(ConsoleHost, InfoOptionAndAssetCodeOnTheSampleData) {
 
 TEST_F(ConsoleHost, UsageErrorsExitTwoAndPointAtHelp) {
     const std::string settings = "--settings=" + WriteSettings();
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {},
-             {settings, "frobnicate"},
-             {settings, "option"},
-             {settings, "info", "extra"},
-             {settings, "asset-code", "GB"},
-             {settings, "--no-such-option", "info"},
-             {"--settings", "", "info"},
-             {"--settings=", "info"},
+    const std::string query = data.Write("q.xml", ReadFile(data.Path() + "Default/Default.xml"));
+    const std::string svg = data.Path() + "c.svg";
+    // The arguments, and what the message says (an empty name names its option).
+    for (const auto& [args, says] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{}, ""},
+             {{settings, "frobnicate"}, ""},
+             {{settings, "option"}, ""},
+             {{settings, "info", "extra"}, ""},
+             {{settings, "asset-code", "GB"}, ""},
+             {{settings, "--no-such-option", "info"}, ""},
+             {{"--settings", "", "info"}, "--settings: FILE is a file name, not empty"},
+             {{"--settings=", "info"}, "--settings: FILE is a file name, not empty"},
+             {{"--settings=", "--verbose", "info"}, "--settings: FILE is a file name, not empty"},
+             {{settings, "run", query, "--grid", "Field/Assets", "--layout", ""},
+              "--layout: FILE is a file name"},
+             {{settings, "run", query, "--grid="}, "--grid: NAME is a grid's name, not empty"},
+             {{settings, "run", ""}, "QUERY: a file name, not empty"},
+             {{settings, "describe", ""}, "QUERY: a file name, not empty"},
+             {{settings, "new", "--type", "Field", ""}, "OUT: a file name, not empty"},
+             {{settings, "columns", ""}, "GRID: a grid's name, not empty"},
+             {{settings, "columns", "--layout="}, "--layout: FILE is a file name, not empty"},
+             {{settings, "list", "rig-names", "--query", ""}, "--query: FILE is a file name, not empty"},
+             {{settings, "charts", "--manifest="}, "--manifest: FILE is a file name, not empty"},
+             {{settings, "charts", "--definitions", ""}, "--definitions: DIR is a folder name, not empty"},
+             {{settings, "chart", "", query, "--svg", svg}, "NAME: a chart definition's name, not empty"},
+             {{settings, "chart", "FieldCapex", "", "--svg", svg}, "QUERY: a file name, not empty"},
+             {{settings, "chart", "FieldCapex", query, "--svg", ""},
+              "--svg: OUT.svg is a file name, not empty"},
+             {{settings, "chart", "FieldCapex", query, "--svg", svg, "--grid="},
+              "--grid: OUT.csv is a file name, not empty"},
          }) {
         HostRun usage = Terralith(args);
-        EXPECT_EQ(usage.status, 2) << (args.empty() ? "" : args.back());
+        EXPECT_EQ(usage.status, 2) << (args.empty() ? "" : args.back()) << usage.err;
         EXPECT_EQ(usage.out, "");
         EXPECT_TRUE(Has(usage.err, "--help' for more information.")) << usage.err;
+        EXPECT_TRUE(Has(usage.err, "terralith: " + says)) << usage.err;
     }
+    // After "--" an argument that ends in "=" is taken as it is.
+    EXPECT_TRUE(Has(Terralith({settings, "option", "--", "--settings="}).err, "no value for --settings="));
     EXPECT_TRUE(Has(Terralith({"frobnicate"}).err, "unknown command: frobnicate"));
     // The argument refused is quoted with its control characters shown.
     const std::string escaped = Terralith({"frob\x1b[2Jnicate"}).err;
     EXPECT_TRUE(Has(escaped, "unknown command: frob\\e[2Jnicate\n") && !Has(escaped, "\x1b")) << escaped;
     EXPECT_TRUE(Has(Terralith({"option"}).err, "terralith option --help"));
-    EXPECT_TRUE(Has(Terralith({"--settings", "", "info"}).err, "--settings: FILE is a file name, not empty"));
 
     HostRun version = Terralith({"--version"});
     EXPECT_EQ(version.status, 0);
@@ -472,14 +495,19 @@ TEST_F(ConsoleHost, AMissingDatabaseWithoutATerminalIsAnsweredNo) {
             << unusable.err;
     }
     // An Options table that cannot be read is said once: the statements it
-    // could not give are not run empty.
+    // could not give are not run empty, and what the library showed is not
+    // said again.  So is an empty database file, which the library names.
+    SetSetting("CoreDatabase", "Empty.db");
+    const std::string empty = data.Write("Core/Database/Empty.db", "");
+    HostRun emptyFile = Terralith({"--settings", WriteSettings(), "info"});
+    EXPECT_EQ(emptyFile.status, 1);
+    EXPECT_EQ(emptyFile.err,
+              "terralith: no such table: Options (the database file '" + empty + "' is empty)\n");
     SetSetting("CoreDatabase", "Terralith.db");
     Exec(DatabasePath(), "ALTER TABLE Options RENAME COLUMN Value TO Text");
     HostRun options = Terralith({"--settings", WriteSettings(), "info"});
     EXPECT_EQ(options.status, 1);
-    EXPECT_EQ(
-        options.err,
-        "terralith: no such column: Value\nterralith: the database could not be opened (error &H80040E10)\n");
+    EXPECT_EQ(options.err, "terralith: no such column: Value\n");
 }
 
 TEST_F(ConsoleHost, OnATerminalTheStatusLineIsClearedBeforeResults) {

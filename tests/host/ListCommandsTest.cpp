@@ -9,6 +9,7 @@
 #include <set>
 
 #include "HostCommandFixture.h"
+#include "support/SqliteFile.h"
 
 namespace {
 
@@ -136,7 +137,7 @@ TEST_F(ListCommands, MistypedCommandsExitTwoAndFailedFillsOne) {
         EXPECT_EQ(run.out, "");
     }
 
-    // A fill that shows its error: the control is printed as it was left.
+    // A fill that shows its error prints nothing, not even a heading.
     run = Run({"list", "transport-systems", "'GB') OR ('1'='1"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "'GB') OR ('1'='1")) << run.err;
@@ -144,7 +145,16 @@ TEST_F(ListCommands, MistypedCommandsExitTwoAndFailedFillsOne) {
 
     run = Run({"list", "well-locations", "13; DELETE FROM Well"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "Text,ItemData,Code\r\n");
+    EXPECT_EQ(run.out, "");
+
+    // Last, as it takes the lists' look-up table away.
+    Exec(DatabasePath(), "DROP TABLE Lookup");
+    run = Run({"list", "well-types"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "no such table: Lookup")) << run.err;
+    EXPECT_EQ(run.out, "");
+    // Its report went to the test's own log, not to the user's.
+    EXPECT_TRUE(Has(Log(), "no such table: Lookup")) << Log();
 }
 
 }  // namespace

@@ -147,8 +147,8 @@ TEST_F(QueryManager, LoadMakesANewQueryFromTheFile) {
     // A file that is not there fails, and the caller hears of it.
     Error e = CaughtError([&] { manager->Load(data.Path() + "missing.xml"); });
     EXPECT_EQ(e.Number(), ERR_MISSING_SETTINGS_ELEMENT);
-    EXPECT_TRUE(Contains(e.Description(),
-                         "CQueryManager.IQueryManager_Load(sFileName='" + data.Path() + "missing.xml')"))
+    EXPECT_TRUE(ShowsTextArgument(e.Description(), "CQueryManager.IQueryManager_Load", "sFileName",
+                                  data.Path() + "missing.xml"))
         << e.Description();
 }
 

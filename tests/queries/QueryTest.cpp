@@ -96,7 +96,7 @@ TEST_F(Query, AFileWithoutParametersOrNoFileAtAllFailsAndTheQueryStaysAsItWas) {
     Error e = CaughtError([&] { query->Load(bad); });
     EXPECT_EQ(e.Number(), ERR_MISSING_SETTINGS_ELEMENT);
     EXPECT_TRUE(Contains(e.Description(), "Element Parameters is Missing or corrupt")) << e.Description();
-    EXPECT_TRUE(Contains(e.Description(), "CQuery.IQuery_Load(sFile='" + bad + "')"));
+    EXPECT_TRUE(ShowsTextArgument(e.Description(), "CQuery.IQuery_Load", "sFile", bad)) << e.Description();
     EXPECT_EQ(query->QueryType(), type) << "the options are not taken from the refused file";
 
     e = CaughtError([&] { query->Load(data.Path() + "absent.xml"); });

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,10 +43,7 @@ protected:
             messages.push_back({text, style, title});
             return answer;
         });
-        const char* old = std::getenv("TMPDIR");
-        hadTmp_ = old != nullptr;
-        if (old) oldTmp_ = old;
-        setenv("TMPDIR", logFolder_.Path().c_str(), 1);
+        tmpDir_.emplace(logFolder_.Path().c_str());
         CopySampleData(data.Path());
         settingsFile = data.Path() + "Terralith.settings.xml";
         settingsXml = ReadFile(settingsFile);
@@ -56,10 +54,7 @@ protected:
         ReleaseModuleData();
         ResetErrorFramework();
         ui::ResetUiServices();
-        if (hadTmp_)
-            setenv("TMPDIR", oldTmp_.c_str(), 1);
-        else
-            unsetenv("TMPDIR");
+        tmpDir_.reset();
     }
 
     // Installs a stand-in root over the copy, its database still closed.
@@ -138,6 +133,5 @@ protected:
 
 private:
     TempDir logFolder_;
-    bool hadTmp_ = false;
-    std::string oldTmp_;
+    std::optional<TmpDirVariable> tmpDir_;  // $TMPDIR is logFolder_ from SetUp to TearDown
 };

@@ -2,10 +2,14 @@
 // A root object on a private copy of the sample data set: each test gets its
 // own data folder and settings file in a temporary folder, with message
 // boxes, the error window and the host callback recorded instead of shown.
+// From SetUp to TearDown $TMPDIR is a folder of the test's own, so the error
+// log, and whatever a program the test starts writes there, stays with the
+// test and goes with it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -61,13 +65,18 @@ protected:
             std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
         settingsXml = ReadFile(data.Path() + "Terralith.settings.xml");
         settingsXml = Replace(settingsXml, SampleDataFolder(), data.Path());
+        tmpDir_.emplace(logFolder_.Path().c_str());
     }
 
     void TearDown() override {
         ReleaseModuleData();
         ResetErrorFramework();
         ui::ResetUiServices();
+        tmpDir_.reset();
     }
+
+    // The error log the library appends its reports to.
+    std::string Log() const { return ReadFile(logFolder_.Path() + "Errors.txt"); }
 
     static std::string ReadFile(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
@@ -121,4 +130,8 @@ protected:
     Ref<RecordingCallBack> callBack = New<RecordingCallBack>();
     std::vector<ShownMessage> messages;
     int32_t answer = 7;  // No
+
+private:
+    TempDir logFolder_;
+    std::optional<TmpDirVariable> tmpDir_;  // $TMPDIR is logFolder_ from SetUp to TearDown
 };

@@ -24,6 +24,21 @@ std::string TempDir::Write(const std::string& name, const std::string& content) 
     return full;
 }
 
+TmpDirVariable::TmpDirVariable(const char* value) {
+    if (const char* old = std::getenv("TMPDIR")) old_ = old;
+    if (value)
+        setenv("TMPDIR", value, 1);
+    else
+        unsetenv("TMPDIR");
+}
+
+TmpDirVariable::~TmpDirVariable() {
+    if (old_)
+        setenv("TMPDIR", old_->c_str(), 1);
+    else
+        unsetenv("TMPDIR");
+}
+
 std::string SampleDataFolder() {
     const char* env = std::getenv("TERRALITH_SAMPLE_DATA");
     std::string folder = env && *env ? env : TERRALITH_SAMPLE_DATA;

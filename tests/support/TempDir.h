@@ -1,5 +1,6 @@
 #pragma once
 // A temporary folder that lives as long as the test that made it.
+#include <optional>
 #include <string>
 
 class TempDir {
@@ -15,6 +16,21 @@ public:
 
 private:
     std::string path_;
+};
+
+// Sets $TMPDIR while it lives (nullptr unsets it) and puts the old value
+// back: a test gives the library, and the programs it starts, a temporary
+// folder of its own, so that nothing reaches the user's (the error log,
+// Errors.txt, included).
+class TmpDirVariable {
+public:
+    explicit TmpDirVariable(const char* value);
+    ~TmpDirVariable();
+    TmpDirVariable(const TmpDirVariable&) = delete;
+    TmpDirVariable& operator=(const TmpDirVariable&) = delete;
+
+private:
+    std::optional<std::string> old_;
 };
 
 // The sample data folder the build made ("<build>/sample-data/").

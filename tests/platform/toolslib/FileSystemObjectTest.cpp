@@ -1,34 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-
 #include "platform/toolslib/FileSystemObject.h"
 #include "support/ErrorAssert.h"
 #include "support/TempDir.h"
 
 namespace {
-
-// Sets $TMPDIR for one test and puts the old value back.
-class TmpDirVariable {
-public:
-    explicit TmpDirVariable(const char* value) {
-        if (const char* old = std::getenv("TMPDIR")) old_ = old;
-        if (value)
-            setenv("TMPDIR", value, 1);
-        else
-            unsetenv("TMPDIR");
-    }
-    ~TmpDirVariable() {
-        if (old_)
-            setenv("TMPDIR", old_->c_str(), 1);
-        else
-            unsetenv("TMPDIR");
-    }
-
-private:
-    std::optional<std::string> old_;
-};
 
 TEST(FileSystemObject, FilesAndFolders) {
     TempDir dir;
