@@ -65,7 +65,7 @@ Reading Read(const std::string& path) {
         // refused here for whatever a load would refuse it for.
         refused = ReadMarkup(document, text, xmlpath::kParseOptions, pugi::encoding_auto);
     } catch (const Error& e) {
-        reading.unread = PlainDescription(e.Description());
+        reading.unread = PlainDescription(e);
         return reading;
     }
     if (refused.empty()) {
