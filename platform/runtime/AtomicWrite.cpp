@@ -439,6 +439,7 @@ void PendingFile::Keep() {
     // read can still be linked.
     if (!S_ISREG(named.st_mode)) return;
     int fd = ::open(target_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const bool readable = fd >= 0;
     if (fd < 0 && errno == EACCES) fd = ::open(target_.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT) {
         tookFreeName_ = true;
@@ -472,7 +473,9 @@ void PendingFile::Keep() {
     }
     // A file system that gives a file one name only keeps a copy, written
     // and named as this file is, with the permissions of the file it copies.
+    // One that may not be read either is not replaced: it could not come back.
     std::string content;
+    if (!readable) Fail(EACCES, "cannot keep the file it replaces");
     if (!ReadAll(fd, content)) Fail(errno, "cannot keep the file it replaces");
     kept.reset();
     kept_ = std::make_unique<PendingFile>(target_, content, source_, ExistingFile::Replace);
