@@ -337,8 +337,9 @@ CommandRun DeclareChart(CLI::App& app) {
                             Existing(o->force));
             // Asked again: a file first read while the chart was drawn counts too.
             if (!OutputFilesWritable(c.console, {o->svg, o->grid}, o->force)) return kFailed;
-            // The picture takes its name first: a grid that cannot take its
-            // name withdraws it again.
+            // The picture takes its name first, keeping a picture it replaces
+            // until the grid has its name: a grid that cannot take its name
+            // withdraws it again, and the old picture takes its name back.
             PublishAll({&svg, csv ? &*csv : nullptr});
         } catch (const Error& e) {
             c.console.Say(PlainDescription(e));

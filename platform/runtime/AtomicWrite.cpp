@@ -14,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <thread>
@@ -253,11 +254,40 @@ bool UnnamedFilesCanBeNamed() {
     return can;
 }
 
-// Gives the unnamed file open as `fd` the free name `name`: 0, or the errno
-// of the failure (EEXIST when the name is taken).
-int NameUnnamed(int fd, const std::string& name) {
+// Gives the file open as `fd`, unnamed or not, the free name `name` too: 0,
+// or the errno of the failure (EEXIST when the name is taken).
+int LinkOpenFile(int fd, const std::string& name) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
+}
+
+// Gives the regular file open as `fd`, found at `path` as `st`, the free name
+// `name` too: through /proc where there is one, else through `path`, which
+// must still lead to that file.  0, or the errno of the failure (EEXIST when
+// the name is taken, ESTALE when `path` leads elsewhere by now).
+int LinkFoundFile(int fd, const std::string& path, const struct stat& st, const std::string& name) {
+    if (UnnamedFilesCanBeNamed()) return LinkOpenFile(fd, name);
+    if (::link(path.c_str(), name.c_str()) != 0) return errno;
+    struct stat linked {};
+    if (::lstat(name.c_str(), &linked) == 0 && linked.st_dev == st.st_dev && linked.st_ino == st.st_ino)
+        return 0;
+    ::unlink(name.c_str());
+    return ESTALE;
+}
+
+// The whole content of the file open as `fd`; false with errno set when it
+// cannot be read.
+bool ReadAll(int fd, std::string& content) {
+    content.clear();
+    char buffer[65536];
+    for (off_t at = 0;;) {
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        content.append(buffer, static_cast<size_t>(n));
+        at += n;
+    }
 }
 
 // A name no one else uses, for the moment before a file gets the name that
@@ -384,6 +414,7 @@ int PendingFile::TakeMarkedName(const std::function<int(const std::string&)>& ta
 }
 
 void PendingFile::Discard() noexcept {
+    kept_.reset();
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     // Once published the temporary name is the target's.
@@ -396,11 +427,70 @@ void PendingFile::Fail(int err, const char* what) {
     RaiseFileError(err, file_, what, source_);
 }
 
-void PendingFile::TakeName() {
+void PendingFile::Keep() {
+    kept_.reset();
+    tookFreeName_ = false;
+    struct stat named {};
+    if (::lstat(target_.c_str(), &named) != 0) {
+        if (errno != ENOENT) Fail(errno, "cannot keep the file it replaces");
+        tookFreeName_ = true;
+        return;
+    }
+    // Only a regular file is opened, and kept: the rename answers for
+    // anything else that took the name meanwhile.  A file that may not be
+    // read can still be linked.
+    if (!S_ISREG(named.st_mode)) return;
+    int fd = ::open(target_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const bool readable = fd >= 0;
+    if (fd < 0 && errno == EACCES) fd = ::open(target_.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        tookFreeName_ = true;
+        return;
+    }
+    if (fd < 0) Fail(errno, "cannot keep the file it replaces");
+    std::unique_ptr<PendingFile> kept(new PendingFile);
+    kept->fd_ = fd;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) Fail(errno, "cannot keep the file it replaces");
+    if (!S_ISREG(st.st_mode)) return;
+    kept->file_ = file_;
+    kept->target_ = target_;
+    kept->folder_ = folder_;
+    kept->prefix_ = prefix_;
+    kept->source_ = source_;
+    kept->device_ = st.st_dev;
+    kept->inode_ = st.st_ino;
+    // Locked, so that another write's clean-up leaves it alone while it is
+    // kept: shared, since a write racing this one may keep the same file.
+    // One that could only be opened to be linked cannot be opened by a
+    // clean-up either.  Its name carries its own inode: should this write be
+    // killed, the next one removes it.
+    ::flock(fd, LOCK_SH | LOCK_NB);
+    std::string name;
+    if (kept->TakeMarkedName([&](const std::string& n) { return LinkFoundFile(fd, target_, st, n); }, name) ==
+        0) {
+        kept->temp_ = name;
+        kept_ = std::move(kept);
+        return;
+    }
+    // A file system that gives a file one name only keeps a copy, written
+    // and named as this file is, with the permissions of the file it copies.
+    // One that may not be read either is not replaced: it could not come back.
+    std::string content;
+    if (!readable) Fail(EACCES, "cannot keep the file it replaces");
+    if (!ReadAll(fd, content)) Fail(errno, "cannot keep the file it replaces");
+    kept.reset();
+    kept_ = std::make_unique<PendingFile>(target_, content, source_, ExistingFile::Replace);
+    kept_->file_ = file_;
+    // It takes its name back only while the name is free.
+    kept_->existing_ = ExistingFile::Refuse;
+}
+
+void PendingFile::TakeName(bool keep) {
     if (existing_ == ExistingFile::Refuse) {
         // An unnamed file takes the target's name directly: a link to a name
         // never replaces what is there.
-        const int err = temp_.empty() ? NameUnnamed(fd_, target_) : PublishWithoutReplacing(temp_, target_);
+        const int err = temp_.empty() ? LinkOpenFile(fd_, target_) : PublishWithoutReplacing(temp_, target_);
         if (err == EEXIST) {
             Discard();
             RaiseTaken(file_, source_);
@@ -410,10 +500,11 @@ void PendingFile::TakeName() {
         // Only a rename replaces a file whole, and a rename moves a name: the
         // file is named for the instant before it, as a temporary file that
         // a later write removes should this one be killed in between.
+        if (keep) Keep();
         if (temp_.empty()) {
             std::string marked;
             const int err =
-                TakeMarkedName([&](const std::string& name) { return NameUnnamed(fd_, name); }, marked);
+                TakeMarkedName([&](const std::string& name) { return LinkOpenFile(fd_, name); }, marked);
             if (err != 0) Fail(err, "cannot name the file in its folder");
             temp_ = marked;
         }
@@ -430,45 +521,60 @@ void PendingFile::TakeName() {
 void PendingFile::Publish() { PublishAll({this}); }
 
 void PendingFile::Withdraw() noexcept {
-    if (!published_ || existing_ != ExistingFile::Refuse) return;
+    if (!published_ || (existing_ == ExistingFile::Replace && !tookFreeName_ && !kept_)) return;
     published_ = false;
     // The name is moved aside before anything is removed: a rename takes what
     // the name holds in the same step that looks, so the file removed is the
     // one found to be this write's, and a file another writer put under the
     // name meanwhile goes back.  Aside it carries this file's inode, which
     // lets a later write remove it should this one be killed.
+    bool nameFree = false;
     std::string aside;
-    if (TakeMarkedName([](const std::string& name) { return Claim(name, kBornMode); }, aside) != 0) return;
-    if (::rename(target_.c_str(), aside.c_str()) != 0) {
-        ::unlink(aside.c_str());
-        return;
+    if (TakeMarkedName([](const std::string& name) { return Claim(name, kBornMode); }, aside) == 0) {
+        struct stat st {};
+        if (::rename(target_.c_str(), aside.c_str()) != 0) {
+            nameFree = errno == ENOENT;
+            ::unlink(aside.c_str());
+        } else if (::lstat(aside.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_) {
+            nameFree = ::unlink(aside.c_str()) == 0;
+        } else {
+            PublishWithoutReplacing(aside, target_);
+        }
     }
-    struct stat st {};
-    if (::lstat(aside.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_)
-        ::unlink(aside.c_str());
-    else
-        PublishWithoutReplacing(aside, target_);
+    // The kept file takes the name back without replacing what another
+    // writer may have put there since; it goes when it cannot.
+    if (kept_ && nameFree) {
+        try {
+            kept_->TakeName(false);
+        } catch (...) {
+        }
+    }
+    kept_.reset();
     FlushFolder(folder_);
 }
 
 void PublishAll(std::initializer_list<PendingFile*> files) {
-    std::vector<PendingFile*> published;
-    for (PendingFile* file : files) {
-        if (!file || file->published_ || file->fd_ < 0) continue;
+    std::vector<PendingFile*> pending;
+    for (PendingFile* file : files)
+        if (file && !file->published_ && file->fd_ >= 0 &&
+            std::find(pending.begin(), pending.end(), file) == pending.end())
+            pending.push_back(file);
+    for (size_t i = 0; i < pending.size(); ++i) {
         try {
-            file->TakeName();
+            // A file that a later one may yet fail after keeps what it replaces.
+            pending[i]->TakeName(i + 1 < pending.size());
         } catch (...) {
-            for (auto earlier = published.rbegin(); earlier != published.rend(); ++earlier)
-                (*earlier)->Withdraw();
+            for (size_t earlier = i; earlier-- > 0;) pending[earlier]->Withdraw();
             throw;
         }
-        published.push_back(file);
     }
+    // Every file has its name: the files they replaced go.
+    for (PendingFile* file : pending) file->kept_.reset();
     // The renames are only durable once the folders that record them are on
     // disk; flushed once all files have their names, since a flush between
     // two renames would hold the first file alone the longer.
     std::vector<std::string> flushed;
-    for (PendingFile* file : published) {
+    for (PendingFile* file : pending) {
         if (std::find(flushed.begin(), flushed.end(), file->folder_) != flushed.end()) continue;
         flushed.push_back(file->folder_);
         if (const int err = FlushFolder(file->folder_); err != 0)

@@ -18,9 +18,11 @@
 //   do that, so a write that is killed leaves nothing behind.  Elsewhere, and
 //   for the instant between naming it and renaming it over the target, it is
 //   ".<name>.tmp-<inode>" ("-<n>" after it should someone's own file have
-//   that name), locked while in use.  A file that must be named from the
-//   start is first ".<name>.tmp-<n>-<m>", born empty and with the sticky bit,
-//   which it keeps until it has the name that carries its inode.  A later
+//   that name), locked while in use; so is a file replaced while others
+//   are published with it, kept until they all have their names.  A file
+//   that must be named from the start is first ".<name>.tmp-<n>-<m>", born
+//   empty and with the sticky bit, which it keeps until it has the name
+//   that carries its inode.  A later
 //   write of the target removes such a file once no one holds its lock, and
 //   only when the first number in its name is its own inode or it is still
 //   as it was born: a person's file that merely looks like one stays, and a
@@ -32,6 +34,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -64,12 +67,16 @@ OutputDestination OutputDestinationOf(const std::string& sFile, const char* sour
 class PendingFile;
 
 // Gives each pending file its name, in order, then flushes each folder they
-// lie in once.  Should one not take its name, those before it are withdrawn
-// (Withdraw: a file that took a free name is removed, one that replaced a
-// file stays) and its error is raised.  Two renames are two steps: a process
-// killed between them leaves the first files published without the later
-// ones.  Null entries and files published already are passed over.  Raises
-// as Publish.
+// lie in once.  A file that replaces one while a later file has still to
+// take its name first keeps the file it replaces as ".<name>.tmp-<its
+// inode>" (a second name of that very file, or a copy of it with its
+// permissions where the file system cannot give it one), until every file
+// has its name.  Should one not take its name, those before it are withdrawn
+// (Withdraw: a file that took a free name is removed, a kept file gets its
+// name back) and its error is raised: every name is as it was.  Two renames
+// are two steps: a process killed between them leaves the first files
+// published without the later ones, and the files they replaced kept.  Null
+// entries and files published already are passed over.  Raises as Publish.
 void PublishAll(std::initializer_list<PendingFile*> files);
 
 // A file written whole but not yet published under its name, so that several
@@ -97,17 +104,27 @@ public:
     // flushed afterwards (the file then has its name).  A second call does
     // nothing.
     void Publish();
-    // Undoes a Publish that took a free name (`existing` Refuse): removes the
-    // file again while the name still leads to it, and never a file another
-    // writer put under the name since.  Does nothing otherwise (a replaced
-    // file cannot come back); never fails.
+    // Undoes a Publish that took a free name (`existing` Refuse, or within
+    // PublishAll one that found nothing to keep) or that PublishAll kept the
+    // replaced file of: removes the file again while the name still leads to
+    // it, and never a file another writer put under the name since; a kept
+    // file then takes the free name back.  Does nothing otherwise (a replaced
+    // file that was not kept cannot come back); never fails.
     void Withdraw() noexcept;
 
 private:
     friend void PublishAll(std::initializer_list<PendingFile*> files);
-    // Publish without flushing the folder.
-    void TakeName();
-    // Closes the file and removes it unless it was published.
+    // A file not yet filled in, as Keep makes one.
+    PendingFile() = default;
+    // Publish without flushing the folder; with `keep`, a file replaced is
+    // kept first (Keep).
+    void TakeName(bool keep);
+    // Keeps the regular file at the target under a name of its own, as
+    // PublishAll says, or notes that the name is free.  Raises as the
+    // constructor when the file can neither be linked nor copied.
+    void Keep();
+    // Closes the file and removes it unless it was published; so too the
+    // file kept.
     void Discard() noexcept;
     // Gives `take` the names that mark a temporary file as this one, the
     // prefix and its own inode number (which a clean-up checks before
@@ -122,10 +139,12 @@ private:
     std::string folder_;  // the target's folder
     std::string prefix_;  // of this target's temporary names in that folder
     std::string temp_;    // the written file's temporary name; "" while it has none
-    const char* source_;
-    ExistingFile existing_;
+    const char* source_ = nullptr;
+    ExistingFile existing_ = ExistingFile::Refuse;
     int fd_ = -1;
     bool published_ = false;
+    bool tookFreeName_ = false;          // Keep found the name free
+    std::unique_ptr<PendingFile> kept_;  // the file it replaced, until PublishAll is done
     dev_t device_ = 0;
     ino_t inode_ = 0;
 };

@@ -215,6 +215,8 @@ enum Refusals : unsigned {
     kNoUnnamedFiles = 1,  // refuses unnamed files, as a file system that cannot make them does
     kDieNaming = 2,       // kills the process the instant it would rename or link a file
     kFailFlush = 4,       // fails every flush to disk
+    kNoLinks = 8,         // refuses a second name for a file, as a file system without links does
+    kDieRenaming = 16,    // kills the process the instant it would rename a file
 };
 
 // Makes the system of this process refuse what `refusals` says.
@@ -230,6 +232,18 @@ bool Refuse(unsigned refusals) {
 #ifdef __NR_rename
         answer(__NR_rename, SECCOMP_RET_KILL_PROCESS);
         answer(__NR_link, SECCOMP_RET_KILL_PROCESS);
+#endif
+    }
+    if (refusals & kDieRenaming) {
+        for (uint32_t call : {__NR_renameat, __NR_renameat2}) answer(call, SECCOMP_RET_KILL_PROCESS);
+#ifdef __NR_rename
+        answer(__NR_rename, SECCOMP_RET_KILL_PROCESS);
+#endif
+    }
+    if (refusals & kNoLinks) {
+        answer(__NR_linkat, SECCOMP_RET_ERRNO | EPERM);
+#ifdef __NR_link
+        answer(__NR_link, SECCOMP_RET_ERRNO | EPERM);
 #endif
     }
     if (refusals & kFailFlush) answer(__NR_fsync, SECCOMP_RET_ERRNO | EIO);
@@ -371,6 +385,62 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         free.Withdraw();
         EXPECT_EQ(ReadFile(taken), "another writer's");
         EXPECT_EQ(Temporaries(named), std::vector<std::string>{});
+        // Nor when it finds the name gone already.
+        std::filesystem::create_directory(dir.Path() + "gone");
+        const std::string gone = dir.Path() + "gone/gone.txt";
+        PendingFile removed(gone, "mine", "test", ExistingFile::Refuse);
+        removed.Publish();
+        ASSERT_EQ(::unlink(gone.c_str()), 0);
+        removed.Withdraw();
+        EXPECT_TRUE(std::filesystem::is_empty(dir.Path() + "gone"));
+    }
+
+    // Files that replace others, published together, while the later one
+    // cannot take its name (a folder stands there by now): the earlier one
+    // gives the name back to the very file it replaced, or frees a name that
+    // was free, and nothing is left aside.  Where files are named from the
+    // start too, and where a file cannot have a second name a copy of the old
+    // one comes back, byte for byte and with its permissions.
+    for (const unsigned refusals : {0u, unsigned{kNoUnnamedFiles}, kNoUnnamedFiles | kNoLinks}) {
+        for (const bool pictureThere : {true, false}) {
+            const std::string folder =
+                dir.Path() + "together-" + std::to_string(refusals) + (pictureThere ? "-there/" : "-free/");
+            std::filesystem::create_directory(folder);
+            struct stat old {};
+            if (pictureThere) {
+                std::ofstream(folder + "picture.svg") << "old picture";
+                ASSERT_EQ(::chmod((folder + "picture.svg").c_str(), 0604), 0);
+                ::stat((folder + "picture.svg").c_str(), &old);
+            }
+            std::ofstream(folder + "grid.csv") << "old grid";
+            EXPECT_EQ(InChild(refusals,
+                              [&] {
+                                  PendingFile picture(folder + "picture.svg", "new picture", "test");
+                                  PendingFile grid(folder + "grid.csv", "new grid", "test");
+                                  std::filesystem::remove(folder + "grid.csv");
+                                  std::filesystem::create_directories(folder + "grid.csv/inside");
+                                  return ErrorNumberOf([&] { PublishAll({&picture, &grid}); });
+                              }),
+                      75)
+                << folder;
+            EXPECT_TRUE(std::filesystem::is_directory(folder + "grid.csv/inside")) << folder;
+            std::vector<std::string> entries;
+            for (const auto& e : std::filesystem::directory_iterator(folder))
+                entries.push_back(e.path().filename().string());
+            std::sort(entries.begin(), entries.end());
+            const std::vector<std::string> expected =
+                pictureThere ? std::vector<std::string>{"grid.csv", "picture.svg"}
+                             : std::vector<std::string>{"grid.csv"};
+            EXPECT_EQ(entries, expected) << folder;
+            if (!pictureThere) continue;
+            EXPECT_EQ(ReadFile(folder + "picture.svg"), "old picture") << folder;
+            struct stat back {};
+            ::stat((folder + "picture.svg").c_str(), &back);
+            EXPECT_EQ(back.st_mode & 07777, 0604u) << folder;
+            if (!(refusals & kNoLinks)) {
+                EXPECT_EQ(back.st_ino, old.st_ino) << folder;
+            }
+        }
     }
 
     // Published together, the files all take their names before their
@@ -435,6 +505,20 @@ std::string NamedAfterItsInode(const std::string& folder, const std::string& pre
     return name;
 }
 
+// The inode of the unnamed file this process holds open in `folder` (which
+// ends in "/"), as a write holds its new file until it takes its name; 0
+// when there is none.
+ino_t UnnamedFileIn(const std::string& folder) {
+    for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        const std::string to = std::filesystem::read_symlink(e.path(), ec).string();
+        struct stat st {};
+        if (!ec && to.rfind(folder + "#", 0) == 0 && ::stat(e.path().c_str(), &st) == 0 && st.st_nlink == 0)
+            return st.st_ino;
+    }
+    return 0;
+}
+
 TEST(SettingsDocument, ASaveClearsWhatAKilledSaveLeftAndWritesThroughLinks) {
     TempDir dir;
     auto s = New<cvSettings>();
@@ -484,6 +568,46 @@ TEST(SettingsDocument, ASaveClearsWhatAKilledSaveLeftAndWritesThroughLinks) {
     EXPECT_EQ(Temporaries(dir.Path()), staying);
     EXPECT_EQ(ReadFile(dir.Path() + ".settings.xml.tmp-123-456"), "mine");
     EXPECT_NE(ReadFile(file).find("second"), std::string::npos);
+
+    // A person's own file under the very name that carries the new file's
+    // inode does not stop a save: the new file takes that name with "-1"
+    // after it, and the person's file stays.
+    {
+        std::filesystem::create_directory(dir.Path() + "own");
+        const std::string replaced = dir.Write("own/own.txt", "old");
+        PendingFile replacing(replaced, "new", "test");
+        const ino_t unnamed = UnnamedFileIn(dir.Path() + "own/");
+        ASSERT_NE(unnamed, 0u);
+        const std::string own = dir.Write("own/.own.txt.tmp-" + std::to_string(unnamed), "a person's own");
+        EXPECT_EQ(ErrorNumberOf([&] { replacing.Publish(); }), 0);
+        EXPECT_EQ(ReadFile(replaced), "new");
+        EXPECT_EQ(ReadFile(own), "a person's own");
+    }
+
+    // A file published before another, killed the instant it would be
+    // renamed over the file it replaces: that file is kept whole beside it
+    // under the name that carries its own inode, as the new file is, and the
+    // next save removes both.
+    {
+        std::filesystem::create_directory(dir.Path() + "kept");
+        const std::string picture = dir.Write("kept/picture.svg", "old picture");
+        EXPECT_EQ(InChild(kDieRenaming,
+                          [&] {
+                              PendingFile replacing(picture, "new picture", "test");
+                              PendingFile grid(dir.Path() + "kept/grid.csv", "new grid", "test");
+                              PublishAll({&replacing, &grid});
+                              return 0;
+                          }),
+                  -1);
+        std::vector<std::string> left;
+        for (const std::string& entry : Temporaries(dir.Path() + "kept"))
+            left.push_back(ReadFile(dir.Path() + "kept/" + entry));
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{"new picture", "old picture"}));
+        EXPECT_EQ(ReadFile(picture), "old picture");
+        WriteFileAtomically(picture, "next", "test");
+        EXPECT_EQ(Temporaries(dir.Path() + "kept"), std::vector<std::string>{});
+    }
 
     // Saved through a symbolic link, the link stays and its file gets the
     // text; the stale files beside that file are the ones cleared.
