@@ -3,6 +3,7 @@
 // grid cells by type, and the limits.
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,16 +112,24 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                    for (int32_t p = 1; p <= xPoints_.Count(); ++p)
                        label(shown(xPoints_.Value(p)), p, cellType);
                } else {
+                   // The column is found by its name once, at the first record: a field
+                   // reads whichever record is current, and an axis whose query found
+                   // nothing never asks for its column.
+                   std::optional<ADODB::Field> field;
+                   std::string cellType;
                    for (size_t r = 0; !rs->Eof(); ++r) {
-                       const ADODB::Field field = rs->Fields(sFieldName);
-                       const Variant value = shown(field.Value());
+                       if (!field) {
+                           field = rs->Fields(sFieldName);
+                           cellType = cellTypeOf(*field);
+                       }
+                       const Variant value = shown(field->Value());
                        const int32_t point = points.empty() ? static_cast<int32_t>(r) + 1 : points[r];
                        if (sName == "X") {
-                           label(value, point, cellTypeOf(field));
+                           label(value, point, cellType);
                        } else {
                            if (!value.IsNull())
                                AddChartData(chChart, sName, CStr(value), lChartGroup, 1, point);
-                           PopulateCell(sprData, column, point + 1, value, cellTypeOf(field), false, sFormat,
+                           PopulateCell(sprData, column, point + 1, value, cellType, false, sFormat,
                                         iDecimals);
                        }
                        rs->MoveNext();
