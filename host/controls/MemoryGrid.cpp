@@ -109,17 +109,24 @@ void MemoryGrid::SetMaxRows(int32_t lCount) {
     maxRows_ = lCount;
     current_ = nullptr;
     if (lastRow_ <= lCount) return;
-    // Only a column holding rows beyond the count has cells to drop.
+    // Only a column holding rows beyond the count has cells to drop, and it
+    // drops them by their rows or by a pass over its cells, whichever is fewer.
     lastRow_ = 0;
     for (auto it = columns_.begin(); it != columns_.end();) {
         Column& column = it->second;
         if (column.lastRow > lCount) {
-            column.lastRow = 0;
-            std::erase_if(column.cells, [&](const auto& c) {
-                if (c.first > lCount) return true;
-                column.lastRow = std::max(column.lastRow, c.first);
-                return false;
-            });
+            if (static_cast<size_t>(column.lastRow - lCount) < column.cells.size()) {
+                for (int32_t row = column.lastRow; row > lCount; --row) column.cells.erase(row);
+                // No cell lies below the count now, wherever the last one left lies.
+                column.lastRow = lCount;
+            } else {
+                column.lastRow = 0;
+                std::erase_if(column.cells, [&](const auto& c) {
+                    if (c.first > lCount) return true;
+                    column.lastRow = std::max(column.lastRow, c.first);
+                    return false;
+                });
+            }
         }
         if (column.cells.empty()) {
             it = columns_.erase(it);

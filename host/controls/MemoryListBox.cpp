@@ -1,6 +1,7 @@
 #include "MemoryListBox.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <iterator>
 
@@ -17,6 +18,7 @@ constexpr size_t kBlockRows = 256;
 
 void MemoryListBox::Clear() {
     blocks_.clear();
+    counts_.clear();
     count_ = 0;
     newIndex_ = -1;
     rows_.clear();
@@ -24,7 +26,10 @@ void MemoryListBox::Clear() {
 }
 
 void MemoryListBox::AddItem(const std::string& sText) {
-    if (blocks_.empty()) blocks_.emplace_back();
+    if (blocks_.empty()) {
+        blocks_.emplace_back();
+        counts_.push_back(0);
+    }
     size_t block = blocks_.size() - 1;
     size_t at = blocks_[block].size();
     if (sorted_) {
@@ -43,41 +48,47 @@ void MemoryListBox::AddItem(const std::string& sText) {
     }
     std::vector<ListRow>& rows = blocks_[block];
     rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), ListRow{sText, 0});
-    // Counted from the nearer end of the list.
-    size_t index = at;
-    if (block < blocks_.size() / 2) {
-        for (size_t b = 0; b < block; ++b) index += blocks_[b].size();
-    } else {
-        index += static_cast<size_t>(count_) + 1;
-        for (size_t b = block; b < blocks_.size(); ++b) index -= blocks_[b].size();
-    }
+    const size_t index = RowsBefore(block) + at;
     if (rows.size() > 2 * kBlockRows) {
         std::vector<ListRow> second(std::make_move_iterator(rows.begin() + kBlockRows),
                                     std::make_move_iterator(rows.end()));
         rows.resize(kBlockRows);
         blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(second));
+        Recount();
+    } else {
+        for (size_t b = block; b < counts_.size(); b |= b + 1) ++counts_[b];
     }
     ++count_;
     newIndex_ = static_cast<int32_t>(index);
     rowsStale_ = true;
 }
 
+void MemoryListBox::Recount() {
+    counts_.resize(blocks_.size());
+    for (size_t b = 0; b < blocks_.size(); ++b) counts_[b] = blocks_[b].size();
+    for (size_t b = 0; b < counts_.size(); ++b)
+        if (const size_t up = b | (b + 1); up < counts_.size()) counts_[up] += counts_[b];
+}
+
+size_t MemoryListBox::RowsBefore(size_t block) const {
+    size_t rows = 0;
+    for (size_t b = block; b > 0; b &= b - 1) rows += counts_[b - 1];
+    return rows;
+}
+
 ListRow& MemoryListBox::At(int32_t lIndex) {
     if (lIndex < 0 || lIndex >= count_)
         Raise(host::kInvalidArrayIndex, TypeName(), host::kInvalidArrayIndexText);
-    // Counted from the nearer end of the list.
+    // Down the tree of counts: the most blocks whose rows all come before the index.
     auto at = static_cast<size_t>(lIndex);
-    if (lIndex < count_ / 2) {
-        for (std::vector<ListRow>& rows : blocks_) {
-            if (at < rows.size()) return rows[at];
-            at -= rows.size();
+    size_t block = 0;
+    for (size_t step = std::bit_floor(counts_.size()); step > 0; step >>= 1) {
+        if (block + step <= counts_.size() && counts_[block + step - 1] <= at) {
+            block += step;
+            at -= counts_[block - 1];
         }
     }
-    at = static_cast<size_t>(count_ - lIndex);
-    for (auto it = blocks_.rbegin();; ++it) {
-        if (at <= it->size()) return (*it)[it->size() - at];
-        at -= it->size();
-    }
+    return blocks_[block][at];
 }
 
 int32_t MemoryListBox::ItemData(int32_t lIndex) { return At(lIndex).ItemData; }

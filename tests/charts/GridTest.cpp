@@ -66,6 +66,12 @@ TEST(MemoryGrid, InsertedRowsMoveTheCellsDownAndGrowTheGrid) {
     grid.SetMaxRows(3);
     EXPECT_EQ(grid.Text(1, 4), "") << "and so does the next smaller size";
     EXPECT_EQ(grid.Text(1, 3), "row 1");
+    EXPECT_EQ(grid.Text(1, 11), "") << "nor does a row the size before kept";
+    grid.SetText(2, 3, Variant("col 2"));
+    grid.SetText(3, 3, Variant("col 3"));
+    grid.SetMaxCols(2);
+    EXPECT_EQ(grid.Text(3, 3), "") << "a smaller grid drops the columns beyond";
+    EXPECT_EQ(grid.Text(2, 3), "col 2") << "and keeps its last column";
     grid.SetMaxCols(0);
     EXPECT_EQ(grid.Text(1, 3), "");
 
