@@ -232,7 +232,8 @@ CommandRun DeclareChart(CLI::App& app) {
     CLI::Option* codes =
         app.add_option("--codes", o->codes,
                        "the asset codes to show, e.g. 1001,1003, instead of the query's assets")
-            ->type_name("LIST");
+            ->type_name("LIST")
+            ->check(NotEmpty("LIST is a list of asset codes"));
     app.add_option("--width", o->width, "the picture's width in pixels (800)")->check(CLI::Range(200, 20000));
     app.add_option("--height", o->height, "the picture's height in pixels (500)")
         ->check(CLI::Range(150, 20000));
@@ -251,7 +252,8 @@ CommandRun DeclareChart(CLI::App& app) {
         "drawn) it is written and the exit status is 1.");
     return [o, codes](CommandContext& c) {
         // The library reads a blank list as "no assets" and would draw a chart
-        // without data; given by hand it is a mistake, refused as ",,," is.
+        // without data; given by hand it is a mistake, refused as ",,," is
+        // (an empty one is a usage error).
         if (codes->count() > 0 && Trim(o->codes).empty()) {
             c.console.Say("--codes '" + o->codes + "' holds no asset code; give codes such as 1001,1003");
             return kFailed;

@@ -453,9 +453,13 @@ CommandRun DeclareList(CLI::App& app) {
         std::string query;
     };
     auto o = std::make_shared<Options>();
-    app.add_option("NAME", o->name, "the fill to run, as 'terralith lists' names it")->required();
-    app.add_option("ARGS", o->args,
-                   "its arguments: sector lists \"11,12\", country lists \"'GB','NO'\", ...");
+    app.add_option("NAME", o->name, "the fill to run, as 'terralith lists' names it")
+        ->required()
+        ->check(NotEmpty("a fill's name"));
+    // An empty list of sectors or countries would reach the fill as "all" or
+    // as nothing, whichever it makes of it; typed by hand it is a slip.
+    app.add_option("ARGS", o->args, "its arguments: sector lists \"11,12\", country lists \"'GB','NO'\", ...")
+        ->check(NotEmpty("an argument of the fill"));
     app.add_flag("--keys", o->keys, "with a tree, each node's key after its text");
     app.add_option("--query", o->query, "a query file to load first, the active query of fills that read one")
         ->type_name("FILE")

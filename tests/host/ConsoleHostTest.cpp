@@ -225,6 +225,13 @@ TEST_F(ConsoleHost, UsageErrorsExitTwoAndPointAtHelp) {
              {{}, ""},
              {{settings, "frobnicate"}, ""},
              {{settings, "option"}, ""},
+             {{settings, "option", ""}, "KEY: a key, not empty"},
+             {{settings, "asset-code", "", "x"}, "COUNTRY: a country code, not empty"},
+             {{settings, "asset-code", "GB", ""}, "ASSET: an asset code, not empty"},
+             {{settings, "asset-code", "GB", "x", ""}, "LOOKUP: a short code, not empty"},
+             {{settings, "list", ""}, "NAME: a fill's name, not empty"},
+             {{settings, "list", "well-locations", ""}, "ARGS: an argument of the fill, not empty"},
+             {{settings, "list", "country-codes", "North=1", ""}, "ARGS: an argument of the fill, not empty"},
              {{settings, "info", "extra"}, ""},
              {{settings, "asset-code", "GB"}, ""},
              {{settings, "--no-such-option", "info"}, ""},
@@ -248,6 +255,8 @@ TEST_F(ConsoleHost, UsageErrorsExitTwoAndPointAtHelp) {
               "--svg: OUT.svg is a file name, not empty"},
              {{settings, "chart", "FieldCapex", query, "--svg", svg, "--grid="},
               "--grid: OUT.csv is a file name, not empty"},
+             {{settings, "chart", "FieldCapex", "--codes", "", "--svg", svg},
+              "--codes: LIST is a list of asset codes, not empty"},
          }) {
         HostRun usage = Terralith(args);
         EXPECT_EQ(usage.status, 2) << (args.empty() ? "" : args.back()) << usage.err;
