@@ -109,6 +109,19 @@ std::string AssetTypeMismatch(const Ref<IChartEngine>& engine, const std::string
            kNouns.at(queryType);
 }
 
+// The chart definition in `folder` whose name differs from `name` in letter
+// case only; "" when there is none.  Definitions are found by their file's
+// name, which the file system compares as written.
+std::string SameNameButForCase(const std::string& folder, const std::string& name) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::filesystem::path file = it->path().filename();
+        if (file.extension() == ".xml" && EqualsNoCase(file.stem().string(), name))
+            return file.stem().string();
+    }
+    return "";
+}
+
 // The node's ancestors' texts, top first, joined by " / ".
 std::string CategoryOf(const Ref<ITreeNode>& node) {
     std::string path;
@@ -285,8 +298,11 @@ CommandRun DeclareChart(CLI::App& app) {
             return kFailed;
         }
         if (!chart) {
-            c.console.Say("there is no chart definition " + o->name + ".xml in " +
-                          engine->ChartDefinitionFolder());
+            const std::string other = SameNameButForCase(engine->ChartDefinitionFolder(), o->name);
+            c.console.Say(
+                "there is no chart definition " + o->name + ".xml in " + engine->ChartDefinitionFolder() +
+                (other.empty() ? ""
+                               : "; there is " + other + " (a chart's name is matched in its letter case)"));
             return kFailed;
         }
 

@@ -159,10 +159,19 @@ TEST_F(QueryCommands, AnnualRowsAreOpenedWithTheQuestionsDefaultAnswer) {
     ASSERT_EQ(lines.size(), 3u) << run.out;
     EXPECT_TRUE(Has(lines[0], "Prod_Year")) << lines[0];
 
-    run = Run({"run", SampleQuery("wells-gross.xml"), "--results", "annual"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "terralith: only a field query has annual rows; this is a Well query\n");
-    EXPECT_EQ(run.out, "");
+    // A query file's asset type is matched as written: "FIELD" is no field query.
+    const std::string upper = data.Write("FIELD.xml", Replace(ReadFile(SampleQuery("fields-gross.xml")),
+                                                              ">Field</AssetType>", ">FIELD</AssetType>"));
+    for (const auto& [file, says] : std::vector<std::pair<std::string, std::string>>{
+             {SampleQuery("wells-gross.xml"), "this is a Well query"},
+             {upper,
+              "this query's asset type is \"FIELD\", and a query file's type is matched as written "
+              "(\"Field\")"}}) {
+        run = Run({"run", file, "--results", "annual"});
+        EXPECT_EQ(run.status, 2) << file;
+        EXPECT_EQ(run.err, "terralith: only a field query has annual rows; " + says + "\n");
+        EXPECT_EQ(run.out, "");
+    }
 }
 
 TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
