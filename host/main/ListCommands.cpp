@@ -12,6 +12,7 @@
 #include "host/controls/MemoryGeologicalAgeControl.h"
 #include "host/controls/MemoryListBox.h"
 #include "host/controls/MemoryTreeView.h"
+#include "host/main/QueryCommands.h"
 #include "host/main/ShownErrors.h"
 #include "host/main/Table.h"
 #include "interfaces/IDataLists.h"
@@ -495,7 +496,9 @@ CommandRun DeclareList(CLI::App& app) {
             }
         }
         Ref<IDataLists> lists = c.root.Lists();
-        if (!o->query.empty()) c.root.Queries()->Load(o->query);
+        // Checked and loaded as `run` loads its query file, so that a file
+        // that is missing or no query is named with its reason.
+        if (!o->query.empty() && !LoadQuery(c, o->query)) return kFailed;
         Controls controls;
         ShownErrors errors;
         try {
