@@ -109,6 +109,19 @@ std::string AssetTypeMismatch(const Ref<IChartEngine>& engine, const std::string
            kNouns.at(queryType);
 }
 
+// The chart definition in `folder` whose name differs from `name` in letter
+// case only; "" when there is none.  Definitions are found by their file's
+// name, which the file system compares as written.
+std::string SameNameButForCase(const std::string& folder, const std::string& name) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::filesystem::path file = it->path().filename();
+        if (file.extension() == ".xml" && EqualsNoCase(file.stem().string(), name))
+            return file.stem().string();
+    }
+    return "";
+}
+
 // The node's ancestors' texts, top first, joined by " / ".
 std::string CategoryOf(const Ref<ITreeNode>& node) {
     std::string path;
@@ -232,7 +245,8 @@ CommandRun DeclareChart(CLI::App& app) {
     CLI::Option* codes =
         app.add_option("--codes", o->codes,
                        "the asset codes to show, e.g. 1001,1003, instead of the query's assets")
-            ->type_name("LIST");
+            ->type_name("LIST")
+            ->check(NotEmpty("LIST is a list of asset codes"));
     app.add_option("--width", o->width, "the picture's width in pixels (800)")->check(CLI::Range(200, 20000));
     app.add_option("--height", o->height, "the picture's height in pixels (500)")
         ->check(CLI::Range(150, 20000));
@@ -251,7 +265,8 @@ CommandRun DeclareChart(CLI::App& app) {
         "drawn) it is written and the exit status is 1.");
     return [o, codes](CommandContext& c) {
         // The library reads a blank list as "no assets" and would draw a chart
-        // without data; given by hand it is a mistake, refused as ",,," is.
+        // without data; given by hand it is a mistake, refused as ",,," is
+        // (an empty one is a usage error).
         if (codes->count() > 0 && Trim(o->codes).empty()) {
             c.console.Say("--codes '" + o->codes + "' holds no asset code; give codes such as 1001,1003");
             return kFailed;
@@ -283,8 +298,11 @@ CommandRun DeclareChart(CLI::App& app) {
             return kFailed;
         }
         if (!chart) {
-            c.console.Say("there is no chart definition " + o->name + ".xml in " +
-                          engine->ChartDefinitionFolder());
+            const std::string other = SameNameButForCase(engine->ChartDefinitionFolder(), o->name);
+            c.console.Say(
+                "there is no chart definition " + o->name + ".xml in " + engine->ChartDefinitionFolder() +
+                (other.empty() ? ""
+                               : "; there is " + other + " (a chart's name is matched in its letter case)"));
             return kFailed;
         }
 

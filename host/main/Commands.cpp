@@ -56,7 +56,9 @@ CommandRun DeclareInfo(CLI::App&) {
 
 CommandRun DeclareOption(CLI::App& app) {
     auto key = std::make_shared<std::string>();
-    app.add_option("KEY", *key, "the key of a row of the Options table")->required();
+    app.add_option("KEY", *key, "the key of a row of the Options table")
+        ->required()
+        ->check(NotEmpty("a key"));
     return [key](CommandContext& c) {
         std::string value = c.root.GetOption(*key);
         if (c.Failed()) return kFailed;
@@ -76,9 +78,21 @@ CommandRun DeclareAssetCode(CLI::App& app) {
         std::string country, asset, lookup;
     };
     auto args = std::make_shared<Args>();
-    app.add_option("COUNTRY", args->country, "country code, e.g. GB (any letter case)")->required();
-    app.add_option("ASSET", args->asset, "asset code to find (compared without regard to case)")->required();
-    app.add_option("LOOKUP", args->lookup, "short code to find instead of ASSET (exact case)");
+    app.add_option("COUNTRY", args->country, "country code, e.g. GB (any letter case)")
+        ->required()
+        ->check(NotEmpty("a country code"));
+    app.add_option("ASSET", args->asset,
+                   "asset code to find (compared without regard to case; \"\" with LOOKUP)")
+        ->required();
+    CLI::Option* lookup =
+        app.add_option("LOOKUP", args->lookup, "short code to find instead of ASSET (exact case)")
+            ->check(NotEmpty("a short code"));
+    // An empty ASSET is how a short code is looked up; alone it would look
+    // up nothing, and is refused as every other empty argument is.
+    app.callback([args, lookup] {
+        if (args->asset.empty() && lookup->count() == 0)
+            throw CLI::ValidationError("ASSET", "an asset code, not empty (\"\" only before a LOOKUP)");
+    });
     app.footer("Prints short code|text|asset code|text|flag of the record found.");
     return [args](CommandContext& c) {
         // The index files are named with upper-case codes (indGB.dat).

@@ -12,6 +12,7 @@
 #include "host/controls/MemoryGeologicalAgeControl.h"
 #include "host/controls/MemoryListBox.h"
 #include "host/controls/MemoryTreeView.h"
+#include "host/main/QueryCommands.h"
 #include "host/main/ShownErrors.h"
 #include "host/main/Table.h"
 #include "interfaces/IDataLists.h"
@@ -453,9 +454,13 @@ CommandRun DeclareList(CLI::App& app) {
         std::string query;
     };
     auto o = std::make_shared<Options>();
-    app.add_option("NAME", o->name, "the fill to run, as 'terralith lists' names it")->required();
-    app.add_option("ARGS", o->args,
-                   "its arguments: sector lists \"11,12\", country lists \"'GB','NO'\", ...");
+    app.add_option("NAME", o->name, "the fill to run, as 'terralith lists' names it")
+        ->required()
+        ->check(NotEmpty("a fill's name"));
+    // An empty list of sectors or countries would reach the fill as "all" or
+    // as nothing, whichever it makes of it; typed by hand it is a slip.
+    app.add_option("ARGS", o->args, "its arguments: sector lists \"11,12\", country lists \"'GB','NO'\", ...")
+        ->check(NotEmpty("an argument of the fill"));
     app.add_flag("--keys", o->keys, "with a tree, each node's key after its text");
     app.add_option("--query", o->query, "a query file to load first, the active query of fills that read one")
         ->type_name("FILE")
@@ -491,7 +496,9 @@ CommandRun DeclareList(CLI::App& app) {
             }
         }
         Ref<IDataLists> lists = c.root.Lists();
-        if (!o->query.empty()) c.root.Queries()->Load(o->query);
+        // Checked and loaded as `run` loads its query file, so that a file
+        // that is missing or no query is named with its reason.
+        if (!o->query.empty() && !LoadQuery(c, o->query)) return kFailed;
         Controls controls;
         ShownErrors errors;
         try {

@@ -296,7 +296,14 @@ CommandRun DeclareRun(CLI::App& app) {
             return kUsage;
         }
         if (type == kAnnualResults && query->QueryType() != "Field") {
-            c.console.Say("only a field query has annual rows; this is a " + query->QueryType() + " query");
+            // A query file's type is matched as written: "FIELD" is no field
+            // query, and "this is a FIELD query" would say it is one.
+            const std::string written = query->QueryType();
+            c.console.Say("only a field query has annual rows; " +
+                          (EqualsNoCase(written, "Field")
+                               ? "this query's asset type is \"" + written +
+                                     "\", and a query file's type is matched as written (\"Field\")"
+                               : "this is a " + written + " query"));
             return kUsage;
         }
 

@@ -100,9 +100,17 @@ TEST_F(ChartCommands, ChartDrawsForTheAssetsOfTheQueryIntoAPictureAndAGrid) {
 }
 
 TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
-    HostProcessRun run = Run({"chart", "NoSuchChart", "--codes", "1", "--svg", Out("x.svg")});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "NoSuchChart.xml")) << run.err;
+    // A name that differs from a chart's in letter case only is told the chart's.
+    const std::string definitions = data.Path() + "Charts/Definitions";
+    HostProcessRun run;
+    for (const auto& [name, says] : std::vector<std::pair<std::string, std::string>>{
+             {"NoSuchChart", "NoSuchChart.xml in " + definitions + "\n"},
+             {"fieldCAPEX", "fieldCAPEX.xml in " + definitions +
+                                "; there is FieldCapex (a chart's name is matched in its letter case)\n"}}) {
+        run = Run({"chart", name, "--codes", "1", "--svg", Out("x.svg")});
+        EXPECT_EQ(run.status, 1) << name;
+        EXPECT_EQ(run.err, "terralith: there is no chart definition " + says);
+    }
 
     // Files that are no chart definition: a query file, an empty one, one cut short.
     data.Write("Charts/Definitions/Empty.xml", "");
@@ -147,7 +155,6 @@ TEST_F(ChartCommands, WhatCannotBeDrawnSaysSo) {
     // Nor does a list that holds no code at all, with or without a query.
     for (const std::vector<std::string>& given : {std::vector<std::string>{"--codes", " "},
                                                   {"--codes", ",,,"},
-                                                  {"--codes", ""},
                                                   {SampleQuery("fields-gross.xml"), "--codes", " "}}) {
         std::vector<std::string> args{"chart", "FieldCapex", "--svg", Out("x.svg")};
         args.insert(args.end(), given.begin(), given.end());

@@ -225,6 +225,13 @@ TEST_F(ConsoleHost, UsageErrorsExitTwoAndPointAtHelp) {
              {{}, ""},
              {{settings, "frobnicate"}, ""},
              {{settings, "option"}, ""},
+             {{settings, "option", ""}, "KEY: a key, not empty"},
+             {{settings, "asset-code", "", "x"}, "COUNTRY: a country code, not empty"},
+             {{settings, "asset-code", "GB", ""}, "ASSET: an asset code, not empty"},
+             {{settings, "asset-code", "GB", "x", ""}, "LOOKUP: a short code, not empty"},
+             {{settings, "list", ""}, "NAME: a fill's name, not empty"},
+             {{settings, "list", "well-locations", ""}, "ARGS: an argument of the fill, not empty"},
+             {{settings, "list", "country-codes", "North=1", ""}, "ARGS: an argument of the fill, not empty"},
              {{settings, "info", "extra"}, ""},
              {{settings, "asset-code", "GB"}, ""},
              {{settings, "--no-such-option", "info"}, ""},
@@ -248,6 +255,8 @@ TEST_F(ConsoleHost, UsageErrorsExitTwoAndPointAtHelp) {
               "--svg: OUT.svg is a file name, not empty"},
              {{settings, "chart", "FieldCapex", query, "--svg", svg, "--grid="},
               "--grid: OUT.csv is a file name, not empty"},
+             {{settings, "chart", "FieldCapex", "--codes", "", "--svg", svg},
+              "--codes: LIST is a list of asset codes, not empty"},
          }) {
         HostRun usage = Terralith(args);
         EXPECT_EQ(usage.status, 2) << (args.empty() ? "" : args.back()) << usage.err;
@@ -418,17 +427,30 @@ TEST_F(ConsoleHost, StatusLinesReachAPipeOnlyWithVerbose) {
     EXPECT_EQ(quiet.status, 0);
     EXPECT_EQ(quiet.err, "") << "nothing but results when all goes well";
 
-    HostRun verbose = Terralith({settings, "--verbose", "info"});
-    EXPECT_EQ(verbose.status, 0);
-    EXPECT_EQ(verbose.out, quiet.out) << "results are the same";
-    EXPECT_TRUE(Has(verbose.err, "Connecting to Database...\n")) << verbose.err;
-    EXPECT_TRUE(Has(verbose.err, "\nChecking Table: Basin\n")) << verbose.err;
+    // "--verbose=" is the flag, not an empty value of an option.
+    HostRun verbose;
+    for (const char* flag : {"--verbose", "--verbose="}) {
+        verbose = Terralith({settings, flag, "info"});
+        EXPECT_EQ(verbose.status, 0) << flag << verbose.err;
+        EXPECT_EQ(verbose.out, quiet.out) << "results are the same";
+        EXPECT_TRUE(Has(verbose.err, "Connecting to Database...\n")) << verbose.err;
+        EXPECT_TRUE(Has(verbose.err, "\nChecking Table: Basin\n")) << verbose.err;
+    }
 
-    // With --verbose an error comes with its whole report.
+    // With --verbose an error comes with its whole report, whether the
+    // library shows it in the error window or in a message box.
     ASSERT_EQ(mkfifo((data.Path() + "Quartz/indPP.dat").c_str(), 0600), 0);
-    HostRun report = Terralith({settings, "-v", "asset-code", "PP", "x"});
-    EXPECT_EQ(report.status, 1);
-    EXPECT_TRUE(Has(report.err, "Call Stack: cvDataManager.IDataManager_GetQZAssetCode")) << report.err;
+    Exec(DatabasePath(),
+         "UPDATE Options SET Value = 'SELECT nothing FROM nowhere' WHERE [Key] = 'SQL_LOOKUP'");
+    HostRun report;
+    for (const auto& [args, stack] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{settings, "-v", "asset-code", "PP", "x"},
+              "Call Stack: cvDataManager.IDataManager_GetQZAssetCode"},
+             {{settings, "-v", "list", "well-types"}, "Call Stack: CListWell.IListWell_PopulateWellTypes"}}) {
+        report = Terralith(args);
+        EXPECT_EQ(report.status, 1) << args.back();
+        EXPECT_TRUE(Has(report.err, stack)) << report.err;
+    }
     // The report keeps its lines; a value it quotes is shown, not obeyed.
     report = Terralith({settings, "-v", "asset-code", "PP", "x\x1b[2J\ry"});
     EXPECT_TRUE(Has(report.err, "sAssetCode='x\\e[2J\\ry'")) << report.err;

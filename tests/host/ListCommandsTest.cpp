@@ -137,15 +137,19 @@ TEST_F(ListCommands, MistypedCommandsExitTwoAndFailedFillsOne) {
         EXPECT_EQ(run.out, "");
     }
 
-    // A fill that shows its error prints nothing, not even a heading.
-    run = Run({"list", "transport-systems", "'GB') OR ('1'='1"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, "'GB') OR ('1'='1")) << run.err;
-    EXPECT_EQ(run.out, "");
-
-    run = Run({"list", "well-locations", "13; DELETE FROM Well"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
+    // A fill that shows its error prints nothing, not even a heading; one
+    // that shows only a warning fails too.
+    Exec(DatabasePath(),
+         "UPDATE Options SET Value = 'SELECT nothing FROM nowhere' WHERE [Key] = 'SQL_GEOLOGICAL_ALL'");
+    for (const auto& [args, says] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"list", "transport-systems", "'GB') OR ('1'='1"}, "'GB') OR ('1'='1"},
+             {{"list", "well-locations", "13; DELETE FROM Well"}, "'13; DELETE FROM Well'"},
+             {{"list", "geological-details"}, "terralith: Failed to add: "}}) {
+        run = Run(args);
+        EXPECT_EQ(run.status, 1) << args.back();
+        EXPECT_TRUE(Has(run.err, says)) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
 
     // Last, as it takes the lists' look-up table away.
     Exec(DatabasePath(), "DROP TABLE Lookup");

@@ -159,10 +159,19 @@ TEST_F(QueryCommands, AnnualRowsAreOpenedWithTheQuestionsDefaultAnswer) {
     ASSERT_EQ(lines.size(), 3u) << run.out;
     EXPECT_TRUE(Has(lines[0], "Prod_Year")) << lines[0];
 
-    run = Run({"run", SampleQuery("wells-gross.xml"), "--results", "annual"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "terralith: only a field query has annual rows; this is a Well query\n");
-    EXPECT_EQ(run.out, "");
+    // A query file's asset type is matched as written: "FIELD" is no field query.
+    const std::string upper = data.Write("FIELD.xml", Replace(ReadFile(SampleQuery("fields-gross.xml")),
+                                                              ">Field</AssetType>", ">FIELD</AssetType>"));
+    for (const auto& [file, says] : std::vector<std::pair<std::string, std::string>>{
+             {SampleQuery("wells-gross.xml"), "this is a Well query"},
+             {upper,
+              "this query's asset type is \"FIELD\", and a query file's type is matched as written "
+              "(\"Field\")"}}) {
+        run = Run({"run", file, "--results", "annual"});
+        EXPECT_EQ(run.status, 2) << file;
+        EXPECT_EQ(run.err, "terralith: only a field query has annual rows; " + says + "\n");
+        EXPECT_EQ(run.out, "");
+    }
 }
 
 TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
@@ -179,8 +188,10 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
     }
     deep.insert(deep.find("</Options>") + 10, close);
     deep.insert(deep.find("<Options>"), open);
+    // A name with a control character in it is shown escaped, and once.
+    const std::string shownDir = data.Path();
     const struct {
-        std::string file, says;
+        std::string file, says, shown = "";
     } unusable[] = {
         {scratch.Path() + "none.xml", ": No such file or directory"},
         {scratch.Path(), ": it is a folder, not a regular file"},
@@ -191,18 +202,25 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
          ": not a query file: The XML text of the file cannot be translated: it is not one document "
          "element"},
         {data.Write("deep.xml", deep), ": malformed XML: elements nested deeper than 256 levels"},
+        {data.Write("no\x1b[2Jwell.xml", ReadFile(noWell)),
+         ": not a query file: Invalid Settings File. Element Well is Missing or corrupt",
+         shownDir + "no\\e[2Jwell.xml"},
+        {data.Write("two\twell.xml", xml + "<Query/>"),
+         ": not a query file: The XML text of the file cannot be translated: it is not one document element",
+         shownDir + "two\\twell.xml"},
     };
     HostProcessRun run;
     for (const auto& u : unusable) {
         for (const std::vector<std::string>& command :
              {std::vector<std::string>{"run"},
               {"describe"},
-              {"chart", "FieldCapex", "--svg", scratch.Path() + "u.svg"}}) {
+              {"chart", "FieldCapex", "--svg", scratch.Path() + "u.svg"},
+              {"list", "--query", "rig-names"}}) {
             std::vector<std::string> args = command;
             args.insert(args.begin() + (command.size() > 1 ? 2 : 1), u.file);
             run = Run(args);
             EXPECT_EQ(run.status, 1) << command[0] << " " << u.file;
-            EXPECT_EQ(run.err, "terralith: " + u.file + u.says + "\n");
+            EXPECT_EQ(run.err, "terralith: " + (u.shown.empty() ? u.file : u.shown) + u.says + "\n");
             EXPECT_EQ(run.out, "");
         }
     }
