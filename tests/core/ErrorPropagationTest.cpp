@@ -138,6 +138,7 @@ TEST_F(ErrorPropagation, ExceptionThreeLevelsDownArrivesWithOneCallStackLinePerL
     // What the report describes travels with it, whatever its lines say; an
     // error that carries no report says its own description.
     EXPECT_EQ(ErrorMessageOf(e->Source(), e->Description()), "Inner failed on abc!");
+    const auto first = e;
     e = Caught([] {
         PassOn("COuter.Op()", ERR_ARGS(), [] {
             PassOn("CInner.Op()", ERR_ARGS(), [] { Check(false, ERR_GENERAL, "one||  Description: two"); });
@@ -145,6 +146,8 @@ TEST_F(ErrorPropagation, ExceptionThreeLevelsDownArrivesWithOneCallStackLinePerL
     });
     ASSERT_TRUE(e);
     EXPECT_EQ(ErrorMessageOf(e->Source(), e->Description()), "one\r\n  Description: two");
+    // An earlier report, handed on later, still says its own description.
+    EXPECT_EQ(ErrorMessageOf(first->Source(), first->Description()), "Inner failed on abc!");
     EXPECT_EQ(ErrorMessageOf("HuntERR.Check", "one\r\n  Description: two"), "one\r\n  Description: two");
 }
 

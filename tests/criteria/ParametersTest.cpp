@@ -2,8 +2,10 @@
 // the combined changed flag and the XML of the whole query.
 #include <gtest/gtest.h>
 
+#include "core/CreateObject.h"
 #include "criteria/CGeneral.h"
 #include "criteria/CParameters.h"
+#include "criteria/CriteriaClasses.h"
 #include "criteria/CriteriaFixture.h"
 
 namespace {
@@ -34,6 +36,15 @@ protected:
 
     Ref<FakeQuery> active;
 };
+
+TEST_F(Parameters, TheContainerAndEveryCriteriaSetAreCreatable) {
+    RegisterCriteriaClasses();
+    for (const char* type : {"CParameters", "CGeneral", "CField", "CBlock", "CWell", "CTransport"}) {
+        std::string made;
+        EXPECT_NO_THROW(made = CreateObject(std::string("cvDataManager.") + type)->TypeName()) << type;
+        EXPECT_EQ(made, type);
+    }
+}
 
 TEST_F(Parameters, ParamXMLIsTheWholeQueryDocument) {
     auto params = New<CParameters>();

@@ -171,6 +171,13 @@ TEST_F(LayoutFile, UnitsAreFilledFromTheCategoryAndAnUnknownUnitIsReportedAndRep
     chooser->Save(saved);
     EXPECT_TRUE(Contains(FieldsOf("Field", "Assets", saved), "ID=\"RES\" UnitID=\"MMboe\""));
     EXPECT_TRUE(Contains(FieldsOf("Field", "Assets", saved), "ID=\"DEPTH\" UnitID=\"m\""));
+
+    // The unit's name is a value: a "||" in it breaks no line of the box.
+    messages.clear();
+    Load(Layout("Well", "Assets", FieldElement("DEPTH", "1", "", "fur||long")), "Other.xml");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              "Warning: Unit: fur||long not found. Field: Column DEPTH will use Corvantis default unit: m");
 }
 
 TEST_F(LayoutFile, AFileThatCannotBeReadOrIsNoLayoutChangesNothing) {

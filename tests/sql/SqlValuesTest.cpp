@@ -132,6 +132,13 @@ TEST_F(SqlValues, CanonicalForms) {
     EXPECT_EQ(CaughtError([] { SqlDate("a\r\nb\n  Description: c", "Date@DateLow"); }).Description(),
               "The value 'a\\r\\nb\\n  Description: c' of 'Date@DateLow' is not a valid date.");
     EXPECT_EQ(QuotedValue("a\r\nb"), "a\\r\\nb");
+    // What the caller says of the value is put in as text: a value it quotes
+    // there starts no line and fills no placeholder.
+    EXPECT_EQ(CaughtError([] {
+                  RefuseValue("fathom", "WaterDepthRange@UnitID",
+                              "is not a unit of the category '" + QuotedValue("De||pth%0") + "'.");
+              }).Description(),
+              "The value 'fathom' of 'WaterDepthRange@UnitID' is not a unit of the category 'De||pth%0'.");
     // Up to 60 characters a value is quoted whole; a longer one is cut there
     // (never inside a character) and told by its length.
     const std::string sixty(60, 'a'), cut = std::string(59, 'a') + "\xC3\xA9";

@@ -329,6 +329,9 @@ TEST_F(RecordsetTest, StatementErrorsCarryProviderNumbers) {
     EXPECT_NE(d.find("syntax error"), std::string::npos) << d;  // the engine's own message
     EXPECT_EQ(QueryError(cn_, "SELECT * FROM Nowhere", &d), adErrNoSuchTable);
     EXPECT_EQ(d, "no such table: Nowhere");
+    // The engine quotes the name as written: its line break is shown, on one line.
+    EXPECT_EQ(QueryError(cn_, "SELECT * FROM \"no\nsuch\"", &d), adErrNoSuchTable);
+    EXPECT_EQ(d, "no such table: no\\nsuch");
     EXPECT_EQ(QueryError(cn_, "SELECT Nope FROM Field", &d), adErrMissingParameter);
     EXPECT_EQ(d, "no such column: Nope");
     EXPECT_EQ(QueryError(cn_, "SELECT 1; SELECT 2"), adErrCommandErrors);

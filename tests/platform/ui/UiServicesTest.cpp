@@ -117,6 +117,25 @@ TEST_F(UiServices, ErrorWindowGoesToStandardErrorUntilAPresenterIsInstalled) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "c:\nt\n");
 }
 
+TEST_F(UiServices, AReportIsKnownByItsWholeTextWhileItIsShownAndAfterOneShownWithinIt) {
+    EXPECT_EQ(ui::ReportShown("report"), nullptr);
+    {
+        const ui::ShowingReport outer("report", "failed");
+        // A question asked while the report shows is no report.
+        EXPECT_EQ(ui::ReportShown("Save the query?"), nullptr);
+        EXPECT_EQ(ui::ReportShown("report "), nullptr);
+        {
+            const ui::ShowingReport inner("inner report", "inner failed");
+            ASSERT_NE(ui::ReportShown("report"), nullptr);
+            EXPECT_EQ(ui::ReportShown("report")->description, "failed");
+        }
+        EXPECT_EQ(ui::ReportShown("inner report"), nullptr);
+        ASSERT_NE(ui::ReportShown("report"), nullptr);
+        EXPECT_EQ(ui::ReportShown("report")->description, "failed");
+    }
+    EXPECT_EQ(ui::ReportShown("report"), nullptr);
+}
+
 TEST_F(UiServices, MessageBoxWithoutHandlerAnswersNoToQuestionsAndTheDefaultOtherwise) {
     struct Case {
         int32_t style, answer;

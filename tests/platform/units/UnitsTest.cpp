@@ -131,6 +131,9 @@ TEST_F(UnitsTest, MalformedDefinitionsRaiseNamingTheCategoryAndKeepTheEarlierOne
         {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1" Offset="5"/></Category></Units>)",
          "unit category 'Gas': the DatabaseUnit 'bcf' must have the Factor 1 and no Offset."},
         {R"(<Units><Category ID="Gas"><Unit ID="bcf" Factor="1"/></Category></Units>)", "Gas"},
+        // A name is quoted on one line, whatever the settings put in it.
+        {R"(<Units><Category ID="G&#10;as"><Unit ID="bcf" Factor="1"/></Category></Units>)",
+         "unit category 'G\\nas': the DatabaseUnit ''"},
         {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"></Category></Units>)", "Gas"},
         {R"(<Units><Category ID="Gas" DatabaseUnit="bcf"><Unit ID="bcf" Factor="1"/><Unit ID="BCF" Factor="1"/></Category></Units>)",
          "BCF"},

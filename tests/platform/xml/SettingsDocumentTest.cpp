@@ -186,6 +186,11 @@ TEST(SettingsDocument, SaveReplacesTheFileWholeOrNotAtAll) {
     std::string before = ReadFile(file);
     EXPECT_RAISES(75, s->Save(dir.Path() + "no/such/folder/layout.xml"));
     EXPECT_RAISES(52, s->Save(""));
+    // The file's name is quoted on one line, a line feed in a folder's name too.
+    const Error named = CaughtError([&] { s->Save(dir.Path() + "no\nsuch/layout.xml"); });
+    EXPECT_EQ(named.Number(), 75);
+    EXPECT_NE(named.Description().find("\"" + dir.Path() + "no\\nsuch/layout.xml\""), std::string::npos)
+        << named.Description();
     auto empty = New<cvSettings>();
     EXPECT_FALSE(empty->LoadXML("<Query>"));
     EXPECT_RAISES(5, empty->Save(file));  // nothing to write over a good file
