@@ -3,6 +3,7 @@
 // a query file (or given codes) into an SVG picture and a CSV grid.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -338,6 +339,16 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
     EXPECT_TRUE(Has(ReadFile(kept), "<svg")) << ReadFile(kept);
     for (const auto& entry : std::filesystem::directory_iterator(data.Path()))
         EXPECT_EQ(entry.path().filename().string().find(".kept.svg.tmp"), std::string::npos);
+
+    // A grid given the very name the picture it replaces is kept under: both
+    // take their names, and both stay.
+    struct stat old {};
+    ASSERT_EQ(::stat(scratch.Write("c.svg", "an earlier picture").c_str(), &old), 0);
+    const std::string grid = Out(".c.svg.tmp-" + std::to_string(old.st_ino));
+    run = Run({"chart", "FieldCapex", query, "--svg", Out("c.svg"), "--grid", grid, "--force"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(ReadFile(Out("c.svg")), "<svg")) << ReadFile(Out("c.svg"));
+    EXPECT_TRUE(std::filesystem::exists(grid)) << "the grid was removed";
 }
 
 }  // namespace
