@@ -521,14 +521,8 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // no kept file is left once the files are published, though they live on.
     ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
     const std::string shared = dir.Path() + "shared/", mine = dir.Path() + "mine/";
-    std::filesystem::create_directory(shared);
-    std::filesystem::create_directory(mine);
-    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
-    ASSERT_EQ(::chown(mine.c_str(), 65534, 65534), 0);
-    ASSERT_EQ(::chmod(dir.Write("shared/c.svg", "another user's picture").c_str(), 0666), 0);
-    const std::string own = dir.Write("mine/own.svg", "the user's picture");
-    ASSERT_EQ(::chown(own.c_str(), 65534, 65534), 0);
-    ASSERT_EQ(::chmod(own.c_str(), 0200), 0);
+    ASSERT_TRUE(dir.MakeOrdinaryUserFolders());
+    const std::string own = mine + "own.svg";
     const struct {
         std::string picture;
         int number;
