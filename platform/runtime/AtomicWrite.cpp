@@ -2,8 +2,10 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -275,19 +277,49 @@ int LinkFoundFile(int fd, const std::string& path, const struct stat& st, const 
     return ESTALE;
 }
 
-// The whole content of the file open as `fd`; false with errno set when it
-// cannot be read.
-bool ReadAll(int fd, std::string& content) {
-    content.clear();
+// Copies the whole content of the file open as `from` to `to`, a piece at a
+// time, so that a file of any size takes no more memory than one piece;
+// false with errno set when it cannot.
+bool CopyAll(int from, int to) {
     char buffer[65536];
     for (off_t at = 0;;) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, at);
+        const ssize_t n = ::pread(from, buffer, sizeof buffer, at);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return false;
         if (n == 0) return true;
-        content.append(buffer, static_cast<size_t>(n));
+        if (!WriteAll(to, std::string_view(buffer, static_cast<size_t>(n)))) return false;
         at += n;
     }
+}
+
+// Whether this process may act as the owner of any file (root, or one given
+// that capability).
+bool ActsAsAnyOwner() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
+    return ::syscall(SYS_capget, &header, data) == 0 &&
+           (data[CAP_FOWNER / 32].effective & (1u << (CAP_FOWNER % 32))) != 0;
+}
+
+// Whether this process may take the name `name` in `folder` from the file it
+// holds, by a rename over it or by removing it.  In a folder with the sticky
+// bit (a shared one such as /tmp) only the owner of the file or of the
+// folder may.
+bool MayTakeName(const std::string& folder, const std::string& name) {
+    struct stat dir {
+    }, file{};
+    if (::stat(folder.c_str(), &dir) != 0 || (dir.st_mode & S_ISVTX) == 0) return true;
+    if (::lstat(name.c_str(), &file) != 0) return true;
+    const uid_t me = ::geteuid();
+    return file.st_uid == me || dir.st_uid == me || ActsAsAnyOwner();
+}
+
+// Whether the name `name` still holds the file open as `fd`.
+bool Holds(const std::string& name, int fd) {
+    struct stat held {
+    }, named{};
+    return fd >= 0 && ::fstat(fd, &held) == 0 && ::lstat(name.c_str(), &named) == 0 &&
+           held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
 
 // A name no one else uses, for the moment before a file gets the name that
@@ -415,10 +447,12 @@ int PendingFile::TakeMarkedName(const std::function<int(const std::string&)>& ta
 
 void PendingFile::Discard() noexcept {
     kept_.reset();
+    // Once published the temporary name is the target's.  Only a name that
+    // still holds this file is removed: a file someone put under it since
+    // (another output of the same command, given that very name) stays.
+    if (!published_ && !temp_.empty() && Holds(temp_, fd_)) ::unlink(temp_.c_str());
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    // Once published the temporary name is the target's.
-    if (!published_ && !temp_.empty()) ::unlink(temp_.c_str());
     temp_.clear();
 }
 
@@ -474,13 +508,18 @@ void PendingFile::Keep() {
         return;
     }
     // A file system that gives a file one name only keeps a copy, written
-    // and named as this file is, with the permissions of the file it copies.
-    // One that may not be read either is not replaced: it could not come back.
-    std::string content;
+    // and named as this file is, with the permissions and, where this
+    // process may give it away, the owner of the file it copies.  One that
+    // may not be read either is not replaced: it could not come back.
     if (!readable) Fail(EACCES, "cannot keep the file it replaces");
-    if (!ReadAll(fd, content)) Fail(errno, "cannot keep the file it replaces");
-    kept.reset();
-    kept_ = std::make_unique<PendingFile>(target_, content, source_, ExistingFile::Replace);
+    auto copy = std::make_unique<PendingFile>(target_, std::string_view(), source_, ExistingFile::Replace);
+    if (!CopyAll(fd, copy->fd_)) Fail(errno, "cannot keep the file it replaces");
+    // A change of owner may clear the set-user-ID bits: the mode is set after.
+    if (::fchown(copy->fd_, st.st_uid, st.st_gid) != 0)
+        ::fchown(copy->fd_, static_cast<uid_t>(-1), st.st_gid);
+    if (::fchmod(copy->fd_, st.st_mode & 07777) != 0 || ::fsync(copy->fd_) != 0)
+        Fail(errno, "cannot keep the file it replaces");
+    kept_ = std::move(copy);
     kept_->file_ = file_;
     // It takes its name back only while the name is free.
     kept_->existing_ = ExistingFile::Refuse;
@@ -499,7 +538,13 @@ void PendingFile::TakeName(bool keep) {
     } else {
         // Only a rename replaces a file whole, and a rename moves a name: the
         // file is named for the instant before it, as a temporary file that
-        // a later write removes should this one be killed in between.
+        // a later write removes should this one be killed in between.  In a
+        // folder with the sticky bit, over a file neither it nor the folder
+        // is this process's, the rename is bound to fail, and a file kept
+        // beside it would be a name this process could not remove again: it
+        // is refused before anything is kept.
+        if (!MayTakeName(folder_, target_))
+            Fail(EPERM, "cannot replace another user's file in a shared folder");
         if (keep) Keep();
         if (temp_.empty()) {
             std::string marked;
@@ -520,8 +565,10 @@ void PendingFile::TakeName(bool keep) {
 
 void PendingFile::Publish() { PublishAll({this}); }
 
-void PendingFile::Withdraw() noexcept {
-    if (!published_ || (existing_ == ExistingFile::Replace && !tookFreeName_ && !kept_)) return;
+void PendingFile::Withdraw() noexcept { Withdrawn(); }
+
+std::string PendingFile::Withdrawn() noexcept {
+    if (!published_ || (existing_ == ExistingFile::Replace && !tookFreeName_ && !kept_)) return "";
     published_ = false;
     // The name is moved aside before anything is removed: a rename takes what
     // the name holds in the same step that looks, so the file removed is the
@@ -541,16 +588,31 @@ void PendingFile::Withdraw() noexcept {
             PublishWithoutReplacing(aside, target_);
         }
     }
-    // The kept file takes the name back without replacing what another
-    // writer may have put there since; it goes when it cannot.
-    if (kept_ && nameFree) {
-        try {
-            kept_->TakeName(false);
-        } catch (...) {
-        }
-    }
+    const std::string lost = kept_ ? kept_->GiveBack(nameFree) : "";
     kept_.reset();
     FlushFolder(folder_);
+    return lost;
+}
+
+std::string PendingFile::GiveBack(bool nameFree) noexcept {
+    // The name is taken back without replacing what another writer may have
+    // put there since.
+    int err = EEXIST;
+    if (nameFree) err = temp_.empty() ? LinkOpenFile(fd_, target_) : PublishWithoutReplacing(temp_, target_);
+    // A file that cannot go back is never removed: it may be the last of the
+    // file it was.  It stays under the name that carries its inode, which a
+    // copy, unnamed until now, takes first.
+    if (err != 0 && temp_.empty())
+        TakeMarkedName([&](const std::string& name) { return LinkOpenFile(fd_, name); }, temp_);
+    const std::string kept = err != 0 && Holds(temp_, fd_) ? temp_ : "";
+    published_ = err == 0 || !kept.empty();
+    temp_.clear();
+    if (err == 0) return "";
+    const std::string why =
+        "the file \"" + VisibleText(file_) + "\" replaced cannot take its name back: " + std::strerror(err);
+    return kept.empty()
+               ? why + "; it is lost"
+               : why + "; it is kept as \"" + VisibleText(kept) + "\" (the next save there removes it)";
 }
 
 void PublishAll(std::initializer_list<PendingFile*> files) {
@@ -564,8 +626,17 @@ void PublishAll(std::initializer_list<PendingFile*> files) {
             // A file that a later one may yet fail after keeps what it replaces.
             pending[i]->TakeName(i + 1 < pending.size());
         } catch (...) {
-            for (size_t earlier = i; earlier-- > 0;) pending[earlier]->Withdraw();
-            throw;
+            // What could not be given back is said with the failure itself.
+            std::string lost;
+            for (size_t earlier = i; earlier-- > 0;)
+                if (const std::string where = pending[earlier]->Withdrawn(); !where.empty())
+                    lost += "; " + where;
+            if (lost.empty()) throw;
+            try {
+                throw;
+            } catch (const Error& e) {
+                Raise(e.Number(), e.Source(), e.Description() + lost, e.HelpFile(), e.HelpContext());
+            }
         }
     }
     // Every file has its name: the files they replaced go.

@@ -73,7 +73,9 @@ class PendingFile;
 // permissions where the file system cannot give it one), until every file
 // has its name.  Should one not take its name, those before it are withdrawn
 // (Withdraw: a file that took a free name is removed, a kept file gets its
-// name back) and its error is raised: every name is as it was.  Two renames
+// name back) and its error is raised: every name is as it was.  A kept file
+// that cannot take its name back stays under its own, which the error then
+// names beside its own failure.  No kept file remains once it returns.  Two renames
 // are two steps: a process killed between them leaves the first files
 // published without the later ones, and the files they replaced kept.  Null
 // entries and files published already are passed over.  Raises as Publish.
@@ -108,7 +110,8 @@ public:
     // PublishAll one that found nothing to keep) or that PublishAll kept the
     // replaced file of: removes the file again while the name still leads to
     // it, and never a file another writer put under the name since; a kept
-    // file then takes the free name back.  Does nothing otherwise (a replaced
+    // file then takes the free name back, or stays under its own when it
+    // cannot.  Does nothing otherwise (a replaced
     // file that was not kept cannot come back); never fails.
     void Withdraw() noexcept;
 
@@ -123,6 +126,14 @@ private:
     // PublishAll says, or notes that the name is free.  Raises as the
     // constructor when the file can neither be linked nor copied.
     void Keep();
+    // Withdraw, saying what became of the file it replaced when that could
+    // not take its name back ("" when it did, or there was none).
+    std::string Withdrawn() noexcept;
+    // A kept file takes back the name its replacement held (`nameFree`: the
+    // name is free again); one that cannot stays under the name that carries
+    // its inode and is no longer removed: what says so, or "" when it has
+    // its name.
+    std::string GiveBack(bool nameFree) noexcept;
     // Closes the file and removes it unless it was published; so too the
     // file kept.
     void Discard() noexcept;

@@ -1,8 +1,11 @@
 // The console host's chart commands as a script runs them: `charts` lists
 // the manifest's charts per asset type, `chart` draws one for the assets of
 // a query file (or given codes) into an SVG picture and a CSV grid.
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -345,6 +348,64 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
     EXPECT_TRUE(Has(ReadFile(kept), "<svg")) << ReadFile(kept);
     for (const auto& entry : std::filesystem::directory_iterator(data.Path()))
         EXPECT_EQ(entry.path().filename().string().find(".kept.svg.tmp"), std::string::npos);
+
+    // A grid given the very name the picture it replaces is kept under: both
+    // take their names, and both stay.
+    struct stat old {};
+    ASSERT_EQ(::stat(scratch.Write("c.svg", "an earlier picture").c_str(), &old), 0);
+    const std::string grid = Out(".c.svg.tmp-" + std::to_string(old.st_ino));
+    run = Run({"chart", "FieldCapex", query, "--svg", Out("c.svg"), "--grid", grid, "--force"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Has(ReadFile(Out("c.svg")), "<svg")) << ReadFile(Out("c.svg"));
+    EXPECT_TRUE(std::filesystem::exists(grid)) << "the grid was removed";
+
+    // As an ordinary user, with the grid in a folder of the user's own.  Over
+    // another user's picture that the user may read and write, in a shared
+    // folder (anyone may write, the sticky bit set): refused, and the shared
+    // folder is as it was.  Over the user's own picture that may be written
+    // but not read: replaced.
+    // The user may use the data, the scratch folder and the test's $TMPDIR.
+    using std::filesystem::perms;
+    for (const std::string& folder : {data.Path(), scratch.Path(), std::string(std::getenv("TMPDIR"))}) {
+        std::filesystem::permissions(folder, perms::others_all, std::filesystem::perm_options::add);
+        for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+            std::filesystem::permissions(
+                e.path(), e.is_directory() ? perms::others_all : perms::others_read | perms::others_write,
+                std::filesystem::perm_options::add);
+    }
+    std::filesystem::remove(Out("stdout"));
+    std::filesystem::remove(Out("stderr"));
+    ASSERT_TRUE(scratch.MakeOrdinaryUserFolders());
+    const std::string own = Out("mine/own.svg");
+    const struct {
+        std::string picture;
+        int status;
+        std::string says;
+    } asUser[] = {
+        {Out("shared/c.svg"), 1, "c.svg\": cannot replace another user's file in a shared folder"},
+        {own, 0, ""},
+    };
+    for (const auto& row : asUser) {
+        const std::string grid = Out("mine/") + std::to_string(row.status) + ".csv";
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(99);
+            ::_exit(
+                Run({"chart", "FieldCapex", query, "--svg", row.picture, "--grid", grid, "--force"}).status &
+                0xff);
+        }
+        int status = -1;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        const std::string err = ReadFile(Out("stderr"));
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, row.status) << err;
+        EXPECT_TRUE(row.says.empty() ? err.empty() : Has(err, row.says)) << err;
+        EXPECT_EQ(Has(ReadFile(row.picture), "<svg"), row.status == 0) << ReadFile(row.picture);
+        EXPECT_EQ(std::filesystem::exists(grid), row.status == 0) << err;
+        for (const std::string& folder :
+             {std::filesystem::path(row.picture).parent_path().string(), Out("mine")})
+            for (const auto& entry : std::filesystem::directory_iterator(folder))
+                EXPECT_FALSE(StartsWith(entry.path().filename().string(), ".")) << entry.path();
+    }
 }
 
 }  // namespace

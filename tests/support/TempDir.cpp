@@ -1,5 +1,8 @@
 #include "support/TempDir.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -22,6 +25,14 @@ std::string TempDir::Write(const std::string& name, const std::string& content) 
     std::ofstream out(full, std::ios::binary);
     out << content;
     return full;
+}
+
+bool TempDir::MakeOrdinaryUserFolders() const {
+    const std::string own = Write("mine/own.svg", "the user's picture");
+    return ::chmod(Write("shared/c.svg", "another user's picture").c_str(), 0666) == 0 &&
+           ::chmod((path_ + "shared").c_str(), 01777) == 0 &&
+           ::chown((path_ + "mine").c_str(), 65534, 65534) == 0 && ::chown(own.c_str(), 65534, 65534) == 0 &&
+           ::chmod(own.c_str(), 0200) == 0;
 }
 
 TmpDirVariable::TmpDirVariable(const char* value) {

@@ -14,6 +14,13 @@ public:
     // Writes a file below the folder and returns its full path.
     std::string Write(const std::string& name, const std::string& content) const;
 
+    // Makes below the folder what a write by the ordinary user nobody (65534)
+    // meets: "shared/", where anyone may write, with the sticky bit, holding
+    // another user's picture "c.svg" that anyone may read and write; and
+    // "mine/", nobody's own, holding nobody's picture "own.svg" that may be
+    // written but not read.  False when it cannot.
+    bool MakeOrdinaryUserFolders() const;
+
 private:
     std::string path_;
 };

@@ -1,8 +1,10 @@
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -217,15 +219,49 @@ std::vector<std::string> Temporaries(const std::string& folder) {
 
 // What a child process's system refuses (InChild).
 enum Refusals : unsigned {
-    kNoUnnamedFiles = 1,  // refuses unnamed files, as a file system that cannot make them does
-    kDieNaming = 2,       // kills the process the instant it would rename or link a file
-    kFailFlush = 4,       // fails every flush to disk
-    kNoLinks = 8,         // refuses a second name for a file, as a file system without links does
-    kDieRenaming = 16,    // kills the process the instant it would rename a file
+    kNoUnnamedFiles = 1,          // refuses unnamed files, as a file system that cannot make them does
+    kDieNaming = 2,               // kills the process the instant it would rename or link a file
+    kFailFlush = 4,               // fails every flush to disk
+    kNoLinks = 8,                 // refuses a second name for a file, as a file system without links does
+    kDieRenaming = 16,            // kills the process the instant it would rename a file
+    kOrdinaryUser = 32,           // runs as the ordinary user nobody rather than as root
+    kFailGiveBack = 64,           // fails the rename that gives a name back without replacing (an I/O error)
+    kRemoveBetweenRenames = 128,  // someone removes the name one rename gave just before the next one
 };
+
+// Lets the renames of this process go ahead as `listener` hands them over,
+// removing the name the first one gave just before the second, as someone
+// else might between them.
+void RemoveBetweenRenames(int listener) {
+    std::thread([listener] {
+        std::string first;
+        for (int renames = 0;;) {
+            seccomp_notif request{};
+            if (::ioctl(listener, SECCOMP_IOCTL_NOTIF_RECV, &request) != 0) {
+                if (errno == EINTR) continue;
+                return;
+            }
+            // The name a rename gives: rename(from, to), renameat(at, from, at, to).
+            const auto to = reinterpret_cast<const char*>(
+                request.data.nr == __NR_renameat || request.data.nr == __NR_renameat2 ? request.data.args[3]
+                                                                                      : request.data.args[1]);
+            if (renames == 0) first = to;
+            if (renames++ == 1) ::unlink(first.c_str());
+            seccomp_notif_resp response{};
+            response.id = request.id;
+            response.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
+            ::ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &response);
+        }
+    }).detach();
+}
 
 // Makes the system of this process refuse what `refusals` says.
 bool Refuse(unsigned refusals) {
+    // Dumpable again, as a program an ordinary user starts is: its own
+    // entries in /proc are then its own.
+    if ((refusals & kOrdinaryUser) && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 ||
+                                       ::setuid(65534) != 0 || ::prctl(PR_SET_DUMPABLE, 1) != 0))
+        return false;
     std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
     auto answer = [&](uint32_t call, uint32_t action) {
         filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, call, 0, 1));
@@ -252,6 +288,13 @@ bool Refuse(unsigned refusals) {
 #endif
     }
     if (refusals & kFailFlush) answer(__NR_fsync, SECCOMP_RET_ERRNO | EIO);
+    if (refusals & kFailGiveBack) answer(__NR_renameat2, SECCOMP_RET_ERRNO | EIO);
+    if (refusals & kRemoveBetweenRenames) {
+        for (uint32_t call : {__NR_renameat, __NR_renameat2}) answer(call, SECCOMP_RET_USER_NOTIF);
+#ifdef __NR_rename
+        answer(__NR_rename, SECCOMP_RET_USER_NOTIF);
+#endif
+    }
     if (refusals & kNoUnnamedFiles) {
         const uint32_t unnamed = O_TMPFILE & ~O_DIRECTORY;
         filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3));
@@ -261,8 +304,14 @@ bool Refuse(unsigned refusals) {
     }
     filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
     sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
-    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
-           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) return false;
+    if (!(refusals & kRemoveBetweenRenames))
+        return ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+    const long listener =
+        ::syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &program);
+    if (listener < 0) return false;
+    RemoveBetweenRenames(static_cast<int>(listener));
+    return true;
 }
 
 // Runs `body` in a child process whose system refuses what `refusals` says:
@@ -405,15 +454,22 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // gives the name back to the very file it replaced, or frees a name that
     // was free, and nothing is left aside.  Where files are named from the
     // start too, and where a file cannot have a second name a copy of the old
-    // one comes back, byte for byte and with its permissions.
-    for (const unsigned refusals : {0u, unsigned{kNoUnnamedFiles}, kNoUnnamedFiles | kNoLinks}) {
+    // one comes back, byte for byte, with its permissions and owner; so too when
+    // someone removed the new picture between the two renames.  A kept file
+    // that cannot take its name back stays under its own, which the error
+    // names beside the grid's failure.
+    for (const unsigned refusals : {0u, unsigned{kNoUnnamedFiles}, kNoUnnamedFiles | kNoLinks,
+                                    unsigned{kRemoveBetweenRenames}, unsigned{kFailGiveBack}}) {
+        const bool givenBack = !(refusals & kFailGiveBack);
         for (const bool pictureThere : {true, false}) {
             const std::string folder =
                 dir.Path() + "together-" + std::to_string(refusals) + (pictureThere ? "-there/" : "-free/");
             std::filesystem::create_directory(folder);
+            std::filesystem::remove(dir.Path() + "said");
             struct stat old {};
             if (pictureThere) {
                 std::ofstream(folder + "picture.svg") << "old picture";
+                ASSERT_EQ(::chown((folder + "picture.svg").c_str(), 65534, 65534), 0);
                 ASSERT_EQ(::chmod((folder + "picture.svg").c_str(), 0604), 0);
                 ::stat((folder + "picture.svg").c_str(), &old);
             }
@@ -424,28 +480,79 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
                                   PendingFile grid(folder + "grid.csv", "new grid", "test");
                                   std::filesystem::remove(folder + "grid.csv");
                                   std::filesystem::create_directories(folder + "grid.csv/inside");
-                                  return ErrorNumberOf([&] { PublishAll({&picture, &grid}); });
+                                  const Error e = CaughtError([&] { PublishAll({&picture, &grid}); });
+                                  std::ofstream(dir.Path() + "said") << e.Description();
+                                  return e.Number();
                               }),
                       75)
                 << folder;
+            const std::string said = ReadFile(dir.Path() + "said");
+            const std::string kept = ".picture.svg.tmp-" + std::to_string(old.st_ino);
             EXPECT_TRUE(std::filesystem::is_directory(folder + "grid.csv/inside")) << folder;
             std::vector<std::string> entries;
             for (const auto& e : std::filesystem::directory_iterator(folder))
                 entries.push_back(e.path().filename().string());
             std::sort(entries.begin(), entries.end());
             const std::vector<std::string> expected =
-                pictureThere ? std::vector<std::string>{"grid.csv", "picture.svg"}
-                             : std::vector<std::string>{"grid.csv"};
+                !pictureThere ? std::vector<std::string>{"grid.csv"}
+                : givenBack   ? std::vector<std::string>{"grid.csv", "picture.svg"}
+                              : std::vector<std::string>{kept, "grid.csv"};
             EXPECT_EQ(entries, expected) << folder;
             if (!pictureThere) continue;
-            EXPECT_EQ(ReadFile(folder + "picture.svg"), "old picture") << folder;
+            // Both failures are said, and where the old picture is.
+            const std::string says = "cannot replace the file: Is a directory; the file \"" + folder +
+                                     "picture.svg\" replaced cannot take its name back: Input/output error; "
+                                     "it is kept as \"" +
+                                     folder + kept + "\"";
+            EXPECT_EQ(said.find(says) != std::string::npos, !givenBack) << said;
+            const std::string picture = folder + (givenBack ? "picture.svg" : kept);
+            EXPECT_EQ(ReadFile(picture), "old picture") << folder;
             struct stat back {};
-            ::stat((folder + "picture.svg").c_str(), &back);
+            ::stat(picture.c_str(), &back);
             EXPECT_EQ(back.st_mode & 07777, 0604u) << folder;
+            EXPECT_EQ(back.st_uid, 65534u) << folder;
             if (!(refusals & kNoLinks)) {
                 EXPECT_EQ(back.st_ino, old.st_ino) << folder;
             }
         }
+    }
+
+    // As an ordinary user, a picture replaced while a grid is published with
+    // it.  In a shared folder (anyone may write, the sticky bit set), over
+    // another user's picture this user may read and write: the rename is
+    // bound to fail, and is refused before anything is kept, leaving the
+    // folder as it was.  Over the user's own picture that may be written but
+    // not read: it is kept by a second name and replaced, with its mode, and
+    // no kept file is left once the files are published, though they live on.
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
+    const std::string shared = dir.Path() + "shared/", mine = dir.Path() + "mine/";
+    ASSERT_TRUE(dir.MakeOrdinaryUserFolders());
+    const std::string own = mine + "own.svg";
+    const struct {
+        std::string picture;
+        int number;
+        std::string content;
+    } asUser[] = {
+        {shared + "c.svg", 70, "another user's picture"},
+        {own, 0, "new picture"},
+    };
+    for (const auto& row : asUser) {
+        const std::string grid = mine + std::to_string(row.number) + ".csv";
+        EXPECT_EQ(InChild(kOrdinaryUser,
+                          [&] {
+                              PendingFile picture(row.picture, "new picture", "test");
+                              PendingFile published(grid, "new grid", "test");
+                              const int number = ErrorNumberOf([&] { PublishAll({&picture, &published}); });
+                              const std::string folder = std::filesystem::path(row.picture).parent_path();
+                              return Temporaries(folder).empty() && Temporaries(mine).empty() ? number : 1;
+                          }),
+                  row.number)
+            << row.picture;
+        EXPECT_EQ(ReadFile(row.picture), row.content);
+        EXPECT_EQ(std::filesystem::exists(grid), row.number == 0) << grid;
+        struct stat st {};
+        ::stat(row.picture.c_str(), &st);
+        EXPECT_EQ(st.st_mode & 07777, row.number == 0 ? 0200u : 0666u) << row.picture;
     }
 
     // Published together, the files all take their names before their
