@@ -108,7 +108,8 @@ private:
     // entry and grid heading, sizes the grid and writes the values into the
     // chart and into the grid column under the axis's heading: "Y" and "Y2"
     // each record's value at the point and row of its X value, "X" every
-    // point's X value as its point label and row caption.  A Null leaves its
+    // point's X value as its point label and row caption, the caption typed
+    // as the X axis of the query that brought the value types it.  A Null leaves its
     // chart point without a value and its cell empty.  The record set is
     // left at its end.  Passes errors on.
     void PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartControl>& chChart,
@@ -128,6 +129,9 @@ private:
     static std::string GetType(const std::string& sType);
     // The cell type code of an ADO data type number; "" for one it does not know.
     static std::string GetFieldType(int32_t lType);
+    // The cell type code of an axis's values: its type name's when it has
+    // one, else that of its column's data type.
+    static std::string CellType(const std::string& sType, int32_t lFieldType);
     // The limits: a legend count beyond LegendLimit empties the group's
     // legend entries and clears LegendOK; a series count beyond SeriesLimit
     // clears DataOK; a limit of 0 is none.
@@ -206,6 +210,9 @@ private:
     // The list AssetCodes made for this drawing; none before its first query.
     std::optional<SqlFragment> assetCodes_;
     ChartXPoints xPoints_;  // the points of the bar and line queries
+    // Per query of xPoints_ (in the order they were added), the cell type of
+    // the X values it added.
+    std::vector<std::string> xCellTypes_;
     // Per query (0-based), the point of each of its records; empty for a
     // query that is not drawn as bars or lines.
     std::vector<std::vector<int32_t>> recordPoints_;

@@ -93,9 +93,6 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                    if (sCategory.empty() || value.IsNull() || value.IsEmpty()) return value;
                    return Variant(units->Convert(CDbl(value), sCategory, sUnit));
                };
-               auto cellTypeOf = [&](const ADODB::Field& field) {
-                   return !sType.empty() ? GetType(sType) : GetFieldType(field.Type());
-               };
                auto label = [&](const Variant& value, int32_t point, const std::string& cellType) {
                    Ref<IChartAxisControl> x = chChart->ChartArea()->Axes("X");
                    x->SetAnnotationMethod(1);
@@ -107,10 +104,14 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                };
 
                if (sName == "X" && !points.empty() && !rs->Eof()) {
-                   // Every point of the drawing is labelled, whichever query brought its X value.
-                   const std::string cellType = cellTypeOf(rs->Fields(sFieldName));
+                   // A column the result lacks fails here, as it does for every axis.
+                   (void)rs->Fields(sFieldName);
+                   // Every point of the drawing is labelled, whichever query brought its X value,
+                   // and its cell typed as that query's X axis types it: typed as this one's, an
+                   // X value that another query adds would show as what it parses to ("01999"
+                   // as 1,999 beside 1999), sharing a label with a point of its own.
                    for (int32_t p = 1; p <= xPoints_.Count(); ++p)
-                       label(shown(xPoints_.Value(p)), p, cellType);
+                       label(shown(xPoints_.Value(p)), p, xCellTypes_.at(xPoints_.QueryOf(p)));
                } else {
                    // The column is found by its name once, at the first record: a field
                    // reads whichever record is current, and an axis whose query found
@@ -120,7 +121,7 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                    for (size_t r = 0; !rs->Eof(); ++r) {
                        if (!field) {
                            field = rs->Fields(sFieldName);
-                           cellType = cellTypeOf(*field);
+                           cellType = CellType(sType, field->Type());
                        }
                        const Variant value = shown(field->Value());
                        const int32_t point = points.empty() ? static_cast<int32_t>(r) + 1 : points[r];
@@ -159,6 +160,7 @@ int32_t CChart::GridColumn(const std::string& sFieldName, const std::string& sLe
 
 void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
     xPoints_ = ChartXPoints();
+    xCellTypes_.clear();
     recordPoints_.assign(rsResults.size(), {});
     std::vector<size_t> placed(rsResults.size(), SIZE_MAX);
     std::vector<size_t> byPosition;
@@ -168,7 +170,7 @@ void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
         Ref<IChartQuery> query = queries_->Item(Variant(static_cast<int32_t>(q + 1))).ToObject<IChartQuery>();
         Ref<cvCollection> series = query->Series();
         bool plain = false;
-        std::string xField;
+        std::string xField, xType;
         for (int32_t s = 1; s <= series->Count() && xField.empty(); ++s) {
             Ref<IChartSeries> oSeries = series->Item(Variant(s)).ToObject<IChartSeries>();
             const std::string mode = oSeries->RenderMode();
@@ -179,6 +181,7 @@ void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
                 Ref<IChartAxis> axis = axes->Item(Variant(a)).ToObject<IChartAxis>();
                 if (axis->Name() == "X") {
                     xField = axis->FieldName();
+                    xType = axis->Type();
                     break;
                 }
             }
@@ -194,8 +197,13 @@ void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) values.push_back(rs->Fields(xField).Value());
         rs->MoveFirst();
         placed[q] = xPoints_.Add(values);
+        xCellTypes_.push_back(CellType(xType, rs->Fields(xField).Type()));
     }
-    for (size_t q : byPosition) placed[q] = xPoints_.AddByPosition(rsResults[q]->RecordCount());
+    for (size_t q : byPosition) {
+        placed[q] = xPoints_.AddByPosition(rsResults[q]->RecordCount());
+        // Its points have no X value to show.
+        xCellTypes_.emplace_back();
+    }
     for (size_t q = 0; q < rsResults.size(); ++q)
         if (placed[q] != SIZE_MAX) recordPoints_[q] = xPoints_.PointsOf(placed[q]);
 }
@@ -260,6 +268,10 @@ std::string CChart::GetType(const std::string& sType) {
     if (sType == "Date") return "0";
     if (sType == "Text") return "5";
     return "";
+}
+
+std::string CChart::CellType(const std::string& sType, int32_t lFieldType) {
+    return !sType.empty() ? GetType(sType) : GetFieldType(lFieldType);
 }
 
 std::string CChart::GetFieldType(int32_t lType) {

@@ -185,6 +185,7 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
         // The axes where they differ from X x and Y "V" headed "A" and "B".
         std::string secondX = "", firstY = "V", secondY = "V", firstLegend = "A", secondLegend = "B";
         std::string secondAxis = "Y";
+        std::string firstXType = "", secondXType = "";  // the X axes' type names
     };
     // Years from `from` by `step` to `to` as rows of YR and V (V the year less 1900).
     auto years = [](int from, int to, int step) {
@@ -341,12 +342,41 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
          "V",
          "A",
          "yr"},
+        {.what =
+             "a text a later query adds beside a date shows as it is written, not as the date it parses to",
+         .x = "D",
+         .first = "SELECT '1999-02-02' AS D, 1 AS V",
+         .second = "SELECT '1999-02-02 ' AS D, 2 AS V",
+         .labels = {"1999-02-02", "1999-02-02 "},
+         .values = {{1, 1, 1}, {2, 2, 2}},
+         .cells = {{1, 2, "1999-02-02"}, {1, 3, "1999-02-02 "}},
+         .firstXType = "Date",
+         .secondXType = "Text"},
+        {.what = "a date with its time that a later query's text column adds keeps its time beside the day",
+         .x = "D",
+         .first = "SELECT '1967-06-21' AS D, 1 AS V",
+         .second = "SELECT '1967-06-21 12:30:00' AS D, 2 AS V",
+         .labels = {"1967-06-21", "1967-06-21 12:30:00"},
+         .values = {{1, 1, 1}, {2, 2, 2}},
+         .cells = {{1, 2, "1967-06-21"}, {1, 3, "1967-06-21 12:30:00"}},
+         .firstXType = "Date"},
+        {.what = "a year a later query writes as text shows as written beside the number",
+         .x = "YR",
+         .first = "SELECT 1999 AS YR, 1 AS V",
+         .second = "SELECT '01999' AS YR, 2 AS V",
+         .labels = {"1999", "01999"},
+         .values = {{1, 1, 1}, {2, 2, 2}},
+         .cells = {{1, 2, "1,999"}, {1, 3, "01999"}},
+         .firstXType = "Number",
+         .secondXType = "Text"},
     };
     for (const TwoQueries& c : cases) {
         chart = New<CChart>();
-        AddQuery(Rows(c.first), Series("BAR", {Axis("X", c.x), Axis("Y", c.firstY, c.firstLegend)}));
-        AddQuery(Rows(c.second), Series("BAR", {Axis("X", c.secondX.empty() ? c.x : c.secondX),
-                                                Axis(c.secondAxis, c.secondY, c.secondLegend)}));
+        AddQuery(Rows(c.first),
+                 Series("BAR", {Axis("X", c.x, "", c.firstXType), Axis("Y", c.firstY, c.firstLegend)}));
+        AddQuery(Rows(c.second),
+                 Series("BAR", {Axis("X", c.secondX.empty() ? c.x : c.secondX, "", c.secondXType),
+                                Axis(c.secondAxis, c.secondY, c.secondLegend)}));
         NewControls();
         EXPECT_TRUE(Render()) << c.what;
         EXPECT_EQ(Dialog(), "") << c.what;
