@@ -12,6 +12,7 @@
 #include "core/Globals.h"
 #include "host/main/Commands.h"
 #include "host/main/Console.h"
+#include "host/main/Interrupt.h"
 #include "host/main/Session.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/FilesRead.h"
@@ -50,6 +51,7 @@ int Run(Console& console, const Command& command, const CommandRun& run, const S
     ForgetFilesRead();
     Session session = OpenSession(console, settings, command.opensDatabase, command.reportsFolders);
     if (!session.root) return kFailed;
+    Interruptible::StopIfInterrupted();
     CommandContext context{console, *session.root, session.settings, shown};
     int status = run(context);
     // An error shown while the command ran makes the run a failure.
@@ -94,6 +96,9 @@ std::vector<std::string> Arguments(const CLI::App& app, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Ctrl-C is taken from the start: wherever it comes, the command stops at
+    // the next point it may.
+    Interruptible interruptible;
     CLI::App app{"Runs the Terralith data layer on a settings file and prints what a command asks for.",
                  "terralith"};
     app.set_version_flag("--version", [] { return cvDataManager::Create()->VersionString(); });
@@ -149,6 +154,10 @@ int main(int argc, char** argv) {
                 if (runs[i].first->parsed()) status = Run(console, Commands()[i], runs[i].second, settings);
         } catch (const Error& e) {
             console.Say(PlainDescription(e));
+        } catch (const Cancelled&) {
+            // Whatever the command had not yet written is dropped on the way here.
+            console.Say("cancelled");
+            status = kFailed;
         }
         ReleaseModuleData();
         ui::SetMessageBoxHandler(nullptr);

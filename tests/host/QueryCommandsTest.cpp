@@ -1,10 +1,13 @@
 // The console host's query commands as a script runs them: `run` executes a
 // query file and prints a record set (CSV into a file, aligned on request),
 // `run --sql` prints the statements instead, `describe` the description
-// tree, `new` writes a query file; and Ctrl-C while a query runs.
+// tree, `new` writes a query file; and Ctrl-C at any point of a command.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <set>
@@ -494,7 +497,7 @@ TEST_F(QueryCommands, CtrlCCancelsTheRunningQueryThroughTheCancelRequest) {
     root->Queries()->Load(SampleQuery("wells-gross.xml"));
     Ref<IQuery> query = root->Queries()->Query("-1");
     {
-        host::Interruptible interruptible(*root);
+        host::Interruptible interruptible;
         EXPECT_FALSE(host::Interruptible::Interrupted());
         ASSERT_GT(query->Execute(), 0);
         // Pressed before the well narrowing offers cancelling (which clears
@@ -517,7 +520,7 @@ TEST_F(QueryCommands, ASecondCtrlCEndsAtOnce) {
     OpenRoot();
     EXPECT_EXIT(
         {
-            host::Interruptible interruptible(*root);
+            host::Interruptible interruptible;
             std::raise(SIGINT);
             std::raise(SIGINT);
             std::_Exit(0);
@@ -526,3 +529,112 @@ TEST_F(QueryCommands, ASecondCtrlCEndsAtOnce) {
 }
 
 }  // namespace
+
+// The host run on the copy's settings with its output into pipes, Ctrl-C
+// pressed as soon as the standard output (1) or error (2) has shown `mark`;
+// its status and output.  The output pipe holds little, so a host printing
+// much waits for the test, which reads on once it has pressed.
+HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::string> args, int stream,
+                                const std::string& mark) {
+    int out[2], err[2];
+    if (pipe(out) != 0 || pipe(err) != 0) return {};
+    fcntl(out[0], F_SETPIPE_SZ, 4096);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addclose(&actions, err[0]);
+    args.insert(args.begin(), {TERRALITH_BINARY, "--settings=" + settings});
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    close(err[1]);
+    HostProcessRun run;
+    std::string* texts[] = {&run.out, &run.err};
+    pollfd fds[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    bool pressed = false;
+    for (int open = 2; spawned == 0 && open > 0;) {
+        if (poll(fds, 2, 10000) <= 0) {
+            kill(pid, SIGKILL);  // a host that hangs fails the test
+            break;
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || !fds[i].revents) continue;
+            char buffer[4096];
+            const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+            if (n <= 0) {
+                fds[i].fd = -1;
+                --open;
+                continue;
+            }
+            texts[i]->append(buffer, static_cast<size_t>(n));
+            if (!pressed && texts[stream - 1]->find(mark) != std::string::npos) {
+                // Well into the work that follows the mark, which takes longer.
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                kill(pid, SIGINT);
+                pressed = true;
+            }
+        }
+    }
+    close(out[0]);
+    close(err[0]);
+    if (spawned != 0) return run;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    EXPECT_TRUE(pressed) << "never showed " << mark << ":\n" << run.err;
+    return run;
+}
+
+TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
+    // A statement that counts to three million before it gives its rows: the
+    // annual rows and the chart's query take long enough to be interrupted.
+    const std::string slow =
+        " WHERE (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000000) "
+        "SELECT count(*) FROM n) > 0";
+    const std::string annualDb = data.Path() + "Core/Database/Annual.db";
+    const std::string annualView =
+        Column(annualDb, "SELECT sql FROM sqlite_master WHERE name = 'FieldAnnualTransformed'").at(0);
+    const std::string select = annualView.substr(annualView.find(" AS") + 3);
+    Exec(annualDb, "DROP VIEW FieldAnnualTransformed; CREATE VIEW FieldAnnualTransformed AS SELECT * FROM (" +
+                       select + ")" + slow);
+    Exec(DatabasePath(), "CREATE VIEW SlowField AS SELECT * FROM Field" + slow);
+    data.Write("Charts/Definitions/Slow.xml",
+               Replace(ReadFile(data.Path() + "Charts/Definitions/FieldRemainingLiquids.xml"), "FROM Field ",
+                       "FROM SlowField "));
+    const std::string settings = data.Write("Host.settings.xml", settingsXml);
+    const std::string svg = scratch.Path() + "slow.svg";
+    const std::string query = SampleQuery("fields-gross.xml");
+    struct Case {
+        const char* where;
+        std::vector<std::string> args;
+        int stream;        // where the mark shows
+        std::string mark;  // shown right before the work that is interrupted
+        bool printed;      // some rows are printed before it stops
+    };
+    for (const Case& c : std::vector<Case>{
+             {"while the annual rows are opened",
+              {"--verbose", "run", "--results", "annual", query},
+              2,
+              "Executing Query (Annual)\n",
+              false},
+             {"while the rows are printed", {"run", "--results", "annual", query}, 1, "\n", true},
+             {"while the chart is drawn",
+              {"--verbose", "chart", "Slow", query, "--svg", svg},
+              2,
+              "Building Company Participant lists...\n",
+              false},
+         }) {
+        const HostProcessRun run = RunPressingCtrlC(settings, c.args, c.stream, c.mark);
+        EXPECT_EQ(run.status, 1) << c.where << ":\n" << run.err;
+        EXPECT_TRUE(EndsWith(run.err, "terralith: cancelled\n")) << c.where << ":\n" << run.err;
+        EXPECT_EQ(!run.out.empty(), c.printed) << c.where << ":\n" << run.out.substr(0, 200);
+        EXPECT_FALSE(std::filesystem::exists(svg)) << c.where;
+    }
+}
