@@ -29,9 +29,7 @@ Interruptible::Interruptible() {
     gInterrupts = 0;
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
-    // A write to a pipe that was waiting for its reader goes on rather than
-    // failing the output: the command stops at its next point anyway.
-    action.sa_flags = SA_RESTART;
+    // Not restarted: a question waiting for its answer hears the Ctrl-C.
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &previousAction_);
     previousHook_ = ui::SetDoEventsHook([this] {

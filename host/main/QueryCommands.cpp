@@ -332,6 +332,8 @@ CommandRun DeclareRun(CLI::App& app) {
 
         Ref<ADODB::Recordset> rs = query->Results(type);
         if (!rs) {
+            // The question of the annual rows answered with Ctrl-C.
+            Interruptible::StopIfInterrupted();
             if (query->ErrorNumber() == 0) c.console.Say("the " + rows + " rows were not opened");
             return kFailed;
         }

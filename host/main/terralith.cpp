@@ -145,6 +145,7 @@ int main(int argc, char** argv) {
     }
 
     int status = kFailed;
+    bool cancelled = false;
     {
         Console console(verbose);
         const SettingsChoice settings =
@@ -158,11 +159,13 @@ int main(int argc, char** argv) {
             // Whatever the command had not yet written is dropped on the way here.
             console.Say("cancelled");
             status = kFailed;
+            cancelled = true;
         }
         ReleaseModuleData();
         ui::SetMessageBoxHandler(nullptr);
         ui::SetErrorWindowPresenter(nullptr);
-        if (!std::cout.flush()) {
+        // A write the Ctrl-C broke off is no failure of its own.
+        if (!std::cout.flush() && !cancelled) {
             console.Say("the results could not be written to standard output");
             status = kFailed;
         }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <thread>
@@ -531,17 +532,30 @@ TEST_F(QueryCommands, ASecondCtrlCEndsAtOnce) {
 }  // namespace
 
 // The host run on the copy's settings with its output into pipes, Ctrl-C
-// pressed as soon as the standard output (1) or error (2) has shown `mark`;
-// its status and output.  The output pipe holds little, so a host printing
-// much waits for the test, which reads on once it has pressed.
+// pressed as soon as the standard output (1), the standard error (2) or the
+// terminal (3) has shown `mark`; its status and output, and in `shown` what
+// the terminal showed.  Without a terminal standard input is /dev/null.  The
+// output pipe holds little, so a host printing much waits for the test,
+// which reads on once it has pressed.
 HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::string> args, int stream,
-                                const std::string& mark) {
+                                const std::string& mark, std::string& shown) {
     int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0) return {};
     fcntl(out[0], F_SETPIPE_SZ, 4096);
+    // The terminal becomes the one of the host's own session: it asks there.
+    const int terminal = stream == 3 ? posix_openpt(O_RDWR | O_NOCTTY) : -1;
+    if (stream == 3 && (terminal < 0 || grantpt(terminal) != 0 || unlockpt(terminal) != 0)) return {};
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    if (terminal >= 0) {
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+        posix_spawn_file_actions_addopen(&actions, 0, ptsname(terminal), O_RDWR, 0);
+        posix_spawn_file_actions_addclose(&actions, terminal);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    }
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
     posix_spawn_file_actions_addclose(&actions, out[0]);
@@ -551,22 +565,24 @@ HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::st
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
     close(out[1]);
     close(err[1]);
     HostProcessRun run;
-    std::string* texts[] = {&run.out, &run.err};
-    pollfd fds[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    std::string* texts[] = {&run.out, &run.err, &shown};
+    pollfd fds[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {terminal, POLLIN, 0}};
     bool pressed = false;
-    for (int open = 2; spawned == 0 && open > 0;) {
-        if (poll(fds, 2, 10000) <= 0) {
+    for (int open = terminal >= 0 ? 3 : 2; spawned == 0 && open > 0;) {
+        if (poll(fds, 3, 10000) <= 0) {
             kill(pid, SIGKILL);  // a host that hangs fails the test
             break;
         }
-        for (int i = 0; i < 2; ++i) {
+        for (int i = 0; i < 3; ++i) {
             if (fds[i].fd < 0 || !fds[i].revents) continue;
             char buffer[4096];
+            // The terminal ends (EIO) when the host has ended.
             const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
             if (n <= 0) {
                 fds[i].fd = -1;
@@ -584,11 +600,12 @@ HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::st
     }
     close(out[0]);
     close(err[0]);
+    if (terminal >= 0) close(terminal);
     if (spawned != 0) return run;
     int status = 0;
     waitpid(pid, &status, 0);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    EXPECT_TRUE(pressed) << "never showed " << mark << ":\n" << run.err;
+    EXPECT_TRUE(pressed) << "never showed " << mark << ":\n" << run.err << shown;
     return run;
 }
 
@@ -625,16 +642,23 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
               "Executing Query (Annual)\n",
               false},
              {"while the rows are printed", {"run", "--results", "annual", query}, 1, "\n", true},
+             {"while the question of the annual rows waits for its answer",
+              {"run", "--results", "annual", query},
+              3,
+              "[O/c] ",
+              false},
              {"while the chart is drawn",
               {"--verbose", "chart", "Slow", query, "--svg", svg},
               2,
               "Building Company Participant lists...\n",
               false},
          }) {
-        const HostProcessRun run = RunPressingCtrlC(settings, c.args, c.stream, c.mark);
+        std::string shown;
+        const HostProcessRun run = RunPressingCtrlC(settings, c.args, c.stream, c.mark, shown);
         EXPECT_EQ(run.status, 1) << c.where << ":\n" << run.err;
         EXPECT_TRUE(EndsWith(run.err, "terralith: cancelled\n")) << c.where << ":\n" << run.err;
         EXPECT_EQ(!run.out.empty(), c.printed) << c.where << ":\n" << run.out.substr(0, 200);
         EXPECT_FALSE(std::filesystem::exists(svg)) << c.where;
+        EXPECT_FALSE(Has(shown, "answer is")) << c.where << ": Ctrl-C is the answer\n" << shown;
     }
 }
