@@ -3,7 +3,7 @@
 // in Commands.cpp.  Results go to standard output; status, progress,
 // messages and questions to standard error.
 //
-// Exit status: 0 done, 1 failed, 2 usage.
+// Exit status: 0 done, 1 failed or cancelled, 2 usage.
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -128,7 +128,8 @@ int main(int argc, char** argv) {
     }
     // Only now: a command made earlier would take this footer as its own.
     app.footer(kCommonOptions +
-               "\nExit status: 0 done, 1 failed, 2 usage error.\n"
+               "\nExit status: 0 done, 1 failed or cancelled (Ctrl-C; a second one ends at once with 130), 2 "
+               "usage error.\n"
                "Results go to standard output; status lines, messages and questions to standard error.");
 
     try {
