@@ -312,15 +312,8 @@ CommandRun DeclareChart(CLI::App& app) {
         if (!OutputFilesWritable(c.console, {o->svg, o->grid}, o->force)) return kFailed;
         std::string codes = o->codes;
         if (codes.empty()) {
-            int32_t found = 0;
-            {
-                Interruptible interruptible(c.root);
-                found = query->Execute();
-                if (Interruptible::Interrupted()) {
-                    c.console.Say("cancelled");
-                    return kFailed;
-                }
-            }
+            const int32_t found = query->Execute();
+            Interruptible::StopIfInterrupted();
             // A failure was shown as it happened; "nothing matches" was said, and the chart shows no data.
             if (found < 0 || c.Failed()) return kFailed;
             if (found > 0) {
@@ -337,6 +330,8 @@ CommandRun DeclareChart(CLI::App& app) {
         if (!o->codes.empty())
             given.emplace(std::initializer_list<ValueOrigins::Entry>{{o->codes, "--codes"}});
         const bool complete = chart->Render(grid, control, codes);
+        // The library draws to its end; a Ctrl-C meanwhile stops the command here.
+        Interruptible::StopIfInterrupted();
         // What was shown has said why; a picture of a chart that failed would
         // pass for one of assets without data.
         if (c.Failed()) return kFailed;
@@ -355,6 +350,8 @@ CommandRun DeclareChart(CLI::App& app) {
                             Existing(o->force));
             // Asked again: a file first read while the chart was drawn counts too.
             if (!OutputFilesWritable(c.console, {o->svg, o->grid}, o->force)) return kFailed;
+            // The last point to stop at: the files written so far are dropped unpublished.
+            Interruptible::StopIfInterrupted();
             // The picture takes its name first, keeping a picture it replaces
             // until the grid has its name: a grid that cannot take its name
             // withdraws it again, and the old picture takes its name back.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/HuntERR31.h"
+#include "host/main/Interrupt.h"
 #include "platform/runtime/Text.h"
 #include "platform/toolslib/cvCommand.h"
 #include "platform/ui/MsgBox.h"
@@ -280,6 +281,13 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
         std::fflush(out);
         char line[256];
         if (!std::fgets(line, sizeof line, in)) {
+            // Ctrl-C answers with the button that goes no further, and the
+            // command stops at its next point.
+            if (Interruptible::Interrupted()) {
+                Put(out, "\n");
+                answer = (set == ui::vbAbortRetryIgnore ? buttons.front() : buttons.back()).answer;
+                break;
+            }
             Put(out, "\nterralith: no answer, so the answer is " + nameOf(safe) + "\n");
             answer = safe;
             break;

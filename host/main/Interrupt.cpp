@@ -4,6 +4,9 @@
 
 #include <utility>
 
+#include "core/Globals.h"
+#include "interfaces/IDataManager.h"
+
 namespace host {
 namespace {
 
@@ -22,15 +25,16 @@ void OnInterrupt(int) {
 
 }  // namespace
 
-Interruptible::Interruptible(IDataManager& root) {
+Interruptible::Interruptible() {
     gInterrupts = 0;
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
+    // Not restarted: a question waiting for its answer hears the Ctrl-C.
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &previousAction_);
-    previousHook_ = ui::SetDoEventsHook([&root, this] {
+    previousHook_ = ui::SetDoEventsHook([this] {
         if (previousHook_) previousHook_();
-        if (Interrupted()) root.SetCancelled(true);
+        if (const Ref<IDataManager>& root = gDataManager(); root && Interrupted()) root->SetCancelled(true);
     });
 }
 
@@ -40,5 +44,9 @@ Interruptible::~Interruptible() {
 }
 
 bool Interruptible::Interrupted() { return gInterrupts > 0; }
+
+void Interruptible::StopIfInterrupted() {
+    if (Interrupted()) throw Cancelled{};
+}
 
 }  // namespace host

@@ -81,6 +81,9 @@ void PrintRecordset(std::ostream& out, ADODB::Recordset& rs, const std::vector<P
     // The participant rows are handed out after their last row.
     if (rs.RecordCount() > 0) {
         for (rs.MoveFirst(); !rs.Eof() && rows.size() < lLimit; rs.MoveNext()) {
+            // The first record is also the first point after the annual
+            // rows are opened, which the library does to its end.
+            Interruptible::StopIfInterrupted();
             TableRow row;
             for (size_t i = 0; i < columns.size(); ++i)
                 row.push_back(fields[i] ? Cell(*fields[i], columns[i]) : std::string());
@@ -322,15 +325,8 @@ CommandRun DeclareRun(CLI::App& app) {
             }
         }
 
-        int32_t found = 0;
-        {
-            Interruptible interruptible(c.root);
-            found = query->Execute();
-            if (Interruptible::Interrupted()) {
-                c.console.Say("cancelled");
-                return kFailed;
-            }
-        }
+        const int32_t found = query->Execute();
+        Interruptible::StopIfInterrupted();
         if (found == ERR_NO_STATEMENT) {
             c.console.Say(NoStatementMessage(o->file, query->QueryType()));
             return kFailed;
@@ -343,6 +339,8 @@ CommandRun DeclareRun(CLI::App& app) {
 
         Ref<ADODB::Recordset> rs = query->Results(type);
         if (!rs) {
+            // The question of the annual rows answered with Ctrl-C.
+            Interruptible::StopIfInterrupted();
             if (query->ErrorNumber() == 0) c.console.Say("the " + rows + " rows were not opened");
             return kFailed;
         }

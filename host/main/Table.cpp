@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "host/main/Interrupt.h"
 #include "platform/runtime/Text.h"
 
 namespace host {
@@ -45,7 +46,10 @@ void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<Ta
             out << "\r\n";
         };
         line(heading);
-        for (const TableRow& row : rows) line(row);
+        for (const TableRow& row : rows) {
+            Interruptible::StopIfInterrupted();
+            line(row);
+        }
         return;
     }
     // A person reads the table: a cell is shown on its line, its control
@@ -62,6 +66,7 @@ void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<Ta
     for (size_t i = 0; i < columns; ++i)
         for (const TableRow& row : lines) width[i] = std::max(width[i], Width(row[i]));
     for (const TableRow& row : lines) {
+        Interruptible::StopIfInterrupted();
         std::string text;
         for (size_t i = 0; i < columns; ++i) {
             text += row[i];

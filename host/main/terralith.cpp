@@ -3,7 +3,7 @@
 // in Commands.cpp.  Results go to standard output; status, progress,
 // messages and questions to standard error.
 //
-// Exit status: 0 done, 1 failed, 2 usage.
+// Exit status: 0 done, 1 failed or cancelled, 2 usage.
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -12,6 +12,7 @@
 #include "core/Globals.h"
 #include "host/main/Commands.h"
 #include "host/main/Console.h"
+#include "host/main/Interrupt.h"
 #include "host/main/Session.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/FilesRead.h"
@@ -50,6 +51,7 @@ int Run(Console& console, const Command& command, const CommandRun& run, const S
     ForgetFilesRead();
     Session session = OpenSession(console, settings, command.opensDatabase, command.reportsFolders);
     if (!session.root) return kFailed;
+    Interruptible::StopIfInterrupted();
     CommandContext context{console, *session.root, session.settings, shown};
     int status = run(context);
     // An error shown while the command ran makes the run a failure.
@@ -94,6 +96,9 @@ std::vector<std::string> Arguments(const CLI::App& app, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Ctrl-C is taken from the start: wherever it comes, the command stops at
+    // the next point it may.
+    Interruptible interruptible;
     CLI::App app{"Runs the Terralith data layer on a settings file and prints what a command asks for.",
                  "terralith"};
     app.set_version_flag("--version", [] { return cvDataManager::Create()->VersionString(); });
@@ -123,7 +128,8 @@ int main(int argc, char** argv) {
     }
     // Only now: a command made earlier would take this footer as its own.
     app.footer(kCommonOptions +
-               "\nExit status: 0 done, 1 failed, 2 usage error.\n"
+               "\nExit status: 0 done, 1 failed or cancelled (Ctrl-C; a second one ends at once with 130), 2 "
+               "usage error.\n"
                "Results go to standard output; status lines, messages and questions to standard error.");
 
     try {
@@ -140,6 +146,7 @@ int main(int argc, char** argv) {
     }
 
     int status = kFailed;
+    bool cancelled = false;
     {
         Console console(verbose);
         const SettingsChoice settings =
@@ -149,11 +156,17 @@ int main(int argc, char** argv) {
                 if (runs[i].first->parsed()) status = Run(console, Commands()[i], runs[i].second, settings);
         } catch (const Error& e) {
             console.Say(PlainDescription(e));
+        } catch (const Cancelled&) {
+            // Whatever the command had not yet written is dropped on the way here.
+            console.Say("cancelled");
+            status = kFailed;
+            cancelled = true;
         }
         ReleaseModuleData();
         ui::SetMessageBoxHandler(nullptr);
         ui::SetErrorWindowPresenter(nullptr);
-        if (!std::cout.flush()) {
+        // A write the Ctrl-C broke off is no failure of its own.
+        if (!std::cout.flush() && !cancelled) {
             console.Say("the results could not be written to standard output");
             status = kFailed;
         }

@@ -1,11 +1,15 @@
 // The console host's query commands as a script runs them: `run` executes a
 // query file and prints a record set (CSV into a file, aligned on request),
 // `run --sql` prints the statements instead, `describe` the description
-// tree, `new` writes a query file; and Ctrl-C while a query runs.
+// tree, `new` writes a query file; and Ctrl-C at any point of a command.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <thread>
@@ -512,7 +516,7 @@ TEST_F(QueryCommands, CtrlCCancelsTheRunningQueryThroughTheCancelRequest) {
     root->Queries()->Load(SampleQuery("wells-gross.xml"));
     Ref<IQuery> query = root->Queries()->Query("-1");
     {
-        host::Interruptible interruptible(*root);
+        host::Interruptible interruptible;
         EXPECT_FALSE(host::Interruptible::Interrupted());
         ASSERT_GT(query->Execute(), 0);
         // Pressed before the well narrowing offers cancelling (which clears
@@ -535,7 +539,7 @@ TEST_F(QueryCommands, ASecondCtrlCEndsAtOnce) {
     OpenRoot();
     EXPECT_EXIT(
         {
-            host::Interruptible interruptible(*root);
+            host::Interruptible interruptible;
             std::raise(SIGINT);
             std::raise(SIGINT);
             std::_Exit(0);
@@ -544,3 +548,135 @@ TEST_F(QueryCommands, ASecondCtrlCEndsAtOnce) {
 }
 
 }  // namespace
+
+// The host run on the copy's settings with its output into pipes, Ctrl-C
+// pressed as soon as the standard output (1), the standard error (2) or the
+// terminal (3) has shown `mark`; its status and output, and in `shown` what
+// the terminal showed.  Without a terminal standard input is /dev/null.  The
+// output pipe holds little, so a host printing much waits for the test,
+// which reads on once it has pressed.
+HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::string> args, int stream,
+                                const std::string& mark, std::string& shown) {
+    int out[2], err[2];
+    if (pipe(out) != 0 || pipe(err) != 0) return {};
+    fcntl(out[0], F_SETPIPE_SZ, 4096);
+    // The terminal becomes the one of the host's own session: it asks there.
+    const int terminal = stream == 3 ? posix_openpt(O_RDWR | O_NOCTTY) : -1;
+    if (stream == 3 && (terminal < 0 || grantpt(terminal) != 0 || unlockpt(terminal) != 0)) return {};
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (terminal >= 0) {
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+        posix_spawn_file_actions_addopen(&actions, 0, ptsname(terminal), O_RDWR, 0);
+        posix_spawn_file_actions_addclose(&actions, terminal);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    }
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addclose(&actions, err[0]);
+    args.insert(args.begin(), {TERRALITH_BINARY, "--settings=" + settings});
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    close(out[1]);
+    close(err[1]);
+    HostProcessRun run;
+    std::string* texts[] = {&run.out, &run.err, &shown};
+    pollfd fds[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {terminal, POLLIN, 0}};
+    bool pressed = false;
+    for (int open = terminal >= 0 ? 3 : 2; spawned == 0 && open > 0;) {
+        if (poll(fds, 3, 10000) <= 0) {
+            kill(pid, SIGKILL);  // a host that hangs fails the test
+            break;
+        }
+        for (int i = 0; i < 3; ++i) {
+            if (fds[i].fd < 0 || !fds[i].revents) continue;
+            char buffer[4096];
+            // The terminal ends (EIO) when the host has ended.
+            const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+            if (n <= 0) {
+                fds[i].fd = -1;
+                --open;
+                continue;
+            }
+            texts[i]->append(buffer, static_cast<size_t>(n));
+            if (!pressed && texts[stream - 1]->find(mark) != std::string::npos) {
+                // Well into the work that follows the mark, which takes longer.
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                kill(pid, SIGINT);
+                pressed = true;
+            }
+        }
+    }
+    close(out[0]);
+    close(err[0]);
+    if (terminal >= 0) close(terminal);
+    if (spawned != 0) return run;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    EXPECT_TRUE(pressed) << "never showed " << mark << ":\n" << run.err << shown;
+    return run;
+}
+
+TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
+    // A statement that counts to three million before it gives its rows: the
+    // annual rows and the chart's query take long enough to be interrupted.
+    const std::string slow =
+        " WHERE (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000000) "
+        "SELECT count(*) FROM n) > 0";
+    const std::string annualDb = data.Path() + "Core/Database/Annual.db";
+    const std::string annualView =
+        Column(annualDb, "SELECT sql FROM sqlite_master WHERE name = 'FieldAnnualTransformed'").at(0);
+    const std::string select = annualView.substr(annualView.find(" AS") + 3);
+    Exec(annualDb, "DROP VIEW FieldAnnualTransformed; CREATE VIEW FieldAnnualTransformed AS SELECT * FROM (" +
+                       select + ")" + slow);
+    Exec(DatabasePath(), "CREATE VIEW SlowField AS SELECT * FROM Field" + slow);
+    data.Write("Charts/Definitions/Slow.xml",
+               Replace(ReadFile(data.Path() + "Charts/Definitions/FieldRemainingLiquids.xml"), "FROM Field ",
+                       "FROM SlowField "));
+    const std::string settings = data.Write("Host.settings.xml", settingsXml);
+    const std::string svg = scratch.Path() + "slow.svg";
+    const std::string query = SampleQuery("fields-gross.xml");
+    struct Case {
+        const char* where;
+        std::vector<std::string> args;
+        int stream;        // where the mark shows
+        std::string mark;  // shown right before the work that is interrupted
+        bool printed;      // some rows are printed before it stops
+    };
+    for (const Case& c : std::vector<Case>{
+             {"while the annual rows are opened",
+              {"--verbose", "run", "--results", "annual", query},
+              2,
+              "Executing Query (Annual)\n",
+              false},
+             {"while the rows are printed", {"run", "--results", "annual", query}, 1, "\n", true},
+             {"while the question of the annual rows waits for its answer",
+              {"run", "--results", "annual", query},
+              3,
+              "[O/c] ",
+              false},
+             {"while the chart is drawn",
+              {"--verbose", "chart", "Slow", query, "--svg", svg},
+              2,
+              "Building Company Participant lists...\n",
+              false},
+         }) {
+        std::string shown;
+        const HostProcessRun run = RunPressingCtrlC(settings, c.args, c.stream, c.mark, shown);
+        EXPECT_EQ(run.status, 1) << c.where << ":\n" << run.err;
+        EXPECT_TRUE(EndsWith(run.err, "terralith: cancelled\n")) << c.where << ":\n" << run.err;
+        EXPECT_EQ(!run.out.empty(), c.printed) << c.where << ":\n" << run.out.substr(0, 200);
+        EXPECT_FALSE(std::filesystem::exists(svg)) << c.where;
+        EXPECT_FALSE(Has(shown, "answer is")) << c.where << ": Ctrl-C is the answer\n" << shown;
+    }
+}
