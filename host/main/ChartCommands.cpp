@@ -259,10 +259,10 @@ CommandRun DeclareChart(CLI::App& app) {
         "already is replaced only with --force, and an output that is not a regular file, lies in a folder "
         "that is not there or may not be written, names the other output or a file the command reads "
         "(whatever its name: a link to one is that file) is refused before anything runs.  When an error is "
-        "shown, or when the engine could not open the chart's first query (which is named), nothing is "
-        "written and the exit status is 1; when the chart could not show all its data (a limit of the chart "
-        "passed, or a later query the engine could not open, which is named: the queries before it are "
-        "drawn) it is written and the exit status is 1.");
+        "shown, QUERY is refused (its results too large to process), or when the engine could not open the "
+        "chart's first query (which is named), nothing is written and the exit status is 1; when the chart "
+        "could not show all its data (a limit of the chart passed, or a later query the engine could not "
+        "open, which is named: the queries before it are drawn) it is written and the exit status is 1.");
     return [o, codes](CommandContext& c) {
         // The library reads a blank list as "no assets" and would draw a chart
         // without data; given by hand it is a mistake, refused as ",,," is
@@ -312,7 +312,7 @@ CommandRun DeclareChart(CLI::App& app) {
         if (!OutputFilesWritable(c.console, {o->svg, o->grid}, o->force)) return kFailed;
         std::string codes = o->codes;
         if (codes.empty()) {
-            const int32_t found = query->Execute();
+            const int32_t found = ExecuteQuery(*query);
             Interruptible::StopIfInterrupted();
             // A failure was shown as it happened; "nothing matches" was said, and the chart shows no data.
             if (found < 0 || c.Failed()) return kFailed;

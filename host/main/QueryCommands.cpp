@@ -211,6 +211,14 @@ Ref<IQuery> LoadQuery(CommandContext& c, const std::string& sFile) {
     return query;
 }
 
+int32_t ExecuteQuery(IQuery& query) {
+    ShownErrors shown;
+    const int32_t found = query.Execute();
+    // A render that refused the query (its results too large to process)
+    // has warned why, and Execute answers 0 as for nothing found.
+    return found == 0 && shown.Warnings() > 0 ? ERR_USER_WARNING : found;
+}
+
 CommandRun DeclareRun(CLI::App& app) {
     struct Options {
         std::string file, results, format, grid, layout;
@@ -269,9 +277,9 @@ CommandRun DeclareRun(CLI::App& app) {
         "decimal point; a Null stays empty).  A chosen column the rows lack is printed empty and named on "
         "standard error.\n\n"
         "Exit status 0 also when nothing matches (that is said on standard error); 1 when the query cannot "
-        "be loaded or run, was cancelled, the annual rows were not opened, or the layout file cannot be "
-        "loaded; 2 for a grid of another asset type than the query's, or one whose rows are not the "
-        "--results asked for.");
+        "be loaded or run, is refused (its results too large to process), was cancelled, the annual rows "
+        "were not opened, or the layout file cannot be loaded; 2 for a grid of another asset type than the "
+        "query's, or one whose rows are not the --results asked for.");
     return [o, grid](CommandContext& c) {
         std::optional<Grid> chosen;
         if (grid->count() > 0) {
@@ -325,15 +333,15 @@ CommandRun DeclareRun(CLI::App& app) {
             }
         }
 
-        const int32_t found = query->Execute();
+        const int32_t found = ExecuteQuery(*query);
         Interruptible::StopIfInterrupted();
         if (found == ERR_NO_STATEMENT) {
             c.console.Say(NoStatementMessage(o->file, query->QueryType()));
             return kFailed;
         }
-        // A failure was shown as it happened (a refused criterion, a
-        // statement the engine could not run); only then is 0 "nothing
-        // matches", which was said.
+        // A failure was shown as it happened (a refused criterion, a query
+        // refused for its size, a statement the engine could not run); only
+        // then is 0 "nothing matches", which was said.
         if (found < 0 || c.Failed()) return kFailed;
         if (found == 0) return kDone;
 

@@ -28,6 +28,12 @@ Ref<IQuery> NewQuery(CommandContext& c);
 // library's reason (the default query file's when that is what failed).
 Ref<IQuery> LoadQuery(CommandContext& c, const std::string& sFile);
 
+// Executes the query, handing back what Execute does, but a query the
+// library refused with a warning (its results too large to process) as
+// ERR_USER_WARNING, a failure already said, where Execute answers 0 as for
+// one nothing matches.
+int32_t ExecuteQuery(IQuery& query);
+
 // What to say of the query of sFile whose asset type sType gives no
 // statement, being none of the four; never fails.
 std::string NoStatementMessage(const std::string& sFile, const std::string& sType);

@@ -15,7 +15,9 @@ namespace host {
 // are the error reports, the boxes with the critical icon and the boxes of
 // refused input ("User Input Error", "Multiple Input Errors"); it leaves out
 // the boxes that only warn or inform (a unit replaced in a grid layout is no
-// failure of the load, nor is "No records were found").
+// failure of the load, nor is "No records were found").  Warnings() are the
+// boxes with the exclamation icon that are no failures: what they mean is
+// for the caller to say (a query refused for its size is one).
 class ShownErrors {
 public:
     ShownErrors() {
@@ -25,6 +27,8 @@ public:
                 if ((style & 0x70) == ui::vbCritical || title == kUserInputErrorTitle ||
                     title == kMultipleInputErrorsTitle)
                     ++failures_;
+                else if ((style & 0x70) == ui::vbExclamation)
+                    ++warnings_;
                 return previousBox_ ? previousBox_(text, style, title) : ui::UnattendedAnswer(style);
             });
         previousWindow_ = ui::SetErrorWindowPresenter(std::make_shared<Counter>(*this));
@@ -39,6 +43,8 @@ public:
     int Count() const { return count_; }
     // The failures shown so far, as the class comment counts them.
     int Failures() const { return failures_; }
+    // The warnings shown so far, as the class comment counts them.
+    int Warnings() const { return warnings_; }
 
 private:
     class Counter final : public ui::ErrorWindowPresenter {
@@ -72,7 +78,7 @@ private:
 
     ui::MessageBoxHandler previousBox_;
     std::shared_ptr<ui::ErrorWindowPresenter> previousWindow_;
-    int count_ = 0, failures_ = 0;
+    int count_ = 0, failures_ = 0, warnings_ = 0;
 };
 
 }  // namespace host

@@ -249,21 +249,47 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
     EXPECT_TRUE(Has(run.err, "No records were found that match your search criteria.")) << run.err;
 
     // A query the library refuses, or whose statements fail, shows why and
-    // fails, in every form of output; it is not "nothing matches".
+    // fails, in every form of output; it is not "nothing matches".  The
+    // field search of the second finds one field 20,001 times: more than a
+    // query may hold, which the library only warns of.
     const std::string refused = data.Write(
         "refused.xml",
         Replace(ReadFile(SampleQuery("fields-gross.xml")), "<FieldDetail>",
                 "<FieldDetail><AssetCodes><AssetCode Code=\"1;DROP TABLE Options\"/></AssetCodes>"));
-    for (const std::vector<std::string>& form :
-         {std::vector<std::string>{"--format", "csv"}, {"--format", "table"}, {"--grid", "Field/Assets"}}) {
-        std::vector<std::string> args{"run", refused};
-        args.insert(args.end(), form.begin(), form.end());
-        run = Run(args);
-        EXPECT_EQ(run.status, 1) << form[1] << run.err;
-        EXPECT_TRUE(Has(run.err, "1;DROP TABLE Options")) << run.err;
-        EXPECT_EQ(run.out, "");
+    const std::string fieldSearch =
+        Column(DatabasePath(), "SELECT Value FROM Options WHERE [Key] = 'SQL_FIELD'")[0];
+    Exec(DatabasePath(),
+         "CREATE VIEW FieldCopies AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+         "FROM n WHERE i < 20001) SELECT (" +
+             std::string(kSampleFields) + " LIMIT 1) AS Field_Code FROM n");
+    const struct {
+        std::string file, fieldSearch, says;
+    } refusedQueries[] = {
+        {refused, fieldSearch, "1;DROP TABLE Options"},
+        {SampleQuery("fields-gross.xml"),
+         "SELECT A.Field_Code <from/> INNER JOIN FieldCopies C ON C.Field_Code = A.Field_Code <join/> "
+         "<where/>",
+         "terralith: Your results set is too large to process, please refine your query selection.\n"},
+    };
+    for (const auto& q : refusedQueries) {
+        Exec(DatabasePath(), "UPDATE Options SET Value = '" + q.fieldSearch + "' WHERE [Key] = 'SQL_FIELD'");
+        for (const std::vector<std::string>& form : {std::vector<std::string>{"--format", "csv"},
+                                                     {"--format", "table"},
+                                                     {"--grid", "Field/Assets"}}) {
+            std::vector<std::string> args{"run", q.file};
+            args.insert(args.end(), form.begin(), form.end());
+            run = Run(args);
+            EXPECT_EQ(run.status, 1) << form[1] << run.err;
+            EXPECT_TRUE(Has(run.err, q.says)) << run.err;
+            EXPECT_EQ(run.out, "");
+        }
+        EXPECT_EQ(Run({"run", q.file, "--sql"}).status, 1) << q.file;
+        run = Run({"chart", "FieldCapex", q.file, "--svg", scratch.Path() + "r.svg"});
+        EXPECT_EQ(run.status, 1) << q.file << run.err;
+        EXPECT_TRUE(Has(run.err, q.says)) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(scratch.Path() + "r.svg")) << q.file;
     }
-    EXPECT_EQ(Run({"run", refused, "--sql"}).status, 1);
+    Exec(DatabasePath(), "UPDATE Options SET Value = '" + fieldSearch + "' WHERE [Key] = 'SQL_FIELD'");
     // The value is quoted as written, its control characters shown: none
     // reaches standard error raw, in the message or in the whole report.  It
     // stays on one line: a line break in it neither starts a line of the
