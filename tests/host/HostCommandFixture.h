@@ -10,11 +10,12 @@
 
 class HostCommandFixture : public RootFixture {
 protected:
-    // Runs the host on the copy's settings, output into the scratch folder; its status and output.
-    HostProcessRun Run(std::vector<std::string> args) {
+    // Runs the host (or `program`) on the copy's settings, output into the
+    // scratch folder; its status and output.
+    HostProcessRun Run(std::vector<std::string> args, const std::string& program = TERRALITH_BINARY) {
         const std::string settings = data.Write("Host.settings.xml", settingsXml);
         args.insert(args.begin(), "--settings=" + settings);
-        return RunHostProcess(TERRALITH_BINARY, args, scratch.Path());
+        return RunHostProcess(program, args, scratch.Path());
     }
     // True when `part` occurs in `text`.
     static bool Has(const std::string& text, const std::string& part) {

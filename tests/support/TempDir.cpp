@@ -1,6 +1,9 @@
 #include "support/TempDir.h"
 
+#include <grp.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -33,6 +36,20 @@ bool TempDir::MakeOrdinaryUserFolders() const {
            ::chmod((path_ + "shared").c_str(), 01777) == 0 &&
            ::chown((path_ + "mine").c_str(), 65534, 65534) == 0 && ::chown(own.c_str(), 65534, 65534) == 0 &&
            ::chmod(own.c_str(), 0200) == 0;
+}
+
+bool TempDir::OrdinaryUserReaches() const {
+    const std::string above = std::filesystem::path(path_).parent_path().parent_path().string();
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(BecomeOrdinaryUser() && ::access(above.c_str(), X_OK) == 0 ? 0 : 1);
+    int status = -1;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+bool BecomeOrdinaryUser() {
+    return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+           ::prctl(PR_SET_DUMPABLE, 1) == 0;
 }
 
 TmpDirVariable::TmpDirVariable(const char* value) {

