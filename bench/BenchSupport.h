@@ -202,6 +202,16 @@ inline int Initialize(int argc, char** argv) {
     return std::max(1, EnvNumber("TERRALITH_BENCH_REPETITIONS", 7));
 }
 
+// Registers `fn` as the benchmark `name`: one timed pass, `repetitions`
+// times, in milliseconds; the benchmark, for anything more.
+template <class Fn>
+benchmark::internal::Benchmark* Register(const std::string& name, Fn&& fn, int repetitions) {
+    return benchmark::RegisterBenchmark(name.c_str(), std::forward<Fn>(fn))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(repetitions);
+}
+
 // Shows and keeps the median of each benchmark's repetitions.
 class MedianReporter : public benchmark::ConsoleReporter {
 public:

@@ -623,11 +623,8 @@ int main(int argc, char** argv) {
     for (Road* road : data.Roads()) {
         for (const char* what : {"raw", "render"}) {
             auto fn = std::string(what) == "raw" ? BM_Raw : BM_Render;
-            benchmark::RegisterBenchmark((road->name + "/" + what).c_str(),
-                                         [fn, road](benchmark::State& s) { fn(s, road); })
-                ->Unit(benchmark::kMillisecond)
-                ->Iterations(1)
-                ->Repetitions(repetitions);
+            bench::Register(
+                road->name + "/" + what, [fn, road](benchmark::State& s) { fn(s, road); }, repetitions);
         }
     }
     bench::MedianReporter reporter;

@@ -234,11 +234,9 @@ int main(int argc, char** argv) {
         for (int32_t n : kSizes) {
             for (bool raw : {true, false}) {
                 const Bench fn = raw ? job.raw_fn : job.control_fn;
-                benchmark::RegisterBenchmark(Name(job, n, raw ? "raw" : job.control).c_str(),
-                                             [fn, n](benchmark::State& s) { fn(s, n); })
-                    ->Unit(benchmark::kMillisecond)
-                    ->Iterations(1)
-                    ->Repetitions(repetitions);
+                bench::Register(
+                    Name(job, n, raw ? "raw" : job.control), [fn, n](benchmark::State& s) { fn(s, n); },
+                    repetitions);
             }
         }
     }

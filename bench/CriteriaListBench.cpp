@@ -131,12 +131,7 @@ int main(int argc, char** argv) {
     if (const char* r = std::getenv("TERRALITH_BENCH_REPETITIONS")) repetitions = std::max(1, std::atoi(r));
     for (int n : {2000, 20000}) {
         for (auto [name, fn] : {std::pair{"criteria", &BM_Criteria}, std::pair{"raw", &BM_Raw}}) {
-            benchmark::RegisterBenchmark(name, fn)
-                ->Arg(n)
-                ->Unit(benchmark::kMillisecond)
-                ->Iterations(1)
-                ->Repetitions(repetitions)
-                ->UseRealTime();
+            bench::Register(name, fn, repetitions)->Arg(n)->UseRealTime();
         }
     }
     MedianReporter reporter;

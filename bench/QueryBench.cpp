@@ -227,14 +227,8 @@ int main(int argc, char** argv) {
     const int repetitions = bench::Initialize(argc, argv);
 
     DataSet& data = Data();
-    benchmark::RegisterBenchmark("field/raw", BM_Raw)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1)
-        ->Repetitions(repetitions);
-    benchmark::RegisterBenchmark("field/execute", BM_Execute)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1)
-        ->Repetitions(repetitions);
+    bench::Register("field/raw", BM_Raw, repetitions);
+    bench::Register("field/execute", BM_Execute, repetitions);
     bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 

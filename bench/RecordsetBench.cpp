@@ -333,10 +333,7 @@ int main(int argc, char** argv) {
     for (auto& owned : tables) {
         Table* t = owned.get();
         auto add = [&](const std::string& what, auto fn) {
-            benchmark::RegisterBenchmark((t->name + "/" + what).c_str(), fn)
-                ->Unit(benchmark::kMillisecond)
-                ->Iterations(1)
-                ->Repetitions(repetitions);
+            bench::Register(t->name + "/" + what, fn, repetitions);
         };
         add("raw", [t](benchmark::State& s) { BM_Raw(s, t, false); });
         add("raw-locked", [t](benchmark::State& s) { BM_Raw(s, t, true); });

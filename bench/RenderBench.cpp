@@ -190,11 +190,8 @@ int main(int argc, char** argv) {
     for (Job* job : {&data.field, &data.well}) {
         for (const char* what : {"raw", "render"}) {
             auto fn = std::string(what) == "raw" ? BM_Raw : BM_Render;
-            benchmark::RegisterBenchmark((job->name + "/" + what).c_str(),
-                                         [fn, job](benchmark::State& s) { fn(s, job); })
-                ->Unit(benchmark::kMillisecond)
-                ->Iterations(1)
-                ->Repetitions(repetitions);
+            bench::Register(
+                job->name + "/" + what, [fn, job](benchmark::State& s) { fn(s, job); }, repetitions);
         }
     }
     bench::MedianReporter reporter;
