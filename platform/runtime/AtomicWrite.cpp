@@ -3,9 +3,12 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/capability.h>
+#include <linux/fs.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -27,14 +30,26 @@
 
 namespace {
 
-[[noreturn]] void RaiseFileError(int err, const std::string& sFile, const char* what, const char* source) {
-    int32_t number =
-        (err == EACCES || err == EPERM || err == EROFS) ? rt::kPermissionDenied : rt::kPathFileAccess;
-    Raise(number, source, "Cannot save \"" + VisibleText(sFile) + "\": " + what + ": " + std::strerror(err));
+// A name as a message quotes it.
+std::string Quoted(const std::string& name) { return "\"" + VisibleText(name) + "\""; }
+
+// The error number a failure of the system stands for.
+int32_t NumberOf(int err) {
+    return (err == EACCES || err == EPERM || err == EROFS) ? rt::kPermissionDenied : rt::kPathFileAccess;
 }
 
+[[noreturn]] void RaiseFileError(int err, const std::string& sFile, const std::string& what,
+                                 const char* source) {
+    Raise(NumberOf(err), source, "Cannot save " + Quoted(sFile) + ": " + what + ": " + std::strerror(err));
+}
+
+constexpr char kCannotKeep[] = "cannot keep the file it replaces";
+// Names can be added to such a folder but none removed or renamed, so a file
+// there can neither replace another nor lose a name a write gave it.
+constexpr char kAddsNamesOnly[] = "its folder takes new names but gives none up (it is append-only)";
+
 [[noreturn]] void RaiseTaken(const std::string& sFile, const char* source) {
-    Raise(rt::kFileAlreadyExists, source, "Cannot save \"" + VisibleText(sFile) + "\": it is there already");
+    Raise(rt::kFileAlreadyExists, source, "Cannot save " + Quoted(sFile) + ": it is there already");
 }
 
 // Why a name that is not a regular file cannot be written, as its kind.
@@ -98,6 +113,18 @@ bool MadeByAWrite(const struct stat& st, uint64_t number) {
     return S_ISREG(st.st_mode) && (st.st_ino == number || ((st.st_mode & S_ISVTX) != 0 && st.st_size == 0));
 }
 
+// Opens the regular file at `path` to hold it: for reading, else, where
+// reading is refused, for writing (nothing is truncated), as its owner may
+// open a file of theirs that they may write but not read.  Either takes a
+// lock.  -1 with errno set when it may be neither read nor written.
+int OpenToHold(const std::string& path, bool& readable) {
+    constexpr int kHow = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = ::open(path.c_str(), O_RDONLY | kHow);
+    readable = fd >= 0;
+    if (fd < 0 && errno == EACCES) fd = ::open(path.c_str(), O_WRONLY | kHow);
+    return fd;
+}
+
 // Removes the temporary files of a target that writes which will never
 // finish left behind: the ones MadeByAWrite recognises, so that a file that
 // only looks like one stays.  A write holds a lock on its file until it is
@@ -113,7 +140,8 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix
         const std::string path = folder + "/" + entry;
         struct stat named {};
         if (::lstat(path.c_str(), &named) != 0 || !MadeByAWrite(named, number)) continue;
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        bool readable = false;
+        const int fd = OpenToHold(path, readable);
         if (fd < 0) continue;
         struct stat opened {
         }, again{};
@@ -301,17 +329,45 @@ bool ActsAsAnyOwner() {
            (data[CAP_FOWNER / 32].effective & (1u << (CAP_FOWNER % 32))) != 0;
 }
 
-// Whether this process may take the name `name` in `folder` from the file it
-// holds, by a rename over it or by removing it.  In a folder with the sticky
-// bit (a shared one such as /tmp) only the owner of the file or of the
-// folder may.
-bool MayTakeName(const std::string& folder, const std::string& name) {
-    struct stat dir {
-    }, file{};
+// Whether this process may take a name in `folder` from the file `file`, by
+// a rename over it or by removing it.  In a folder with the sticky bit (a
+// shared one such as /tmp) only the owner of the file or of the folder may.
+bool MayTakeName(const std::string& folder, const struct stat& file) {
+    struct stat dir {};
     if (::stat(folder.c_str(), &dir) != 0 || (dir.st_mode & S_ISVTX) == 0) return true;
-    if (::lstat(name.c_str(), &file) != 0) return true;
     const uid_t me = ::geteuid();
     return file.st_uid == me || dir.st_uid == me || ActsAsAnyOwner();
+}
+
+// Whether names can be added to `folder` but none removed (the append-only
+// attribute): a rename there fails, and so would the removal of what a write
+// left.
+bool AddsNamesOnly(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    int flags = 0;
+    const bool appendOnly = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_APPEND_FL) != 0;
+    ::close(fd);
+    return appendOnly;
+}
+
+// Gives the file open as `to` each extended attribute of the one open as
+// `from` (its access control list among them) that this process may set.
+void CopyAttributes(int from, int to) {
+    std::string names(static_cast<size_t>(std::max<ssize_t>(::flistxattr(from, nullptr, 0), 0)), '\0');
+    const ssize_t listed = names.empty() ? 0 : ::flistxattr(from, names.data(), names.size());
+    names.resize(static_cast<size_t>(std::max<ssize_t>(listed, 0)));
+    std::string value;
+    for (size_t at = 0; at < names.size(); at += std::strlen(names.c_str() + at) + 1) {
+        const char* name = names.c_str() + at;
+        const ssize_t size = ::fgetxattr(from, name, nullptr, 0);
+        if (size < 0) continue;
+        value.resize(static_cast<size_t>(size));
+        // Asked with no room, the system answers the size without a value.
+        const ssize_t got = ::fgetxattr(from, name, value.data(), value.size());
+        if (got >= 0 && static_cast<size_t>(got) <= value.size())
+            ::fsetxattr(to, name, value.data(), static_cast<size_t>(got), 0);
+    }
 }
 
 // Whether the name `name` still holds the file open as `fd`.
@@ -382,14 +438,27 @@ PendingFile::PendingFile(const std::string& sFile, std::string_view content, con
     // symbolic link the file it points at is replaced, not the link itself.
     const Destination d = DestinationOf(sFile, source);
     if (d.present && !S_ISREG(d.mode))
-        Raise(rt::kPathFileAccess, source, "Cannot save \"" + VisibleText(sFile) + "\": " + KindOf(d.mode));
+        Raise(rt::kPathFileAccess, source, "Cannot save " + Quoted(sFile) + ": " + KindOf(d.mode));
     if (d.present && existing == ExistingFile::Refuse) RaiseTaken(sFile, source);
     target_ = d.target;
     const std::filesystem::path targetPath(target_);
     folder_ = targetPath.parent_path().empty() ? "." : targetPath.parent_path().string();
     prefix_ = TemporaryPrefix(targetPath.filename().string(), NameLimit(folder_));
+    // A replacement takes its name by a rename, which such a folder refuses.
+    if (existing == ExistingFile::Replace && AddsNamesOnly(folder_)) Fail(EPERM, kAddsNamesOnly);
     RemoveStaleTemporaries(folder_, prefix_);
+    const mode_t mode = Open();
+    // The replacement keeps the permissions of the file it replaces; a new
+    // file has those it was born with, but for the mark.
+    if ((d.present || S_ISVTX & mode) && ::fchmod(fd_, d.present ? d.mode & 07777 : mode & 0777) != 0)
+        Fail(errno, "cannot set the file's permissions");
+    if (!WriteAll(fd_, content)) Fail(errno, "cannot write");
+    if (::fsync(fd_) != 0) Fail(errno, "cannot flush to disk");
+}
 
+PendingFile::~PendingFile() { Discard(); }
+
+mode_t PendingFile::Open() {
     // Unnamed while it is written, where the file system can: a write that is
     // killed then leaves nothing at all.  It is locked at once, before it has
     // a name another write could see: until this write is done no other one
@@ -397,14 +466,17 @@ PendingFile::PendingFile(const std::string& sFile, std::string_view content, con
     if (UnnamedFilesCanBeNamed()) {
         fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
         if (fd_ < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-            RaiseFileError(errno, sFile, "cannot create a file in its folder", source);
+            Fail(errno, "cannot create a file in its folder");
         if (fd_ >= 0) ::flock(fd_, LOCK_EX | LOCK_NB);
     }
     if (fd_ < 0) {
+        // A file named from the start gives up that name again.
+        if (AddsNamesOnly(folder_)) Fail(EPERM, kAddsNamesOnly);
         fd_ = MakeBornFile(folder_, prefix_, temp_);
         if (fd_ < 0) {
+            const int err = errno;
             temp_.clear();
-            RaiseFileError(errno, sFile, "cannot create a file in its folder", source);
+            Fail(err, "cannot create a file in its folder");
         }
     }
     struct stat st {};
@@ -422,17 +494,8 @@ PendingFile::PendingFile(const std::string& sFile, std::string_view content, con
         if (err != 0) Fail(err, "cannot name the file in its folder");
         temp_ = marked;
     }
-
-    // The replacement keeps the permissions of the file it replaces; a new
-    // file has those it was born with, but for the mark.
-    if ((d.present || S_ISVTX & st.st_mode) &&
-        ::fchmod(fd_, d.present ? d.mode & 07777 : st.st_mode & 0777) != 0)
-        Fail(errno, "cannot set the file's permissions");
-    if (!WriteAll(fd_, content)) Fail(errno, "cannot write");
-    if (::fsync(fd_) != 0) Fail(errno, "cannot flush to disk");
+    return st.st_mode;
 }
-
-PendingFile::~PendingFile() { Discard(); }
 
 int PendingFile::TakeMarkedName(const std::function<int(const std::string&)>& take, std::string& name) const {
     // Someone's own file may have the plain one: a number after it still
@@ -456,9 +519,14 @@ void PendingFile::Discard() noexcept {
     temp_.clear();
 }
 
-void PendingFile::Fail(int err, const char* what) {
+void PendingFile::Fail(int err, const std::string& what) {
     Discard();
-    RaiseFileError(err, file_, what, source_);
+    RaiseFileError(err, file_, copy_ ? std::string(kCannotKeep) + ": " + what : what, source_);
+}
+
+std::string PendingFile::SharedFolderRefusal() const {
+    return "cannot replace another user's file in a shared folder" +
+           (target_ == file_ ? "" : " (the link leads to " + Quoted(target_) + ")");
 }
 
 void PendingFile::Keep() {
@@ -466,27 +534,34 @@ void PendingFile::Keep() {
     tookFreeName_ = false;
     struct stat named {};
     if (::lstat(target_.c_str(), &named) != 0) {
-        if (errno != ENOENT) Fail(errno, "cannot keep the file it replaces");
+        if (errno != ENOENT) Fail(errno, kCannotKeep);
         tookFreeName_ = true;
         return;
     }
-    // Only a regular file is opened, and kept: the rename answers for
-    // anything else that took the name meanwhile.  A file that may not be
-    // read can still be linked.
+    // Only a regular file is kept: the rename answers for anything else that
+    // took the name meanwhile.  It is held open, for reading or else for
+    // writing, and locked, so that another write's clean-up leaves it alone
+    // while it is kept: shared, since a write racing this one may keep the
+    // same file.  One that may be neither read nor written is not replaced:
+    // kept by a name alone, it could not be locked, nor opened by its owner's
+    // next save to be removed.
     if (!S_ISREG(named.st_mode)) return;
-    int fd = ::open(target_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    const bool readable = fd >= 0;
-    if (fd < 0 && errno == EACCES) fd = ::open(target_.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) {
+    std::unique_ptr<PendingFile> kept(new PendingFile);
+    bool readable = false;
+    kept->fd_ = OpenToHold(target_, readable);
+    if (kept->fd_ < 0 && errno == ENOENT) {
         tookFreeName_ = true;
         return;
     }
-    if (fd < 0) Fail(errno, "cannot keep the file it replaces");
-    std::unique_ptr<PendingFile> kept(new PendingFile);
-    kept->fd_ = fd;
+    if (kept->fd_ < 0 && errno == EACCES)
+        Fail(EACCES, std::string(kCannotKeep) + ", which it may neither read nor write");
     struct stat st {};
-    if (::fstat(fd, &st) != 0) Fail(errno, "cannot keep the file it replaces");
+    if (kept->fd_ < 0 || ::fstat(kept->fd_, &st) != 0) Fail(errno, kCannotKeep);
     if (!S_ISREG(st.st_mode)) return;
+    // The file asked about is the one held, and linked: the name may lead to
+    // another by now.
+    if (!MayTakeName(folder_, st)) Fail(EPERM, SharedFolderRefusal());
+    ::flock(kept->fd_, LOCK_SH | LOCK_NB);
     kept->file_ = file_;
     kept->target_ = target_;
     kept->folder_ = folder_;
@@ -494,35 +569,51 @@ void PendingFile::Keep() {
     kept->source_ = source_;
     kept->device_ = st.st_dev;
     kept->inode_ = st.st_ino;
-    // Locked, so that another write's clean-up leaves it alone while it is
-    // kept: shared, since a write racing this one may keep the same file.
-    // One that could only be opened to be linked cannot be opened by a
-    // clean-up either.  Its name carries its own inode: should this write be
-    // killed, the next one removes it.
-    ::flock(fd, LOCK_SH | LOCK_NB);
-    std::string name;
-    if (kept->TakeMarkedName([&](const std::string& n) { return LinkFoundFile(fd, target_, st, n); }, name) ==
-        0) {
-        kept->temp_ = name;
+    // Its name carries its own inode: should this write be killed, the next
+    // one removes it.
+    const int err = kept->TakeMarkedName(
+        [&](const std::string& name) { return LinkFoundFile(kept->fd_, target_, st, name); }, kept->temp_);
+    if (err == 0) {
         kept_ = std::move(kept);
         return;
     }
-    // A file system that gives a file one name only keeps a copy, written
-    // and named as this file is, with the permissions and, where this
-    // process may give it away, the owner of the file it copies.  One that
-    // may not be read either is not replaced: it could not come back.
-    if (!readable) Fail(EACCES, "cannot keep the file it replaces");
-    auto copy = std::make_unique<PendingFile>(target_, std::string_view(), source_, ExistingFile::Replace);
-    if (!CopyAll(fd, copy->fd_)) Fail(errno, "cannot keep the file it replaces");
-    // A change of owner may clear the set-user-ID bits: the mode is set after.
+    kept->temp_.clear();
+    // Where the file system gives a file one name only, or the system links
+    // no file of another user's, a copy is kept; of a file that may not be
+    // read there can be none.
+    if (!readable) Fail(err, std::string(kCannotKeep) + ": it may not be read, and a second name fails");
+    kept_ = kept->Copy(st);
+}
+
+std::unique_ptr<PendingFile> PendingFile::Copy(const struct stat& st) const {
+    std::unique_ptr<PendingFile> copy(new PendingFile);
+    copy->file_ = file_;
+    copy->target_ = target_;
+    copy->folder_ = folder_;
+    copy->prefix_ = prefix_;
+    copy->source_ = source_;
+    copy->copy_ = true;
+    // It takes its name back only while the name is free.
+    copy->existing_ = ExistingFile::Refuse;
+    copy->Open();
+    if (!CopyAll(fd_, copy->fd_)) copy->Fail(errno, "cannot copy it");
+    // Its owner and group where this process may give them; a change of
+    // owner may clear the set-user-ID bits and an access control list sets
+    // the group's, so the mode is set last.
     if (::fchown(copy->fd_, st.st_uid, st.st_gid) != 0)
         ::fchown(copy->fd_, static_cast<uid_t>(-1), st.st_gid);
-    if (::fchmod(copy->fd_, st.st_mode & 07777) != 0 || ::fsync(copy->fd_) != 0)
-        Fail(errno, "cannot keep the file it replaces");
-    kept_ = std::move(copy);
-    kept_->file_ = file_;
-    // It takes its name back only while the name is free.
-    kept_->existing_ = ExistingFile::Refuse;
+    CopyAttributes(fd_, copy->fd_);
+    if (::fchmod(copy->fd_, st.st_mode & 07777) != 0)
+        copy->Fail(errno, "cannot give its copy the file's mode");
+    if (::fsync(copy->fd_) != 0) copy->Fail(errno, "cannot flush its copy to disk");
+    // Complete, it is named as a kept link is, before the new file takes the
+    // name: a write killed from then on leaves it.
+    if (copy->temp_.empty()) {
+        const int err = copy->TakeMarkedName(
+            [&](const std::string& name) { return LinkOpenFile(copy->fd_, name); }, copy->temp_);
+        if (err != 0) copy->Fail(err, "cannot name its copy");
+    }
+    return copy;
 }
 
 void PendingFile::TakeName(bool keep) {
@@ -543,8 +634,9 @@ void PendingFile::TakeName(bool keep) {
         // is this process's, the rename is bound to fail, and a file kept
         // beside it would be a name this process could not remove again: it
         // is refused before anything is kept.
-        if (!MayTakeName(folder_, target_))
-            Fail(EPERM, "cannot replace another user's file in a shared folder");
+        struct stat named {};
+        if (::lstat(target_.c_str(), &named) == 0 && !MayTakeName(folder_, named))
+            Fail(EPERM, SharedFolderRefusal());
         if (keep) Keep();
         if (temp_.empty()) {
             std::string marked;
@@ -574,45 +666,53 @@ std::string PendingFile::Withdrawn() noexcept {
     // the name holds in the same step that looks, so the file removed is the
     // one found to be this write's, and a file another writer put under the
     // name meanwhile goes back.  Aside it carries this file's inode, which
-    // lets a later write remove it should this one be killed.
-    bool nameFree = false;
-    std::string aside;
-    if (TakeMarkedName([](const std::string& name) { return Claim(name, kBornMode); }, aside) == 0) {
+    // lets a later write remove it should this one be killed, or its removal
+    // fail: once aside, its name is free.
+    std::string aside, whyNotFree, said;
+    int stays = TakeMarkedName([](const std::string& name) { return Claim(name, kBornMode); }, aside);
+    if (stays == 0) {
         struct stat st {};
         if (::rename(target_.c_str(), aside.c_str()) != 0) {
-            nameFree = errno == ENOENT;
+            stays = errno == ENOENT ? 0 : errno;
             ::unlink(aside.c_str());
         } else if (::lstat(aside.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_) {
-            nameFree = ::unlink(aside.c_str()) == 0;
+            ::unlink(aside.c_str());
         } else {
-            PublishWithoutReplacing(aside, target_);
+            whyNotFree = "another writer's file has it";
+            if (const int err = PublishWithoutReplacing(aside, target_); err != 0 && err != ENOENT)
+                said = "another writer's file that took the name " + Quoted(file_) +
+                       " meanwhile is left as " + Quoted(aside) + ": " + std::strerror(err);
         }
     }
-    const std::string lost = kept_ ? kept_->GiveBack(nameFree) : "";
+    if (stays != 0) {
+        whyNotFree =
+            "the name holds the new file, which cannot be withdrawn: " + std::string(std::strerror(stays));
+        if (!kept_) said = Quoted(file_) + " is written and cannot be withdrawn: " + std::strerror(stays);
+    }
+    if (kept_) {
+        const std::string back = kept_->GiveBack(whyNotFree);
+        said += (said.empty() || back.empty() ? "" : "; ") + back;
+    }
     kept_.reset();
     FlushFolder(folder_);
-    return lost;
+    return said;
 }
 
-std::string PendingFile::GiveBack(bool nameFree) noexcept {
+std::string PendingFile::GiveBack(const std::string& whyNotFree) noexcept {
     // The name is taken back without replacing what another writer may have
     // put there since.
-    int err = EEXIST;
-    if (nameFree) err = temp_.empty() ? LinkOpenFile(fd_, target_) : PublishWithoutReplacing(temp_, target_);
+    const int err = whyNotFree.empty() ? PublishWithoutReplacing(temp_, target_) : EEXIST;
     // A file that cannot go back is never removed: it may be the last of the
-    // file it was.  It stays under the name that carries its inode, which a
-    // copy, unnamed until now, takes first.
-    if (err != 0 && temp_.empty())
-        TakeMarkedName([&](const std::string& name) { return LinkOpenFile(fd_, name); }, temp_);
-    const std::string kept = err != 0 && Holds(temp_, fd_) ? temp_ : "";
-    published_ = err == 0 || !kept.empty();
+    // file it was.  It stays under the name that carries its inode.
+    const bool held = err != 0 && Holds(temp_, fd_);
+    published_ = err == 0 || held;
+    const std::string kept = temp_;
     temp_.clear();
     if (err == 0) return "";
-    const std::string why =
-        "the file \"" + VisibleText(file_) + "\" replaced cannot take its name back: " + std::strerror(err);
-    return kept.empty()
-               ? why + "; it is lost"
-               : why + "; it is kept as \"" + VisibleText(kept) + "\" (the next save there removes it)";
+    return "the file " + Quoted(file_) +
+           " replaced cannot take its name back: " + (whyNotFree.empty() ? std::strerror(err) : whyNotFree) +
+           (held ? "; it is kept as " + Quoted(kept) + " (the next save there removes it)"
+                 : "; it was kept as " + Quoted(kept) + ", which no longer holds it");
 }
 
 void PublishAll(std::initializer_list<PendingFile*> files) {
@@ -621,6 +721,10 @@ void PublishAll(std::initializer_list<PendingFile*> files) {
         if (file && !file->published_ && file->fd_ >= 0 &&
             std::find(pending.begin(), pending.end(), file) == pending.end())
             pending.push_back(file);
+    // A file that a later one may fail after is withdrawn then, by a rename
+    // that such a folder refuses: refused before any file takes its name.
+    for (size_t i = 0; i + 1 < pending.size(); ++i)
+        if (AddsNamesOnly(pending[i]->folder_)) pending[i]->Fail(EPERM, kAddsNamesOnly);
     for (size_t i = 0; i < pending.size(); ++i) {
         try {
             // A file that a later one may yet fail after keeps what it replaces.
@@ -639,18 +743,28 @@ void PublishAll(std::initializer_list<PendingFile*> files) {
             }
         }
     }
-    // Every file has its name: the files they replaced go.
-    for (PendingFile* file : pending) file->kept_.reset();
     // The renames are only durable once the folders that record them are on
-    // disk; flushed once all files have their names, since a flush between
-    // two renames would hold the first file alone the longer.
+    // disk: flushed once all files have their names, since a flush between
+    // two renames would hold the first file alone the longer, and before the
+    // files they replaced go.  A folder that cannot be flushed leaves every
+    // file written, and says so.
     std::vector<std::string> flushed;
+    std::string unflushed;
+    int err = 0;
     for (PendingFile* file : pending) {
         if (std::find(flushed.begin(), flushed.end(), file->folder_) != flushed.end()) continue;
         flushed.push_back(file->folder_);
-        if (const int err = FlushFolder(file->folder_); err != 0)
-            RaiseFileError(err, file->file_, "cannot flush its folder to disk", file->source_);
+        if (err == 0 && (err = FlushFolder(file->folder_)) != 0) unflushed = file->folder_;
     }
+    for (PendingFile* file : pending) file->kept_.reset();
+    if (err == 0) return;
+    std::string written;
+    size_t count = 0;
+    for (PendingFile* file : pending)
+        if (file->folder_ == unflushed) written += (count++ ? " and " : "") + Quoted(file->file_);
+    Raise(NumberOf(err), pending.front()->source_,
+          written + (count > 1 ? " are written, but their" : " is written, but its") +
+              " folder cannot be flushed to disk: " + std::strerror(err));
 }
 
 void WriteFileAtomically(const std::string& sFile, std::string_view content, const char* source,

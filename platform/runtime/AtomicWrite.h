@@ -30,6 +30,7 @@
 //   The part taken from the target's name is shortened, between two
 //   characters, so that the name fits within the folder's limit: every name
 //   the folder takes can be written.
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <functional>
@@ -73,12 +74,15 @@ class PendingFile;
 // permissions where the file system cannot give it one), until every file
 // has its name.  Should one not take its name, those before it are withdrawn
 // (Withdraw: a file that took a free name is removed, a kept file gets its
-// name back) and its error is raised: every name is as it was.  A kept file
-// that cannot take its name back stays under its own, which the error then
-// names beside its own failure.  No kept file remains once it returns.  Two renames
-// are two steps: a process killed between them leaves the first files
-// published without the later ones, and the files they replaced kept.  Null
-// entries and files published already are passed over.  Raises as Publish.
+// name back) and its error is raised: every name is as it was.  A file that
+// cannot be withdrawn, and a kept file that cannot take its name back (it
+// stays under its own), are named in the error beside its own failure.  No
+// kept file remains once it returns.  Two renames are two steps: a process
+// killed between them leaves the first files published without the later
+// ones, and the files they replaced kept.  Null entries and files published
+// already are passed over.  Raises as Publish; 70 before any file takes its
+// name when one that may have to be withdrawn lies in a folder that gives up
+// no name (append-only).
 void PublishAll(std::initializer_list<PendingFile*> files);
 
 // A file written whole but not yet published under its name, so that several
@@ -91,8 +95,10 @@ public:
     // as the error's source and the file named: 52 for an empty name, 75 when
     // the name leads to something other than a regular file or links lead
     // round in a circle, 58 when `existing` is Refuse and the name is taken,
-    // 70 (permission denied) or 75 (path/file access error) when the system
-    // fails; nothing is left behind then.
+    // 70 when `existing` is Replace, or the file must be named from the
+    // start, in a folder that gives up no name (append-only), 70 (permission
+    // denied) or 75 (path/file access error) when the system fails; nothing
+    // is left behind then.
     PendingFile(const std::string& sFile, std::string_view content, const char* source,
                 ExistingFile existing = ExistingFile::Replace);
     // Removes the written file unless it was published.  Never fails.
@@ -102,8 +108,8 @@ public:
 
     // Gives the written file its name (through the links, as written) and
     // flushes the folder.  Raises as the constructor: 58 when `existing` is
-    // Refuse and the name was taken meanwhile, 75 when the folder cannot be
-    // flushed afterwards (the file then has its name).  A second call does
+    // Refuse and the name was taken meanwhile, 75 saying the file is written
+    // when the folder cannot be flushed afterwards.  A second call does
     // nothing.
     void Publish();
     // Undoes a Publish that took a free name (`existing` Refuse, or within
@@ -119,21 +125,29 @@ private:
     friend void PublishAll(std::initializer_list<PendingFile*> files);
     // A file not yet filled in, as Keep makes one.
     PendingFile() = default;
+    // Makes the new file in the folder, unnamed or under the name that
+    // carries its inode, and locks it: its mode as made.  Raises as the
+    // constructor.
+    mode_t Open();
     // Publish without flushing the folder; with `keep`, a file replaced is
     // kept first (Keep).
     void TakeName(bool keep);
     // Keeps the regular file at the target under a name of its own, as
     // PublishAll says, or notes that the name is free.  Raises as the
-    // constructor when the file can neither be linked nor copied.
+    // constructor when the file may be neither read nor written, or can
+    // neither be linked nor copied, and 70 where the rename is bound to fail.
     void Keep();
+    // A copy of the file held open, `st` as looked at, as Keep keeps it:
+    // complete, flushed and named.  Raises as the constructor.
+    std::unique_ptr<PendingFile> Copy(const struct stat& st) const;
     // Withdraw, saying what became of the file it replaced when that could
     // not take its name back ("" when it did, or there was none).
     std::string Withdrawn() noexcept;
-    // A kept file takes back the name its replacement held (`nameFree`: the
-    // name is free again); one that cannot stays under the name that carries
-    // its inode and is no longer removed: what says so, or "" when it has
-    // its name.
-    std::string GiveBack(bool nameFree) noexcept;
+    // A kept file takes back the name its replacement held, which is free
+    // unless `whyNotFree` says why not; one that cannot stays under the name
+    // that carries its inode and is no longer removed: what says so, or ""
+    // when it has its name.
+    std::string GiveBack(const std::string& whyNotFree) noexcept;
     // Closes the file and removes it unless it was published; so too the
     // file kept.
     void Discard() noexcept;
@@ -143,7 +157,9 @@ private:
     // the name it was last given in `name`.
     int TakeMarkedName(const std::function<int(const std::string&)>& take, std::string& name) const;
     // Discards the file and raises the system's error `err` with `what`.
-    [[noreturn]] void Fail(int err, const char* what);
+    [[noreturn]] void Fail(int err, const std::string& what);
+    // Why a file in a folder with the sticky bit is not replaced.
+    std::string SharedFolderRefusal() const;
 
     std::string file_;    // as the caller named it, for messages
     std::string target_;  // the name the file takes: where the links end
@@ -155,6 +171,7 @@ private:
     int fd_ = -1;
     bool published_ = false;
     bool tookFreeName_ = false;          // Keep found the name free
+    bool copy_ = false;                  // a copy Keep made: its failures are the keep's
     std::unique_ptr<PendingFile> kept_;  // the file it replaced, until PublishAll is done
     dev_t device_ = 0;
     ino_t inode_ = 0;

@@ -362,9 +362,9 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
     // As an ordinary user, with the grid in a folder of the user's own.  Over
     // another user's picture that the user may read and write, in a shared
     // folder (anyone may write, the sticky bit set): refused, and the shared
-    // folder is as it was.  Over the user's own picture that may be written
-    // but not read: replaced.
-    // The user may use the data, the scratch folder and the test's $TMPDIR.
+    // folder is as it was; through a link, the refusal names the file.  Over the user's own picture that may
+    // be written but not read: replaced. The user may use the data, the scratch folder and the test's
+    // $TMPDIR.
     if (!scratch.OrdinaryUserReaches()) GTEST_SKIP() << "the ordinary user cannot reach " << scratch.Path();
     using std::filesystem::perms;
     for (const std::string& folder : {data.Path(), scratch.Path(), std::string(std::getenv("TMPDIR"))}) {
@@ -377,6 +377,7 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
     std::filesystem::remove(Out("stdout"));
     std::filesystem::remove(Out("stderr"));
     ASSERT_TRUE(scratch.MakeOrdinaryUserFolders());
+    std::filesystem::create_symlink(Out("shared/c.svg"), Out("mine/link.svg"));
     const std::string own = Out("mine/own.svg");
     const struct {
         std::string picture;
@@ -384,6 +385,7 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
         std::string says;
     } asUser[] = {
         {Out("shared/c.svg"), 1, "c.svg\": cannot replace another user's file in a shared folder"},
+        {Out("mine/link.svg"), 1, "shared folder (the link leads to \"" + Out("shared/c.svg") + "\")"},
         {own, 0, ""},
     };
     for (const auto& row : asUser) {

@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/filter.h>
+#include <linux/fs.h>
 #include <linux/seccomp.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -9,6 +10,7 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -217,6 +219,32 @@ std::vector<std::string> Temporaries(const std::string& folder) {
     return out;
 }
 
+// The entries of `folder`, sorted and joined by spaces, the numbers in a
+// temporary file's name shown as "N".
+std::string Entries(const std::string& folder) {
+    std::vector<std::string> entries;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        const std::string entry = e.path().filename().string();
+        const size_t numbers = entry.find(".tmp-");
+        entries.push_back(numbers == std::string::npos ? entry : entry.substr(0, numbers) + ".tmp-N");
+    }
+    std::sort(entries.begin(), entries.end());
+    std::string out;
+    for (const std::string& entry : entries) out += (out.empty() ? "" : " ") + entry;
+    return out;
+}
+
+// Sets or clears the append-only attribute of `folder`: false when it cannot.
+bool SetAppendOnly(const std::string& folder, bool on) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    const bool got = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_APPEND_FL : flags & ~FS_APPEND_FL;
+    const bool set = got && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return set;
+}
+
 // What a child process's system refuses (InChild).
 enum Refusals : unsigned {
     kNoUnnamedFiles = 1,          // refuses unnamed files, as a file system that cannot make them does
@@ -227,26 +255,45 @@ enum Refusals : unsigned {
     kOrdinaryUser = 32,           // runs as the ordinary user nobody rather than as root
     kFailGiveBack = 64,           // fails the rename that gives a name back without replacing (an I/O error)
     kRemoveBetweenRenames = 128,  // someone removes the name one rename gave just before the next one
+    kRemoveKept = 256,         // someone removes the name the first link gave just before the second rename
+    kDieBetweenRenames = 512,  // kills the process just before its second rename
+    kSwapAtOpen = 1024,        // someone moves gSwap.first over gSwap.second just before that is opened
+    kFailRemove = 2048,        // fails every removal of a name (an I/O error)
+    kFailClaim = 4096,         // fails every file made only where its name is free (an I/O error)
+    kDieFlushing = 8192,       // kills the process the instant it would flush
 };
+constexpr unsigned kListened = kRemoveBetweenRenames | kRemoveKept | kDieBetweenRenames;
 
-// Lets the renames of this process go ahead as `listener` hands them over,
-// removing the name the first one gave just before the second, as someone
-// else might between them.
-void RemoveBetweenRenames(int listener) {
-    std::thread([listener] {
-        std::string first;
+// The file kSwapAtOpen moves, and the name it moves it to.
+std::pair<std::string, std::string> gSwap;
+
+// Lets the calls `listener` hands over go ahead, doing first what `refusals`
+// asks for, as someone else might meanwhile: just before the second rename,
+// ending the process or removing the name the first rename or the first
+// link gave; just before gSwap's name is opened, moving its file there.
+void Listen(int listener, unsigned refusals) {
+    std::thread([listener, refusals] {
+        std::string renamed, linked;
         for (int renames = 0;;) {
             seccomp_notif request{};
             if (::ioctl(listener, SECCOMP_IOCTL_NOTIF_RECV, &request) != 0) {
                 if (errno == EINTR) continue;
                 return;
             }
-            // The name a rename gives: rename(from, to), renameat(at, from, at, to).
-            const auto to = reinterpret_cast<const char*>(
-                request.data.nr == __NR_renameat || request.data.nr == __NR_renameat2 ? request.data.args[3]
-                                                                                      : request.data.args[1]);
-            if (renames == 0) first = to;
-            if (renames++ == 1) ::unlink(first.c_str());
+            // The name a call gives or opens: rename(from, to), renameat(at,
+            // from, at, to), linkat(at, from, at, to), openat(at, name, ...).
+            const int nr = request.data.nr;
+            const bool fourth = nr == __NR_renameat || nr == __NR_renameat2 || nr == __NR_linkat;
+            const auto to = reinterpret_cast<const char*>(request.data.args[fourth ? 3 : 1]);
+            if (nr == __NR_openat && to == gSwap.second) {
+                ::rename(gSwap.first.c_str(), gSwap.second.c_str());
+            } else if (nr == __NR_linkat && linked.empty()) {
+                linked = to;
+            } else if (nr != __NR_openat && nr != __NR_linkat) {
+                if (renames == 0) renamed = to;
+                if (renames++ == 1 && (refusals & kDieBetweenRenames)) ::kill(::getpid(), SIGKILL);
+                if (renames == 2) ::unlink((refusals & kRemoveKept ? linked : renamed).c_str());
+            }
             seccomp_notif_resp response{};
             response.id = request.id;
             response.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
@@ -284,29 +331,41 @@ bool Refuse(unsigned refusals) {
 #endif
     }
     if (refusals & kFailFlush) answer(__NR_fsync, SECCOMP_RET_ERRNO | EIO);
+    if (refusals & kDieFlushing) answer(__NR_fsync, SECCOMP_RET_KILL_PROCESS);
     if (refusals & kFailGiveBack) answer(__NR_renameat2, SECCOMP_RET_ERRNO | EIO);
-    if (refusals & kRemoveBetweenRenames) {
+    if (refusals & kFailRemove) {
+        answer(__NR_unlinkat, SECCOMP_RET_ERRNO | EIO);
+#ifdef __NR_unlink
+        answer(__NR_unlink, SECCOMP_RET_ERRNO | EIO);
+#endif
+    }
+    if (refusals & kListened) {
         for (uint32_t call : {__NR_renameat, __NR_renameat2}) answer(call, SECCOMP_RET_USER_NOTIF);
 #ifdef __NR_rename
         answer(__NR_rename, SECCOMP_RET_USER_NOTIF);
 #endif
     }
-    if (refusals & kNoUnnamedFiles) {
-        const uint32_t unnamed = O_TMPFILE & ~O_DIRECTORY;
+    if (refusals & kRemoveKept) answer(__NR_linkat, SECCOMP_RET_USER_NOTIF);
+    if (refusals & kSwapAtOpen) answer(__NR_openat, SECCOMP_RET_USER_NOTIF);
+    // An open with `flag` fails with `err`.
+    auto refuseOpening = [&](uint32_t flag, uint32_t err) {
         filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3));
         filter.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])));
-        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, unnamed, 0, 1));
-        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP));
-    }
+        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, flag, 0, 1));
+        filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | err));
+        filter.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)));
+    };
+    if (refusals & kFailClaim) refuseOpening(O_EXCL, EIO);
+    if (refusals & kNoUnnamedFiles) refuseOpening(O_TMPFILE & ~O_DIRECTORY, EOPNOTSUPP);
     filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
     sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
     if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) return false;
-    if (!(refusals & kRemoveBetweenRenames))
+    if (!(refusals & (kListened | kSwapAtOpen)))
         return ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
     const long listener =
         ::syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &program);
     if (listener < 0) return false;
-    RemoveBetweenRenames(static_cast<int>(listener));
+    Listen(static_cast<int>(listener), refusals);
     return true;
 }
 
@@ -453,29 +512,52 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // one comes back, byte for byte, with its permissions and owner; so too when
     // someone removed the new picture between the two renames.  A kept file
     // that cannot take its name back stays under its own, which the error
-    // names beside the grid's failure.
-    for (const unsigned refusals : {0u, unsigned{kNoUnnamedFiles}, kNoUnnamedFiles | kNoLinks,
-                                    unsigned{kRemoveBetweenRenames}, unsigned{kFailGiveBack}}) {
-        const bool givenBack = !(refusals & kFailGiveBack);
+    // names beside the grid's failure; so is a picture that cannot be
+    // withdrawn, and a kept name someone removed is not said to hold it.
+    // Once aside, a picture's name is free.  Its next save removes the rest.
+    const struct {
+        unsigned refusals, late;     // late: once the files are written
+        std::string there, free;     // the folder afterwards
+        std::string says, saysFree;  // KEPT: the kept picture's name
+    } together[] = {
+        {0, 0, "grid.csv picture.svg", "grid.csv", "", ""},
+        {kNoUnnamedFiles, 0, "grid.csv picture.svg", "grid.csv", "", ""},
+        {kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv", "", ""},
+        {kRemoveBetweenRenames, 0, "grid.csv picture.svg", "grid.csv", "", ""},
+        {kFailGiveBack, 0, ".picture.svg.tmp-N grid.csv", "grid.csv",
+         "picture.svg\" replaced cannot take its name back: Input/output error; it is kept as \"KEPT\"", ""},
+        {kRemoveKept, 0, "grid.csv", "grid.csv",
+         "back: No such file or directory; it was kept as \"KEPT\", which no", ""},
+        {0, kFailRemove, ".grid.csv.tmp-N .picture.svg.tmp-N grid.csv picture.svg",
+         ".grid.csv.tmp-N .picture.svg.tmp-N grid.csv", "", ""},
+        {0, kFailClaim, ".picture.svg.tmp-N grid.csv picture.svg", "grid.csv picture.svg",
+         "holds the new file, which cannot be withdrawn: Input/output error; it is kept as \"KEPT\"",
+         "picture.svg\" is written and cannot be withdrawn: Input/output error"},
+    };
+    for (const auto& row : together) {
         for (const bool pictureThere : {true, false}) {
-            const std::string folder =
-                dir.Path() + "together-" + std::to_string(refusals) + (pictureThere ? "-there/" : "-free/");
+            const std::string folder = dir.Path() + "together-" + std::to_string(row.refusals | row.late) +
+                                       (pictureThere ? "-there/" : "-free/");
             std::filesystem::create_directory(folder);
             std::filesystem::remove(dir.Path() + "said");
             struct stat old {};
+            const bool attributed =
+                pictureThere &&
+                ::setxattr(dir.Write(folder.substr(dir.Path().size()) + "picture.svg", "old picture").c_str(),
+                           "user.kept", "yes", 3, 0) == 0;
             if (pictureThere) {
-                std::ofstream(folder + "picture.svg") << "old picture";
                 ASSERT_EQ(::chown((folder + "picture.svg").c_str(), 65534, 65534), 0);
-                ASSERT_EQ(::chmod((folder + "picture.svg").c_str(), 0604), 0);
+                ASSERT_EQ(::chmod((folder + "picture.svg").c_str(), 04604), 0);
                 ::stat((folder + "picture.svg").c_str(), &old);
             }
             std::ofstream(folder + "grid.csv") << "old grid";
-            EXPECT_EQ(InChild(refusals,
+            EXPECT_EQ(InChild(row.refusals,
                               [&] {
                                   PendingFile picture(folder + "picture.svg", "new picture", "test");
                                   PendingFile grid(folder + "grid.csv", "new grid", "test");
                                   std::filesystem::remove(folder + "grid.csv");
                                   std::filesystem::create_directories(folder + "grid.csv/inside");
+                                  if (row.late && !Refuse(row.late)) return 99;
                                   const Error e = CaughtError([&] { PublishAll({&picture, &grid}); });
                                   std::ofstream(dir.Path() + "said") << e.Description();
                                   return e.Number();
@@ -485,31 +567,30 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
             const std::string said = ReadFile(dir.Path() + "said");
             const std::string kept = ".picture.svg.tmp-" + std::to_string(old.st_ino);
             EXPECT_TRUE(std::filesystem::is_directory(folder + "grid.csv/inside")) << folder;
-            std::vector<std::string> entries;
-            for (const auto& e : std::filesystem::directory_iterator(folder))
-                entries.push_back(e.path().filename().string());
-            std::sort(entries.begin(), entries.end());
-            const std::vector<std::string> expected =
-                !pictureThere ? std::vector<std::string>{"grid.csv"}
-                : givenBack   ? std::vector<std::string>{"grid.csv", "picture.svg"}
-                              : std::vector<std::string>{kept, "grid.csv"};
-            EXPECT_EQ(entries, expected) << folder;
-            if (!pictureThere) continue;
-            // Both failures are said, and where the old picture is.
-            const std::string says = "cannot replace the file: Is a directory; the file \"" + folder +
-                                     "picture.svg\" replaced cannot take its name back: Input/output error; "
-                                     "it is kept as \"" +
-                                     folder + kept + "\"";
-            EXPECT_EQ(said.find(says) != std::string::npos, !givenBack) << said;
-            const std::string picture = folder + (givenBack ? "picture.svg" : kept);
-            EXPECT_EQ(ReadFile(picture), "old picture") << folder;
-            struct stat back {};
-            ::stat(picture.c_str(), &back);
-            EXPECT_EQ(back.st_mode & 07777, 0604u) << folder;
-            EXPECT_EQ(back.st_uid, 65534u) << folder;
-            if (!(refusals & kNoLinks)) {
-                EXPECT_EQ(back.st_ino, old.st_ino) << folder;
+            EXPECT_EQ(Entries(folder), pictureThere ? row.there : row.free);
+            std::string says = pictureThere ? row.says : row.saysFree;
+            if (says.find("KEPT") != std::string::npos) says.replace(says.find("KEPT"), 4, folder + kept);
+            EXPECT_TRUE(says.empty() ? said.find("; ") == std::string::npos
+                                     : said.find(says) != std::string::npos)
+                << said;
+            // The old picture is where the message says, or back under its name.
+            const std::string picture =
+                folder + (says.find("kept as") != std::string::npos ? kept : "picture.svg");
+            if (pictureThere && std::filesystem::exists(picture)) {
+                EXPECT_EQ(ReadFile(picture), "old picture") << folder;
+                struct stat back {};
+                ::stat(picture.c_str(), &back);
+                EXPECT_EQ(back.st_mode & 07777, 04604u) << folder;
+                EXPECT_EQ(back.st_uid, 65534u) << folder;
+                EXPECT_EQ(back.st_gid, 65534u) << folder;
+                EXPECT_TRUE(!attributed || ::getxattr(picture.c_str(), "user.kept", nullptr, 0) == 3)
+                    << folder;
+                if (!(row.refusals & kNoLinks)) {
+                    EXPECT_EQ(back.st_ino, old.st_ino) << folder;
+                }
             }
+            WriteFileAtomically(folder + "picture.svg", "next", "test");
+            EXPECT_EQ(Entries(folder).find(".picture.svg.tmp-"), std::string::npos) << Entries(folder);
         }
     }
 
@@ -520,6 +601,8 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // folder as it was.  Over the user's own picture that may be written but
     // not read: it is kept by a second name and replaced, with its mode, and
     // no kept file is left once the files are published, though they live on.
+    // Over another user's it may only read, a copy is kept, named before the
+    // picture is replaced; killed then, the user's next save removes it.
     // Not where that user cannot reach the folder; the rows after these run.
     const bool reached = dir.OrdinaryUserReaches();
     if (!reached)
@@ -527,47 +610,102 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
     const std::string shared = dir.Path() + "shared/", mine = dir.Path() + "mine/";
     ASSERT_TRUE(dir.MakeOrdinaryUserFolders());
-    const std::string own = mine + "own.svg";
+    const std::string own = mine + "own.svg", theirs = dir.Write("mine/theirs.svg", "another user's picture"),
+                      closed = dir.Write("mine/closed.svg", "another user's picture");
+    gSwap = {dir.Write("mine/swap.svg", "another user's picture"), dir.Write("shared/swapped.svg", "mine")};
+    ASSERT_TRUE(::chmod(closed.c_str(), 0600) == 0 && ::chmod(gSwap.first.c_str(), 0666) == 0 &&
+                ::chmod(gSwap.second.c_str(), 0666) == 0 &&
+                ::chown(gSwap.second.c_str(), 65534, 65534) == 0 && ::chmod(mine.c_str(), 01755) == 0);
     const struct {
         std::string picture;
+        unsigned refusals;
         int number;
         std::string content;
+        std::string kept;  // what a file beside it holds then
+        std::string says;
     } asUser[] = {
-        {shared + "c.svg", 70, "another user's picture"},
-        {own, 0, "new picture"},
+        {shared + "c.svg", kOrdinaryUser, 70, "another user's picture", "", "shared folder"},
+        {gSwap.second, kOrdinaryUser | kSwapAtOpen, 70, "another user's picture", "", "shared folder"},
+        {shared + "new.svg", kOrdinaryUser, 0, "new picture", "", ""},
+        {own, kOrdinaryUser | kNoLinks, 70, "the user's picture", "",
+         "may not be read, and a second name fails: Op"},
+        {own, kOrdinaryUser | kDieBetweenRenames, -1, "new picture", "the user's picture", ""},
+        {own, kOrdinaryUser, 0, "new picture", "", ""},
+        {theirs, kOrdinaryUser | kNoLinks, 70, "another user's picture", "",
+         "replaces: cannot name its copy"},
+        {theirs, kOrdinaryUser | kDieBetweenRenames, -1, "new picture", "another user's picture", ""},
+        {theirs, kOrdinaryUser, 0, "new picture", "", ""},
+        {own, 0, 0, "new picture", "", ""},
+        {closed, kOrdinaryUser, 70, "another user's picture", "", "neither read nor write"},
     };
     for (const auto& row : asUser) {
         if (!reached) break;
-        const std::string grid = mine + std::to_string(row.number) + ".csv";
-        EXPECT_EQ(InChild(kOrdinaryUser,
+        const std::string folder = std::filesystem::path(row.picture).parent_path();
+        const std::string grid = mine + std::filesystem::path(row.picture).filename().string() + ".csv";
+        struct stat before {};
+        ::stat(row.picture.c_str(), &before);
+        EXPECT_EQ(InChild(row.refusals,
                           [&] {
                               PendingFile picture(row.picture, "new picture", "test");
                               PendingFile published(grid, "new grid", "test");
-                              const int number = ErrorNumberOf([&] { PublishAll({&picture, &published}); });
-                              const std::string folder = std::filesystem::path(row.picture).parent_path();
-                              return Temporaries(folder).empty() && Temporaries(mine).empty() ? number : 1;
+                              const Error e = CaughtError([&] { PublishAll({&picture, &published}); });
+                              if (e.Description().find(row.says) == std::string::npos) return 2;
+                              return Temporaries(folder).empty() && Temporaries(mine).empty() ? e.Number()
+                                                                                              : 1;
                           }),
                   row.number)
-            << row.picture;
+            << row.picture << " " << row.refusals;
         EXPECT_EQ(ReadFile(row.picture), row.content);
         EXPECT_EQ(std::filesystem::exists(grid), row.number == 0) << grid;
         struct stat st {};
         ::stat(row.picture.c_str(), &st);
-        EXPECT_EQ(st.st_mode & 07777, row.number == 0 ? 0200u : 0666u) << row.picture;
+        EXPECT_EQ(st.st_mode & 07777, before.st_mode ? before.st_mode & 07777 : st.st_mode & 07777)
+            << row.picture;
+        size_t kept = 0;
+        for (const std::string& entry : Temporaries(folder))
+            kept += ReadFile(folder + "/" + entry) == row.kept;
+        EXPECT_EQ(kept, row.kept.empty() ? 0u : 1u) << row.picture << " " << row.refusals;
     }
 
     // Published together, the files all take their names before their
-    // folders are flushed once: when the flush fails, every one has its name.
-    EXPECT_EQ(InChild(0,
-                      [&] {
-                          PendingFile picture(named + "picture.svg", "<svg/>", "test", ExistingFile::Refuse);
-                          PendingFile grid(named + "grid.csv", "a,b", "test", ExistingFile::Refuse);
-                          if (!Refuse(kFailFlush)) return 99;
-                          return ErrorNumberOf([&] { PublishAll({&picture, &grid}); });
-                      }),
-              75);
-    EXPECT_EQ(ReadFile(named + "picture.svg"), "<svg/>");
-    EXPECT_EQ(ReadFile(named + "grid.csv"), "a,b");
+    // folders are flushed once, and only then do the files they replaced go:
+    // when the flush fails, every one has its name, and the error says so;
+    // killed there, the picture replaced is still kept.
+    for (const unsigned refusal : {unsigned{kFailFlush}, unsigned{kDieFlushing}}) {
+        const std::string folder = dir.Path() + std::to_string(refusal) + "/";
+        dir.Write(std::to_string(refusal) + "/picture.svg", "old");
+        EXPECT_EQ(InChild(0,
+                          [&] {
+                              PendingFile picture(folder + "picture.svg", "<svg/>", "test");
+                              PendingFile grid(folder + "grid.csv", "a,b", "test", ExistingFile::Refuse);
+                              if (!Refuse(refusal)) return 99;
+                              const Error e = CaughtError([&] { PublishAll({&picture, &grid}); });
+                              const bool said =
+                                  e.Description().find("are written, but their") != std::string::npos;
+                              return said ? e.Number() : 1;
+                          }),
+                  refusal == kFailFlush ? 75 : -1);
+        EXPECT_EQ(ReadFile(folder + "picture.svg") + Entries(folder),
+                  refusal == kFailFlush ? "<svg/>grid.csv picture.svg"
+                                        : "<svg/>.picture.svg.tmp-N grid.csv picture.svg");
+    }
+
+    // In a folder that gives up no name (append-only), nothing is tried that
+    // would have to: a replacement, or files published together, the first
+    // of which may have to be withdrawn.  A new file is written.
+    const std::string added = dir.Path() + "added/";
+    dir.Write("added/old.txt", "old");
+    if (SetAppendOnly(added, true)) {
+        EXPECT_RAISES(70, WriteFileAtomically(added + "old.txt", "new", "test"));
+        PendingFile first(added + "first.txt", "1", "test", ExistingFile::Refuse);
+        PendingFile second(added + "second.txt", "2", "test", ExistingFile::Refuse);
+        EXPECT_RAISES(70, PublishAll({&first, &second}));
+        WriteFileAtomically(added + "new.txt", "new", "test", ExistingFile::Refuse);
+        SetAppendOnly(added, false);
+        EXPECT_EQ(Entries(added), "new.txt old.txt");
+    } else {
+        std::printf("%s cannot be made append-only: its rows are passed over\n", added.c_str());
+    }
 
     // Another writer renames new files over the name while it is looked at:
     // the name, and a link to it, still lead to a regular file that may be
