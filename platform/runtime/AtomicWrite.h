@@ -77,7 +77,8 @@ class PendingFile;
 // name back) and its error is raised: every name is as it was.  A file that
 // cannot be withdrawn, and a kept file that cannot take its name back (it
 // stays under its own), are named in the error beside its own failure.  No
-// kept file remains once it returns.  Two renames are two steps: a process
+// kept file remains once it returns but one whose removal failed, which the
+// next write of its target removes.  Two renames are two steps: a process
 // killed between them leaves the first files published without the later
 // ones, and the files they replaced kept.  Null entries and files published
 // already are passed over.  Raises as Publish; 70 before any file takes its
