@@ -8,6 +8,7 @@
 
 #include "charts/CChart.h"
 #include "core/HuntERR31.h"
+#include "core/mTL5ErrorCodes.h"
 #include "host/controls/MemoryChartControl.h"
 #include "host/controls/MemoryGrid.h"
 #include "host/controls/MemoryTreeView.h"
@@ -314,6 +315,7 @@ CommandRun DeclareChart(CLI::App& app) {
         if (codes.empty()) {
             const int32_t found = ExecuteQuery(*query);
             Interruptible::StopIfInterrupted();
+            if (found == ERR_NO_STATEMENT) return NoStatement(c, *query, o->query);
             // A failure was shown as it happened; "nothing matches" was said, and the chart shows no data.
             if (found < 0 || c.Failed()) return kFailed;
             if (found > 0) {
