@@ -194,7 +194,8 @@ CommandRun DeclareCharts(CLI::App& app) {
     app.footer(
         "Prints each chart the manifest offers with its asset type, category (sub-categories after a "
         "\" / \"), name, definition (the NAME that `chart` takes) and description.  Exit status 1 when the "
-        "manifest cannot be read or lists a chart twice.");
+        "manifest cannot be read or lists a chart twice; 0 when it offers none (that is said on standard "
+        "error).");
     return [o](CommandContext& c) {
         Ref<IChartEngine> engine = Engine(c, o->folders);
         if (!engine) return kFailed;
@@ -218,6 +219,9 @@ CommandRun DeclareCharts(CLI::App& app) {
         const bool aligned = o->format.empty() ? ResultsOnTerminal() : o->format == "table";
         PrintTable(c.console.Results(), {"AssetType", "Category", "Chart", "Definition", "Description"}, rows,
                    aligned);
+        if (rows.empty())
+            c.console.Say("nothing matches: the chart manifest offers no charts" +
+                          (o->type.empty() ? std::string() : " of " + o->type));
         return kDone;
     };
 }
