@@ -212,6 +212,14 @@ benchmark::internal::Benchmark* Register(const std::string& name, Fn&& fn, int r
         ->Repetitions(repetitions);
 }
 
+// True for the run that stands for its benchmark's repetitions: their
+// median, or the one run of a benchmark repeated once, of which the library
+// makes no aggregate (one run is its own median).
+inline bool IsMedian(const benchmark::BenchmarkReporter::Run& r) {
+    using Run = benchmark::BenchmarkReporter::Run;
+    return r.run_type == Run::RT_Aggregate ? r.aggregate_name == "median" : r.repetitions == 1;
+}
+
 // Shows and keeps the median of each benchmark's repetitions.
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
@@ -223,7 +231,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         std::vector<Run> shown;
         for (const Run& r : runs) {
-            if (r.run_type != Run::RT_Aggregate || r.aggregate_name != "median") continue;
+            if (!IsMedian(r)) continue;
             const double n = static_cast<double>(r.iterations);
             medians[r.run_name.function_name] = {r.cpu_accumulated_time / n, r.real_accumulated_time / n};
             shown.push_back(r);

@@ -109,8 +109,7 @@ public:
             if (r.run_type == Run::RT_Iteration && r.iterations > 0)
                 seconds[r.run_name.function_name + "/" + r.run_name.args].push_back(
                     r.real_accumulated_time / static_cast<double>(r.iterations));
-            else if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
-                shown.push_back(r);
+            if (bench::IsMedian(r)) shown.push_back(r);
         }
         if (!shown.empty()) ConsoleReporter::ReportRuns(shown);
     }

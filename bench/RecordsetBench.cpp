@@ -261,9 +261,8 @@ public:
                 Times& t = times[r.run_name.function_name];
                 t.cpu.push_back(r.cpu_accumulated_time / static_cast<double>(r.iterations));
                 t.wall.push_back(r.real_accumulated_time / static_cast<double>(r.iterations));
-            } else if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
-                shown.push_back(r);
             }
+            if (bench::IsMedian(r)) shown.push_back(r);
         }
         if (!shown.empty()) ConsoleReporter::ReportRuns(shown);
     }

@@ -39,6 +39,12 @@ constexpr AssetType kAssetTypes[] = {
     {"Transport", "SQL_TRANSPORT", nullptr, nullptr},
 };
 
+const AssetType* AssetTypeNamed(const std::string& sQueryType) {
+    for (const AssetType& t : kAssetTypes)
+        if (sQueryType == t.name) return &t;
+    return nullptr;
+}
+
 std::string NumberText(int32_t lNumber) { return Variant(lNumber).ToString(); }
 
 // The chain goes on while the statement is neither empty nor a number ("0"
@@ -46,6 +52,11 @@ std::string NumberText(int32_t lNumber) { return Variant(lNumber).ToString(); }
 bool GoesOn(const std::string& sSQL) { return !sSQL.empty() && !IsNumericText(sSQL); }
 
 }  // namespace
+
+std::string StatementTemplateKey(const std::string& sQueryType) {
+    const AssetType* type = AssetTypeNamed(sQueryType);
+    return type ? type->templateKey : "";
+}
 
 void CSQLRenderer::SetParameters(const Ref<IParameters>& oParameters) { parameters_ = oParameters; }
 
@@ -89,9 +100,7 @@ void CSQLRenderer::Render() {
     net_ = query->GrossNet() == "Net";
     criteria_ = parameters_ ? parameters_ : query->Parameters();
 
-    const AssetType* type = nullptr;
-    for (const AssetType& t : kAssetTypes)
-        if (queryType_ == t.name) type = &t;
+    const AssetType* type = AssetTypeNamed(queryType_);
     // Another type keeps the builder's empty statement.
     if (!type) return;
     builder_->SetSQL(gDataManager()->GetOption(type->templateKey));

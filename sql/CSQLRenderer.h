@@ -48,6 +48,11 @@ namespace ADODB {
 class Recordset;
 }
 
+// The Options key of the template a render of sQueryType starts from
+// ("SQL_FIELD" for "Field"); "" for a type that is none of the four, matched
+// as written.  Never fails.
+std::string StatementTemplateKey(const std::string& sQueryType);
+
 class CSQLRenderer final : public virtual Object, public ShowsErrors<ErrDisplay::F> {
 public:
     // Keeps the criteria to render.  Without it, the criteria of the query

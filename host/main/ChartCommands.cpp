@@ -8,6 +8,7 @@
 
 #include "charts/CChart.h"
 #include "core/HuntERR31.h"
+#include "core/mTL5ErrorCodes.h"
 #include "host/controls/MemoryChartControl.h"
 #include "host/controls/MemoryGrid.h"
 #include "host/controls/MemoryTreeView.h"
@@ -193,7 +194,8 @@ CommandRun DeclareCharts(CLI::App& app) {
     app.footer(
         "Prints each chart the manifest offers with its asset type, category (sub-categories after a "
         "\" / \"), name, definition (the NAME that `chart` takes) and description.  Exit status 1 when the "
-        "manifest cannot be read or lists a chart twice.");
+        "manifest cannot be read or lists a chart twice; 0 when it offers none (that is said on standard "
+        "error).");
     return [o](CommandContext& c) {
         Ref<IChartEngine> engine = Engine(c, o->folders);
         if (!engine) return kFailed;
@@ -217,6 +219,9 @@ CommandRun DeclareCharts(CLI::App& app) {
         const bool aligned = o->format.empty() ? ResultsOnTerminal() : o->format == "table";
         PrintTable(c.console.Results(), {"AssetType", "Category", "Chart", "Definition", "Description"}, rows,
                    aligned);
+        if (rows.empty())
+            c.console.Say("nothing matches: the chart manifest offers no charts" +
+                          (o->type.empty() ? std::string() : " of " + o->type));
         return kDone;
     };
 }
@@ -314,6 +319,7 @@ CommandRun DeclareChart(CLI::App& app) {
         if (codes.empty()) {
             const int32_t found = ExecuteQuery(*query);
             Interruptible::StopIfInterrupted();
+            if (found == ERR_NO_STATEMENT) return NoStatement(c, *query, o->query);
             // A failure was shown as it happened; "nothing matches" was said, and the chart shows no data.
             if (found < 0 || c.Failed()) return kFailed;
             if (found > 0) {

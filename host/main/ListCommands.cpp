@@ -400,6 +400,42 @@ void Print(std::ostream& out, const FillEntry& entry, IDataLists& lists, Control
     }
 }
 
+// What the fill left in its control when that is nothing a search found:
+// no row, node or value, or in a tree only the top node every fill of it
+// starts from (its key ROOT, "All" or "No Data"); "" when it filled something.
+std::string FilledNothing(const FillEntry& entry, Controls& c) {
+    auto tree = [](MemoryTreeView& t) {
+        const std::vector<std::string> keys = t.Memory().Keys();
+        if (keys.empty()) return "the tree is empty";
+        return keys.size() == 1 && keys.front() == "ROOT" ? "the tree holds only its top node" : "";
+    };
+    bool empty = false;
+    switch (entry.info.control) {
+        case ListControl::List:
+            empty = c.list->ListCount() == 0;
+            break;
+        case ListControl::AwardLists:
+            empty = c.number->ListCount() + c.year->ListCount() + c.descriptor->ListCount() == 0;
+            break;
+        case ListControl::Tree:
+            return tree(*c.tree);
+        case ListControl::GeologicalAge:
+            return tree(c.age->Tree());
+        case ListControl::Chooser:
+            empty = c.chooser->Rows().empty();
+            break;
+        case ListControl::AssetGroups:
+            empty = !c.assets || c.assets->Count() == 0;
+            break;
+        case ListControl::Value:
+            empty = c.value.empty();
+            break;
+    }
+    if (!empty) return "";
+    const std::string control = ControlName(entry.info.control);
+    return "the " + control + (control.back() == 's' ? " are" : " is") + " empty";
+}
+
 const FillEntry* Find(const std::string& name) {
     for (const FillEntry& entry : Entries())
         if (entry.info.name == name) return &entry;
@@ -469,7 +505,8 @@ CommandRun DeclareList(CLI::App& app) {
         "Runs the fill into an in-memory control and prints it: a list's rows with their item values (and "
         "the "
         "cached codes), a tree indented by level, a chooser's rows.  Exit status 1 when the fill showed an "
-        "error or a warning; after an error nothing is printed.");
+        "error or a warning; after an error nothing is printed.  "
+        "A fill that leaves its control empty says that nothing matches, on standard error, with status 0.");
     return [o](CommandContext& c) {
         const FillEntry* entry = Find(o->name);
         if (!entry) {
@@ -513,7 +550,11 @@ CommandRun DeclareList(CLI::App& app) {
         Print(printed, *entry, *lists, controls, o->keys);
         if (errors.Failures() > 0 || c.Failed()) return kFailed;
         c.console.Results() << printed.str();
-        return errors.Count() > 0 ? kFailed : kDone;
+        if (errors.Count() > 0) return kFailed;
+        if (const std::string nothing = FilledNothing(*entry, controls); !nothing.empty())
+            c.console.Say("list " + o->name + (o->args.empty() ? "" : " " + Join(o->args, " ")) +
+                          ": nothing matches; " + nothing);
+        return kDone;
     };
 }
 

@@ -20,6 +20,7 @@
 #include "platform/runtime/Text.h"
 #include "platform/units/Units.h"
 #include "queries/CQuery.h"
+#include "sql/CSQLRenderer.h"
 
 namespace host {
 namespace {
@@ -137,10 +138,7 @@ void PlaceColumns(CommandContext& c, ADODB::Recordset& rs, std::vector<PrintedCo
 // set, in the order an execution opens them.
 int PrintStatements(CommandContext& c, IQuery& query, const std::string& sFile) {
     const std::string sql = query.QuerySQL(kAssetResults);
-    if (sql.empty()) {
-        c.console.Say(NoStatementMessage(sFile, query.QueryType()));
-        return kFailed;
-    }
+    if (sql.empty()) return NoStatement(c, query, sFile);
     if (IsNumericText(sql)) {
         // Another number than 0: the render failed and has said why.
         if (Val(sql) != 0) return kFailed;
@@ -187,6 +185,19 @@ bool ReadQueryFile(CommandContext& c, const std::string& sFile, const std::strin
 std::string NoStatementMessage(const std::string& sFile, const std::string& sType) {
     return sFile + ": the query's asset type \"" + sType +
            "\" is none of Field, Well, Block and Transport, so it gives no statement";
+}
+
+int NoStatement(CommandContext& c, IQuery& query, const std::string& sFile) {
+    // A render that was cancelled gives no statement either.
+    Interruptible::StopIfInterrupted();
+    const std::string type = query.QueryType();
+    const std::string key = StatementTemplateKey(type);
+    if (key.empty())
+        c.console.Say(NoStatementMessage(sFile, type));
+    else if (!c.Failed())
+        c.console.Say(sFile + ": the Options table's " + key + ", the statement every " + type +
+                      " query starts from, is empty or missing, so the query gives no statement");
+    return kFailed;
 }
 
 Ref<IQuery> NewQuery(CommandContext& c) {
@@ -335,10 +346,7 @@ CommandRun DeclareRun(CLI::App& app) {
 
         const int32_t found = ExecuteQuery(*query);
         Interruptible::StopIfInterrupted();
-        if (found == ERR_NO_STATEMENT) {
-            c.console.Say(NoStatementMessage(o->file, query->QueryType()));
-            return kFailed;
-        }
+        if (found == ERR_NO_STATEMENT) return NoStatement(c, *query, o->file);
         // A failure was shown as it happened (a refused criterion, a query
         // refused for its size, a statement the engine could not run); only
         // then is 0 "nothing matches", which was said.

@@ -38,6 +38,12 @@ int32_t ExecuteQuery(IQuery& query);
 // statement, being none of the four; never fails.
 std::string NoStatementMessage(const std::string& sFile, const std::string& sType);
 
+// Says why the query of sFile gave no statement: its asset type is none of
+// the four, or the data set holds no template for it (nothing more when a
+// failure shown while it rendered has said why, as for a Null template);
+// raises Cancelled after a Ctrl-C.  Returns kFailed.
+int NoStatement(CommandContext& c, IQuery& query, const std::string& sFile);
+
 CommandRun DeclareRun(CLI::App& app);
 CommandRun DeclareDescribe(CLI::App& app);
 CommandRun DeclareNew(CLI::App& app);

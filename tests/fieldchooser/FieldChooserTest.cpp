@@ -2,8 +2,10 @@
 // the field chooser taking the catalogue when it is made.
 #include <gtest/gtest.h>
 
+#include "core/CreateObject.h"
 #include "fieldchooser/CFieldDetail.h"
 #include "fieldchooser/CSelectedFields.h"
+#include "fieldchooser/FieldChooserClasses.h"
 #include "platform/runtime/cvCollection.h"
 #include "support/FakeLists.h"
 #include "support/FakeRootFixture.h"
@@ -22,6 +24,12 @@ TEST_F(FieldDetail, ANewDescriptionIsEmptyAndAColumnWithoutCategoryAsksNoUnits) 
     EXPECT_EQ(shown->ColumnWidth(), 0);
     EXPECT_FALSE(shown->Visible());
     EXPECT_FALSE(shown->AnnualRow());
+}
+
+TEST_F(FieldDetail, TheDescriptionIsCreatableTheChoosersSelectionIsNot) {
+    RegisterFieldChooserClasses();
+    EXPECT_TRUE(CreateObjectAs<IDisplayField>("cvDataManager.CFieldDetail"));
+    EXPECT_FALSE(IsClassRegistered("cvDataManager.CSelectedFields"));
 }
 
 TEST_F(FieldDetail, TheCategorysDefaultUnitIsAskedOnceAndThenKept) {

@@ -63,6 +63,10 @@ TEST_F(ListCommands, AListPrintsItsRowsItemValuesAndCodes) {
     EXPECT_EQ(run.out,
               "Text,ItemData,Code\r\nExploration,1,EXPL\r\nAppraisal,2,APPR\r\nDevelopment,3,DEV\r\n"
               "Injection,4,INJ\r\n");
+    EXPECT_EQ(run.err, "");
+    run = Run({"list", "well-locations", "99"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "terralith: list well-locations 99: nothing matches; the list is empty\n");
 
     run = Run({"list", "transport-specifications"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -114,6 +118,11 @@ TEST_F(ListCommands, ATreePrintsIndentedByLevelWithItsKeysOnRequest) {
         Run({"list", "transport-destinations", "Terminal", "--keys", "--query", data.Write("NL.xml", query)});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "All  [ROOT]\n  Duinhaven Gas Terminal  [T_18]\n  Zeehaven Oil Terminal  [T_19]\n");
+    EXPECT_EQ(run.err, "");
+    run = Run({"list", "field-locations", "99"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err,
+              "terralith: list field-locations 99: nothing matches; the tree holds only its top node\n");
 }
 
 TEST_F(ListCommands, MistypedCommandsExitTwoAndFailedFillsOne) {

@@ -251,7 +251,7 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
     // A query the library refuses, or whose statements fail, shows why and
     // fails, in every form of output; it is not "nothing matches".  The
     // field search of the second finds one field 20,001 times: more than a
-    // query may hold, which the library only warns of.
+    // query may hold, which the library only warns of; the third is empty.
     const std::string refused = data.Write(
         "refused.xml",
         Replace(ReadFile(SampleQuery("fields-gross.xml")), "<FieldDetail>",
@@ -270,6 +270,8 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
          "SELECT A.Field_Code <from/> INNER JOIN FieldCopies C ON C.Field_Code = A.Field_Code <join/> "
          "<where/>",
          "terralith: Your results set is too large to process, please refine your query selection.\n"},
+        {SampleQuery("fields-gross.xml"), "",
+         "table's SQL_FIELD, the statement every Field query starts from, is empty"},
     };
     for (const auto& q : refusedQueries) {
         Exec(DatabasePath(), "UPDATE Options SET Value = '" + q.fieldSearch + "' WHERE [Key] = 'SQL_FIELD'");

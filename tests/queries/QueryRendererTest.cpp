@@ -3,9 +3,11 @@
 // drawing around every rendering.
 #include <gtest/gtest.h>
 
+#include "core/CreateObject.h"
 #include "host/controls/MemoryTreeView.h"
 #include "platform/ui/WindowUpdate.h"
 #include "queries/CQueryRenderer.h"
+#include "queries/QueriesClasses.h"
 #include "queries/QueryFixture.h"
 
 namespace {
@@ -58,6 +60,16 @@ protected:
     Ref<MemoryTreeView> tree = New<MemoryTreeView>();
     std::vector<int64_t> locks;
 };
+
+TEST_F(QueryRenderer, TheRendererAndTheCompanyEntryAreCreatableTheManagerAndTheQueryAreNot) {
+    RegisterQueriesClasses();
+    for (const char* type : {"CQueryRenderer", "CFilteredCompany"})
+        EXPECT_EQ(CreateObject(std::string("cvDataManager.") + type)->TypeName(), type);
+    for (const char* type : {"CQueryManager", "CQuery"}) {
+        EXPECT_TRUE(IsClassRegistered(std::string("cvDataManager.") + type)) << type;
+        EXPECT_RAISES(429, CreateObject(std::string("cvDataManager.") + type));
+    }
+}
 
 TEST_F(QueryRenderer, WithoutATreeNothingHappens) {
     auto bare = New<CQueryRenderer>();
