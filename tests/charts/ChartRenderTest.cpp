@@ -403,6 +403,14 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
         EXPECT_EQ(grid->Text(1, static_cast<int32_t>(c.labels.size()) + 2), "") << c.what;
     }
 
+    // A query without X values takes the points record by record, and new points after them.
+    chart = New<CChart>();
+    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    AddQuery(Rows(years(2001, 2004, 1)), Series("LINE", {Axis("Y2", "V")}));
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(control->Group(1)->pointLabels->items.size(), 4u);
+    EXPECT_EQ(grid->Text(1, 5) + "|" + grid->Text(3, 5), "|104") << "a point without a caption";
 }
 
 TEST_F(ChartRenderTest, MoreQueriesThanColoursTakeTheColoursAgainAndNoColoursAPalette) {
