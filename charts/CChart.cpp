@@ -102,7 +102,7 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
 
         // The points were this drawing's alone.
         xPoints_ = ChartXPoints();
-        xCellTypes_.clear();
+        xForms_.clear();
         recordPoints_.clear();
         // A query that could not be opened ends the drawing where it stands: no
         // headings, header, footer, legend or column widths.

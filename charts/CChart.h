@@ -108,10 +108,11 @@ private:
     // entry and grid heading, sizes the grid and writes the values into the
     // chart and into the grid column under the axis's heading: "Y" and "Y2"
     // each record's value at the point and row of its X value, "X" every
-    // point's X value as its point label and row caption, the caption typed
-    // as the X axis of the query that brought the value types it.  A Null leaves its
-    // chart point without a value and its cell empty.  The record set is
-    // left at its end.  Passes errors on.
+    // point's X value as its point label and row caption, the caption in the
+    // cell type, format pattern and decimal places of the X axis of the query
+    // that brought the value, in this axis's unit.  A Null leaves its chart
+    // point without a value and its cell empty.  The record set is left at
+    // its end.  Passes errors on.
     void PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartControl>& chChart,
                           const Ref<ADODB::Recordset>& rs, const Ref<IChartAxis>& oAxis, int32_t lChartGroup);
     // Sets x ("X") or y ("Y", "Y2") of the point to the text; any other axis
@@ -132,6 +133,8 @@ private:
     // The cell type code of an axis's values: its type name's when it has
     // one, else that of its column's data type.
     static std::string CellType(const std::string& sType, int32_t lFieldType);
+    // An axis's decimal places as a cell takes them; raises 6 beyond 16 bits.
+    static int16_t CellDecimals(int32_t lDecimals);
     // The limits: a legend count beyond LegendLimit empties the group's
     // legend entries and clears LegendOK; a series count beyond SeriesLimit
     // clears DataOK; a limit of 0 is none.
@@ -210,9 +213,15 @@ private:
     // The list AssetCodes made for this drawing; none before its first query.
     std::optional<SqlFragment> assetCodes_;
     ChartXPoints xPoints_;  // the points of the bar and line queries
-    // Per query of xPoints_ (in the order they were added), the cell type of
-    // the X values it added.
-    std::vector<std::string> xCellTypes_;
+    // How a query's X axis writes its values in the grid: cell type code,
+    // format pattern and decimal places (16-bit when written).
+    struct XForm {
+        std::string cellType, format;
+        int32_t decimals = 0;
+    };
+    // Per query of xPoints_ (in the order they were added), the form of the X
+    // values it added.
+    std::vector<XForm> xForms_;
     // Per query (0-based), the point of each of its records; empty for a
     // query that is not drawn as bars or lines.
     std::vector<std::vector<int32_t>> recordPoints_;

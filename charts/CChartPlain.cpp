@@ -93,44 +93,46 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                    if (sCategory.empty() || value.IsNull() || value.IsEmpty()) return value;
                    return Variant(units->Convert(CDbl(value), sCategory, sUnit));
                };
-               auto label = [&](const Variant& value, int32_t point, const std::string& cellType) {
+               auto label = [&](const Variant& value, int32_t point, const XForm& form) {
                    Ref<IChartAxisControl> x = chChart->ChartArea()->Axes("X");
                    x->SetAnnotationMethod(1);
                    chChart->ChartGroups(lChartGroup)->PointLabels()->Add(value);
                    x->SetAnnotationRotationAngle(oAxis->AnnotationRotationAngle());
                    // A point that a query without X values added has no caption.
                    if (writes && !value.IsEmpty())
-                       PopulateCell(sprData, column, point + 1, value, cellType, false, sFormat, iDecimals);
+                       PopulateCell(sprData, column, point + 1, value, form.cellType, false, form.format,
+                                    CellDecimals(form.decimals));
                };
 
                if (sName == "X" && !points.empty() && !rs->Eof()) {
                    // A column the result lacks fails here, as it does for every axis.
                    (void)rs->Fields(sFieldName);
                    // Every point of the drawing is labelled, whichever query brought its X value,
-                   // and its cell typed as that query's X axis types it: typed as this one's, an
-                   // X value that another query adds would show as what it parses to ("01999"
-                   // as 1,999 beside 1999), sharing a label with a point of its own.
+                   // and its cell written as that query's X axis writes it: in this axis's form,
+                   // an X value that another query adds would show as what it parses to ("01999"
+                   // as 1,999 beside 1999) or rounded to this axis's decimals (1991.5 as 1,992
+                   // beside 1992), sharing a label with a point of its own.
                    for (int32_t p = 1; p <= xPoints_.Count(); ++p)
-                       label(shown(xPoints_.Value(p)), p, xCellTypes_.at(xPoints_.QueryOf(p)));
+                       label(shown(xPoints_.Value(p)), p, xForms_.at(xPoints_.QueryOf(p)));
                } else {
                    // The column is found by its name once, at the first record: a field
                    // reads whichever record is current, and an axis whose query found
                    // nothing never asks for its column.
                    std::optional<ADODB::Field> field;
-                   std::string cellType;
+                   XForm form{"", sFormat, iDecimals};
                    for (size_t r = 0; !rs->Eof(); ++r) {
                        if (!field) {
                            field = rs->Fields(sFieldName);
-                           cellType = CellType(sType, field->Type());
+                           form.cellType = CellType(sType, field->Type());
                        }
                        const Variant value = shown(field->Value());
                        const int32_t point = points.empty() ? static_cast<int32_t>(r) + 1 : points[r];
                        if (sName == "X") {
-                           label(value, point, cellType);
+                           label(value, point, form);
                        } else {
                            if (!value.IsNull())
                                AddChartData(chChart, sName, CStr(value), lChartGroup, 1, point);
-                           PopulateCell(sprData, column, point + 1, value, cellType, false, sFormat,
+                           PopulateCell(sprData, column, point + 1, value, form.cellType, false, sFormat,
                                         iDecimals);
                        }
                        rs->MoveNext();
@@ -160,7 +162,7 @@ int32_t CChart::GridColumn(const std::string& sFieldName, const std::string& sLe
 
 void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
     xPoints_ = ChartXPoints();
-    xCellTypes_.clear();
+    xForms_.clear();
     recordPoints_.assign(rsResults.size(), {});
     std::vector<size_t> placed(rsResults.size(), SIZE_MAX);
     std::vector<size_t> byPosition;
@@ -170,7 +172,8 @@ void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
         Ref<IChartQuery> query = queries_->Item(Variant(static_cast<int32_t>(q + 1))).ToObject<IChartQuery>();
         Ref<cvCollection> series = query->Series();
         bool plain = false;
-        std::string xField, xType;
+        std::string xField;
+        Ref<IChartAxis> xAxis;
         for (int32_t s = 1; s <= series->Count() && xField.empty(); ++s) {
             Ref<IChartSeries> oSeries = series->Item(Variant(s)).ToObject<IChartSeries>();
             const std::string mode = oSeries->RenderMode();
@@ -181,7 +184,7 @@ void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
                 Ref<IChartAxis> axis = axes->Item(Variant(a)).ToObject<IChartAxis>();
                 if (axis->Name() == "X") {
                     xField = axis->FieldName();
-                    xType = axis->Type();
+                    xAxis = axis;
                     break;
                 }
             }
@@ -197,12 +200,13 @@ void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) values.push_back(rs->Fields(xField).Value());
         rs->MoveFirst();
         placed[q] = xPoints_.Add(values);
-        xCellTypes_.push_back(CellType(xType, rs->Fields(xField).Type()));
+        xForms_.push_back(
+            {CellType(xAxis->Type(), rs->Fields(xField).Type()), xAxis->Format(), xAxis->DecimalPlaces()});
     }
     for (size_t q : byPosition) {
         placed[q] = xPoints_.AddByPosition(rsResults[q]->RecordCount());
         // Its points have no X value to show.
-        xCellTypes_.emplace_back();
+        xForms_.emplace_back();
     }
     for (size_t q = 0; q < rsResults.size(); ++q)
         if (placed[q] != SIZE_MAX) recordPoints_[q] = xPoints_.PointsOf(placed[q]);
@@ -268,6 +272,11 @@ std::string CChart::GetType(const std::string& sType) {
     if (sType == "Date") return "0";
     if (sType == "Text") return "5";
     return "";
+}
+
+int16_t CChart::CellDecimals(int32_t lDecimals) {
+    if (lDecimals >= INT16_MIN && lDecimals <= INT16_MAX) return static_cast<int16_t>(lDecimals);
+    return CInt(Variant(lDecimals));
 }
 
 std::string CChart::CellType(const std::string& sType, int32_t lFieldType) {

@@ -221,8 +221,18 @@ std::string FormatDate(double serial, const std::string& pic) {
         while (i + run < pic.size() && std::tolower(static_cast<unsigned char>(pic[i + run])) == c) ++run;
         bool mark = true;
         if (c == 'm' && run <= 2) {
+            // The next mark, past what is copied as it stands: literals do not
+            // part minutes from the seconds after them, as they do not from the
+            // hour before.
             size_t next = i + run;
-            while (next < pic.size() && !std::isalpha(static_cast<unsigned char>(pic[next]))) ++next;
+            while (next < pic.size() && !std::isalpha(static_cast<unsigned char>(pic[next]))) {
+                if (pic[next] == '"') {
+                    const size_t end = pic.find('"', next + 1);
+                    next = end == std::string::npos ? pic.size() : end + 1;
+                } else {
+                    next += pic[next] == '\\' && next + 1 < pic.size() ? 2 : 1;
+                }
+            }
             const bool minutes =
                 previous == 'h' ||
                 (next < pic.size() && std::tolower(static_cast<unsigned char>(pic[next])) == 's');

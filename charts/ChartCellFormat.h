@@ -16,9 +16,10 @@
 //              last digit placeholder is kept, "\x" and "..." as literals.
 //              A half is rounded away from zero, on the value's first 15
 //              significant digits.
-//   dates      d dd ddd dddd, w ww, m mm mmm mmmm (minutes right after an
-//              hour), q, y (day of the year) yy yyyy, h hh, n nn, s ss,
-//              AM/PM; any other character is copied.
+//   dates      d dd ddd dddd, w ww, m mm mmm mmmm (m and mm minutes after
+//              an hour or before seconds, literals between or not), q, y
+//              (day of the year) yy yyyy, h hh, n nn, s ss, AM/PM; "..."
+//              and "\x" literals; any other character is copied.
 #include <string>
 
 #include "platform/runtime/Variant.h"

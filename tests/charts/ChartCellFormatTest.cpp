@@ -59,6 +59,10 @@ TEST(ChartFormat, DatePicturesStartTheWeekOnSundayAndTheYearWithTheWeekOfTheFirs
     EXPECT_EQ(ChartFormat(Variant::Date(DateSerial(2003, 1, 5)), "ww"), "2");
     EXPECT_EQ(ChartFormat(day, "q y"), "3 182");
     EXPECT_EQ(ChartFormat(day, "hh:mm:ss"), "14:05:09") << "minutes right after hours";
+    EXPECT_EQ(ChartFormat(day, "hh:mm"), "14:05");
+    EXPECT_EQ(ChartFormat(day, "hh\" h \"mm"), "14 h 05") << "minutes after hours across a literal";
+    EXPECT_EQ(ChartFormat(day, "mm\" min \"ss"), "05 min 09");
+    EXPECT_EQ(ChartFormat(day, "mm\\mss"), "05m09");
     EXPECT_EQ(ChartFormat(day, "m/d"), "7/1");
     EXPECT_EQ(ChartFormat(day, "h AM/PM"), "2 PM");
     // Midnight and noon are 12 on the twelve-hour clock; 0 and 12 on the other.

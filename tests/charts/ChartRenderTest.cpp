@@ -17,17 +17,7 @@ const std::string kOil = RenderFixture::Rows(
     "30");
 
 TEST_F(ChartRenderTest, BarsGiveAPointAndACellPerRecordAndANullLeavesAGap) {
-    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL", "Oil", "Number")}));
-    chart->Queries()
-        ->Item(Variant(1))
-        .ToObject<IChartQuery>()
-        ->Series()
-        ->Item(Variant(1))
-        .ToObject<IChartSeries>()
-        ->Axes()
-        ->Item(Variant("Y"))
-        .ToObject<IChartAxis>()
-        ->SetDecimalPlaces(2);
+    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL", "Oil", "Number", "", 2)}));
     EXPECT_TRUE(Render());
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Dialog(), "");
@@ -186,6 +176,8 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
         std::string secondX = "", firstY = "V", secondY = "V", firstLegend = "A", secondLegend = "B";
         std::string secondAxis = "Y";
         std::string firstXType = "", secondXType = "";  // the X axes' type names
+        std::string firstXFormat = "", secondXFormat = "";
+        int32_t secondXDecimals = 0;
     };
     // Years from `from` by `step` to `to` as rows of YR and V (V the year less 1900).
     auto years = [](int from, int to, int step) {
@@ -369,14 +361,31 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
          .cells = {{1, 2, "1,999"}, {1, 3, "01999"}},
          .firstXType = "Number",
          .secondXType = "Text"},
+        {.what = "half years a later query adds between the years keep their own decimal places",
+         .x = "YR",
+         .first = "SELECT 1990 AS YR, 1 AS V UNION ALL SELECT 1992, 2",
+         .second = "SELECT 1991.5 AS YR, 3 AS V UNION ALL SELECT 1992.5, 4",
+         .labels = {"1990", "1991.5", "1992", "1992.5"},
+         .values = {{2, 2, 3}, {2, 4, 4}},
+         .cells = {{1, 2, "1,990"}, {1, 3, "1,991.5"}, {1, 4, "1,992"}, {1, 5, "1,992.5"}},
+         .secondXDecimals = 1},
+        {.what = "days a later query adds, texts as they are, keep their own date pattern",
+         .x = "D",
+         .first = "SELECT '1999-01-01' AS D, 1 AS V UNION ALL SELECT '2000-01-01', 2",
+         .second = "SELECT '1999-06-15' AS D, 3 AS V",
+         .labels = {"1999-01-01", "1999-06-15", "2000-01-01"},
+         .values = {{2, 2, 3}},
+         .cells = {{1, 2, "1999"}, {1, 3, "15/06/1999"}, {1, 4, "2000"}},
+         .firstXFormat = "yyyy",
+         .secondXFormat = "dd/mm/yyyy"},
     };
     for (const TwoQueries& c : cases) {
         chart = New<CChart>();
-        AddQuery(Rows(c.first),
-                 Series("BAR", {Axis("X", c.x, "", c.firstXType), Axis("Y", c.firstY, c.firstLegend)}));
-        AddQuery(Rows(c.second),
-                 Series("BAR", {Axis("X", c.secondX.empty() ? c.x : c.secondX, "", c.secondXType),
-                                Axis(c.secondAxis, c.secondY, c.secondLegend)}));
+        AddQuery(Rows(c.first), Series("BAR", {Axis("X", c.x, "", c.firstXType, c.firstXFormat),
+                                               Axis("Y", c.firstY, c.firstLegend)}));
+        AddQuery(Rows(c.second), Series("BAR", {Axis("X", c.secondX.empty() ? c.x : c.secondX, "",
+                                                     c.secondXType, c.secondXFormat, c.secondXDecimals),
+                                                Axis(c.secondAxis, c.secondY, c.secondLegend)}));
         NewControls();
         EXPECT_TRUE(Render()) << c.what;
         EXPECT_EQ(Dialog(), "") << c.what;
@@ -393,6 +402,15 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
         // One grid row per point.
         EXPECT_EQ(grid->Text(1, static_cast<int32_t>(c.labels.size()) + 2), "") << c.what;
     }
+
+    // A query without X values takes the points record by record, and new points after them.
+    chart = New<CChart>();
+    AddQuery(kOil, Series("BAR", {Axis("X", "YR"), Axis("Y", "OIL")}));
+    AddQuery(Rows(years(2001, 2004, 1)), Series("LINE", {Axis("Y2", "V")}));
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(control->Group(1)->pointLabels->items.size(), 4u);
+    EXPECT_EQ(grid->Text(1, 5) + "|" + grid->Text(3, 5), "|104") << "a point without a caption";
 }
 
 TEST_F(ChartRenderTest, MoreQueriesThanColoursTakeTheColoursAgainAndNoColoursAPalette) {
@@ -649,11 +667,8 @@ TEST_F(ChartRenderTest, AFailingStatementEndsTheDrawingAndAFailingStepIsShown) {
 
 TEST_F(ChartRenderTest, TextCellsShowTheirPatternAndTypedCellsTheirValue) {
     auto x = Axis("X", "YR", "", "Text");
-    auto y = Axis("Y", "V", "", "number");
-    y->SetFormat("0.0");
-    auto y2 = Axis("Y2", "V", "Pi", "Number");
-    y2->SetFormat("0.0");
-    y2->SetDecimalPlaces(3);
+    auto y = Axis("Y", "V", "", "number", "0.0");
+    auto y2 = Axis("Y2", "V", "Pi", "Number", "0.0", 3);
     AddQuery(Rows("SELECT 2001 AS YR, 3.14159 AS V"), Series("BAR", {x, y, y2}));
     EXPECT_TRUE(Render());
     EXPECT_EQ(CellAt(1, 2).cellType, 5);

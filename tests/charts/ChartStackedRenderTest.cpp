@@ -35,8 +35,7 @@ TEST_F(ChartStackedRenderTest, AcrossTheResultEachRecordIsASeriesAndEachColumnAP
     auto x = Axis("X", "", "", "Text");
     x->SetAnnotationSpacing(2);
     x->SetAnnotationRotationAngle(30);
-    auto y = Axis("Y", "", "", "Number");
-    y->SetDecimalPlaces(1);
+    auto y = Axis("Y", "", "", "Number", "", 1);
     AddQuery(kAcross, Series("STACKED", {x, y}, false, "FIELD_NAME"));
     EXPECT_TRUE(Render());
     EXPECT_EQ(Dialog(), "");

@@ -47,12 +47,15 @@ protected:
         return label;
     }
     static Ref<IChartAxis> Axis(const std::string& name, const std::string& field,
-                                const std::string& legend = "", const std::string& type = "") {
+                                const std::string& legend = "", const std::string& type = "",
+                                const std::string& format = "", int32_t decimals = 0) {
         Ref<IChartAxis> axis = New<CChartAxis>();
         axis->SetName(name);
         axis->SetFieldName(field);
         axis->SetLegendLabel(legend);
         axis->SetType(type);
+        axis->SetFormat(format);
+        axis->SetDecimalPlaces(decimals);
         axis->SetLabel(Label(name + " axis"));
         return axis;
     }
