@@ -12,6 +12,7 @@
 #include "host/controls/MemoryGeologicalAgeControl.h"
 #include "host/controls/MemoryListBox.h"
 #include "host/controls/MemoryTreeView.h"
+#include "host/main/Interrupt.h"
 #include "host/main/QueryCommands.h"
 #include "host/main/ShownErrors.h"
 #include "host/main/Table.h"
@@ -337,6 +338,7 @@ void PrintTree(std::ostream& out, MemoryTreeView& tree, bool keys) {
         if (!tag.IsEmpty()) line += "  {" + tag.ToString() + "}";
         // Laid out for a person: a node stays on its line, and what it holds
         // is shown, not obeyed by a terminal.
+        Interruptible::StopIfInterrupted();
         out << VisibleText(line) << "\n";
         std::vector<Ref<ITreeNode>> children;
         for (Ref<ITreeNode> child = node->Child(); child; child = child->Next()) children.push_back(child);
@@ -512,7 +514,7 @@ CommandRun DeclareList(CLI::App& app) {
         std::ostringstream printed;
         Print(printed, *entry, *lists, controls, o->keys);
         if (errors.Failures() > 0 || c.Failed()) return kFailed;
-        c.console.Results() << printed.str();
+        PrintLines(c.console.Results(), printed.str());
         return errors.Count() > 0 ? kFailed : kDone;
     };
 }
