@@ -133,6 +133,7 @@ void Console::ProgressVisible(bool visible) {
 
 std::ostream& Console::Results() {
     ClearStatus();
+    Interruptible::StopIfInterrupted();
     return std::cout;
 }
 

@@ -37,7 +37,8 @@ public:
     void ProgressValue(long value);
     void ProgressVisible(bool visible);
 
-    // Standard output, with the status line cleared first.
+    // Standard output, with the status line cleared first; raises Cancelled
+    // once Ctrl-C was pressed, so that a command stops before it prints.
     std::ostream& Results();
     // "terralith: " and the message as one line on standard error; every
     // control character in it, a line break too, shown as an escape.

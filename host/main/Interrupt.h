@@ -1,11 +1,11 @@
 #pragma once
 // Ctrl-C while a command works.  The signal handler only sets a flag; the
 // command looks at it at the points where it may stop (between the steps of
-// its work, at each record and line of its long loops) and there
-// raises Cancelled, which main turns into "cancelled"; what it would have
-// written is dropped on the way out, and the program then ends by SIGINT with
-// its default action, as a shell expects of a program it interrupted (status
-// 130, and a script's loop stops).  The library hands control to the host
+// its work, at each record and line of its long loops, before it prints) and
+// there raises Cancelled, which main turns into "cancelled"; what it would
+// have written is dropped on the way out, and the program then ends by
+// SIGINT with its default action, as a shell expects of a program it
+// interrupted (status 130, and a script's loop stops).  The library hands control to the host
 // (DoEvents) right before it reads the root's cancel request, and there the
 // flag becomes that request, each time: the request is cleared whenever the
 // library offers cancelling anew, the flag is not.  While the library waits

@@ -509,6 +509,8 @@ CommandRun DeclareList(CLI::App& app) {
             c.console.Say(e.message);
             return kUsage;
         }
+        // The fill runs to its end; a Ctrl-C meanwhile stops the command here.
+        Interruptible::StopIfInterrupted();
         // Laid out first: a code looked up while printing may fail too, and
         // a fill that failed prints nothing, not even a heading.
         std::ostringstream printed;
