@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <thread>
 
@@ -583,6 +584,15 @@ TEST_F(QueryCommands, ASecondCtrlCEndsAtOnce) {
 
 }  // namespace
 
+// True once the process catches SIGINT: a Ctrl-C before would end it unheard.
+bool CatchesCtrlC(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (StartsWith(line, "SigCgt:"))
+            return (std::stoull(line.substr(7), nullptr, 16) >> (SIGINT - 1)) & 1;
+    return false;
+}
+
 // The host run on the copy's settings with its output into pipes, Ctrl-C
 // pressed as soon as the standard output (1), the standard error (2) or the
 // terminal (3) has shown `mark` ("" at once); its status as the shell sees
@@ -623,6 +633,8 @@ HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::st
     posix_spawnattr_destroy(&attributes);
     close(out[1]);
     close(err[1]);
+    for (int i = 0; spawned == 0 && i < 2000 && !CatchesCtrlC(pid); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     HostProcessRun run;
     std::string* texts[] = {&run.out, &run.err, &shown};
     pollfd fds[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {terminal, POLLIN, 0}};
