@@ -335,9 +335,9 @@ CommandRun DeclareChart(CLI::App& app) {
         std::optional<ValueOrigins> given;
         if (!o->codes.empty())
             given.emplace(std::initializer_list<ValueOrigins::Entry>{{o->codes, "--codes"}});
+        // The library draws to its end; a Ctrl-C meanwhile stops the command
+        // once the files are written, before they take their names.
         const bool complete = chart->Render(grid, control, codes);
-        // The library draws to its end; a Ctrl-C meanwhile stops the command here.
-        Interruptible::StopIfInterrupted();
         // What was shown has said why; a picture of a chart that failed would
         // pass for one of assets without data.
         if (c.Failed()) return kFailed;

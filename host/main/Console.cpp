@@ -1,10 +1,13 @@
 #include "Console.h"
 
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <vector>
@@ -60,6 +63,31 @@ std::string ConsoleText(const std::string& text) {
 void Put(std::ostream& out, const std::string& text) { out << VisibleText(text, true) << std::flush; }
 void Put(FILE* out, const std::string& text) { std::fputs(VisibleText(text, true).c_str(), out); }
 
+// Waits for a line typed on the terminal `fd`; false at the end of input, on
+// an error, or once Ctrl-C was pressed.  The wait is a poll, which a Ctrl-C
+// cuts short although reads are restarted, and SIGINT is let through only
+// within it, so that a Ctrl-C pressed just before it is not missed.
+bool ReadLine(int fd, std::string& line) {
+    sigset_t interrupt, before;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    for (;;) {
+        sigprocmask(SIG_BLOCK, &interrupt, &before);
+        pollfd typed{fd, POLLIN, 0};
+        const int ready = Interruptible::Interrupted() ? -1 : ::ppoll(&typed, 1, nullptr, &before);
+        const int error = errno;
+        sigprocmask(SIG_SETMASK, &before, nullptr);
+        if (Interruptible::Interrupted()) return false;
+        if (ready < 0 && error == EINTR) continue;
+        if (ready < 0) return false;
+        char buffer[256];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n <= 0) return false;
+        line.assign(buffer, static_cast<size_t>(n));
+        return true;
+    }
+}
+
 }  // namespace
 
 Console::Console(bool verbose)
@@ -105,6 +133,7 @@ void Console::ProgressVisible(bool visible) {
 
 std::ostream& Console::Results() {
     ClearStatus();
+    Interruptible::StopIfInterrupted();
     return std::cout;
 }
 
@@ -115,6 +144,11 @@ void Console::Write(const std::string& text) {
     ClearStatus();
     std::cout.flush();
     Put(std::cerr, text);
+}
+
+bool Console::WithholdForInterrupt() {
+    withheld_ = withheld_ || Interruptible::Interrupted();
+    return Interruptible::Interrupted();
 }
 
 void Console::ClearStatus() {
@@ -178,6 +212,7 @@ void ConsoleCallBack::Call(const Ref<ICallBackClient2>&, const Variant& vCommand
 }
 
 void ConsoleErrorWindow::Show(const std::string& caption, const std::string& text) {
+    if (console_.WithholdForInterrupt()) return;
     if (console_.Verbose()) {
         console_.Write(caption + ":\n" + Replace(text, "\r\n", "\n") + "\n");
         return;
@@ -238,6 +273,12 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
     if (set > ui::vbRetryCancel) set = ui::vbOKOnly;
     const std::vector<Button>& buttons = kSets[set];
     const int32_t preset = ui::DefaultAnswer(style);
+    // The button that goes no further: Abort where there is one, else the
+    // last (Cancel, No, OK).
+    const int32_t noFurther = (set == ui::vbAbortRetryIgnore ? buttons.front() : buttons.back()).answer;
+    // A Ctrl-C pressed before the question answers it at once, unasked: the
+    // command stops at its next point and says cancelled.
+    if (console.WithholdForInterrupt()) return noFurther;
     auto nameOf = [&](int32_t answer) {
         for (const auto& b : buttons)
             if (b.answer == answer) return std::string(b.name);
@@ -266,7 +307,7 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
     // hide the question from the person who has to answer it.
     console.ClearStatus();
     FILE* tty = std::fopen("/dev/tty", "r+");
-    FILE* in = tty ? tty : stdin;
+    const int in = tty ? fileno(tty) : STDIN_FILENO;
     FILE* out = tty ? tty : stderr;
     std::string prompt = "[";
     for (const auto& b : buttons) {
@@ -279,13 +320,13 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
     while (answer == 0) {
         Put(out, prompt);
         std::fflush(out);
-        char line[256];
-        if (!std::fgets(line, sizeof line, in)) {
+        std::string line;
+        if (!ReadLine(in, line)) {
             // Ctrl-C answers with the button that goes no further, and the
             // command stops at its next point.
             if (Interruptible::Interrupted()) {
                 Put(out, "\n");
-                answer = (set == ui::vbAbortRetryIgnore ? buttons.front() : buttons.back()).answer;
+                answer = noFurther;
                 break;
             }
             Put(out, "\nterralith: no answer, so the answer is " + nameOf(safe) + "\n");

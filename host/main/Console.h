@@ -37,7 +37,8 @@ public:
     void ProgressValue(long value);
     void ProgressVisible(bool visible);
 
-    // Standard output, with the status line cleared first.
+    // Standard output, with the status line cleared first; raises Cancelled
+    // once Ctrl-C was pressed, so that a command stops before it prints.
     std::ostream& Results();
     // "terralith: " and the message as one line on standard error; every
     // control character in it, a line break too, shown as an escape.
@@ -48,6 +49,13 @@ public:
     void Write(const std::string& text);
     // Clears the status line; the next status message draws it again.
     void ClearStatus();
+    // True once Ctrl-C was pressed: what the library shows then (a wait for
+    // a lock given up, a question) is the cancel's doing and is left unsaid,
+    // and Withheld() notes it.
+    bool WithholdForInterrupt();
+    // True when something the library showed was left unsaid for a Ctrl-C:
+    // the command ends saying cancelled instead.
+    bool Withheld() const { return withheld_; }
 
 private:
     void Redraw();
@@ -61,6 +69,7 @@ private:
     long max_ = 100;
     long value_ = 0;
     bool visible_ = false;
+    bool withheld_ = false;
     std::string shown_;  // what the terminal's status line holds now
 };
 

@@ -12,35 +12,60 @@ namespace {
 
 volatile std::sig_atomic_t gInterrupts = 0;
 
-// Only what a signal handler may do: set the flag, or write and end.
+// Only what a signal handler may do: SIGINT's default action put back, the
+// signal raised and let through, so that the program dies of it.
+[[noreturn]] void DieOfInterrupt() {
+    struct sigaction action {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigset_t interrupt;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    raise(SIGINT);
+    // A handler runs with SIGINT blocked; let through, it ends the program here.
+    sigprocmask(SIG_UNBLOCK, &interrupt, nullptr);
+    _exit(128 + SIGINT);
+}
+
+// Sets the flag; the second Ctrl-C ends the program without a word, as a
+// write to a full pipe could block here with SIGINT masked.
 void OnInterrupt(int) {
     gInterrupts = gInterrupts + 1;
-    if (gInterrupts >= 2) {
-        static const char kInterrupted[] = "\nterralith: interrupted\n";
-        ssize_t written = write(STDERR_FILENO, kInterrupted, sizeof kInterrupted - 1);
-        (void)written;
-        _exit(130);
-    }
+    if (gInterrupts >= 2) DieOfInterrupt();
 }
 
 }  // namespace
 
 Interruptible::Interruptible() {
     gInterrupts = 0;
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    // Not restarted: a question waiting for its answer hears the Ctrl-C.
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previousAction_);
+    sigaction(SIGINT, nullptr, &previousAction_);
+    // Ignored by whoever started us (a script's background job, trap '' INT):
+    // the Ctrl-C is meant for someone else.
+    if (previousAction_.sa_handler != SIG_IGN) {
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        // What it breaks off is taken up again, so that no result line or
+        // message is lost to it (a write to a full pipe waits for the pipe);
+        // the waits that must hear it, a question and a sleep while another
+        // process holds the database, are ones the system never restarts.
+        action.sa_flags = SA_RESTART;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, nullptr);
+        installed_ = true;
+    }
     previousHook_ = ui::SetDoEventsHook([this] {
         if (previousHook_) previousHook_();
         if (const Ref<IDataManager>& root = gDataManager(); root && Interrupted()) root->SetCancelled(true);
     });
+    previousGiveUp_ =
+        ui::SetGiveUpWaitingHook([this] { return Interrupted() || (previousGiveUp_ && previousGiveUp_()); });
 }
 
 Interruptible::~Interruptible() {
+    ui::SetGiveUpWaitingHook(std::move(previousGiveUp_));
     ui::SetDoEventsHook(std::move(previousHook_));
-    sigaction(SIGINT, &previousAction_, nullptr);
+    if (installed_) sigaction(SIGINT, &previousAction_, nullptr);
 }
 
 bool Interruptible::Interrupted() { return gInterrupts > 0; }
@@ -48,5 +73,7 @@ bool Interruptible::Interrupted() { return gInterrupts > 0; }
 void Interruptible::StopIfInterrupted() {
     if (Interrupted()) throw Cancelled{};
 }
+
+void Interruptible::EndByInterrupt() { DieOfInterrupt(); }
 
 }  // namespace host

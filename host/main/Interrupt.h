@@ -1,14 +1,19 @@
 #pragma once
 // Ctrl-C while a command works.  The signal handler only sets a flag; the
 // command looks at it at the points where it may stop (between the steps of
-// its work, at each record of its long loops) and there raises Cancelled,
-// which main turns into "cancelled" and exit status 1; what it would have
-// written is dropped on the way out.  The library hands control to the host
+// its work, at each record and line of its long loops, before it prints) and
+// there raises Cancelled, which main turns into "cancelled"; what it would
+// have written is dropped on the way out, and the program then ends by
+// SIGINT with its default action, as a shell expects of a program it
+// interrupted (status 130, and a script's loop stops).  The library hands control to the host
 // (DoEvents) right before it reads the root's cancel request, and there the
 // flag becomes that request, each time: the request is cleared whenever the
-// library offers cancelling anew, the flag is not.  A second Ctrl-C is a
-// person who will not wait for the command to notice the first: the program
-// ends at once with status 130.
+// library offers cancelling anew, the flag is not.  While the library waits
+// for another process's lock it asks the host whether to give up, and the
+// flag says so.  A second Ctrl-C is a person who will not wait for the
+// command to notice the first: the program ends by SIGINT at once, writing
+// nothing.  A program started with SIGINT ignored (a script's background job)
+// keeps it ignored: the Ctrl-C is meant for someone else.
 #include <csignal>
 
 #include "platform/ui/DoEvents.h"
@@ -21,11 +26,11 @@ struct Cancelled {};
 
 class Interruptible {
 public:
-    // Installs the handler (the flag starts clear) and the hand-over hook,
-    // which also runs the hook it replaces and asks the root of this thread
-    // to cancel.
+    // Installs the handler (the flag starts clear), unless SIGINT is ignored,
+    // and the hooks: the hand-over, which also runs the hook it replaces and
+    // asks the root of this thread to cancel, and the one that gives up a wait.
     Interruptible();
-    // Puts back the handler and the hook it replaced.
+    // Puts back the handler and the hooks it replaced.
     ~Interruptible();
     Interruptible(const Interruptible&) = delete;
     Interruptible& operator=(const Interruptible&) = delete;
@@ -34,10 +39,14 @@ public:
     static bool Interrupted();
     // Raises Cancelled once Ctrl-C was pressed while one lived.
     static void StopIfInterrupted();
+    // Ends the program by SIGINT with its default action; never returns.
+    [[noreturn]] static void EndByInterrupt();
 
 private:
+    bool installed_ = false;
     struct sigaction previousAction_ {};
     ui::DoEventsHook previousHook_;
+    ui::GiveUpWaitingHook previousGiveUp_;
 };
 
 }  // namespace host

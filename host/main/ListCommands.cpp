@@ -12,6 +12,7 @@
 #include "host/controls/MemoryGeologicalAgeControl.h"
 #include "host/controls/MemoryListBox.h"
 #include "host/controls/MemoryTreeView.h"
+#include "host/main/Interrupt.h"
 #include "host/main/QueryCommands.h"
 #include "host/main/ShownErrors.h"
 #include "host/main/Table.h"
@@ -337,6 +338,7 @@ void PrintTree(std::ostream& out, MemoryTreeView& tree, bool keys) {
         if (!tag.IsEmpty()) line += "  {" + tag.ToString() + "}";
         // Laid out for a person: a node stays on its line, and what it holds
         // is shown, not obeyed by a terminal.
+        Interruptible::StopIfInterrupted();
         out << VisibleText(line) << "\n";
         std::vector<Ref<ITreeNode>> children;
         for (Ref<ITreeNode> child = node->Child(); child; child = child->Next()) children.push_back(child);
@@ -544,12 +546,14 @@ CommandRun DeclareList(CLI::App& app) {
             c.console.Say(e.message);
             return kUsage;
         }
+        // The fill runs to its end; a Ctrl-C meanwhile stops the command here.
+        Interruptible::StopIfInterrupted();
         // Laid out first: a code looked up while printing may fail too, and
         // a fill that failed prints nothing, not even a heading.
         std::ostringstream printed;
         Print(printed, *entry, *lists, controls, o->keys);
         if (errors.Failures() > 0 || c.Failed()) return kFailed;
-        c.console.Results() << printed.str();
+        PrintLines(c.console.Results(), printed.str());
         if (errors.Count() > 0) return kFailed;
         if (const std::string nothing = FilledNothing(*entry, controls); !nothing.empty())
             c.console.Say("list " + o->name + (o->args.empty() ? "" : " " + Join(o->args, " ")) +

@@ -138,6 +138,8 @@ void PlaceColumns(CommandContext& c, ADODB::Recordset& rs, std::vector<PrintedCo
 // set, in the order an execution opens them.
 int PrintStatements(CommandContext& c, IQuery& query, const std::string& sFile) {
     const std::string sql = query.QuerySQL(kAssetResults);
+    // A render cancelled half-way gives no statement, which is no fault of the file.
+    Interruptible::StopIfInterrupted();
     if (sql.empty()) return NoStatement(c, query, sFile);
     if (IsNumericText(sql)) {
         // Another number than 0: the render failed and has said why.
@@ -288,9 +290,9 @@ CommandRun DeclareRun(CLI::App& app) {
         "decimal point; a Null stays empty).  A chosen column the rows lack is printed empty and named on "
         "standard error.\n\n"
         "Exit status 0 also when nothing matches (that is said on standard error); 1 when the query cannot "
-        "be loaded or run, is refused (its results too large to process), was cancelled, the annual rows "
-        "were not opened, or the layout file cannot be loaded; 2 for a grid of another asset type than the "
-        "query's, or one whose rows are not the --results asked for.");
+        "be loaded or run, is refused (its results too large to process), the annual rows were not opened, "
+        "or the layout file cannot be loaded; 2 for a grid of another asset type than the query's, or one "
+        "whose rows are not the --results asked for.  Cancelled, it ends by SIGINT (130 in the shell).");
     return [o, grid](CommandContext& c) {
         std::optional<Grid> chosen;
         if (grid->count() > 0) {
@@ -436,6 +438,8 @@ CommandRun DeclareNew(CLI::App& app) {
         // settings may be written over.
         if (!OutputFilesWritable(c.console, {o->file}, o->force)) return kFailed;
         query->SetQueryType(o->type);
+        // The last point to stop at: from here on the file takes its name.
+        Interruptible::StopIfInterrupted();
         // Without --force the name is taken without replacing what another
         // run may have written there meanwhile: of two runs one succeeds.
         if (o->force)

@@ -8,6 +8,7 @@
 #include "core/CTools.h"
 #include "core/Globals.h"
 #include "core/mTL5ErrorCodes.h"
+#include "host/main/Interrupt.h"
 #include "host/main/ShownErrors.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/RegularFile.h"
@@ -165,6 +166,9 @@ Session OpenSession(Console& console, const SettingsChoice& settings, bool openD
 
     ShownErrors shown;
     session.root->OpenDatabase();
+    // A Ctrl-C while it opened (a wait for a lock given up, the question of
+    // a missing database answered No) leaves nothing to say but cancelled.
+    Interruptible::StopIfInterrupted();
     const int32_t number = session.root->ErrorNumber();
     if (number == ERR_DATABASE_NOT_FOUND) {
         console.Say("there is no database at " + session.root->Database());

@@ -77,4 +77,13 @@ void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<Ta
     }
 }
 
+void PrintLines(std::ostream& out, const std::string& text) {
+    for (size_t at = 0; at < text.size();) {
+        Interruptible::StopIfInterrupted();
+        const size_t end = std::min(text.find('\n', at), text.size() - 1) + 1;
+        out.write(text.data() + at, static_cast<std::streamsize>(end - at));
+        at = end;
+    }
+}
+
 }  // namespace host

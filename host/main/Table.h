@@ -27,4 +27,8 @@ void PrintText(std::ostream& out, const std::string& text);
 // quotes doubled, lines ended by CR LF.
 void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<TableRow>& rows, bool aligned);
 
+// Writes text laid out beforehand, a line at a time; raises Cancelled before
+// a line once Ctrl-C was pressed.
+void PrintLines(std::ostream& out, const std::string& text);
+
 }  // namespace host

@@ -3,7 +3,9 @@
 // in Commands.cpp.  Results go to standard output; status, progress,
 // messages and questions to standard error.
 //
-// Exit status: 0 done, 1 failed or cancelled, 2 usage.
+// Exit status: 0 done, 1 failed, 2 usage; a command cancelled by Ctrl-C ends
+// by SIGINT, as the shell expects of a program it interrupted.
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -51,9 +53,11 @@ int Run(Console& console, const Command& command, const CommandRun& run, const S
     ForgetFilesRead();
     Session session = OpenSession(console, settings, command.opensDatabase, command.reportsFolders);
     if (!session.root) return kFailed;
-    Interruptible::StopIfInterrupted();
     CommandContext context{console, *session.root, session.settings, shown};
     int status = run(context);
+    // What the library said after a Ctrl-C was left unsaid: the command was
+    // cancelled, whatever became of it.
+    if (console.Withheld()) throw Cancelled{};
     // An error shown while the command ran makes the run a failure.
     return status == kDone && context.Failed() ? kFailed : status;
 }
@@ -127,10 +131,12 @@ int main(int argc, char** argv) {
         sub->footer((footer.empty() ? "" : footer + "\n") + kCommonOptions);
     }
     // Only now: a command made earlier would take this footer as its own.
-    app.footer(kCommonOptions +
-               "\nExit status: 0 done, 1 failed or cancelled (Ctrl-C; a second one ends at once with 130), 2 "
-               "usage error.\n"
-               "Results go to standard output; status lines, messages and questions to standard error.");
+    app.footer(
+        kCommonOptions +
+        "\nExit status: 0 done, 1 failed, 2 usage error.  Ctrl-C stops a command at its next point: it "
+        "says cancelled, writes no file and ends by SIGINT (status 130 in the shell, and a script's loop "
+        "stops); a second Ctrl-C ends it by SIGINT at once.\n"
+        "Results go to standard output; status lines, messages and questions to standard error.");
 
     try {
         app.parse(Arguments(app, argc, argv));
@@ -157,19 +163,26 @@ int main(int argc, char** argv) {
         } catch (const Error& e) {
             console.Say(PlainDescription(e));
         } catch (const Cancelled&) {
-            // Whatever the command had not yet written is dropped on the way here.
-            console.Say("cancelled");
-            status = kFailed;
+            // Whatever the command had not yet written is dropped on the way
+            // here; the lines it has are written whole.
             cancelled = true;
         }
         ReleaseModuleData();
         ui::SetMessageBoxHandler(nullptr);
         ui::SetErrorWindowPresenter(nullptr);
-        // A write the Ctrl-C broke off is no failure of its own.
-        if (!std::cout.flush() && !cancelled) {
+        // A result line lost (a full disk, a closed pipe, a terminal gone),
+        // which a stream writing lines may note in its error flag alone,
+        // never passes for a run that printed everything.
+        const bool written = static_cast<bool>(std::cout.flush()) && !std::ferror(stdout);
+        if (cancelled) {
+            console.Say("cancelled");
+        } else if (!written) {
             console.Say("the results could not be written to standard output");
             status = kFailed;
         }
     }
+    // The files are as they were and the console's line is clear: the program
+    // ends as an interrupted one.
+    if (cancelled) Interruptible::EndByInterrupt();
     return status;
 }

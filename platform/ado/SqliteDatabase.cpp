@@ -3,11 +3,14 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "AdoErrors.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/FilesRead.h"
 #include "platform/runtime/RegularFile.h"
 #include "platform/runtime/Text.h"
+#include "platform/ui/DoEvents.h"
 
 namespace ADODB {
 
@@ -16,6 +19,23 @@ namespace {
 // How long a statement waits for another process's write lock before the
 // engine reports the database busy.
 constexpr int kBusyTimeoutMs = 2000;
+
+// Waits once more for another process's lock, as the engine's own timeout
+// would: short sleeps at first, longer ones later, up to kBusyTimeoutMs in
+// all.  Between sleeps it asks the host whether the person has given up (a
+// Ctrl-C also cuts a sleep short), so that nobody waits out the lock in vain.
+// Returns 0 to give up, which reports the database busy.
+int WaitForLock(void*, int count) {
+    static constexpr int kDelaysMs[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
+    constexpr int kSteps = sizeof kDelaysMs / sizeof kDelaysMs[0];
+    if (ui::GiveUpWaiting()) return 0;
+    int waited = 0;
+    for (int i = 0; i < count && waited < kBusyTimeoutMs; ++i)
+        waited += kDelaysMs[i < kSteps ? i : kSteps - 1];
+    if (waited >= kBusyTimeoutMs) return 0;
+    sqlite3_sleep(std::min(kDelaysMs[count < kSteps ? count : kSteps - 1], kBusyTimeoutMs - waited));
+    return 1;
+}
 
 // How much of a read-only database file the engine may map instead of
 // copying it page by page into the connection's cache.  The engine caps it at
@@ -77,7 +97,7 @@ void SqliteDatabase::Open(const std::string& sPath, bool bReadOnly) {
               "Cannot open database file '" + VisibleText(sPath) + "': " + VisibleText(message));
     }
     sqlite3_extended_result_codes(db, 0);
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_busy_handler(db, WaitForLock, nullptr);
     // The engine opens lazily; reading the schema now turns a file that is
     // not a database into an error at Open rather than at the first query.
     rc = sqlite3_exec(db, "SELECT 1 FROM sqlite_master LIMIT 1", nullptr, nullptr, nullptr);

@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <thread>
 
@@ -572,19 +573,37 @@ TEST_F(QueryCommands, ASecondCtrlCEndsAtOnce) {
             std::raise(SIGINT);
             std::_Exit(0);
         },
-        ::testing::ExitedWithCode(130), "terralith: interrupted");
+        ::testing::KilledBySignal(SIGINT), "^$");
+    // Ignored by whoever started the host, a Ctrl-C is meant for someone else.
+    std::signal(SIGINT, SIG_IGN);
+    {
+        host::Interruptible interruptible;
+        std::raise(SIGINT);
+        EXPECT_FALSE(host::Interruptible::Interrupted());
+    }
+    EXPECT_EQ(std::signal(SIGINT, SIG_DFL), SIG_IGN);
 }
 
 }  // namespace
 
+// True once the process catches SIGINT: a Ctrl-C before would end it unheard.
+bool CatchesCtrlC(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (StartsWith(line, "SigCgt:"))
+            return (std::stoull(line.substr(7), nullptr, 16) >> (SIGINT - 1)) & 1;
+    return false;
+}
+
 // The host run on the copy's settings with its output into pipes, Ctrl-C
 // pressed as soon as the standard output (1), the standard error (2) or the
-// terminal (3) has shown `mark`; its status and output, and in `shown` what
-// the terminal showed.  Without a terminal standard input is /dev/null.  The
-// output pipe holds little, so a host printing much waits for the test,
-// which reads on once it has pressed.
+// terminal (3) has shown `mark` ("" at once); its status as the shell sees
+// it, its output, in `shown` what the terminal showed and in `before` how
+// much of its standard error came before the Ctrl-C.  Without a terminal
+// standard input is /dev/null.  The output pipe holds little, so a host
+// printing much waits for the test, which reads on once it has pressed.
 HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::string> args, int stream,
-                                const std::string& mark, std::string& shown) {
+                                const std::string& mark, std::string& shown, size_t& before) {
     int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0) return {};
     fcntl(out[0], F_SETPIPE_SZ, 4096);
@@ -616,11 +635,22 @@ HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::st
     posix_spawnattr_destroy(&attributes);
     close(out[1]);
     close(err[1]);
+    for (int i = 0; spawned == 0 && i < 2000 && !CatchesCtrlC(pid); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     HostProcessRun run;
     std::string* texts[] = {&run.out, &run.err, &shown};
     pollfd fds[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {terminal, POLLIN, 0}};
     bool pressed = false;
     for (int open = terminal >= 0 ? 3 : 2; spawned == 0 && open > 0;) {
+        if (!pressed && texts[stream - 1]->find(mark) != std::string::npos) {
+            // Well into the work that follows the mark, which takes longer.
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            kill(pid, SIGINT);
+            // Heard before the test reads on.
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            pressed = true;
+            before = run.err.size();
+        }
         if (poll(fds, 3, 10000) <= 0) {
             kill(pid, SIGKILL);  // a host that hangs fails the test
             break;
@@ -636,12 +666,6 @@ HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::st
                 continue;
             }
             texts[i]->append(buffer, static_cast<size_t>(n));
-            if (!pressed && texts[stream - 1]->find(mark) != std::string::npos) {
-                // Well into the work that follows the mark, which takes longer.
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
-                kill(pid, SIGINT);
-                pressed = true;
-            }
         }
     }
     close(out[0]);
@@ -650,7 +674,7 @@ HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::st
     if (spawned != 0) return run;
     int status = 0;
     waitpid(pid, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : WIFSIGNALED(status) ? 128 + WTERMSIG(status) : -1;
     EXPECT_TRUE(pressed) << "never showed " << mark << ":\n" << run.err << shown;
     return run;
 }
@@ -668,18 +692,47 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
     Exec(annualDb, "DROP VIEW FieldAnnualTransformed; CREATE VIEW FieldAnnualTransformed AS SELECT * FROM (" +
                        select + ")" + slow);
     Exec(DatabasePath(), "CREATE VIEW SlowField AS SELECT * FROM Field" + slow);
+    Exec(DatabasePath(),
+         "CREATE VIEW SlowWell AS SELECT * FROM Well" + slow +
+             "; UPDATE Options SET Value = 'SELECT A.Well_Code FROM SlowWell A <join/> <where/>' "
+             "WHERE [Key] = 'SQL_WELL'");
     data.Write("Charts/Definitions/Slow.xml",
                Replace(ReadFile(data.Path() + "Charts/Definitions/FieldRemainingLiquids.xml"), "FROM Field ",
                        "FROM SlowField "));
     const std::string settings = data.Write("Host.settings.xml", settingsXml);
-    const std::string svg = scratch.Path() + "slow.svg";
-    const std::string query = SampleQuery("fields-gross.xml");
+    // Settings whose database another process holds locked, and settings
+    // that take a while to read (many translations) and name no database.
+    std::filesystem::copy_file(DatabasePath(), data.Path() + "Core/Database/Locked.db");
+    sqlite3* holder = nullptr;
+    sqlite3_open((data.Path() + "Core/Database/Locked.db").c_str(), &holder);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const std::string locked =
+        data.Write("Locked.settings.xml", Replace(settingsXml, ">Terralith.db<", ">Locked.db<"));
+    std::string terms;
+    for (int i = 0; i < 300000; ++i)
+        terms += Replace("<Term Stored=\"S#\" User=\"U#\"/>", "#", std::to_string(i));
+    data.Write("Padded.xml", "<Translations Language=\"en\">" + terms + "</Translations>");
+    const std::string padded = data.Write(
+        "Padded.settings.xml",
+        Replace(Replace(settingsXml, ">Terralith.db<", ">None.db<"), "Translations.xml<", "Padded.xml<"));
+    const std::string svg = scratch.Path() + "slow.svg", made = scratch.Path() + "new.xml";
+    const std::string query = SampleQuery("fields-gross.xml"), wells = SampleQuery("wells-gross.xml");
+    // A query whose description takes a few writes to the pipe.
+    std::string sectors;
+    for (int i = 1000; i < 1400; ++i)
+        sectors += Replace(
+            "<Sector SectorCode=\"#\" SectorName=\"Sector # of the North Sea\" CountryCode=\"GB\" "
+            "CountryName=\"United Kingdom\" RegionCode=\"NSEA\" RegionName=\"North Sea\"/>",
+            "#", std::to_string(i));
+    const std::string described =
+        data.Write("Sectors.xml", Replace(ReadFile(query), "</Sectors>", sectors + "</Sectors>"));
     struct Case {
         const char* where;
         std::vector<std::string> args;
-        int stream;        // where the mark shows
-        std::string mark;  // shown right before the work that is interrupted
-        bool printed;      // some rows are printed before it stops
+        int stream;            // where the mark shows
+        std::string mark;      // shown right before the work that is interrupted
+        bool printed = false;  // some rows are printed before it stops
+        std::string on = {};   // settings other than the copy's
     };
     for (const Case& c : std::vector<Case>{
              {"while the annual rows are opened",
@@ -698,13 +751,37 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
               2,
               "Building Company Participant lists...\n",
               false},
+             {"printing an aligned table",
+              {"run", "--format", "table", "--results", "annual", query},
+              1,
+              "\n",
+              true},
+             {"while a list is printed", {"list", "well-locations", "11,12,21"}, 1, "\n", true},
+             {"while a description is written", {"describe", described}, 1, "\n", true},
+             {"at the annual question, --verbose",
+              {"--verbose", "run", "--results", "annual", query},
+              3,
+              "[O/c] "},
+             {"while the query renders", {"--verbose", "run", wells}, 2, "(Reducing by Well)\n"},
+             {"while the statements render", {"--verbose", "run", "--sql", wells}, 2, "(Reducing by Well)\n"},
+             {"while waiting for a lock", {"option", "SQL_FIELD"}, 2, "", false, locked},
+             {"before the database's question", {"option", "SQL_FIELD"}, 2, "", false, padded},
+             {"before new's file takes its name", {"new", "--type", "Well", made}, 2, "", false, padded},
          }) {
         std::string shown;
-        const HostProcessRun run = RunPressingCtrlC(settings, c.args, c.stream, c.mark, shown);
-        EXPECT_EQ(run.status, 1) << c.where << ":\n" << run.err;
-        EXPECT_TRUE(EndsWith(run.err, "terralith: cancelled\n")) << c.where << ":\n" << run.err;
+        size_t before = 0;
+        const HostProcessRun run =
+            RunPressingCtrlC(c.on.empty() ? settings : c.on, c.args, c.stream, c.mark, shown, before);
+        // Ended by SIGINT, saying nothing after the Ctrl-C but cancelled.
+        EXPECT_EQ(run.status, 130) << c.where << ":\n" << run.err;
+        EXPECT_EQ(run.err.substr(std::min(run.err.find("terralith: ", before), run.err.size())),
+                  "terralith: cancelled\n")
+            << c.where << ":\n"
+            << run.err;
         EXPECT_EQ(!run.out.empty(), c.printed) << c.where << ":\n" << run.out.substr(0, 200);
-        EXPECT_FALSE(std::filesystem::exists(svg)) << c.where;
+        EXPECT_TRUE(run.out.empty() || EndsWith(run.out, "\n")) << c.where << ": a line cut short";
+        EXPECT_FALSE(std::filesystem::exists(svg) || std::filesystem::exists(made)) << c.where;
         EXPECT_FALSE(Has(shown, "answer is")) << c.where << ": Ctrl-C is the answer\n" << shown;
     }
+    sqlite3_close(holder);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "AdoFixture.h"
@@ -10,6 +11,7 @@
 #include "platform/ado/SqliteDatabase.h"
 #include "platform/runtime/FilesRead.h"
 #include "platform/runtime/Text.h"
+#include "platform/ui/DoEvents.h"
 #include "support/ErrorAssert.h"
 #include "support/Fifo.h"
 #include "support/SqliteFile.h"
@@ -189,6 +191,12 @@ TEST(Connection, BusyDatabaseIsAProviderFailure) {
     std::string d;
     EXPECT_EQ(QueryError(cn, "SELECT A FROM T", &d), adErrProviderFailed);  // after the busy wait
     EXPECT_EQ(d, "database is locked");
+    // A host whose user has given up ends the wait at once.
+    ui::SetGiveUpWaitingHook([] { return true; });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(QueryError(cn, "SELECT A FROM T", &d), adErrProviderFailed);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    ui::SetGiveUpWaitingHook(nullptr);
     sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(writer);
     EXPECT_EQ(Query(cn, "SELECT A FROM T")->RecordCount(), 1);
