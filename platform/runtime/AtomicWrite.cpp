@@ -723,8 +723,10 @@ void PublishAll(std::initializer_list<PendingFile*> files) {
             pending.push_back(file);
     // A file that a later one may fail after is withdrawn then, by a rename
     // that such a folder refuses: refused before any file takes its name.
+    // (A replacement there was refused when it was written.)
     for (size_t i = 0; i + 1 < pending.size(); ++i)
-        if (AddsNamesOnly(pending[i]->folder_)) pending[i]->Fail(EPERM, kAddsNamesOnly);
+        if (pending[i]->existing_ == ExistingFile::Refuse && AddsNamesOnly(pending[i]->folder_))
+            pending[i]->Fail(EPERM, kAddsNamesOnly);
     for (size_t i = 0; i < pending.size(); ++i) {
         try {
             // A file that a later one may yet fail after keeps what it replaces.

@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <span>
 #include <sstream>
 #include <thread>
 #include <vector>
@@ -302,6 +303,16 @@ void Listen(int listener, unsigned refusals) {
     }).detach();
 }
 
+// The system's calls that rename, link and remove a name: the old ones too
+// where the architecture has them.
+#ifdef __NR_rename
+constexpr long kRenames[] = {__NR_renameat, __NR_renameat2, __NR_rename}, kLinks[] = {__NR_linkat, __NR_link},
+               kRemoves[] = {__NR_unlinkat, __NR_unlink};
+#else
+constexpr long kRenames[] = {__NR_renameat, __NR_renameat2}, kLinks[] = {__NR_linkat},
+               kRemoves[] = {__NR_unlinkat};
+#endif
+
 // Makes the system of this process refuse what `refusals` says.
 bool Refuse(unsigned refusals) {
     if ((refusals & kOrdinaryUser) && !BecomeOrdinaryUser()) return false;
@@ -310,41 +321,17 @@ bool Refuse(unsigned refusals) {
         filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, call, 0, 1));
         filter.push_back(BPF_STMT(BPF_RET | BPF_K, action));
     };
-    if (refusals & kDieNaming) {
-        for (uint32_t call : {__NR_renameat, __NR_renameat2, __NR_linkat})
-            answer(call, SECCOMP_RET_KILL_PROCESS);
-#ifdef __NR_rename
-        answer(__NR_rename, SECCOMP_RET_KILL_PROCESS);
-        answer(__NR_link, SECCOMP_RET_KILL_PROCESS);
-#endif
-    }
-    if (refusals & kDieRenaming) {
-        for (uint32_t call : {__NR_renameat, __NR_renameat2}) answer(call, SECCOMP_RET_KILL_PROCESS);
-#ifdef __NR_rename
-        answer(__NR_rename, SECCOMP_RET_KILL_PROCESS);
-#endif
-    }
-    if (refusals & kNoLinks) {
-        answer(__NR_linkat, SECCOMP_RET_ERRNO | EPERM);
-#ifdef __NR_link
-        answer(__NR_link, SECCOMP_RET_ERRNO | EPERM);
-#endif
-    }
+    auto answerAll = [&](std::span<const long> calls, uint32_t action) {
+        for (const long call : calls) answer(static_cast<uint32_t>(call), action);
+    };
+    if (refusals & (kDieNaming | kDieRenaming)) answerAll(kRenames, SECCOMP_RET_KILL_PROCESS);
+    if (refusals & kDieNaming) answerAll(kLinks, SECCOMP_RET_KILL_PROCESS);
+    if (refusals & kNoLinks) answerAll(kLinks, SECCOMP_RET_ERRNO | EPERM);
     if (refusals & kFailFlush) answer(__NR_fsync, SECCOMP_RET_ERRNO | EIO);
     if (refusals & kDieFlushing) answer(__NR_fsync, SECCOMP_RET_KILL_PROCESS);
     if (refusals & kFailGiveBack) answer(__NR_renameat2, SECCOMP_RET_ERRNO | EIO);
-    if (refusals & kFailRemove) {
-        answer(__NR_unlinkat, SECCOMP_RET_ERRNO | EIO);
-#ifdef __NR_unlink
-        answer(__NR_unlink, SECCOMP_RET_ERRNO | EIO);
-#endif
-    }
-    if (refusals & kListened) {
-        for (uint32_t call : {__NR_renameat, __NR_renameat2}) answer(call, SECCOMP_RET_USER_NOTIF);
-#ifdef __NR_rename
-        answer(__NR_rename, SECCOMP_RET_USER_NOTIF);
-#endif
-    }
+    if (refusals & kFailRemove) answerAll(kRemoves, SECCOMP_RET_ERRNO | EIO);
+    if (refusals & kListened) answerAll(kRenames, SECCOMP_RET_USER_NOTIF);
     if (refusals & kRemoveKept) answer(__NR_linkat, SECCOMP_RET_USER_NOTIF);
     if (refusals & kSwapAtOpen) answer(__NR_openat, SECCOMP_RET_USER_NOTIF);
     // An open with `flag` fails with `err`.
