@@ -3,6 +3,7 @@
 // by the sample generator at the size asked for, or a folder named by
 // TERRALITH_BENCH_SET that terralith-sample made earlier.
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,7 +19,21 @@ namespace bench {
 // units file `units` (none when empty), its linked tables pointed at the
 // annual file beside its core database.
 inline std::string GeneratedDataSet(const std::string& scratch, const std::string& units = "") {
-    if (const char* set = std::getenv("TERRALITH_BENCH_SET"); set && *set) return std::string(set) + "/";
+    if (const char* set = std::getenv("TERRALITH_BENCH_SET"); set && *set) {
+        const std::string folder = std::string(set) + "/";
+        // What every benchmark opens first: a folder without them is no data set.
+        for (const char* file : {"Terralith.settings.xml", "Core/Database/Terralith.db"}) {
+            struct stat st {};
+            if (stat((folder + file).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+                std::fprintf(stderr,
+                             "TERRALITH_BENCH_SET names %s, which holds no %s: give it a folder that "
+                             "terralith-sample FOLDER --fields N made\n",
+                             set, file);
+                std::exit(1);
+            }
+        }
+        return folder;
+    }
     SampleOptions options;
     options.outFolder = scratch + "set";
     options.fields = FieldsAsked();

@@ -32,8 +32,9 @@ namespace scratch {
 // is still there to remove.
 inline char path[4096];
 inline volatile sig_atomic_t armed = 0;
-// The signals that stop a run: Ctrl-C, kill, a closed terminal.
-inline constexpr int kStops[] = {SIGINT, SIGTERM, SIGHUP};
+// The signals that stop a run: Ctrl-C, kill, a closed terminal, and a reader
+// that went away (`| head`).
+inline constexpr int kStops[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
 inline std::terminate_handler previousTerminate = nullptr;
 
 // Removes everything below the open folder `fd` with system calls alone (no
@@ -106,8 +107,20 @@ inline void OnStop(int sig) {
 
 inline void OnExit() { RemoveHoldingSignals(); }
 
+// An exception nothing caught is a run that cannot go on (a data set that is
+// not there, a statement that fails): it says why and fails, as a command
+// does, rather than aborting.
 inline void OnTerminate() {
     RemoveHoldingSignals();
+    if (std::exception_ptr thrown = std::current_exception()) {
+        try {
+            std::rethrow_exception(thrown);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "the benchmark stopped: %s\n", e.what());
+            std::_Exit(1);
+        } catch (...) {
+        }
+    }
     if (previousTerminate) previousTerminate();
     std::abort();
 }
@@ -117,7 +130,7 @@ inline void OnTerminate() {
 // The folder a run writes its data set and files into, made in the temporary
 // folder on the first call.  It is removed with everything in it however the
 // run ends: on return from main or exit(), on an uncaught exception, and on
-// SIGINT, SIGTERM or SIGHUP (a signal the run was started ignoring stays
+// SIGINT, SIGTERM, SIGHUP or SIGPIPE (a signal the run was started ignoring stays
 // ignored), after which the signal ends the run as it would have.  The data
 // sets are hundreds of megabytes and live in statics that are never
 // destroyed, so nothing else would remove them.
