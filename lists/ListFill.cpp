@@ -8,6 +8,7 @@
 #include "interfaces/IQueryManager.h"
 #include "interfaces/_cvDataManager.h"
 #include "lists/CLookupCache.h"
+#include "lists/SearchTally.h"
 #include "platform/ado/Recordset.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/Text.h"
@@ -30,6 +31,7 @@ std::string SectorStatement(const std::string& sKey, const std::string& sSectorC
 Ref<ADODB::Recordset> Open(const std::string& sSQL) {
     Ref<ADODB::Recordset> rs = gTools()->NewADODBRecordset();
     rs->Open(sSQL, gDataManagerObject()->Connection(), 3, 1);
+    NoteSearch(rs->RecordCount());
     return rs;
 }
 

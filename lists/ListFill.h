@@ -34,8 +34,9 @@ std::string Fill(const std::string& sText, const std::string& sPlaceholder, cons
 // list, which must be a comma list of numbers: anything else raises
 // &H80041066 naming the first item that is none.
 std::string SectorStatement(const std::string& sKey, const std::string& sSectorCodes);
-// The statement opened static and read-only on the root's connection; raises
-// what the record set raises (an empty statement, no open connection, ...).
+// The statement opened static and read-only on the root's connection, counted
+// as a search with its rows (SearchTally); raises what the record set raises
+// (an empty statement, no open connection, ...).
 Ref<ADODB::Recordset> Open(const std::string& sSQL);
 // The control's name as an error report records it; "" for Nothing or a
 // control that cannot say.  Never fails, so a report is never lost to it.

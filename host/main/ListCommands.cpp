@@ -18,6 +18,7 @@
 #include "host/main/Table.h"
 #include "interfaces/IDataLists.h"
 #include "interfaces/IQueryManager.h"
+#include "lists/SearchTally.h"
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
 #include "platform/ui/ErrorWindow.h"
@@ -402,14 +403,13 @@ void Print(std::ostream& out, const FillEntry& entry, IDataLists& lists, Control
     }
 }
 
-// What the fill left in its control when that is nothing a search found:
-// no row, node or value, or in a tree only the top node every fill of it
-// starts from (its key ROOT, "All" or "No Data"); "" when it filled something.
-std::string FilledNothing(const FillEntry& entry, Controls& c) {
+// What the control holds after a search that found no rows, for the remark:
+// nothing, or in a tree the one top node its fill adds whatever it finds
+// (keyed ROOT or ALL, reading "All" or "No Data"), or the asset groups given.
+std::string HeldAfterNothingFound(const FillEntry& entry, Controls& c) {
     auto tree = [](MemoryTreeView& t) {
-        const std::vector<std::string> keys = t.Memory().Keys();
-        if (keys.empty()) return "the tree is empty";
-        return keys.size() == 1 && keys.front() == "ROOT" ? "the tree holds only its top node" : "";
+        const size_t nodes = t.Memory().Keys().size();
+        return nodes == 0 ? "the tree is empty" : nodes == 1 ? "the tree holds only its top node" : "";
     };
     bool empty = false;
     switch (entry.info.control) {
@@ -427,8 +427,8 @@ std::string FilledNothing(const FillEntry& entry, Controls& c) {
             empty = c.chooser->Rows().empty();
             break;
         case ListControl::AssetGroups:
-            empty = !c.assets || c.assets->Count() == 0;
-            break;
+            // The groups given stay, each under its key ending "|NULL".
+            return "the asset groups hold only those given";
         case ListControl::Value:
             empty = c.value.empty();
             break;
@@ -508,7 +508,8 @@ CommandRun DeclareList(CLI::App& app) {
         "the "
         "cached codes), a tree indented by level, a chooser's rows.  Exit status 1 when the fill showed an "
         "error or a warning; after an error nothing is printed.  "
-        "A fill that leaves its control empty says that nothing matches, on standard error, with status 0.");
+        "A fill whose search finds no rows says that nothing matches, on standard error, with status 0; "
+        "one that searches nothing (fixed rows, the basin tree's root) never says it.");
     return [o](CommandContext& c) {
         const FillEntry* entry = Find(o->name);
         if (!entry) {
@@ -540,12 +541,17 @@ CommandRun DeclareList(CLI::App& app) {
         if (!o->query.empty() && !LoadQuery(c, o->query)) return kFailed;
         Controls controls;
         ShownErrors errors;
+        // Whether nothing matched is measured on the fill's own statements,
+        // not guessed from what its control holds: a fill may add a top node
+        // or fixed rows whatever it finds, or search nothing at all.
+        listfill::ForgetSearches();
         try {
             entry->fill(*lists, controls, o->args);
         } catch (const UsageError& e) {
             c.console.Say(e.message);
             return kUsage;
         }
+        const listfill::SearchTally searched = listfill::Searches();
         // The fill runs to its end; a Ctrl-C meanwhile stops the command here.
         Interruptible::StopIfInterrupted();
         // Laid out first: a code looked up while printing may fail too, and
@@ -555,9 +561,11 @@ CommandRun DeclareList(CLI::App& app) {
         if (errors.Failures() > 0 || c.Failed()) return kFailed;
         PrintLines(c.console.Results(), printed.str());
         if (errors.Count() > 0) return kFailed;
-        if (const std::string nothing = FilledNothing(*entry, controls); !nothing.empty())
+        if (searched.statements > 0 && searched.rows == 0) {
+            const std::string held = HeldAfterNothingFound(*entry, controls);
             c.console.Say("list " + o->name + (o->args.empty() ? "" : " " + Join(o->args, " ")) +
-                          ": nothing matches; " + nothing);
+                          ": nothing matches" + (held.empty() ? "" : "; " + held));
+        }
         return kDone;
     };
 }

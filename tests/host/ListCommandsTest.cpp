@@ -94,6 +94,11 @@ TEST_F(ListCommands, AListPrintsItsRowsItemValuesAndCodes) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(StartsWith(run.out, "Key,Value\r\n\"Say \"\"hi\"\"|NULL\",\"Say \"\"hi\"\"|NULL|3\"\r\n"))
         << run.out;
+    // A group whose codes are no transport's stays as given.
+    run = Run({"list", "country-codes", "Far=99999"});
+    EXPECT_EQ(
+        run.err,
+        "terralith: list country-codes Far=99999: nothing matches; the asset groups hold only those given\n");
 }
 
 TEST_F(ListCommands, ATreePrintsIndentedByLevelWithItsKeysOnRequest) {
@@ -119,10 +124,21 @@ TEST_F(ListCommands, ATreePrintsIndentedByLevelWithItsKeysOnRequest) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "All  [ROOT]\n  Duinhaven Gas Terminal  [T_18]\n  Zeehaven Oil Terminal  [T_19]\n");
     EXPECT_EQ(run.err, "");
-    run = Run({"list", "field-locations", "99"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err,
-              "terralith: list field-locations 99: nothing matches; the tree holds only its top node\n");
+
+    // Nothing matches where the fill's search found no rows, whatever its
+    // top node; the basin tree searches nothing.
+    Exec(DatabasePath(), "DELETE FROM Lookup WHERE LOOKUP_TYPE = 'RIG_TYPE'");
+    for (const auto& [args, says] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"list", "field-locations", "99"},
+              "terralith: list field-locations 99: nothing matches; the tree holds only its top node\n"},
+             {{"list", "rig-types"},
+              "terralith: list rig-types: nothing matches; the tree holds only its top node\n"},
+             {{"list", "basin-tree"}, ""}}) {
+        run = Run(args);
+        EXPECT_EQ(run.status, 0) << args[1];
+        EXPECT_EQ(run.err, says);
+        EXPECT_EQ(run.out, "All\n") << args[1];
+    }
 }
 
 TEST_F(ListCommands, MistypedCommandsExitTwoAndFailedFillsOne) {
