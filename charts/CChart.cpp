@@ -104,6 +104,7 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
         xPoints_ = ChartXPoints();
         xForms_.clear();
         recordPoints_.clear();
+        xAxes_.clear();
         // A query that could not be opened ends the drawing where it stands: no
         // headings, header, footer, legend or column widths.
         if (failedQuery_ != 0) {

@@ -107,12 +107,15 @@ private:
     // One axis of a plain series: formats the chart axis, adds its legend
     // entry and grid heading, sizes the grid and writes the values into the
     // chart and into the grid column under the axis's heading: "Y" and "Y2"
-    // each record's value at the point and row of its X value, "X" every
-    // point's X value as its point label and row caption, the caption in the
-    // cell type, format pattern and decimal places of the X axis of the query
-    // that brought the value, in this axis's unit.  A Null leaves its chart
-    // point without a value and its cell empty.  The record set is left at
-    // its end.  Passes errors on.
+    // each record's value at the point and row of its X value; "X" reading
+    // the column that placed the query's records every point's X value as its
+    // row caption, in the cell type, format pattern and decimal places of the
+    // X axis of the query that brought the value, in this axis's unit, and,
+    // the axis that placed them alone, as the point labels of the group (one
+    // a point); an "X" reading another column each record's own value at its
+    // record's row, in its own form and a column of its own.  A Null leaves
+    // its chart point without a value and its cell empty.  The record set is
+    // left at its end.  Passes errors on.
     void PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartControl>& chChart,
                           const Ref<ADODB::Recordset>& rs, const Ref<IChartAxis>& oAxis, int32_t lChartGroup);
     // Sets x ("X") or y ("Y", "Y2") of the point to the text; any other axis
@@ -146,14 +149,15 @@ private:
     void SizeGrid(const Ref<ISpreadsheetGrid>& sprData, int32_t lRows, int32_t lCols);
 
     // Places the records of every bar and line query of this drawing by the
-    // values of the first "X" axis of its bar and line series (a query
-    // without one, or whose result lacks that column, record by record);
-    // rsResults holds the record sets of the first queries, by query.
+    // values of the first "X" axis with a field name of its bar and line
+    // series (a query without one, or whose result lacks that column, record
+    // by record); rsResults holds the record sets of the first queries, by
+    // query.
     void PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults);
     // The grid column of an axis headed by its legend label, else its field
-    // name.  The "X" axes of one heading (letter case ignored) share the
-    // column of the points' X values, whose cells the first of them writes
-    // (bWrites false for the others); every value axis gets a column of its
+    // name.  The axes of the points' X values (bX) of one heading (letter
+    // case ignored) share a column, whose cells the first of them writes
+    // (bWrites false for the others); every other axis gets a column of its
     // own, so no cell is written twice and every series stands under its
     // heading, whatever other axes are headed alike.
     int32_t GridColumn(const std::string& sFieldName, const std::string& sLegendLabel, bool bX,
@@ -225,6 +229,10 @@ private:
     // Per query (0-based), the point of each of its records; empty for a
     // query that is not drawn as bars or lines.
     std::vector<std::vector<int32_t>> recordPoints_;
+    // Per query (0-based), the "X" axis whose values placed its records;
+    // Nothing for a query placed record by record or not drawn as bars or
+    // lines.
+    std::vector<Ref<IChartAxis>> xAxes_;
 
     std::string definitionName_;
     Ref<IChartLabel> title_, footer_;

@@ -75,9 +75,17 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                if (sName != "X" && sName != "Y" && sName != "Y2") return;
 
                const std::string sFieldName = oAxis->FieldName();
-               bool writes = true;
-               const int32_t column = GridColumn(sFieldName, oAxis->LegendLabel(), sName == "X", writes);
                const std::vector<int32_t>& points = recordPoints_.at(static_cast<size_t>(lChartGroup - 1));
+               // The axis that placed the query's records captions the points; another X axis
+               // reading the same column shows the same X values, while one reading another
+               // column (a year written times ten beside the year) has values of its records
+               // alone, in a column of its own.
+               const Ref<IChartAxis>& placing = xAxes_.at(static_cast<size_t>(lChartGroup - 1));
+               const bool pointsX = sName == "X" && !points.empty() && placing &&
+                                    EqualsNoCase(sFieldName, placing->FieldName());
+               const bool captions = sName == "X" && placing == oAxis;
+               bool writes = true;
+               const int32_t column = GridColumn(sFieldName, oAxis->LegendLabel(), pointsX, writes);
                const int32_t pointCount = points.empty() ? rs->RecordCount() : xPoints_.Count();
                SizeGrid(sprData, pointCount, std::max(rs->Fields().Count(), column));
 
@@ -96,7 +104,8 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                auto label = [&](const Variant& value, int32_t point, const XForm& form) {
                    Ref<IChartAxisControl> x = chChart->ChartArea()->Axes("X");
                    x->SetAnnotationMethod(1);
-                   chChart->ChartGroups(lChartGroup)->PointLabels()->Add(value);
+                   // One caption a point: labels past the points would caption nothing.
+                   if (captions) chChart->ChartGroups(lChartGroup)->PointLabels()->Add(value);
                    x->SetAnnotationRotationAngle(oAxis->AnnotationRotationAngle());
                    // A point that a query without X values added has no caption.
                    if (writes && !value.IsEmpty())
@@ -104,7 +113,7 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                                     CellDecimals(form.decimals));
                };
 
-               if (sName == "X" && !points.empty() && !rs->Eof()) {
+               if (pointsX && !rs->Eof()) {
                    // A column the result lacks fails here, as it does for every axis.
                    (void)rs->Fields(sFieldName);
                    // Every point of the drawing is labelled, whichever query brought its X value,
@@ -164,6 +173,7 @@ void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
     xPoints_ = ChartXPoints();
     xForms_.clear();
     recordPoints_.assign(rsResults.size(), {});
+    xAxes_.assign(rsResults.size(), {});
     std::vector<size_t> placed(rsResults.size(), SIZE_MAX);
     std::vector<size_t> byPosition;
     for (size_t q = 0; q < rsResults.size(); ++q) {
@@ -200,6 +210,7 @@ void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) values.push_back(rs->Fields(xField).Value());
         rs->MoveFirst();
         placed[q] = xPoints_.Add(values);
+        xAxes_[q] = xAxis;
         xForms_.push_back(
             {CellType(xAxis->Type(), rs->Fields(xField).Type()), xAxis->Format(), xAxis->DecimalPlaces()});
     }

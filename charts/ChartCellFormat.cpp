@@ -1,19 +1,26 @@
 #include "charts/ChartCellFormat.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #include "platform/runtime/Text.h"
 
 namespace {
 
+// The pictures that named ones and the date marks ddddd, dddddd and ttttt stand for.
+constexpr const char* kShortDate = "yyyy-mm-dd";
+constexpr const char* kLongDate = "d mmmm yyyy";
+constexpr const char* kLongTime = "hh:nn:ss";
+
 // A picture taken apart: literal text, or one of the number picture's marks.
 struct Token {
-    enum Kind { Literal, Zero, Hash, Point, Comma, Percent } kind;
-    std::string text;  // a literal's text
+    enum Kind { Literal, Zero, Hash, Point, Comma, Percent, Exponent } kind;
+    std::string text;  // a literal's text; an exponent's mark as written ("E+", "e-", ...)
 };
 
 // Splits at ";" outside quotes and after-backslash characters.
@@ -65,6 +72,12 @@ std::vector<Token> Tokens(const std::string& section) {
             out.push_back({Token::Comma, ""});
         } else if (c == '%') {
             out.push_back({Token::Percent, ""});
+        } else if ((c == 'E' || c == 'e') && i + 2 < section.size() &&
+                   (section[i + 1] == '+' || section[i + 1] == '-') &&
+                   (section[i + 2] == '0' || section[i + 2] == '#')) {
+            // Only digits right after the sign make an exponent; "E+" before text is text.
+            out.push_back({Token::Exponent, section.substr(i, 2)});
+            ++i;
         } else {
             literal(std::string(1, c));
         }
@@ -79,30 +92,46 @@ bool IsNumberPicture(const std::string& pic) {
     return false;
 }
 
-// The value (not below 0) rounded half away from zero to `decimals` places
-// on its first 15 significant digits: the whole digits without leading
-// zeros ("" for none) and exactly `decimals` fraction digits.
-void RoundedDigits(double a, int decimals, std::string& whole, std::string& frac) {
+// The value's (above 0, finite) first 15 significant digits, and the power of
+// ten of the first of them: a = d.ddd... x 10^power.
+void SignificantDigits(double a, std::string& digits, int& power) {
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 14);
+    const std::string text(buf, res.ptr);
+    const size_t e = text.find('e');
+    digits = text.substr(0, 1) + text.substr(2, e - 2);
+    power = std::atoi(text.c_str() + e + 1);
+}
+
+// The first `keep` (0 or more) of the digits, rounded half away from zero on
+// the digit after them; one digit more when rounding carries past the first.
+std::string RoundDigits(std::string digits, int keep) {
+    if (static_cast<int>(digits.size()) <= keep) digits.append(keep + 1 - digits.size(), '0');
+    std::string kept = digits.substr(0, static_cast<size_t>(keep));
+    if (digits[static_cast<size_t>(keep)] >= '5') {
+        int i = static_cast<int>(kept.size()) - 1;
+        for (; i >= 0 && kept[static_cast<size_t>(i)] == '9'; --i) kept[static_cast<size_t>(i)] = '0';
+        if (i < 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[static_cast<size_t>(i)];
+    }
+    return kept;
+}
+
+// The value (not below 0) times 10^shift rounded half away from zero to
+// `decimals` places on its first 15 significant digits: the whole digits
+// without leading zeros ("" for none) and exactly `decimals` fraction digits.
+// The shift moves the written digits, so that a percent or a scaling by
+// thousands rounds the value as written, not as its binary neighbour lies.
+void RoundedDigits(double a, int shift, int decimals, std::string& whole, std::string& frac) {
     std::string kept;
     if (a > 0) {
-        char buf[40];
-        const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 14);
-        const std::string text(buf, res.ptr);
-        const size_t e = text.find('e');
-        std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
-        const int keep = std::atoi(text.c_str() + e + 1) + 1 + decimals;
-        if (keep >= 0) {
-            if (static_cast<int>(digits.size()) <= keep) digits.append(keep + 1 - digits.size(), '0');
-            kept = digits.substr(0, static_cast<size_t>(keep));
-            if (digits[static_cast<size_t>(keep)] >= '5') {
-                int i = static_cast<int>(kept.size()) - 1;
-                for (; i >= 0 && kept[static_cast<size_t>(i)] == '9'; --i) kept[static_cast<size_t>(i)] = '0';
-                if (i < 0)
-                    kept.insert(kept.begin(), '1');
-                else
-                    ++kept[static_cast<size_t>(i)];
-            }
-        }
+        std::string digits;
+        int power = 0;
+        SignificantDigits(a, digits, power);
+        const int keep = power + shift + 1 + decimals;
+        if (keep >= 0) kept = RoundDigits(digits, keep);
     }
     if (kept.size() < static_cast<size_t>(decimals) + 1) kept.insert(0, decimals + 1 - kept.size(), '0');
     whole = kept.substr(0, kept.size() - static_cast<size_t>(decimals));
@@ -111,9 +140,38 @@ void RoundedDigits(double a, int decimals, std::string& whole, std::string& frac
     whole = first == std::string::npos ? "" : whole.substr(first);
 }
 
+// The value (not below 0) times 10^shift as `wholeDigits` digits before the
+// point and `decimals` after it, times a power of ten, which it returns:
+// 1234.5 with one whole digit and two decimals is 1.23 and 3.  Zero is all
+// zeros (the whole part "") and the power 0.
+int ScientificDigits(double a, int shift, int wholeDigits, int decimals, std::string& whole,
+                     std::string& frac) {
+    const int keep = wholeDigits + decimals;
+    std::string kept(static_cast<size_t>(keep), '0');
+    int power = 0;
+    if (a > 0) {
+        std::string digits;
+        SignificantDigits(a, digits, power);
+        power += shift;
+        kept = RoundDigits(digits, keep);
+        if (static_cast<int>(kept.size()) > keep) {
+            kept.pop_back();
+            ++power;
+        }
+        power -= wholeDigits - 1;
+    }
+    whole = kept.substr(0, static_cast<size_t>(wholeDigits));
+    frac = kept.substr(static_cast<size_t>(wholeDigits));
+    if (a == 0) whole.clear();
+    return power;
+}
+
 // One section applied to the value's size; the sign is the caller's.
 std::string FormatNumberSection(double a, const std::string& section) {
     const std::vector<Token> tokens = Tokens(section);
+    auto isDigit = [&](size_t i) {
+        return i < tokens.size() && (tokens[i].kind == Token::Zero || tokens[i].kind == Token::Hash);
+    };
     size_t first = tokens.size(), last = 0;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token::Kind k = tokens[i].kind;
@@ -122,8 +180,8 @@ std::string FormatNumberSection(double a, const std::string& section) {
             last = i;
         }
     }
-    std::string prefix, suffix;
-    int minWhole = 0, fracPlaces = 0, minFrac = 0;
+    std::string prefix, suffix, exponentMark;
+    int minWhole = 0, fracPlaces = 0, minFrac = 0, minExponent = 0, shift = 0;
     bool point = false, thousands = false, percent = false;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token& t = tokens[i];
@@ -136,16 +194,36 @@ std::string FormatNumberSection(double a, const std::string& section) {
                 percent = true;
                 side += "%";
                 break;
-            case Token::Comma:
-                if (i > first && i < last && !point) thousands = true;
-                if (i < first || i > last) side += ",";
+            case Token::Comma: {
+                // A run of commas at once: those that end the digits of the whole part
+                // (before the point, written or not) or of the fraction each divide by
+                // 1,000; between digits of the whole part, one or more, they separate
+                // thousands.  A run lies wholly between the first and last digit or
+                // wholly outside them.  A thousand commas leave nothing of any number,
+                // so that more need not be counted.
+                size_t to = i;
+                while (to + 1 < tokens.size() && tokens[to + 1].kind == Token::Comma) ++to;
+                const int run = static_cast<int>(to - i + 1);
+                if (exponentMark.empty() && i > 0 && isDigit(i - 1) && !isDigit(to + 1))
+                    shift -= 3 * std::min(run, 1000);
+                else if (i > first && i < last && !point && exponentMark.empty())
+                    thousands = true;
+                else if (i < first || i > last)
+                    side.append(static_cast<size_t>(run), ',');
+                i = to;
                 break;
+            }
             case Token::Point:
                 point = true;
                 break;
+            case Token::Exponent:
+                if (exponentMark.empty()) exponentMark = t.text;
+                break;
             case Token::Zero:
             case Token::Hash:
-                if (point) {
+                if (!exponentMark.empty()) {
+                    if (t.kind == Token::Zero) ++minExponent;
+                } else if (point) {
                     ++fracPlaces;
                     if (t.kind == Token::Zero) minFrac = fracPlaces;
                 } else if (t.kind == Token::Zero) {
@@ -154,14 +232,24 @@ std::string FormatNumberSection(double a, const std::string& section) {
                 break;
         }
     }
-    if (percent) a *= 100;
-    std::string whole, frac;
-    RoundedDigits(a, fracPlaces, whole, frac);
+    if (percent) shift += 2;
+    std::string whole, frac, exponent;
+    if (exponentMark.empty()) {
+        RoundedDigits(a, shift, fracPlaces, whole, frac);
+    } else {
+        // As many digits before the point as the picture has 0s there, at least one.
+        const int power = ScientificDigits(a, shift, std::max(minWhole, 1), fracPlaces, whole, frac);
+        exponent = std::to_string(std::abs(power));
+        if (static_cast<int>(exponent.size()) < minExponent)
+            exponent.insert(0, minExponent - exponent.size(), '0');
+        exponent.insert(0, power < 0 ? "-" : exponentMark[1] == '+' ? "+" : "");
+        exponent.insert(0, 1, exponentMark[0]);
+    }
     if (static_cast<int>(whole.size()) < minWhole) whole.insert(0, minWhole - whole.size(), '0');
     if (thousands)
         for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3) whole.insert(whole.begin() + i, ',');
     while (static_cast<int>(frac.size()) > minFrac && frac.back() == '0') frac.pop_back();
-    return prefix + whole + (point ? "." + frac : "") + suffix;
+    return prefix + whole + (point ? "." + frac : "") + exponent + suffix;
 }
 
 std::string FormatNumber(double d, const std::string& pic) {
@@ -185,6 +273,44 @@ int Weekday(double serial) {
     return static_cast<int>(((day + 6) % 7 + 7) % 7) + 1;
 }
 
+// The length of the morning-or-afternoon marker at pic[i] (letter case
+// ignored): 5 "AM/PM", 4 "AMPM", 3 "A/P"; 0 for none.
+size_t AmPmLength(std::string_view pic, size_t i) {
+    const std::string_view rest = pic.substr(i);
+    if (EqualsNoCase(rest.substr(0, 5), "AM/PM")) return 5;
+    if (EqualsNoCase(rest.substr(0, 4), "AMPM")) return 4;
+    if (EqualsNoCase(rest.substr(0, 3), "A/P")) return 3;
+    return 0;
+}
+
+// True when a marker stands outside quotes and after-backslash characters:
+// only such a marker is one, and switches the hours to a 12-hour clock.
+bool HasAmPm(std::string_view pic) {
+    for (size_t i = 0; i < pic.size(); ++i) {
+        if (pic[i] == '"') {
+            const size_t end = pic.find('"', i + 1);
+            if (end == std::string_view::npos) return false;
+            i = end;
+        } else if (pic[i] == '\\') {
+            ++i;
+        } else if (AmPmLength(pic, i) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string FormatDate(double serial, const std::string& pic);
+
+// The date and the time, the date alone at midnight, the time alone on the
+// day of serial 0.
+std::string GeneralDate(double serial) {
+    const DateParts p = SplitDate(serial);
+    if (p.year == 1899 && p.month == 12 && p.day == 30) return FormatDate(serial, kLongTime);
+    if (p.hour == 0 && p.minute == 0 && p.second == 0) return FormatDate(serial, kShortDate);
+    return FormatDate(serial, kShortDate) + " " + FormatDate(serial, kLongTime);
+}
+
 std::string FormatDate(double serial, const std::string& pic) {
     static const char* const months[] = {"January",   "February", "March",    "April",
                                          "May",       "June",     "July",     "August",
@@ -192,7 +318,7 @@ std::string FormatDate(double serial, const std::string& pic) {
     static const char* const days[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                        "Thursday", "Friday", "Saturday"};
     const DateParts p = SplitDate(serial);
-    const bool twelveHours = InStr(pic, "AM/PM", 1, true) != 0;
+    const bool twelveHours = HasAmPm(pic);
     const int dayOfYear = static_cast<int>(std::floor(serial) - DateSerial(p.year, 1, 1)) + 1;
     const int firstWeekday = Weekday(DateSerial(p.year, 1, 1));
     std::string out;
@@ -211,9 +337,14 @@ std::string FormatDate(double serial, const std::string& pic) {
             i += 2;
             continue;
         }
-        if (EqualsNoCase(std::string_view(pic).substr(i, 5), "AM/PM")) {
-            out += p.hour < 12 ? "AM" : "PM";
-            i += 5;
+        if (const size_t marker = AmPmLength(pic, i)) {
+            // "AM/PM" and "A/P" show their own half as written, letter case kept; "AMPM"
+            // shows "AM" or "PM".
+            const bool morning = p.hour < 12;
+            out += marker == 5   ? pic.substr(morning ? i : i + 3, 2)
+                   : marker == 4 ? std::string(morning ? "AM" : "PM")
+                                 : pic.substr(morning ? i : i + 2, 1);
+            i += marker;
             continue;
         }
         const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(raw)));
@@ -246,7 +377,13 @@ std::string FormatDate(double serial, const std::string& pic) {
             out += run == 1   ? std::to_string(p.day)
                    : run == 2 ? Pad2(p.day)
                    : run == 3 ? name.substr(0, 3)
-                              : name;
+                   : run == 4 ? name
+                   : run == 5 ? FormatDate(serial, kShortDate)
+                              : FormatDate(serial, kLongDate);
+        } else if (c == 't' && run >= 5) {
+            out += FormatDate(serial, kLongTime);
+        } else if (c == 'c') {
+            for (size_t k = 0; k < run; ++k) out += GeneralDate(serial);
         } else if (c == 'w') {
             out += std::to_string(run == 1 ? Weekday(serial) : (dayOfYear - 1 + firstWeekday - 1) / 7 + 1);
         } else if (c == 'q') {
@@ -271,15 +408,26 @@ std::string FormatDate(double serial, const std::string& pic) {
     return out;
 }
 
+// The picture a named format stands for; the name itself when it is none.
 std::string NamedPicture(const std::string& pic) {
-    static const char* const named[][2] = {{"Fixed", "0.00"},
-                                           {"Standard", "#,##0.00"},
-                                           {"Percent", "0.00%"},
-                                           {"Short Date", "yyyy-mm-dd"},
-                                           {"Long Date", "d mmmm yyyy"}};
+    static const char* const named[][2] = {
+        {"Fixed", "0.00"},        {"Standard", "#,##0.00"},       {"Currency", "#,##0.00"},
+        {"Percent", "0.00%"},     {"Scientific", "0.00E+00"},     {"General Date", "c"},
+        {"Long Date", kLongDate}, {"Medium Date", "d mmm yyyy"},  {"Short Date", kShortDate},
+        {"Long Time", kLongTime}, {"Medium Time", "hh:nn AM/PM"}, {"Short Time", "hh:nn"}};
     for (const auto& n : named)
         if (EqualsNoCase(pic, n[0])) return n[1];
     return pic;
+}
+
+// The named formats that write a number as one of two words: the first for
+// any number but 0, the second for 0.
+const char* const* TwoWords(const std::string& pic) {
+    static const char* const words[][3] = {
+        {"Yes/No", "Yes", "No"}, {"True/False", "True", "False"}, {"On/Off", "On", "Off"}};
+    for (const auto& w : words)
+        if (EqualsNoCase(pic, w[0])) return w + 1;
+    return nullptr;
 }
 
 }  // namespace
@@ -295,7 +443,9 @@ std::string ChartFormat(const Variant& vValue, const std::string& sPattern) {
         case VarKind::Currency:
         case VarKind::Boolean:
             number = serial = vValue.ToDouble();
-            isNumber = isDate = true;
+            // An infinity has no digits to write; as a date it lies out of range.
+            isNumber = std::isfinite(number);
+            isDate = true;
             break;
         case VarKind::Date:
             number = serial = vValue.DateSerial();
@@ -309,6 +459,8 @@ std::string ChartFormat(const Variant& vValue, const std::string& sPattern) {
             break;
     }
     if (EqualsNoCase(sPattern, "General Number")) return isNumber ? DoubleToText(number) : vValue.ToString();
+    if (const char* const* words = TwoWords(sPattern))
+        return isNumber ? words[number == 0 ? 1 : 0] : vValue.ToString();
     const std::string pic = NamedPicture(sPattern);
     if (IsNumberPicture(pic)) return isNumber ? FormatNumber(number, pic) : vValue.ToString();
     return isDate ? FormatDate(serial, pic) : vValue.ToString();

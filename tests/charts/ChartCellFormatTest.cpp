@@ -1,6 +1,8 @@
 // The pictures of the chart grid's text cells.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "charts/ChartCellFormat.h"
 #include "platform/runtime/Text.h"
 
@@ -29,6 +31,16 @@ TEST(ChartFormat, NumberPicturesRoundHalvesAwayFromZeroOnTheDecimalDigits) {
     EXPECT_EQ(ChartFormat(Variant(123456789), "#,##0"), "123,456,789");
     EXPECT_EQ(ChartFormat(Variant(-123456.5), "#,##0.0"), "-123,456.5");
     EXPECT_EQ(ChartFormat(Variant(999999.5), "#,##0"), "1,000,000") << "rounding adds a digit";
+    // Commas ending the whole part or the fraction divide by 1,000 each; between digits they separate.
+    EXPECT_EQ(ChartFormat(Variant(1234567.891), "#,##0,"), "1,235");
+    EXPECT_EQ(ChartFormat(Variant(1234567.891), "#,##0.0,"), "1,234.6");
+    EXPECT_EQ(ChartFormat(Variant(1900000), "0,,.0"), "1.9");
+    EXPECT_EQ(ChartFormat(Variant(1234), "#,,##0"), "1,234");
+    EXPECT_EQ(ChartFormat(Variant(3.14159), "0.0E+00"), "3.1E+00");
+    EXPECT_EQ(ChartFormat(Variant(1234.5), "0.00e-00"), "1.23e03");
+    EXPECT_EQ(ChartFormat(Variant(0.000314159), "0.0E+0"), "3.1E-4");
+    EXPECT_EQ(ChartFormat(Variant(99999), "00.0E+0"), "10.0E+4") << "rounding carries into the exponent";
+    EXPECT_EQ(ChartFormat(Variant(12), "0E+ kt"), "12E+ kt") << "no exponent without its digits";
 }
 
 TEST(ChartFormat, SectionsNamedPicturesAndWhatIsNoNumber) {
@@ -40,6 +52,11 @@ TEST(ChartFormat, SectionsNamedPicturesAndWhatIsNoNumber) {
     EXPECT_EQ(ChartFormat(Variant(0.125), "percent"), "12.50%");
     EXPECT_EQ(ChartFormat(Variant(2.5), "Fixed"), "2.50");
     EXPECT_EQ(ChartFormat(Variant(0.1), "General Number"), "0.1");
+    EXPECT_EQ(ChartFormat(Variant(-1234.5), "Currency"), "-1,234.50");
+    EXPECT_EQ(ChartFormat(Variant(-0.0012345), "scientific"), "-1.23E-03");
+    EXPECT_EQ(ChartFormat(Variant(-2), "Yes/No") + ChartFormat(Variant("0"), "True/False"), "YesFalse");
+    EXPECT_EQ(ChartFormat(Variant(0), "On/Off") + ChartFormat(Variant("North"), "On/Off"), "OffNorth");
+    EXPECT_EQ(ChartFormat(Variant(std::numeric_limits<double>::infinity()), "0.0"), "Infinity");
     EXPECT_EQ(ChartFormat(Variant(" 12.25 "), "0.0"), "12.3") << "text holding a number is a number";
     EXPECT_EQ(ChartFormat(Variant(true), "0"), "-1");
     EXPECT_EQ(ChartFormat(Variant("North"), "0.0"), "North");
@@ -76,6 +93,14 @@ TEST(ChartFormat, DatePicturesStartTheWeekOnSundayAndTheYearWithTheWeekOfTheFirs
     EXPECT_EQ(ChartFormat(noon, "hh:nn"), "12:00");
     EXPECT_EQ(ChartFormat(day, "\"on\" d\\d"), "on 1d");
     EXPECT_EQ(ChartFormat(day, "Short Date"), "2003-07-01");
+    EXPECT_EQ(ChartFormat(day, "hh \"AM/PM\""), "14 AM/PM") << "a quoted marker keeps the 24-hour clock";
+    EXPECT_EQ(ChartFormat(day, "h AMPM|hh am/pm|h A/P|a/p"), "2 PM|02 pm|2 P|p");
+    EXPECT_EQ(ChartFormat(day, "ddddd|dddddd|ttttt|c"),
+              "2003-07-01|1 July 2003|14:05:09|2003-07-01 14:05:09");
+    EXPECT_EQ(ChartFormat(midnight, "c") + "|" + ChartFormat(Variant(0.5), "General Date"),
+              "2003-07-01|12:00:00");
+    EXPECT_EQ(ChartFormat(day, "Medium Date") + "|" + ChartFormat(day, "Long Time"), "1 Jul 2003|14:05:09");
+    EXPECT_EQ(ChartFormat(day, "Medium Time") + "|" + ChartFormat(day, "short time"), "02:05 PM|14:05");
     EXPECT_EQ(ChartFormat(Variant("2003-07-01"), "yyyy"), "2003");
     EXPECT_EQ(ChartFormat(Variant(2), "yyyy-mm-dd"), "1900-01-01") << "a number is a date serial";
     EXPECT_EQ(ChartFormat(Variant("n/a"), "yyyy"), "n/a");

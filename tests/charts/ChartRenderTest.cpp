@@ -178,6 +178,7 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
         std::string firstXType = "", secondXType = "";  // the X axes' type names
         std::string firstXFormat = "", secondXFormat = "";
         int32_t secondXDecimals = 0;
+        std::string firstAlsoX = "";  // a second series of the first query, its X axis on this column
     };
     // Years from `from` by `step` to `to` as rows of YR and V (V the year less 1900).
     auto years = [](int from, int to, int step) {
@@ -378,11 +379,23 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
          .cells = {{1, 2, "1999"}, {1, 3, "15/06/1999"}, {1, 4, "2000"}},
          .firstXFormat = "yyyy",
          .secondXFormat = "dd/mm/yyyy"},
+        {.what = "a query's X axis on another column writes that column's values, once; the points keep one "
+                 "label",
+         .x = "YR",
+         .first = "SELECT 1990 AS YR, 19900 AS YR10, 1 AS V UNION ALL SELECT 1992, 19920, 2",
+         .second = "SELECT 1991 AS YR, 3 AS V",
+         .labels = {"1990", "1991", "1992"},
+         .values = {{1, 3, 2}, {2, 2, 3}},
+         .cells = {{3, 1, "YR10"}, {3, 2, "19,900"}, {3, 3, ""}, {3, 4, "19,920"}, {4, 1, "B"}},
+         .firstAlsoX = "YR10"},
     };
     for (const TwoQueries& c : cases) {
         chart = New<CChart>();
-        AddQuery(Rows(c.first), Series("BAR", {Axis("X", c.x, "", c.firstXType, c.firstXFormat),
-                                               Axis("Y", c.firstY, c.firstLegend)}));
+        Ref<IChartQuery> first =
+            AddQuery(Rows(c.first), Series("BAR", {Axis("X", c.x, "", c.firstXType, c.firstXFormat),
+                                                   Axis("Y", c.firstY, c.firstLegend)}));
+        if (!c.firstAlsoX.empty())
+            first->Series()->Add(Variant(Series("LINE", {Axis("X", c.firstAlsoX)})), "Series_1");
         AddQuery(Rows(c.second), Series("BAR", {Axis("X", c.secondX.empty() ? c.x : c.secondX, "",
                                                      c.secondXType, c.secondXFormat, c.secondXDecimals),
                                                 Axis(c.secondAxis, c.secondY, c.secondLegend)}));
