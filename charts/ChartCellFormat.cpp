@@ -166,6 +166,42 @@ int ScientificDigits(double a, int shift, int wholeDigits, int decimals, std::st
     return power;
 }
 
+// The whole part's digits with separators between thousands and the text
+// that stands between its `places` digit places, each after as many places as
+// its number says counted from the left: a text with more places after it
+// than there are digits goes in front, as the places a # leaves empty do.
+std::string WholeDigits(const std::string& digits, bool thousands, int places,
+                        const std::vector<std::pair<int, std::string>>& marks) {
+    const int n = static_cast<int>(digits.size());
+    std::string out;
+    auto marksAt = [&](int right, bool andMore) {  // the texts with `right` places after them
+        for (const auto& [before, text] : marks)
+            if (places - before == right || (andMore && places - before > right)) out += text;
+    };
+    marksAt(n, true);
+    for (int j = n - 1; j >= 0; --j) {  // j: the digits after this one
+        out += digits[static_cast<size_t>(n - 1 - j)];
+        if (thousands && j > 0 && j % 3 == 0) out += ',';
+        marksAt(j, false);
+    }
+    return out;
+}
+
+// The fraction's digits with the text that stands between its digit places,
+// each after as many places as its number says; a text after places a #
+// left empty follows the last digit.
+std::string FractionDigits(const std::string& digits, const std::vector<std::pair<int, std::string>>& marks) {
+    std::string out;
+    size_t next = 0;
+    for (size_t k = 0; k <= digits.size(); ++k) {
+        for (; next < marks.size() && (static_cast<size_t>(marks[next].first) == k || k == digits.size());
+             ++next)
+            out += marks[next].second;
+        if (k < digits.size()) out += digits[k];
+    }
+    return out;
+}
+
 // One section applied to the value's size; the sign is the caller's.
 std::string FormatNumberSection(double a, const std::string& section) {
     const std::vector<Token> tokens = Tokens(section);
@@ -180,15 +216,25 @@ std::string FormatNumberSection(double a, const std::string& section) {
             last = i;
         }
     }
-    std::string prefix, suffix, exponentMark;
-    int minWhole = 0, fracPlaces = 0, minFrac = 0, minExponent = 0, shift = 0;
+    std::string prefix, suffix, exponentMark, exponentText;
+    int minWhole = 0, wholePlaces = 0, fracPlaces = 0, minFrac = 0, minExponent = 0, shift = 0;
     bool point = false, thousands = false, percent = false;
+    // Text between the digits (000-00-0000), by the digit places before it:
+    // in the whole part counted from its left, in the fraction from the point.
+    std::vector<std::pair<int, std::string>> wholeMarks, fracMarks;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token& t = tokens[i];
         std::string& side = i < first ? prefix : suffix;
         switch (t.kind) {
             case Token::Literal:
-                if (i < first || i > last) side += t.text;
+                if (i < first || i > last)
+                    side += t.text;
+                else if (!exponentMark.empty())
+                    exponentText += t.text;
+                else if (point)
+                    fracMarks.emplace_back(fracPlaces, t.text);
+                else
+                    wholeMarks.emplace_back(wholePlaces, t.text);
                 break;
             case Token::Percent:
                 percent = true;
@@ -226,8 +272,9 @@ std::string FormatNumberSection(double a, const std::string& section) {
                 } else if (point) {
                     ++fracPlaces;
                     if (t.kind == Token::Zero) minFrac = fracPlaces;
-                } else if (t.kind == Token::Zero) {
-                    ++minWhole;
+                } else {
+                    ++wholePlaces;
+                    if (t.kind == Token::Zero) ++minWhole;
                 }
                 break;
         }
@@ -246,10 +293,9 @@ std::string FormatNumberSection(double a, const std::string& section) {
         exponent.insert(0, 1, exponentMark[0]);
     }
     if (static_cast<int>(whole.size()) < minWhole) whole.insert(0, minWhole - whole.size(), '0');
-    if (thousands)
-        for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3) whole.insert(whole.begin() + i, ',');
     while (static_cast<int>(frac.size()) > minFrac && frac.back() == '0') frac.pop_back();
-    return prefix + whole + (point ? "." + frac : "") + exponent + suffix;
+    return prefix + WholeDigits(whole, thousands, wholePlaces, wholeMarks) +
+           (point ? "." + FractionDigits(frac, fracMarks) : "") + exponent + exponentText + suffix;
 }
 
 std::string FormatNumber(double d, const std::string& pic) {

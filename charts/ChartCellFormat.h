@@ -41,8 +41,13 @@
 //                  the exponent's sign (E+ and e+ always, E- and e- only
 //                  when negative) and at least as many exponent digits as
 //                  0s follow, at least one (0.0E+00 of 3.14159 is 3.1E+00);
-//                "..." and \x literals; text before the first and after the
-//                last digit placeholder is kept, text between them dropped.
+//                "..." and \x literals, and any other character, kept
+//                where they stand: text between digit places stays after
+//                as many places as stand before it (000-00-0000 of
+//                123456789 is 123-45-6789; in the whole part counted from
+//                the point, so digits a # leaves out take none and extra
+//                digits go in front); text among the exponent's digits
+//                follows the exponent.
 //              A half is rounded away from zero, on the value's first 15
 //              significant digits as written.
 //   dates      any other picture; characters not listed are copied.

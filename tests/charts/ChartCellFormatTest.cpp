@@ -41,6 +41,9 @@ TEST(ChartFormat, NumberPicturesRoundHalvesAwayFromZeroOnTheDecimalDigits) {
     EXPECT_EQ(ChartFormat(Variant(0.000314159), "0.0E+0"), "3.1E-4");
     EXPECT_EQ(ChartFormat(Variant(99999), "00.0E+0"), "10.0E+4") << "rounding carries into the exponent";
     EXPECT_EQ(ChartFormat(Variant(12), "0E+ kt"), "12E+ kt") << "no exponent without its digits";
+    // Text between the digits stays where it stands, counted from the point.
+    EXPECT_EQ(ChartFormat(Variant(1234567), "(000) 000-0000"), "(000) 123-4567");
+    EXPECT_EQ(ChartFormat(Variant(3.14159), "0.00 0#"), "3.14 16");
 }
 
 TEST(ChartFormat, SectionsNamedPicturesAndWhatIsNoNumber) {
