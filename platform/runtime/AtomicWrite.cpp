@@ -378,25 +378,32 @@ bool AddsNamesOnly(const std::string& folder) {
 constexpr char kAccessList[] = "system.posix_acl_access";
 
 // Gives the file open as `to` each extended attribute of the one open as
-// `from` that this process may set, and its access control list, which it
-// must: false, with errno set, when that fails.  The list goes last, as it
-// may take away the write that setting the others needs.
+// `from` that this process may set, its access control list last, as that
+// may take away the write that setting the others needs.  False, with errno
+// set, when the attributes cannot be read or one this process may set (the
+// list always) cannot be set: a copy never comes back without them unsaid.
 bool CopyAttributes(int from, int to) {
-    std::string names(static_cast<size_t>(std::max<ssize_t>(::flistxattr(from, nullptr, 0), 0)), '\0');
-    const ssize_t listed = names.empty() ? 0 : ::flistxattr(from, names.data(), names.size());
-    names.resize(static_cast<size_t>(std::max<ssize_t>(listed, 0)));
+    const ssize_t wanted = ::flistxattr(from, nullptr, 0);
+    std::string names(static_cast<size_t>(std::max<ssize_t>(wanted, 0)), '\0');
+    const ssize_t listed = wanted > 0 ? ::flistxattr(from, names.data(), names.size()) : wanted;
+    // A file system without extended attributes has none to copy.
+    if (listed < 0) return errno == ENOTSUP;
+    names.resize(static_cast<size_t>(listed));
     std::string value;
     for (const bool list : {false, true}) {
         for (size_t at = 0; at < names.size(); at += std::strlen(names.c_str() + at) + 1) {
             const char* name = names.c_str() + at;
             if ((std::strcmp(name, kAccessList) == 0) != list) continue;
             const ssize_t size = ::fgetxattr(from, name, nullptr, 0);
-            if (size < 0) continue;
-            value.resize(static_cast<size_t>(size));
+            value.resize(static_cast<size_t>(std::max<ssize_t>(size, 0)));
             // Asked with no room, the system answers the size without a value.
-            const ssize_t got = ::fgetxattr(from, name, value.data(), value.size());
-            if (got >= 0 && static_cast<size_t>(got) <= value.size() &&
-                ::fsetxattr(to, name, value.data(), static_cast<size_t>(got), 0) != 0 && list)
+            const ssize_t got = size < 0 ? size : ::fgetxattr(from, name, value.data(), value.size());
+            // One removed since the list was read is no longer the file's.
+            if (got < 0 && errno == ENODATA) continue;
+            if (got < 0) return false;
+            // Attributes only root may set (trusted.*, security.*) are left out for anyone else.
+            if (::fsetxattr(to, name, value.data(), static_cast<size_t>(got), 0) != 0 &&
+                (list || (errno != EPERM && errno != ENOTSUP)))
                 return false;
         }
     }
@@ -647,8 +654,7 @@ std::unique_ptr<PendingFile> PendingFile::Copy(const struct stat& st) const {
     // the group's, so the mode is set last.
     if (::fchown(copy->fd_, st.st_uid, st.st_gid) != 0)
         ::fchown(copy->fd_, static_cast<uid_t>(-1), st.st_gid);
-    if (!CopyAttributes(fd_, copy->fd_))
-        copy->Fail(errno, "cannot give its copy the file's access control list");
+    if (!CopyAttributes(fd_, copy->fd_)) copy->Fail(errno, "cannot give its copy the file's attributes");
     // A group that is not the file's (it is not one of this process's) gets
     // none of the group's permissions: its members could not open the file.
     struct stat made {};

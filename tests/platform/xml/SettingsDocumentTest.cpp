@@ -19,6 +19,7 @@
 #include <csignal>
 #include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -246,17 +247,6 @@ bool SetAppendOnly(const std::string& folder, bool on) {
     return set;
 }
 
-// Gives `path` the access control list `attribute` (its own, or a folder's
-// default) that lets `user` read: false when it cannot.  In little-endian
-// numbers, a version, then each entry's tag, permissions (16 bits each) and
-// id: the owner, a named user, the group, the mask, others.
-constexpr char kAccessList[] = "system.posix_acl_access";
-bool GiveAccess(const std::string& path, const char* attribute, uint32_t user) {
-    const uint32_t list[] = {2,   1 | 6 << 16,  ~0u, 2 | 4 << 16,  user, 4 | 4 << 16,
-                             ~0u, 16 | 4 << 16, ~0u, 32 | 4 << 16, ~0u};
-    return ::setxattr(path.c_str(), attribute, list, sizeof list, 0) == 0;
-}
-
 // What a child process's system refuses (InChild).
 enum Refusals : unsigned {
     kNoUnnamedFiles = 1,          // refuses unnamed files, as a file system that cannot make them does
@@ -277,6 +267,8 @@ enum Refusals : unsigned {
     kFailSyncfs = 32768,           // fails every flush of a whole file system (an I/O error)
     kNfsLocks = 65536,      // locks as NFS grants them: shared over a file read, exclusive over one written
     kNarrowUmask = 131072,  // makes files under a umask of 0277
+    kFailAttributes = 262144,     // fails every reading of an extended attribute of a file (an I/O error)
+    kFailAttributeList = 524288,  // fails every listing of the extended attributes of a file (an I/O error)
 };
 constexpr unsigned kListened =
     kRemoveBetweenRenames | kRemoveKept | kDieBetweenRenames | kCleanBetweenRenames;
@@ -372,6 +364,8 @@ bool Refuse(unsigned refusals) {
     if (refusals & kFailFlush) answer(__NR_fsync, SECCOMP_RET_ERRNO | EIO);
     if (refusals & kDieFlushing) answer(__NR_fsync, SECCOMP_RET_KILL_PROCESS);
     if (refusals & kFailSyncfs) answer(__NR_syncfs, SECCOMP_RET_ERRNO | EIO);
+    if (refusals & kFailAttributes) answer(__NR_fgetxattr, SECCOMP_RET_ERRNO | EIO);
+    if (refusals & kFailAttributeList) answer(__NR_flistxattr, SECCOMP_RET_ERRNO | EIO);
     if (refusals & kNfsLocks) answer(__NR_flock, SECCOMP_RET_USER_NOTIF);
     if (refusals & kFailGiveBack) answer(__NR_renameat2, SECCOMP_RET_ERRNO | EIO);
     if (refusals & kFailRemove) answerAll(kRemoves, SECCOMP_RET_ERRNO | EIO);
@@ -575,6 +569,10 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         {kCleanBetweenRenames, 0, "grid.csv picture.svg", "grid.csv", "", ""},
         {kNoUnnamedFiles | kNoLinks, kFailFlush, "grid.csv picture.svg", "grid.csv", "cannot flush its copy",
          ""},
+        {kNoUnnamedFiles | kNoLinks | kFailAttributes, 0, "grid.csv picture.svg", "grid.csv",
+         "the file's attributes", ""},
+        {kNoUnnamedFiles | kNoLinks | kFailAttributeList, 0, "grid.csv picture.svg", "grid.csv",
+         "the file's attributes", ""},
         {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, kNarrowUmask, "grid.csv picture.svg", "grid.csv", "",
          ""},
         {kNfsLocks, kFailRemove, ".grid.csv.tmp-N .picture.svg.tmp-N grid.csv picture.svg",
@@ -600,9 +598,11 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
             }
             std::ofstream(folder + "grid.csv") << "old grid";
             ASSERT_TRUE(asUser ? ::chown(folder.c_str(), 65534, 0) == 0 && ::chmod(folder.c_str(), 02755) == 0
-                               : GiveAccess(folder, "system.posix_acl_default", 1234));
-            ASSERT_TRUE(!asUser || !pictureThere || GiveAccess(folder + "picture.svg", kAccessList, 4321));
-            const ssize_t access = ::getxattr((folder + "picture.svg").c_str(), kAccessList, nullptr, 0);
+                               : std::system(("setfacl -dm u:1234:r " + folder).c_str()) == 0);
+            ASSERT_TRUE(!asUser || !pictureThere ||
+                        std::system(("setfacl -m u:4321:r " + folder + "picture.svg").c_str()) == 0);
+            const ssize_t access =
+                ::getxattr((folder + "picture.svg").c_str(), "system.posix_acl_access", nullptr, 0);
             EXPECT_EQ(InChild(row.refusals,
                               [&] {
                                   PendingFile picture(folder + "picture.svg", "new picture", "test");
@@ -637,7 +637,8 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
                 EXPECT_EQ(back.st_gid, 65534u) << folder;
                 EXPECT_TRUE(!attributed || ::getxattr(picture.c_str(), "user.kept", nullptr, 0) == 3)
                     << folder;
-                EXPECT_EQ(::getxattr(picture.c_str(), kAccessList, nullptr, 0), access) << folder;
+                EXPECT_EQ(::getxattr(picture.c_str(), "system.posix_acl_access", nullptr, 0), access)
+                    << folder;
                 if (!(row.refusals & kNoLinks)) {
                     EXPECT_EQ(back.st_ino, old.st_ino) << folder;
                 }
@@ -721,13 +722,12 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         EXPECT_EQ(st.st_mode & 07777, before.st_mode ? before.st_mode & 07777 : st.st_mode & 07777)
             << row.picture;
         size_t kept = 0;
+        // A kept file in a group other than the picture's gives that group nothing.
         for (const std::string& entry : Temporaries(folder)) {
-            // A kept file in a group other than the picture's gives that group nothing.
             struct stat k {};
-            const bool isKept =
-                ReadFile(folder + "/" + entry) == row.kept && ::stat((folder + "/" + entry).c_str(), &k) == 0;
-            kept += isKept;
-            EXPECT_TRUE(!isKept || k.st_gid == before.st_gid || (k.st_mode & 070) == 0) << entry;
+            kept += ReadFile(folder + "/" + entry) == row.kept &&
+                    ::stat((folder + "/" + entry).c_str(), &k) == 0 &&
+                    (k.st_gid == before.st_gid || (k.st_mode & 070) == 0);
         }
         EXPECT_EQ(kept, row.kept.empty() ? 0u : 1u) << row.picture << " " << row.refusals;
     }
