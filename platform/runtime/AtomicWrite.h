@@ -32,24 +32,29 @@
 //   name is its own inode or it is still as it was born: a person's file
 //   that merely looks like one stays, and a write killed at any instant
 //   leaves nothing the next one does not remove, but in a folder it may not
-//   read, where nothing can be found.  The part taken from the target's
-//   name is shortened, between two characters, so that the name fits
-//   within the folder's limit: every name the folder takes can be written.
+//   read, where nothing can be found, and on NFS a file it may not write,
+//   where the lock needs a file open for writing.  The part taken from the
+//   target's name is shortened, between two characters, so that the name
+//   fits within the folder's limit: every name the folder takes can be
+//   written.
 // - A file kept while others are published with it is kept by a second
 //   name (a hard link) where it can be, else by a copy: two kinds.  A copy
 //   opens to no one who could not open the file: it is this process's alone
-//   until it has the file's mode and access control list (or none), its
-//   owner and group where this process may give them, and where its group
-//   cannot be the file's, no permission for the group.  Exchanging the names
-//   of the new file and the old in one step (renameat2 RENAME_EXCHANGE) would
-//   keep the very file without a copy, but it leaves the old file under the
-//   name that carries the new one's inode, which no clean-up takes for left
-//   over: a second rename must follow, and a write killed between the two
-//   would leave the old file where no later write removes it.  It would not
-//   spare the copy where the file system cannot exchange (NFS, CIFS, FUSE),
-//   nor the second name, which NFS has; and a file that may be neither read
-//   nor written could be exchanged but not locked against another write's
-//   clean-up.  So a file is kept by a second name, else by a copy.
+//   until it has the file's content, its owner and group where this process
+//   may give them, the extended attributes it may set, the file's access
+//   control list (or none, never the folder's default) and its mode, and
+//   where its group cannot be the file's, none of the group's permissions.
+//   A copy whose attributes cannot be read or set is not made.  Exchanging
+//   the names of the new file and the old in one step (renameat2 with
+//   RENAME_EXCHANGE) would keep the very file without a copy, but it leaves
+//   the old file under the name that carries the new one's inode, which no
+//   clean-up takes for left over: a second rename must follow, and a write
+//   killed between the two would leave the old file where no later write
+//   removes it.  It would not spare the copy where the file system cannot
+//   exchange (NFS, CIFS, FUSE), nor the second name, which NFS has; and a
+//   file that may be neither read nor written could be exchanged but not
+//   locked against another write's clean-up.  So a file is kept by a second
+//   name, else by a copy.
 #include <sys/stat.h>
 #include <sys/types.h>
 
