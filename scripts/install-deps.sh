@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs when any is missing.
 # Quick and silent when everything is already there.
 set -euo pipefail
-packages=(cmake ninja-build g++ make clang clang-format libclang-rt-14-dev python3 libsqlite3-dev libpugixml-dev
+packages=(cmake ninja-build g++ make clang clang-format libclang-rt-14-dev python3 libsqlite3-dev libpugixml-dev acl
   libcli11-dev libgtest-dev libgmock-dev googletest libbenchmark-dev sqlite3)
 missing=()
 for p in "${packages[@]}"; do

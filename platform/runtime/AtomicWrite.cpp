@@ -113,16 +113,39 @@ bool MadeByAWrite(const struct stat& st, uint64_t number) {
     return S_ISREG(st.st_mode) && (st.st_ino == number || ((st.st_mode & S_ISVTX) != 0 && st.st_size == 0));
 }
 
+// How a file is opened only to be held and locked: never through a link,
+// never waiting, nothing truncated.
+constexpr int kHoldFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
 // Opens the regular file at `path` to hold it: for reading, else, where
-// reading is refused, for writing (nothing is truncated), as its owner may
-// open a file of theirs that they may write but not read.  Either takes a
-// lock.  -1 with errno set when it may be neither read nor written.
+// reading is refused, for writing, as its owner may open a file of theirs
+// that they may write but not read.  -1 with errno set when it may be
+// neither read nor written.
 int OpenToHold(const std::string& path, bool& readable) {
-    constexpr int kHow = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    int fd = ::open(path.c_str(), O_RDONLY | kHow);
+    int fd = ::open(path.c_str(), O_RDONLY | kHoldFlags);
     readable = fd >= 0;
-    if (fd < 0 && errno == EACCES) fd = ::open(path.c_str(), O_WRONLY | kHow);
+    if (fd < 0 && errno == EACCES) fd = ::open(path.c_str(), O_WRONLY | kHoldFlags);
     return fd;
+}
+
+// Locks the file open as `fd`, found at `path`, without waiting: `how` is
+// LOCK_SH or LOCK_EX; true when the lock is held.  Where a lock is a lock on
+// a range of bytes underneath (NFS), a shared lock needs a descriptor open
+// for reading and an exclusive one a descriptor open for writing, and the
+// other is refused (EBADF).  There a shared lock over a file open for
+// writing only is taken exclusive, which keeps a clean-up away all the same,
+// and an exclusive one over a file open for reading only is taken over the
+// file opened once more, for writing, which then replaces `fd`: a file that
+// may not be written cannot be locked exclusively there.
+bool Lock(int& fd, int how, const std::string& path) {
+    if (::flock(fd, how | LOCK_NB) == 0) return true;
+    if (errno != EBADF) return false;
+    if (how == LOCK_SH) return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const int writable = ::open(path.c_str(), O_WRONLY | kHoldFlags);
+    if (writable < 0) return false;
+    ::close(fd);
+    fd = writable;
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
 }
 
 // Removes the temporary files of a target that writes which will never
@@ -141,15 +164,15 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& prefix
         struct stat named {};
         if (::lstat(path.c_str(), &named) != 0 || !MadeByAWrite(named, number)) continue;
         bool readable = false;
-        const int fd = OpenToHold(path, readable);
+        int fd = OpenToHold(path, readable);
         if (fd < 0) continue;
         struct stat opened {
         }, again{};
         // Looked at once more under the lock: the name may lead to another
         // file by now.
-        if (::fstat(fd, &opened) == 0 && MadeByAWrite(opened, number) &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &again) == 0 &&
-            again.st_ino == opened.st_ino && again.st_dev == opened.st_dev) {
+        if (Lock(fd, LOCK_EX, path) && ::fstat(fd, &opened) == 0 && MadeByAWrite(opened, number) &&
+            ::lstat(path.c_str(), &again) == 0 && again.st_ino == opened.st_ino &&
+            again.st_dev == opened.st_dev) {
             ::unlink(path.c_str());
         }
         ::close(fd);
@@ -351,23 +374,40 @@ bool AddsNamesOnly(const std::string& folder) {
     return appendOnly;
 }
 
+// The extended attribute that holds a file's access control list.
+constexpr char kAccessList[] = "system.posix_acl_access";
+
 // Gives the file open as `to` each extended attribute of the one open as
-// `from` (its access control list among them) that this process may set.
-void CopyAttributes(int from, int to) {
-    std::string names(static_cast<size_t>(std::max<ssize_t>(::flistxattr(from, nullptr, 0), 0)), '\0');
-    const ssize_t listed = names.empty() ? 0 : ::flistxattr(from, names.data(), names.size());
-    names.resize(static_cast<size_t>(std::max<ssize_t>(listed, 0)));
+// `from` that this process may set, its access control list last, as that
+// may take away the write that setting the others needs.  False, with errno
+// set, when the attributes cannot be read or one this process may set (the
+// list always) cannot be set: a copy never comes back without them unsaid.
+bool CopyAttributes(int from, int to) {
+    const ssize_t wanted = ::flistxattr(from, nullptr, 0);
+    std::string names(static_cast<size_t>(std::max<ssize_t>(wanted, 0)), '\0');
+    const ssize_t listed = wanted > 0 ? ::flistxattr(from, names.data(), names.size()) : wanted;
+    // A file system without extended attributes has none to copy.
+    if (listed < 0) return errno == ENOTSUP;
+    names.resize(static_cast<size_t>(listed));
     std::string value;
-    for (size_t at = 0; at < names.size(); at += std::strlen(names.c_str() + at) + 1) {
-        const char* name = names.c_str() + at;
-        const ssize_t size = ::fgetxattr(from, name, nullptr, 0);
-        if (size < 0) continue;
-        value.resize(static_cast<size_t>(size));
-        // Asked with no room, the system answers the size without a value.
-        const ssize_t got = ::fgetxattr(from, name, value.data(), value.size());
-        if (got >= 0 && static_cast<size_t>(got) <= value.size())
-            ::fsetxattr(to, name, value.data(), static_cast<size_t>(got), 0);
+    for (const bool list : {false, true}) {
+        for (size_t at = 0; at < names.size(); at += std::strlen(names.c_str() + at) + 1) {
+            const char* name = names.c_str() + at;
+            if ((std::strcmp(name, kAccessList) == 0) != list) continue;
+            const ssize_t size = ::fgetxattr(from, name, nullptr, 0);
+            value.resize(static_cast<size_t>(std::max<ssize_t>(size, 0)));
+            // Asked with no room, the system answers the size without a value.
+            const ssize_t got = size < 0 ? size : ::fgetxattr(from, name, value.data(), value.size());
+            // One removed since the list was read is no longer the file's.
+            if (got < 0 && errno == ENODATA) continue;
+            if (got < 0) return false;
+            // Attributes only root may set (trusted.*, security.*) are left out for anyone else.
+            if (::fsetxattr(to, name, value.data(), static_cast<size_t>(got), 0) != 0 &&
+                (list || (errno != EPERM && errno != ENOTSUP)))
+                return false;
+        }
     }
+    return true;
 }
 
 // Whether the name `name` still holds the file open as `fd`.
@@ -387,12 +427,13 @@ std::string FreshName(const std::string& folder, const std::string& prefix) {
            std::to_string(random() % 1000000);
 }
 
-// Makes a new file as kBornMode says under a free name beside the target and
-// locks it: its descriptor, with its name in `name`, or -1 with errno set.
-int MakeBornFile(const std::string& folder, const std::string& prefix, std::string& name) {
+// Makes a new file as kBornMode says, of no more permissions than `mode`,
+// under a free name beside the target and locks it: its descriptor, with its
+// name in `name`, or -1 with errno set.
+int MakeBornFile(const std::string& folder, const std::string& prefix, mode_t mode, std::string& name) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = FreshName(folder, prefix);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kBornMode);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_ISVTX | mode);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return -1;
         // Another write's clean-up may take the file for left over in the
@@ -411,9 +452,13 @@ int MakeBornFile(const std::string& folder, const std::string& prefix, std::stri
 }
 
 // Flushes the folder that records a rename; 0 or the errno.  A file system
-// that cannot flush a folder (EINVAL) has nothing to flush.
-int FlushFolder(const std::string& folder) {
+// that cannot flush a folder (EINVAL) has nothing to flush.  A folder that
+// may be written but not read (a drop box) cannot be opened to be flushed:
+// the whole file system that holds it is flushed then, through `file`, a
+// file open there (-1 for none).
+int FlushFolder(const std::string& folder, int file) {
     const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0 && file >= 0) return ::syncfs(file) == 0 ? 0 : errno;
     if (dirFd < 0) return errno;
     const int err = ::fsync(dirFd) == 0 ? 0 : errno;
     ::close(dirFd);
@@ -458,13 +503,13 @@ PendingFile::PendingFile(const std::string& sFile, std::string_view content, con
 
 PendingFile::~PendingFile() { Discard(); }
 
-mode_t PendingFile::Open() {
+mode_t PendingFile::Open(mode_t mode) {
     // Unnamed while it is written, where the file system can: a write that is
     // killed then leaves nothing at all.  It is locked at once, before it has
     // a name another write could see: until this write is done no other one
     // takes it for left over.
     if (UnnamedFilesCanBeNamed()) {
-        fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        fd_ = ::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
         if (fd_ < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
             Fail(errno, "cannot create a file in its folder");
         if (fd_ >= 0) ::flock(fd_, LOCK_EX | LOCK_NB);
@@ -472,7 +517,7 @@ mode_t PendingFile::Open() {
     if (fd_ < 0) {
         // A file named from the start gives up that name again.
         if (AddsNamesOnly(folder_)) Fail(EPERM, kAddsNamesOnly);
-        fd_ = MakeBornFile(folder_, prefix_, temp_);
+        fd_ = MakeBornFile(folder_, prefix_, mode & kBornMode, temp_);
         if (fd_ < 0) {
             const int err = errno;
             temp_.clear();
@@ -561,7 +606,7 @@ void PendingFile::Keep() {
     // The file asked about is the one held, and linked: the name may lead to
     // another by now.
     if (!MayTakeName(folder_, st)) Fail(EPERM, SharedFolderRefusal());
-    ::flock(kept->fd_, LOCK_SH | LOCK_NB);
+    Lock(kept->fd_, LOCK_SH, target_);
     kept->file_ = file_;
     kept->target_ = target_;
     kept->folder_ = folder_;
@@ -595,15 +640,27 @@ std::unique_ptr<PendingFile> PendingFile::Copy(const struct stat& st) const {
     copy->copy_ = true;
     // It takes its name back only while the name is free.
     copy->existing_ = ExistingFile::Refuse;
-    copy->Open();
+    // Until it has the file's own access it is this process's alone, and may
+    // be written, whatever the umask and the folder's default access control
+    // list would give a new file: no one opens it who could not open the
+    // file, not even while it is written.
+    copy->Open(0600);
+    if ((::fremovexattr(copy->fd_, kAccessList) != 0 && errno != ENODATA && errno != EOPNOTSUPP) ||
+        ::fchmod(copy->fd_, 0600) != 0)
+        copy->Fail(errno, "cannot keep its copy to itself");
     if (!CopyAll(fd_, copy->fd_)) copy->Fail(errno, "cannot copy it");
     // Its owner and group where this process may give them; a change of
     // owner may clear the set-user-ID bits and an access control list sets
     // the group's, so the mode is set last.
     if (::fchown(copy->fd_, st.st_uid, st.st_gid) != 0)
         ::fchown(copy->fd_, static_cast<uid_t>(-1), st.st_gid);
-    CopyAttributes(fd_, copy->fd_);
-    if (::fchmod(copy->fd_, st.st_mode & 07777) != 0)
+    if (!CopyAttributes(fd_, copy->fd_)) copy->Fail(errno, "cannot give its copy the file's attributes");
+    // A group that is not the file's (it is not one of this process's) gets
+    // none of the group's permissions: its members could not open the file.
+    struct stat made {};
+    if (::fstat(copy->fd_, &made) != 0) copy->Fail(errno, "cannot look at its copy");
+    const mode_t groups = made.st_gid == st.st_gid ? 0 : S_ISGID | S_IRWXG;
+    if (::fchmod(copy->fd_, st.st_mode & 07777 & ~groups) != 0)
         copy->Fail(errno, "cannot give its copy the file's mode");
     if (::fsync(copy->fd_) != 0) copy->Fail(errno, "cannot flush its copy to disk");
     // Complete, it is named as a kept link is, before the new file takes the
@@ -649,10 +706,10 @@ void PendingFile::TakeName(bool keep) {
     }
     published_ = true;
     temp_.clear();
-    // The lock goes with the descriptor, after the rename: until then a
-    // concurrent write leaves this file alone.
-    ::close(fd_);
-    fd_ = -1;
+    // The lock goes after the rename: until then a concurrent write leaves
+    // this file alone.  The file stays open until its folder is flushed,
+    // which may have to be done through it.
+    ::flock(fd_, LOCK_UN);
 }
 
 void PendingFile::Publish() { PublishAll({this}); }
@@ -694,7 +751,7 @@ std::string PendingFile::Withdrawn() noexcept {
         said += (said.empty() || back.empty() ? "" : "; ") + back;
     }
     kept_.reset();
-    FlushFolder(folder_);
+    FlushFolder(folder_, fd_);
     return said;
 }
 
@@ -748,25 +805,32 @@ void PublishAll(std::initializer_list<PendingFile*> files) {
     // The renames are only durable once the folders that record them are on
     // disk: flushed once all files have their names, since a flush between
     // two renames would hold the first file alone the longer, and before the
-    // files they replaced go.  A folder that cannot be flushed leaves every
-    // file written, and says so.
+    // files they replaced go.  Every folder is flushed, whichever fails: a
+    // folder that cannot be flushed leaves every file written, and the error
+    // names each such folder's files.
     std::vector<std::string> flushed;
     std::string unflushed;
-    int err = 0;
+    int first = 0;
     for (PendingFile* file : pending) {
         if (std::find(flushed.begin(), flushed.end(), file->folder_) != flushed.end()) continue;
         flushed.push_back(file->folder_);
-        if (err == 0 && (err = FlushFolder(file->folder_)) != 0) unflushed = file->folder_;
+        const int err = FlushFolder(file->folder_, file->fd_);
+        if (err == 0) continue;
+        first = first ? first : err;
+        std::string written;
+        size_t count = 0;
+        for (PendingFile* other : pending)
+            if (other->folder_ == file->folder_) written += (count++ ? " and " : "") + Quoted(other->file_);
+        unflushed += (unflushed.empty() ? "" : "; ") + written +
+                     (count > 1 ? " are written, but their" : " is written, but its") +
+                     " folder cannot be flushed to disk: " + std::strerror(err);
     }
-    for (PendingFile* file : pending) file->kept_.reset();
-    if (err == 0) return;
-    std::string written;
-    size_t count = 0;
-    for (PendingFile* file : pending)
-        if (file->folder_ == unflushed) written += (count++ ? " and " : "") + Quoted(file->file_);
-    Raise(NumberOf(err), pending.front()->source_,
-          written + (count > 1 ? " are written, but their" : " is written, but its") +
-              " folder cannot be flushed to disk: " + std::strerror(err));
+    for (PendingFile* file : pending) {
+        file->kept_.reset();
+        ::close(file->fd_);
+        file->fd_ = -1;
+    }
+    if (first != 0) Raise(NumberOf(first), pending.front()->source_, unflushed);
 }
 
 void WriteFileAtomically(const std::string& sFile, std::string_view content, const char* source,

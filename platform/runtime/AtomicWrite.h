@@ -1,6 +1,7 @@
 #pragma once
 // The one rule for every file this system writes (query files, grid layouts,
-// settings documents, the console host's pictures and grids):
+// settings documents, the console host's pictures and grids).  SAVING.md,
+// beside this file, tells the same for a person who uses them.
 //
 // - The name may lead, through symbolic links, to a regular file or to no
 //   file yet.  Anything else there (a folder, a pipe, a device, a socket,
@@ -10,10 +11,14 @@
 // - A regular file already there is replaced only when the caller says so
 //   (the library's own save, a person's --force).  Otherwise the name must be
 //   free, and of several writers racing for one name exactly one succeeds.
-// - A failure never leaves the file truncated or empty: the text goes to a
-//   new file in the target's folder, is flushed to disk, and only then takes
-//   the target's name, after which the folder is flushed too.  Until then
-//   the old file is untouched; after it the new one is complete.
+// - A failure never leaves the file truncated, nor empty but in one instant
+//   on a file system that has neither hard links nor a rename that refuses
+//   to replace: there a file takes a free name only by an empty file made
+//   under it first, which it is then renamed over.  The text goes to a new
+//   file in the target's folder, is flushed to disk, and only then takes the
+//   target's name, after which the folder is flushed too (where it may be
+//   written but not read, the file system that holds it).  Until then the
+//   old file is untouched; after it the new one is complete.
 // - The new file has no name while it is written where the file system can
 //   do that, so a write that is killed leaves nothing behind.  Elsewhere, and
 //   for the instant between naming it and renaming it over the target, it is
@@ -22,14 +27,34 @@
 //   are published with it, kept until they all have their names.  A file
 //   that must be named from the start is first ".<name>.tmp-<n>-<m>", born
 //   empty and with the sticky bit, which it keeps until it has the name
-//   that carries its inode.  A later
-//   write of the target removes such a file once no one holds its lock, and
-//   only when the first number in its name is its own inode or it is still
-//   as it was born: a person's file that merely looks like one stays, and a
-//   write killed at any instant leaves nothing the next one does not remove.
-//   The part taken from the target's name is shortened, between two
-//   characters, so that the name fits within the folder's limit: every name
-//   the folder takes can be written.
+//   that carries its inode.  A later write of the target removes such a
+//   file once no one holds its lock, and only when the first number in its
+//   name is its own inode or it is still as it was born: a person's file
+//   that merely looks like one stays, and a write killed at any instant
+//   leaves nothing the next one does not remove, but in a folder it may not
+//   read, where nothing can be found, and on NFS a file it may not write,
+//   where the lock needs a file open for writing.  The part taken from the
+//   target's name is shortened, between two characters, so that the name
+//   fits within the folder's limit: every name the folder takes can be
+//   written.
+// - A file kept while others are published with it is kept by a second
+//   name (a hard link) where it can be, else by a copy: two kinds.  A copy
+//   opens to no one who could not open the file: it is this process's alone
+//   until it has the file's content, its owner and group where this process
+//   may give them, the extended attributes it may set, the file's access
+//   control list (or none, never the folder's default) and its mode, and
+//   where its group cannot be the file's, none of the group's permissions.
+//   A copy whose attributes cannot be read or set is not made.  Exchanging
+//   the names of the new file and the old in one step (renameat2 with
+//   RENAME_EXCHANGE) would keep the very file without a copy, but it leaves
+//   the old file under the name that carries the new one's inode, which no
+//   clean-up takes for left over: a second rename must follow, and a write
+//   killed between the two would leave the old file where no later write
+//   removes it.  It would not spare the copy where the file system cannot
+//   exchange (NFS, CIFS, FUSE), nor the second name, which NFS has; and a
+//   file that may be neither read nor written could be exchanged but not
+//   locked against another write's clean-up.  So a file is kept by a second
+//   name, else by a copy.
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -67,12 +92,12 @@ OutputDestination OutputDestinationOf(const std::string& sFile, const char* sour
 
 class PendingFile;
 
-// Gives each pending file its name, in order, then flushes each folder they
-// lie in once.  A file that replaces one while a later file has still to
-// take its name first keeps the file it replaces as ".<name>.tmp-<its
-// inode>" (a second name of that very file, or a copy of it with its
-// permissions where the file system cannot give it one), until every file
-// has its name.  Should one not take its name, those before it are withdrawn
+// Gives each pending file its name, in order, then flushes every folder they
+// lie in, each once.  A file that replaces one while a later file has still
+// to take its name first keeps the file it replaces as ".<name>.tmp-<its
+// inode>" (a second name of that very file, or where it can have none a
+// copy that opens to no one new, as the top of this file says), until every
+// file has its name.  Should one not take its name, those before it are withdrawn
 // (Withdraw: a file that took a free name is removed, a kept file gets its
 // name back) and its error is raised: every name is as it was.  A file that
 // cannot be withdrawn, and a kept file that cannot take its name back (it
@@ -81,9 +106,10 @@ class PendingFile;
 // next write of its target removes.  Two renames are two steps: a process
 // killed between them leaves the first files published without the later
 // ones, and the files they replaced kept.  Null entries and files published
-// already are passed over.  Raises as Publish; 70 before any file takes its
-// name when one that may have to be withdrawn lies in a folder that gives up
-// no name (append-only).
+// already are passed over.  Raises as Publish, naming the files of every
+// folder that could not be flushed; 70 before any file takes its name when
+// one that may have to be withdrawn lies in a folder that gives up no name
+// (append-only).
 void PublishAll(std::initializer_list<PendingFile*> files);
 
 // A file written whole but not yet published under its name, so that several
@@ -127,9 +153,9 @@ private:
     // A file not yet filled in, as Keep makes one.
     PendingFile() = default;
     // Makes the new file in the folder, unnamed or under the name that
-    // carries its inode, and locks it: its mode as made.  Raises as the
-    // constructor.
-    mode_t Open();
+    // carries its inode, with no more permissions than `mode`, and locks it:
+    // its mode as made.  Raises as the constructor.
+    mode_t Open(mode_t mode = 0666);
     // Publish without flushing the folder; with `keep`, a file replaced is
     // kept first (Keep).
     void TakeName(bool keep);

@@ -19,6 +19,7 @@
 #include <csignal>
 #include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -262,16 +263,36 @@ enum Refusals : unsigned {
     kFailRemove = 2048,        // fails every removal of a name (an I/O error)
     kFailClaim = 4096,         // fails every file made only where its name is free (an I/O error)
     kDieFlushing = 8192,       // kills the process the instant it would flush
+    kCleanBetweenRenames = 16384,  // a save of the first name renamed clears leftovers before the second
+    kFailSyncfs = 32768,           // fails every flush of a whole file system (an I/O error)
+    kNfsLocks = 65536,      // locks as NFS grants them: shared over a file read, exclusive over one written
+    kNarrowUmask = 131072,  // makes files under a umask of 0277
+    kFailAttributes = 262144,     // fails every reading of an extended attribute of a file (an I/O error)
+    kFailAttributeList = 524288,  // fails every listing of the extended attributes of a file (an I/O error)
 };
-constexpr unsigned kListened = kRemoveBetweenRenames | kRemoveKept | kDieBetweenRenames;
+constexpr unsigned kListened =
+    kRemoveBetweenRenames | kRemoveKept | kDieBetweenRenames | kCleanBetweenRenames;
 
 // The file kSwapAtOpen moves, and the name it moves it to.
 std::pair<std::string, std::string> gSwap;
 
+// Answers the call `id` that `listener` handed over: it goes ahead, or fails
+// with `err`.
+void Answer(int listener, uint64_t id, int err = 0) {
+    seccomp_notif_resp response{};
+    response.id = id;
+    response.error = -err;
+    response.flags = err ? 0 : SECCOMP_USER_NOTIF_FLAG_CONTINUE;
+    ::ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &response);
+}
+
 // Lets the calls `listener` hands over go ahead, doing first what `refusals`
 // asks for, as someone else might meanwhile: just before the second rename,
 // ending the process or removing the name the first rename or the first
-// link gave; just before gSwap's name is opened, moving its file there.
+// link gave, or saving that name again (its clean-up), on a thread of its
+// own whose locks are answered too, before the process ends; just before
+// gSwap's name is opened, moving its file there.  A lock NFS would refuse
+// fails.
 void Listen(int listener, unsigned refusals) {
     std::thread([listener, refusals] {
         std::string renamed, linked;
@@ -286,19 +307,31 @@ void Listen(int listener, unsigned refusals) {
             const int nr = request.data.nr;
             const bool fourth = nr == __NR_renameat || nr == __NR_renameat2 || nr == __NR_linkat;
             const auto to = reinterpret_cast<const char*>(request.data.args[fourth ? 3 : 1]);
+            // flock(fd, how) over a file open only for the other kind of lock.
+            const bool refused =
+                nr == __NR_flock && (::fcntl(static_cast<int>(request.data.args[0]), F_GETFL) & O_ACCMODE) ==
+                                        (request.data.args[1] & LOCK_EX ? O_RDONLY : O_WRONLY);
             if (nr == __NR_openat && to == gSwap.second) {
                 ::rename(gSwap.first.c_str(), gSwap.second.c_str());
             } else if (nr == __NR_linkat && linked.empty()) {
                 linked = to;
-            } else if (nr != __NR_openat && nr != __NR_linkat) {
-                if (renames == 0) renamed = to;
-                if (renames++ == 1 && (refusals & kDieBetweenRenames)) ::kill(::getpid(), SIGKILL);
+            } else if (nr != __NR_openat && nr != __NR_linkat && nr != __NR_flock) {
+                if (++renames == 1) renamed = to;
+                if (renames == 2 && (refusals & kCleanBetweenRenames)) {
+                    std::thread([listener, refusals, renamed, id = request.id] {
+                        try {
+                            PendingFile another(renamed, "another save", "test");
+                        } catch (...) {
+                        }
+                        if (refusals & kDieBetweenRenames) ::kill(::getpid(), SIGKILL);
+                        Answer(listener, id);
+                    }).detach();
+                    continue;
+                }
+                if (renames == 2 && (refusals & kDieBetweenRenames)) ::kill(::getpid(), SIGKILL);
                 if (renames == 2) ::unlink((refusals & kRemoveKept ? linked : renamed).c_str());
             }
-            seccomp_notif_resp response{};
-            response.id = request.id;
-            response.flags = SECCOMP_USER_NOTIF_FLAG_CONTINUE;
-            ::ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &response);
+            Answer(listener, request.id, refused ? EBADF : 0);
         }
     }).detach();
 }
@@ -316,6 +349,7 @@ constexpr long kRenames[] = {__NR_renameat, __NR_renameat2}, kLinks[] = {__NR_li
 // Makes the system of this process refuse what `refusals` says.
 bool Refuse(unsigned refusals) {
     if ((refusals & kOrdinaryUser) && !BecomeOrdinaryUser()) return false;
+    if (refusals & kNarrowUmask) ::umask(0277);
     std::vector<sock_filter> filter = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
     auto answer = [&](uint32_t call, uint32_t action) {
         filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, call, 0, 1));
@@ -329,6 +363,10 @@ bool Refuse(unsigned refusals) {
     if (refusals & kNoLinks) answerAll(kLinks, SECCOMP_RET_ERRNO | EPERM);
     if (refusals & kFailFlush) answer(__NR_fsync, SECCOMP_RET_ERRNO | EIO);
     if (refusals & kDieFlushing) answer(__NR_fsync, SECCOMP_RET_KILL_PROCESS);
+    if (refusals & kFailSyncfs) answer(__NR_syncfs, SECCOMP_RET_ERRNO | EIO);
+    if (refusals & kFailAttributes) answer(__NR_fgetxattr, SECCOMP_RET_ERRNO | EIO);
+    if (refusals & kFailAttributeList) answer(__NR_flistxattr, SECCOMP_RET_ERRNO | EIO);
+    if (refusals & kNfsLocks) answer(__NR_flock, SECCOMP_RET_USER_NOTIF);
     if (refusals & kFailGiveBack) answer(__NR_renameat2, SECCOMP_RET_ERRNO | EIO);
     if (refusals & kFailRemove) answerAll(kRemoves, SECCOMP_RET_ERRNO | EIO);
     if (refusals & kListened) answerAll(kRenames, SECCOMP_RET_USER_NOTIF);
@@ -347,7 +385,7 @@ bool Refuse(unsigned refusals) {
     filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
     sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
     if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) return false;
-    if (!(refusals & (kListened | kSwapAtOpen)))
+    if (!(refusals & (kListened | kSwapAtOpen | kNfsLocks)))
         return ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
     const long listener =
         ::syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &program);
@@ -357,8 +395,8 @@ bool Refuse(unsigned refusals) {
 }
 
 // Runs `body` in a child process whose system refuses what `refusals` says:
-// what `body` returns, -1 when the child was killed, 99 when the refusals
-// could not be made.
+// what `body` returns or the number of the error it raises, -1 when the
+// child was killed, 99 when the refusals could not be made.
 int InChild(unsigned refusals, const std::function<int()>& body) {
     pid_t child = ::fork();
     if (child < 0) return 98;
@@ -369,6 +407,8 @@ int InChild(unsigned refusals, const std::function<int()>& body) {
         int result = 97;
         try {
             result = body();
+        } catch (const Error& e) {
+            result = e.Number();
         } catch (...) {
         }
         ::_exit(result);
@@ -397,7 +437,7 @@ long OpenDescriptors() { return std::distance(std::filesystem::directory_iterato
 TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     TempDir dir;
     std::string file = dir.Write("settings.xml", "<Old/>");
-    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    ASSERT_EQ(::chmod(file.c_str(), 07640), 0);
     std::string link = dir.Path() + "link.xml";
     ASSERT_EQ(::link(file.c_str(), link.c_str()), 0);
     auto s = New<cvSettings>();
@@ -409,7 +449,7 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     EXPECT_NE(ReadFile(file).find("<New />"), std::string::npos);
     struct stat st {};
     ASSERT_EQ(::stat(file.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);  // the permissions carry over
+    EXPECT_EQ(st.st_mode & 07777, 07640u);  // the permissions carry over, the special bits too
 
     // A write that fails half way (the file size limit is hit) leaves the
     // old file whole.
@@ -496,12 +536,18 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // gives the name back to the very file it replaced, or frees a name that
     // was free, and nothing is left aside.  Where files are named from the
     // start too, and where a file cannot have a second name a copy of the old
-    // one comes back, byte for byte, with its permissions and owner; so too when
-    // someone removed the new picture between the two renames.  A kept file
+    // one comes back, byte for byte, with its permissions, owner, attributes
+    // and access control list, or none, not the folder's default one; as an
+    // ordinary user under a narrow umask, in the user's set-group-ID folder,
+    // with the picture's group.  So too when someone removed the new picture
+    // between the two renames, or another save cleared leftovers.  A kept file
     // that cannot take its name back stays under its own, which the error
     // names beside the grid's failure; so is a picture that cannot be
     // withdrawn, and a kept name someone removed is not said to hold it.
-    // Once aside, a picture's name is free.  Its next save removes the rest.
+    // Once aside, a picture's name is free.  Its next save removes the rest,
+    // where locks are as NFS grants them too.
+    const bool reached = dir.OrdinaryUserReaches();
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
     const struct {
         unsigned refusals, late;     // late: once the files are written
         std::string there, free;     // the folder afterwards
@@ -520,8 +566,21 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         {0, kFailClaim, ".picture.svg.tmp-N grid.csv picture.svg", "grid.csv picture.svg",
          "holds the new file, which cannot be withdrawn: Input/output error; it is kept as \"KEPT\"",
          "picture.svg\" is written and cannot be withdrawn: Input/output error"},
+        {kCleanBetweenRenames, 0, "grid.csv picture.svg", "grid.csv", "", ""},
+        {kNoUnnamedFiles | kNoLinks, kFailFlush, "grid.csv picture.svg", "grid.csv", "cannot flush its copy",
+         ""},
+        {kNoUnnamedFiles | kNoLinks | kFailAttributes, 0, "grid.csv picture.svg", "grid.csv",
+         "the file's attributes", ""},
+        {kNoUnnamedFiles | kNoLinks | kFailAttributeList, 0, "grid.csv picture.svg", "grid.csv",
+         "the file's attributes", ""},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, kNarrowUmask, "grid.csv picture.svg", "grid.csv", "",
+         ""},
+        {kNfsLocks, kFailRemove, ".grid.csv.tmp-N .picture.svg.tmp-N grid.csv picture.svg",
+         ".grid.csv.tmp-N .picture.svg.tmp-N grid.csv", "", ""},
     };
     for (const auto& row : together) {
+        const bool asUser = row.refusals & kOrdinaryUser;
+        if (asUser && !reached) continue;
         for (const bool pictureThere : {true, false}) {
             const std::string folder = dir.Path() + "together-" + std::to_string(row.refusals | row.late) +
                                        (pictureThere ? "-there/" : "-free/");
@@ -533,11 +592,17 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
                 ::setxattr(dir.Write(folder.substr(dir.Path().size()) + "picture.svg", "old picture").c_str(),
                            "user.kept", "yes", 3, 0) == 0;
             if (pictureThere) {
-                ASSERT_EQ(::chown((folder + "picture.svg").c_str(), 65534, 65534), 0);
-                ASSERT_EQ(::chmod((folder + "picture.svg").c_str(), 04604), 0);
+                ASSERT_EQ(::chown((folder + "picture.svg").c_str(), asUser ? 0 : 65534, 65534), 0);
+                ASSERT_EQ(::chmod((folder + "picture.svg").c_str(), 04644), 0);
                 ::stat((folder + "picture.svg").c_str(), &old);
             }
             std::ofstream(folder + "grid.csv") << "old grid";
+            ASSERT_TRUE(asUser ? ::chown(folder.c_str(), 65534, 0) == 0 && ::chmod(folder.c_str(), 02755) == 0
+                               : std::system(("setfacl -dm u:1234:r " + folder).c_str()) == 0);
+            ASSERT_TRUE(!asUser || !pictureThere ||
+                        std::system(("setfacl -m u:4321:r " + folder + "picture.svg").c_str()) == 0);
+            const ssize_t access =
+                ::getxattr((folder + "picture.svg").c_str(), "system.posix_acl_access", nullptr, 0);
             EXPECT_EQ(InChild(row.refusals,
                               [&] {
                                   PendingFile picture(folder + "picture.svg", "new picture", "test");
@@ -567,16 +632,23 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
                 EXPECT_EQ(ReadFile(picture), "old picture") << folder;
                 struct stat back {};
                 ::stat(picture.c_str(), &back);
-                EXPECT_EQ(back.st_mode & 07777, 04604u) << folder;
+                EXPECT_EQ(back.st_mode & 07777, 04644u) << folder;
                 EXPECT_EQ(back.st_uid, 65534u) << folder;
                 EXPECT_EQ(back.st_gid, 65534u) << folder;
                 EXPECT_TRUE(!attributed || ::getxattr(picture.c_str(), "user.kept", nullptr, 0) == 3)
+                    << folder;
+                EXPECT_EQ(::getxattr(picture.c_str(), "system.posix_acl_access", nullptr, 0), access)
                     << folder;
                 if (!(row.refusals & kNoLinks)) {
                     EXPECT_EQ(back.st_ino, old.st_ino) << folder;
                 }
             }
-            WriteFileAtomically(folder + "picture.svg", "next", "test");
+            EXPECT_EQ(InChild(row.refusals & kNfsLocks,
+                              [&] {
+                                  WriteFileAtomically(folder + "picture.svg", "next", "test");
+                                  return 0;
+                              }),
+                      0);
             EXPECT_EQ(Entries(folder).find(".picture.svg.tmp-"), std::string::npos) << Entries(folder);
         }
     }
@@ -591,10 +663,8 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // Over another user's it may only read, a copy is kept, named before the
     // picture is replaced; killed then, the user's next save removes it.
     // Not where that user cannot reach the folder; the rows after these run.
-    const bool reached = dir.OrdinaryUserReaches();
     if (!reached)
         std::printf("the ordinary user cannot reach %s: its rows are passed over\n", dir.Path().c_str());
-    ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
     const std::string shared = dir.Path() + "shared/", mine = dir.Path() + "mine/";
     ASSERT_TRUE(dir.MakeOrdinaryUserFolders());
     const std::string own = mine + "own.svg", theirs = dir.Write("mine/theirs.svg", "another user's picture"),
@@ -617,6 +687,8 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         {own, kOrdinaryUser | kNoLinks, 70, "the user's picture", "",
          "may not be read, and a second name fails: Op"},
         {own, kOrdinaryUser | kDieBetweenRenames, -1, "new picture", "the user's picture", ""},
+        {own, kOrdinaryUser | kNfsLocks | kCleanBetweenRenames | kDieBetweenRenames, -1, "new picture",
+         "new picture", ""},
         {own, kOrdinaryUser, 0, "new picture", "", ""},
         {theirs, kOrdinaryUser | kNoLinks, 70, "another user's picture", "",
          "replaces: cannot name its copy"},
@@ -624,6 +696,7 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         {theirs, kOrdinaryUser, 0, "new picture", "", ""},
         {own, 0, 0, "new picture", "", ""},
         {closed, kOrdinaryUser, 70, "another user's picture", "", "neither read nor write"},
+        {gSwap.second, kFailFlush, 75, "another user's picture", "", "cannot flush to disk"},
     };
     for (const auto& row : asUser) {
         if (!reached) break;
@@ -649,32 +722,58 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         EXPECT_EQ(st.st_mode & 07777, before.st_mode ? before.st_mode & 07777 : st.st_mode & 07777)
             << row.picture;
         size_t kept = 0;
-        for (const std::string& entry : Temporaries(folder))
-            kept += ReadFile(folder + "/" + entry) == row.kept;
+        // A kept file in a group other than the picture's gives that group nothing.
+        for (const std::string& entry : Temporaries(folder)) {
+            struct stat k {};
+            kept += ReadFile(folder + "/" + entry) == row.kept &&
+                    ::stat((folder + "/" + entry).c_str(), &k) == 0 &&
+                    (k.st_gid == before.st_gid || (k.st_mode & 070) == 0);
+        }
         EXPECT_EQ(kept, row.kept.empty() ? 0u : 1u) << row.picture << " " << row.refusals;
     }
 
     // Published together, the files all take their names before their
     // folders are flushed once, and only then do the files they replaced go:
     // when the flush fails, every one has its name, and the error says so;
-    // killed there, the picture replaced is still kept.
-    for (const unsigned refusal : {unsigned{kFailFlush}, unsigned{kDieFlushing}}) {
-        const std::string folder = dir.Path() + std::to_string(refusal) + "/";
-        dir.Write(std::to_string(refusal) + "/picture.svg", "old");
-        EXPECT_EQ(InChild(0,
+    // killed there, the picture replaced is still kept.  Every folder is
+    // flushed, and each that fails is named with its files.  In a folder the
+    // user may write but not read, its file system is flushed instead, and
+    // only a failure of that is said.
+    ASSERT_TRUE(std::filesystem::create_directory(mine + "closed") &&
+                ::chown((mine + "closed").c_str(), 65534, 65534) == 0 &&
+                ::chmod((mine + "closed").c_str(), 0300) == 0);
+    const struct {
+        std::string folder;  // the picture's, in the test's folder
+        unsigned refusals, late;
+        std::string grid;  // the grid's folder when not the picture's
+        int number;
+        std::string after, says;
+    } flushes[] = {
+        {"75/", 0, kFailFlush, "", 75, "<svg/>grid.csv picture.svg", "are written, but their"},
+        {"-1/", 0, kDieFlushing, "", -1, "<svg/>.picture.svg.tmp-N grid.csv picture.svg", ""},
+        {"two/", 0, kFailFlush, mine, 75, "<svg/>picture.svg",
+         "picture.svg\" is written, but its folder cannot be flushed to disk: Input/output error; \"" + mine},
+        {"mine/closed/", kOrdinaryUser, 0, mine, 0, "<svg/>picture.svg", ""},
+        {"mine/closed/", kOrdinaryUser, kFailSyncfs, mine, 75, "<svg/>picture.svg",
+         "closed/picture.svg\" is written"},
+    };
+    for (const auto& row : flushes) {
+        if (!reached && (row.refusals & kOrdinaryUser)) continue;
+        const std::string folder = dir.Path() + row.folder;
+        const std::string grid = (row.grid.empty() ? folder : row.grid) + "grid.csv";
+        ::chown(dir.Write(row.folder + "picture.svg", "old").c_str(), 65534, 65534);
+        std::filesystem::remove(grid);
+        EXPECT_EQ(InChild(row.refusals,
                           [&] {
                               PendingFile picture(folder + "picture.svg", "<svg/>", "test");
-                              PendingFile grid(folder + "grid.csv", "a,b", "test", ExistingFile::Refuse);
-                              if (!Refuse(refusal)) return 99;
-                              const Error e = CaughtError([&] { PublishAll({&picture, &grid}); });
-                              const bool said =
-                                  e.Description().find("are written, but their") != std::string::npos;
-                              return said ? e.Number() : 1;
+                              PendingFile published(grid, "a,b", "test", ExistingFile::Refuse);
+                              if (!Refuse(row.late)) return 99;
+                              const Error e = CaughtError([&] { PublishAll({&picture, &published}); });
+                              return e.Description().find(row.says) != std::string::npos ? e.Number() : 1;
                           }),
-                  refusal == kFailFlush ? 75 : -1);
-        EXPECT_EQ(ReadFile(folder + "picture.svg") + Entries(folder),
-                  refusal == kFailFlush ? "<svg/>grid.csv picture.svg"
-                                        : "<svg/>.picture.svg.tmp-N grid.csv picture.svg");
+                  row.number)
+            << row.folder << row.late;
+        EXPECT_EQ(ReadFile(folder + "picture.svg") + Entries(folder), row.after) << row.folder << row.late;
     }
 
     // In a folder that gives up no name (append-only), nothing is tried that
@@ -687,6 +786,12 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         PendingFile first(added + "first.txt", "1", "test", ExistingFile::Refuse);
         PendingFile second(added + "second.txt", "2", "test", ExistingFile::Refuse);
         EXPECT_RAISES(70, PublishAll({&first, &second}));
+        EXPECT_EQ(InChild(kNoUnnamedFiles,
+                          [&] {
+                              WriteFileAtomically(added + "named.txt", "new", "test", ExistingFile::Refuse);
+                              return 0;
+                          }),
+                  70);
         WriteFileAtomically(added + "new.txt", "new", "test", ExistingFile::Refuse);
         SetAppendOnly(added, false);
         EXPECT_EQ(Entries(added), "new.txt old.txt");
