@@ -57,8 +57,14 @@ Ref<IChartEngine> Engine(CommandContext& c, const ChartFolders& f) {
     const std::string manifest = ManifestFile(c, f);
     const std::string definitions = DefinitionsFolder(c, f);
     // The manifest reads a missing file as one without charts; a person wants to hear of it.
-    if (!std::filesystem::is_regular_file(manifest)) {
-        c.console.Say("there is no chart manifest " + manifest);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(manifest, ec)) {
+        // Not there is one thing; a folder on the way that may not be
+        // searched, or a disk that fails, is another, and said as such.
+        if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory)
+            c.console.Say("the chart manifest " + manifest + " cannot be read: " + ec.message());
+        else
+            c.console.Say("there is no chart manifest " + manifest);
         return {};
     }
     Ref<IChartEngine> engine = c.root.Charts();

@@ -51,6 +51,10 @@ TEST_F(ChartCommands, ChartsListsTheManifestPerAssetType) {
     run = Run({"charts", "--manifest", scratch.Path() + "none.xml"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(Has(run.err, "none.xml")) << run.err;
+    // One that cannot be looked at is said with the system's reason, not a crash.
+    run = Run({"charts", "--manifest", scratch.Path() + std::string(5000, 'm')});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, "cannot be read: File name too long")) << run.err;
     // A file that is there but no manifest says so, naming it.
     const std::string binary = data.Write("binary.xml", std::string{'\x7f', 'E', 'L', 'F', '\0', '\x01'});
     run = Run({"charts", "--manifest", binary});
