@@ -95,6 +95,11 @@ void CQuery::SaveNew(const std::string& sFile) {
             [&] { Cast<cvSettings>(StoredForm(sFile))->SaveNew(sFile); });
 }
 
+std::string CQuery::StoredText(const std::string& sFile) {
+    return PassOn("CQuery.StoredText", ERR_ARGS(sFile),
+                  [&] { return Cast<cvSettings>(StoredForm(sFile))->SavedText(sFile); });
+}
+
 // The query as a file holds it.  The settings document writes beside the
 // target and renames, so a failed save leaves the earlier file whole.
 Ref<ISettings2> CQuery::StoredForm(const std::string& sFile) {

@@ -87,6 +87,9 @@ public:
     // Saves as Save does to a name that must be free: a file there already,
     // or one another writer made meanwhile, is a failure shown (58).
     void SaveNew(const std::string& sFile);
+    // The text Save writes as sFile, for a caller that writes the file
+    // itself; raises what the stored form raises.
+    std::string StoredText(const std::string& sFile);
     // Renders the statement with a renderer of its own.
     std::string GetSQL() override;
 

@@ -31,7 +31,7 @@ size_t Width(const std::string& cell) {
 bool ResultsOnTerminal() { return isatty(STDOUT_FILENO) == 1; }
 
 void PrintText(std::ostream& out, const std::string& text) {
-    out << (ResultsOnTerminal() ? VisibleText(text, true) : text) << "\n";
+    PrintLines(out, (ResultsOnTerminal() ? VisibleText(text, true) : text) + "\n");
 }
 
 void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<TableRow>& rows, bool aligned) {

@@ -54,6 +54,9 @@ public:
     // Writes as Save does to a name that must be free: raises 58 when a file
     // is there already, or another writer made one meanwhile.
     void SaveNew(const std::string& sFile);
+    // The text Save writes as sFile; raises 5 naming sFile for a document
+    // without a root element.
+    std::string SavedText(const std::string& sFile);
     std::string NodeXML() override;
     void ReplaceXML(const std::string& sXML, const std::string& sPath) override;
     Ref<kqXML> XMLObject() override;
