@@ -64,13 +64,12 @@ std::string ConsoleText(const std::string& text) {
 void Put(std::ostream& out, const std::string& text) { out << VisibleText(text, true) << std::flush; }
 void Put(FILE* out, const std::string& text) { std::fputs(VisibleText(text, true).c_str(), out); }
 
-// Waits for a line typed on the terminal `fd`, opened so that a read does
-// not block; false at the end of input, on an error, or once Ctrl-C was
-// pressed.  The wait is a poll, which a Ctrl-C cuts short although reads are
-// restarted, and SIGINT is let through only within it, so that a Ctrl-C
-// pressed just before it is not missed.  One pressed between the wait and the
-// read has the terminal discard the line typed: the read finds nothing, and
-// the wait hears it.
+// Waits for a line typed on the terminal `fd`; false at the end of input, on
+// an error, or once Ctrl-C was pressed.  The wait is a poll, which a Ctrl-C
+// cuts short although reads are restarted, and SIGINT is let through only
+// within it, so that a Ctrl-C pressed just before it is not missed.  One
+// pressed between the wait and the read has the terminal discard the line
+// typed: a read that does not block then finds nothing, and the wait hears it.
 bool ReadLine(int fd, std::string& line) {
     sigset_t interrupt, before;
     sigemptyset(&interrupt);
@@ -86,7 +85,7 @@ bool ReadLine(int fd, std::string& line) {
         if (ready < 0) return false;
         char buffer[256];
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+        if (n < 0 && errno == EAGAIN) continue;
         if (n <= 0) return false;
         line.assign(buffer, static_cast<size_t>(n));
         return true;

@@ -509,13 +509,7 @@ bool cvSettings::LoadXML(const std::string& sXML) {
     return true;
 }
 
-void cvSettings::Save(const std::string& sFile) { Write(sFile, ExistingFile::Replace); }
-
-void cvSettings::SaveNew(const std::string& sFile) { Write(sFile, ExistingFile::Refuse); }
-
-void cvSettings::Write(const std::string& sFile, ExistingFile existing) {
-    WriteFileAtomically(sFile, SavedText(sFile), kSource, existing);
-}
+void cvSettings::Save(const std::string& sFile) { WriteFileAtomically(sFile, SavedText(sFile), kSource); }
 
 std::string cvSettings::SavedText(const std::string& sFile) {
     // A document without a root element is what a failed LoadXML leaves in
