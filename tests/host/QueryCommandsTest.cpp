@@ -608,13 +608,13 @@ bool HoldsFileIn(pid_t pid, const std::string& folder) {
 
 // The host run on the copy's settings with its output into pipes, Ctrl-C
 // pressed as soon as the standard output (1), the standard error (2) or the
-// terminal (3) has shown `mark` ("" at once), the host holds a file of the
-// folder `mark` open (4), or the standard error has shown `mark` while the
-// terminal shows nothing (Ctrl-S) until the Ctrl-C (5); its status (-SIGINT
-// if SIGINT ended it), its output, in `shown` what the terminal showed and in
+// terminal (3) has shown `mark` ("" at once); its status (-SIGINT when it
+// died of it), its output, in `shown` what the terminal showed and in
 // `before` how much of its standard error came before the Ctrl-C.  Without a
 // terminal standard input is /dev/null.  The output pipe holds little, so a
 // host printing much waits for the test, which reads on once it has pressed.
+// Stream 4 is a file of the folder `mark` held open; 5 the standard error,
+// the terminal showing nothing (Ctrl-S) until the Ctrl-C.
 HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::string> args, int stream,
                                 const std::string& mark, std::string& shown, size_t& before) {
     int out[2], err[2];
@@ -712,8 +712,7 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
     Exec(annualDb, "DROP VIEW FieldAnnualTransformed; CREATE VIEW FieldAnnualTransformed AS SELECT * FROM (" +
                        select + ")" + slow);
     Exec(DatabasePath(), "CREATE VIEW SlowField AS SELECT * FROM Field" + slow);
-    // So do a well query's search, its rows (in statements that take a few writes
-    // to the pipe) and the Options Slow and SlowBad, which then fails.
+    // So do a well query's search and rows (long statements), Options Slow and SlowBad (failing).
     Exec(DatabasePath(),
          "CREATE VIEW SlowWell AS SELECT * FROM Well" + slow + "; CREATE VIEW Counted AS SELECT 1" + slow +
              "; UPDATE Options SET Value = 'SELECT A.Well_Code FROM SlowWell A <join/> <where/>' "
