@@ -90,9 +90,9 @@ void CQuery::Save(const std::string& sFile) {
     EndHere(*this, "CQuery.IQuery_Save", ERR_ARGS(sFile), [&] { StoredForm(sFile)->Save(sFile); });
 }
 
-void CQuery::SaveNew(const std::string& sFile) {
-    EndHere(*this, "CQuery.SaveNew", ERR_ARGS(sFile),
-            [&] { Cast<cvSettings>(StoredForm(sFile))->SaveNew(sFile); });
+std::string CQuery::StoredText(const std::string& sFile) {
+    return PassOn("CQuery.StoredText", ERR_ARGS(sFile),
+                  [&] { return Cast<cvSettings>(StoredForm(sFile))->SavedText(sFile); });
 }
 
 // The query as a file holds it.  The settings document writes beside the

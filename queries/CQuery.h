@@ -84,9 +84,9 @@ public:
     // Writes the query to a file in its stored form; a failure is shown, never
     // raised.  The query's own document and file name stay as they are.
     void Save(const std::string& sFile) override;
-    // Saves as Save does to a name that must be free: a file there already,
-    // or one another writer made meanwhile, is a failure shown (58).
-    void SaveNew(const std::string& sFile);
+    // The text Save writes as sFile, for a caller that writes the file
+    // itself; raises what the stored form raises.
+    std::string StoredText(const std::string& sFile);
     // Renders the statement with a renderer of its own.
     std::string GetSQL() override;
 

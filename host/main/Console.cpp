@@ -1,5 +1,6 @@
 #include "Console.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -66,7 +67,9 @@ void Put(FILE* out, const std::string& text) { std::fputs(VisibleText(text, true
 // Waits for a line typed on the terminal `fd`; false at the end of input, on
 // an error, or once Ctrl-C was pressed.  The wait is a poll, which a Ctrl-C
 // cuts short although reads are restarted, and SIGINT is let through only
-// within it, so that a Ctrl-C pressed just before it is not missed.
+// within it, so that a Ctrl-C pressed just before it is not missed.  One
+// pressed between the wait and the read has the terminal discard the line
+// typed: a read that does not block then finds nothing, and the wait hears it.
 bool ReadLine(int fd, std::string& line) {
     sigset_t interrupt, before;
     sigemptyset(&interrupt);
@@ -82,6 +85,7 @@ bool ReadLine(int fd, std::string& line) {
         if (ready < 0) return false;
         char buffer[256];
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EAGAIN) continue;
         if (n <= 0) return false;
         line.assign(buffer, static_cast<size_t>(n));
         return true;
@@ -307,7 +311,12 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
     // hide the question from the person who has to answer it.
     console.ClearStatus();
     FILE* tty = std::fopen("/dev/tty", "r+");
-    const int in = tty ? fileno(tty) : STDIN_FILENO;
+    // Read through a descriptor of its own that does not block (standard
+    // input reopened, so that the caller's stays as it was); where none can
+    // be had, through the one there is.
+    int in = ::open(tty ? "/dev/tty" : "/dev/stdin", O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const bool own = in >= 0;
+    if (!own) in = tty ? fileno(tty) : STDIN_FILENO;
     FILE* out = tty ? tty : stderr;
     std::string prompt = "[";
     for (const auto& b : buttons) {
@@ -339,6 +348,7 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
             if (!reply.empty() && (reply == LCase(b.name) || reply == std::string(1, b.key)))
                 answer = b.answer;
     }
+    if (own) ::close(in);
     if (tty) std::fclose(tty);
     return answer;
 }

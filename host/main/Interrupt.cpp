@@ -74,6 +74,18 @@ void Interruptible::StopIfInterrupted() {
     if (Interrupted()) throw Cancelled{};
 }
 
-void Interruptible::EndByInterrupt() { DieOfInterrupt(); }
+void Interruptible::EndIfInterrupted() {
+    if (!installed_) return;
+    // Blocked while the flag is read and the action put back: a Ctrl-C in
+    // between is then delivered with the default action, not to the flag.
+    sigset_t interrupt, before;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    sigprocmask(SIG_BLOCK, &interrupt, &before);
+    sigaction(SIGINT, &previousAction_, nullptr);
+    installed_ = false;
+    if (Interrupted()) DieOfInterrupt();
+    sigprocmask(SIG_SETMASK, &before, nullptr);
+}
 
 }  // namespace host

@@ -3,9 +3,11 @@
 // command looks at it at the points where it may stop (between the steps of
 // its work, at each record and line of its long loops, before it prints) and
 // there raises Cancelled, which main turns into "cancelled"; what it would
-// have written is dropped on the way out, and the program then ends by
-// SIGINT with its default action, as a shell expects of a program it
-// interrupted (status 130, and a script's loop stops).  The library hands control to the host
+// have written is dropped on the way out.  Whatever became of the command
+// (cancelled, failed for its own reason, or finished because the Ctrl-C came
+// after its last point), the program then ends by SIGINT with its default
+// action, as a shell expects of a program it interrupted (status 130, and a
+// script's loop stops).  The library hands control to the host
 // (DoEvents) right before it reads the root's cancel request, and there the
 // flag becomes that request, each time: the request is cleared whenever the
 // library offers cancelling anew, the flag is not.  While the library waits
@@ -39,8 +41,10 @@ public:
     static bool Interrupted();
     // Raises Cancelled once Ctrl-C was pressed while one lived.
     static void StopIfInterrupted();
-    // Ends the program by SIGINT with its default action; never returns.
-    [[noreturn]] static void EndByInterrupt();
+    // For a program with nothing left to do but return: ends it by SIGINT
+    // with its default action once Ctrl-C was pressed, and puts back the
+    // action it replaced, so that a Ctrl-C from here on is not lost either.
+    void EndIfInterrupted();
 
 private:
     bool installed_ = false;

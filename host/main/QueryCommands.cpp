@@ -438,15 +438,20 @@ CommandRun DeclareNew(CLI::App& app) {
         // settings may be written over.
         if (!OutputFilesWritable(c.console, {o->file}, o->force)) return kFailed;
         query->SetQueryType(o->type);
-        // The last point to stop at: from here on the file takes its name.
-        Interruptible::StopIfInterrupted();
-        // Without --force the name is taken without replacing what another
-        // run may have written there meanwhile: of two runs one succeeds.
-        if (o->force)
-            query->Save(o->file);
-        else
-            Cast<CQuery>(query)->SaveNew(o->file);
-        return query->ErrorNumber() == 0 ? kDone : kFailed;
+        try {
+            // Written whole and flushed before the last point, without a
+            // name: a Ctrl-C until the file takes its name drops it.  Without
+            // --force the name is taken without replacing what another run
+            // may have written there meanwhile: of two runs one succeeds.
+            PendingFile file(o->file, Cast<CQuery>(query)->StoredText(o->file), "CQuery.Save",
+                             Existing(o->force));
+            Interruptible::StopIfInterrupted();
+            file.Publish();
+        } catch (const Error& e) {
+            c.console.Say(PlainDescription(e));
+            return kFailed;
+        }
+        return kDone;
     };
 }
 

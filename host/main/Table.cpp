@@ -31,7 +31,11 @@ size_t Width(const std::string& cell) {
 bool ResultsOnTerminal() { return isatty(STDOUT_FILENO) == 1; }
 
 void PrintText(std::ostream& out, const std::string& text) {
-    out << (ResultsOnTerminal() ? VisibleText(text, true) : text) << "\n";
+    if (ResultsOnTerminal())
+        PrintLines(out, VisibleText(text, true));
+    else
+        PrintLines(out, text);
+    out << "\n";
 }
 
 void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<TableRow>& rows, bool aligned) {

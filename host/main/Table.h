@@ -15,7 +15,8 @@ bool ResultsOnTerminal();
 
 // Writes a result that is not a table (a value, a record, a statement) and a
 // line break: as it is for a program, with its control characters shown as
-// escapes (lines kept) when standard output is a terminal.
+// escapes (lines kept) when standard output is a terminal; a line at a time,
+// as PrintLines does.
 void PrintText(std::ostream& out, const std::string& text);
 
 // Writes the heading and the rows; a row shorter than the heading is filled

@@ -3,8 +3,8 @@
 // in Commands.cpp.  Results go to standard output; status, progress,
 // messages and questions to standard error.
 //
-// Exit status: 0 done, 1 failed, 2 usage; a command cancelled by Ctrl-C ends
-// by SIGINT, as the shell expects of a program it interrupted.
+// Exit status: 0 done, 1 failed, 2 usage; after a Ctrl-C the program ends by
+// SIGINT, as the shell expects of a program it interrupted.
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -97,12 +97,9 @@ std::vector<std::string> Arguments(const CLI::App& app, int argc, char** argv) {
     return {args.rbegin(), args.rend()};
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    // Ctrl-C is taken from the start: wherever it comes, the command stops at
-    // the next point it may.
-    Interruptible interruptible;
+// Parses the arguments and runs the command; the exit status.  A command
+// stopped by Ctrl-C has said cancelled.
+int RunHost(int argc, char** argv) {
     CLI::App app{"Runs the Terralith data layer on a settings file and prints what a command asks for.",
                  "terralith"};
     app.set_version_flag("--version", [] { return cvDataManager::Create()->VersionString(); });
@@ -135,7 +132,8 @@ int main(int argc, char** argv) {
         kCommonOptions +
         "\nExit status: 0 done, 1 failed, 2 usage error.  Ctrl-C stops a command at its next point: it "
         "says cancelled, writes no file and ends by SIGINT (status 130 in the shell, and a script's loop "
-        "stops); a second Ctrl-C ends it by SIGINT at once.\n"
+        "stops); pressed after the command's last point, it lets the command finish, then ends it by SIGINT; "
+        "a second Ctrl-C ends it by SIGINT at once.\n"
         "Results go to standard output; status lines, messages and questions to standard error.");
 
     try {
@@ -181,8 +179,20 @@ int main(int argc, char** argv) {
             status = kFailed;
         }
     }
-    // The files are as they were and the console's line is clear: the program
-    // ends as an interrupted one.
-    if (cancelled) Interruptible::EndByInterrupt();
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Ctrl-C is taken from the start: wherever it comes, the command stops at
+    // the next point it may.
+    Interruptible interruptible;
+    const int status = RunHost(argc, argv);
+    // The files are as the command left them, what it had to say is said and
+    // the console's line is clear: a program that heard Ctrl-C, whether it
+    // stopped, failed for its own reason or came to its end first, ends as an
+    // interrupted one.
+    interruptible.EndIfInterrupted();
     return status;
 }

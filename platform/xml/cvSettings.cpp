@@ -509,18 +509,16 @@ bool cvSettings::LoadXML(const std::string& sXML) {
     return true;
 }
 
-void cvSettings::Save(const std::string& sFile) { Write(sFile, ExistingFile::Replace); }
+void cvSettings::Save(const std::string& sFile) { WriteFileAtomically(sFile, SavedText(sFile), kSource); }
 
-void cvSettings::SaveNew(const std::string& sFile) { Write(sFile, ExistingFile::Refuse); }
-
-void cvSettings::Write(const std::string& sFile, ExistingFile existing) {
+std::string cvSettings::SavedText(const std::string& sFile) {
     // A document without a root element is what a failed LoadXML leaves in
     // a new object; writing it would replace a good file with nothing.
     if (!FirstElement(store_->DocumentNode())) {
         Raise(rt::kInvalidCall, kSource,
               "Cannot save \"" + VisibleText(sFile) + "\": the document has no root element");
     }
-    WriteFileAtomically(sFile, FileText(store_->Document()), kSource, existing);
+    return FileText(store_->Document());
 }
 
 std::string cvSettings::NodeXML() { return current_ ? Markup(current_) : std::string(); }

@@ -10,7 +10,6 @@
 #include "interfaces/ISettings2.h"
 #include "kqXML.h"  // what XMLObject hands out
 #include "kqXMLNode.h"
-#include "platform/runtime/AtomicWrite.h"
 
 class cvSettings final : public ISettings2, private XmlNodeHolder {
 public:
@@ -51,9 +50,9 @@ public:
     bool Load(const std::string& sFile) override;
     bool LoadXML(const std::string& sXML) override;
     void Save(const std::string& sFile) override;
-    // Writes as Save does to a name that must be free: raises 58 when a file
-    // is there already, or another writer made one meanwhile.
-    void SaveNew(const std::string& sFile);
+    // The text Save writes as sFile; raises 5 naming sFile for a document
+    // without a root element.
+    std::string SavedText(const std::string& sFile);
     std::string NodeXML() override;
     void ReplaceXML(const std::string& sXML, const std::string& sPath) override;
     Ref<kqXML> XMLObject() override;
@@ -71,7 +70,6 @@ public:
 
 private:
     void BindTo(std::shared_ptr<XmlStore> store, pugi::xml_node node);
-    void Write(const std::string& sFile, ExistingFile existing);
     void NodeRemoving(pugi::xml_node removed) override;
 
     // The first element (or the document) the path selects from `context`,

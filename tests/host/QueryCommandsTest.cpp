@@ -242,6 +242,9 @@ TEST_F(QueryCommands, RefusedFilesNothingToMatchAndUsage) {
                                ": the query's asset type \"Feld\" is none of Field, Well, Block and "
                                "Transport, so it gives no statement\n");
     }
+    // One that only begins with a type is none either.
+    run = Run({"run", data.Write("fields.xml", Replace(xml, ">Well</AssetType>", ">Fields</AssetType>"))});
+    EXPECT_TRUE(Has(run.err, "asset type \"Fields\" is none of")) << run.err;
 
     std::string none = Replace(ReadFile(SampleQuery("fields-gross.xml")), "\"OILGAS\"", "\"NONE\"");
     run = Run({"run", data.Write("none.xml", Replace(none, "\"OIL\"", "\"NOTHING\""))});
@@ -595,21 +598,32 @@ bool CatchesCtrlC(pid_t pid) {
     return false;
 }
 
+// True when the process holds a file of `folder` open.
+bool HoldsFileIn(pid_t pid, const std::string& folder) {
+    std::error_code ec;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", ec))
+        if (StartsWith(std::filesystem::read_symlink(fd.path(), ec).string(), folder)) return true;
+    return false;
+}
+
 // The host run on the copy's settings with its output into pipes, Ctrl-C
 // pressed as soon as the standard output (1), the standard error (2) or the
-// terminal (3) has shown `mark` ("" at once); its status as the shell sees
-// it, its output, in `shown` what the terminal showed and in `before` how
-// much of its standard error came before the Ctrl-C.  Without a terminal
-// standard input is /dev/null.  The output pipe holds little, so a host
-// printing much waits for the test, which reads on once it has pressed.
+// terminal (3) has shown `mark` ("" at once); its status (-SIGINT when it
+// died of it), its output, in `shown` what the terminal showed and in
+// `before` how much of its standard error came before the Ctrl-C.  Without a
+// terminal standard input is /dev/null.  The output pipe holds little, so a
+// host printing much waits for the test, which reads on once it has pressed.
+// Stream 4 is a file of the folder `mark` held open; 5 the standard error,
+// the terminal showing nothing (Ctrl-S) until the Ctrl-C.
 HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::string> args, int stream,
                                 const std::string& mark, std::string& shown, size_t& before) {
     int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0) return {};
     fcntl(out[0], F_SETPIPE_SZ, 4096);
     // The terminal becomes the one of the host's own session: it asks there.
-    const int terminal = stream == 3 ? posix_openpt(O_RDWR | O_NOCTTY) : -1;
-    if (stream == 3 && (terminal < 0 || grantpt(terminal) != 0 || unlockpt(terminal) != 0)) return {};
+    const bool asks = stream == 3 || stream == 5;
+    const int terminal = asks ? posix_openpt(O_RDWR | O_NOCTTY) : -1;
+    if (asks && (terminal < 0 || grantpt(terminal) != 0 || unlockpt(terminal) != 0)) return {};
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     posix_spawn_file_actions_t actions;
@@ -635,23 +649,29 @@ HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::st
     posix_spawnattr_destroy(&attributes);
     close(out[1]);
     close(err[1]);
+    if (stream == 5) write(terminal, "\x13", 1);
     for (int i = 0; spawned == 0 && i < 2000 && !CatchesCtrlC(pid); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     HostProcessRun run;
-    std::string* texts[] = {&run.out, &run.err, &shown};
+    std::string* texts[] = {&run.out, &run.err, &shown, nullptr, &run.err};
     pollfd fds[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {terminal, POLLIN, 0}};
     bool pressed = false;
-    for (int open = terminal >= 0 ? 3 : 2; spawned == 0 && open > 0;) {
-        if (!pressed && texts[stream - 1]->find(mark) != std::string::npos) {
-            // Well into the work that follows the mark, which takes longer.
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    for (int open = terminal >= 0 ? 3 : 2, spins = 0; spawned == 0 && open > 0;) {
+        const bool writing = stream == 4 && !pressed && ++spins < 1000000;
+        if (!pressed &&
+            (stream == 4 ? HoldsFileIn(pid, mark) : texts[stream - 1]->find(mark) != std::string::npos)) {
+            // Well into the work that follows the mark, which takes longer;
+            // at once while a file is written.
+            if (stream != 4) std::this_thread::sleep_for(std::chrono::milliseconds(100));
             kill(pid, SIGINT);
             // Heard before the test reads on.
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (stream == 5) write(terminal, "\x11", 1);
             pressed = true;
             before = run.err.size();
         }
-        if (poll(fds, 3, 10000) <= 0) {
+        const int ready = poll(fds, 3, writing ? 0 : 10000);
+        if (ready < 0 || (ready == 0 && !writing)) {
             kill(pid, SIGKILL);  // a host that hangs fails the test
             break;
         }
@@ -674,7 +694,7 @@ HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::st
     if (spawned != 0) return run;
     int status = 0;
     waitpid(pid, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : WIFSIGNALED(status) ? 128 + WTERMSIG(status) : -1;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : WIFSIGNALED(status) ? -WTERMSIG(status) : -1;
     EXPECT_TRUE(pressed) << "never showed " << mark << ":\n" << run.err << shown;
     return run;
 }
@@ -692,13 +712,22 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
     Exec(annualDb, "DROP VIEW FieldAnnualTransformed; CREATE VIEW FieldAnnualTransformed AS SELECT * FROM (" +
                        select + ")" + slow);
     Exec(DatabasePath(), "CREATE VIEW SlowField AS SELECT * FROM Field" + slow);
+    // So do a well query's search and rows (long statements), Options Slow and SlowBad (failing).
     Exec(DatabasePath(),
-         "CREATE VIEW SlowWell AS SELECT * FROM Well" + slow +
+         "CREATE VIEW SlowWell AS SELECT * FROM Well" + slow + "; CREATE VIEW Counted AS SELECT 1" + slow +
              "; UPDATE Options SET Value = 'SELECT A.Well_Code FROM SlowWell A <join/> <where/>' "
-             "WHERE [Key] = 'SQL_WELL'");
-    data.Write("Charts/Definitions/Slow.xml",
-               Replace(ReadFile(data.Path() + "Charts/Definitions/FieldRemainingLiquids.xml"), "FROM Field ",
-                       "FROM SlowField "));
+             "WHERE [Key] = 'SQL_WELL'; UPDATE Options SET Value = 'SELECT A.* FROM <table/> A, Counted /* " +
+             std::string(20000, '.') +
+             " */ <where/>' WHERE [Key] = 'SQL_WELL_RESULTS'; ALTER TABLE Options RENAME TO Stored; "
+             "INSERT INTO Stored VALUES ('Slow', '1'), ('SlowBad', 'x'); CREATE VIEW Options AS SELECT "
+             "[Key], CASE WHEN [Key] LIKE 'Slow%' AND " +
+             slow.substr(7) + " THEN json(Value) ELSE Value END AS Value FROM Stored");
+    const std::string liquids = ReadFile(data.Path() + "Charts/Definitions/FieldRemainingLiquids.xml");
+    data.Write("Charts/Definitions/Slow.xml", Replace(liquids, "FROM Field ", "FROM SlowField "));
+    // A chart whose query the engine cannot open (too complex): drawn, it fails.
+    std::string unions;
+    for (int i = 0; i < 600; ++i) unions += " UNION ALL SELECT 1, 1, 1, 1, 1";
+    data.Write("Charts/Definitions/Bad.xml", Replace(liquids, " ORDER BY Field_Name<", unions + "<"));
     const std::string settings = data.Write("Host.settings.xml", settingsXml);
     // Settings whose database another process holds locked, and settings
     // that take a while to read (many translations) and name no database.
@@ -715,6 +744,13 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
     const std::string padded = data.Write(
         "Padded.settings.xml",
         Replace(Replace(settingsXml, ">Terralith.db<", ">None.db<"), "Translations.xml<", "Padded.xml<"));
+    // Settings whose default query file takes a while to write and whose folders a few writes to the pipe.
+    data.Write("Default/Big.xml",
+               Replace(ReadFile(data.Path() + "Default/Default.xml"), "<LocationDetail />",
+                       "<LocationDetail /><Padding>" + std::string(10000000, 'x') + "</Padding>"));
+    const std::string big = data.Write(
+        "Big.settings.xml", Replace(Replace(settingsXml, ">Default.xml<", ">Big.xml<"), "<UserDataFolder>",
+                                    "<UserDataFolder>" + std::string(20000, 'u')));
     const std::string svg = scratch.Path() + "slow.svg", made = scratch.Path() + "new.xml";
     const std::string query = SampleQuery("fields-gross.xml"), wells = SampleQuery("wells-gross.xml");
     // A query whose description takes a few writes to the pipe.
@@ -726,6 +762,7 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
             "#", std::to_string(i));
     const std::string described =
         data.Write("Sectors.xml", Replace(ReadFile(query), "</Sectors>", sectors + "</Sectors>"));
+    const std::string there = described + " is there already; give --force to replace it";
     struct Case {
         const char* where;
         std::vector<std::string> args;
@@ -733,6 +770,9 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
         std::string mark;      // shown right before the work that is interrupted
         bool printed = false;  // some rows are printed before it stops
         std::string on = {};   // settings other than the copy's
+        // All it says after the Ctrl-C, and whether it ends within a second.
+        std::string says = "cancelled";
+        bool atOnce = false;
     };
     for (const Case& c : std::vector<Case>{
              {"while the annual rows are opened",
@@ -764,20 +804,32 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
               "[O/c] "},
              {"while the query renders", {"--verbose", "run", wells}, 2, "(Reducing by Well)\n"},
              {"while the statements render", {"--verbose", "run", "--sql", wells}, 2, "(Reducing by Well)\n"},
-             {"while waiting for a lock", {"option", "SQL_FIELD"}, 2, "", false, locked},
+             {"while waiting for a lock", {"option", "SQL_FIELD"}, 2, "", false, locked, "cancelled", true},
              {"before the database's question", {"option", "SQL_FIELD"}, 2, "", false, padded},
              {"before new's file takes its name", {"new", "--type", "Well", made}, 2, "", false, padded},
+             {"while new's file is written", {"new", "--type", "Well", made}, 4, scratch.Path(), false, big},
+             {"before option prints", {"--verbose", "option", "Slow"}, 2, "Field Lists...\n"},
+             {"before a failure shown", {"--verbose", "option", "SlowBad"}, 2, "Field Lists...\n"},
+             {"as rows open", {"--verbose", "chart", "Bad", wells, "--svg", svg}, 2, "... (Participant)\n"},
+             {"at a question's wait", {"--verbose", "run", "--results", "annual", query}, 5, "lists...\n"},
+             {"while info prints", {"info"}, 1, "\n", true, big},
+             {"while statements print", {"run", "--sql", wells}, 1, "\n", true},
+             {"after which it fails", {"new", "--type", "Well", described}, 2, "", false, padded, there},
          }) {
         std::string shown;
         size_t before = 0;
+        const auto start = std::chrono::steady_clock::now();
         const HostProcessRun run =
             RunPressingCtrlC(c.on.empty() ? settings : c.on, c.args, c.stream, c.mark, shown, before);
-        // Ended by SIGINT, saying nothing after the Ctrl-C but cancelled.
-        EXPECT_EQ(run.status, 130) << c.where << ":\n" << run.err;
+        // Ended by SIGINT, saying nothing after the Ctrl-C but cancelled (or
+        // why it failed of its own).
+        EXPECT_EQ(run.status, -SIGINT) << c.where << ":\n" << run.err;
         EXPECT_EQ(run.err.substr(std::min(run.err.find("terralith: ", before), run.err.size())),
-                  "terralith: cancelled\n")
+                  "terralith: " + c.says + "\n")
             << c.where << ":\n"
             << run.err;
+        EXPECT_TRUE(!c.atOnce || std::chrono::steady_clock::now() - start < std::chrono::seconds(1))
+            << c.where;
         EXPECT_EQ(!run.out.empty(), c.printed) << c.where << ":\n" << run.out.substr(0, 200);
         EXPECT_TRUE(run.out.empty() || EndsWith(run.out, "\n")) << c.where << ": a line cut short";
         EXPECT_FALSE(std::filesystem::exists(svg) || std::filesystem::exists(made)) << c.where;
