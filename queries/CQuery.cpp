@@ -90,9 +90,12 @@ void CQuery::Save(const std::string& sFile) {
     EndHere(*this, "CQuery.IQuery_Save", ERR_ARGS(sFile), [&] { StoredForm(sFile)->Save(sFile); });
 }
 
-std::string CQuery::StoredText(const std::string& sFile) {
-    return PassOn("CQuery.StoredText", ERR_ARGS(sFile),
-                  [&] { return Cast<cvSettings>(StoredForm(sFile))->SavedText(sFile); });
+void CQuery::SaveFile(const std::string& sFile, ExistingFile existing, const std::function<bool()>& goOn) {
+    EndHere(*this, "CQuery.IQuery_Save", ERR_ARGS(sFile), [&] {
+        PendingFile file(sFile, Cast<cvSettings>(StoredForm(sFile))->SavedText(sFile), "cvSettings",
+                         existing);
+        if (goOn()) file.Publish();
+    });
 }
 
 // The query as a file holds it.  The settings document writes beside the

@@ -9,12 +9,14 @@
 // the statement of its annual figures, opened on request.  The participant
 // record set gives the lists of participant and parent companies.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "core/ErrorDisplay.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/ISettingsObject2.h"
+#include "platform/runtime/AtomicWrite.h"
 
 class CQueryRenderer;
 class CSQLRenderer;
@@ -84,9 +86,11 @@ public:
     // Writes the query to a file in its stored form; a failure is shown, never
     // raised.  The query's own document and file name stay as they are.
     void Save(const std::string& sFile) override;
-    // The text Save writes as sFile, for a caller that writes the file
-    // itself; raises what the stored form raises.
-    std::string StoredText(const std::string& sFile);
+    // Saves as Save does, the name taken only as `existing` allows; the file
+    // is written whole and flushed first and takes its name only when
+    // `goOn` then says so (a host's last chance to cancel).  A failure is
+    // shown, never raised.
+    void SaveFile(const std::string& sFile, ExistingFile existing, const std::function<bool()>& goOn);
     // Renders the statement with a renderer of its own.
     std::string GetSQL() override;
 

@@ -151,8 +151,9 @@ void Console::Write(const std::string& text) {
 }
 
 bool Console::WithholdForInterrupt() {
-    withheld_ = withheld_ || Interruptible::Interrupted();
-    return Interruptible::Interrupted();
+    const bool withhold = !sayEverything_ && Interruptible::Interrupted();
+    withheld_ = withheld_ || withhold;
+    return withhold;
 }
 
 void Console::ClearStatus() {

@@ -56,6 +56,10 @@ public:
     // True when something the library showed was left unsaid for a Ctrl-C:
     // the command ends saying cancelled instead.
     bool Withheld() const { return withheld_; }
+    // For a command past its last point, which nothing cancels any more:
+    // what the library shows from here on is its own failure (a file
+    // written whose folder cannot be flushed), said even after a Ctrl-C.
+    void SayEverything() { sayEverything_ = true; }
 
 private:
     void Redraw();
@@ -70,6 +74,7 @@ private:
     long value_ = 0;
     bool visible_ = false;
     bool withheld_ = false;
+    bool sayEverything_ = false;
     std::string shown_;  // what the terminal's status line holds now
 };
 

@@ -438,20 +438,19 @@ CommandRun DeclareNew(CLI::App& app) {
         // settings may be written over.
         if (!OutputFilesWritable(c.console, {o->file}, o->force)) return kFailed;
         query->SetQueryType(o->type);
-        try {
-            // Written whole and flushed before the last point, without a
-            // name: a Ctrl-C until the file takes its name drops it.  Without
-            // --force the name is taken without replacing what another run
-            // may have written there meanwhile: of two runs one succeeds.
-            PendingFile file(o->file, Cast<CQuery>(query)->StoredText(o->file), "CQuery.Save",
-                             Existing(o->force));
-            Interruptible::StopIfInterrupted();
-            file.Publish();
-        } catch (const Error& e) {
-            c.console.Say(PlainDescription(e));
-            return kFailed;
-        }
-        return kDone;
+        // Written whole and flushed before the last point, without a name: a
+        // Ctrl-C until the file takes its name drops it.  Without --force the
+        // name is taken without replacing what another run may have written
+        // there meanwhile: of two runs one succeeds.  A failure is the
+        // query's, shown and logged as any failed save of a query is.
+        bool named = false;
+        Cast<CQuery>(query)->SaveFile(o->file, Existing(o->force), [&] {
+            if (Interruptible::Interrupted()) return false;
+            c.console.SayEverything();
+            return named = true;
+        });
+        if (!named) Interruptible::StopIfInterrupted();
+        return query->ErrorNumber() == 0 ? kDone : kFailed;
     };
 }
 

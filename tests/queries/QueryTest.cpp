@@ -8,6 +8,7 @@
 #include "interfaces/IParameters.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
+#include "queries/CQuery.h"
 #include "queries/QueryFixture.h"
 
 namespace {
@@ -72,6 +73,16 @@ TEST_F(Query, AFailedSaveIsShownStoredAndLoggedButNotRaised) {
     MakeRootWithQueries();
     Ref<IQuery> query = root->Queries()->Query("-1");
     std::string before = query->Parameters()->ParamXML();
+    // A save that a host may still call off before the file takes its name
+    // writes nothing when it does, and fails as Save does.
+    const std::string unnamed = data.Path() + "unnamed.xml";
+    Cast<CQuery>(query)->SaveFile(unnamed, ExistingFile::Refuse, [] { return false; });
+    EXPECT_FALSE(std::filesystem::exists(unnamed));
+    EXPECT_TRUE(messages.empty());
+    Cast<CQuery>(query)->SaveFile(data.Path() + "no/such/folder/q.xml", ExistingFile::Refuse,
+                                  [] { return true; });
+    EXPECT_TRUE(Contains(Log(), "CQuery.IQuery_Save")) << "logged";
+    messages.clear();
     EXPECT_NO_THROW(query->Save(data.Path() + "no/such/folder/q.xml"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Error");
