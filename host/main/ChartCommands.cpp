@@ -270,10 +270,12 @@ CommandRun DeclareChart(CLI::App& app) {
         "already is replaced only with --force, and an output that is not a regular file, lies in a folder "
         "that is not there or may not be written, names the other output or a file the command reads "
         "(whatever its name: a link to one is that file) is refused before anything runs.  When an error is "
-        "shown, QUERY is refused (its results too large to process), or when the engine could not open the "
-        "chart's first query (which is named), nothing is written and the exit status is 1; when the chart "
-        "could not show all its data (a limit of the chart passed, or a later query the engine could not "
-        "open, which is named: the queries before it are drawn) it is written and the exit status is 1.");
+        "shown (a chart query that fails, one naming a missing table say, among them), QUERY is refused (its "
+        "results too large to process), or the database engine refuses the chart's first query as too large "
+        "or complex (it is named), nothing is written and the exit status is 1; when the chart could not "
+        "show all its data (a limit of the chart passed, or a later query the engine refuses as too large "
+        "or complex, which is named: the queries before it are drawn) it is written and the exit status is "
+        "1.");
     return [o, codes](CommandContext& c) {
         // The library reads a blank list as "no assets" and would draw a chart
         // without data; given by hand it is a mistake, refused as ",,," is
