@@ -87,7 +87,7 @@ void CQuery::Load(const std::string& sFile) {
 }
 
 void CQuery::Save(const std::string& sFile) {
-    EndHere(*this, "CQuery.IQuery_Save", ERR_ARGS(sFile), [&] { StoredForm(sFile)->Save(sFile); });
+    SaveFile(sFile, ExistingFile::Replace, [] { return true; });
 }
 
 void CQuery::SaveFile(const std::string& sFile, ExistingFile existing, const std::function<bool()>& goOn) {
