@@ -174,15 +174,17 @@ std::string WholeDigits(const std::string& digits, bool thousands, int places,
                         const std::vector<std::pair<int, std::string>>& marks) {
     const int n = static_cast<int>(digits.size());
     std::string out;
-    auto marksAt = [&](int right, bool andMore) {  // the texts with `right` places after them
-        for (const auto& [before, text] : marks)
-            if (places - before == right || (andMore && places - before > right)) out += text;
+    // The marks come in the picture's order, so the places after each only
+    // fall: one pass over them beside the digits.
+    size_t next = 0;
+    auto marksDownTo = [&](int right) {  // the texts with `right` or more places after them
+        for (; next < marks.size() && places - marks[next].first >= right; ++next) out += marks[next].second;
     };
-    marksAt(n, true);
+    marksDownTo(n);
     for (int j = n - 1; j >= 0; --j) {  // j: the digits after this one
         out += digits[static_cast<size_t>(n - 1 - j)];
         if (thousands && j > 0 && j % 3 == 0) out += ',';
-        marksAt(j, false);
+        marksDownTo(j);
     }
     return out;
 }
