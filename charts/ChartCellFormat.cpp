@@ -85,11 +85,16 @@ std::vector<Token> Tokens(const std::string& section) {
     return out;
 }
 
+bool IsDigitPlace(const Token& t) { return t.kind == Token::Zero || t.kind == Token::Hash; }
+
+// A picture with a digit place, or of more than one section: sections part
+// values by their sign, which only a number has, even where each section is
+// text alone ("pos";"neg";"zero").
 bool IsNumberPicture(const std::string& pic) {
-    for (const std::string& section : Sections(pic))
-        for (const Token& t : Tokens(section))
-            if (t.kind == Token::Zero || t.kind == Token::Hash) return true;
-    return false;
+    const std::vector<std::string> sections = Sections(pic);
+    if (sections.size() > 1) return true;
+    const std::vector<Token> tokens = Tokens(sections[0]);
+    return std::any_of(tokens.begin(), tokens.end(), IsDigitPlace);
 }
 
 // The value's (above 0, finite) first 15 significant digits, and the power of
@@ -207,9 +212,18 @@ std::string FractionDigits(const std::string& digits, const std::vector<std::pai
 // One section applied to the value's size; the sign is the caller's.
 std::string FormatNumberSection(double a, const std::string& section) {
     const std::vector<Token> tokens = Tokens(section);
-    auto isDigit = [&](size_t i) {
-        return i < tokens.size() && (tokens[i].kind == Token::Zero || tokens[i].kind == Token::Hash);
-    };
+    auto isDigit = [&](size_t i) { return i < tokens.size() && IsDigitPlace(tokens[i]); };
+    if (std::none_of(tokens.begin(), tokens.end(), IsDigitPlace)) {
+        // No place for a digit: the section is a text that stands for the values of its sign
+        // ("n/a" for the negative ones), a point, comma or percent sign written as it stands.
+        std::string text;
+        for (const Token& t : tokens)
+            text += t.kind == Token::Literal ? t.text
+                    : t.kind == Token::Point ? "."
+                    : t.kind == Token::Comma ? ","
+                                             : "%";
+        return text;
+    }
     size_t first = tokens.size(), last = 0;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token::Kind k = tokens[i].kind;
@@ -315,10 +329,11 @@ std::string Pad2(int v) {
     return text;
 }
 
-// 1 Sunday ... 7 Saturday; serial 0, 30 December 1899, was a Saturday.
-int Weekday(double serial) {
-    const long long day = static_cast<long long>(std::floor(serial));
-    return static_cast<int>(((day + 6) % 7 + 7) % 7) + 1;
+// The weekday of a whole day's serial, 1 Sunday ... 7 Saturday; serial 0, 30
+// December 1899, was a Saturday.
+int Weekday(double day) {
+    const long long whole = static_cast<long long>(day);
+    return static_cast<int>(((whole + 6) % 7 + 7) % 7) + 1;
 }
 
 // The length of the morning-or-afternoon marker at pic[i] (letter case
@@ -367,7 +382,11 @@ std::string FormatDate(double serial, const std::string& pic) {
                                        "Thursday", "Friday", "Saturday"};
     const DateParts p = SplitDate(serial);
     const bool twelveHours = HasAmPm(pic);
-    const int dayOfYear = static_cast<int>(std::floor(serial) - DateSerial(p.year, 1, 1)) + 1;
+    // The day the date shows, whose weekday and place in the year the marks give: before
+    // serial 0 the time counts away from zero (-1.5 is noon of 29 December 1899), and a time
+    // that rounds to the next midnight shows the next day.
+    const double day = DateSerial(p.year, p.month, p.day);
+    const int dayOfYear = static_cast<int>(day - DateSerial(p.year, 1, 1)) + 1;
     const int firstWeekday = Weekday(DateSerial(p.year, 1, 1));
     std::string out;
     char previous = 0;  // the letter of the date mark before, for minutes after hours
@@ -421,7 +440,7 @@ std::string FormatDate(double serial, const std::string& pic) {
             const std::string name = months[p.month - 1];
             out += run == 3 ? name.substr(0, 3) : name;
         } else if (c == 'd') {
-            const std::string name = days[Weekday(serial) - 1];
+            const std::string name = days[Weekday(day) - 1];
             out += run == 1   ? std::to_string(p.day)
                    : run == 2 ? Pad2(p.day)
                    : run == 3 ? name.substr(0, 3)
@@ -433,7 +452,7 @@ std::string FormatDate(double serial, const std::string& pic) {
         } else if (c == 'c') {
             for (size_t k = 0; k < run; ++k) out += GeneralDate(serial);
         } else if (c == 'w') {
-            out += std::to_string(run == 1 ? Weekday(serial) : (dayOfYear - 1 + firstWeekday - 1) / 7 + 1);
+            out += std::to_string(run == 1 ? Weekday(day) : (dayOfYear - 1 + firstWeekday - 1) / 7 + 1);
         } else if (c == 'q') {
             out += std::to_string((p.month - 1) / 3 + 1);
         } else if (c == 'y') {
@@ -497,7 +516,8 @@ std::string ChartFormat(const Variant& vValue, const std::string& sPattern) {
             break;
         case VarKind::Date:
             number = serial = vValue.DateSerial();
-            isNumber = isDate = true;
+            isNumber = std::isfinite(number);
+            isDate = true;
             break;
         case VarKind::String:
             isNumber = ParseNumber(Trim(vValue.StringRef()), number) && std::isfinite(number);
@@ -506,10 +526,13 @@ std::string ChartFormat(const Variant& vValue, const std::string& sPattern) {
         default:
             break;
     }
-    if (EqualsNoCase(sPattern, "General Number")) return isNumber ? DoubleToText(number) : vValue.ToString();
+    // What no picture writes: a date that holds no number (an infinity) is that number's text,
+    // as a Double's is; no date's text can be made of it.
+    auto asItIs = [&] { return vValue.Kind() == VarKind::Date ? DoubleToText(number) : vValue.ToString(); };
+    if (EqualsNoCase(sPattern, "General Number")) return isNumber ? DoubleToText(number) : asItIs();
     if (const char* const* words = TwoWords(sPattern))
-        return isNumber ? words[number == 0 ? 1 : 0] : vValue.ToString();
+        return isNumber ? words[number == 0 ? 1 : 0] : asItIs();
     const std::string pic = NamedPicture(sPattern);
-    if (IsNumberPicture(pic)) return isNumber ? FormatNumber(number, pic) : vValue.ToString();
-    return isDate ? FormatDate(serial, pic) : vValue.ToString();
+    if (IsNumberPicture(pic)) return isNumber ? FormatNumber(number, pic) : asItIs();
+    return isDate ? FormatDate(serial, pic) : asItIs();
 }

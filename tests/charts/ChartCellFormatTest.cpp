@@ -44,6 +44,11 @@ TEST(ChartFormat, NumberPicturesRoundHalvesAwayFromZeroOnTheDecimalDigits) {
     // Text between the digits stays where it stands, counted from the point.
     EXPECT_EQ(ChartFormat(Variant(1234567), "(000) 000-0000"), "(000) 123-4567");
     EXPECT_EQ(ChartFormat(Variant(3.14159), "0.00 0#"), "3.14 16");
+    EXPECT_EQ(ChartFormat(Variant(123456789), "###-##-####"), "123-45-6789");
+    EXPECT_EQ(ChartFormat(Variant(1234567890), "0,,"), "1235") << "a run of commas ends the digits";
+    EXPECT_EQ(ChartFormat(Variant(1234567890123.0), "0.00,,,"), "1234.57");
+    EXPECT_EQ(ChartFormat(Variant(524396715232.9815), "#,##0.0%"), "52,439,671,523,298.2%")
+        << "digits as written";
 }
 
 TEST(ChartFormat, SectionsNamedPicturesAndWhatIsNoNumber) {
@@ -51,6 +56,15 @@ TEST(ChartFormat, SectionsNamedPicturesAndWhatIsNoNumber) {
     EXPECT_EQ(ChartFormat(Variant(5), "0;(0)"), "5");
     EXPECT_EQ(ChartFormat(Variant(0), "0;(0);\"none\""), "none");
     EXPECT_EQ(ChartFormat(Variant(-5), "0;;\"none\""), "-5") << "an empty section takes the first";
+    // A section without a digit place is its text alone, and sections make a number picture.
+    EXPECT_EQ(ChartFormat(Variant(-5), "0;\"neg\""), "neg");
+    EXPECT_EQ(ChartFormat(Variant(-1234.5), "#,##0.00;\"negative\""), "negative");
+    EXPECT_EQ(ChartFormat(Variant(-3), "0;\"n/a\";\"-\"") + "|" + ChartFormat(Variant(0), "0;\"n/a\";\"-\""),
+              "n/a|-");
+    EXPECT_EQ(ChartFormat(Variant(5), "\"pos\";-0;0"), "pos");
+    EXPECT_EQ(ChartFormat(Variant(-7), "0;\\-"), "-");
+    EXPECT_EQ(ChartFormat(Variant(12345), "\"pos\";\"neg\";\"zero\""), "pos");
+    EXPECT_EQ(ChartFormat(Variant(-0.5), "0.0;(.%)"), "(.%)");
     EXPECT_EQ(ChartFormat(Variant(1234.5), "Standard"), "1,234.50");
     EXPECT_EQ(ChartFormat(Variant(0.125), "percent"), "12.50%");
     EXPECT_EQ(ChartFormat(Variant(2.5), "Fixed"), "2.50");
@@ -60,6 +74,10 @@ TEST(ChartFormat, SectionsNamedPicturesAndWhatIsNoNumber) {
     EXPECT_EQ(ChartFormat(Variant(-2), "Yes/No") + ChartFormat(Variant("0"), "True/False"), "YesFalse");
     EXPECT_EQ(ChartFormat(Variant(0), "On/Off") + ChartFormat(Variant("North"), "On/Off"), "OffNorth");
     EXPECT_EQ(ChartFormat(Variant(std::numeric_limits<double>::infinity()), "0.0"), "Infinity");
+    EXPECT_EQ(ChartFormat(Variant::Date(-std::numeric_limits<double>::infinity()), "0.0") + "|" +
+                  ChartFormat(Variant::Date(std::numeric_limits<double>::quiet_NaN()), "Yes/No"),
+              "-Infinity|NaN")
+        << "a date that holds no number";
     EXPECT_EQ(ChartFormat(Variant(" 12.25 "), "0.0"), "12.3") << "text holding a number is a number";
     EXPECT_EQ(ChartFormat(Variant(true), "0"), "-1");
     EXPECT_EQ(ChartFormat(Variant("North"), "0.0"), "North");
@@ -78,6 +96,11 @@ TEST(ChartFormat, DatePicturesStartTheWeekOnSundayAndTheYearWithTheWeekOfTheFirs
         << "the Saturday of the first week";
     EXPECT_EQ(ChartFormat(Variant::Date(DateSerial(2003, 1, 5)), "ww"), "2");
     EXPECT_EQ(ChartFormat(day, "q y"), "3 182");
+    // The marks of the day the date shows: before serial 0 the time counts away from zero, and a
+    // time that rounds to midnight shows the next day.
+    EXPECT_EQ(ChartFormat(Variant::Date(-1234.5), "ddd dddd w ww y"), "Thu Thursday 5 33 226");
+    EXPECT_EQ(ChartFormat(Variant::Date(DateSerial(2003, 7, 1) + 86399.6 / 86400), "yyyy-mm-dd ddd w y"),
+              "2003-07-02 Wed 4 183");
     EXPECT_EQ(ChartFormat(day, "hh:mm:ss"), "14:05:09") << "minutes right after hours";
     EXPECT_EQ(ChartFormat(day, "hh:mm"), "14:05");
     EXPECT_EQ(ChartFormat(day, "hh\" h \"mm"), "14 h 05") << "minutes after hours across a literal";
@@ -95,6 +118,8 @@ TEST(ChartFormat, DatePicturesStartTheWeekOnSundayAndTheYearWithTheWeekOfTheFirs
     EXPECT_EQ(ChartFormat(midnight, "hh:nn"), "00:00");
     EXPECT_EQ(ChartFormat(noon, "hh:nn"), "12:00");
     EXPECT_EQ(ChartFormat(day, "\"on\" d\\d"), "on 1d");
+    EXPECT_EQ(ChartFormat(day, "hh \\A/P"), "14 A/P") << "an escaped marker keeps the 24-hour clock";
+    EXPECT_EQ(ChartFormat(day, "tttttt"), "14:05:09");
     EXPECT_EQ(ChartFormat(day, "Short Date"), "2003-07-01");
     EXPECT_EQ(ChartFormat(day, "hh \"AM/PM\""), "14 AM/PM") << "a quoted marker keeps the 24-hour clock";
     EXPECT_EQ(ChartFormat(day, "h AMPM|hh am/pm|h A/P|a/p"), "2 PM|02 pm|2 P|p");
