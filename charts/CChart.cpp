@@ -102,7 +102,6 @@ bool CChart::Render(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartContro
 
         // The points were this drawing's alone.
         xPoints_ = ChartXPoints();
-        xForms_.clear();
         recordPoints_.clear();
         xAxes_.clear();
         // A query that could not be opened ends the drawing where it stands: no

@@ -106,16 +106,14 @@ private:
     const SqlFragment& AssetCodes(const std::string& sAssetCodes);
     // One axis of a plain series: formats the chart axis, adds its legend
     // entry and grid heading, sizes the grid and writes the values into the
-    // chart and into the grid column under the axis's heading: "Y" and "Y2"
-    // each record's value at the point and row of its X value; "X" reading
-    // the column that placed the query's records every point's X value as its
-    // row caption, in the cell type, format pattern and decimal places of the
-    // X axis of the query that brought the value, in this axis's unit, and,
-    // the axis that placed them alone, as the point labels of the group (one
-    // a point); an "X" reading another column each record's own value at its
-    // record's row, in its own form and a column of its own.  A Null leaves
-    // its chart point without a value and its cell empty.  The record set is
-    // left at its end.  Passes errors on.
+    // chart and into the grid column under the axis's heading, each record's
+    // at the point and row of its X value: "Y" and "Y2" as the y of the
+    // point; "X" as a point label of the group (the X axis that placed the
+    // query's records one label a point of the drawing, the point's X value,
+    // before any other X axis's labels, one a record) and as a cell of the
+    // column its field shares, where no query has written that row yet.  A
+    // Null leaves its chart point without a value and its cell empty.  The
+    // record set is left at its end.  Passes errors on.
     void PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IChartControl>& chChart,
                           const Ref<ADODB::Recordset>& rs, const Ref<IChartAxis>& oAxis, int32_t lChartGroup);
     // Sets x ("X") or y ("Y", "Y2") of the point to the text; any other axis
@@ -155,13 +153,14 @@ private:
     // query.
     void PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults);
     // The grid column of an axis headed by its legend label, else its field
-    // name.  The axes of the points' X values (bX) of one heading (letter
-    // case ignored) share a column, whose cells the first of them writes
-    // (bWrites false for the others); every other axis gets a column of its
-    // own, so no cell is written twice and every series stands under its
-    // heading, whatever other axes are headed alike.
-    int32_t GridColumn(const std::string& sFieldName, const std::string& sLegendLabel, bool bX,
-                       bool& bWrites);
+    // name.  "X" axes (bX) on one field, or headed alike (letter case
+    // ignored), share a column across the queries; every value axis gets a
+    // column of its own, so every series stands under its heading, whatever
+    // other axes are headed alike.
+    int32_t GridColumn(const Ref<IChartAxis>& oAxis, bool bX);
+    // True, once, for each 1-based point of a grid column: the first axis to
+    // ask writes that cell, so no cell is written twice.
+    bool TakeCell(int32_t lColumn, int32_t lPoint);
 
     // ---- stacked series (CChartStacked.cpp)
 
@@ -205,11 +204,13 @@ private:
     std::string dataTitle_;  // the first non-empty "CHARTTITLE" value
     int32_t gridRows_ = 0;   // the grid's size as this drawing set it; 0 before the first
     int32_t gridCols_ = 0;
-    // The grid's columns in order, each with its heading and whether it holds
-    // the points' X values.
+    // The grid's columns in order: the heading, the field and unit details of
+    // the first axis on it (its cells' unit), whether it holds X values, and
+    // by point, the cells written.
     struct Column {
-        std::string heading;
+        std::string heading, field, category, unit;
         bool x = false;
+        std::vector<bool> written;
     };
     std::vector<Column> columns_;
     int32_t failedQuery_ = 0;  // the query whose statement could not be opened; 0 none
@@ -217,15 +218,6 @@ private:
     // The list AssetCodes made for this drawing; none before its first query.
     std::optional<SqlFragment> assetCodes_;
     ChartXPoints xPoints_;  // the points of the bar and line queries
-    // How a query's X axis writes its values in the grid: cell type code,
-    // format pattern and decimal places (16-bit when written).
-    struct XForm {
-        std::string cellType, format;
-        int32_t decimals = 0;
-    };
-    // Per query of xPoints_ (in the order they were added), the form of the X
-    // values it added.
-    std::vector<XForm> xForms_;
     // Per query (0-based), the point of each of its records; empty for a
     // query that is not drawn as bars or lines.
     std::vector<std::vector<int32_t>> recordPoints_;

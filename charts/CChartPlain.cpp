@@ -76,16 +76,12 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
 
                const std::string sFieldName = oAxis->FieldName();
                const std::vector<int32_t>& points = recordPoints_.at(static_cast<size_t>(lChartGroup - 1));
-               // The axis that placed the query's records captions the points; another X axis
-               // reading the same column shows the same X values, while one reading another
-               // column (a year written times ten beside the year) has values of its records
-               // alone, in a column of its own.
-               const Ref<IChartAxis>& placing = xAxes_.at(static_cast<size_t>(lChartGroup - 1));
-               const bool pointsX = sName == "X" && !points.empty() && placing &&
-                                    EqualsNoCase(sFieldName, placing->FieldName());
-               const bool captions = sName == "X" && placing == oAxis;
-               bool writes = true;
-               const int32_t column = GridColumn(sFieldName, oAxis->LegendLabel(), pointsX, writes);
+               const bool isX = sName == "X";
+               // The X axis whose values placed the query's records labels every point of the
+               // drawing, whichever query brought its X value: a group's labels caption its
+               // points in order, and its points are the drawing's.
+               const bool placing = isX && oAxis == xAxes_.at(static_cast<size_t>(lChartGroup - 1));
+               const int32_t column = GridColumn(oAxis, isX);
                const int32_t pointCount = points.empty() ? rs->RecordCount() : xPoints_.Count();
                SizeGrid(sprData, pointCount, std::max(rs->Fields().Count(), column));
 
@@ -94,84 +90,88 @@ void CChart::PopulateAxisData(const Ref<ISpreadsheetGrid>& sprData, const Ref<IC
                const std::string sType = oAxis->Type();
                const std::string sFormat = oAxis->Format();
                const int16_t iDecimals = CInt(Variant(oAxis->DecimalPlaces()));
+               // The column's cells are in the unit of the first axis on it, which another
+               // query's X axis sharing it may not have.
+               const std::string sCellCategory = columns_[static_cast<size_t>(column - 1)].category;
+               const std::string sCellUnit = columns_[static_cast<size_t>(column - 1)].unit;
+               const bool sameUnit = sCellCategory == sCategory && sCellUnit == sUnit;
                Ref<Units> units;
-               if (!sCategory.empty()) units = gDataManager()->Units();
+               if (!sCategory.empty() || !sCellCategory.empty()) units = gDataManager()->Units();
                // A year without a figure stays a gap in the chart and an empty cell.
-               auto shown = [&](const Variant& value) {
-                   if (sCategory.empty() || value.IsNull() || value.IsEmpty()) return value;
-                   return Variant(units->Convert(CDbl(value), sCategory, sUnit));
+               auto inUnit = [&](const Variant& value, const std::string& category, const std::string& unit) {
+                   if (category.empty() || value.IsNull() || value.IsEmpty()) return value;
+                   return Variant(units->Convert(CDbl(value), category, unit));
                };
-               auto label = [&](const Variant& value, int32_t point, const XForm& form) {
+               auto addLabel = [&](const Variant& value) {
                    Ref<IChartAxisControl> x = chChart->ChartArea()->Axes("X");
                    x->SetAnnotationMethod(1);
-                   // One caption a point: labels past the points would caption nothing.
-                   if (captions) chChart->ChartGroups(lChartGroup)->PointLabels()->Add(value);
+                   chChart->ChartGroups(lChartGroup)->PointLabels()->Add(value);
                    x->SetAnnotationRotationAngle(oAxis->AnnotationRotationAngle());
-                   // A point that a query without X values added has no caption.
-                   if (writes && !value.IsEmpty())
-                       PopulateCell(sprData, column, point + 1, value, form.cellType, false, form.format,
-                                    CellDecimals(form.decimals));
                };
 
-               if (pointsX && !rs->Eof()) {
-                   // A column the result lacks fails here, as it does for every axis.
-                   (void)rs->Fields(sFieldName);
-                   // Every point of the drawing is labelled, whichever query brought its X value,
-                   // and its cell written as that query's X axis writes it: in this axis's form,
-                   // an X value that another query adds would show as what it parses to ("01999"
-                   // as 1,999 beside 1999) or rounded to this axis's decimals (1991.5 as 1,992
-                   // beside 1992), sharing a label with a point of its own.
+               if (placing && !rs->Eof())
                    for (int32_t p = 1; p <= xPoints_.Count(); ++p)
-                       label(shown(xPoints_.Value(p)), p, xForms_.at(xPoints_.QueryOf(p)));
-               } else {
-                   // The column is found by its name once, at the first record: a field
-                   // reads whichever record is current, and an axis whose query found
-                   // nothing never asks for its column.
-                   std::optional<ADODB::Field> field;
-                   XForm form{"", sFormat, iDecimals};
-                   for (size_t r = 0; !rs->Eof(); ++r) {
-                       if (!field) {
-                           field = rs->Fields(sFieldName);
-                           form.cellType = CellType(sType, field->Type());
-                       }
-                       const Variant value = shown(field->Value());
-                       const int32_t point = points.empty() ? static_cast<int32_t>(r) + 1 : points[r];
-                       if (sName == "X") {
-                           label(value, point, form);
-                       } else {
-                           if (!value.IsNull())
-                               AddChartData(chChart, sName, CStr(value), lChartGroup, 1, point);
-                           PopulateCell(sprData, column, point + 1, value, form.cellType, false, sFormat,
-                                        iDecimals);
-                       }
-                       rs->MoveNext();
+                       addLabel(inUnit(xPoints_.Value(p), sCategory, sUnit));
+               // The column is found by its name once, at the first record: a field reads
+               // whichever record is current, and an axis whose query found nothing never asks
+               // for its column.
+               std::optional<ADODB::Field> field;
+               std::string cellType;
+               for (size_t r = 0; !rs->Eof(); ++r) {
+                   if (!field) {
+                       field = rs->Fields(sFieldName);
+                       cellType = CellType(sType, field->Type());
                    }
+                   const Variant raw = field->Value();
+                   const Variant value = inUnit(raw, sCategory, sUnit);
+                   const int32_t point = points.empty() ? static_cast<int32_t>(r) + 1 : points[r];
+                   if (isX) {
+                       // Another X axis adds its own record's value, after the points' labels.
+                       if (!placing) addLabel(value);
+                       // Each cell shows its record's own value, in its query's form; a point
+                       // that queries share keeps the first query's writing of it.
+                       if (TakeCell(column, point))
+                           PopulateCell(sprData, column, point + 1,
+                                        sameUnit ? value : inUnit(raw, sCellCategory, sCellUnit), cellType,
+                                        false, sFormat, iDecimals);
+                   } else {
+                       if (!value.IsNull()) AddChartData(chChart, sName, CStr(value), lChartGroup, 1, point);
+                       PopulateCell(sprData, column, point + 1, value, cellType, false, sFormat, iDecimals);
+                   }
+                   rs->MoveNext();
                }
                sprData->SetColsFrozen(1);
                sprData->SetRowsFrozen(1);
            });
 }
 
-int32_t CChart::GridColumn(const std::string& sFieldName, const std::string& sLegendLabel, bool bX,
-                           bool& bWrites) {
+int32_t CChart::GridColumn(const Ref<IChartAxis>& oAxis, bool bX) {
+    const std::string sFieldName = oAxis->FieldName();
+    const std::string sLegendLabel = oAxis->LegendLabel();
     const std::string& heading = sLegendLabel.empty() ? sFieldName : sLegendLabel;
-    bWrites = true;
     if (bX) {
-        // Every query's X axis labels the same points: one column of them per heading.
+        // X axes on one field, or headed alike, share a column across the queries.
         for (size_t c = 0; c < columns_.size(); ++c) {
-            if (columns_[c].x && EqualsNoCase(columns_[c].heading, heading)) {
-                bWrites = false;
+            const Column& column = columns_[c];
+            if (column.x && (EqualsNoCase(column.field, sFieldName) || EqualsNoCase(column.heading, heading)))
                 return static_cast<int32_t>(c) + 1;
-            }
         }
     }
-    columns_.push_back({heading, bX});
+    columns_.push_back({heading, sFieldName, oAxis->Category(), oAxis->DefaultUnit(), bX, {}});
     return static_cast<int32_t>(columns_.size());
+}
+
+bool CChart::TakeCell(int32_t lColumn, int32_t lPoint) {
+    std::vector<bool>& written = columns_.at(static_cast<size_t>(lColumn - 1)).written;
+    const size_t at = static_cast<size_t>(lPoint - 1);
+    if (written.size() <= at) written.resize(std::max(at + 1, 2 * written.size()));
+    if (written[at]) return false;
+    written[at] = true;
+    return true;
 }
 
 void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
     xPoints_ = ChartXPoints();
-    xForms_.clear();
     recordPoints_.assign(rsResults.size(), {});
     xAxes_.assign(rsResults.size(), {});
     std::vector<size_t> placed(rsResults.size(), SIZE_MAX);
@@ -211,14 +211,8 @@ void CChart::PlacePoints(const std::vector<Ref<ADODB::Recordset>>& rsResults) {
         rs->MoveFirst();
         placed[q] = xPoints_.Add(values);
         xAxes_[q] = xAxis;
-        xForms_.push_back(
-            {CellType(xAxis->Type(), rs->Fields(xField).Type()), xAxis->Format(), xAxis->DecimalPlaces()});
     }
-    for (size_t q : byPosition) {
-        placed[q] = xPoints_.AddByPosition(rsResults[q]->RecordCount());
-        // Its points have no X value to show.
-        xForms_.emplace_back();
-    }
+    for (size_t q : byPosition) placed[q] = xPoints_.AddByPosition(rsResults[q]->RecordCount());
     for (size_t q = 0; q < rsResults.size(); ++q)
         if (placed[q] != SIZE_MAX) recordPoints_[q] = xPoints_.PointsOf(placed[q]);
 }

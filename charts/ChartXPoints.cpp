@@ -104,8 +104,6 @@ size_t ChartXPoints::NewEntry(const Variant& vValue, const Key& key) {
     values_.push_back(vValue);
     keys_.push_back(key);
     place_.push_back(kNone);
-    // Entries are made while their query is added, before it is numbered.
-    origin_.push_back(queries_.size());
     const size_t entry = values_.size() - 1;
     // A point without a value matches no record of a later query.
     if (key.rank != 3) entries_[key].push_back(entry);
@@ -225,8 +223,4 @@ std::vector<int32_t> ChartXPoints::PointsOf(size_t nQuery) const {
 
 const Variant& ChartXPoints::Value(int32_t lPoint) const {
     return values_.at(order_.at(static_cast<size_t>(lPoint - 1)));
-}
-
-size_t ChartXPoints::QueryOf(int32_t lPoint) const {
-    return origin_.at(order_.at(static_cast<size_t>(lPoint - 1)));
 }

@@ -43,8 +43,8 @@
 class ChartXPoints {
 public:
     // Places one query's records by their X values (above); returns the
-    // query's number for PointsOf and QueryOf (0, 1, ... in the order the
-    // queries are added, by value or by position).
+    // query's number for PointsOf (0, 1, ... in the order the queries are
+    // added, by value or by position).
     size_t Add(const std::vector<Variant>& vValues);
     // Places one query without X values record by record on the points there
     // are (record n on point n), adding points without a value after them
@@ -59,9 +59,6 @@ public:
     // The X value of a 1-based point as the first query that had it gave it;
     // Empty for a point that a query without X values added.
     const Variant& Value(int32_t lPoint) const;
-    // The number of the query that added a 1-based point: the one whose
-    // value Value gives.
-    size_t QueryOf(int32_t lPoint) const;
 
 private:
     // An X value: rank 0 Null, 1 numbers and dates (by their number), 2 texts
@@ -90,7 +87,6 @@ private:
     std::vector<Key> keys_;                       // per entry
     std::vector<size_t> order_;                   // the entries in point order
     std::vector<size_t> place_;                   // the 0-based point of each entry
-    std::vector<size_t> origin_;                  // the query that added each entry
     std::map<Key, std::vector<size_t>> entries_;  // the entries of an X value, in repeat order
     std::vector<std::vector<size_t>> queries_;    // each query's entry per record
 };

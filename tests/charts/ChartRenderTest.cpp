@@ -179,6 +179,7 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
         std::string firstXFormat = "", secondXFormat = "";
         int32_t secondXDecimals = 0;
         std::string firstAlsoX = "";  // a second series of the first query, its X axis on this column
+        std::vector<std::string> firstAlsoLabels = {};  // that axis's labels, after the points' in group 1
     };
     // Years from `from` by `step` to `to` as rows of YR and V (V the year less 1900).
     auto years = [](int from, int to, int step) {
@@ -379,15 +380,42 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
          .cells = {{1, 2, "1999"}, {1, 3, "15/06/1999"}, {1, 4, "2000"}},
          .firstXFormat = "yyyy",
          .secondXFormat = "dd/mm/yyyy"},
-        {.what = "a query's X axis on another column writes that column's values, once; the points keep one "
-                 "label",
+        {.what = "a query's X axis on another column writes that column's values, once, and labels its "
+                 "records after the points' labels",
          .x = "YR",
          .first = "SELECT 1990 AS YR, 19900 AS YR10, 1 AS V UNION ALL SELECT 1992, 19920, 2",
          .second = "SELECT 1991 AS YR, 3 AS V",
          .labels = {"1990", "1991", "1992"},
          .values = {{1, 3, 2}, {2, 2, 3}},
          .cells = {{3, 1, "YR10"}, {3, 2, "19,900"}, {3, 3, ""}, {3, 4, "19,920"}, {4, 1, "B"}},
-         .firstAlsoX = "YR10"},
+         .firstAlsoX = "YR10",
+         .firstAlsoLabels = {"19900", "19920"}},
+        {.what = "X axes on one field share its column across queries, each cell its record's own value",
+         .x = "YR",
+         .first = "SELECT 1990 AS YR, 19900 AS YR10, 1 AS V UNION ALL SELECT 1992, 19920, 2",
+         .second = "SELECT 19910 AS YR10, 3 AS V",
+         .labels = {"1990", "1992", "19910"},
+         .values = {{1, 2, 2}, {2, 3, 3}},
+         .cells = {{3, 1, "YR10"},
+                   {4, 1, "B"},
+                   {5, 1, ""},
+                   {3, 2, "19,900"},
+                   {3, 3, "19,920"},
+                   {3, 4, "19,910"},
+                   {1, 4, ""},
+                   {4, 4, "3"}},
+         .secondX = "YR10",
+         .firstAlsoX = "YR10",
+         .firstAlsoLabels = {"19900", "19920"}},
+        {.what = "two series of one query on one X column share it; no later column moves",
+         .x = "YR",
+         .first = "SELECT 2001 AS YR, 5 AS V",
+         .second = "SELECT 2001 AS YR, 50 AS V",
+         .labels = {"2001"},
+         .values = {{1, 1, 5}, {2, 1, 50}},
+         .cells = {{1, 1, "YR"}, {2, 1, "A"}, {3, 1, "B"}, {4, 1, ""}, {1, 2, "2,001"}, {3, 2, "50"}},
+         .firstAlsoX = "YR",
+         .firstAlsoLabels = {"2001"}},
     };
     for (const TwoQueries& c : cases) {
         chart = New<CChart>();
@@ -406,7 +434,9 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
             labels.clear();
             for (const Variant& v : control->Group(g)->pointLabels->items)
                 labels.push_back(v.IsNull() ? "" : CStr(v));
-            EXPECT_EQ(labels, c.labels) << c.what << ", group " << g;
+            std::vector<std::string> expected = c.labels;
+            if (g == 1) expected.insert(expected.end(), c.firstAlsoLabels.begin(), c.firstAlsoLabels.end());
+            EXPECT_EQ(labels, expected) << c.what << ", group " << g;
         }
         for (const auto& [group, point, y] : c.values)
             EXPECT_EQ(Y(group, 1, point), y) << c.what << ", " << group << " " << point;
@@ -424,6 +454,17 @@ TEST_F(ChartRenderTest, LinesOnTwoAxesWriteTheirColumnsAndFollowTheirStyles) {
     EXPECT_TRUE(Render());
     EXPECT_EQ(control->Group(1)->pointLabels->items.size(), 4u);
     EXPECT_EQ(grid->Text(1, 5) + "|" + grid->Text(3, 5), "|104") << "a point without a caption";
+
+    // An X value a later query adds to a column is in the unit of the column's first axis.
+    chart = New<CChart>();
+    Ref<IChartAxis> rate = Axis("X", "R", "", "Text");
+    rate->SetCategory("Liquids_Production");
+    rate->SetDefaultUnit("bbl/d");
+    AddQuery(Rows("SELECT 0.25 AS R, 1 AS V"), Series("BAR", {rate, Axis("Y", "V")}));
+    AddQuery(Rows("SELECT 0.5 AS R, 2 AS V"), Series("BAR", {Axis("X", "R", "", "Text"), Axis("Y2", "V")}));
+    NewControls();
+    EXPECT_TRUE(Render());
+    EXPECT_EQ(grid->Text(1, 2) + "|" + grid->Text(1, 3), "250|500");
 }
 
 TEST_F(ChartRenderTest, MoreQueriesThanColoursTakeTheColoursAgainAndNoColoursAPalette) {
