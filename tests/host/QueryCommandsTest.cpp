@@ -469,17 +469,27 @@ TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
     EXPECT_EQ(std::filesystem::status(scratch.Path() + "pipe").type(), std::filesystem::file_type::fifo);
     EXPECT_TRUE(std::filesystem::is_directory(scratch.Path() + "folder.xml"));
 
-    // Nor a file the command reads, even with --force, whatever its name.
+    // Nor a file the command reads, even with --force, whatever its name, nor
+    // one of the data set that it does not read (a layout, a database, a
+    // chart file).
     const std::string defaultQuery = data.Path() + "Default/Default.xml";
     const std::string defaultBefore = ReadFile(defaultQuery);
+    const std::string layout = data.Path() + "Default/GridLayouts.xml";
+    const std::string layoutBefore = ReadFile(layout),
+                      annualBefore = ReadFile(data.Path() + "Core/Database/Annual.db");
     std::filesystem::create_symlink(defaultQuery, scratch.Path() + "default-link.xml");
-    for (const std::string& input : {data.Path() + "Host.settings.xml", defaultQuery,
-                                     data.Path() + "Translations.xml", scratch.Path() + "default-link.xml"}) {
+    std::filesystem::create_symlink(layout, scratch.Path() + "layout-link.xml");
+    for (const std::string& input :
+         {data.Path() + "Host.settings.xml", defaultQuery, data.Path() + "Translations.xml",
+          scratch.Path() + "default-link.xml", layout, scratch.Path() + "layout-link.xml",
+          data.Path() + "Core/Database/Annual.db", data.Path() + "Charts/ChartManifest.xml"}) {
         run = Run({"new", "--force", "--type", "Well", input});
         EXPECT_EQ(run.status, 1) << input;
         EXPECT_TRUE(Has(run.err, " the command reads; give its output another name")) << run.err;
     }
     EXPECT_EQ(ReadFile(defaultQuery), defaultBefore);
+    EXPECT_EQ(ReadFile(layout), layoutBefore);
+    EXPECT_EQ(ReadFile(data.Path() + "Core/Database/Annual.db"), annualBefore);
     EXPECT_EQ(ReadFile(data.Path() + "Host.settings.xml"), settingsXml);
 
     // Every name the folder takes can be written, and replaced: the longest
