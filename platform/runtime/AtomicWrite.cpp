@@ -427,6 +427,7 @@ void GroupAsEveryone(std::string& acl) {
     std::memcpy(acl.data() + group + 2, &perm, sizeof perm);
 }
 
+// Whether `name` is a user.* attribute, which whoever may write a file may set.
 bool IsUserAttribute(const char* name) { return std::strncmp(name, "user.", 5) == 0; }
 
 // Gives the file open as `to` each extended attribute of the one open as
