@@ -12,6 +12,7 @@
 #include "host/controls/MemoryChartControl.h"
 #include "host/controls/MemoryGrid.h"
 #include "host/controls/MemoryTreeView.h"
+#include "host/main/DataSet.h"
 #include "host/main/Interrupt.h"
 #include "host/main/OutputFiles.h"
 #include "host/main/QueryCommands.h"
@@ -44,11 +45,11 @@ void DeclareFolders(CLI::App& app, ChartFolders& f) {
 }
 
 std::string ManifestFile(CommandContext& c, const ChartFolders& f) {
-    return f.manifest.empty() ? c.root.DataFolder() + "Charts/ChartManifest.xml" : f.manifest;
+    return f.manifest.empty() ? ChartManifestFile(c.root) : f.manifest;
 }
 
 std::string DefinitionsFolder(CommandContext& c, const ChartFolders& f) {
-    return f.definitions.empty() ? c.root.DataFolder() + "Charts/Definitions" : f.definitions;
+    return f.definitions.empty() ? ChartDefinitionsFolder(c.root) : f.definitions;
 }
 
 // The root's chart engine initialised with the manifest and the definitions'
@@ -268,9 +269,10 @@ CommandRun DeclareChart(CLI::App& app) {
         "asset rows and draws the chart for them.  With --codes the query is not run and QUERY may be left "
         "out.  The picture and the grid are written whole or not at all, and both or neither; a file there "
         "already is replaced only with --force, and an output that is not a regular file, lies in a folder "
-        "that is not there or may not be written, names the other output or a file the command reads "
-        "(whatever its name: a link to one is that file) is refused before anything runs.  When an error is "
-        "shown (a chart query that fails, one naming a missing table say, among them), QUERY is refused (its "
+        "that is not there or may not be written, names the other output, a file the command reads or a "
+        "file of the data set (whatever its name: a link to one is that file) is refused before anything "
+        "runs.  When an error is shown (a chart query that fails, one naming a missing table say, among "
+        "them), QUERY is refused (its "
         "results too large to process), or the database engine refuses the chart's first query as too large "
         "or complex (it is named), nothing is written and the exit status is 1; when the chart could not "
         "show all its data (a limit of the chart passed, or a later query the engine refuses as too large "
@@ -322,7 +324,7 @@ CommandRun DeclareChart(CLI::App& app) {
         // The outputs are checked once everything the chart reads is open and
         // before anything runs: a mistyped name costs no search and destroys
         // nothing.
-        if (!OutputFilesWritable(c.console, {o->svg, o->grid}, o->force)) return kFailed;
+        if (!OutputFilesWritable(c, {o->svg, o->grid}, o->force)) return kFailed;
         std::string codes = o->codes;
         if (codes.empty()) {
             const int32_t found = ExecuteQuery(*query);
@@ -363,7 +365,7 @@ CommandRun DeclareChart(CLI::App& app) {
             PendingFile svg(o->svg, control->Svg(o->width, o->height), "MemoryChartControl",
                             Existing(o->force));
             // Asked again: a file first read while the chart was drawn counts too.
-            if (!OutputFilesWritable(c.console, {o->svg, o->grid}, o->force)) return kFailed;
+            if (!OutputFilesWritable(c, {o->svg, o->grid}, o->force)) return kFailed;
             // The last point to stop at: the files written so far are dropped unpublished.
             Interruptible::StopIfInterrupted();
             // The picture takes its name first, keeping a picture it replaces

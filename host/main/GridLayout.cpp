@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "host/main/DataSet.h"
 #include "host/main/Session.h"
 #include "interfaces/ISettings2.h"
 #include "platform/runtime/Text.h"
@@ -35,15 +36,10 @@ std::vector<Ref<IDisplayField>> ChosenColumns(IFieldChooser& chooser, const Grid
 
 namespace {
 
-// The layout file to load: the option, else the one the settings name, in
-// the data folder's "Default/" folder unless the name is a path of its own.
+// The layout file to load: the option, else the one the settings name.
 std::string LayoutFile(CommandContext& c, const std::string& option) {
     if (!option.empty()) return option;
-    if (!c.settings) return "";
-    const Variant named = c.settings->GetValue("Options/DefaultLayoutFile");
-    const std::string name = named.IsNull() ? "" : Trim(CStr(named));
-    if (name.empty() || StartsWith(name, "/")) return name;
-    return c.root.DataFolder() + "Default/" + name;
+    return c.settings ? DefaultLayoutFile(c.root, *c.settings) : "";
 }
 
 }  // namespace

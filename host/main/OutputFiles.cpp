@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "host/main/DataSet.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/FilesRead.h"
 
@@ -24,6 +25,14 @@ bool SameFile(const std::string& a, const std::string& b) {
     if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0)
         return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
     return CanonicalFileName(a) == CanonicalFileName(b);
+}
+
+// True when `a` and `b` are one name however written (relative or
+// absolute, with "." or ".."), not two names of one file.
+bool SameName(const std::string& a, const std::string& b) {
+    std::error_code ec, ec2;
+    const std::filesystem::path pa = std::filesystem::absolute(a, ec), pb = std::filesystem::absolute(b, ec2);
+    return a == b || (!ec && !ec2 && pa.lexically_normal() == pb.lexically_normal());
 }
 
 // Why the folder that `written` is made in cannot take it ("" when it can):
@@ -44,7 +53,8 @@ std::string FolderProblem(const std::string& written) {
 
 }  // namespace
 
-std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bForce) {
+std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bForce,
+                               const FileNotes& dataSet) {
     // Where each output's links end: the file a write makes or replaces.
     std::vector<std::string> writtenFiles(outputs.size());
     for (size_t i = 0; i < outputs.size(); ++i) {
@@ -74,16 +84,19 @@ std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bFo
                 return (out == outputs[j] ? out + " is named twice"
                                           : out + " and " + outputs[j] + " are one file") +
                        "; give each output a file of its own";
-        if (const FileRead* read = FileReadAs(written))
-            return (out == read->path ? out + " is a file" : out + " is the file " + read->path) +
+        const FileRead* read = FileReadAs(written);
+        if (!read) read = dataSet.Find(written);
+        if (read)
+            return (SameName(out, read->path) ? out + " is a file" : out + " is the file " + read->path) +
                    " the command reads; give its output another name";
     }
     return "";
 }
 
-bool OutputFilesWritable(Console& console, const std::vector<std::string>& outputs, bool bForce) {
-    const std::string problem = OutputFilesProblem(outputs, bForce);
-    if (!problem.empty()) console.Say(problem);
+bool OutputFilesWritable(CommandContext& c, const std::vector<std::string>& outputs, bool bForce) {
+    const std::string problem =
+        OutputFilesProblem(outputs, bForce, c.settings ? DataSetFiles(c.root, *c.settings) : FileNotes());
+    if (!problem.empty()) c.console.Say(problem);
     return problem.empty();
 }
 

@@ -3,9 +3,10 @@
 // nothing and destroys nothing: each must lead to a regular file or to
 // nothing yet, in a folder that is there and may be written, may be there
 // already only with --force, and must differ from the command's other
-// outputs and from every file the command has read (FilesRead: the settings,
+// outputs, from every file the command has read (FilesRead: the settings,
 // translation, database and linked data files, Options.ini, query, layout
-// and chart files, whatever name the output was given).  A command checks
+// and chart files) and from every file of the data set, read or not
+// (DataSetFiles), whatever name the output was given.  A command checks
 // once it has opened its inputs and before it works, and once more just
 // before its files take their names, so that a file first read while it
 // worked is protected too.  The writes themselves go through the atomic
@@ -14,8 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "host/main/Console.h"
+#include "host/main/Commands.h"
 #include "platform/runtime/AtomicWrite.h"
+#include "platform/runtime/FilesRead.h"
 
 namespace host {
 
@@ -26,11 +28,14 @@ inline ExistingFile Existing(bool bForce) { return bForce ? ExistingFile::Replac
 // they can): the first output that leads to something other than a regular
 // file, lies in a folder that is not there or may not be written, is there
 // already without `bForce`, names the same file as an earlier output, or is
-// a file noted as read on this thread.  Empty names are left out.
-std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bForce);
+// a file noted as read on this thread or among `dataSet`, said alike as a
+// file the command reads.  Empty names are left out.
+std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bForce,
+                               const FileNotes& dataSet);
 
-// True when the outputs can be written; otherwise says OutputFilesProblem on
-// the console and returns false.
-bool OutputFilesWritable(Console& console, const std::vector<std::string>& outputs, bool bForce);
+// True when the outputs can be written, the data set being the one of the
+// command's settings; otherwise says OutputFilesProblem on the console and
+// returns false.
+bool OutputFilesWritable(CommandContext& c, const std::vector<std::string>& outputs, bool bForce);
 
 }  // namespace host

@@ -6,6 +6,7 @@
 
 #include "core/mTL5ErrorCodes.h"
 #include "host/controls/MemoryTreeView.h"
+#include "host/main/DataSet.h"
 #include "host/main/GridLayout.h"
 #include "host/main/Interrupt.h"
 #include "host/main/ListCommands.h"
@@ -211,7 +212,7 @@ Ref<IQuery> NewQuery(CommandContext& c) {
                       element + "), which every query is made from");
         return {};
     }
-    const std::string file = c.root.DataFolder() + "Default/" + CStr(named);
+    const std::string file = DefaultQueryFile(c.root, *c.settings, element.c_str());
     if (!ReadQueryFile(c, file, " (the default query file, which every query is made from)",
                        [&] { c.root.Queries()->New(); }))
         return {};
@@ -429,14 +430,14 @@ CommandRun DeclareNew(CLI::App& app) {
         "Writes a query file made from the data set's default query file (the settings' "
         "QueryManager/Query/Options/DefaultQueryFile in the data folder's Default/), with the asset type "
         "set.  Exit status 1 when OUT is there (without --force), is not a regular file, is a file the "
-        "command reads (the settings or the default query file, also through a link), or cannot be "
-        "written; OUT is written whole or not at all.");
+        "command reads or a file of the data set (the settings, the default query file, a database, a layout "
+        "or chart file, also through a link), or cannot be written; OUT is written whole or not at all.");
     return [o](CommandContext& c) {
         Ref<IQuery> query = NewQuery(c);
         if (!query) return kFailed;
         // Checked once the default query file is read: neither it nor the
         // settings may be written over.
-        if (!OutputFilesWritable(c.console, {o->file}, o->force)) return kFailed;
+        if (!OutputFilesWritable(c, {o->file}, o->force)) return kFailed;
         query->SetQueryType(o->type);
         // Written whole and flushed before the last point, without a name: a
         // Ctrl-C until the file takes its name drops it.  Without --force the

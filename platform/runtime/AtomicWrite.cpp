@@ -1,6 +1,7 @@
 #include "AtomicWrite.h"
 
 #include <dirent.h>
+#include <endian.h>
 #include <fcntl.h>
 #include <linux/capability.h>
 #include <linux/fs.h>
@@ -148,6 +149,14 @@ bool Lock(int& fd, int how, const std::string& path) {
     return ::flock(fd, LOCK_EX | LOCK_NB) == 0;
 }
 
+// Whether the entries of `folder` can be listed, as a clean-up lists them;
+// not in one that may be written but not read.
+bool MayList(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir) ::closedir(dir);
+    return dir != nullptr;
+}
+
 // Removes the temporary files of a target that writes which will never
 // finish left behind: the ones MadeByAWrite recognises, so that a file that
 // only looks like one stays.  A write holds a lock on its file until it is
@@ -208,6 +217,8 @@ struct Destination {
     std::string target;    // where the links end: the name the file takes
     bool present = false;  // something is there
     mode_t mode = 0;       // what it is, and its permissions
+    uid_t owner = 0;       // whose it is
+    gid_t group = 0;
 };
 
 // One look at the name, as DestinationOf describes it; false when the file
@@ -228,6 +239,8 @@ bool LookAt(const std::string& sFile, const char* source, Destination& d) {
         RaiseFileError(errno, sFile,
                        errno == ELOOP ? "cannot follow its symbolic links" : "cannot use the name", source);
     d.mode = named.st_mode;
+    d.owner = named.st_uid;
+    d.group = named.st_gid;
     if (!d.present || !S_ISREG(d.mode)) return true;
     // The file must be the one its links name: a link of /proc to a deleted
     // file reads as a name that is not that file.
@@ -343,13 +356,21 @@ bool CopyAll(int from, int to) {
     }
 }
 
-// Whether this process may act as the owner of any file (root, or one given
-// that capability).
-bool ActsAsAnyOwner() {
+// Whether this process holds the capability `capability` (root does):
+// CAP_FOWNER acts as the owner of any file, CAP_CHOWN gives a file to anyone.
+bool HasCapability(int capability) {
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
     return ::syscall(SYS_capget, &header, data) == 0 &&
-           (data[CAP_FOWNER / 32].effective & (1u << (CAP_FOWNER % 32))) != 0;
+           (data[capability / 32].effective & (1u << (capability % 32))) != 0;
+}
+
+// The permissions `mode` of a file as another file of its content takes
+// them: a set-user-ID or set-group-ID bit only where that file keeps the
+// owner (`sameOwner`) or the group (`sameGroup`) it is for, since it would
+// run a program as someone else.
+mode_t WithSetIdsKept(mode_t mode, bool sameOwner, bool sameGroup) {
+    return mode & 07777 & ~(sameOwner ? 0 : S_ISUID) & ~(sameGroup ? 0 : S_ISGID);
 }
 
 // Whether this process may take a name in `folder` from the file `file`, by
@@ -359,7 +380,7 @@ bool MayTakeName(const std::string& folder, const struct stat& file) {
     struct stat dir {};
     if (::stat(folder.c_str(), &dir) != 0 || (dir.st_mode & S_ISVTX) == 0) return true;
     const uid_t me = ::geteuid();
-    return file.st_uid == me || dir.st_uid == me || ActsAsAnyOwner();
+    return file.st_uid == me || dir.st_uid == me || HasCapability(CAP_FOWNER);
 }
 
 // Whether names can be added to `folder` but none removed (the append-only
@@ -377,18 +398,55 @@ bool AddsNamesOnly(const std::string& folder) {
 // The extended attribute that holds a file's access control list.
 constexpr char kAccessList[] = "system.posix_acl_access";
 
+// An access control list as the system stores it: a 4-byte version, then
+// entries of a 2-byte tag, 2-byte permissions and a 4-byte id, little-endian.
+constexpr size_t kListHeader = 4, kListEntry = 8;
+constexpr uint16_t kOwningGroupEntry = 0x04, kEveryoneEntry = 0x20;
+
+// The permissions of the entry at `at` of the list `acl`.
+uint16_t ListPermissions(const std::string& acl, size_t at) {
+    uint16_t perm = 0;
+    std::memcpy(&perm, acl.data() + at + 2, sizeof perm);
+    return le16toh(perm);
+}
+
+// The access control list `acl` with the owning group's entry given what
+// everyone else's entry gives: for a file whose group is not the one the
+// list was written for, whose members could not open the file (a named
+// user's or group's entry, and the mask, stay as they are).
+void GroupAsEveryone(std::string& acl) {
+    size_t group = 0, everyone = 0;
+    for (size_t at = kListHeader; at + kListEntry <= acl.size(); at += kListEntry) {
+        uint16_t tag = 0;
+        std::memcpy(&tag, acl.data() + at, sizeof tag);
+        if (le16toh(tag) == kOwningGroupEntry) group = at;
+        if (le16toh(tag) == kEveryoneEntry) everyone = at;
+    }
+    if (group == 0 || everyone == 0) return;
+    const uint16_t perm = htole16(ListPermissions(acl, everyone));
+    std::memcpy(acl.data() + group + 2, &perm, sizeof perm);
+}
+
+// Whether `name` is a user.* attribute, which whoever may write a file may set.
+bool IsUserAttribute(const char* name) { return std::strncmp(name, "user.", 5) == 0; }
+
 // Gives the file open as `to` each extended attribute of the one open as
 // `from` that this process may set, its access control list last, as that
-// may take away the write that setting the others needs.  False, with errno
-// set, when the attributes cannot be read or one this process may set (the
-// list always) cannot be set: a copy never comes back without them unsaid.
-bool CopyAttributes(int from, int to) {
+// may take away the write that setting the others needs; with the owning
+// group's entry given what everyone else has where `sameGroup` is false (the
+// copy's group is not the file's).  `listed` says whether the file had a
+// list.  False, with errno set, when the attributes cannot be read or one
+// that any writer of the file may set (the list, user.* ones) cannot be set:
+// a copy never comes back without them unsaid.  Others (trusted.*,
+// security.*, which only root may set) are left out where they are refused.
+bool CopyAttributes(int from, int to, bool sameGroup, bool& listed) {
+    listed = false;
     const ssize_t wanted = ::flistxattr(from, nullptr, 0);
     std::string names(static_cast<size_t>(std::max<ssize_t>(wanted, 0)), '\0');
-    const ssize_t listed = wanted > 0 ? ::flistxattr(from, names.data(), names.size()) : wanted;
+    const ssize_t length = wanted > 0 ? ::flistxattr(from, names.data(), names.size()) : wanted;
     // A file system without extended attributes has none to copy.
-    if (listed < 0) return errno == ENOTSUP;
-    names.resize(static_cast<size_t>(listed));
+    if (length < 0) return errno == ENOTSUP;
+    names.resize(static_cast<size_t>(length));
     std::string value;
     for (const bool list : {false, true}) {
         for (size_t at = 0; at < names.size(); at += std::strlen(names.c_str() + at) + 1) {
@@ -401,9 +459,11 @@ bool CopyAttributes(int from, int to) {
             // One removed since the list was read is no longer the file's.
             if (got < 0 && errno == ENODATA) continue;
             if (got < 0) return false;
-            // Attributes only root may set (trusted.*, security.*) are left out for anyone else.
-            if (::fsetxattr(to, name, value.data(), static_cast<size_t>(got), 0) != 0 &&
-                (list || (errno != EPERM && errno != ENOTSUP)))
+            value.resize(static_cast<size_t>(got));
+            if (list && !sameGroup) GroupAsEveryone(value);
+            listed = listed || list;
+            if (::fsetxattr(to, name, value.data(), value.size(), 0) != 0 &&
+                (list || IsUserAttribute(name) || (errno != EPERM && errno != ENOTSUP)))
                 return false;
         }
     }
@@ -453,12 +513,13 @@ int MakeBornFile(const std::string& folder, const std::string& prefix, mode_t mo
 
 // Flushes the folder that records a rename; 0 or the errno.  A file system
 // that cannot flush a folder (EINVAL) has nothing to flush.  A folder that
-// may be written but not read (a drop box) cannot be opened to be flushed:
-// the whole file system that holds it is flushed then, through `file`, a
-// file open there (-1 for none).
+// may be written but not read (a drop box) cannot be opened to be flushed
+// (EACCES): the whole file system that holds it is flushed then, through
+// `file`, a file open there (-1 for none).  A folder that cannot be opened
+// for another reason (it is gone, no descriptor is left) is not flushed.
 int FlushFolder(const std::string& folder, int file) {
     const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0 && file >= 0) return ::syncfs(file) == 0 ? 0 : errno;
+    if (dirFd < 0 && errno == EACCES && file >= 0) return ::syncfs(file) == 0 ? 0 : errno;
     if (dirFd < 0) return errno;
     const int err = ::fsync(dirFd) == 0 ? 0 : errno;
     ::close(dirFd);
@@ -492,10 +553,13 @@ PendingFile::PendingFile(const std::string& sFile, std::string_view content, con
     // A replacement takes its name by a rename, which such a folder refuses.
     if (existing == ExistingFile::Replace && AddsNamesOnly(folder_)) Fail(EPERM, kAddsNamesOnly);
     RemoveStaleTemporaries(folder_, prefix_);
-    const mode_t mode = Open();
-    // The replacement keeps the permissions of the file it replaces; a new
-    // file has those it was born with, but for the mark.
-    if ((d.present || S_ISVTX & mode) && ::fchmod(fd_, d.present ? d.mode & 07777 : mode & 0777) != 0)
+    const struct stat made = Open();
+    // The replacement keeps the permissions of the file it replaces, but for
+    // a set-ID bit of an owner or group it does not keep: it is this
+    // writer's.  A new file has those it was born with, but for the mark.
+    const mode_t mode = d.present ? WithSetIdsKept(d.mode, made.st_uid == d.owner, made.st_gid == d.group)
+                                  : made.st_mode & 0777;
+    if ((d.present || S_ISVTX & made.st_mode) && ::fchmod(fd_, mode) != 0)
         Fail(errno, "cannot set the file's permissions");
     if (!WriteAll(fd_, content)) Fail(errno, "cannot write");
     if (::fsync(fd_) != 0) Fail(errno, "cannot flush to disk");
@@ -503,7 +567,7 @@ PendingFile::PendingFile(const std::string& sFile, std::string_view content, con
 
 PendingFile::~PendingFile() { Discard(); }
 
-mode_t PendingFile::Open(mode_t mode) {
+struct stat PendingFile::Open(mode_t mode) {
     // Unnamed while it is written, where the file system can: a write that is
     // killed then leaves nothing at all.  It is locked at once, before it has
     // a name another write could see: until this write is done no other one
@@ -539,7 +603,7 @@ mode_t PendingFile::Open(mode_t mode) {
         if (err != 0) Fail(err, "cannot name the file in its folder");
         temp_ = marked;
     }
-    return st.st_mode;
+    return st;
 }
 
 int PendingFile::TakeMarkedName(const std::function<int(const std::string&)>& take, std::string& name) const {
@@ -649,19 +713,32 @@ std::unique_ptr<PendingFile> PendingFile::Copy(const struct stat& st) const {
         ::fchmod(copy->fd_, 0600) != 0)
         copy->Fail(errno, "cannot keep its copy to itself");
     if (!CopyAll(fd_, copy->fd_)) copy->Fail(errno, "cannot copy it");
-    // Its owner and group where this process may give them; a change of
-    // owner may clear the set-user-ID bits and an access control list sets
-    // the group's, so the mode is set last.
-    if (::fchown(copy->fd_, st.st_uid, st.st_gid) != 0)
-        ::fchown(copy->fd_, static_cast<uid_t>(-1), st.st_gid);
-    if (!CopyAttributes(fd_, copy->fd_)) copy->Fail(errno, "cannot give its copy the file's attributes");
-    // A group that is not the file's (it is not one of this process's) gets
-    // none of the group's permissions: its members could not open the file.
+    // Its owner and group where this process may give them: a process that
+    // may give a file to anyone (root) must, or the copy is no keep of the
+    // file; another gives the group where it is one of its own, and keeps the
+    // copy as its own otherwise.  A change of owner may clear the set-ID
+    // bits and an access control list sets the group's, so the mode is set
+    // last.
+    if (::fchown(copy->fd_, st.st_uid, st.st_gid) != 0) {
+        if (HasCapability(CAP_CHOWN) || (errno != EPERM && errno != EINVAL))
+            copy->Fail(errno, "cannot give its copy the file's owner");
+        if (::fchown(copy->fd_, static_cast<uid_t>(-1), st.st_gid) != 0 && errno != EPERM && errno != EINVAL)
+            copy->Fail(errno, "cannot give its copy the file's group");
+    }
     struct stat made {};
     if (::fstat(copy->fd_, &made) != 0) copy->Fail(errno, "cannot look at its copy");
-    const mode_t groups = made.st_gid == st.st_gid ? 0 : S_ISGID | S_IRWXG;
-    if (::fchmod(copy->fd_, st.st_mode & 07777 & ~groups) != 0)
-        copy->Fail(errno, "cannot give its copy the file's mode");
+    const bool sameGroup = made.st_gid == st.st_gid;
+    bool listed = false;
+    if (!CopyAttributes(fd_, copy->fd_, sameGroup, listed))
+        copy->Fail(errno, "cannot give its copy the file's attributes");
+    // A group that is not the file's (it is not one of this process's) gets
+    // what everyone else has, no more and no less: its members could not
+    // open the file as its group.  Under an access control list the mode's
+    // group bits are the list's mask, which stays the file's: the list's own
+    // entry for the group was given that.
+    mode_t mode = WithSetIdsKept(st.st_mode, made.st_uid == st.st_uid, sameGroup);
+    if (!sameGroup && !listed) mode = (mode & ~S_IRWXG) | ((mode & S_IRWXO) << 3);
+    if (::fchmod(copy->fd_, mode) != 0) copy->Fail(errno, "cannot give its copy the file's mode");
     if (::fsync(copy->fd_) != 0) copy->Fail(errno, "cannot flush its copy to disk");
     // Complete, it is named as a kept link is, before the new file takes the
     // name: a write killed from then on leaves it.
@@ -768,8 +845,10 @@ std::string PendingFile::GiveBack(const std::string& whyNotFree) noexcept {
     if (err == 0) return "";
     return "the file " + Quoted(file_) +
            " replaced cannot take its name back: " + (whyNotFree.empty() ? std::strerror(err) : whyNotFree) +
-           (held ? "; it is kept as " + Quoted(kept) + " (the next save there removes it)"
-                 : "; it was kept as " + Quoted(kept) + ", which no longer holds it");
+           (!held              ? "; it was kept as " + Quoted(kept) + ", which no longer holds it"
+            : MayList(folder_) ? "; it is kept as " + Quoted(kept) + " (the next save there removes it)"
+                               : "; it is kept as " + Quoted(kept) +
+                                     " (no save removes it: its folder may not be read, so none finds it)");
 }
 
 void PublishAll(std::initializer_list<PendingFile*> files) {

@@ -11,14 +11,19 @@
 // - A regular file already there is replaced only when the caller says so
 //   (the library's own save, a person's --force).  Otherwise the name must be
 //   free, and of several writers racing for one name exactly one succeeds.
-// - A failure never leaves the file truncated, nor empty but in one instant
-//   on a file system that has neither hard links nor a rename that refuses
-//   to replace: there a file takes a free name only by an empty file made
-//   under it first, which it is then renamed over.  The text goes to a new
-//   file in the target's folder, is flushed to disk, and only then takes the
-//   target's name, after which the folder is flushed too (where it may be
-//   written but not read, the file system that holds it).  Until then the
-//   old file is untouched; after it the new one is complete.
+// - A failure never leaves the file truncated, nor empty but on a file
+//   system that has neither hard links nor a rename that refuses to
+//   replace: there a file takes a free name only by an empty file made under
+//   it first, which it is then renamed over, and a kill between the two, or
+//   a failed rename whose empty file cannot be removed again, leaves that
+//   empty file.  The text goes to a new file in the target's folder, is
+//   flushed to disk, and only then takes the target's name, after which the
+//   folder is flushed too (where it may be written but not read, so that it
+//   cannot be opened, the file system that holds it).  Until then the old
+//   file is untouched; after it the new one is complete.  A file that
+//   replaces another takes its permissions, but a set-user-ID or
+//   set-group-ID bit only where it has that owner or group: it is the
+//   writer's.
 // - The new file has no name while it is written where the file system can
 //   do that, so a write that is killed leaves nothing behind.  Elsewhere, and
 //   for the instant between naming it and renaming it over the target, it is
@@ -39,22 +44,28 @@
 //   written.
 // - A file kept while others are published with it is kept by a second
 //   name (a hard link) where it can be, else by a copy: two kinds.  A copy
-//   opens to no one who could not open the file: it is this process's alone
-//   until it has the file's content, its owner and group where this process
-//   may give them, the extended attributes it may set, the file's access
-//   control list (or none, never the folder's default) and its mode, and
-//   where its group cannot be the file's, none of the group's permissions.
-//   A copy whose attributes cannot be read or set is not made.  Exchanging
-//   the names of the new file and the old in one step (renameat2 with
-//   RENAME_EXCHANGE) would keep the very file without a copy, but it leaves
-//   the old file under the name that carries the new one's inode, which no
-//   clean-up takes for left over: a second rename must follow, and a write
-//   killed between the two would leave the old file where no later write
-//   removes it.  It would not spare the copy where the file system cannot
-//   exchange (NFS, CIFS, FUSE), nor the second name, which NFS has; and a
-//   file that may be neither read nor written could be exchanged but not
-//   locked against another write's clean-up.  So a file is kept by a second
-//   name, else by a copy.
+//   opens to no one who could not open the file: it is this process's
+//   alone until it has the file's content, its owner and group where this
+//   process may give them, the extended attributes it may set, the file's
+//   access control list (or none, never the folder's default) and its
+//   mode; where its group cannot be the file's, the group has what
+//   everyone else has (the list's entry for the group, its mask staying
+//   the file's), and a set-user-ID or set-group-ID bit goes only with the
+//   owner or group it is for.  A copy is not made whose attributes cannot
+//   be read, or that cannot be given what this process may give it: the
+//   owner where it may give files to anyone (root), the user.* attributes,
+//   the list.  An attribute only root may set (trusted.*, security.*) that
+//   is refused it, it goes without.  Exchanging the names of the new file
+//   and the old in one step (renameat2 with RENAME_EXCHANGE) would keep
+//   the very file without a copy, but it leaves the old file under the
+//   name that carries the new one's inode, which no clean-up takes for
+//   left over: a second rename must follow, and a write killed between the
+//   two would leave the old file where no later write removes it.  It would
+//   not spare the copy where the file system cannot exchange (NFS, CIFS, a
+//   FUSE file system that does not implement the rename's flags), nor the
+//   second name, which NFS has; and a file that may be neither read nor
+//   written could be exchanged but not locked against another write's
+//   clean-up.  So a file is kept by a second name, else by a copy.
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -135,9 +146,9 @@ public:
 
     // Gives the written file its name (through the links, as written) and
     // flushes the folder.  Raises as the constructor: 58 when `existing` is
-    // Refuse and the name was taken meanwhile, 75 saying the file is written
-    // when the folder cannot be flushed afterwards.  A second call does
-    // nothing.
+    // Refuse and the name was taken meanwhile; saying the file is written
+    // when the folder cannot be flushed afterwards, 75, or 70 where the
+    // system refused it (EACCES, EPERM, EROFS).  A second call does nothing.
     void Publish();
     // Undoes a Publish that took a free name (`existing` Refuse, or within
     // PublishAll one that found nothing to keep) or that PublishAll kept the
@@ -154,8 +165,9 @@ private:
     PendingFile() = default;
     // Makes the new file in the folder, unnamed or under the name that
     // carries its inode, with no more permissions than `mode`, and locks it:
-    // its mode as made.  Raises as the constructor.
-    mode_t Open(mode_t mode = 0666);
+    // what it is as made (its mode, owner and group).  Raises as the
+    // constructor.
+    struct stat Open(mode_t mode = 0666);
     // Publish without flushing the folder; with `keep`, a file replaced is
     // kept first (Keep).
     void TakeName(bool keep);

@@ -1,11 +1,10 @@
 #include "FilesRead.h"
 
 #include <filesystem>
-#include <vector>
 
 namespace {
 
-thread_local std::vector<FileRead> gFilesRead;
+thread_local FileNotes gFilesRead;
 
 }  // namespace
 
@@ -17,7 +16,7 @@ std::string CanonicalFileName(const std::string& sFile) {
     return (ec ? absolute.lexically_normal() : canonical).string();
 }
 
-void NoteFileRead(const std::string& sFile, const struct stat* st) {
+void FileNotes::Note(const std::string& sFile, const struct stat* st) {
     if (sFile.empty()) return;
     try {
         FileRead read{sFile, CanonicalFileName(sFile), st != nullptr, st ? st->st_dev : 0,
@@ -25,25 +24,28 @@ void NoteFileRead(const std::string& sFile, const struct stat* st) {
         // One note per name, however often it is read (an index file searched
         // for every code, a file saved and loaded again): it keeps the file
         // found there last.
-        for (FileRead& known : gFilesRead) {
-            if (known.canonical != read.canonical) continue;
-            if (read.present) known = std::move(read);
+        if (const auto known = byName_.find(read.canonical); known != byName_.end()) {
+            if (read.present) notes_[known->second] = std::move(read);
             return;
         }
-        gFilesRead.push_back(std::move(read));
+        notes_.push_back(std::move(read));
+        try {
+            byName_.emplace(notes_.back().canonical, notes_.size() - 1);
+        } catch (...) {
+            notes_.pop_back();
+            throw;
+        }
     } catch (...) {
         // Out of memory: the note is lost, the read goes on.
     }
 }
 
-void NoteFileRead(const std::string& sFile) {
+void FileNotes::Note(const std::string& sFile) {
     struct stat st {};
-    NoteFileRead(sFile, ::stat(sFile.c_str(), &st) == 0 ? &st : nullptr);
+    Note(sFile, ::stat(sFile.c_str(), &st) == 0 ? &st : nullptr);
 }
 
-void ForgetFilesRead() { gFilesRead.clear(); }
-
-const FileRead* FileReadAs(const std::string& sFile) {
+const FileRead* FileNotes::Find(const std::string& sFile) const {
     if (sFile.empty()) return nullptr;
     struct stat st {};
     const bool present = ::stat(sFile.c_str(), &st) == 0;
@@ -52,9 +54,17 @@ const FileRead* FileReadAs(const std::string& sFile) {
         canonical = CanonicalFileName(sFile);
     } catch (...) {
     }
-    for (const FileRead& read : gFilesRead) {
+    for (const FileRead& read : notes_) {
         if (present && read.present && read.device == st.st_dev && read.inode == st.st_ino) return &read;
         if (!canonical.empty() && read.canonical == canonical) return &read;
     }
     return nullptr;
 }
+
+void NoteFileRead(const std::string& sFile, const struct stat* st) { gFilesRead.Note(sFile, st); }
+
+void NoteFileRead(const std::string& sFile) { gFilesRead.Note(sFile); }
+
+void ForgetFilesRead() { gFilesRead.Clear(); }
+
+const FileRead* FileReadAs(const std::string& sFile) { return gFilesRead.Find(sFile); }

@@ -263,8 +263,13 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
                                              data.Path() + "Default/Default.xml",
                                              data.Path() + "Charts/ChartManifest.xml",
                                              data.Path() + "Charts/Definitions/FieldCapex.xml"};
+    // Files of the data set that this command does not read: never written over either.
+    const std::vector<std::string> dataSet = {
+        data.Path() + "Default/GridLayouts.xml", data.Path() + "Core/Database/Notes.db",
+        data.Path() + "Charts/Definitions/FieldProduction.xml", data.Path() + "Quartz/indGB.dat"};
     std::map<std::string, std::string> before;
     for (const std::string& input : inputs) before[input] = ReadFile(input);
+    for (const std::string& file : dataSet) before[file] = ReadFile(file);
     std::filesystem::create_symlink(annual, Out("annual-link.db"));
     std::filesystem::create_hard_link(query, Out("hard.xml"));
     // A pipe named through the host's own open files, as /dev/stdout names
@@ -304,6 +309,10 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
         {{inputs[5]}, true, "the command reads"},
         {{inputs[6]}, true, "the command reads"},
         {{Out("new.svg"), inputs[7]}, true, "the command reads"},
+        {{Out("new.svg"), dataSet[0]}, true, "Default/GridLayouts.xml is a file the command reads"},
+        {{dataSet[1]}, true, "Notes.db is a file the command reads"},
+        {{Out("new.svg"), dataSet[2]}, true, "FieldProduction.xml is a file the command reads"},
+        {{dataSet[3]}, true, "indGB.dat is a file the command reads"},
     };
     std::filesystem::create_directory(Out("sub"));
     for (const Case& c : cases) {
@@ -320,9 +329,9 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
     ::close(pipeEnds[1]);
     EXPECT_TRUE(StartsWith(ReadFile(database), "SQLite format 3")) << "the database is no picture";
     // The start-up repair of linked tables writes to the core database itself.
-    for (const std::string& input : inputs) {
-        if (input == database) continue;
-        EXPECT_TRUE(ReadFile(input) == before[input]) << input;
+    for (const auto& [file, content] : before) {
+        if (file == database) continue;
+        EXPECT_TRUE(ReadFile(file) == content) << file;
     }
     EXPECT_EQ(ReadFile(settings), settingsXml);
     EXPECT_EQ(ReadFile(kept), "an earlier picture");

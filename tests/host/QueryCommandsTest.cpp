@@ -2,16 +2,26 @@
 // query file and prints a record set (CSV into a file, aligned on request),
 // `run --sql` prints the statements instead, `describe` the description
 // tree, `new` writes a query file; and Ctrl-C at any point of a command.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -23,6 +33,22 @@
 #include "support/SqliteFile.h"
 
 namespace {
+
+// The text at `address` in the memory of the process `pid`, up to its NUL.
+std::string TextOf(pid_t pid, uint64_t address) {
+    std::string text;
+    const int memory = ::open(("/proc/" + std::to_string(pid) + "/mem").c_str(), O_RDONLY | O_CLOEXEC);
+    char piece[256];
+    // A piece at a time, never past the end of the page it begins in.
+    for (ssize_t n = 1; memory >= 0 && n > 0 && text.size() < 4096 && text.find('\0') == std::string::npos;) {
+        const size_t size = std::min<size_t>(sizeof piece, 4096 - address % 4096);
+        n = ::pread(memory, piece, size, static_cast<off_t>(address));
+        if (n > 0) text.append(piece, static_cast<size_t>(n));
+        address += static_cast<uint64_t>(std::max<ssize_t>(n, 0));
+    }
+    if (memory >= 0) ::close(memory);
+    return text.substr(0, text.find('\0'));
+}
 
 class QueryCommands : public HostCommandFixture {
 protected:
@@ -36,6 +62,93 @@ protected:
     std::multiset<std::string> Direct(const std::string& sql) {
         std::vector<std::string> rows = Column(DatabasePath(), sql);
         return {rows.begin(), rows.end()};
+    }
+    // The host run on `settings` as a script runs it (as Run), but that each
+    // system call `call` it makes whose third argument is `third` (the flags
+    // of an open, the folder of a link's new name) waits for `answer`, given
+    // the host's pid and the name in the call's argument `named`: it does
+    // what someone else would do meanwhile and gives the errno the call then
+    // fails with, 0 to let it go ahead.  Its status is -SIGNAL when a signal
+    // ended it.
+    HostProcessRun RunAnswering(const std::string& settings, std::vector<std::string> args, uint32_t call,
+                                uint32_t third, int named,
+                                const std::function<int(pid_t, const std::string&)>& answer) {
+        // Everything the child needs is made before it is forked: a child of
+        // a process with threads may not allocate.
+        args.insert(args.begin(), {TERRALITH_BINARY, "--settings=" + settings});
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const std::string out = scratch.Path() + "stdout", err = scratch.Path() + "stderr";
+        sock_filter filter[] = {
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, call, 0, 3),
+            BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, third, 0, 1),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_USER_NOTIF),
+            BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        };
+        sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+        int channel[2];
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, channel) != 0) return {};
+        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
+        char byte = 0;
+        iovec one{&byte, 1};
+        msghdr message{};
+        message.msg_iov = &one;
+        message.msg_iovlen = 1;
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            // The listener goes to the test, and the host runs under the filter.
+            const int in = ::open("/dev/null", O_RDONLY),
+                      o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600),
+                      e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            if (in < 0 || o < 0 || e < 0 || ::dup2(in, 0) < 0 || ::dup2(o, 1) < 0 || ::dup2(e, 2) < 0)
+                ::_exit(99);
+            if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) ::_exit(99);
+            const int listener = static_cast<int>(
+                ::syscall(__NR_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_NEW_LISTENER, &program));
+            if (listener < 0) ::_exit(99);
+            cmsghdr* passed = CMSG_FIRSTHDR(&message);
+            passed->cmsg_level = SOL_SOCKET;
+            passed->cmsg_type = SCM_RIGHTS;
+            passed->cmsg_len = CMSG_LEN(sizeof(int));
+            std::memcpy(CMSG_DATA(passed), &listener, sizeof listener);
+            if (::sendmsg(channel[1], &message, 0) != 1) ::_exit(99);
+            ::close(listener);
+            ::execv(argv[0], argv.data());
+            ::_exit(98);
+        }
+        ::close(channel[1]);
+        int listener = -1;
+        if (pid > 0 && ::recvmsg(channel[0], &message, 0) == 1 && CMSG_FIRSTHDR(&message))
+            std::memcpy(&listener, CMSG_DATA(CMSG_FIRSTHDR(&message)), sizeof listener);
+        ::close(channel[0]);
+        int status = 0;
+        const auto start = std::chrono::steady_clock::now();
+        while (pid > 0 && ::waitpid(pid, &status, WNOHANG) == 0) {
+            // A host that hangs fails the test.
+            if (std::chrono::steady_clock::now() - start > std::chrono::seconds(30)) ::kill(pid, SIGKILL);
+            pollfd ready{listener, POLLIN, 0};
+            if (listener < 0 || ::poll(&ready, 1, 10) <= 0 || !(ready.revents & POLLIN)) continue;
+            seccomp_notif request{};
+            if (::ioctl(listener, SECCOMP_IOCTL_NOTIF_RECV, &request) != 0) continue;
+            const pid_t host = static_cast<pid_t>(request.pid);
+            const int fails = answer(host, TextOf(host, request.data.args[named]));
+            seccomp_notif_resp response{};
+            response.id = request.id;
+            response.error = -fails;
+            response.flags = fails ? 0 : SECCOMP_USER_NOTIF_FLAG_CONTINUE;
+            ::ioctl(listener, SECCOMP_IOCTL_NOTIF_SEND, &response);
+        }
+        if (listener >= 0) ::close(listener);
+        HostProcessRun run;
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : WIFSIGNALED(status) ? -WTERMSIG(status) : -1;
+        run.out = ReadFile(out);
+        run.err = ReadFile(err);
+        return run;
     }
 };
 
@@ -469,17 +582,27 @@ TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
     EXPECT_EQ(std::filesystem::status(scratch.Path() + "pipe").type(), std::filesystem::file_type::fifo);
     EXPECT_TRUE(std::filesystem::is_directory(scratch.Path() + "folder.xml"));
 
-    // Nor a file the command reads, even with --force, whatever its name.
+    // Nor a file the command reads, even with --force, whatever its name, nor
+    // one of the data set that it does not read (a layout, a database, a
+    // chart file).
     const std::string defaultQuery = data.Path() + "Default/Default.xml";
     const std::string defaultBefore = ReadFile(defaultQuery);
+    const std::string layout = data.Path() + "Default/GridLayouts.xml";
+    const std::string layoutBefore = ReadFile(layout),
+                      annualBefore = ReadFile(data.Path() + "Core/Database/Annual.db");
     std::filesystem::create_symlink(defaultQuery, scratch.Path() + "default-link.xml");
-    for (const std::string& input : {data.Path() + "Host.settings.xml", defaultQuery,
-                                     data.Path() + "Translations.xml", scratch.Path() + "default-link.xml"}) {
+    std::filesystem::create_symlink(layout, scratch.Path() + "layout-link.xml");
+    for (const std::string& input :
+         {data.Path() + "Host.settings.xml", defaultQuery, data.Path() + "Translations.xml",
+          scratch.Path() + "default-link.xml", layout, scratch.Path() + "layout-link.xml",
+          data.Path() + "Core/Database/Annual.db", data.Path() + "Charts/ChartManifest.xml"}) {
         run = Run({"new", "--force", "--type", "Well", input});
         EXPECT_EQ(run.status, 1) << input;
         EXPECT_TRUE(Has(run.err, " the command reads; give its output another name")) << run.err;
     }
     EXPECT_EQ(ReadFile(defaultQuery), defaultBefore);
+    EXPECT_EQ(ReadFile(layout), layoutBefore);
+    EXPECT_EQ(ReadFile(data.Path() + "Core/Database/Annual.db"), annualBefore);
     EXPECT_EQ(ReadFile(data.Path() + "Host.settings.xml"), settingsXml);
 
     // Every name the folder takes can be written, and replaced: the longest
@@ -512,6 +635,17 @@ TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
     EXPECT_EQ(std::count(statuses.begin(), statuses.end(), 0), 1);
     EXPECT_EQ(std::count(statuses.begin(), statuses.end(), 1), kRuns - 1);
     EXPECT_TRUE(Has(ReadFile(raced), "<AssetType>")) << "the winner's file, whole";
+    // Another program makes the file in the instant between the check and
+    // the name: refused, and the other program's file stays.
+    const std::string taken = scratch.Path() + "taken.xml";
+    run = RunAnswering(settings, {"new", "--type", "Well", taken}, __NR_linkat,
+                       static_cast<uint32_t>(AT_FDCWD), 3, [&](pid_t, const std::string& name) {
+                           if (name == taken) std::ofstream(taken) << "another program's";
+                           return 0;
+                       });
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_TRUE(Has(run.err, "taken.xml\": it is there already")) << run.err;
+    EXPECT_EQ(ReadFile(taken), "another program's");
 
     // A default query file that cannot be used is named first with why, as a
     // query file is, by `new` and by the commands that read a query file.
@@ -766,13 +900,14 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
     struct Case {
         const char* where;
         std::vector<std::string> args;
-        int stream;            // where the mark shows
+        int stream;            // where the mark shows; 6: at the flush of the folder `mark`, which fails
         std::string mark;      // shown right before the work that is interrupted
         bool printed = false;  // some rows are printed before it stops
         std::string on = {};   // settings other than the copy's
         // All it says after the Ctrl-C, and whether it ends within a second.
         std::string says = "cancelled";
         bool atOnce = false;
+        bool written = false;  // its file takes its name
     };
     for (const Case& c : std::vector<Case>{
              {"while the annual rows are opened",
@@ -815,12 +950,30 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
              {"while info prints", {"info"}, 1, "\n", true, big},
              {"while statements print", {"run", "--sql", wells}, 1, "\n", true},
              {"after which it fails", {"new", "--type", "Well", described}, 2, "", false, padded, there},
+             {"after new's last point, its folder's flush failing",
+              {"new", "--type", "Well", made},
+              6,
+              scratch.Path().substr(0, scratch.Path().size() - 1),
+              false,
+              "",
+              "\"" + made + "\" is written, but its folder cannot be flushed to disk: Input/output error",
+              false,
+              true},
          }) {
         std::string shown;
         size_t before = 0;
         const auto start = std::chrono::steady_clock::now();
+        bool pressed = false;
         const HostProcessRun run =
-            RunPressingCtrlC(c.on.empty() ? settings : c.on, c.args, c.stream, c.mark, shown, before);
+            c.stream == 6
+                ? RunAnswering(settings, c.args, __NR_openat, O_RDONLY | O_DIRECTORY | O_CLOEXEC, 1,
+                               [&](pid_t host, const std::string& name) {
+                                   if (name != c.mark) return 0;
+                                   if (!pressed) ::kill(host, SIGINT);
+                                   pressed = true;
+                                   return EIO;
+                               })
+                : RunPressingCtrlC(c.on.empty() ? settings : c.on, c.args, c.stream, c.mark, shown, before);
         // Ended by SIGINT, saying nothing after the Ctrl-C but cancelled (or
         // why it failed of its own).
         EXPECT_EQ(run.status, -SIGINT) << c.where << ":\n" << run.err;
@@ -832,7 +985,8 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
             << c.where;
         EXPECT_EQ(!run.out.empty(), c.printed) << c.where << ":\n" << run.out.substr(0, 200);
         EXPECT_TRUE(run.out.empty() || EndsWith(run.out, "\n")) << c.where << ": a line cut short";
-        EXPECT_FALSE(std::filesystem::exists(svg) || std::filesystem::exists(made)) << c.where;
+        EXPECT_EQ(std::filesystem::exists(svg) || std::filesystem::exists(made), c.written) << c.where;
+        std::filesystem::remove(made);
         EXPECT_FALSE(Has(shown, "answer is")) << c.where << ": Ctrl-C is the answer\n" << shown;
     }
     sqlite3_close(holder);

@@ -26,10 +26,12 @@
 #include <span>
 #include <sstream>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "LoadedSettings.h"
 #include "platform/runtime/AtomicWrite.h"
+#include "platform/runtime/Text.h"
 #include "platform/xml/cvSettings.h"
 #include "platform/xml/kqXML.h"
 #include "platform/xml/kqXMLNode.h"
@@ -269,9 +271,25 @@ enum Refusals : unsigned {
     kNarrowUmask = 131072,  // makes files under a umask of 0277
     kFailAttributes = 262144,     // fails every reading of an extended attribute of a file (an I/O error)
     kFailAttributeList = 524288,  // fails every listing of the extended attributes of a file (an I/O error)
+    kFailChown = 1048576,         // refuses every change of a file's owner or group (not permitted)
+    kOtherOpens = 2097152,        // the ordinary user opens the empty file the first rename renames, first
+    kFailSetAttribute = 4194304,  // refuses every extended attribute set on a file (not supported)
 };
 constexpr unsigned kListened =
-    kRemoveBetweenRenames | kRemoveKept | kDieBetweenRenames | kCleanBetweenRenames;
+    kRemoveBetweenRenames | kRemoveKept | kDieBetweenRenames | kCleanBetweenRenames | kOtherOpens;
+
+// Set once the ordinary user opened a file for kOtherOpens.
+std::atomic<bool> gOtherOpened{false};
+
+// True when the ordinary user nobody may open the file at `path` for reading
+// now: asked of a child process that becomes that user.
+bool OtherUserOpens(const std::string& path) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(BecomeOrdinaryUser() && ::open(path.c_str(), O_RDONLY) >= 0 ? 0 : 1);
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
 
 // The file kSwapAtOpen moves, and the name it moves it to.
 std::pair<std::string, std::string> gSwap;
@@ -291,8 +309,9 @@ void Answer(int listener, uint64_t id, int err = 0) {
 // ending the process or removing the name the first rename or the first
 // link gave, or saving that name again (its clean-up), on a thread of its
 // own whose locks are answered too, before the process ends; just before
-// gSwap's name is opened, moving its file there.  A lock NFS would refuse
-// fails.
+// the first rename, having the ordinary user open the empty file it renames
+// (gOtherOpened); just before gSwap's name is opened, moving its file there.
+// A lock NFS would refuse fails.
 void Listen(int listener, unsigned refusals) {
     std::thread([listener, refusals] {
         std::string renamed, linked;
@@ -307,6 +326,7 @@ void Listen(int listener, unsigned refusals) {
             const int nr = request.data.nr;
             const bool fourth = nr == __NR_renameat || nr == __NR_renameat2 || nr == __NR_linkat;
             const auto to = reinterpret_cast<const char*>(request.data.args[fourth ? 3 : 1]);
+            const auto from = reinterpret_cast<const char*>(request.data.args[fourth ? 1 : 0]);
             // flock(fd, how) over a file open only for the other kind of lock.
             const bool refused =
                 nr == __NR_flock && (::fcntl(static_cast<int>(request.data.args[0]), F_GETFL) & O_ACCMODE) ==
@@ -316,7 +336,11 @@ void Listen(int listener, unsigned refusals) {
             } else if (nr == __NR_linkat && linked.empty()) {
                 linked = to;
             } else if (nr != __NR_openat && nr != __NR_linkat && nr != __NR_flock) {
-                if (++renames == 1) renamed = to;
+                struct stat renaming {};
+                if (++renames == 1 && (refusals & kOtherOpens) && ::stat(from, &renaming) == 0 &&
+                    renaming.st_size == 0 && OtherUserOpens(from))
+                    gOtherOpened = true;
+                if (renames == 1) renamed = to;
                 if (renames == 2 && (refusals & kCleanBetweenRenames)) {
                     std::thread([listener, refusals, renamed, id = request.id] {
                         try {
@@ -329,7 +353,8 @@ void Listen(int listener, unsigned refusals) {
                     continue;
                 }
                 if (renames == 2 && (refusals & kDieBetweenRenames)) ::kill(::getpid(), SIGKILL);
-                if (renames == 2) ::unlink((refusals & kRemoveKept ? linked : renamed).c_str());
+                if (renames == 2 && (refusals & (kRemoveBetweenRenames | kRemoveKept)))
+                    ::unlink((refusals & kRemoveKept ? linked : renamed).c_str());
             }
             Answer(listener, request.id, refused ? EBADF : 0);
         }
@@ -366,6 +391,8 @@ bool Refuse(unsigned refusals) {
     if (refusals & kFailSyncfs) answer(__NR_syncfs, SECCOMP_RET_ERRNO | EIO);
     if (refusals & kFailAttributes) answer(__NR_fgetxattr, SECCOMP_RET_ERRNO | EIO);
     if (refusals & kFailAttributeList) answer(__NR_flistxattr, SECCOMP_RET_ERRNO | EIO);
+    if (refusals & kFailChown) answer(__NR_fchown, SECCOMP_RET_ERRNO | EPERM);
+    if (refusals & kFailSetAttribute) answer(__NR_fsetxattr, SECCOMP_RET_ERRNO | ENOTSUP);
     if (refusals & kNfsLocks) answer(__NR_flock, SECCOMP_RET_USER_NOTIF);
     if (refusals & kFailGiveBack) answer(__NR_renameat2, SECCOMP_RET_ERRNO | EIO);
     if (refusals & kFailRemove) answerAll(kRemoves, SECCOMP_RET_ERRNO | EIO);
@@ -431,6 +458,19 @@ bool KilledSave(cvSettings& s, const std::string& file, unsigned refusals) {
            }) == -1;
 }
 
+// The access control list of the file at `path` as getfacl shows it, ids
+// as numbers; "" for a file without one.
+std::string AccessList(const std::string& path) {
+    if (::getxattr(path.c_str(), "system.posix_acl_access", nullptr, 0) < 0) return "";
+    std::string text;
+    if (FILE* shown = ::popen(("getfacl -cpn '" + path + "' 2>/dev/null").c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, shown)) text += buffer;
+        ::pclose(shown);
+    }
+    return text;
+}
+
 // How many descriptors this process has open.
 long OpenDescriptors() { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); }
 
@@ -450,6 +490,17 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     struct stat st {};
     ASSERT_EQ(::stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 07640u);  // the permissions carry over, the special bits too
+    // Over a file of another owner or group (daemon's), the new file is the
+    // writer's: no set-user-ID bit of another owner, no set-group-ID bit of
+    // another group.
+    for (const auto& [owner, group, mode] :
+         {std::tuple{1u, 0u, 03640u}, {0u, 1u, 05640u}, {1u, 1u, 01640u}}) {
+        ASSERT_TRUE(::chown(file.c_str(), owner, group) == 0 && ::chmod(file.c_str(), 07640) == 0);
+        s->Save(file);
+        ASSERT_EQ(::stat(file.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode) << owner << ":" << group;
+        EXPECT_EQ(st.st_uid + st.st_gid, 0u);
+    }
 
     // A write that fails half way (the file size limit is hit) leaves the
     // old file whole.
@@ -537,12 +588,17 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // was free, and nothing is left aside.  Where files are named from the
     // start too, and where a file cannot have a second name a copy of the old
     // one comes back, byte for byte, with its permissions, owner, attributes
-    // and access control list, or none, not the folder's default one; as an
-    // ordinary user under a narrow umask, in the user's set-group-ID folder,
-    // with the picture's group.  So too when someone removed the new picture
+    // and access control list, or none, not the folder's default one, and
+    // it is the command's alone while it is written; as an ordinary user
+    // under a narrow umask, in the user's set-group-ID folder, as that user's
+    // with no set-ID bit, and its group, not the picture's, given what
+    // everyone else has (under the list, the group's entry; the mask and the
+    // named user's entry stay).  A copy root cannot give the picture's owner
+    // is not made.  So too when someone removed the new picture
     // between the two renames, or another save cleared leftovers.  A kept file
     // that cannot take its name back stays under its own, which the error
-    // names beside the grid's failure; so is a picture that cannot be
+    // names beside the grid's failure (in a folder the user may write but
+    // not read, saying no save removes it); so is a picture that cannot be
     // withdrawn, and a kept name someone removed is not said to hold it.
     // Once aside, a picture's name is free.  Its next save removes the rest,
     // where locks are as NFS grants them too.
@@ -552,6 +608,9 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         unsigned refusals, late;     // late: once the files are written
         std::string there, free;     // the folder afterwards
         std::string says, saysFree;  // KEPT: the kept picture's name
+        int number = 75;             // where the picture is there
+        mode_t folderMode = 02755;   // the ordinary user's folder, of root's group
+        gid_t group = 65534;         // the group of the picture of root's the ordinary user copies
     } together[] = {
         {0, 0, "grid.csv picture.svg", "grid.csv", "", ""},
         {kNoUnnamedFiles, 0, "grid.csv picture.svg", "grid.csv", "", ""},
@@ -573,36 +632,56 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
          "the file's attributes", ""},
         {kNoUnnamedFiles | kNoLinks | kFailAttributeList, 0, "grid.csv picture.svg", "grid.csv",
          "the file's attributes", ""},
+        {kNoUnnamedFiles | kNoLinks | kFailSetAttribute, 0, "grid.csv picture.svg", "grid.csv",
+         "the file's attributes", ""},
+        {kNoUnnamedFiles | kNoLinks | kFailChown, 0, "grid.csv picture.svg", "grid.csv",
+         "cannot give its copy the file's owner", "", 70},
+        {kNoUnnamedFiles | kNoLinks, kOtherOpens, "grid.csv picture.svg", "grid.csv", "", ""},
         {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, kNarrowUmask, "grid.csv picture.svg", "grid.csv", "",
          ""},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv", "", "", 75, 0755,
+         0},
+        {kOrdinaryUser | kFailGiveBack, 0, ".picture.svg.tmp-N grid.csv", "grid.csv",
+         "\" (no save removes it: its folder may not be read", "", 75, 0300},
         {kNfsLocks, kFailRemove, ".grid.csv.tmp-N .picture.svg.tmp-N grid.csv picture.svg",
          ".grid.csv.tmp-N .picture.svg.tmp-N grid.csv", "", ""},
     };
     for (const auto& row : together) {
         const bool asUser = row.refusals & kOrdinaryUser;
-        if (asUser && !reached) continue;
+        if ((asUser || (row.late & kOtherOpens)) && !reached) continue;
         for (const bool pictureThere : {true, false}) {
             const std::string folder = dir.Path() + "together-" + std::to_string(row.refusals | row.late) +
                                        (pictureThere ? "-there/" : "-free/");
             std::filesystem::create_directory(folder);
-            std::filesystem::remove(dir.Path() + "said");
+            // Where the child says what failed: the ordinary user's too.
+            ::chown(dir.Write("said", "").c_str(), 65534, 65534);
             struct stat old {};
             const bool attributed =
                 pictureThere &&
                 ::setxattr(dir.Write(folder.substr(dir.Path().size()) + "picture.svg", "old picture").c_str(),
                            "user.kept", "yes", 3, 0) == 0;
+            // Root's for the ordinary user, set-user-ID and set-group-ID, its
+            // group allowed more than everyone else.
             if (pictureThere) {
-                ASSERT_EQ(::chown((folder + "picture.svg").c_str(), asUser ? 0 : 65534, 65534), 0);
-                ASSERT_EQ(::chmod((folder + "picture.svg").c_str(), 04644), 0);
-                ::stat((folder + "picture.svg").c_str(), &old);
+                ASSERT_EQ(
+                    ::chown((folder + "picture.svg").c_str(), asUser ? 0 : 65534, asUser ? row.group : 65534),
+                    0);
+                ASSERT_EQ(::chmod((folder + "picture.svg").c_str(), asUser ? 06664 : 04644), 0);
             }
             std::ofstream(folder + "grid.csv") << "old grid";
-            ASSERT_TRUE(asUser ? ::chown(folder.c_str(), 65534, 0) == 0 && ::chmod(folder.c_str(), 02755) == 0
+            ASSERT_TRUE(asUser ? ::chown(folder.c_str(), 65534, 0) == 0 &&
+                                     ::chmod(folder.c_str(), row.folderMode) == 0
                                : std::system(("setfacl -dm u:1234:r " + folder).c_str()) == 0);
             ASSERT_TRUE(!asUser || !pictureThere ||
                         std::system(("setfacl -m u:4321:r " + folder + "picture.svg").c_str()) == 0);
-            const ssize_t access =
-                ::getxattr((folder + "picture.svg").c_str(), "system.posix_acl_access", nullptr, 0);
+            ::stat((folder + "picture.svg").c_str(), &old);
+            // The user's copy of it: the user's, in the picture's group where
+            // it can be, else in the user's, which has what everyone else has.
+            const bool groupLost = asUser && row.group != 65534;
+            const std::string access = AccessList(folder + "picture.svg");
+            const std::string accessBack = groupLost ? Replace(access, "group::rw-", "group::r--") : access;
+            const mode_t modeBack = !asUser ? 04644 : groupLost ? 0664 : 02664;
+            gOtherOpened = false;
             EXPECT_EQ(InChild(row.refusals,
                               [&] {
                                   PendingFile picture(folder + "picture.svg", "new picture", "test");
@@ -612,9 +691,9 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
                                   if (row.late && !Refuse(row.late)) return 99;
                                   const Error e = CaughtError([&] { PublishAll({&picture, &grid}); });
                                   std::ofstream(dir.Path() + "said") << e.Description();
-                                  return e.Number();
+                                  return gOtherOpened ? 3 : e.Number();
                               }),
-                      75)
+                      pictureThere ? row.number : 75)
                 << folder;
             const std::string said = ReadFile(dir.Path() + "said");
             const std::string kept = ".picture.svg.tmp-" + std::to_string(old.st_ino);
@@ -632,13 +711,12 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
                 EXPECT_EQ(ReadFile(picture), "old picture") << folder;
                 struct stat back {};
                 ::stat(picture.c_str(), &back);
-                EXPECT_EQ(back.st_mode & 07777, 04644u) << folder;
+                EXPECT_EQ(back.st_mode & 07777, modeBack) << folder;
                 EXPECT_EQ(back.st_uid, 65534u) << folder;
                 EXPECT_EQ(back.st_gid, 65534u) << folder;
                 EXPECT_TRUE(!attributed || ::getxattr(picture.c_str(), "user.kept", nullptr, 0) == 3)
                     << folder;
-                EXPECT_EQ(::getxattr(picture.c_str(), "system.posix_acl_access", nullptr, 0), access)
-                    << folder;
+                EXPECT_EQ(AccessList(picture), accessBack) << folder;
                 if (!(row.refusals & kNoLinks)) {
                     EXPECT_EQ(back.st_ino, old.st_ino) << folder;
                 }
@@ -722,12 +800,13 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         EXPECT_EQ(st.st_mode & 07777, before.st_mode ? before.st_mode & 07777 : st.st_mode & 07777)
             << row.picture;
         size_t kept = 0;
-        // A kept file in a group other than the picture's gives that group nothing.
+        // A kept file in a group other than the picture's gives that group
+        // what everyone else has.
         for (const std::string& entry : Temporaries(folder)) {
             struct stat k {};
             kept += ReadFile(folder + "/" + entry) == row.kept &&
                     ::stat((folder + "/" + entry).c_str(), &k) == 0 &&
-                    (k.st_gid == before.st_gid || (k.st_mode & 070) == 0);
+                    (k.st_gid == before.st_gid || (k.st_mode & 070) == (k.st_mode & 07) << 3);
         }
         EXPECT_EQ(kept, row.kept.empty() ? 0u : 1u) << row.picture << " " << row.refusals;
     }
