@@ -20,15 +20,14 @@ namespace {
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
 // Names in a column as wide as the longest, two blanks, then the values,
-// shown as an aligned table shows its cells; a line at a time, as PrintLines
-// writes them.
+// shown as an aligned table shows its cells.
 void PrintAligned(std::ostream& out, const Rows& rows) {
     size_t width = 0;
     for (const auto& row : rows) width = std::max(width, row.first.size());
     std::string text;
     for (const auto& row : rows)
         text += row.first + std::string(width - row.first.size() + 2, ' ') + VisibleText(row.second) + "\n";
-    PrintLines(out, text);
+    out << text;
 }
 
 CommandRun DeclareInfo(CLI::App&) {

@@ -1,6 +1,5 @@
 #include "Console.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -15,6 +14,7 @@
 
 #include "core/HuntERR31.h"
 #include "host/main/Interrupt.h"
+#include "host/main/ResultLines.h"
 #include "platform/runtime/Text.h"
 #include "platform/toolslib/cvCommand.h"
 #include "platform/ui/MsgBox.h"
@@ -69,7 +69,9 @@ void Put(FILE* out, const std::string& text) { std::fputs(VisibleText(text, true
 // cuts short although reads are restarted, and SIGINT is let through only
 // within it, so that a Ctrl-C pressed just before it is not missed.  One
 // pressed between the wait and the read has the terminal discard the line
-// typed: a read that does not block then finds nothing, and the wait hears it.
+// typed, and the read, which would then wait for another, is one that Ctrl-C
+// breaks off (a read of standard input that blocks, whose flag is its
+// caller's too, may be all there is).
 bool ReadLine(int fd, std::string& line) {
     sigset_t interrupt, before;
     sigemptyset(&interrupt);
@@ -84,8 +86,8 @@ bool ReadLine(int fd, std::string& line) {
         if (ready < 0 && error == EINTR) continue;
         if (ready < 0) return false;
         char buffer[256];
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EAGAIN) continue;
+        const ssize_t n = Interruptible::Read(fd, buffer, sizeof buffer);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
         if (n <= 0) return false;
         line.assign(buffer, static_cast<size_t>(n));
         return true;
@@ -137,8 +139,7 @@ void Console::ProgressVisible(bool visible) {
 
 std::ostream& Console::Results() {
     ClearStatus();
-    Interruptible::StopIfInterrupted();
-    return std::cout;
+    return StandardOutput();
 }
 
 // A message is one line: a line break in it belongs to a value it quotes.
@@ -146,7 +147,7 @@ void Console::Say(const std::string& message) { Write("terralith: " + VisibleTex
 
 void Console::Write(const std::string& text) {
     ClearStatus();
-    std::cout.flush();
+    StandardOutput().WriteLines();
     Put(std::cerr, text);
 }
 
@@ -183,7 +184,7 @@ void Console::Redraw() {
     // may quote a value, and none may move the cursor or wrap the line.
     std::string line = Clip(VisibleText(Line()), TerminalWidth() - 1);
     if (line == shown_) return;
-    std::cout.flush();
+    StandardOutput().WriteLines();
     std::cerr << (line.empty() ? std::string(kEraseLine) : "\r" + line + "\x1b[K") << std::flush;
     shown_ = line;
 }
@@ -312,12 +313,7 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
     // hide the question from the person who has to answer it.
     console.ClearStatus();
     FILE* tty = std::fopen("/dev/tty", "r+");
-    // Read through a descriptor of its own that does not block (standard
-    // input reopened, so that the caller's stays as it was); where none can
-    // be had, through the one there is.
-    int in = ::open(tty ? "/dev/tty" : "/dev/stdin", O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    const bool own = in >= 0;
-    if (!own) in = tty ? fileno(tty) : STDIN_FILENO;
+    const int in = tty ? fileno(tty) : STDIN_FILENO;
     FILE* out = tty ? tty : stderr;
     std::string prompt = "[";
     for (const auto& b : buttons) {
@@ -349,7 +345,6 @@ int32_t AskOnConsole(Console& console, const std::string& text, int32_t style) {
             if (!reply.empty() && (reply == LCase(b.name) || reply == std::string(1, b.key)))
                 answer = b.answer;
     }
-    if (own) ::close(in);
     if (tty) std::fclose(tty);
     return answer;
 }

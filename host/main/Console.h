@@ -37,15 +37,16 @@ public:
     void ProgressValue(long value);
     void ProgressVisible(bool visible);
 
-    // Standard output, with the status line cleared first; raises Cancelled
-    // once Ctrl-C was pressed, so that a command stops before it prints.
+    // Standard output's one writer (ResultLines), with the status line
+    // cleared first: it raises Cancelled before a line once Ctrl-C was
+    // pressed, so that a command stops before it prints or at its next line.
     std::ostream& Results();
     // "terralith: " and the message as one line on standard error; every
     // control character in it, a line break too, shown as an escape.
     void Say(const std::string& message);
     // Text of several lines written to standard error (a report shown with
-    // --verbose): its line breaks and tabs kept, every other control
-    // character shown as an escape.
+    // --verbose), after the whole result lines held: its line breaks and tabs
+    // kept, every other control character shown as an escape.
     void Write(const std::string& text);
     // Clears the status line; the next status message draws it again.
     void ClearStatus();

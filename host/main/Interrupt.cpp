@@ -1,7 +1,10 @@
 #include "Interrupt.h"
 
+#include <pthread.h>
+#include <setjmp.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <utility>
 
 #include "core/Globals.h"
@@ -11,6 +14,12 @@ namespace host {
 namespace {
 
 volatile std::sig_atomic_t gInterrupts = 0;
+
+// Where a Ctrl-C leaves a read that Read is in, and the thread it reads on;
+// `gReading` while the jump may be taken.
+sigjmp_buf gBreakOff;
+pthread_t gReader;
+volatile std::sig_atomic_t gReading = 0;
 
 // Only what a signal handler may do: SIGINT's default action put back, the
 // signal raised and let through, so that the program dies of it.
@@ -29,10 +38,15 @@ volatile std::sig_atomic_t gInterrupts = 0;
 }
 
 // Sets the flag; the second Ctrl-C ends the program without a word, as a
-// write to a full pipe could block here with SIGINT masked.
+// write to a full pipe could block here with SIGINT masked.  A read that
+// Read is in is left: the system would take it up again after this.
 void OnInterrupt(int) {
     gInterrupts = gInterrupts + 1;
     if (gInterrupts >= 2) DieOfInterrupt();
+    if (gReading && pthread_equal(pthread_self(), gReader)) {
+        gReading = 0;
+        siglongjmp(gBreakOff, 1);
+    }
 }
 
 }  // namespace
@@ -72,6 +86,24 @@ bool Interruptible::Interrupted() { return gInterrupts > 0; }
 
 void Interruptible::StopIfInterrupted() {
     if (Interrupted()) throw Cancelled{};
+}
+
+ssize_t Interruptible::Read(int fd, void* buffer, size_t size) {
+    gReader = pthread_self();
+    // Left by the handler, with the signal mask as it was here.
+    if (sigsetjmp(gBreakOff, 1) != 0) {
+        errno = EINTR;
+        return -1;
+    }
+    // Set before the flag is looked at: a Ctrl-C from here on, before the
+    // read or while it waits, leaves it.
+    gReading = 1;
+    const ssize_t n = Interrupted() ? -1 : ::read(fd, buffer, size);
+    const int error = errno;
+    gReading = 0;
+    // What came with the Ctrl-C goes with it.
+    errno = Interrupted() ? EINTR : error;
+    return Interrupted() ? -1 : n;
 }
 
 void Interruptible::EndIfInterrupted() {

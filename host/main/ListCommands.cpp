@@ -339,7 +339,6 @@ void PrintTree(std::ostream& out, MemoryTreeView& tree, bool keys) {
         if (!tag.IsEmpty()) line += "  {" + tag.ToString() + "}";
         // Laid out for a person: a node stays on its line, and what it holds
         // is shown, not obeyed by a terminal.
-        Interruptible::StopIfInterrupted();
         out << VisibleText(line) << "\n";
         std::vector<Ref<ITreeNode>> children;
         for (Ref<ITreeNode> child = node->Child(); child; child = child->Next()) children.push_back(child);
@@ -559,7 +558,7 @@ CommandRun DeclareList(CLI::App& app) {
         std::ostringstream printed;
         Print(printed, *entry, *lists, controls, o->keys);
         if (errors.Failures() > 0 || c.Failed()) return kFailed;
-        PrintLines(c.console.Results(), printed.str());
+        c.console.Results() << printed.str();
         if (errors.Count() > 0) return kFailed;
         if (searched.statements > 0 && searched.rows == 0) {
             const std::string held = HeldAfterNothingFound(*entry, controls);

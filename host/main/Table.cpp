@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "host/main/Interrupt.h"
 #include "platform/runtime/Text.h"
 
 namespace host {
@@ -32,10 +31,9 @@ bool ResultsOnTerminal() { return isatty(STDOUT_FILENO) == 1; }
 
 void PrintText(std::ostream& out, const std::string& text) {
     if (ResultsOnTerminal())
-        PrintLines(out, VisibleText(text, true));
+        out << VisibleText(text, true) << "\n";
     else
-        PrintLines(out, text);
-    out << "\n";
+        out << text << "\n";
 }
 
 void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<TableRow>& rows, bool aligned) {
@@ -50,10 +48,7 @@ void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<Ta
             out << "\r\n";
         };
         line(heading);
-        for (const TableRow& row : rows) {
-            Interruptible::StopIfInterrupted();
-            line(row);
-        }
+        for (const TableRow& row : rows) line(row);
         return;
     }
     // A person reads the table: a cell is shown on its line, its control
@@ -70,7 +65,6 @@ void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<Ta
     for (size_t i = 0; i < columns; ++i)
         for (const TableRow& row : lines) width[i] = std::max(width[i], Width(row[i]));
     for (const TableRow& row : lines) {
-        Interruptible::StopIfInterrupted();
         std::string text;
         for (size_t i = 0; i < columns; ++i) {
             text += row[i];
@@ -78,15 +72,6 @@ void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<Ta
         }
         text.erase(text.find_last_not_of(' ') + 1);
         out << text << "\n";
-    }
-}
-
-void PrintLines(std::ostream& out, const std::string& text) {
-    for (size_t at = 0; at < text.size();) {
-        Interruptible::StopIfInterrupted();
-        const size_t end = std::min(text.find('\n', at), text.size() - 1) + 1;
-        out.write(text.data() + at, static_cast<std::streamsize>(end - at));
-        at = end;
     }
 }
 

@@ -15,8 +15,7 @@ bool ResultsOnTerminal();
 
 // Writes a result that is not a table (a value, a record, a statement) and a
 // line break: as it is for a program, with its control characters shown as
-// escapes (lines kept) when standard output is a terminal; a line at a time,
-// as PrintLines does.
+// escapes (lines kept) when standard output is a terminal.
 void PrintText(std::ostream& out, const std::string& text);
 
 // Writes the heading and the rows; a row shorter than the heading is filled
@@ -27,9 +26,5 @@ void PrintText(std::ostream& out, const std::string& text);
 // cell holding a comma, a quote or a line break put in quotes with its
 // quotes doubled, lines ended by CR LF.
 void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<TableRow>& rows, bool aligned);
-
-// Writes text laid out beforehand, a line at a time; raises Cancelled before
-// a line once Ctrl-C was pressed.
-void PrintLines(std::ostream& out, const std::string& text);
 
 }  // namespace host

@@ -5,7 +5,6 @@
 //
 // Exit status: 0 done, 1 failed, 2 usage; after a Ctrl-C the program ends by
 // SIGINT, as the shell expects of a program it interrupted.
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -15,6 +14,7 @@
 #include "host/main/Commands.h"
 #include "host/main/Console.h"
 #include "host/main/Interrupt.h"
+#include "host/main/ResultLines.h"
 #include "host/main/Session.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/FilesRead.h"
@@ -60,6 +60,28 @@ int Run(Console& console, const Command& command, const CommandRun& run, const S
     if (console.Withheld()) throw Cancelled{};
     // An error shown while the command ran makes the run a failure.
     return status == kDone && context.Failed() ? kFailed : status;
+}
+
+// The end of a run: the result lines held are written (of a command that
+// did not come to its end, its whole lines), then it says cancelled when a
+// Ctrl-C stopped the command or its lines, or that they could not be
+// written; the exit status, a failure when lines were lost.
+int Ended(Console& console, int status, bool cancelled, bool finished) {
+    ResultLines& out = StandardOutput();
+    if (!finished) out.DropUnfinishedLine();
+    console.ClearStatus();
+    out.WriteAll();
+    if (cancelled || out.CutShort()) {
+        console.Say("cancelled");
+        return status;
+    }
+    // A result line lost (a full disk, a closed pipe, a terminal gone) never
+    // passes for a run that printed everything.
+    if (out.Failed()) {
+        console.Say("the results could not be written to standard output");
+        return kFailed;
+    }
+    return status;
 }
 
 // True when an option named `name` ("--layout") of the host or of one of its
@@ -142,15 +164,22 @@ int RunHost(int argc, char** argv) {
         // A usage error quotes the argument it refused: its control
         // characters are shown, not obeyed, as in every other message.
         std::ostringstream out, err;
-        int status = app.exit(e, out, err);
-        std::cout << VisibleText(out.str(), true);
+        const int status = app.exit(e, out, err);
+        Console console(false);
+        bool cancelled = false;
+        try {
+            StandardOutput() << VisibleText(out.str(), true);
+        } catch (const Cancelled&) {
+            cancelled = true;
+        }
+        const int ended = Ended(console, status == 0 ? kDone : kUsage, cancelled, !cancelled);
         std::cerr << VisibleText(err.str(), true);
         ReleaseModuleData();
-        return status == 0 ? kDone : kUsage;
+        return ended;
     }
 
     int status = kFailed;
-    bool cancelled = false;
+    bool cancelled = false, finished = false;
     {
         Console console(verbose);
         const SettingsChoice settings =
@@ -158,26 +187,16 @@ int RunHost(int argc, char** argv) {
         try {
             for (size_t i = 0; i < runs.size(); ++i)
                 if (runs[i].first->parsed()) status = Run(console, Commands()[i], runs[i].second, settings);
+            finished = true;
         } catch (const Error& e) {
             console.Say(PlainDescription(e));
         } catch (const Cancelled&) {
-            // Whatever the command had not yet written is dropped on the way
-            // here; the lines it has are written whole.
             cancelled = true;
         }
         ReleaseModuleData();
         ui::SetMessageBoxHandler(nullptr);
         ui::SetErrorWindowPresenter(nullptr);
-        // A result line lost (a full disk, a closed pipe, a terminal gone),
-        // which a stream writing lines may note in its error flag alone,
-        // never passes for a run that printed everything.
-        const bool written = static_cast<bool>(std::cout.flush()) && !std::ferror(stdout);
-        if (cancelled) {
-            console.Say("cancelled");
-        } else if (!written) {
-            console.Say("the results could not be written to standard output");
-            status = kFailed;
-        }
+        status = Ended(console, status, cancelled, finished);
     }
     return status;
 }
