@@ -9,9 +9,11 @@
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/prctl.h>
+#include <sys/ptrace.h>
 #include <sys/socket.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -732,6 +734,34 @@ bool CatchesCtrlC(pid_t pid) {
     return false;
 }
 
+// Steps the host `pid`, asking on standard input (the terminal's other side
+// is `terminal`, the host's side `answered`), to the read that follows the
+// wait for a line: the line "o" typed, the wait sees it; then, as the read
+// starts, the terminal discards it as a typed Ctrl-C does, Ctrl-C is pressed
+// and the host goes on.  False when the host could not be followed so far.
+bool PressBetweenWaitAndRead(pid_t pid, int terminal, int answered) {
+    int status = 0;
+    if (ptrace(PTRACE_SEIZE, pid, nullptr, PTRACE_O_TRACESYSGOOD) != 0) return false;
+    if (ptrace(PTRACE_INTERRUPT, pid, nullptr, nullptr) != 0 || waitpid(pid, &status, 0) != pid) return false;
+    if (write(terminal, "o\n", 2) != 2) return false;
+    for (int stops = 0; stops < 100000; ++stops) {
+        // A signal the host was to get is handed on.
+        const int signal = (status >> 16) == 0 && WSTOPSIG(status) != (SIGTRAP | 0x80) ? WSTOPSIG(status) : 0;
+        if (ptrace(PTRACE_SYSCALL, pid, nullptr, signal) != 0 || waitpid(pid, &status, 0) != pid ||
+            !WIFSTOPPED(status))
+            return false;
+        __ptrace_syscall_info call{};
+        if (WSTOPSIG(status) != (SIGTRAP | 0x80) ||
+            ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof call, &call) <= 0 ||
+            call.op != PTRACE_SYSCALL_INFO_ENTRY || call.entry.nr != SYS_read || call.entry.args[0] != 0)
+            continue;
+        tcflush(answered, TCIFLUSH);
+        kill(pid, SIGINT);
+        return ptrace(PTRACE_DETACH, pid, nullptr, 0) == 0;
+    }
+    return false;
+}
+
 // True when the process holds a file of `folder` open.
 bool HoldsFileIn(pid_t pid, const std::string& folder) {
     std::error_code ec;
@@ -748,24 +778,30 @@ bool HoldsFileIn(pid_t pid, const std::string& folder) {
 // terminal standard input is /dev/null.  The output pipe holds little, so a
 // host printing much waits for the test, which reads on once it has pressed.
 // Stream 4 is a file of the folder `mark` held open; 5 the standard error,
-// the terminal showing nothing (Ctrl-S) until the Ctrl-C.
+// the terminal showing nothing (Ctrl-S) until the Ctrl-C; 7 the standard
+// error, the question asked on standard input, a terminal that is not the
+// host's own (no /dev/tty), with Ctrl-C pressed between the wait for a line
+// and its read.
 HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::string> args, int stream,
                                 const std::string& mark, std::string& shown, size_t& before) {
     int out[2], err[2];
     if (pipe(out) != 0 || pipe(err) != 0) return {};
     fcntl(out[0], F_SETPIPE_SZ, 4096);
     // The terminal becomes the one of the host's own session: it asks there.
-    const bool asks = stream == 3 || stream == 5;
+    const bool asks = stream == 3 || stream == 5 || stream == 7;
     const int terminal = asks ? posix_openpt(O_RDWR | O_NOCTTY) : -1;
     if (asks && (terminal < 0 || grantpt(terminal) != 0 || unlockpt(terminal) != 0)) return {};
+    const int answered = stream == 7 ? open(ptsname(terminal), O_RDWR | O_NOCTTY) : -1;
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (terminal >= 0) {
         posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
-        posix_spawn_file_actions_addopen(&actions, 0, ptsname(terminal), O_RDWR, 0);
+        posix_spawn_file_actions_addopen(&actions, 0, ptsname(terminal),
+                                         O_RDWR | (stream == 7 ? O_NOCTTY : 0), 0);
         posix_spawn_file_actions_addclose(&actions, terminal);
+        if (answered >= 0) posix_spawn_file_actions_addclose(&actions, answered);
     } else {
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     }
@@ -787,7 +823,7 @@ HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::st
     for (int i = 0; spawned == 0 && i < 2000 && !CatchesCtrlC(pid); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     HostProcessRun run;
-    std::string* texts[] = {&run.out, &run.err, &shown, nullptr, &run.err};
+    std::string* texts[] = {&run.out, &run.err, &shown, nullptr, &run.err, nullptr, &run.err};
     pollfd fds[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}, {terminal, POLLIN, 0}};
     bool pressed = false;
     for (int open = terminal >= 0 ? 3 : 2, spins = 0; spawned == 0 && open > 0;) {
@@ -796,8 +832,12 @@ HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::st
             (stream == 4 ? HoldsFileIn(pid, mark) : texts[stream - 1]->find(mark) != std::string::npos)) {
             // Well into the work that follows the mark, which takes longer;
             // at once while a file is written.
-            if (stream != 4) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            kill(pid, SIGINT);
+            if (stream != 4 && stream != 7) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (stream != 7)
+                kill(pid, SIGINT);
+            else
+                EXPECT_TRUE(PressBetweenWaitAndRead(pid, terminal, answered))
+                    << "the host could not be followed";
             // Heard before the test reads on.
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
             if (stream == 5) write(terminal, "\x11", 1);
@@ -825,6 +865,7 @@ HostProcessRun RunPressingCtrlC(const std::string& settings, std::vector<std::st
     close(out[0]);
     close(err[0]);
     if (terminal >= 0) close(terminal);
+    if (answered >= 0) close(answered);
     if (spawned != 0) return run;
     int status = 0;
     waitpid(pid, &status, 0);
@@ -878,6 +919,15 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
     const std::string padded = data.Write(
         "Padded.settings.xml",
         Replace(Replace(settingsXml, ">Terralith.db<", ">None.db<"), "Translations.xml<", "Padded.xml<"));
+    // A layout and a chart manifest that take a few reads (a long comment), in a folder of their own.
+    const std::string inputs = data.Path() + "Inputs/",
+                      padding = "<!-- " + std::string(10000000, 'x') + " -->";
+    const std::string layout =
+        data.Write("Inputs/GridLayouts.xml", Replace(ReadFile(data.Path() + "Default/GridLayouts.xml"),
+                                                     "<GridLayouts>", padding + "<GridLayouts>"));
+    const std::string manifest =
+        data.Write("Inputs/ChartManifest.xml", Replace(ReadFile(data.Path() + "Charts/ChartManifest.xml"),
+                                                       "<TerralithChart>", padding + "<TerralithChart>"));
     // Settings whose default query file takes a while to write and whose folders a few writes to the pipe.
     data.Write("Default/Big.xml",
                Replace(ReadFile(data.Path() + "Default/Default.xml"), "<LocationDetail />",
@@ -947,7 +997,13 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
              {"before a failure shown", {"--verbose", "option", "SlowBad"}, 2, "Field Lists...\n"},
              {"as rows open", {"--verbose", "chart", "Bad", wells, "--svg", svg}, 2, "... (Participant)\n"},
              {"at a question's wait", {"--verbose", "run", "--results", "annual", query}, 5, "lists...\n"},
+             {"between a question's wait and its read, on standard input",
+              {"run", "--results", "annual", query},
+              7,
+              "[O/c] "},
              {"while info prints", {"info"}, 1, "\n", true, big},
+             {"before charts prints its heading", {"charts", "--manifest", manifest}, 4, inputs},
+             {"before columns prints its heading", {"columns", "--layout", layout}, 4, inputs},
              {"while statements print", {"run", "--sql", wells}, 1, "\n", true},
              {"after which it fails", {"new", "--type", "Well", described}, 2, "", false, padded, there},
              {"after new's last point, its folder's flush failing",
