@@ -3,17 +3,12 @@
 // raw as the library opens it, a reporter that keeps only the medians of the
 // repetitions, and a scratch folder that goes when the run ends.
 #include <benchmark/benchmark.h>
-#include <dirent.h>
-#include <fcntl.h>
-#include <signal.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <exception>
 #include <map>
 #include <stdexcept>
@@ -27,91 +22,21 @@ namespace bench {
 
 namespace scratch {
 
-// The scratch folder's path, without its final "/", written once before the
-// handlers below are installed and only read after; `armed` while the folder
-// is still there to remove.
-inline char path[4096];
-inline volatile sig_atomic_t armed = 0;
-// The signals that stop a run: Ctrl-C, kill, a closed terminal, and a reader
-// that went away (`| head`).
-inline constexpr int kStops[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
-inline std::terminate_handler previousTerminate = nullptr;
+// The scratch folder while it is there to remove; the stop handlers of
+// TempDir remove it on a signal.
+inline std::atomic<const TempDir*> folder{nullptr};
 
-// Removes everything below the open folder `fd` with system calls alone (no
-// allocation, no lock, nothing buffered), so that a signal handler may run
-// it: getdents64 is the call beneath readdir, which may allocate.  An entry
-// that cannot be removed is left; passes over the folder are repeated while
-// one removes something, since removing entries while the folder is read may
-// hide others from that read.
-inline void EmptyFolder(int fd, int depth) {
-    alignas(dirent64) char buffer[2048];
-    for (bool removed = true; removed;) {
-        removed = false;
-        if (lseek(fd, 0, SEEK_SET) != 0) return;
-        for (ssize_t n; (n = getdents64(fd, buffer, sizeof buffer)) > 0;) {
-            for (ssize_t at = 0; at < n;) {
-                const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
-                at += entry->d_reclen;
-                const char* name = entry->d_name;
-                if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
-                if (entry->d_type != DT_DIR && unlinkat(fd, name, 0) == 0) {
-                    removed = true;
-                    continue;
-                }
-                // A folder, or an entry whose kind the file system did not say.
-                const int sub =
-                    depth < 32 ? openat(fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1;
-                if (sub >= 0) {
-                    EmptyFolder(sub, depth + 1);
-                    close(sub);
-                }
-                if (unlinkat(fd, name, AT_REMOVEDIR) == 0) removed = true;
-            }
-        }
-    }
-}
-
-// Removes the scratch folder once; safe in a signal handler.
-inline void Remove() {
-    if (!armed) return;
-    armed = 0;
-    const int fd = open(path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd >= 0) {
-        EmptyFolder(fd, 0);
-        close(fd);
-    }
-    rmdir(path);
-}
-
-// Removes the scratch folder outside a handler, with the stopping signals
-// held back meanwhile: one that comes then is handled once the folder is
-// gone, and still ends the run as it would have.
-inline void RemoveHoldingSignals() {
-    sigset_t stops, before;
-    sigemptyset(&stops);
-    for (int sig : kStops) sigaddset(&stops, sig);
-    pthread_sigmask(SIG_BLOCK, &stops, &before);
-    Remove();
-    pthread_sigmask(SIG_SETMASK, &before, nullptr);
-}
-
-// A stopping signal: the folder goes, then the signal (blocked while this
-// runs, its handler reset to the default on entry) ends the run once this
-// returns, with the status it gives.
-inline void OnStop(int sig) {
-    const int saved = errno;
-    Remove();
-    raise(sig);
-    errno = saved;
-}
-
-inline void OnExit() { RemoveHoldingSignals(); }
+// Removes the scratch folder once.
+inline void Remove() { delete folder.exchange(nullptr); }
 
 // An exception nothing caught is a run that cannot go on (a data set that is
-// not there, a statement that fails): it says why and fails, as a command
-// does, rather than aborting.
+// not there, a statement that fails): it says why and fails with status 1, as
+// a command does, rather than aborting.  Installed as the program starts, so
+// that it holds before any benchmark runs.
+inline void OnTerminate();
+inline const std::terminate_handler previousTerminate = std::set_terminate(OnTerminate);
 inline void OnTerminate() {
-    RemoveHoldingSignals();
+    Remove();
     if (std::exception_ptr thrown = std::current_exception()) {
         try {
             std::rethrow_exception(thrown);
@@ -136,39 +61,10 @@ inline void OnTerminate() {
 // destroyed, so nothing else would remove them.
 inline const TempDir& Scratch() {
     static const TempDir* dir = [] {
-        sigset_t stops, before;
-        sigemptyset(&stops);
-        for (int sig : scratch::kStops) sigaddset(&stops, sig);
-        // Held back until the folder can be removed by the handler.
-        pthread_sigmask(SIG_BLOCK, &stops, &before);
-        const TempDir* made = nullptr;
-        try {
-            made = new TempDir;  // never deleted: removed below, whatever ends the run
-        } catch (...) {
-            pthread_sigmask(SIG_SETMASK, &before, nullptr);
-            throw;
-        }
-        const std::string folder = made->Path();  // ends in "/"
-        if (folder.size() > sizeof scratch::path) {
-            delete made;
-            pthread_sigmask(SIG_SETMASK, &before, nullptr);
-            throw std::runtime_error("the temporary folder's name is too long: " + folder);
-        }
-        std::memcpy(scratch::path, folder.data(), folder.size() - 1);
-        scratch::path[folder.size() - 1] = 0;
-        scratch::armed = 1;
-        std::atexit(scratch::OnExit);
-        scratch::previousTerminate = std::set_terminate(scratch::OnTerminate);
-        struct sigaction stop {};
-        stop.sa_handler = scratch::OnStop;
-        stop.sa_mask = stops;
-        stop.sa_flags = SA_RESETHAND;
-        for (int sig : scratch::kStops) {
-            struct sigaction was {};
-            if (sigaction(sig, nullptr, &was) == 0 && was.sa_handler != SIG_IGN)
-                sigaction(sig, &stop, nullptr);
-        }
-        pthread_sigmask(SIG_SETMASK, &before, nullptr);
+        RemoveFoldersWhenStopped();
+        const TempDir* made = new TempDir;  // deleted by Remove, whatever ends the run
+        scratch::folder = made;
+        std::atexit(scratch::Remove);
         return made;
     }();
     return *dir;

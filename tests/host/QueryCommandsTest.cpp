@@ -683,6 +683,8 @@ TEST_F(QueryCommands, CtrlCCancelsTheRunningQueryThroughTheCancelRequest) {
     OpenRoot();
     root->Queries()->Load(SampleQuery("wells-gross.xml"));
     Ref<IQuery> query = root->Queries()->Query("-1");
+    struct sigaction before {};
+    sigaction(SIGINT, nullptr, &before);
     {
         host::Interruptible interruptible;
         EXPECT_FALSE(host::Interruptible::Interrupted());
@@ -700,7 +702,7 @@ TEST_F(QueryCommands, CtrlCCancelsTheRunningQueryThroughTheCancelRequest) {
     EXPECT_GT(query->Execute(), 0);
     struct sigaction now {};
     sigaction(SIGINT, nullptr, &now);
-    EXPECT_EQ(now.sa_handler, SIG_DFL);
+    EXPECT_EQ(now.sa_handler, before.sa_handler) << "the handler it replaced is not back";
 }
 
 TEST_F(QueryCommands, ASecondCtrlCEndsAtOnce) {
@@ -714,13 +716,17 @@ TEST_F(QueryCommands, ASecondCtrlCEndsAtOnce) {
         },
         ::testing::KilledBySignal(SIGINT), "^$");
     // Ignored by whoever started the host, a Ctrl-C is meant for someone else.
-    std::signal(SIGINT, SIG_IGN);
+    struct sigaction ignore {
+    }, before{}, now{};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGINT, &ignore, &before);
     {
         host::Interruptible interruptible;
         std::raise(SIGINT);
         EXPECT_FALSE(host::Interruptible::Interrupted());
     }
-    EXPECT_EQ(std::signal(SIGINT, SIG_DFL), SIG_IGN);
+    sigaction(SIGINT, &before, &now);
+    EXPECT_EQ(now.sa_handler, SIG_IGN);
 }
 
 }  // namespace

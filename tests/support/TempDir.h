@@ -1,11 +1,15 @@
 #pragma once
-// A temporary folder that lives as long as the test that made it.
+// A temporary folder that lives as long as the test that made it, and goes
+// with it however the test ends short of SIGKILL.
 #include <optional>
 #include <string>
 
 class TempDir {
 public:
+    // Makes the folder in $TMPDIR and registers it for the stop handlers;
+    // throws when it cannot.
     TempDir();
+    // Removes the folder with everything in it.
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -27,7 +31,19 @@ public:
 
 private:
     std::string path_;
+    int slot_ = -1;  // where the stop handlers find the folder
 };
+
+// Installs, once, handlers for SIGINT, SIGTERM, SIGHUP and SIGPIPE (a signal
+// this process was started ignoring stays ignored): they end the processes
+// this one started, remove the folders of the TempDirs this process made,
+// and then let the signal end the process as it would have, so that whoever
+// waits for it sees the signal.
+void RemoveFoldersWhenStopped();
+// For a test program's main: the stop handlers, and the program ends (by
+// SIGTERM, through them) when the process that started it, ctest, is gone;
+// the programs the tests start, and theirs, are ended with it.
+void EndWithTheRunner();
 
 // Makes this process the ordinary user nobody (65534), dumpable again, as a
 // program an ordinary user starts is (its own entries in /proc are then its
