@@ -10,11 +10,14 @@
 
 namespace host {
 
+// Where the query manager reads the name of the default query file.
+inline constexpr char kDefaultQueryElement[] = "QueryManager/Query/Options/DefaultQueryFile";
+
 // The default query file every query is made from: the settings'
-// `element` (QueryManager/Query/Options/DefaultQueryFile, where the query
-// manager reads it) in the data folder's Default/; "" when they name none.
+// `element` (kDefaultQueryElement, where the query manager reads it) in the
+// data folder's Default/; "" when they name none.
 std::string DefaultQueryFile(cvDataManager& root, ISettings2& settings,
-                             const char* element = "QueryManager/Query/Options/DefaultQueryFile");
+                             const char* element = kDefaultQueryElement);
 
 // The grid layout file the settings name (Options/DefaultLayoutFile), in the
 // data folder's Default/ unless the name is a path of its own; "" when they

@@ -205,14 +205,12 @@ int NoStatement(CommandContext& c, IQuery& query, const std::string& sFile) {
 
 Ref<IQuery> NewQuery(CommandContext& c) {
     // Where the query manager's new query reads it from.
-    const std::string element = "QueryManager/Query/Options/DefaultQueryFile";
-    const Variant named = c.settings->GetValue(element);
-    if (named.IsNull()) {
+    const std::string file = DefaultQueryFile(c.root, *c.settings);
+    if (file.empty()) {
         c.console.Say("the settings file " + c.settings->FileName() + " names no default query file (" +
-                      element + "), which every query is made from");
+                      kDefaultQueryElement + "), which every query is made from");
         return {};
     }
-    const std::string file = DefaultQueryFile(c.root, *c.settings, element.c_str());
     if (!ReadQueryFile(c, file, " (the default query file, which every query is made from)",
                        [&] { c.root.Queries()->New(); }))
         return {};
