@@ -87,13 +87,8 @@ std::vector<Token> Tokens(const std::string& section) {
 
 bool IsDigitPlace(const Token& t) { return t.kind == Token::Zero || t.kind == Token::Hash; }
 
-// A picture with a digit place, or of more than one section: sections part
-// values by their sign, which only a number has, even where each section is
-// text alone ("pos";"neg";"zero").
-bool IsNumberPicture(const std::string& pic) {
-    const std::vector<std::string> sections = Sections(pic);
-    if (sections.size() > 1) return true;
-    const std::vector<Token> tokens = Tokens(sections[0]);
+bool HasDigitPlace(const std::string& section) {
+    const std::vector<Token> tokens = Tokens(section);
     return std::any_of(tokens.begin(), tokens.end(), IsDigitPlace);
 }
 
@@ -314,15 +309,6 @@ std::string FormatNumberSection(double a, const std::string& section) {
            (point ? "." + FractionDigits(frac, fracMarks) : "") + exponent + exponentText + suffix;
 }
 
-std::string FormatNumber(double d, const std::string& pic) {
-    const std::vector<std::string> sections = Sections(pic);
-    if (d == 0 && sections.size() >= 3 && !sections[2].empty()) return FormatNumberSection(0, sections[2]);
-    if (d < 0 && sections.size() >= 2 && !sections[1].empty()) return FormatNumberSection(-d, sections[1]);
-    std::string text = d < 0 ? "-" : "";
-    text += FormatNumberSection(std::fabs(d), sections[0]);
-    return text;
-}
-
 std::string Pad2(int v) {
     std::string text = std::to_string(v);
     if (v < 10) text.insert(text.begin(), '0');
@@ -346,9 +332,10 @@ size_t AmPmLength(std::string_view pic, size_t i) {
     return 0;
 }
 
-// True when a marker stands outside quotes and after-backslash characters:
-// only such a marker is one, and switches the hours to a 12-hour clock.
-bool HasAmPm(std::string_view pic) {
+// True when `is(pic, i)` holds at a character outside quotes and
+// after-backslash characters: only there does a character mark anything.
+template <class Is>
+bool AnyOutsideLiterals(std::string_view pic, Is is) {
     for (size_t i = 0; i < pic.size(); ++i) {
         if (pic[i] == '"') {
             const size_t end = pic.find('"', i + 1);
@@ -356,11 +343,27 @@ bool HasAmPm(std::string_view pic) {
             i = end;
         } else if (pic[i] == '\\') {
             ++i;
-        } else if (AmPmLength(pic, i) != 0) {
+        } else if (is(pic, i)) {
             return true;
         }
     }
     return false;
+}
+
+// True when a marker stands outside literals: only such a marker is one, and
+// switches the hours to a 12-hour clock.
+bool HasAmPm(std::string_view pic) {
+    return AnyOutsideLiterals(pic, [](std::string_view p, size_t i) { return AmPmLength(p, i) != 0; });
+}
+
+// True when a section holds a date or time mark outside literals: such a
+// section writes the date its value is, where one without is a text alone.
+bool HasDateCodes(std::string_view section) {
+    return AnyOutsideLiterals(section, [](std::string_view p, size_t i) {
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(p[i])));
+        return std::string_view("dmyhnswqc").find(c) != std::string_view::npos || AmPmLength(p, i) != 0 ||
+               (c == 't' && EqualsNoCase(p.substr(i, 5), "ttttt"));
+    });
 }
 
 std::string FormatDate(double serial, const std::string& pic);
@@ -533,6 +536,21 @@ std::string ChartFormat(const Variant& vValue, const std::string& sPattern) {
     if (const char* const* words = TwoWords(sPattern))
         return isNumber ? words[number == 0 ? 1 : 0] : asItIs();
     const std::string pic = NamedPicture(sPattern);
-    if (IsNumberPicture(pic)) return isNumber ? FormatNumber(number, pic) : asItIs();
-    return isDate ? FormatDate(serial, pic) : asItIs();
+    const std::vector<std::string> sections = Sections(pic);
+    // One section without a digit place is a date picture, whatever the value.
+    if (sections.size() == 1 && !HasDigitPlace(pic)) return isDate ? FormatDate(serial, pic) : asItIs();
+    // Sections part values by their sign, which a number has and a date as its serial: the
+    // third for zero, the second for below zero, where they are given, else the first.
+    const bool signedValue = isNumber || (isDate && std::isfinite(serial));
+    if (!signedValue) return asItIs();
+    const double d = isNumber ? number : serial;
+    const size_t chosen = d == 0 && sections.size() >= 3 && !sections[2].empty()  ? 2
+                          : d < 0 && sections.size() >= 2 && !sections[1].empty() ? 1
+                                                                                  : 0;
+    const std::string& section = sections[chosen];
+    // A section of date marks writes the date, the value's own, sign and all (a date before
+    // 30 December 1899 is below zero); any other is a number's, or a text alone.
+    if (!HasDigitPlace(section) && HasDateCodes(section)) return FormatDate(serial, section);
+    if (!isNumber) return asItIs();
+    return (chosen == 0 && d < 0 ? "-" : "") + FormatNumberSection(std::fabs(d), section);
 }

@@ -24,12 +24,18 @@
 //                "Long Time"       hh:nn:ss
 //                "Medium Time"     hh:nn AM/PM
 //                "Short Time"      hh:nn
-//   numbers    a picture holding a 0 or # outside literals, or of more
-//              than one section.  Up to three sections
-//              "positive;negative;zero" (an empty or missing one takes the
-//              first, with "-" before a negative value); a section without
-//              a 0 or # is its text alone, no digit of the value written
-//              (0;"n/a" of -3 is n/a, "pos";"neg";"zero" of 12345 is pos).
+//   sections   up to three, "positive;negative;zero": the value (a date
+//              as its serial) takes the third when it is 0, the second when
+//              it is below 0, where they are given and not empty, else the
+//              first.  A section with a 0 or # outside literals writes the
+//              number as below (the first with "-" before a negative
+//              value); one without but holding a date mark writes the date
+//              as the dates below do, the value's own (m/d/yyyy;@ of 14
+//              July 2026 is 7/14/2026); any other is its text alone, no
+//              digit of the value written (0;"n/a" of -3 is n/a,
+//              "pos";"neg";"zero" of 12345 is pos).  Only a number, or a
+//              date, chooses a section: other text is written unchanged.
+//   numbers    a picture of one section holding a 0 or # outside literals.
 //                0 a digit always shown, # a digit shown when it counts;
 //                . the decimal point;
 //                , between digits of the whole part separates thousands;
@@ -53,7 +59,8 @@
 //                follows the exponent.
 //              A half is rounded away from zero, on the value's first 15
 //              significant digits as written.
-//   dates      any other picture; characters not listed are copied.  The
+//   dates      any other picture of one section, and a date section;
+//              characters not listed are copied.  The
 //              weekday, week and day of the year are those of the day the
 //              date shows (before 30 December 1899 its time of day counts
 //              away from zero: -1.5 is noon of 29 December 1899).
@@ -87,10 +94,10 @@
 
 #include "platform/runtime/Variant.h"
 
-// The value through the picture: "" for Null or Empty; a number picture or a
-// two-word name for a number, a Boolean, a date or text holding a number; a
-// date picture for a date, a number (a date serial) or text holding a date;
-// otherwise the value's text unchanged (a number or date holding an infinity
+// The value through the picture: "" for Null or Empty; a number picture or
+// section or a two-word name for a number, a Boolean, a date or text holding
+// a number; a date picture or section for a date, a number (a date serial)
+// or text holding a date; otherwise the value's text unchanged (a number or date holding an infinity
 // or NaN: the number's text, "Infinity").  Raises 6 for a date outside the
 // years 100 to 9999.
 std::string ChartFormat(const Variant& vValue, const std::string& sPattern);

@@ -64,6 +64,7 @@ TEST(ChartFormat, SectionsNamedPicturesAndWhatIsNoNumber) {
     EXPECT_EQ(ChartFormat(Variant(5), "\"pos\";-0;0"), "pos");
     EXPECT_EQ(ChartFormat(Variant(-7), "0;\\-"), "-");
     EXPECT_EQ(ChartFormat(Variant(12345), "\"pos\";\"neg\";\"zero\""), "pos");
+    EXPECT_EQ(ChartFormat(Variant(5), "\"pos\";\"neg\""), "pos");
     EXPECT_EQ(ChartFormat(Variant(-0.5), "0.0;(.%)"), "(.%)");
     EXPECT_EQ(ChartFormat(Variant(1234.5), "Standard"), "1,234.50");
     EXPECT_EQ(ChartFormat(Variant(0.125), "percent"), "12.50%");
@@ -132,6 +133,19 @@ TEST(ChartFormat, DatePicturesStartTheWeekOnSundayAndTheYearWithTheWeekOfTheFirs
     EXPECT_EQ(ChartFormat(Variant("2003-07-01"), "yyyy"), "2003");
     EXPECT_EQ(ChartFormat(Variant(2), "yyyy-mm-dd"), "1900-01-01") << "a number is a date serial";
     EXPECT_EQ(ChartFormat(Variant("n/a"), "yyyy"), "n/a");
+    // A section of date marks writes the date; the value chooses it by its sign, as a number does.
+    const Variant july = Variant::Date(DateSerial(2026, 7, 14) + TimeSerial(14, 5, 0));  // a Tuesday
+    EXPECT_EQ(ChartFormat(july, "m/d/yyyy;@"), "7/14/2026");
+    EXPECT_EQ(ChartFormat(july, "dd/mm/yyyy;;\"none\"") + "|" +
+                  ChartFormat(Variant::Date(0), "dd/mm/yyyy;;\"none\""),
+              "14/07/2026|none");
+    EXPECT_EQ(ChartFormat(july, "yyyy-mm-dd;\"neg\"") + "|" + ChartFormat(Variant(-3), "yyyy-mm-dd;\"neg\""),
+              "2026-07-14|neg");
+    EXPECT_EQ(ChartFormat(Variant::Date(TimeSerial(14, 5, 0)), "hh;mm"), "14");
+    EXPECT_EQ(ChartFormat(Variant("2026-07-14"), "dddd;\"x\";\"zero\""), "Tuesday");
+    EXPECT_EQ(ChartFormat(Variant(-1), "0;yyyy-mm-dd") + "|" + ChartFormat(Variant("North"), "yyyy;\"neg\""),
+              "1899-12-29|North")
+        << "the date a negative serial is; text that is no date chooses no section";
 }
 
 }  // namespace
