@@ -613,12 +613,15 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // less than everyone else, one whose entry the mask cut) by a list where
     // the file system has them, and where it has none, never more: a copy
     // that would open to more is not made.  A copy root cannot give the
-    // picture's owner is not made, nor one whose group cannot be given.  So too when someone removed the new
-    // picture between the two renames, or another save cleared leftovers.  A kept file that cannot take its
-    // name back stays under its own, which the error names beside the grid's failure (in a folder the user
-    // may write but not read, saying no save removes it); so is a picture that cannot be withdrawn, and a
-    // kept name someone removed is not said to hold it. Once aside, a picture's name is free.  Its next save
-    // removes the rest, where locks are as NFS grants them too.
+    // picture's owner is not made, nor one whose group change fails.  So too
+    // when someone removed the new picture between the two renames, or
+    // another save cleared leftovers.  A kept file that cannot take its name
+    // back stays under its own, which the error names beside the grid's
+    // failure (in a folder the user may write but not read, saying no save
+    // removes it); so is a picture that cannot be withdrawn, and a kept name
+    // someone removed is not said to hold it.  Once aside, a picture's name
+    // is free.  Its next save removes the rest, where locks are as NFS grants
+    // them too.
     const bool reached = dir.OrdinaryUserReaches();
     ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
     const struct {
