@@ -398,49 +398,156 @@ bool AddsNamesOnly(const std::string& folder) {
 // The extended attribute that holds a file's access control list.
 constexpr char kAccessList[] = "system.posix_acl_access";
 
+// An entry of an access control list: whom it is for (its tag, and for a
+// named user or group the id) and what it gives (read 4, write 2, execute 1).
+struct ListEntry {
+    uint16_t tag;
+    uint16_t perm;
+    uint32_t id;
+};
+
+// The tags of the entries, in the order the system keeps them, and the id
+// of an entry that names no one.
+constexpr uint16_t kOwnerEntry = 0x01, kUserEntry = 0x02, kOwningGroupEntry = 0x04, kGroupEntry = 0x08,
+                   kMaskEntry = 0x10, kEveryoneEntry = 0x20;
+constexpr uint32_t kNoId = 0xFFFFFFFF;
+
 // An access control list as the system stores it: a 4-byte version, then
 // entries of a 2-byte tag, 2-byte permissions and a 4-byte id, little-endian.
 constexpr size_t kListHeader = 4, kListEntry = 8;
-constexpr uint16_t kOwningGroupEntry = 0x04, kEveryoneEntry = 0x20;
+constexpr uint32_t kListVersion = 2;
 
-// The permissions of the entry at `at` of the list `acl`.
-uint16_t ListPermissions(const std::string& acl, size_t at) {
-    uint16_t perm = 0;
-    std::memcpy(&perm, acl.data() + at + 2, sizeof perm);
-    return le16toh(perm);
+// The entries of the list `stored`, as the system stores it.
+std::vector<ListEntry> EntriesOf(const std::string& stored) {
+    std::vector<ListEntry> entries;
+    for (size_t at = kListHeader; at + kListEntry <= stored.size(); at += kListEntry) {
+        ListEntry e{};
+        std::memcpy(&e.tag, stored.data() + at, 2);
+        std::memcpy(&e.perm, stored.data() + at + 2, 2);
+        std::memcpy(&e.id, stored.data() + at + 4, 4);
+        entries.push_back({le16toh(e.tag), le16toh(e.perm), le32toh(e.id)});
+    }
+    return entries;
 }
 
-// The access control list `acl` with the owning group's entry given what
-// everyone else's entry gives: for a file whose group is not the one the
-// list was written for, whose members could not open the file (a named
-// user's or group's entry, and the mask, stay as they are).
-void GroupAsEveryone(std::string& acl) {
-    size_t group = 0, everyone = 0;
-    for (size_t at = kListHeader; at + kListEntry <= acl.size(); at += kListEntry) {
-        uint16_t tag = 0;
-        std::memcpy(&tag, acl.data() + at, sizeof tag);
-        if (le16toh(tag) == kOwningGroupEntry) group = at;
-        if (le16toh(tag) == kEveryoneEntry) everyone = at;
+// The list of `entries` as the system stores it, in its order.
+std::string Stored(std::vector<ListEntry> entries) {
+    std::sort(entries.begin(), entries.end(), [](const ListEntry& a, const ListEntry& b) {
+        return a.tag != b.tag ? a.tag < b.tag : a.id < b.id;
+    });
+    std::string stored(kListHeader + kListEntry * entries.size(), '\0');
+    const uint32_t version = htole32(kListVersion);
+    std::memcpy(stored.data(), &version, 4);
+    size_t at = kListHeader;
+    for (const ListEntry& e : entries) {
+        const uint16_t tag = htole16(e.tag), perm = htole16(e.perm);
+        const uint32_t id = htole32(e.id);
+        std::memcpy(stored.data() + at, &tag, 2);
+        std::memcpy(stored.data() + at + 2, &perm, 2);
+        std::memcpy(stored.data() + at + 4, &id, 4);
+        at += kListEntry;
     }
-    if (group == 0 || everyone == 0) return;
-    const uint16_t perm = htole16(ListPermissions(acl, everyone));
-    std::memcpy(acl.data() + group + 2, &perm, sizeof perm);
+    return stored;
+}
+
+// The entry of `entries` tagged `tag` (and for a named one, with the id
+// `id`); null when there is none.
+ListEntry* EntryOf(std::vector<ListEntry>& entries, uint16_t tag, uint32_t id = kNoId) {
+    const auto found = std::find_if(entries.begin(), entries.end(), [&](const ListEntry& e) {
+        return e.tag == tag && (id == kNoId || e.id == id);
+    });
+    return found == entries.end() ? nullptr : &*found;
+}
+
+// What a copy of a file must carry to give each user and group what the
+// file gave them (the copy's owner aside).
+struct CopyAccess {
+    std::vector<ListEntry> entries;  // its list, or the mode's three classes
+    bool listed = false;             // the mode alone cannot say it: the list must
+    uint16_t groupClass = 0;         // the mode's group bits: the list's mask, or the group's
+};
+
+// The access of a copy whose group is `group` of a file looked at as `st`
+// with the list `stored` ("" for none).  In the file's group it is the
+// file's.  In another, whose members met the file as everyone else, or by
+// an entry of the list naming their group: the copy's group entry gives what
+// that entry, else everyone else's, gave them; the file's group keeps what it
+// had by an entry naming it; each entry keeps what it gave through the
+// file's mask, and the mask holds what they all give, so that none is cut and
+// none gains.  A file without a list whose group had what everyone else had
+// needs none.
+CopyAccess AccessOfCopy(const struct stat& st, const std::string& stored, gid_t group) {
+    CopyAccess access;
+    access.listed = !stored.empty();
+    const auto bits = [&](int shift) { return static_cast<uint16_t>((st.st_mode >> shift) & 7); };
+    access.entries = access.listed ? EntriesOf(stored)
+                                   : std::vector<ListEntry>{{kOwnerEntry, bits(6), kNoId},
+                                                            {kOwningGroupEntry, bits(3), kNoId},
+                                                            {kEveryoneEntry, bits(0), kNoId}};
+    std::vector<ListEntry>& entries = access.entries;
+    ListEntry* owningGroup = EntryOf(entries, kOwningGroupEntry);
+    ListEntry* everyone = EntryOf(entries, kEveryoneEntry);
+    // A list the system would take lacks neither.
+    if (!owningGroup || !everyone) return access;
+    const ListEntry* fileMask = EntryOf(entries, kMaskEntry);
+    access.groupClass = fileMask ? fileMask->perm : owningGroup->perm;
+    if (group == st.st_gid) return access;
+    const uint16_t mask = fileMask ? fileMask->perm : 7;
+    const uint16_t fileGroup = owningGroup->perm & mask, others = everyone->perm;
+    if (!access.listed && fileGroup == others) return access;
+    for (ListEntry& e : entries)
+        if (e.tag == kUserEntry || e.tag == kGroupEntry) e.perm &= mask;
+    const ListEntry* named = EntryOf(entries, kGroupEntry, group);
+    owningGroup->perm = named ? named->perm : others;
+    if (ListEntry* kept = EntryOf(entries, kGroupEntry, st.st_gid))
+        kept->perm |= fileGroup;
+    else
+        entries.push_back({kGroupEntry, fileGroup, st.st_gid});
+    uint16_t granted = 0;
+    for (const ListEntry& e : entries)
+        if (e.tag == kUserEntry || e.tag == kGroupEntry || e.tag == kOwningGroupEntry) granted |= e.perm;
+    if (ListEntry* copyMask = EntryOf(entries, kMaskEntry))
+        copyMask->perm = granted;
+    else
+        entries.push_back({kMaskEntry, granted, kNoId});
+    access.listed = true;
+    access.groupClass = granted;
+    return access;
+}
+
+// The group bits a copy with no list can have, where the system keeps it
+// from having `access`'s list: its owning group's entry through the mask;
+// false when someone would get more than the list gives them.  Without a
+// list, a user it names, other than the copy's `owner`, meets the copy as a
+// member of its `group` or as everyone else, and a member of a group it
+// names as everyone else.
+bool WithoutList(const CopyAccess& access, uid_t owner, gid_t group, uint16_t& groupBits) {
+    std::vector<ListEntry> entries = access.entries;
+    const ListEntry* maskEntry = EntryOf(entries, kMaskEntry);
+    const ListEntry* owningGroup = EntryOf(entries, kOwningGroupEntry);
+    const ListEntry* everyone = EntryOf(entries, kEveryoneEntry);
+    if (!owningGroup || !everyone) return false;
+    const uint16_t mask = maskEntry ? maskEntry->perm : 7, others = everyone->perm;
+    groupBits = owningGroup->perm & mask;
+    return std::none_of(entries.begin(), entries.end(), [&](const ListEntry& e) {
+        return (e.tag == kUserEntry && e.id != owner && ((groupBits | others) & ~(e.perm & mask)) != 0) ||
+               (e.tag == kGroupEntry && e.id != group && (others & ~(e.perm & mask)) != 0);
+    });
 }
 
 // Whether `name` is a user.* attribute, which whoever may write a file may set.
 bool IsUserAttribute(const char* name) { return std::strncmp(name, "user.", 5) == 0; }
 
 // Gives the file open as `to` each extended attribute of the one open as
-// `from` that this process may set, its access control list last, as that
-// may take away the write that setting the others needs; with the owning
-// group's entry given what everyone else has where `sameGroup` is false (the
-// copy's group is not the file's).  `listed` says whether the file had a
-// list.  False, with errno set, when the attributes cannot be read or one
-// that any writer of the file may set (the list, user.* ones) cannot be set:
-// a copy never comes back without them unsaid.  Others (trusted.*,
-// security.*, which only root may set) are left out where they are refused.
-bool CopyAttributes(int from, int to, bool sameGroup, bool& listed) {
-    listed = false;
+// `from` that this process may set, but its access control list, which goes
+// into `list` ("" for none) to be set last, as it may take away the write
+// that setting the others needs.  False, with errno set, when the attributes
+// cannot be read or a user.* one, which any writer of the file may set,
+// cannot be set: a copy never comes back without them unsaid.  Others
+// (trusted.*, security.*, which only root may set) are left out where they
+// are refused.
+bool CopyAttributes(int from, int to, std::string& list) {
+    list.clear();
     const ssize_t wanted = ::flistxattr(from, nullptr, 0);
     std::string names(static_cast<size_t>(std::max<ssize_t>(wanted, 0)), '\0');
     const ssize_t length = wanted > 0 ? ::flistxattr(from, names.data(), names.size()) : wanted;
@@ -448,24 +555,21 @@ bool CopyAttributes(int from, int to, bool sameGroup, bool& listed) {
     if (length < 0) return errno == ENOTSUP;
     names.resize(static_cast<size_t>(length));
     std::string value;
-    for (const bool list : {false, true}) {
-        for (size_t at = 0; at < names.size(); at += std::strlen(names.c_str() + at) + 1) {
-            const char* name = names.c_str() + at;
-            if ((std::strcmp(name, kAccessList) == 0) != list) continue;
-            const ssize_t size = ::fgetxattr(from, name, nullptr, 0);
-            value.resize(static_cast<size_t>(std::max<ssize_t>(size, 0)));
-            // Asked with no room, the system answers the size without a value.
-            const ssize_t got = size < 0 ? size : ::fgetxattr(from, name, value.data(), value.size());
-            // One removed since the list was read is no longer the file's.
-            if (got < 0 && errno == ENODATA) continue;
-            if (got < 0) return false;
-            value.resize(static_cast<size_t>(got));
-            if (list && !sameGroup) GroupAsEveryone(value);
-            listed = listed || list;
-            if (::fsetxattr(to, name, value.data(), value.size(), 0) != 0 &&
-                (list || IsUserAttribute(name) || (errno != EPERM && errno != ENOTSUP)))
-                return false;
-        }
+    for (size_t at = 0; at < names.size(); at += std::strlen(names.c_str() + at) + 1) {
+        const char* name = names.c_str() + at;
+        const ssize_t size = ::fgetxattr(from, name, nullptr, 0);
+        value.resize(static_cast<size_t>(std::max<ssize_t>(size, 0)));
+        // Asked with no room, the system answers the size without a value.
+        const ssize_t got = size < 0 ? size : ::fgetxattr(from, name, value.data(), value.size());
+        // One removed since the list was read is no longer the file's.
+        if (got < 0 && errno == ENODATA) continue;
+        if (got < 0) return false;
+        value.resize(static_cast<size_t>(got));
+        if (std::strcmp(name, kAccessList) == 0)
+            list = value;
+        else if (::fsetxattr(to, name, value.data(), value.size(), 0) != 0 &&
+                 (IsUserAttribute(name) || (errno != EPERM && errno != ENOTSUP)))
+            return false;
     }
     return true;
 }
@@ -562,6 +666,11 @@ PendingFile::PendingFile(const std::string& sFile, std::string_view content, con
     if ((d.present || S_ISVTX & made.st_mode) && ::fchmod(fd_, mode) != 0)
         Fail(errno, "cannot set the file's permissions");
     if (!WriteAll(fd_, content)) Fail(errno, "cannot write");
+    // A write by a process that may not set them (not root) clears the
+    // set-ID bits, lest a program changed keep running as its owner: they are
+    // set again once the content is in.
+    if ((mode & (S_ISUID | S_ISGID)) && ::fchmod(fd_, mode) != 0)
+        Fail(errno, "cannot set the file's permissions");
     if (::fsync(fd_) != 0) Fail(errno, "cannot flush to disk");
 }
 
@@ -727,17 +836,29 @@ std::unique_ptr<PendingFile> PendingFile::Copy(const struct stat& st) const {
     }
     struct stat made {};
     if (::fstat(copy->fd_, &made) != 0) copy->Fail(errno, "cannot look at its copy");
-    const bool sameGroup = made.st_gid == st.st_gid;
-    bool listed = false;
-    if (!CopyAttributes(fd_, copy->fd_, sameGroup, listed))
+    std::string list;
+    if (!CopyAttributes(fd_, copy->fd_, list))
         copy->Fail(errno, "cannot give its copy the file's attributes");
-    // A group that is not the file's (it is not one of this process's) gets
-    // what everyone else has, no more and no less: its members could not
-    // open the file as its group.  Under an access control list the mode's
-    // group bits are the list's mask, which stays the file's: the list's own
-    // entry for the group was given that.
-    mode_t mode = WithSetIdsKept(st.st_mode, made.st_uid == st.st_uid, sameGroup);
-    if (!sameGroup && !listed) mode = (mode & ~S_IRWXG) | ((mode & S_IRWXO) << 3);
+    // Each user and group meets the copy as it met the file.  In a group not
+    // the file's (not one of this process's) that takes a list where the mode
+    // alone cannot say it; the copy's owner is this process.
+    const CopyAccess access = AccessOfCopy(st, list, made.st_gid);
+    uint16_t groupBits = access.groupClass;
+    if (access.listed) {
+        const std::string stored = Stored(access.entries);
+        if (::fsetxattr(copy->fd_, kAccessList, stored.data(), stored.size(), 0) != 0) {
+            // A file system without lists takes the copy without one, but
+            // only where no one gets more than the file gave them.
+            if (errno != EOPNOTSUPP) copy->Fail(errno, "cannot give its copy the file's attributes");
+            if (!WithoutList(access, made.st_uid, made.st_gid, groupBits))
+                copy->Fail(EOPNOTSUPP,
+                           "its copy cannot have an access control list, and would open to more without one");
+        }
+    }
+    // The mode's group bits are the list's mask, or the group's own.
+    const mode_t mode =
+        (WithSetIdsKept(st.st_mode, made.st_uid == st.st_uid, made.st_gid == st.st_gid) & ~S_IRWXG) |
+        static_cast<mode_t>(groupBits) << 3;
     if (::fchmod(copy->fd_, mode) != 0) copy->Fail(errno, "cannot give its copy the file's mode");
     if (::fsync(copy->fd_) != 0) copy->Fail(errno, "cannot flush its copy to disk");
     // Complete, it is named as a kept link is, before the new file takes the

@@ -23,7 +23,9 @@
 //   file is untouched; after it the new one is complete.  A file that
 //   replaces another takes its permissions, but a set-user-ID or
 //   set-group-ID bit only where it has that owner or group: it is the
-//   writer's.
+//   writer's, in the writer's group or, in a set-group-ID folder, the
+//   folder's.  The bits are set again once the content is written, since a
+//   write by a process that is not root clears them.
 // - The new file has no name while it is written where the file system can
 //   do that, so a write that is killed leaves nothing behind.  Elsewhere, and
 //   for the instant between naming it and renaming it over the target, it is
@@ -48,13 +50,21 @@
 //   alone until it has the file's content, its owner and group where this
 //   process may give them, the extended attributes it may set, the file's
 //   access control list (or none, never the folder's default) and its
-//   mode; where its group cannot be the file's, the group has what
-//   everyone else has (the list's entry for the group, its mask staying
-//   the file's), and a set-user-ID or set-group-ID bit goes only with the
-//   owner or group it is for.  A copy is not made whose attributes cannot
-//   be read, or that cannot be given what this process may give it: the
-//   owner where it may give files to anyone (root), the user.* attributes,
-//   the list.  An attribute only root may set (trusted.*, security.*) that
+//   mode, a set-user-ID or set-group-ID bit only with the owner or group it
+//   is for.  Where its group cannot be the file's, each group still opens
+//   it as it opened the file, by a list: the copy's group entry gives what
+//   the file gave that group (the entry naming it, else what everyone else
+//   had), an entry names the file's group with what it had, every entry
+//   gives what it gave through the file's mask, and the mask is what they
+//   all give; a file without a list needs one only where its group had
+//   other than everyone else.  The copy's owner is this process where it
+//   may give files to no one else.  Where the file system takes no list,
+//   the copy goes without one only where no user or group would get more
+//   than the list gives it.  A copy is not made whose attributes cannot be
+//   read, or that cannot be given what this process may give it: the owner
+//   where it may give files to anyone (root), the file's group where it is
+//   one of this process's, the user.* attributes, the list (but as just
+//   said).  An attribute only root may set (trusted.*, security.*) that
 //   is refused it, it goes without.  Exchanging the names of the new file
 //   and the old in one step (renameat2 with RENAME_EXCHANGE) would keep
 //   the very file without a copy, but it leaves the old file under the

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <linux/filter.h>
 #include <linux/fs.h>
@@ -274,6 +275,9 @@ enum Refusals : unsigned {
     kFailChown = 1048576,         // refuses every change of a file's owner or group (not permitted)
     kOtherOpens = 2097152,        // the ordinary user opens the empty file the first rename renames, first
     kFailSetAttribute = 4194304,  // refuses every extended attribute set on a file (not supported)
+    kFailGroupChown = 8388608,    // fails every change of a file's group alone (an I/O error)
+    kNoAccessLists = 16777216,    // refuses an access control list set on a file, as a value of 12 bytes or
+                                  // more (not supported)
 };
 constexpr unsigned kListened =
     kRemoveBetweenRenames | kRemoveKept | kDieBetweenRenames | kCleanBetweenRenames | kOtherOpens;
@@ -281,15 +285,22 @@ constexpr unsigned kListened =
 // Set once the ordinary user opened a file for kOtherOpens.
 std::atomic<bool> gOtherOpened{false};
 
-// True when the ordinary user nobody may open the file at `path` for reading
-// now: asked of a child process that becomes that user.
-bool OtherUserOpens(const std::string& path) {
+// What the user `user`, of the group `group` alone, may do with the file at
+// `path` now: 4 read it, 2 write it; asked of a child process that becomes
+// that user.
+int MayOpen(const std::string& path, uid_t user, gid_t group) {
     const pid_t child = ::fork();
-    if (child == 0) ::_exit(BecomeOrdinaryUser() && ::open(path.c_str(), O_RDONLY) >= 0 ? 0 : 1);
+    if (child == 0) {
+        if (::setgroups(1, &group) != 0 || ::setgid(group) != 0 || ::setuid(user) != 0) ::_exit(99);
+        ::_exit((::open(path.c_str(), O_RDONLY) >= 0 ? 4 : 0) |
+                (::open(path.c_str(), O_WRONLY) >= 0 ? 2 : 0));
+    }
     int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : 98;
 }
+
+// True when the ordinary user nobody may open the file at `path` for reading now.
+bool OtherUserOpens(const std::string& path) { return (MayOpen(path, 65534, 65534) & 4) != 0; }
 
 // The file kSwapAtOpen moves, and the name it moves it to.
 std::pair<std::string, std::string> gSwap;
@@ -399,16 +410,22 @@ bool Refuse(unsigned refusals) {
     if (refusals & kListened) answerAll(kRenames, SECCOMP_RET_USER_NOTIF);
     if (refusals & kRemoveKept) answer(__NR_linkat, SECCOMP_RET_USER_NOTIF);
     if (refusals & kSwapAtOpen) answer(__NR_openat, SECCOMP_RET_USER_NOTIF);
-    // An open with `flag` fails with `err`.
-    auto refuseOpening = [&](uint32_t flag, uint32_t err) {
-        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3));
-        filter.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])));
-        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, flag, 0, 1));
+    // The call `call` whose argument `arg` (its low 32 bits) passes `test`
+    // (BPF_JSET, BPF_JEQ, BPF_JGE) against `value` fails with `err`.
+    auto refuseWhere = [&](uint32_t call, size_t arg, uint16_t test, uint32_t value, uint32_t err) {
+        filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, call, 0, 3));
+        filter.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS,
+                                  static_cast<uint32_t>(offsetof(seccomp_data, args) + 8 * arg)));
+        filter.push_back(BPF_JUMP(BPF_JMP | test | BPF_K, value, 0, 1));
         filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | err));
         filter.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)));
     };
-    if (refusals & kFailClaim) refuseOpening(O_EXCL, EIO);
-    if (refusals & kNoUnnamedFiles) refuseOpening(O_TMPFILE & ~O_DIRECTORY, EOPNOTSUPP);
+    if (refusals & kFailClaim) refuseWhere(__NR_openat, 2, BPF_JSET, O_EXCL, EIO);
+    if (refusals & kNoUnnamedFiles)
+        refuseWhere(__NR_openat, 2, BPF_JSET, O_TMPFILE & ~O_DIRECTORY, EOPNOTSUPP);
+    // fchown(fd, -1, group); fsetxattr(fd, name, value, size, flags).
+    if (refusals & kFailGroupChown) refuseWhere(__NR_fchown, 1, BPF_JEQ, 0xFFFFFFFF, EIO);
+    if (refusals & kNoAccessLists) refuseWhere(__NR_fsetxattr, 3, BPF_JGE, 12, EOPNOTSUPP);
     filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
     sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
     if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) return false;
@@ -591,26 +608,33 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // and access control list, or none, not the folder's default one, and
     // it is the command's alone while it is written; as an ordinary user
     // under a narrow umask, in the user's set-group-ID folder, as that user's
-    // with no set-ID bit, and its group, not the picture's, given what
-    // everyone else has (under the list, the group's entry; the mask and the
-    // named user's entry stay).  A copy root cannot give the picture's owner
-    // is not made.  So too when someone removed the new picture
-    // between the two renames, or another save cleared leftovers.  A kept file
-    // that cannot take its name back stays under its own, which the error
-    // names beside the grid's failure (in a folder the user may write but
-    // not read, saying no save removes it); so is a picture that cannot be
-    // withdrawn, and a kept name someone removed is not said to hold it.
-    // Once aside, a picture's name is free.  Its next save removes the rest,
-    // where locks are as NFS grants them too.
+    // with no set-ID bit.  In the user's group, not the picture's, each group
+    // opens it as it opened the picture (one the list shuts out, one given
+    // less than everyone else, one whose entry the mask cut) by a list where
+    // the file system has them, and where it has none, never more: a copy
+    // that would open to more is not made.  A copy root cannot give the
+    // picture's owner is not made, nor one whose group change fails.  So too
+    // when someone removed the new picture between the two renames, or
+    // another save cleared leftovers.  A kept file that cannot take its name
+    // back stays under its own, which the error names beside the grid's
+    // failure (in a folder the user may write but not read, saying no save
+    // removes it); so is a picture that cannot be withdrawn, and a kept name
+    // someone removed is not said to hold it.  Once aside, a picture's name
+    // is free.  Its next save removes the rest, where locks are as NFS grants
+    // them too.
     const bool reached = dir.OrdinaryUserReaches();
     ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
     const struct {
-        unsigned refusals, late;     // late: once the files are written
-        std::string there, free;     // the folder afterwards
-        std::string says, saysFree;  // KEPT: the kept picture's name
-        int number = 75;             // where the picture is there
-        mode_t folderMode = 02755;   // the ordinary user's folder, of root's group
-        gid_t group = 65534;         // the group of the picture of root's the ordinary user copies
+        unsigned refusals, late;        // late: once the files are written
+        std::string there, free;        // the folder afterwards
+        std::string says, saysFree;     // KEPT: the kept picture's name
+        int number = 75;                // where the picture is there
+        mode_t folderMode = 02755;      // the ordinary user's folder, of root's group
+        gid_t group = 65534;            // the group of the picture of root's the ordinary user copies
+        mode_t mode = 06664;            // its mode, then
+        std::string acl = "u:4321:r";   // its list (setfacl -m)
+        const char* aclBack = nullptr;  // the copy's list as getfacl shows it, where not the picture's
+        mode_t modeBack = 0;            // the copy's mode, where not as the rows before say
     } together[] = {
         {0, 0, "grid.csv picture.svg", "grid.csv", "", ""},
         {kNoUnnamedFiles, 0, "grid.csv picture.svg", "grid.csv", "", ""},
@@ -626,32 +650,49 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
          "holds the new file, which cannot be withdrawn: Input/output error; it is kept as \"KEPT\"",
          "picture.svg\" is written and cannot be withdrawn: Input/output error"},
         {kCleanBetweenRenames, 0, "grid.csv picture.svg", "grid.csv", "", ""},
-        {kNoUnnamedFiles | kNoLinks, kFailFlush, "grid.csv picture.svg", "grid.csv", "cannot flush its copy",
-         ""},
+        {kNoUnnamedFiles | kNoLinks, kFailFlush, "grid.csv picture.svg", "grid.csv",
+         "replaces: cannot flush its copy", ""},
         {kNoUnnamedFiles | kNoLinks | kFailAttributes, 0, "grid.csv picture.svg", "grid.csv",
-         "the file's attributes", ""},
+         "replaces: cannot give its copy the file's attributes", ""},
         {kNoUnnamedFiles | kNoLinks | kFailAttributeList, 0, "grid.csv picture.svg", "grid.csv",
-         "the file's attributes", ""},
+         "replaces: cannot give its copy the file's attributes", ""},
         {kNoUnnamedFiles | kNoLinks | kFailSetAttribute, 0, "grid.csv picture.svg", "grid.csv",
-         "the file's attributes", ""},
+         "replaces: cannot give its copy the file's attributes", ""},
         {kNoUnnamedFiles | kNoLinks | kFailChown, 0, "grid.csv picture.svg", "grid.csv",
-         "cannot give its copy the file's owner", "", 70},
+         "replaces: cannot give its copy the file's owner", "", 70},
         {kNoUnnamedFiles | kNoLinks, kOtherOpens, "grid.csv picture.svg", "grid.csv", "", ""},
         {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, kNarrowUmask, "grid.csv picture.svg", "grid.csv", "",
          ""},
         {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv", "", "", 75, 0755,
-         0},
+         0, 06664, "u:4321:r",
+         "user::rw-\nuser:4321:r--\ngroup::r--\ngroup:0:rw-\nmask::rw-\nother::r--\n\n"},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv", "", "", 75, 0755,
+         0, 0644, "u:65534:r,g:65534:-",
+         "user::rw-\nuser:65534:r--\ngroup::---\ngroup:0:r--\ngroup:65534:---\nmask::r--\nother::r--\n\n",
+         0644},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv", "", "", 75, 0755,
+         0, 0604, "", "user::rw-\ngroup::r--\ngroup:0:---\nmask::r--\nother::r--\n\n", 0644},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv", "", "", 75, 0755,
+         0, 0644, "u:4321:r,m::-",
+         "user::rw-\nuser:4321:---\ngroup::r--\ngroup:0:---\nmask::r--\nother::r--\n\n", 0644},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks | kNoAccessLists, 0, "grid.csv picture.svg", "grid.csv",
+         "replaces: its copy cannot have an access control list", "", 75, 0755, 0, 0604, ""},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks | kNoAccessLists, 0, "grid.csv picture.svg", "grid.csv",
+         "", "", 75, 0755, 0, 06664, "u:4321:r", "", 0644},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks | kFailGroupChown, 0, "grid.csv picture.svg", "grid.csv",
+         "replaces: cannot give its copy the file's group", ""},
         {kOrdinaryUser | kFailGiveBack, 0, ".picture.svg.tmp-N grid.csv", "grid.csv",
          "\" (no save removes it: its folder may not be read", "", 75, 0300},
         {kNfsLocks, kFailRemove, ".grid.csv.tmp-N .picture.svg.tmp-N grid.csv picture.svg",
          ".grid.csv.tmp-N .picture.svg.tmp-N grid.csv", "", ""},
     };
-    for (const auto& row : together) {
+    for (size_t n = 0; n < std::size(together); ++n) {
+        const auto& row = together[n];
         const bool asUser = row.refusals & kOrdinaryUser;
         if ((asUser || (row.late & kOtherOpens)) && !reached) continue;
         for (const bool pictureThere : {true, false}) {
-            const std::string folder = dir.Path() + "together-" + std::to_string(row.refusals | row.late) +
-                                       (pictureThere ? "-there/" : "-free/");
+            const std::string folder =
+                dir.Path() + "together-" + std::to_string(n) + (pictureThere ? "-there/" : "-free/");
             std::filesystem::create_directory(folder);
             // Where the child says what failed: the ordinary user's too.
             ::chown(dir.Write("said", "").c_str(), 65534, 65534);
@@ -661,26 +702,37 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
                 ::setxattr(dir.Write(folder.substr(dir.Path().size()) + "picture.svg", "old picture").c_str(),
                            "user.kept", "yes", 3, 0) == 0;
             // Root's for the ordinary user, set-user-ID and set-group-ID, its
-            // group allowed more than everyone else.
+            // group allowed more than everyone else, or as the row says.
             if (pictureThere) {
                 ASSERT_EQ(
                     ::chown((folder + "picture.svg").c_str(), asUser ? 0 : 65534, asUser ? row.group : 65534),
                     0);
-                ASSERT_EQ(::chmod((folder + "picture.svg").c_str(), asUser ? 06664 : 04644), 0);
+                ASSERT_EQ(::chmod((folder + "picture.svg").c_str(), asUser ? row.mode : 04644), 0);
             }
             std::ofstream(folder + "grid.csv") << "old grid";
             ASSERT_TRUE(asUser ? ::chown(folder.c_str(), 65534, 0) == 0 &&
                                      ::chmod(folder.c_str(), row.folderMode) == 0
                                : std::system(("setfacl -dm u:1234:r " + folder).c_str()) == 0);
-            ASSERT_TRUE(!asUser || !pictureThere ||
-                        std::system(("setfacl -m u:4321:r " + folder + "picture.svg").c_str()) == 0);
+            ASSERT_TRUE(!asUser || !pictureThere || row.acl.empty() ||
+                        std::system(("setfacl -m " + row.acl + " " + folder + "picture.svg").c_str()) == 0);
             ::stat((folder + "picture.svg").c_str(), &old);
             // The user's copy of it: the user's, in the picture's group where
-            // it can be, else in the user's, which has what everyone else has.
-            const bool groupLost = asUser && row.group != 65534;
+            // it can be, else in the user's.
             const std::string access = AccessList(folder + "picture.svg");
-            const std::string accessBack = groupLost ? Replace(access, "group::rw-", "group::r--") : access;
-            const mode_t modeBack = !asUser ? 04644 : groupLost ? 0664 : 02664;
+            const std::string accessBack = row.aclBack ? row.aclBack : access;
+            const mode_t modeBack = row.modeBack         ? row.modeBack
+                                    : !asUser            ? 04644
+                                    : row.group != 65534 ? 0664
+                                                         : 02664;
+            // What a member of the copy's group, of the picture's, and of
+            // neither may do with the picture.
+            const auto members = [&](const std::string& path) {
+                std::vector<int> may;
+                for (const gid_t group : {65534u, row.group, 2000u})
+                    may.push_back(MayOpen(path, 2000, group));
+                return may;
+            };
+            const std::vector<int> membersMay = members(folder + "picture.svg");
             gOtherOpened = false;
             EXPECT_EQ(InChild(row.refusals,
                               [&] {
@@ -704,20 +756,28 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
             EXPECT_TRUE(says.empty() ? said.find("; ") == std::string::npos
                                      : said.find(says) != std::string::npos)
                 << said;
-            // The old picture is where the message says, or back under its name.
+            // The old picture is where the message says, or back under its
+            // name; untouched where it could not be kept.
             const std::string picture =
                 folder + (says.find("kept as") != std::string::npos ? kept : "picture.svg");
+            const bool untouched = says.find("replaces: ") != std::string::npos;
             if (pictureThere && std::filesystem::exists(picture)) {
                 EXPECT_EQ(ReadFile(picture), "old picture") << folder;
                 struct stat back {};
                 ::stat(picture.c_str(), &back);
-                EXPECT_EQ(back.st_mode & 07777, modeBack) << folder;
-                EXPECT_EQ(back.st_uid, 65534u) << folder;
-                EXPECT_EQ(back.st_gid, 65534u) << folder;
+                EXPECT_EQ(back.st_mode & 07777, untouched ? old.st_mode & 07777 : modeBack) << folder;
+                EXPECT_EQ(back.st_uid, untouched ? old.st_uid : 65534u) << folder;
+                EXPECT_EQ(back.st_gid, untouched ? old.st_gid : 65534u) << folder;
                 EXPECT_TRUE(!attributed || ::getxattr(picture.c_str(), "user.kept", nullptr, 0) == 3)
                     << folder;
-                EXPECT_EQ(AccessList(picture), accessBack) << folder;
-                if (!(row.refusals & kNoLinks)) {
+                EXPECT_EQ(AccessList(picture), untouched ? access : accessBack) << folder;
+                // Where the copy can have no list, a member may do less, never more.
+                const std::vector<int> mayBack = members(picture);
+                for (size_t i = 0; i < mayBack.size(); ++i)
+                    EXPECT_EQ(mayBack[i],
+                              row.refusals & kNoAccessLists ? mayBack[i] & membersMay[i] : membersMay[i])
+                        << folder << " " << i;
+                if (untouched || !(row.refusals & kNoLinks)) {
                     EXPECT_EQ(back.st_ino, old.st_ino) << folder;
                 }
             }
@@ -740,17 +800,21 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // no kept file is left once the files are published, though they live on.
     // Over another user's it may only read, a copy is kept, named before the
     // picture is replaced; killed then, the user's next save removes it.
+    // Over the user's own set-user-ID and set-group-ID picture, the new one
+    // keeps the bits the user's write would clear.
     // Not where that user cannot reach the folder; the rows after these run.
     if (!reached)
         std::printf("the ordinary user cannot reach %s: its rows are passed over\n", dir.Path().c_str());
     const std::string shared = dir.Path() + "shared/", mine = dir.Path() + "mine/";
     ASSERT_TRUE(dir.MakeOrdinaryUserFolders());
     const std::string own = mine + "own.svg", theirs = dir.Write("mine/theirs.svg", "another user's picture"),
-                      closed = dir.Write("mine/closed.svg", "another user's picture");
+                      closed = dir.Write("mine/closed.svg", "another user's picture"),
+                      setIds = dir.Write("mine/set-ids.svg", "the user's picture");
     gSwap = {dir.Write("mine/swap.svg", "another user's picture"), dir.Write("shared/swapped.svg", "mine")};
     ASSERT_TRUE(::chmod(closed.c_str(), 0600) == 0 && ::chmod(gSwap.first.c_str(), 0666) == 0 &&
                 ::chmod(gSwap.second.c_str(), 0666) == 0 &&
-                ::chown(gSwap.second.c_str(), 65534, 65534) == 0 && ::chmod(mine.c_str(), 01755) == 0);
+                ::chown(gSwap.second.c_str(), 65534, 65534) == 0 && ::chmod(mine.c_str(), 01755) == 0 &&
+                ::chown(setIds.c_str(), 65534, 65534) == 0 && ::chmod(setIds.c_str(), 06750) == 0);
     const struct {
         std::string picture;
         unsigned refusals;
@@ -773,6 +837,7 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         {theirs, kOrdinaryUser | kDieBetweenRenames, -1, "new picture", "another user's picture", ""},
         {theirs, kOrdinaryUser, 0, "new picture", "", ""},
         {own, 0, 0, "new picture", "", ""},
+        {setIds, kOrdinaryUser, 0, "new picture", "", ""},
         {closed, kOrdinaryUser, 70, "another user's picture", "", "neither read nor write"},
         {gSwap.second, kFailFlush, 75, "another user's picture", "", "cannot flush to disk"},
     };
@@ -801,7 +866,7 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
             << row.picture;
         size_t kept = 0;
         // A kept file in a group other than the picture's gives that group
-        // what everyone else has.
+        // what everyone else has, as the picture gave its own.
         for (const std::string& entry : Temporaries(folder)) {
             struct stat k {};
             kept += ReadFile(folder + "/" + entry) == row.kept &&
