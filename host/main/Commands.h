@@ -5,6 +5,7 @@
 // is a new entry; main() needs no change.
 #include <CLI/CLI.hpp>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "root/cvDataManager.h"
 
 namespace host {
+
+class DataSetFiles;
 
 // Exit statuses.
 constexpr int kDone = 0;
@@ -31,6 +34,9 @@ struct CommandContext {
     // printed then) or the root recorded one: a refused query, a statement
     // the engine could not run, an error report.
     bool Failed() const { return root.ErrorNumber() != 0 || shown.Failures() > 0; }
+    // The data set's files, found at the command's first output check and
+    // kept for the next (OutputFilesWritable).
+    std::shared_ptr<const DataSetFiles> dataSet = nullptr;
 };
 
 using CommandRun = std::function<int(CommandContext&)>;

@@ -1,5 +1,6 @@
 #include "OutputFiles.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,16 +52,30 @@ std::string FolderProblem(const std::string& written) {
     return "";
 }
 
+// True when `file` holds a database of the engine, or cannot be read to
+// tell: a data file that the core database may link.
+bool MayBeDatabase(const std::string& file) {
+    static constexpr char kHeader[] = "SQLite format 3";  // with its NUL, the file's first 16 bytes
+    char start[sizeof kHeader] = {};
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return true;
+    const ssize_t n = ::pread(fd, start, sizeof start, 0);
+    ::close(fd);
+    return n < 0 ||
+           (n == static_cast<ssize_t>(sizeof start) && std::memcmp(start, kHeader, sizeof start) == 0);
+}
+
 }  // namespace
 
 std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bForce,
-                               const FileNotes& dataSet) {
+                               const DataSetFiles& dataSet) {
     // Where each output's links end: the file a write makes or replaces.
     std::vector<std::string> writtenFiles(outputs.size());
     for (size_t i = 0; i < outputs.size(); ++i) {
         const std::string& out = outputs[i];
         if (out.empty()) continue;
         std::string& written = writtenFiles[i];
+        bool replaces = false;  // a file is there, which the write replaces
         try {
             const OutputDestination destination = OutputDestinationOf(out, kSource);
             switch (destination.target) {
@@ -74,6 +89,7 @@ std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bFo
                     break;
             }
             written = destination.file;
+            replaces = destination.target == OutputTarget::RegularFile;
         } catch (const Error& e) {
             return e.Description();
         }
@@ -84,18 +100,28 @@ std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bFo
                 return (out == outputs[j] ? out + " is named twice"
                                           : out + " and " + outputs[j] + " are one file") +
                        "; give each output a file of its own";
-        const FileRead* read = FileReadAs(written);
-        if (!read) read = dataSet.Find(written);
-        if (read)
-            return (SameName(out, read->path) ? out + " is a file" : out + " is the file " + read->path) +
+        // The name given counts as well as where its links end: a link
+        // among the chart definitions is read as one, wherever it leads.
+        std::string read;
+        if (const FileRead* note = FileReadAs(written)) read = note->path;
+        if (read.empty()) read = dataSet.FileAs(written);
+        if (read.empty()) read = dataSet.FileAs(out);
+        if (!read.empty())
+            return (SameName(out, read) ? out + " is a file" : out + " is the file " + read) +
                    " the command reads; give its output another name";
+        if (!dataSet.LinksUnknown().empty() && replaces && MayBeDatabase(written))
+            return out +
+                   " is a database file, and the core database cannot be read to tell whether it links it (" +
+                   dataSet.LinksUnknown() + "); give its output another name";
     }
     return "";
 }
 
 bool OutputFilesWritable(CommandContext& c, const std::vector<std::string>& outputs, bool bForce) {
-    const std::string problem =
-        OutputFilesProblem(outputs, bForce, c.settings ? DataSetFiles(c.root, *c.settings) : FileNotes());
+    if (!c.dataSet)
+        c.dataSet = c.settings ? std::make_shared<const DataSetFiles>(c.root, *c.settings)
+                               : std::make_shared<const DataSetFiles>();
+    const std::string problem = OutputFilesProblem(outputs, bForce, *c.dataSet);
     if (!problem.empty()) c.console.Say(problem);
     return problem.empty();
 }

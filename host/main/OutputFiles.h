@@ -9,13 +9,14 @@
 // (DataSetFiles), whatever name the output was given.  A command checks
 // once it has opened its inputs and before it works, and once more just
 // before its files take their names, so that a file first read while it
-// worked is protected too.  The writes themselves go through the atomic
-// write with the ExistingFile that Existing() gives, so a file that appears
-// in the meantime is not replaced either.
+// worked is protected too; the data set is found at the first check only.  The writes themselves go through
+// the atomic write with the ExistingFile that Existing() gives, so a file that appears in the meantime is not
+// replaced either.
 #include <string>
 #include <vector>
 
 #include "host/main/Commands.h"
+#include "host/main/DataSet.h"
 #include "platform/runtime/AtomicWrite.h"
 #include "platform/runtime/FilesRead.h"
 
@@ -28,14 +29,16 @@ inline ExistingFile Existing(bool bForce) { return bForce ? ExistingFile::Replac
 // they can): the first output that leads to something other than a regular
 // file, lies in a folder that is not there or may not be written, is there
 // already without `bForce`, names the same file as an earlier output, or is
-// a file noted as read on this thread or among `dataSet`, said alike as a
-// file the command reads.  Empty names are left out.
+// a file noted as read on this thread or one of `dataSet`, said alike as a
+// file the command reads, or, while the core database's links are unknown,
+// would replace a database file (which it might link).  Empty names are
+// left out.
 std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bForce,
-                               const FileNotes& dataSet);
+                               const DataSetFiles& dataSet);
 
 // True when the outputs can be written, the data set being the one of the
-// command's settings; otherwise says OutputFilesProblem on the console and
-// returns false.
+// command's settings (found at the first call and kept in `c`); otherwise
+// says OutputFilesProblem on the console and returns false.
 bool OutputFilesWritable(CommandContext& c, const std::vector<std::string>& outputs, bool bForce);
 
 }  // namespace host

@@ -70,30 +70,43 @@ void Connection::Open(const std::string& sConnectionString) {
     connectionString_ = text;
 }
 
+std::vector<Connection::Link> Connection::ReadLinks(const SqliteDatabase& db) {
+    std::vector<Link> links;
+    {
+        SqliteStatement probe(
+            db.Handle(),
+            "SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = 'LinkedTables' COLLATE NOCASE");
+        if (!probe.Step()) return links;
+    }
+    SqliteStatement rows(db.Handle(), "SELECT Name, Datasource, ForeignName FROM main.LinkedTables");
+    while (rows.Step()) {
+        Link l{ColumnString(rows.get(), 0), ColumnString(rows.get(), 1), ColumnString(rows.get(), 2)};
+        if (l.name.empty() || l.file.empty()) continue;
+        if (l.foreign.empty()) l.foreign = l.name;
+        l.file = LinkedFile(l.file, db.Path());
+        links.push_back(std::move(l));
+    }
+    return links;
+}
+
+std::vector<std::string> Connection::LinkedDataFiles(const std::string& sDatabase) {
+    SqliteDatabase db;
+    db.Open(sDatabase, true);
+    std::vector<std::string> files;
+    for (const Link& l : ReadLinks(db))
+        if (std::find(files.begin(), files.end(), l.file) == files.end()) files.push_back(l.file);
+    return files;
+}
+
 void Connection::AttachLinkedTables() {
     schemaOf_.clear();
     unlinked_.clear();
-    sqlite3* db = db_.Handle();
-    {
-        SqliteStatement probe(
-            db,
-            "SELECT 1 FROM main.sqlite_master WHERE type = 'table' AND name = 'LinkedTables' COLLATE NOCASE");
-        if (!probe.Step()) return;
-    }
     // The links of each file, files in the order their first link comes.
     std::vector<std::pair<std::string, std::vector<Link>>> files;
-    {
-        SqliteStatement rows(db, "SELECT Name, Datasource, ForeignName FROM main.LinkedTables");
-        while (rows.Step()) {
-            Link l{ColumnString(rows.get(), 0), ColumnString(rows.get(), 1), ColumnString(rows.get(), 2)};
-            if (l.name.empty() || l.file.empty()) continue;
-            if (l.foreign.empty()) l.foreign = l.name;
-            l.file = LinkedFile(l.file, db_.Path());
-            auto it =
-                std::find_if(files.begin(), files.end(), [&l](const auto& f) { return f.first == l.file; });
-            if (it == files.end()) it = files.insert(files.end(), {l.file, {}});
-            it->second.push_back(std::move(l));
-        }
+    for (Link& l : ReadLinks(db_)) {
+        auto it = std::find_if(files.begin(), files.end(), [&l](const auto& f) { return f.first == l.file; });
+        if (it == files.end()) it = files.insert(files.end(), {l.file, {}});
+        it->second.push_back(std::move(l));
     }
     for (const auto& [file, links] : files) AttachFile(file, links);
 }

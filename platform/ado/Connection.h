@@ -47,6 +47,12 @@ public:
     const std::string& DataSource() const { return db_.Path(); }
     // The engine's version, which error reports print as the ADO version.
     std::string Version() const;
+    // The data files that the database file `sDatabase` links (its
+    // LinkedTables rows, a relative name taken from its folder), each once,
+    // read through a read-only handle of its own that attaches nothing;
+    // none when it has no such table.  Raises &H80004005 naming the file
+    // when it cannot be read.
+    static std::vector<std::string> LinkedDataFiles(const std::string& sDatabase);
     std::string TypeName() const override { return "Connection"; }
 
 private:
@@ -62,6 +68,9 @@ private:
         std::string reason;
     };
 
+    // The links of the open database `db`, as its LinkedTables rows give
+    // them (each file made a path); none when it has no such table.
+    static std::vector<Link> ReadLinks(const SqliteDatabase& db);
     void AttachLinkedTables();
     // Attaches the file of `links` (all one file) and makes their views; the
     // links that got none are kept in unlinked_ with the reason.

@@ -272,6 +272,7 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
     for (const std::string& file : dataSet) before[file] = ReadFile(file);
     std::filesystem::create_symlink(annual, Out("annual-link.db"));
     std::filesystem::create_hard_link(query, Out("hard.xml"));
+    std::filesystem::create_hard_link(dataSet[2], Out("hard-chart.xml"));
     // A pipe named through the host's own open files, as /dev/stdout names
     // standard output when it is piped.
     int pipeEnds[2];
@@ -313,6 +314,7 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
         {{dataSet[1]}, true, "Notes.db is a file the command reads"},
         {{Out("new.svg"), dataSet[2]}, true, "FieldProduction.xml is a file the command reads"},
         {{dataSet[3]}, true, "indGB.dat is a file the command reads"},
+        {{Out("hard-chart.xml")}, true, "is the file " + dataSet[2] + " the command reads"},
     };
     std::filesystem::create_directory(Out("sub"));
     for (const Case& c : cases) {
@@ -395,24 +397,47 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
     ASSERT_TRUE(scratch.MakeOrdinaryUserFolders());
     std::filesystem::create_symlink(Out("shared/c.svg"), Out("mine/link.svg"));
     const std::string own = Out("mine/own.svg");
+    // The data set's folders whose files are found by listing them, the
+    // user's own and entered but not listed (0300): their files are the data
+    // set's all the same, reached through a link or reaching through one.
+    const std::string backup = data.Write("Core/Database/Annual.bak", "an older release's data");
+    const std::string sharedDefinition = data.Path() + "Charts/Definitions/Shared.xml";
+    std::filesystem::create_symlink(scratch.Write("mine/shared.xml", "<TerralithChart/>"), sharedDefinition);
+    for (const auto& [link, file] : {std::pair{Out("mine/backup.xml"), backup},
+                                     {Out("mine/index.xml"), dataSet[3]},
+                                     {Out("mine/chart.svg"), dataSet[2]}})
+        std::filesystem::create_symlink(file, link);
+    std::filesystem::create_directory_symlink(data.Path() + "Core/Database", Out("mine/database"));
+    for (const char* folder : {"Core/Database", "Charts/Definitions", "Quartz"})
+        ASSERT_TRUE(::chown((data.Path() + folder).c_str(), 65534, 65534) == 0 &&
+                    ::chmod((data.Path() + folder).c_str(), 0300) == 0);
     const struct {
         std::string picture;
         int status;
         std::string says;
+        bool made = false;  // by new, not chart
     } asUser[] = {
         {Out("shared/c.svg"), 1, "c.svg\": cannot replace another user's file in a shared folder"},
         {Out("mine/link.svg"), 1, "shared folder (the link leads to \"" + Out("shared/c.svg") + "\")"},
         {own, 0, ""},
+        {Out("mine/backup.xml"), 1, "is the file " + backup + " the command reads", true},
+        {Out("mine/database/Annual.bak"), 1, "is the file " + backup + " the command reads", true},
+        {Out("mine/index.xml"), 1, "is the file " + dataSet[3] + " the command reads", true},
+        {Out("mine/chart.svg"), 1, "is the file " + dataSet[2] + " the command reads"},
+        {sharedDefinition, 1, "Shared.xml is a file the command reads"},
     };
     for (const auto& row : asUser) {
         const std::string grid = Out("mine/") + std::to_string(row.status) + ".csv";
+        const std::string before = ReadFile(row.picture);
         const pid_t child = ::fork();
         if (child == 0) {
             // The program is opened before the user changes, and run by that
             // descriptor: the build's folder may be one the user cannot search.
             const int program = ::open(TERRALITH_BINARY, O_RDONLY);
             if (program < 0 || !BecomeOrdinaryUser()) ::_exit(99);
-            ::_exit(Run({"chart", "FieldCapex", query, "--svg", row.picture, "--grid", grid, "--force"},
+            ::_exit(Run(row.made ? std::vector<std::string>{"new", "--type", "Field", row.picture, "--force"}
+                                 : std::vector<std::string>{"chart", "FieldCapex", query, "--svg",
+                                                            row.picture, "--grid", grid, "--force"},
                         "/proc/self/fd/" + std::to_string(program))
                         .status &
                     0xff);
@@ -422,7 +447,8 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
         const std::string err = ReadFile(Out("stderr"));
         EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, row.status) << err;
         EXPECT_TRUE(row.says.empty() ? err.empty() : Has(err, row.says)) << err;
-        EXPECT_EQ(Has(ReadFile(row.picture), "<svg"), row.status == 0) << ReadFile(row.picture);
+        EXPECT_TRUE(row.status == 0 ? Has(ReadFile(row.picture), "<svg") : ReadFile(row.picture) == before)
+            << row.picture << ": " << ReadFile(row.picture);
         EXPECT_EQ(std::filesystem::exists(grid), row.status == 0) << err;
         for (const std::string& folder :
              {std::filesystem::path(row.picture).parent_path().string(), Out("mine")})

@@ -585,19 +585,24 @@ TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
     EXPECT_TRUE(std::filesystem::is_directory(scratch.Path() + "folder.xml"));
 
     // Nor a file the command reads, even with --force, whatever its name, nor
-    // one of the data set that it does not read (a layout, a database, a
-    // chart file).
+    // one of the data set that it does not read (a layout the settings name
+    // by its whole path, a database, a data file the core database links
+    // outside its folder with the start-up repair off, a chart file).
     const std::string defaultQuery = data.Path() + "Default/Default.xml";
     const std::string defaultBefore = ReadFile(defaultQuery);
     const std::string layout = data.Path() + "Default/GridLayouts.xml";
     const std::string layoutBefore = ReadFile(layout),
                       annualBefore = ReadFile(data.Path() + "Core/Database/Annual.db");
+    SetSetting("DefaultLayoutFile", layout);
+    const std::string linked = data.Write("Linked/Annual.db", annualBefore);
+    data.Write("Core/Database/Options.ini", "[Startup]\nCheckAttachedTables=no\n");
+    Exec(DatabasePath(), "UPDATE LinkedTables SET Datasource = '" + Replace(linked, "'", "''") + "'");
     std::filesystem::create_symlink(defaultQuery, scratch.Path() + "default-link.xml");
     std::filesystem::create_symlink(layout, scratch.Path() + "layout-link.xml");
     for (const std::string& input :
          {data.Path() + "Host.settings.xml", defaultQuery, data.Path() + "Translations.xml",
           scratch.Path() + "default-link.xml", layout, scratch.Path() + "layout-link.xml",
-          data.Path() + "Core/Database/Annual.db", data.Path() + "Charts/ChartManifest.xml"}) {
+          data.Path() + "Core/Database/Annual.db", linked, data.Path() + "Charts/ChartManifest.xml"}) {
         run = Run({"new", "--force", "--type", "Well", input});
         EXPECT_EQ(run.status, 1) << input;
         EXPECT_TRUE(Has(run.err, " the command reads; give its output another name")) << run.err;
@@ -605,7 +610,18 @@ TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
     EXPECT_EQ(ReadFile(defaultQuery), defaultBefore);
     EXPECT_EQ(ReadFile(layout), layoutBefore);
     EXPECT_EQ(ReadFile(data.Path() + "Core/Database/Annual.db"), annualBefore);
+    EXPECT_EQ(ReadFile(linked), annualBefore);
     EXPECT_EQ(ReadFile(data.Path() + "Host.settings.xml"), settingsXml);
+    // A core database that cannot be read hides what it links: new still
+    // writes, but replaces no database file.
+    const std::string core = ReadFile(DatabasePath());
+    data.Write("Core/Database/Terralith.db", "no database");
+    run = Run({"new", "--force", "--type", "Well", linked});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(Has(run.err, " is a database file, and the core database cannot be read")) << run.err;
+    EXPECT_EQ(ReadFile(linked), annualBefore);
+    EXPECT_EQ(Run({"new", "--force", "--type", "Well", out}).status, 0);
+    data.Write("Core/Database/Terralith.db", core);
 
     // Every name the folder takes can be written, and replaced: the longest
     // too, though its temporary name could not hold it whole.
