@@ -9,8 +9,9 @@
 // (DataSetFiles), whatever name the output was given.  A command checks
 // once it has opened its inputs and before it works, and once more just
 // before its files take their names, so that a file first read while it
-// worked is protected too; the data set is found at the first check only.  The writes themselves go through
-// the atomic write with the ExistingFile that Existing() gives, so a file that appears in the meantime is not
+// worked is protected too; the data set is found at the first check only.
+// The writes themselves go through the atomic write with the ExistingFile
+// that Existing() gives, so a file that appears in the meantime is not
 // replaced either.
 #include <string>
 #include <vector>
