@@ -54,11 +54,12 @@ inline void OnTerminate() {
 
 // The folder a run writes its data set and files into, made in the temporary
 // folder on the first call.  It is removed with everything in it however the
-// run ends: on return from main or exit(), on an uncaught exception, and on
-// SIGINT, SIGTERM, SIGHUP or SIGPIPE (a signal the run was started ignoring stays
-// ignored), after which the signal ends the run as it would have.  The data
-// sets are hundreds of megabytes and live in statics that are never
-// destroyed, so nothing else would remove them.
+// run ends short of SIGKILL and a crash: on return from main or exit(), on an
+// uncaught exception, and on every signal the tests' folders go on (Ctrl-C,
+// Ctrl-\, a kill, a closed terminal or pipe: RemoveFoldersWhenStopped), after
+// which the signal ends the run as it would have.  The data sets are hundreds
+// of megabytes and live in statics that are never destroyed, so nothing else
+// would remove them.
 inline const TempDir& Scratch() {
     static const TempDir* dir = [] {
         RemoveFoldersWhenStopped();

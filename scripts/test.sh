@@ -8,6 +8,96 @@ if [ -n "${TMPDIR:-}" ] && { [ ! -d "$TMPDIR" ] || [ ! -w "$TMPDIR" ]; }; then
   echo "TMPDIR is $TMPDIR, which is not a folder this user may write in; make it or unset TMPDIR" >&2
   exit 1
 fi
-bash scripts/build.sh
+
+# A stop sent to this script alone (a kill, a closed terminal, a timeout)
+# would end it and leave what it runs going on, orphaned: a build for
+# minutes, or ctest running the rest of the suite.  So each step runs while
+# the script waits for it, and a stop is passed on to the step and to every
+# process below it; once the step has ended, the script ends by the same
+# signal, as whoever waits for it expects.  These are the signals the tests
+# take as stops (tests/support/TempDir.cpp), the real-time ones last; a
+# Ctrl-C from the terminal reaches every process by itself, and twice does
+# no harm.
+stops=(INT QUIT TERM HUP PIPE ALRM USR1 USR2 IO PROF VTALRM XCPU XFSZ STKFLT PWR)
+for ((n = $(kill -l RTMIN); n <= $(kill -l RTMAX); n++)); do
+  stops+=("$(kill -l "$n")")
+done
+step=
+
+# The processes below the process $1, as /proc gives each one's parent.
+below() {
+  local -A parent=()
+  local stat line pid
+  for stat in /proc/[0-9]*/stat; do
+    { read -r line <"$stat"; } 2>/dev/null || continue
+    pid=${line%% *}
+    # The name, within parentheses, may hold anything: the parent is the
+    # second field after its last ")".
+    line=${line##*) }
+    line=${line#* }
+    parent[$pid]=${line%% *}
+  done
+  local -a found=("$1")
+  local at=0
+  while [ "$at" -lt "${#found[@]}" ]; do
+    for pid in "${!parent[@]}"; do
+      [ "${parent[$pid]}" = "${found[$at]}" ] && found+=("$pid")
+    done
+    at=$((at + 1))
+  done
+  echo "${found[@]:1}"
+}
+
+# Returns once none of the processes "$@" runs (a zombie has ended), or
+# after ten seconds.
+await_end() {
+  local pid line waited=0
+  for pid in "$@"; do
+    while [ "$waited" -lt 200 ] && { read -r line <"/proc/$pid/stat"; } 2>/dev/null; do
+      line=${line##*) }
+      [ "${line%% *}" = Z ] && break
+      sleep 0.05
+      waited=$((waited + 1))
+    done
+  done
+}
+
+stopped() {
+  local sig=$1
+  if [ -n "$step" ]; then
+    # Every process is named before any is signalled: one that ends first
+    # would hand its own to init, out of reach.
+    local -a pids
+    read -ra pids <<<"$(below "$step")"
+    kill -s "$sig" "$step" "${pids[@]}" 2>/dev/null || true
+    wait "$step" 2>/dev/null || true
+    await_end "${pids[@]}"
+  fi
+  trap - "$sig"
+  kill -s "$sig" $$
+  # Bash ignores SIGQUIT whatever its trap: end as a shell reports it.
+  exit $((128 + $(kill -l "$sig")))
+}
+for sig in "${stops[@]}"; do
+  # shellcheck disable=SC2064
+  trap "stopped $sig" "$sig"
+done
+
+# Runs "$@" as a step and waits for it; its exit status.  A command run in
+# the background has Ctrl-C and Ctrl-\ ignored and reads nothing: it gets
+# them back, and the script's standard input.
+run() {
+  (
+    trap - INT QUIT
+    exec "$@"
+  ) <&0 &
+  step=$!
+  local status=0
+  wait "$step" || status=$?
+  step=
+  return "$status"
+}
+
+run bash scripts/build.sh
 build_dir=${BUILD_DIR:-build}
-ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+run ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"

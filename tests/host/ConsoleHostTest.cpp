@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 #include <utility>
 
 #include "support/RootFixture.h"
@@ -32,10 +33,14 @@ using Env = std::vector<std::pair<std::string, std::string>>;  // an empty value
 
 constexpr auto kPatience = std::chrono::seconds(60);
 
-// Which program runs, and in which folder ("" the test's own).
+// Which program runs, and in which folder ("" the test's own); and where
+// its standard output goes: a pipe the test reads, left not blocking and
+// read slowly on request, or the file `output` ("/dev/full").
 struct Program {
     std::string path = TERRALITH_BINARY;
-    std::string folder;
+    std::string folder = {};
+    bool slowNotBlocking = false;
+    std::string output = {};
 };
 
 // What the child does between fork and exec: the folder, the environment,
@@ -82,12 +87,18 @@ HostRun Terralith(const std::vector<std::string>& args, const Env& env = {}, boo
     const std::string errFile = scratch.Path() + "stderr";
     int out[2], in[2];
     if (pipe(out) != 0 || pipe(in) != 0) return {};
+    if (program.slowNotBlocking) {
+        // As a program sharing the pipe may leave it: full at once, and a
+        // write that does not fit fails with EAGAIN.
+        fcntl(out[0], F_SETPIPE_SZ, 4096);
+        fcntl(out[1], F_SETFL, O_NONBLOCK);
+    }
     pid_t pid = fork();
     if (pid == 0) {
         int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         int input = openStdin ? in[0] : open("/dev/null", O_RDONLY);
         dup2(input, STDIN_FILENO);
-        dup2(out[1], STDOUT_FILENO);
+        dup2(program.output.empty() ? out[1] : open(program.output.c_str(), O_WRONLY), STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
         close(out[0]);
         close(in[1]);
@@ -96,7 +107,9 @@ HostRun Terralith(const std::vector<std::string>& args, const Env& env = {}, boo
     close(out[1]);
     close(in[0]);
     HostRun run;
-    run.status = Collect(pid, out[0], run.out);
+    run.status = Collect(pid, out[0], run.out, [&](std::string&, int) {
+        if (program.slowNotBlocking) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    });
     close(out[0]);
     close(in[1]);
     std::ifstream errors(errFile, std::ios::binary);
@@ -172,21 +185,31 @@ TEST_F(ConsoleHost, InfoOptionAndAssetCodeOnTheSampleData) {
     EXPECT_EQ(option.status, 0);
     EXPECT_EQ(option.out, "2024\n");
 
+    // Into a pipe left not blocking (another program sharing it may leave
+    // it so) and read slowly, no line is lost: the host waits for room.
+    const std::vector<std::string> wells = {settings, "list", "well-locations", "11,12,21"};
+    HostRun slow = Terralith(wells, {}, false, {.slowNotBlocking = true});
+    EXPECT_EQ(slow.status, 0) << slow.err;
+    EXPECT_EQ(slow.out, Terralith(wells).out);
+
     HostRun asset = Terralith({settings, "asset-code", "GB", "AP GWILYM"});
     EXPECT_EQ(asset.status, 0);
     EXPECT_EQ(asset.out, "QZF0001073|Field|ap Gwilym|APGWILYM|O\n");
     EXPECT_EQ(Terralith({settings, "asset-code", "gb", "AP GWILYM"}).out, asset.out) << "any letter case";
     EXPECT_EQ(Terralith({settings, "asset-code", "Gb", "", "QZF0001073"}).out, asset.out);
 
-    // What is not there is a failure, said on standard error only.
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {settings, "asset-code", "GB", "no such field"},
-             {settings, "asset-code", "GB", "", "QZF9999999"},
-             {settings, "asset-code", "ZZ", "x"},
-             {settings, "option", "NoSuchKey"},
+    // What is not there is a failure, said on standard error only; so are
+    // results that cannot be written (a full disk), help too.
+    for (const auto& [args, output] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{settings, "asset-code", "GB", "no such field"}, ""},
+             {{settings, "asset-code", "GB", "", "QZF9999999"}, ""},
+             {{settings, "asset-code", "ZZ", "x"}, ""},
+             {{settings, "option", "NoSuchKey"}, ""},
+             {{settings, "info"}, "/dev/full"},
+             {{"--help"}, "/dev/full"},
          }) {
-        HostRun missing = Terralith(args);
-        EXPECT_EQ(missing.status, 1) << args[1] << " " << args[2];
+        HostRun missing = Terralith(args, {}, false, {.output = output});
+        EXPECT_EQ(missing.status, 1) << args.back() << " " << output;
         EXPECT_EQ(missing.out, "");
         EXPECT_TRUE(Has(missing.err, "terralith: ")) << missing.err;
     }

@@ -29,6 +29,7 @@
 
 #include "HostCommandFixture.h"
 #include "host/main/Interrupt.h"
+#include "host/main/ResultLines.h"
 #include "interfaces/IQuery.h"
 #include "interfaces/IQueryManager.h"
 #include "support/Fifo.h"
@@ -1068,4 +1069,25 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
         EXPECT_FALSE(Has(shown, "answer is")) << c.where << ": Ctrl-C is the answer\n" << shown;
     }
     sqlite3_close(holder);
+
+    // Every line the writer takes is a point, a later one as well as the
+    // first, and the lines taken before the Ctrl-C are written whole: seen in
+    // this process, where the instant between two lines can be chosen.
+    for (const std::string taken : {"", "first\n", "first\nsecond\n"}) {
+        host::Interruptible interruptible;
+        int ends[2];
+        ASSERT_EQ(pipe(ends), 0);
+        {
+            host::ResultLines out(ends[1]);
+            out << taken;
+            std::raise(SIGINT);
+            EXPECT_THROW(out << "next\n", host::Cancelled) << taken;
+            EXPECT_TRUE(out.WriteAll()) << taken;
+        }
+        close(ends[1]);
+        char written[64];
+        const ssize_t n = read(ends[0], written, sizeof written);
+        close(ends[0]);
+        EXPECT_EQ(std::string(written, static_cast<size_t>(std::max<ssize_t>(n, 0))), taken);
+    }
 }

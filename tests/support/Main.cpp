@@ -1,6 +1,6 @@
 // The main of every test program: the tests' folders go, and the programs
-// they start end, however the program ends short of SIGKILL, the end of the
-// ctest that started it included.
+// they start end, however the program ends short of SIGKILL and a crash, the
+// end of the ctest that started it included.
 #include <gtest/gtest.h>
 
 #include "support/TempDir.h"

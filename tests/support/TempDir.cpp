@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <linux/limits.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
@@ -21,14 +22,20 @@
 
 namespace {
 
-// The signals that stop a run: Ctrl-C, kill, a closed terminal, and a reader
-// that went away (`| head`).
-constexpr int kStops[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+// The signals that stop a run: every one whose default action ends the
+// process (Ctrl-C, Ctrl-\, a kill, a closed terminal, a reader that went
+// away, an alarm, a limit reached), the real-time ones included, but SIGKILL,
+// which no handler sees, and the signals of a crash (SIGSEGV, SIGBUS, SIGFPE,
+// SIGILL, SIGABRT, SIGSYS, SIGTRAP), after which nothing the process holds
+// can be trusted.
+constexpr int kStops[] = {SIGINT,  SIGQUIT, SIGTERM,   SIGHUP,  SIGPIPE, SIGALRM,   SIGUSR1, SIGUSR2,
+                          SIGPOLL, SIGPROF, SIGVTALRM, SIGXCPU, SIGXFSZ, SIGSTKFLT, SIGPWR};
 
 sigset_t Stops() {
     sigset_t stops;
     sigemptyset(&stops);
     for (int sig : kStops) sigaddset(&stops, sig);
+    for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig) sigaddset(&stops, sig);
     return stops;
 }
 
@@ -138,30 +145,39 @@ pid_t ParentOf(const char* pid) {
     return parent;
 }
 
-// Ends every process this one started, and theirs, which come to this one
-// (a subreaper) as their parents end: none may write into a folder while it
-// is removed, nor outlive the test.
-void EndChildren() {
+// Sends `sig` to every child of this process, and reaps those that have
+// ended (waiting for each when `wait`); false when there was none.
+bool SignalChildren(int sig, bool wait) {
     const pid_t self = getpid();
     alignas(dirent64) char buffer[4096];
-    for (int pass = 0; pass < 100; ++pass) {
-        const int proc = open("/proc", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (proc < 0) return;
-        bool found = false;
-        for (ssize_t n; (n = getdents64(proc, buffer, sizeof buffer)) > 0;) {
-            for (ssize_t at = 0; at < n;) {
-                const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
-                at += entry->d_reclen;
-                pid_t pid = 0;
-                for (const char* c = entry->d_name; *c >= '0' && *c <= '9'; ++c) pid = pid * 10 + (*c - '0');
-                if (pid <= 0 || ParentOf(entry->d_name) != self) continue;
-                found = true;
-                kill(pid, SIGKILL);
-                waitpid(pid, nullptr, __WALL);
-            }
+    const int proc = open("/proc", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (proc < 0) return false;
+    bool found = false;
+    for (ssize_t n; (n = getdents64(proc, buffer, sizeof buffer)) > 0;) {
+        for (ssize_t at = 0; at < n;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
+            at += entry->d_reclen;
+            pid_t pid = 0;
+            for (const char* c = entry->d_name; *c >= '0' && *c <= '9'; ++c) pid = pid * 10 + (*c - '0');
+            if (pid <= 0 || ParentOf(entry->d_name) != self) continue;
+            found = true;
+            kill(pid, sig);
+            waitpid(pid, nullptr, __WALL | (wait ? 0 : WNOHANG));
         }
-        close(proc);
-        if (!found) return;
+    }
+    close(proc);
+    return found;
+}
+
+// Ends every process this one started, and theirs, which come to this one
+// (a subreaper) as their parents end: none may write into a folder while it
+// is removed, nor outlive the test.  They are asked first, for up to a
+// second: a process a test forked has folders of its own, which it removes
+// on SIGTERM as this one does, and SIGKILL would leave them.  Whatever is
+// left then is killed.
+void EndChildren() {
+    for (int pass = 0; pass < 100 && SignalChildren(SIGTERM, false); ++pass) poll(nullptr, 0, 10);
+    for (int pass = 0; pass < 100 && SignalChildren(SIGKILL, true); ++pass) {
     }
 }
 
@@ -209,9 +225,13 @@ void RemoveFoldersWhenStopped() {
         stop.sa_handler = OnStop;
         stop.sa_mask = Stops();
         stop.sa_flags = SA_RESETHAND;
-        for (int sig : kStops) {
+        // Only where the action is the default one: a signal ignored stays
+        // ignored, and one something else handles (a profiler's SIGPROF) is
+        // left to it.
+        for (int sig = 1; sig <= SIGRTMAX; ++sig) {
             struct sigaction was {};
-            if (sigaction(sig, nullptr, &was) == 0 && was.sa_handler != SIG_IGN)
+            if (sigismember(&stop.sa_mask, sig) == 1 && sigaction(sig, nullptr, &was) == 0 &&
+                was.sa_handler == SIG_DFL)
                 sigaction(sig, &stop, nullptr);
         }
     });

@@ -1,6 +1,6 @@
 #pragma once
 // A temporary folder that lives as long as the test that made it, and goes
-// with it however the test ends short of SIGKILL.
+// with it however the test ends short of SIGKILL and a crash.
 #include <optional>
 #include <string>
 
@@ -34,11 +34,13 @@ private:
     int slot_ = -1;  // where the stop handlers find the folder
 };
 
-// Installs, once, handlers for SIGINT, SIGTERM, SIGHUP and SIGPIPE (a signal
-// this process was started ignoring stays ignored): they end the processes
-// this one started, remove the folders of the TempDirs this process made,
-// and then let the signal end the process as it would have, so that whoever
-// waits for it sees the signal.
+// Installs, once, handlers for every signal that ends a process by default
+// but SIGKILL and those of a crash: SIGINT, SIGQUIT, SIGTERM, SIGHUP,
+// SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, the real-time ones and the rest (a
+// signal this process was started ignoring stays ignored, one that something
+// else handles stays its): they end the processes this one started, remove
+// the folders of the TempDirs this process made, and then let the signal end
+// the process as it would have, so that whoever waits for it sees the signal.
 void RemoveFoldersWhenStopped();
 // For a test program's main: the stop handlers, and the program ends (by
 // SIGTERM, through them) when the process that started it, ctest, is gone;

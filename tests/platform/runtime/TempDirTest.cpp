@@ -3,6 +3,7 @@
 // stopped child leaves its parent's folders alone.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,11 +17,13 @@
 namespace {
 
 // What a test process reports once it is under way: itself, its folder
-// (with files two folders down) and a process it started.
+// (with files two folders down) and a process it forked, which has a folder
+// of its own.
 struct UnderWay {
     pid_t test = 0;
     pid_t started = 0;
     char folder[1024] = {};
+    char startedFolder[1024] = {};
 };
 
 [[noreturn]] void Idle() {
@@ -35,8 +38,16 @@ struct UnderWay {
     dir.Write("a/b/c.txt", "what a test wrote");
     UnderWay w;
     w.test = getpid();
+    int named[2];
+    if (pipe(named) != 0) _exit(99);
     w.started = fork();
-    if (w.started == 0) Idle();
+    if (w.started == 0) {
+        TempDir own;
+        own.Write("d/e.txt", "what the forked process wrote");
+        if (write(named[1], own.Path().c_str(), own.Path().size()) <= 0) _exit(99);
+        Idle();
+    }
+    if (read(named[0], w.startedFolder, sizeof w.startedFolder - 1) <= 0) _exit(99);
     std::strncpy(w.folder, dir.Path().c_str(), sizeof w.folder - 1);
     if (write(report, &w, sizeof w) != sizeof w) _exit(99);
     char c = 0;
@@ -74,6 +85,11 @@ TEST(TempDir, GoesWithItsTestHoweverAStopSignalEndsIt) {
         {SIGTERM, "kill"},
         {SIGHUP, "the terminal closed"},
         {SIGPIPE, "a write with no reader"},
+        {SIGQUIT, "Ctrl-\\"},
+        {SIGUSR1, "kill -USR1"},
+        {SIGUSR2, "kill -USR2"},
+        {SIGALRM, "an alarm"},
+        {SIGRTMIN + 2, "a real-time signal"},
         {SIGTERM, "the runner ended"},
     };
     for (const auto& row : rows) {
@@ -86,6 +102,9 @@ TEST(TempDir, GoesWithItsTestHoweverAStopSignalEndsIt) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            // SIGQUIT ends it with a core dump: none is written.
+            const rlimit noCore{0, 0};
+            setrlimit(RLIMIT_CORE, &noCore);
             close(report[0]);
             close(go[1]);
             if (byRunner) {
@@ -115,6 +134,9 @@ TEST(TempDir, GoesWithItsTestHoweverAStopSignalEndsIt) {
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == row.sig)
             << row.how << ": status " << status << ", not ended by " << strsignal(row.sig);
         EXPECT_FALSE(std::filesystem::exists(w.folder)) << row.how << ": " << w.folder << " is left";
+        // Asked to end, it removed its own folder; killed, it would have left it.
+        EXPECT_FALSE(std::filesystem::exists(w.startedFolder))
+            << row.how << ": " << w.startedFolder << ", the forked process's, is left";
         const bool startedRuns = kill(w.started, 0) == 0;
         EXPECT_FALSE(startedRuns) << row.how << ": the process the test started runs on";
         if (startedRuns) {
