@@ -538,7 +538,8 @@ std::string ChartFormat(const Variant& vValue, const std::string& sPattern) {
     const std::string pic = NamedPicture(sPattern);
     const std::vector<std::string> sections = Sections(pic);
     // One section without a digit place is a date picture, whatever the value.
-    if (sections.size() == 1 && !HasDigitPlace(pic)) return isDate ? FormatDate(serial, pic) : asItIs();
+    const bool firstHasDigits = HasDigitPlace(sections[0]);
+    if (sections.size() == 1 && !firstHasDigits) return isDate ? FormatDate(serial, pic) : asItIs();
     // Sections part values by their sign, which a number has and a date as its serial: the
     // third for zero, the second for below zero, where they are given, else the first.
     const bool signedValue = isNumber || (isDate && std::isfinite(serial));
@@ -548,9 +549,10 @@ std::string ChartFormat(const Variant& vValue, const std::string& sPattern) {
                           : d < 0 && sections.size() >= 2 && !sections[1].empty() ? 1
                                                                                   : 0;
     const std::string& section = sections[chosen];
+    const bool hasDigits = chosen == 0 ? firstHasDigits : HasDigitPlace(section);
     // A section of date marks writes the date, the value's own, sign and all (a date before
     // 30 December 1899 is below zero); any other is a number's, or a text alone.
-    if (!HasDigitPlace(section) && HasDateCodes(section)) return FormatDate(serial, section);
+    if (!hasDigits && HasDateCodes(section)) return FormatDate(serial, section);
     if (!isNumber) return asItIs();
     return (chosen == 0 && d < 0 ? "-" : "") + FormatNumberSection(std::fabs(d), section);
 }

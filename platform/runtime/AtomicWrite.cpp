@@ -451,8 +451,9 @@ std::string Stored(std::vector<ListEntry> entries) {
 }
 
 // The entry of `entries` tagged `tag` (and for a named one, with the id
-// `id`); null when there is none.
-ListEntry* EntryOf(std::vector<ListEntry>& entries, uint16_t tag, uint32_t id = kNoId) {
+// `id`); null when there is none.  A list given const gives a const entry.
+template <class Entries>
+auto EntryOf(Entries& entries, uint16_t tag, uint32_t id = kNoId) -> decltype(entries.data()) {
     const auto found = std::find_if(entries.begin(), entries.end(), [&](const ListEntry& e) {
         return e.tag == tag && (id == kNoId || e.id == id);
     });
@@ -522,7 +523,7 @@ CopyAccess AccessOfCopy(const struct stat& st, const std::string& stored, gid_t 
 // member of its `group` or as everyone else, and a member of a group it
 // names as everyone else.
 bool WithoutList(const CopyAccess& access, uid_t owner, gid_t group, uint16_t& groupBits) {
-    std::vector<ListEntry> entries = access.entries;
+    const std::vector<ListEntry>& entries = access.entries;
     const ListEntry* maskEntry = EntryOf(entries, kMaskEntry);
     const ListEntry* owningGroup = EntryOf(entries, kOwningGroupEntry);
     const ListEntry* everyone = EntryOf(entries, kEveryoneEntry);
