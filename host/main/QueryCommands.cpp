@@ -428,8 +428,10 @@ CommandRun DeclareNew(CLI::App& app) {
         "Writes a query file made from the data set's default query file (the settings' "
         "QueryManager/Query/Options/DefaultQueryFile in the data folder's Default/), with the asset type "
         "set.  Exit status 1 when OUT is there (without --force), is not a regular file, is a file the "
-        "command reads or a file of the data set (the settings, the default query file, a database, a layout "
-        "or chart file, also through a link), or cannot be written; OUT is written whole or not at all.");
+        "command reads or a file of the data set (the settings, the default query file, any file of the "
+        "core database's folder, a data file the core database links, a layout, chart or asset-code index "
+        "file, also through a link), is a database file while the core database cannot be read to tell "
+        "what it links, or cannot be written; OUT is written whole or not at all.");
     return [o](CommandContext& c) {
         Ref<IQuery> query = NewQuery(c);
         if (!query) return kFailed;
