@@ -43,8 +43,14 @@ void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<Ta
         return i < row.size() ? row[i] : empty;
     };
     if (!aligned) {
+        // CSV asked for on a terminal is still read by a person there: what a
+        // cell holds is shown, not obeyed, but for its line feeds, which stay
+        // within the quotes of their cell.  Into a pipe or a file every
+        // character is kept.
+        const bool shown = ResultsOnTerminal();
         auto line = [&](const TableRow& row) {
-            for (size_t i = 0; i < columns; ++i) out << (i ? "," : "") << CsvCell(cell(row, i));
+            for (size_t i = 0; i < columns; ++i)
+                out << (i ? "," : "") << CsvCell(shown ? VisibleText(cell(row, i), true) : cell(row, i));
             out << "\r\n";
         };
         line(heading);

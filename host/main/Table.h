@@ -24,7 +24,8 @@ void PrintText(std::ostream& out, const std::string& text);
 // as its widest cell so shown, two blanks between columns, no trailing
 // blanks.  CSV (for a program): the cells as they are, joined by ",", a
 // cell holding a comma, a quote or a line break put in quotes with its
-// quotes doubled, lines ended by CR LF.
+// quotes doubled, lines ended by CR LF; on a terminal each cell's control
+// characters but its line feeds are shown as escapes (VisibleText) first.
 void PrintTable(std::ostream& out, const TableRow& heading, const std::vector<TableRow>& rows, bool aligned);
 
 }  // namespace host

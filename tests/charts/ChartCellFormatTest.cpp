@@ -41,6 +41,7 @@ TEST(ChartFormat, NumberPicturesRoundHalvesAwayFromZeroOnTheDecimalDigits) {
     EXPECT_EQ(ChartFormat(Variant(0.000314159), "0.0E+0"), "3.1E-4");
     EXPECT_EQ(ChartFormat(Variant(99999), "00.0E+0"), "10.0E+4") << "rounding carries into the exponent";
     EXPECT_EQ(ChartFormat(Variant(12), "0E+ kt"), "12E+ kt") << "no exponent without its digits";
+    EXPECT_EQ(ChartFormat(Variant(1234.5), "#,##0.0 m"), "1,234.5 m") << "a unit letter, not a date mark";
     // Text between the digits stays where it stands, counted from the point.
     EXPECT_EQ(ChartFormat(Variant(1234567), "(000) 000-0000"), "(000) 123-4567");
     EXPECT_EQ(ChartFormat(Variant(3.14159), "0.00 0#"), "3.14 16");
@@ -56,6 +57,7 @@ TEST(ChartFormat, SectionsNamedPicturesAndWhatIsNoNumber) {
     EXPECT_EQ(ChartFormat(Variant(5), "0;(0)"), "5");
     EXPECT_EQ(ChartFormat(Variant(0), "0;(0);\"none\""), "none");
     EXPECT_EQ(ChartFormat(Variant(-5), "0;;\"none\""), "-5") << "an empty section takes the first";
+    EXPECT_EQ(ChartFormat(Variant(0), "0;-0;"), "0") << "an empty zero section takes the first";
     // A section without a digit place is its text alone, and sections make a number picture.
     EXPECT_EQ(ChartFormat(Variant(-5), "0;\"neg\""), "neg");
     EXPECT_EQ(ChartFormat(Variant(-1234.5), "#,##0.00;\"negative\""), "negative");

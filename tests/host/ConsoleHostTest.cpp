@@ -601,11 +601,21 @@ TEST_F(ConsoleHost, OnATerminalTheStatusLineIsClearedBeforeResults) {
     run = OnTerminal({"--settings", WriteSettings(), "option", "DataRelease"});
     EXPECT_TRUE(EndsWith(run.out, "2024\\r\r\nQ4\r\n")) << run.out;
     EXPECT_EQ(Terralith({"--settings", WriteSettings(), "option", "DataRelease"}).out, "2024\r\nQ4\n");
+    const std::string here = __FILE__;
+    // CSV asked for on a terminal shows a value too, its line feed kept within
+    // its quotes; into a pipe it keeps every character.
+    Exec(DatabasePath(), "UPDATE Field SET Field_Name = 'ap' || char(27) || '[31m' || char(10) || 'Rhys'");
+    const std::vector<std::string> csvRun = {
+        "--settings", WriteSettings(),
+        "run",        here.substr(0, here.rfind("/tests/")) + "/sample/queries/fields-gross.xml",
+        "--format",   "csv"};
+    run = OnTerminal(csvRun);
+    EXPECT_TRUE(Has(run.out, ",\"ap\\e[31m\r\nRhys\",") && !Has(run.out, "\x1b[31m")) << run.out;
+    EXPECT_TRUE(Has(Terralith(csvRun).out, ",\"ap\x1b[31m\nRhys\",")) << "into a pipe";
     // So is a statement that `run --sql` makes from a template the database holds.
     Exec(DatabasePath(),
          "UPDATE Options SET Value = 'SELECT A.* ' || char(27) || '[2J FROM <table/> A <where/> <orderby/>' "
          "WHERE [Key] = 'SQL_FIELD_RESULTS'");
-    const std::string here = __FILE__;
     run = OnTerminal({"--settings", WriteSettings(), "run",
                       here.substr(0, here.rfind("/tests/")) + "/sample/queries/fields-gross.xml", "--sql"});
     EXPECT_TRUE(Has(run.out, "\r\nSELECT A.* \\e[2J FROM ") && !Has(run.out, "\x1b[2J")) << run.out;
