@@ -45,10 +45,11 @@
 // series; or the program stops.
 //
 // The data set is made here by the sample generator: TERRALITH_BENCH_FIELDS
-// fields (50000) with the sample's units, unless TERRALITH_BENCH_SET names a
-// folder terralith-sample made earlier (with --units).  The years are the
-// last ones up to the data year; the operators are the ones running the most
-// fields with figures in those years; the host's codes are those fields, at
+// fields (50000), unless TERRALITH_BENCH_SET names a folder terralith-sample
+// made earlier; the charts read their units from the sample's units file,
+// whatever units the set was made with.  The years are the last ones up to
+// the data year; the operators are the ones running the most fields with
+// figures in those years; the host's codes are those fields, at
 // most an equal share of TERRALITH_BENCH_CODES (10000) from each operator.
 // TERRALITH_BENCH_REPETITIONS sets the repetitions (7).  The summary prints
 // the medians of CPU and wall time and the ratio of each drawing to its raw
@@ -59,6 +60,8 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <set>
@@ -82,6 +85,7 @@
 #include "platform/runtime/Text.h"
 #include "platform/runtime/cvCollection.h"
 #include "platform/ui/MsgBox.h"
+#include "platform/units/Units.h"
 #include "sql/SqlValues.h"
 #include "support/FakeLists.h"
 #include "support/FakeQuery.h"
@@ -480,10 +484,17 @@ void Check(const DataSet& d, const Road& road) {
 DataSet& Data() {
     static DataSet* data = [] {
         auto* d = new DataSet;
-        d->folder = bench::GeneratedDataSet(d->dir.Path(), TERRALITH_UNITS_FILE);
+        d->folder = bench::GeneratedDataSet(d->dir.Path());
         d->database = d->folder + "Core/Database/Terralith.db";
         d->root = FakeRoot::Install(d->folder);
+        // The unit categories the charts written below name come with them, from the sample's units
+        // file, whatever units the data set was made with (one made without --units has none).
+        auto units = New<Units>();
+        std::ifstream file(TERRALITH_UNITS_FILE, std::ios::binary);
+        units->LoadDefinitions(std::string(std::istreambuf_iterator<char>(file), {}));
+        d->root->SetUnits(units);
         d->root->OpenDatabase();
+        bench::RequireLinkedTables(d->root->Connection());
         MakeChooser(*d);
 
         // The years up to the data year, and the operators running the most fields with figures in them.

@@ -152,6 +152,7 @@ DataSet& Data() {
         d->database = d->folder + "Core/Database/Terralith.db";
         d->root = FakeRoot::Install(d->folder);
         d->root->OpenDatabase();
+        bench::RequireLinkedTables(d->root->Connection());
 
         sqlite3* db = bench::OpenReadOnly(d->database);
         const std::string companies = Companies(db, 6000);
@@ -196,19 +197,21 @@ void MemorySummary(DataSet& d) {
     ui::SetMessageBoxHandler([](const std::string&, int32_t, const std::string&) { return ui::vbOK; });
     std::printf("\nrecord sets of the last execution:\n");
     sqlite3* db = bench::OpenReadOnly(d.database);
-    sqlite3_exec(db, ("ATTACH DATABASE '" + d.folder + "Core/Database/Annual.db' AS annual").c_str(), nullptr,
-                 nullptr, nullptr);
+    sqlite3_exec(
+        db,
+        ("ATTACH DATABASE '" + Replace(d.folder, "'", "''") + "Core/Database/Annual.db' AS annual").c_str(),
+        nullptr, nullptr, nullptr);
     auto* query = dynamic_cast<CQuery*>(d.query.get());
     size_t kept = 0, held = 0;
     for (int32_t type : {kAssetResults, kParticipantResults, kAnnualResults}) {
         Ref<ADODB::Recordset> rs = d.query->Results(type);
-        if (!rs) {
-            std::printf("  (record set %d not opened: %s)\n", type, d.query->ErrorDescription().c_str());
-            continue;
-        }
+        const char* names[] = {"asset", "participant", "annual"};
+        // A record set left out would be a summary of less than it says.
+        if (!rs)
+            throw std::runtime_error(std::string("the ") + names[type] +
+                                     " record set was not opened: " + d.query->ErrorDescription());
         const std::string sql = type == kAnnualResults ? query->AnnualStatement() : rs->Source();
         const Values v = Step(db, ADODB::JetTranslator::Translate(sql));
-        const char* names[] = {"asset", "participant", "annual"};
         std::printf("  %-12s %8zu rows %9zu cells: %8.2f MB kept for %8.2f MB of values (%.2fx)\n",
                     names[type], v.rows, v.cells, rs->MemoryBytes() / 1e6, v.bytes / 1e6,
                     v.bytes ? static_cast<double>(rs->MemoryBytes()) / static_cast<double>(v.bytes) : 0.0);

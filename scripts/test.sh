@@ -22,6 +22,11 @@ stops=(INT QUIT TERM HUP PIPE ALRM USR1 USR2 IO PROF VTALRM XCPU XFSZ STKFLT PWR
 for ((n = $(kill -l RTMIN); n <= $(kill -l RTMAX); n++)); do
   stops+=("$(kill -l "$n")")
 done
+# The signals of a crash, sent to this script (a kill, `timeout -s ABRT`),
+# are no crash of the step: it is stopped as by a kill, which the tests clean
+# up after, whereas they take these signals as their own crash and keep their
+# folders to be looked at.
+crashes=(SEGV ABRT TRAP BUS FPE ILL SYS)
 step=
 
 # The processes below the process $1, as /proc gives each one's parent.
@@ -62,18 +67,22 @@ await_end() {
   done
 }
 
+# Stops the step by the signal $2 (the one this script got, $1, unless
+# given), then ends the script by $1.
 stopped() {
-  local sig=$1
+  local sig=$1 pass=${2:-$1}
   if [ -n "$step" ]; then
     # Every process is named before any is signalled: one that ends first
     # would hand its own to init, out of reach.
     local -a pids
     read -ra pids <<<"$(below "$step")"
-    kill -s "$sig" "$step" "${pids[@]}" 2>/dev/null || true
+    kill -s "$pass" "$step" "${pids[@]}" 2>/dev/null || true
     wait "$step" 2>/dev/null || true
     await_end "${pids[@]}"
   fi
   trap - "$sig"
+  # A crash's signal would leave a core file of this shell in the tree.
+  ulimit -c 0
   kill -s "$sig" $$
   # Bash ignores SIGQUIT whatever its trap: end as a shell reports it.
   exit $((128 + $(kill -l "$sig")))
@@ -81,6 +90,10 @@ stopped() {
 for sig in "${stops[@]}"; do
   # shellcheck disable=SC2064
   trap "stopped $sig" "$sig"
+done
+for sig in "${crashes[@]}"; do
+  # shellcheck disable=SC2064
+  trap "stopped $sig TERM" "$sig"
 done
 
 # Runs "$@" as a step and waits for it; its exit status.  A command run in

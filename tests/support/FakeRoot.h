@@ -44,6 +44,9 @@ public:
     void SetCharts(const Ref<IChartEngine>& oCharts) { charts_ = oCharts; }
     // Plugs in the object FieldChooser hands out.
     void SetFieldChooser(const Ref<IFieldChooser>& oChooser) { fieldChooser_ = oChooser; }
+    // Plugs in the units component Units hands out, in place of the one the
+    // copy's settings would give.
+    void SetUnits(const Ref<::Units>& oUnits) { units_ = oUnits; }
     // False makes every status and progress member raise 91, as the root does
     // while no host callback is registered; True (the start) records them.
     void SetHostListening(bool bListening) { listening_ = bListening; }
@@ -99,7 +102,8 @@ public:
     std::string DataRelease() override { return GetOption("DataRelease"); }
     // GetOption("DataYear").
     std::string DataYear() override { return GetOption("DataYear"); }
-    // A units component loaded from the copy's "Units" settings element on the first call.
+    // What SetUnits plugged in, else a units component loaded from the copy's "Units" settings element
+    // on the first call.
     Ref<::Units> Units() override;
     // What SetQueries plugged in; Nothing until then.
     Ref<IQueryManager> Queries() override { return queries_; }

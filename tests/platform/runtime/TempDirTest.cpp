@@ -89,6 +89,8 @@ TEST(TempDir, GoesWithItsTestHoweverAStopSignalEndsIt) {
         {SIGUSR1, "kill -USR1"},
         {SIGUSR2, "kill -USR2"},
         {SIGALRM, "an alarm"},
+        {SIGXFSZ, "a file grown past its size limit"},
+        {SIGXCPU, "a processor-time limit reached"},
         {SIGRTMIN + 2, "a real-time signal"},
         {SIGTERM, "the runner ended"},
     };
@@ -102,7 +104,7 @@ TEST(TempDir, GoesWithItsTestHoweverAStopSignalEndsIt) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            // SIGQUIT ends it with a core dump: none is written.
+            // SIGQUIT, SIGXFSZ and SIGXCPU end it with a core dump: none is written.
             const rlimit noCore{0, 0};
             setrlimit(RLIMIT_CORE, &noCore);
             close(report[0]);
