@@ -460,80 +460,163 @@ auto EntryOf(Entries& entries, uint16_t tag, uint32_t id = kNoId) -> decltype(en
     return found == entries.end() ? nullptr : &*found;
 }
 
+// Whom a file opens to: its owner and group, and the entries of its list, or
+// of its mode's three classes where it has none.
+struct Access {
+    uid_t owner;
+    gid_t group;
+    std::vector<ListEntry> entries;
+};
+
+// The entries of a mode's three classes: the owner's, the group's and
+// everyone else's.
+std::vector<ListEntry> ClassesOf(uint16_t owner, uint16_t group, uint16_t others) {
+    return {{kOwnerEntry, owner, kNoId}, {kOwningGroupEntry, group, kNoId}, {kEveryoneEntry, others, kNoId}};
+}
+
+// Whether `access` lets the user `user`, a member of `groups`, do `want`
+// (read 4, write 2, execute 1), as the system judges someone without root's
+// privileges: its owner by the owner's entry; a user an entry names by that
+// entry through the mask; a member of its group or of a group an entry names
+// by any one such entry that gives all of `want` through the mask, and by
+// none else; anyone else by everyone else's.  So the system judges a list it
+// consults: one whose mask gives something, or one that gives everyone else
+// nothing, where passing it over changes nothing.
+bool Allows(const Access& access, uid_t user, const std::vector<gid_t>& groups, uint16_t want) {
+    const std::vector<ListEntry>& entries = access.entries;
+    const ListEntry* owner = EntryOf(entries, kOwnerEntry);
+    const ListEntry* owningGroup = EntryOf(entries, kOwningGroupEntry);
+    const ListEntry* everyone = EntryOf(entries, kEveryoneEntry);
+    if (!owner || !owningGroup || !everyone) return false;
+    const auto gives = [want](uint16_t perm) { return (perm & want) == want; };
+    const auto member = [&](gid_t group) {
+        return std::find(groups.begin(), groups.end(), group) != groups.end();
+    };
+    if (user == access.owner) return gives(owner->perm);
+    const ListEntry* maskEntry = EntryOf(entries, kMaskEntry);
+    const uint16_t mask = maskEntry ? maskEntry->perm : 7;
+    if (const ListEntry* named = EntryOf(entries, kUserEntry, user)) return gives(named->perm & mask);
+    bool matched = false;
+    for (const ListEntry& e : entries) {
+        if (!(e.tag == kOwningGroupEntry && member(access.group)) && !(e.tag == kGroupEntry && member(e.id)))
+            continue;
+        if (gives(e.perm & mask)) return true;
+        matched = true;
+    }
+    return !matched && gives(everyone->perm);
+}
+
+// Whether someone other than `except` may do on `to` something `from` does
+// not let them do.  Each user either owns or names is asked as a member of
+// no group and of each one group either has or names; anyone else too, and
+// as a member of two, one only `to` has or names and one `from` does.  No
+// larger set of groups finds more: `to` lets someone do a thing by one
+// entry or by everyone else's, `from` refuses it by everyone else's or by
+// the entries of any one group of theirs, and each group more only adds to
+// what `from` lets them do.
+bool Gains(const Access& from, const Access& to, uid_t except) {
+    std::vector<uid_t> users = {from.owner, to.owner};
+    std::vector<gid_t> fromGroups = {from.group}, toGroups = {to.group};
+    for (const auto& [access, groups] : {std::pair{&from, &fromGroups}, std::pair{&to, &toGroups}})
+        for (const ListEntry& e : access->entries) {
+            if (e.tag == kUserEntry) users.push_back(e.id);
+            if (e.tag == kGroupEntry) groups->push_back(e.id);
+        }
+    uid_t anyone = 0;
+    while (anyone == except || std::find(users.begin(), users.end(), anyone) != users.end()) ++anyone;
+    users.push_back(anyone);
+    std::vector<std::vector<gid_t>> memberships = {{}};
+    for (const std::vector<gid_t>* groups : {&fromGroups, &toGroups})
+        for (const gid_t group : *groups) memberships.push_back({group});
+    const size_t alone = memberships.size();
+    for (const gid_t group : toGroups)
+        if (std::find(fromGroups.begin(), fromGroups.end(), group) == fromGroups.end())
+            for (const gid_t other : fromGroups) memberships.push_back({group, other});
+    for (const uid_t user : users) {
+        if (user == except) continue;
+        for (size_t m = 0; m < (user == anyone ? memberships.size() : alone); ++m)
+            for (uint16_t want = 1; want <= 7; ++want)
+                if (Allows(to, user, memberships[m], want) && !Allows(from, user, memberships[m], want))
+                    return true;
+    }
+    return false;
+}
+
 // What a copy of a file must carry to give each user and group what the
 // file gave them (the copy's owner aside).
 struct CopyAccess {
-    std::vector<ListEntry> entries;  // its list, or the mode's three classes
+    std::vector<ListEntry> entries;  // its list, where it needs one
     bool listed = false;             // the mode alone cannot say it: the list must
+    bool exceeds = false;            // nor can the list: it would give someone more than the file did
     uint16_t groupClass = 0;         // the mode's group bits: the list's mask, or the group's
+    bool plainSuffices = false;      // without a list no one gets more than the file gave them
+    uint16_t plainGroup = 0;         // the group's bits then
 };
 
-// The access of a copy whose group is `group` of a file looked at as `st`
-// with the list `stored` ("" for none).  In the file's group it is the
-// file's.  In another, whose members met the file as everyone else, or by
-// an entry of the list naming their group: the copy's group entry gives what
-// that entry, else everyone else's, gave them; the file's group keeps what it
-// had by an entry naming it; each entry keeps what it gave through the
-// file's mask, and the mask holds what they all give, so that none is cut and
-// none gains.  A file without a list whose group had what everyone else had
-// needs none.
-CopyAccess AccessOfCopy(const struct stat& st, const std::string& stored, gid_t group) {
-    CopyAccess access;
-    access.listed = !stored.empty();
+// The access of a copy owned by `owner` in the group `group` of a file looked
+// at as `st` with the list `stored` ("" for none).  With the file's owner and
+// group it is the file's.  Otherwise the file is judged as the system judges
+// it, by its mode alone while its group bits are clear, and its copy gets a
+// list: every entry gives what it gave through the file's mask; the file's
+// owner is named with its own rights and the file's group with what it had;
+// the copy's group entry gives what the entry naming it, else everyone
+// else's, gave its members; and the mask holds what they all give, so that
+// none is cut and none gains (where they give nothing, what everyone else
+// has, lest the system pass the list over).  A copy that gives everyone what
+// the file gave them by its mode alone needs no list.  A list gives a member
+// of several groups it names what any one entry of theirs gives: where that
+// is more than the file gave (its group had less than everyone else, say),
+// the copy exceeds.
+CopyAccess AccessOfCopy(const struct stat& st, const std::string& stored, uid_t owner, gid_t group) {
     const auto bits = [&](int shift) { return static_cast<uint16_t>((st.st_mode >> shift) & 7); };
-    access.entries = access.listed ? EntriesOf(stored)
-                                   : std::vector<ListEntry>{{kOwnerEntry, bits(6), kNoId},
-                                                            {kOwningGroupEntry, bits(3), kNoId},
-                                                            {kEveryoneEntry, bits(0), kNoId}};
-    std::vector<ListEntry>& entries = access.entries;
-    ListEntry* owningGroup = EntryOf(entries, kOwningGroupEntry);
-    ListEntry* everyone = EntryOf(entries, kEveryoneEntry);
-    // A list the system would take lacks neither.
-    if (!owningGroup || !everyone) return access;
-    const ListEntry* fileMask = EntryOf(entries, kMaskEntry);
-    access.groupClass = fileMask ? fileMask->perm : owningGroup->perm;
-    if (group == st.st_gid) return access;
-    const uint16_t mask = fileMask ? fileMask->perm : 7;
-    const uint16_t fileGroup = owningGroup->perm & mask, others = everyone->perm;
-    if (!access.listed && fileGroup == others) return access;
-    for (ListEntry& e : entries)
-        if (e.tag == kUserEntry || e.tag == kGroupEntry) e.perm &= mask;
-    const ListEntry* named = EntryOf(entries, kGroupEntry, group);
-    owningGroup->perm = named ? named->perm : others;
-    if (ListEntry* kept = EntryOf(entries, kGroupEntry, st.st_gid))
-        kept->perm |= fileGroup;
-    else
-        entries.push_back({kGroupEntry, fileGroup, st.st_gid});
+    CopyAccess copy;
+    Access file{st.st_uid, st.st_gid,
+                stored.empty() ? ClassesOf(bits(6), bits(3), bits(0)) : EntriesOf(stored)};
+    copy.listed = !stored.empty();
+    copy.entries = file.entries;
+    copy.groupClass = bits(3);
+    // A list the system would take lacks none of the three.
+    if (!EntryOf(file.entries, kOwnerEntry) || !EntryOf(file.entries, kOwningGroupEntry) ||
+        !EntryOf(file.entries, kEveryoneEntry))
+        return copy;
+    if (bits(3) == 0) file.entries = ClassesOf(bits(6), 0, bits(0));
+    const ListEntry* fileMask = EntryOf(file.entries, kMaskEntry);
+    const uint16_t mask = fileMask ? fileMask->perm : 7, ownerBits = EntryOf(file.entries, kOwnerEntry)->perm,
+                   others = EntryOf(file.entries, kEveryoneEntry)->perm;
+    Access made{owner, group, {}};
+    const auto add = [&](uint16_t tag, uint16_t perm, uint32_t id) {
+        if (ListEntry* e = EntryOf(made.entries, tag, id))
+            e->perm |= perm;
+        else
+            made.entries.push_back({tag, perm, id});
+    };
+    for (const ListEntry& e : file.entries) {
+        const bool groupClass = e.tag == kUserEntry || e.tag == kGroupEntry || e.tag == kOwningGroupEntry;
+        const uint16_t through = groupClass ? e.perm & mask : e.perm;
+        if (e.tag == kMaskEntry || (e.tag == kUserEntry && e.id == st.st_uid)) continue;
+        if (e.tag == kOwningGroupEntry && group != st.st_gid)
+            add(kGroupEntry, through, st.st_gid);
+        else
+            add(e.tag, through, e.id);
+    }
+    if (owner != st.st_uid) add(kUserEntry, ownerBits, st.st_uid);
+    if (group != st.st_gid) {
+        const ListEntry* named = EntryOf(made.entries, kGroupEntry, group);
+        add(kOwningGroupEntry, named ? named->perm : others, kNoId);
+    }
     uint16_t granted = 0;
-    for (const ListEntry& e : entries)
+    for (const ListEntry& e : made.entries)
         if (e.tag == kUserEntry || e.tag == kGroupEntry || e.tag == kOwningGroupEntry) granted |= e.perm;
-    if (ListEntry* copyMask = EntryOf(entries, kMaskEntry))
-        copyMask->perm = granted;
-    else
-        entries.push_back({kMaskEntry, granted, kNoId});
-    access.listed = true;
-    access.groupClass = granted;
-    return access;
-}
-
-// The group bits a copy with no list can have, where the system keeps it
-// from having `access`'s list: its owning group's entry through the mask;
-// false when someone would get more than the list gives them.  Without a
-// list, a user it names, other than the copy's `owner`, meets the copy as a
-// member of its `group` or as everyone else, and a member of a group it
-// names as everyone else.
-bool WithoutList(const CopyAccess& access, uid_t owner, gid_t group, uint16_t& groupBits) {
-    const std::vector<ListEntry>& entries = access.entries;
-    const ListEntry* maskEntry = EntryOf(entries, kMaskEntry);
-    const ListEntry* owningGroup = EntryOf(entries, kOwningGroupEntry);
-    const ListEntry* everyone = EntryOf(entries, kEveryoneEntry);
-    if (!owningGroup || !everyone) return false;
-    const uint16_t mask = maskEntry ? maskEntry->perm : 7, others = everyone->perm;
-    groupBits = owningGroup->perm & mask;
-    return std::none_of(entries.begin(), entries.end(), [&](const ListEntry& e) {
-        return (e.tag == kUserEntry && e.id != owner && ((groupBits | others) & ~(e.perm & mask)) != 0) ||
-               (e.tag == kGroupEntry && e.id != group && (others & ~(e.perm & mask)) != 0);
-    });
+    made.entries.push_back({kMaskEntry, granted ? granted : others, kNoId});
+    copy.plainGroup = EntryOf(made.entries, kOwningGroupEntry)->perm;
+    const Access plain{owner, group, ClassesOf(ownerBits, copy.plainGroup, others)};
+    copy.plainSuffices = !Gains(file, plain, owner);
+    if (owner == st.st_uid && group == st.st_gid) return copy;
+    copy.listed = !copy.plainSuffices || Gains(plain, file, owner);
+    copy.entries = copy.listed ? made.entries : plain.entries;
+    copy.groupClass = copy.listed ? EntryOf(made.entries, kMaskEntry)->perm : copy.plainGroup;
+    copy.exceeds = copy.listed && Gains(file, made, owner);
+    return copy;
 }
 
 // Whether `name` is a user.* attribute, which whoever may write a file may set.
@@ -840,20 +923,26 @@ std::unique_ptr<PendingFile> PendingFile::Copy(const struct stat& st) const {
     std::string list;
     if (!CopyAttributes(fd_, copy->fd_, list))
         copy->Fail(errno, "cannot give its copy the file's attributes");
-    // Each user and group meets the copy as it met the file.  In a group not
-    // the file's (not one of this process's) that takes a list where the mode
-    // alone cannot say it; the copy's owner is this process.
-    const CopyAccess access = AccessOfCopy(st, list, made.st_gid);
+    // Each user and group meets the copy as it met the file.  Owned by this
+    // process rather than the file's owner, or in a group not the file's (not
+    // one of this process's), that takes a list where the mode alone cannot
+    // say it; a copy that even a list would open to more is not made.
+    const CopyAccess access = AccessOfCopy(st, list, made.st_uid, made.st_gid);
+    if (access.exceeds)
+        copy->Fail(EPERM,
+                   "in a group not the file's, its copy would open to someone for more than the file did");
     uint16_t groupBits = access.groupClass;
     if (access.listed) {
         const std::string stored = Stored(access.entries);
         if (::fsetxattr(copy->fd_, kAccessList, stored.data(), stored.size(), 0) != 0) {
             // A file system without lists takes the copy without one, but
-            // only where no one gets more than the file gave them.
-            if (errno != EOPNOTSUPP) copy->Fail(errno, "cannot give its copy the file's attributes");
-            if (!WithoutList(access, made.st_uid, made.st_gid, groupBits))
+            // only where no one gets more than the file gave them.  Only
+            // "not supported" says it has none.
+            if (errno != EOPNOTSUPP) copy->Fail(errno, "cannot give its copy the file's access control list");
+            if (!access.plainSuffices)
                 copy->Fail(EOPNOTSUPP,
                            "its copy cannot have an access control list, and would open to more without one");
+            groupBits = access.plainGroup;
         }
     }
     // The mode's group bits are the list's mask, or the group's own.

@@ -51,21 +51,29 @@
 //   process may give them, the extended attributes it may set, the file's
 //   access control list (or none, never the folder's default) and its
 //   mode, a set-user-ID or set-group-ID bit only with the owner or group it
-//   is for.  Where its group cannot be the file's, each group still opens
-//   it as it opened the file, by a list: the copy's group entry gives what
-//   the file gave that group (the entry naming it, else what everyone else
-//   had), an entry names the file's group with what it had, every entry
-//   gives what it gave through the file's mask, and the mask is what they
-//   all give; a file without a list needs one only where its group had
-//   other than everyone else.  The copy's owner is this process where it
-//   may give files to no one else.  Where the file system takes no list,
-//   the copy goes without one only where no user or group would get more
-//   than the list gives it.  A copy is not made whose attributes cannot be
-//   read, or that cannot be given what this process may give it: the owner
-//   where it may give files to anyone (root), the file's group where it is
-//   one of this process's, the user.* attributes, the list (but as just
-//   said).  An attribute only root may set (trusted.*, security.*) that
-//   is refused it, it goes without.  Exchanging the names of the new file
+//   is for.  Where its owner or group cannot be the file's, each user and
+//   group still opens it as they opened the file, as the system judges
+//   that (it consults no list while the mode's group bits are clear, so
+//   such a file opens as its mode says), by a list: the file's owner is
+//   named with its own rights, the copy's group entry gives what the file
+//   gave that group (the entry naming it, else what everyone else had), an
+//   entry names the file's group with what it had, every entry gives what
+//   it gave through the file's mask, and the mask is what they all give
+//   (where that is nothing, what everyone else has, lest the list go
+//   unconsulted); a copy that opens to each as the file did by its mode
+//   alone needs none.  A list gives a member of two groups it names what
+//   either entry gives: where that is more than the file gave them (the
+//   file's group had less than everyone else), the copy is not made.  The
+//   copy's owner is this process where it may give files to no one else,
+//   and has what the file's owner had.  Where the file system takes no
+//   list (it says "not supported"; any other failure to set one stops the
+//   copy), the copy goes without one only where no user or group would get
+//   more than the file gave them.  A copy is not made whose attributes
+//   cannot be read, or that cannot be given what this process may give it:
+//   the owner where it may give files to anyone (root), the file's group
+//   where it is one of this process's, the user.* attributes, the list (but
+//   as just said).  An attribute only root may set (trusted.*, security.*)
+//   that is refused it, it goes without.  Exchanging the names of the new file
 //   and the old in one step (renameat2 with RENAME_EXCHANGE) would keep
 //   the very file without a copy, but it leaves the old file under the
 //   name that carries the new one's inode, which no clean-up takes for

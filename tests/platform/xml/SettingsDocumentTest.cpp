@@ -278,6 +278,7 @@ enum Refusals : unsigned {
     kFailGroupChown = 8388608,    // fails every change of a file's group alone (an I/O error)
     kNoAccessLists = 16777216,    // refuses an access control list set on a file, as a value of 12 bytes or
                                   // more (not supported)
+    kFailAccessList = 33554432,   // fails the same (an I/O error)
 };
 constexpr unsigned kListened =
     kRemoveBetweenRenames | kRemoveKept | kDieBetweenRenames | kCleanBetweenRenames | kOtherOpens;
@@ -285,13 +286,15 @@ constexpr unsigned kListened =
 // Set once the ordinary user opened a file for kOtherOpens.
 std::atomic<bool> gOtherOpened{false};
 
-// What the user `user`, of the group `group` alone, may do with the file at
-// `path` now: 4 read it, 2 write it; asked of a child process that becomes
-// that user.
-int MayOpen(const std::string& path, uid_t user, gid_t group) {
+// What the user `user`, a member of `groups` alone (the first its own), may
+// do with the file at `path` now: 4 read it, 2 write it; asked of a child
+// process that becomes that user.
+int MayOpen(const std::string& path, uid_t user, std::vector<gid_t> groups) {
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::setgroups(1, &group) != 0 || ::setgid(group) != 0 || ::setuid(user) != 0) ::_exit(99);
+        if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(groups.front()) != 0 ||
+            ::setuid(user) != 0)
+            ::_exit(99);
         ::_exit((::open(path.c_str(), O_RDONLY) >= 0 ? 4 : 0) |
                 (::open(path.c_str(), O_WRONLY) >= 0 ? 2 : 0));
     }
@@ -300,7 +303,7 @@ int MayOpen(const std::string& path, uid_t user, gid_t group) {
 }
 
 // True when the ordinary user nobody may open the file at `path` for reading now.
-bool OtherUserOpens(const std::string& path) { return (MayOpen(path, 65534, 65534) & 4) != 0; }
+bool OtherUserOpens(const std::string& path) { return (MayOpen(path, 65534, {65534}) & 4) != 0; }
 
 // The file kSwapAtOpen moves, and the name it moves it to.
 std::pair<std::string, std::string> gSwap;
@@ -426,6 +429,7 @@ bool Refuse(unsigned refusals) {
     // fchown(fd, -1, group); fsetxattr(fd, name, value, size, flags).
     if (refusals & kFailGroupChown) refuseWhere(__NR_fchown, 1, BPF_JEQ, 0xFFFFFFFF, EIO);
     if (refusals & kNoAccessLists) refuseWhere(__NR_fsetxattr, 3, BPF_JGE, 12, EOPNOTSUPP);
+    if (refusals & kFailAccessList) refuseWhere(__NR_fsetxattr, 3, BPF_JGE, 12, EIO);
     filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
     sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
     if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) return false;
@@ -608,12 +612,16 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // and access control list, or none, not the folder's default one, and
     // it is the command's alone while it is written; as an ordinary user
     // under a narrow umask, in the user's set-group-ID folder, as that user's
-    // with no set-ID bit.  In the user's group, not the picture's, each group
-    // opens it as it opened the picture (one the list shuts out, one given
-    // less than everyone else, one whose entry the mask cut) by a list where
-    // the file system has them, and where it has none, never more: a copy
-    // that would open to more is not made.  A copy root cannot give the
-    // picture's owner is not made, nor one whose group change fails.  So too
+    // with no set-ID bit.  Owned by the user, or in the user's group, not the
+    // picture's, each user and group opens it as they opened the picture (a
+    // group the list shuts out, one given less than everyone else, the
+    // picture's owner shut out or let write, a list the system passes over
+    // while the mask gives nothing, on the picture or on its copy) by a list
+    // where the file system has them, and where it has none, never more: a
+    // copy that would open to more is not made, nor one whose list would
+    // give a member of both groups more, nor one whose list cannot be set
+    // for an I/O error.  A copy root cannot give the picture's owner is not
+    // made, nor one whose group change fails.  So too
     // when someone removed the new picture between the two renames, or
     // another save cleared leftovers.  A kept file that cannot take its name
     // back stays under its own, which the error names beside the grid's
@@ -635,6 +643,7 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         std::string acl = "u:4321:r";   // its list (setfacl -m)
         const char* aclBack = nullptr;  // the copy's list as getfacl shows it, where not the picture's
         mode_t modeBack = 0;            // the copy's mode, where not as the rows before say
+        uid_t owner = 0;                // the picture's owner, where the ordinary user copies it
     } together[] = {
         {0, 0, "grid.csv picture.svg", "grid.csv", "", ""},
         {kNoUnnamedFiles, 0, "grid.csv picture.svg", "grid.csv", "", ""},
@@ -661,28 +670,42 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         {kNoUnnamedFiles | kNoLinks | kFailChown, 0, "grid.csv picture.svg", "grid.csv",
          "replaces: cannot give its copy the file's owner", "", 70},
         {kNoUnnamedFiles | kNoLinks, kOtherOpens, "grid.csv picture.svg", "grid.csv", "", ""},
-        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, kNarrowUmask, "grid.csv picture.svg", "grid.csv", "",
-         ""},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, kNarrowUmask, "grid.csv picture.svg", "grid.csv", "", "",
+         75, 02755, 65534, 06664, "u:4321:r",
+         "user::rw-\nuser:0:rw-\nuser:4321:r--\ngroup::rw-\nmask::rw-\nother::r--\n\n"},
         {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv", "", "", 75, 0755,
          0, 06664, "u:4321:r",
-         "user::rw-\nuser:4321:r--\ngroup::r--\ngroup:0:rw-\nmask::rw-\nother::r--\n\n"},
+         "user::rw-\nuser:0:rw-\nuser:4321:r--\ngroup::r--\ngroup:0:rw-\nmask::rw-\nother::r--\n\n"},
         {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv", "", "", 75, 0755,
          0, 0644, "u:65534:r,g:65534:-",
-         "user::rw-\nuser:65534:r--\ngroup::---\ngroup:0:r--\ngroup:65534:---\nmask::r--\nother::r--\n\n",
-         0644},
+         "user::rw-\nuser:0:rw-\nuser:65534:r--\ngroup::---\ngroup:0:r--\ngroup:65534:---\nmask::rw-\nother::"
+         "r--\n\n",
+         0664},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv",
+         "replaces: in a group not the file's, its copy would open to someone", "", 70, 0755, 0, 0604, ""},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv",
+         "replaces: in a group not the file's, its copy would open to someone", "", 70, 0755, 0, 0644,
+         "u:1:r,g:4:r,g:65534:r,m::-"},
         {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv", "", "", 75, 0755,
-         0, 0604, "", "user::rw-\ngroup::r--\ngroup:0:---\nmask::r--\nother::r--\n\n", 0644},
+         0, 0044, "", "user::---\nuser:1:---\ngroup::r--\ngroup:0:r--\nmask::r--\nother::r--\n\n", 0044, 1},
         {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv", "", "", 75, 0755,
-         0, 0644, "u:4321:r,m::-",
-         "user::rw-\nuser:4321:---\ngroup::r--\ngroup:0:---\nmask::r--\nother::r--\n\n", 0644},
+         0, 0644, "", "user::rw-\nuser:1:rw-\ngroup::r--\ngroup:0:r--\nmask::rw-\nother::r--\n\n", 0664, 1},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks, 0, "grid.csv picture.svg", "grid.csv", "", "", 75, 0755,
+         0, 0404, "g:65534:-,u:1:-,m::r",
+         "user::r--\nuser:1:---\ngroup::---\ngroup:0:---\ngroup:65534:---\nmask::r--\nother::r--\n\n", 0444,
+         65534},
         {kOrdinaryUser | kNoUnnamedFiles | kNoLinks | kNoAccessLists, 0, "grid.csv picture.svg", "grid.csv",
-         "replaces: its copy cannot have an access control list", "", 75, 0755, 0, 0604, ""},
+         "replaces: its copy cannot have an access control list", "", 75, 0755, 0, 0644, "u:4321:-"},
         {kOrdinaryUser | kNoUnnamedFiles | kNoLinks | kNoAccessLists, 0, "grid.csv picture.svg", "grid.csv",
          "", "", 75, 0755, 0, 06664, "u:4321:r", "", 0644},
+        {kOrdinaryUser | kNoUnnamedFiles | kNoLinks | kFailAccessList, 0, "grid.csv picture.svg", "grid.csv",
+         "replaces: cannot give its copy the file's access control list: Input/output error", "", 75, 0755, 0,
+         06664, "u:4321:r"},
         {kOrdinaryUser | kNoUnnamedFiles | kNoLinks | kFailGroupChown, 0, "grid.csv picture.svg", "grid.csv",
          "replaces: cannot give its copy the file's group", ""},
         {kOrdinaryUser | kFailGiveBack, 0, ".picture.svg.tmp-N grid.csv", "grid.csv",
-         "\" (no save removes it: its folder may not be read", "", 75, 0300},
+         "\" (no save removes it: its folder may not be read", "", 75, 0300, 65534, 06664, "u:4321:r",
+         "user::rw-\nuser:0:rw-\nuser:4321:r--\ngroup::rw-\nmask::rw-\nother::r--\n\n"},
         {kNfsLocks, kFailRemove, ".grid.csv.tmp-N .picture.svg.tmp-N grid.csv picture.svg",
          ".grid.csv.tmp-N .picture.svg.tmp-N grid.csv", "", ""},
     };
@@ -704,9 +727,9 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
             // Root's for the ordinary user, set-user-ID and set-group-ID, its
             // group allowed more than everyone else, or as the row says.
             if (pictureThere) {
-                ASSERT_EQ(
-                    ::chown((folder + "picture.svg").c_str(), asUser ? 0 : 65534, asUser ? row.group : 65534),
-                    0);
+                ASSERT_EQ(::chown((folder + "picture.svg").c_str(), asUser ? row.owner : 65534,
+                                  asUser ? row.group : 65534),
+                          0);
                 ASSERT_EQ(::chmod((folder + "picture.svg").c_str(), asUser ? row.mode : 04644), 0);
             }
             std::ofstream(folder + "grid.csv") << "old grid";
@@ -724,12 +747,21 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
                                     : !asUser            ? 04644
                                     : row.group != 65534 ? 0664
                                                          : 02664;
-            // What a member of the copy's group, of the picture's, and of
-            // neither may do with the picture.
+            // What a member of the copy's group, of the picture's, of both,
+            // of adm and of none may do with the picture, and what daemon
+            // and the user 4321 may (a user a list names, or the picture's
+            // owner).
             const auto members = [&](const std::string& path) {
                 std::vector<int> may;
-                for (const gid_t group : {65534u, row.group, 2000u})
-                    may.push_back(MayOpen(path, 2000, group));
+                for (const auto& [user, groups] :
+                     std::initializer_list<std::pair<uid_t, std::vector<gid_t>>>{{2000, {65534}},
+                                                                                 {2000, {row.group}},
+                                                                                 {2000, {65534, row.group}},
+                                                                                 {2000, {4}},
+                                                                                 {2000, {2000}},
+                                                                                 {1, {2000}},
+                                                                                 {4321, {2000}}})
+                    may.push_back(MayOpen(path, user, groups));
                 return may;
             };
             const std::vector<int> membersMay = members(folder + "picture.svg");
@@ -800,8 +832,8 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     // no kept file is left once the files are published, though they live on.
     // Over another user's it may only read, a copy is kept, named before the
     // picture is replaced; killed then, the user's next save removes it.
-    // Over the user's own set-user-ID and set-group-ID picture, the new one
-    // keeps the bits the user's write would clear.
+    // Over the user's own set-user-ID or set-group-ID picture, or both, the
+    // new one keeps the bits the user's write would clear.
     // Not where that user cannot reach the folder; the rows after these run.
     if (!reached)
         std::printf("the ordinary user cannot reach %s: its rows are passed over\n", dir.Path().c_str());
@@ -809,12 +841,16 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
     ASSERT_TRUE(dir.MakeOrdinaryUserFolders());
     const std::string own = mine + "own.svg", theirs = dir.Write("mine/theirs.svg", "another user's picture"),
                       closed = dir.Write("mine/closed.svg", "another user's picture"),
-                      setIds = dir.Write("mine/set-ids.svg", "the user's picture");
+                      setIds = dir.Write("mine/set-ids.svg", "the user's picture"),
+                      setGid = dir.Write("mine/set-gid.svg", "the user's picture"),
+                      setUid = dir.Write("mine/set-uid.svg", "the user's picture");
     gSwap = {dir.Write("mine/swap.svg", "another user's picture"), dir.Write("shared/swapped.svg", "mine")};
     ASSERT_TRUE(::chmod(closed.c_str(), 0600) == 0 && ::chmod(gSwap.first.c_str(), 0666) == 0 &&
                 ::chmod(gSwap.second.c_str(), 0666) == 0 &&
                 ::chown(gSwap.second.c_str(), 65534, 65534) == 0 && ::chmod(mine.c_str(), 01755) == 0 &&
-                ::chown(setIds.c_str(), 65534, 65534) == 0 && ::chmod(setIds.c_str(), 06750) == 0);
+                ::chown(setIds.c_str(), 65534, 65534) == 0 && ::chmod(setIds.c_str(), 06750) == 0 &&
+                ::chown(setGid.c_str(), 65534, 65534) == 0 && ::chmod(setGid.c_str(), 02750) == 0 &&
+                ::chown(setUid.c_str(), 65534, 65534) == 0 && ::chmod(setUid.c_str(), 04750) == 0);
     const struct {
         std::string picture;
         unsigned refusals;
@@ -838,6 +874,8 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         {theirs, kOrdinaryUser, 0, "new picture", "", ""},
         {own, 0, 0, "new picture", "", ""},
         {setIds, kOrdinaryUser, 0, "new picture", "", ""},
+        {setGid, kOrdinaryUser, 0, "new picture", "", ""},
+        {setUid, kOrdinaryUser, 0, "new picture", "", ""},
         {closed, kOrdinaryUser, 70, "another user's picture", "", "neither read nor write"},
         {gSwap.second, kFailFlush, 75, "another user's picture", "", "cannot flush to disk"},
     };
@@ -865,13 +903,14 @@ TEST(SettingsDocument, SaveWritesANewFileAndRenamesItOverTheOld) {
         EXPECT_EQ(st.st_mode & 07777, before.st_mode ? before.st_mode & 07777 : st.st_mode & 07777)
             << row.picture;
         size_t kept = 0;
-        // A kept file in a group other than the picture's gives that group
-        // what everyone else has, as the picture gave its own.
+        // A kept file in a group other than the picture's opens to a member
+        // of that group as to everyone else, as the picture did.
         for (const std::string& entry : Temporaries(folder)) {
+            const std::string path = folder + "/" + entry;
             struct stat k {};
-            kept += ReadFile(folder + "/" + entry) == row.kept &&
-                    ::stat((folder + "/" + entry).c_str(), &k) == 0 &&
-                    (k.st_gid == before.st_gid || (k.st_mode & 070) == (k.st_mode & 07) << 3);
+            kept +=
+                ReadFile(path) == row.kept && ::stat(path.c_str(), &k) == 0 &&
+                (k.st_gid == before.st_gid || MayOpen(path, 2000, {k.st_gid}) == MayOpen(path, 2000, {2000}));
         }
         EXPECT_EQ(kept, row.kept.empty() ? 0u : 1u) << row.picture << " " << row.refusals;
     }
