@@ -94,8 +94,8 @@ DataSetFiles::DataSetFiles(cvDataManager& root, ISettings2& settings) {
         // The links as the core database holds them, wherever they lead: the
         // start-up repair has run where the command opened the database, and
         // is not run for it where it did not.  A core database that is not
-        // there may be only for the moment (a new release being copied in):
-        // its links are unknown, not none.
+        // there, or is empty, may be so only for the moment (a new release
+        // being copied in): its links are unknown, not none.
         try {
             for (const std::string& linked : ADODB::Connection::LinkedDataFiles(root.Database()))
                 named_.Note(linked);

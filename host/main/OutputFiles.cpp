@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "host/main/DataSet.h"
+#include "host/main/Interrupt.h"
 #include "platform/runtime/Error.h"
 #include "platform/runtime/FilesRead.h"
 
@@ -52,17 +53,21 @@ std::string FolderProblem(const std::string& written) {
     return "";
 }
 
-// True when `file` holds a database of the engine, or cannot be read to
-// tell: a data file that the core database may link.
-bool MayBeDatabase(const std::string& file) {
+// Whether a file holds a database of the engine: a data file that the core
+// database may link.
+enum class Database { No, Yes, CannotTell };
+
+Database DatabaseIn(const std::string& file) {
     static constexpr char kHeader[] = "SQLite format 3";  // with its NUL, the file's first 16 bytes
     char start[sizeof kHeader] = {};
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return true;
+    if (fd < 0) return Database::CannotTell;
     const ssize_t n = ::pread(fd, start, sizeof start, 0);
     ::close(fd);
-    return n < 0 ||
-           (n == static_cast<ssize_t>(sizeof start) && std::memcmp(start, kHeader, sizeof start) == 0);
+    if (n < 0) return Database::CannotTell;
+    return n == static_cast<ssize_t>(sizeof start) && std::memcmp(start, kHeader, sizeof start) == 0
+               ? Database::Yes
+               : Database::No;
 }
 
 }  // namespace
@@ -100,19 +105,29 @@ std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bFo
                 return (out == outputs[j] ? out + " is named twice"
                                           : out + " and " + outputs[j] + " are one file") +
                        "; give each output a file of its own";
-        // The name given counts as well as where its links end: a link
-        // among the chart definitions is read as one, wherever it leads.
-        std::string read;
-        if (const FileRead* note = FileReadAs(written)) read = note->path;
-        if (read.empty()) read = dataSet.FileAs(written);
-        if (read.empty()) read = dataSet.FileAs(out);
-        if (!read.empty())
-            return (SameName(out, read) ? out + " is a file" : out + " is the file " + read) +
+        // Said as what it is: a file this run has read, or one of the data
+        // set's that it has not (maybe not there yet).  The name given counts
+        // as well as where its links end: a link among the chart definitions
+        // is one of them, wherever it leads.
+        if (const FileRead* note = FileReadAs(written))
+            return (SameName(out, note->path) ? out + " is a file" : out + " is the file " + note->path) +
                    " the command reads; give its output another name";
-        if (!dataSet.LinksUnknown().empty() && replaces && MayBeDatabase(written))
-            return out +
-                   " is a database file, and the core database cannot be read to tell whether it links it (" +
-                   dataSet.LinksUnknown() + "); give its output another name";
+        std::string ofDataSet = dataSet.FileAs(written);
+        if (ofDataSet.empty()) ofDataSet = dataSet.FileAs(out);
+        if (!ofDataSet.empty())
+            return (SameName(out, ofDataSet) ? out + " is" : out + " is the file " + ofDataSet + ",") +
+                   " one of the data set's files; give its output another name";
+        if (dataSet.LinksUnknown().empty() || !replaces) continue;
+        const Database database = DatabaseIn(written);
+        if (database == Database::No) continue;
+        // A Ctrl-C breaks off the wait for the core database's lock, and so
+        // may be why its links are unknown: the command was cancelled.
+        Interruptible::StopIfInterrupted();
+        return out +
+               (database == Database::Yes ? " is a database file"
+                                          : " may be a database file (it cannot be read to tell)") +
+               ", and the core database cannot be read to tell whether it links it (" +
+               dataSet.LinksUnknown() + "); give its output another name";
     }
     return "";
 }

@@ -30,10 +30,13 @@ inline ExistingFile Existing(bool bForce) { return bForce ? ExistingFile::Replac
 // they can): the first output that leads to something other than a regular
 // file, lies in a folder that is not there or may not be written, is there
 // already without `bForce`, names the same file as an earlier output, or is
-// a file noted as read on this thread or one of `dataSet`, said alike as a
-// file the command reads, or, while the core database's links are unknown,
-// would replace a database file (which it might link).  Empty names are
-// left out.
+// a file noted as read on this thread (said as a file the command reads) or
+// one of `dataSet` (said as one of the data set's files), or, while the core
+// database's links are unknown, would replace a database file (which it
+// might link) or one that cannot be read to tell; that last raises Cancelled
+// instead once Ctrl-C was pressed, which breaks off the wait for the core
+// database's lock and so may have left them unknown.  Empty names are left
+// out.
 std::string OutputFilesProblem(const std::vector<std::string>& outputs, bool bForce,
                                const DataSetFiles& dataSet);
 

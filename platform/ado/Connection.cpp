@@ -92,6 +92,14 @@ std::vector<Connection::Link> Connection::ReadLinks(const SqliteDatabase& db) {
 std::vector<std::string> Connection::LinkedDataFiles(const std::string& sDatabase) {
     SqliteDatabase db;
     db.Open(sDatabase, true);
+    // The engine takes an empty file for a database without tables, but it
+    // is one being copied in or cut short: what it links is not known.
+    {
+        SqliteStatement pages(db.Handle(), "PRAGMA main.page_count");
+        if (pages.Step() && sqlite3_column_int64(pages.get(), 0) == 0)
+            Raise(adErrProviderFailed, kProviderSource,
+                  "The database file '" + VisibleText(sDatabase) + "' is empty.");
+    }
     std::vector<std::string> files;
     for (const Link& l : ReadLinks(db))
         if (std::find(files.begin(), files.end(), l.file) == files.end()) files.push_back(l.file);

@@ -51,7 +51,8 @@ public:
     // LinkedTables rows, a relative name taken from its folder), each once,
     // read through a read-only handle of its own that attaches nothing;
     // none when it has no such table.  Raises &H80004005 naming the file
-    // when it cannot be read.
+    // when it cannot be read or is empty (its links not known, rather than
+    // none).
     static std::vector<std::string> LinkedDataFiles(const std::string& sDatabase);
     std::string TypeName() const override { return "Connection"; }
 

@@ -310,11 +310,11 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
         {{inputs[5]}, true, "the command reads"},
         {{inputs[6]}, true, "the command reads"},
         {{Out("new.svg"), inputs[7]}, true, "the command reads"},
-        {{Out("new.svg"), dataSet[0]}, true, "Default/GridLayouts.xml is a file the command reads"},
-        {{dataSet[1]}, true, "Notes.db is a file the command reads"},
-        {{Out("new.svg"), dataSet[2]}, true, "FieldProduction.xml is a file the command reads"},
-        {{dataSet[3]}, true, "indGB.dat is a file the command reads"},
-        {{Out("hard-chart.xml")}, true, "is the file " + dataSet[2] + " the command reads"},
+        {{Out("new.svg"), dataSet[0]}, true, "Default/GridLayouts.xml is one of the data set's files"},
+        {{dataSet[1]}, true, "Notes.db is one of the data set's files"},
+        {{Out("new.svg"), dataSet[2]}, true, "FieldProduction.xml is one of the data set's files"},
+        {{dataSet[3]}, true, "indGB.dat is one of the data set's files"},
+        {{Out("hard-chart.xml")}, true, "is the file " + dataSet[2] + ", one of the data set's files"},
     };
     std::filesystem::create_directory(Out("sub"));
     for (const Case& c : cases) {
@@ -408,6 +408,9 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
                                      {Out("mine/chart.svg"), dataSet[2]}})
         std::filesystem::create_symlink(file, link);
     std::filesystem::create_directory_symlink(data.Path() + "Core/Database", Out("mine/database"));
+    // The user's own file that the user may write but not read.
+    const std::string unread = scratch.Write("mine/unread.db", "not known to be a database");
+    ASSERT_TRUE(::chown(unread.c_str(), 65534, 65534) == 0 && ::chmod(unread.c_str(), 0200) == 0);
     for (const char* folder : {"Core/Database", "Charts/Definitions", "Quartz"})
         ASSERT_TRUE(::chown((data.Path() + folder).c_str(), 65534, 65534) == 0 &&
                     ::chmod((data.Path() + folder).c_str(), 0300) == 0);
@@ -415,18 +418,23 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
         std::string picture;
         int status;
         std::string says;
-        bool made = false;  // by new, not chart
+        bool made = false;        // by new, not chart
+        bool coreUnread = false;  // while the core database is not there
     } asUser[] = {
         {Out("shared/c.svg"), 1, "c.svg\": cannot replace another user's file in a shared folder"},
         {Out("mine/link.svg"), 1, "shared folder (the link leads to \"" + Out("shared/c.svg") + "\")"},
         {own, 0, ""},
-        {Out("mine/backup.xml"), 1, "is the file " + backup + " the command reads", true},
-        {Out("mine/database/Annual.bak"), 1, "is the file " + backup + " the command reads", true},
-        {Out("mine/index.xml"), 1, "is the file " + dataSet[3] + " the command reads", true},
-        {Out("mine/chart.svg"), 1, "is the file " + dataSet[2] + " the command reads"},
-        {sharedDefinition, 1, "Shared.xml is a file the command reads"},
+        {Out("mine/backup.xml"), 1, "is the file " + backup + ", one of the data set's files", true},
+        {Out("mine/database/Annual.bak"), 1, "is the file " + backup + ", one of the data set's files", true},
+        {Out("mine/index.xml"), 1, "is the file " + dataSet[3] + ", one of the data set's files", true},
+        {Out("mine/chart.svg"), 1, "is the file " + dataSet[2] + ", one of the data set's files"},
+        {sharedDefinition, 1, "Shared.xml is one of the data set's files"},
+        {unread, 1,
+         "unread.db may be a database file (it cannot be read to tell), and the core database cannot be read",
+         true, true},
     };
     for (const auto& row : asUser) {
+        if (row.coreUnread) std::filesystem::rename(database, database + ".kept");
         const std::string grid = Out("mine/") + std::to_string(row.status) + ".csv";
         const std::string before = ReadFile(row.picture);
         const pid_t child = ::fork();
@@ -444,6 +452,7 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
         }
         int status = -1;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
+        if (row.coreUnread) std::filesystem::rename(database + ".kept", database);
         const std::string err = ReadFile(Out("stderr"));
         EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, row.status) << err;
         EXPECT_TRUE(row.says.empty() ? err.empty() : Has(err, row.says)) << err;

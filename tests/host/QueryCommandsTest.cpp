@@ -587,41 +587,76 @@ TEST_F(QueryCommands, NewWritesAQueryFileOfTheTypeFromTheDefault) {
 
     // Nor a file the command reads, even with --force, whatever its name, nor
     // one of the data set that it does not read (a layout the settings name
-    // by its whole path, a database, a data file the core database links
-    // outside its folder with the start-up repair off, a chart file).
+    // by its whole path, a database, each data file the core database links
+    // outside its folder with the start-up repair off, a chart file, the file
+    // a chart definition's link leads to, a name in one of the data set's
+    // folders that is not there yet), each said as what it is.
     const std::string defaultQuery = data.Path() + "Default/Default.xml";
     const std::string defaultBefore = ReadFile(defaultQuery);
     const std::string layout = data.Path() + "Default/GridLayouts.xml";
     const std::string layoutBefore = ReadFile(layout),
                       annualBefore = ReadFile(data.Path() + "Core/Database/Annual.db");
     SetSetting("DefaultLayoutFile", layout);
-    const std::string linked = data.Write("Linked/Annual.db", annualBefore);
+    const std::string linked = data.Write("Linked/Annual.db", annualBefore),
+                      second = data.Write("Linked/Second.db", annualBefore);
     data.Write("Core/Database/Options.ini", "[Startup]\nCheckAttachedTables=no\n");
-    Exec(DatabasePath(), "UPDATE LinkedTables SET Datasource = '" + Replace(linked, "'", "''") + "'");
+    Exec(DatabasePath(),
+         "UPDATE LinkedTables SET Datasource = '" + Replace(linked, "'", "''") +
+             "'; INSERT INTO LinkedTables (Name, Datasource, ForeignName) SELECT 'Second', '" +
+             Replace(second, "'", "''") + "', ForeignName FROM LinkedTables LIMIT 1");
     std::filesystem::create_symlink(defaultQuery, scratch.Path() + "default-link.xml");
     std::filesystem::create_symlink(layout, scratch.Path() + "layout-link.xml");
-    for (const std::string& input :
-         {data.Path() + "Host.settings.xml", defaultQuery, data.Path() + "Translations.xml",
-          scratch.Path() + "default-link.xml", layout, scratch.Path() + "layout-link.xml",
-          data.Path() + "Core/Database/Annual.db", linked, data.Path() + "Charts/ChartManifest.xml"}) {
+    const std::string definition = scratch.Write("definition.xml", "<TerralithChart/>");
+    std::filesystem::create_symlink(definition, data.Path() + "Charts/Definitions/Linked.xml");
+    const std::string reads = " is a file the command reads; give its output another name",
+                      ofDataSet = " is one of the data set's files; give its output another name";
+    const auto isTheFile = [](const std::string& file, const std::string& what) {
+        return " is the file " + file + what + "; give its output another name";
+    };
+    for (const auto& [input, says] : std::vector<std::pair<std::string, std::string>>{
+             {data.Path() + "Host.settings.xml", reads},
+             {defaultQuery, reads},
+             {data.Path() + "Translations.xml", reads},
+             {scratch.Path() + "default-link.xml", isTheFile(defaultQuery, " the command reads")},
+             {layout, ofDataSet},
+             {scratch.Path() + "layout-link.xml", isTheFile(layout, ", one of the data set's files")},
+             {data.Path() + "Core/Database/Annual.db", ofDataSet},
+             {linked, ofDataSet},
+             {second, ofDataSet},
+             {data.Path() + "Charts/ChartManifest.xml", ofDataSet},
+             {definition,
+              isTheFile(data.Path() + "Charts/Definitions/Linked.xml", ", one of the data set's files")},
+             {data.Path() + "Core/Database/New.csv", ofDataSet},
+             {data.Path() + "Charts/Definitions/Mine.XML", ofDataSet},
+             {data.Path() + "Quartz/indZZ.dat", ofDataSet}}) {
         run = Run({"new", "--force", "--type", "Well", input});
         EXPECT_EQ(run.status, 1) << input;
-        EXPECT_TRUE(Has(run.err, " the command reads; give its output another name")) << run.err;
+        EXPECT_EQ(run.err, "terralith: " + input + says + "\n");
     }
     EXPECT_EQ(ReadFile(defaultQuery), defaultBefore);
     EXPECT_EQ(ReadFile(layout), layoutBefore);
     EXPECT_EQ(ReadFile(data.Path() + "Core/Database/Annual.db"), annualBefore);
     EXPECT_EQ(ReadFile(linked), annualBefore);
+    EXPECT_EQ(ReadFile(second), annualBefore);
+    EXPECT_EQ(ReadFile(definition), "<TerralithChart/>");
     EXPECT_EQ(ReadFile(data.Path() + "Host.settings.xml"), settingsXml);
-    // A core database that cannot be read hides what it links: new still
-    // writes, but replaces no database file.
+    for (const char* name : {"Core/Database/New.csv", "Charts/Definitions/Mine.XML", "Quartz/indZZ.dat"})
+        EXPECT_FALSE(std::filesystem::exists(data.Path() + name)) << name;
+    // A core database that cannot be read, or is empty (a new release being
+    // copied in), hides what it links: new still writes, but replaces no
+    // database file.
     const std::string core = ReadFile(DatabasePath());
-    data.Write("Core/Database/Terralith.db", "no database");
-    run = Run({"new", "--force", "--type", "Well", linked});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(Has(run.err, " is a database file, and the core database cannot be read")) << run.err;
-    EXPECT_EQ(ReadFile(linked), annualBefore);
-    EXPECT_EQ(Run({"new", "--force", "--type", "Well", out}).status, 0);
+    for (const auto& [content, why] : std::vector<std::pair<std::string, std::string>>{
+             {"no database", "file is not a database"}, {"", "' is empty."}}) {
+        data.Write("Core/Database/Terralith.db", content);
+        run = Run({"new", "--force", "--type", "Well", linked});
+        EXPECT_EQ(run.status, 1) << why;
+        EXPECT_TRUE(Has(run.err, linked + " is a database file, and the core database cannot be read"))
+            << run.err;
+        EXPECT_TRUE(Has(run.err, why + "); give its output another name")) << run.err;
+        EXPECT_EQ(ReadFile(linked), annualBefore) << why;
+        EXPECT_EQ(Run({"new", "--force", "--type", "Well", out}).status, 0) << why;
+    }
     data.Write("Core/Database/Terralith.db", core);
 
     // Every name the folder takes can be written, and replaced: the longest
@@ -959,6 +994,9 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
         "Big.settings.xml", Replace(Replace(settingsXml, ">Default.xml<", ">Big.xml<"), "<UserDataFolder>",
                                     "<UserDataFolder>" + std::string(20000, 'u')));
     const std::string svg = scratch.Path() + "slow.svg", made = scratch.Path() + "new.xml";
+    // A database file that new may replace only once it knows what the core database links.
+    const std::string copy = scratch.Path() + "copy.db";
+    std::filesystem::copy_file(DatabasePath(), copy);
     const std::string query = SampleQuery("fields-gross.xml"), wells = SampleQuery("wells-gross.xml");
     // A query whose description takes a few writes to the pipe.
     std::string sectors;
@@ -1013,6 +1051,14 @@ TEST_F(QueryCommands, CtrlCCancelsTheWholeCommandAtItsNextPoint) {
              {"while the query renders", {"--verbose", "run", wells}, 2, "(Reducing by Well)\n"},
              {"while the statements render", {"--verbose", "run", "--sql", wells}, 2, "(Reducing by Well)\n"},
              {"while waiting for a lock", {"option", "SQL_FIELD"}, 2, "", false, locked, "cancelled", true},
+             {"while new waits for a lock",
+              {"new", "--type", "Well", "--force", copy},
+              2,
+              "",
+              false,
+              locked,
+              "cancelled",
+              true},
              {"before the database's question", {"option", "SQL_FIELD"}, 2, "", false, padded},
              {"before new's file takes its name", {"new", "--type", "Well", made}, 2, "", false, padded},
              {"while new's file is written", {"new", "--type", "Well", made}, 4, scratch.Path(), false, big},
