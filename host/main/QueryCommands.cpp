@@ -431,7 +431,7 @@ CommandRun DeclareNew(CLI::App& app) {
         "command reads or a file of the data set (the settings, the default query file, any file of the "
         "core database's folder, a data file the core database links, a layout, chart or asset-code index "
         "file, also through a link), is a database file (or cannot be read to tell) while the core "
-        "database cannot be read, or is empty, to tell what it links, or cannot be written; OUT is written "
+        "database is empty or cannot be read to tell what it links, or cannot be written; OUT is written "
         "whole or not at all.");
     return [o](CommandContext& c) {
         Ref<IQuery> query = NewQuery(c);
