@@ -429,6 +429,7 @@ TEST_F(ChartCommands, OutputsAreCheckedBeforeAnythingRunsAndWrittenWhole) {
         {Out("mine/index.xml"), 1, "is the file " + dataSet[3] + ", one of the data set's files", true},
         {Out("mine/chart.svg"), 1, "is the file " + dataSet[2] + ", one of the data set's files"},
         {sharedDefinition, 1, "Shared.xml is one of the data set's files"},
+        {dataSet[2], 1, "FieldProduction.xml is one of the data set's files", true},
         {unread, 1,
          "unread.db may be a database file (it cannot be read to tell), and the core database cannot be read",
          true, true},
